@@ -1,0 +1,49 @@
+#pragma once
+// The hull as the offset table gives it: station sections from AP to FP, each
+// a list of points from the keel upward (height above the base line,
+// half-breadth, point code), followed by the stern and stem contours.
+
+#include "../numerics/table.hpp"
+
+namespace hullform {
+
+using numerics::Table;
+using numerics::Table2;
+
+// Point codes of the offset table.
+inline constexpr double kKnuckleCode = 0;
+inline constexpr double kEndOfStationCode = 99;
+inline constexpr double kEndOfStationListCode = 9999;
+
+// Capacities of the hull model.
+inline constexpr int kMaxStations = 148;         // both contour rows must fit into rows 1..150
+inline constexpr int kMaxRows = 150;
+inline constexpr int kMaxStationPoints = 250;    // a station's marker at the latest as its 251st line
+inline constexpr int kMaxProfilePoints = 249;
+inline constexpr int kPointColumns = 251;
+
+struct HullModel {
+  int StationCount = 0;
+  Table<double> StationPos{kMaxRows};       // station position x from AP, stations 1..StationCount
+  Table<int> PointCount{kMaxRows + 1};      // rows 1..StationCount + 2
+  Table2<double> PointZ{kMaxRows, kPointColumns};     // height of the point above the base line
+  Table2<double> PointY{kMaxRows, kPointColumns};     // half-breadth; on the contour rows x from AP
+  Table2<double> PointCode{kMaxRows, kPointColumns};  // 0 knuckle, any other value smooth
+  Table<double> StationBottom{kMaxRows};    // PointZ(i, 1)
+  Table<double> StationTop{kMaxRows};       // PointZ(i, PointCount(i))
+
+  int SternRow() const { return StationCount + 1; }  // aft end contour, "KIC BODOSLAMA"
+  int StemRow() const { return StationCount + 2; }   // fore end contour, "BAS BODOSLAMA"
+};
+
+inline constexpr int kMaxAppendagePoints = 251;
+
+// Appendage strips (bar keel, skeg, ...) per station, from "APPENDIX.DAT".
+struct AppendageData {
+  Table<int> AppendageCount{kMaxAppendagePoints};           // 0 where the station has none
+  Table2<double> AppendageZ{kMaxRows, kMaxAppendagePoints};   // height of strip point j
+  Table2<double> AppendageY1{kMaxRows, kMaxAppendagePoints};  // the two breadths between which
+  Table2<double> AppendageY2{kMaxRows, kMaxAppendagePoints};  // the strip lies at that height
+};
+
+}  // namespace hullform

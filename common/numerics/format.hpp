@@ -1,0 +1,23 @@
+#pragma once
+// Fixed-width number texts of the reports: the decimal point of a number
+// stands in a fixed column so that the tables can be read by column.
+
+#include <string>
+
+namespace numerics {
+
+// x rounded to nDec decimals (halves away from zero), the point in column
+// nInt + 1; an integer part that does not fit is shown whole with "%" appended.
+std::string FormatNumber(double x, int nInt, int nDec);
+
+// Integer part of x (toward zero) right-aligned in w columns, never cut.
+std::string FormatInteger(double x, int w);
+
+// n blanks, at least one.
+std::string Blanks(int n);
+
+// Rewrites a number text in place to three decimals (see the station labels of
+// the hydrostatic-curves drawing).
+void FormatDecimalsFixed(std::string& s, int q);
+
+}  // namespace numerics

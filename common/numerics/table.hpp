@@ -1,0 +1,79 @@
+#pragma once
+// One-based tables of the calculation.
+//
+// Every table of the suite is used from index 1; index 0 exists, is never
+// written by the calculation and reads as zero (the integrations start their
+// sums from it).  Reading or writing beyond the declared upper index is a
+// programming fault and throws std::out_of_range instead of touching memory.
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace numerics {
+
+template <class T>
+class Table {
+ public:
+  Table() : values_(1) {}
+  // Table with valid indices 0..upper.
+  explicit Table(int upper) : values_(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1) {}
+
+  int Upper() const { return static_cast<int>(values_.size()) - 1; }
+  void Resize(int upper) { values_.assign(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1, T{}); }
+  void Fill(const T& v) { values_.assign(values_.size(), v); }
+
+  T& operator()(int i) { return values_[Check(i)]; }
+  const T& operator()(int i) const { return values_[Check(i)]; }
+
+ private:
+  std::size_t Check(int i) const {
+    if (i < 0 || i > Upper()) {
+      throw std::out_of_range("table index " + std::to_string(i) + " outside 0.." + std::to_string(Upper()));
+    }
+    return static_cast<std::size_t>(i);
+  }
+  std::vector<T> values_;
+};
+
+// Two-dimensional one-based table with valid indices 0..rows by 0..columns.
+template <class T>
+class Table2 {
+ public:
+  Table2() : Table2(0, 0) {}
+  Table2(int rows, int columns) { Resize(rows, columns); }
+
+  int Rows() const { return rows_; }
+  int Columns() const { return columns_; }
+  void Resize(int rows, int columns) {
+    rows_ = rows < 0 ? 0 : rows;
+    columns_ = columns < 0 ? 0 : columns;
+    values_.assign(static_cast<std::size_t>(rows_ + 1) * static_cast<std::size_t>(columns_ + 1), T{});
+  }
+  void Fill(const T& v) { values_.assign(values_.size(), v); }
+
+  T& operator()(int i, int j) { return values_[Check(i, j)]; }
+  const T& operator()(int i, int j) const { return values_[Check(i, j)]; }
+
+ private:
+  std::size_t Check(int i, int j) const {
+    if (i < 0 || i > rows_ || j < 0 || j > columns_) {
+      throw std::out_of_range("table index (" + std::to_string(i) + ", " + std::to_string(j) + ") outside 0.." +
+                              std::to_string(rows_) + " by 0.." + std::to_string(columns_));
+    }
+    return static_cast<std::size_t>(i) * static_cast<std::size_t>(columns_ + 1) + static_cast<std::size_t>(j);
+  }
+  int rows_ = 0;
+  int columns_ = 0;
+  std::vector<T> values_;
+};
+
+using Vec = Table<double>;
+
+// A cubic spline's coefficients: c(q, k) for quantity q = 1..4 (value, first,
+// second and third derivative) at knot k = 1..n.
+using SplineTable = Table2<double>;
+inline SplineTable MakeSplineTable(int knots) { return SplineTable(4, knots); }
+
+}  // namespace numerics

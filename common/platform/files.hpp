@@ -1,0 +1,70 @@
+#pragma once
+// Text files of the programs: line-oriented input with CR LF or LF line ends
+// and an item reader for task files and offset tables; output text files that
+// end every line with CR LF.
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Reads a text file line by line.  Every fault (missing file, early end, text
+// where a number stands, a wrong item count) stops the run as a data error
+// with a message naming the file and the line.
+class InputFile {
+ public:
+  // displayName is the name shown in messages (as the user wrote it).
+  InputFile(const std::filesystem::path& path, std::string displayName);
+
+  // Whole next line without its line end (LF or CR LF), untrimmed.
+  std::string ReadLine();
+  // Reads and ignores one line.
+  void SkipLine() { (void)ReadLine(); }
+  // Whole next line trimmed of leading and trailing blanks and tabs.
+  std::string ReadText();
+  // Next line holding exactly `count` numbers separated by commas and/or
+  // blanks; anything else stops the run.
+  std::vector<double> ReadNumbers(int count);
+  double ReadNumber() { return ReadNumbers(1)[0]; }
+  // True when no further line can be read.
+  bool AtEnd();
+  // Number of the line read last (1 for the first line).
+  int LineNumber() const { return line_; }
+  const std::string& DisplayName() const { return name_; }
+  // Stops the run as a data error: "<file>, line <n>: <what>".
+  [[noreturn]] void Fail(const std::string& what) const;
+
+ private:
+  std::ifstream in_;
+  std::string name_;
+  int line_ = 0;
+};
+
+// A text output file, created anew.  Owned by the Session, which closes every
+// open output file when the run ends, normally or early.
+class OutputFile {
+ public:
+  OutputFile(const std::filesystem::path& path, std::string displayName);
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  // Writes text and then CR LF.
+  void Line(const std::string& text = std::string());
+  // Writes text without a line end.
+  void Write(const std::string& text);
+  // Ends the current line with CR LF.
+  void EndLine() { Write("\r\n"); }
+  void Flush();
+  void Close();
+  bool IsOpen() const { return out_.is_open(); }
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::ofstream out_;
+  std::filesystem::path path_;
+  std::string name_;
+};
+
+}  // namespace platform

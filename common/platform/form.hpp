@@ -1,0 +1,121 @@
+#pragma once
+// ConsoleForm: a window used as the output console and drawing canvas of a
+// program.  Here a form keeps what is drawn on it since its last clear; the
+// Session writes every visible form as an SVG picture whenever the program
+// asks a question and when it ends, so the user can look at the drawing the
+// question belongs to.
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Red-green-blue colour number with red in the low byte (0x00BBGGRR).
+using RgbColour = std::uint32_t;
+// The 16-colour console palette, 0 black .. 15 bright white.
+RgbColour PaletteColour(int index);
+
+struct FormLabel {
+  std::string caption;
+  double left = 0, top = 0, width = 0, height = 0;  // in the form's user units at the time they were set
+  bool border = false;
+  int alignment = 0;  // 0 left, 1 right, 2 centre
+  std::string fontName = "Arial";
+  double fontSize = 8;
+  RgbColour colour = 0;
+  bool visible = true;
+};
+
+// One thing drawn on a form, in drawing-area pixels (1 pixel = 15 twips).
+struct FormItem {
+  enum Kind { kLine, kCircle, kText } kind = kLine;
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line ends; circle centre in (x1, y1), radius in x2
+  RgbColour colour = 0;
+  double width = 1;      // line width in pixels
+  std::string text;      // kText: the text, its top-left corner at (x1, y1)
+  std::string fontName;  // kText
+  double fontSize = 0;   // kText, points
+};
+
+class Session;
+
+class ConsoleForm {
+ public:
+  // Drawing area in twips: its size and its top-left corner on the screen.
+  ConsoleForm(Session& session, std::string name, std::string caption, double leftTwips, double topTwips,
+              double widthTwips, double heightTwips);
+
+  const std::string& Name() const { return name_; }
+  const std::string& Caption() const { return caption_; }
+
+  void Show();
+  void Hide();
+  bool Visible() const { return visible_; }
+  // Erases all text and drawing; the print position returns to (0, 0).
+  void Clear();
+
+  void FontName(const std::string& name) { fontName_ = name; }
+  void FontSize(double points) { fontSize_ = points; }
+  void ForeColour(int paletteIndex) { foreColour_ = PaletteColour(paletteIndex); }
+  void ForeColourRgb(RgbColour colour) { foreColour_ = colour; }
+  void DrawWidth(double pixels) { drawWidth_ = pixels; }
+
+  // Coordinates in millimetres, origin at the top-left corner of the area.
+  void ScaleMillimetres();
+  // Width and height of the drawing area in coordinate units (origin kept).
+  void ScaleWidth(double width);
+  void ScaleHeight(double height);
+  // The top-left corner of the area becomes (x1, y1), the bottom-right (x2, y2).
+  void UserScale(double x1, double y1, double x2, double y2);
+
+  void Line(double x1, double y1, double x2, double y2, int paletteIndex);
+  void LineRgb(double x1, double y1, double x2, double y2, RgbColour colour);
+  // Circle about (x, y); the radius is in units of the x axis.
+  void Circle(double x, double y, double radius, int paletteIndex);
+  void CircleRgb(double x, double y, double radius, RgbColour colour);
+
+  double CurrentX() const { return currentX_; }
+  double CurrentY() const { return currentY_; }
+  void CurrentX(double x) { currentX_ = x; }
+  void CurrentY(double y) { currentY_ = y; }
+  // Writes the text at the print position, then moves the print position to
+  // the start of the next line, one text height lower.  Also echoed to the
+  // terminal so that it shows the run's progress.
+  void Print(const std::string& text);
+
+  // A label of the form, created empty on first use.
+  FormLabel& Label(const std::string& name);
+
+  // What is drawn since the last clear, and the picture of it.
+  const std::vector<FormItem>& Items() const { return items_; }
+  std::string ToSvg() const;
+  // Incremented by every change of the drawing; the Session uses it to write
+  // a picture only when something changed since the last one.
+  unsigned long Revision() const { return revision_; }
+
+ private:
+  double PixelX(double x) const;
+  double PixelY(double y) const;
+  double PixelsPerUnitX() const;
+  double PixelsPerUnitY() const;
+  void Changed() { ++revision_; }
+
+  Session& session_;
+  std::string name_, caption_;
+  double leftTwips_, topTwips_, widthTwips_, heightTwips_;
+  bool visible_ = false;
+  std::string fontName_ = "Arial";
+  double fontSize_ = 8;
+  RgbColour foreColour_ = 0;
+  double drawWidth_ = 1;
+  // User coordinates of the top-left corner and the extent of the area.
+  double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
+  double currentX_ = 0, currentY_ = 0;
+  std::vector<FormItem> items_;
+  std::vector<std::pair<std::string, FormLabel>> labels_;
+  unsigned long revision_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+#pragma once
+// Locale-independent number texts: the services a report writer needs to turn
+// numbers into characters.  "." is always the decimal point; no routine here
+// depends on the C or C++ locale, and none ever writes an exponent.
+
+#include <string>
+
+namespace platform {
+
+// Digit-mask formatting: nInt "#" signs, "0.", nDec "0" signs.  x rounded to
+// nDec decimals with halves away from zero; a minus sign when negative; at
+// least one integer digit; never a thousands separator or an exponent; the
+// integer part is never cut.  Example: (12.346, 3, 2) -> "12.35".
+std::string FormatWithDigitMask(double x, int nInt, int nDec);
+
+// Write-item form of a number (comma-separated records and drawing scripts):
+// "-" before a negative value and nothing before a positive one, a whole
+// value without a point ("0", "90", "140"), any other value with up to 15
+// significant digits and no trailing zeros, a zero before the point when the
+// magnitude is below 1.  Never an exponent.  Non-finite values are a fault of
+// the caller and throw std::invalid_argument.
+std::string WriteItemNumber(double x);
+
+// Print form of a number in a print-zone line: a blank (sign position) or "-",
+// the number as in WriteItemNumber without its sign, and one trailing blank.
+std::string PrintItemNumber(double x);
+
+// Builds a line of print zones of 14 columns: each item starts at the next
+// free zone boundary (column 1, 15, 29, ...).
+class PrintZoneLine {
+ public:
+  void Item(const std::string& text);   // text placed at the next zone
+  void Number(double x) { Item(PrintItemNumber(x)); }
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// Parses one number item the way the task files and offset tables write them
+// ("12", "-0.5", ".25", "1e3", "+4"); returns false when the text is not a
+// number.  Locale-independent.
+bool ParseNumber(const std::string& text, double& value);
+
+}  // namespace platform

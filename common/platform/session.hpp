@@ -1,0 +1,106 @@
+#pragma once
+// The platform seam of a run: every question, message, form, input file and
+// output file of a program goes through one Session, so that a run can be
+// driven from a terminal or a test (answers on an input stream) and its
+// pictures and files inspected afterwards.
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <list>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "files.hpp"
+#include "form.hpp"
+
+namespace platform {
+
+// Exit statuses of the programs.
+enum class ExitStatus : int {
+  kComplete = 0,       // the run went to its end
+  kDataError = 1,      // a check of the data or bad input stopped it
+  kUserStop = 2,       // the user's answer stopped it
+  kInternalFault = 3,  // a fault of the program itself
+};
+
+// Thrown to end a run at once; caught by RunProgram, which closes every file.
+class RunStop : public std::runtime_error {
+ public:
+  RunStop(ExitStatus status, const std::string& message) : std::runtime_error(message), status_(status) {}
+  ExitStatus Status() const { return status_; }
+
+ private:
+  ExitStatus status_;
+};
+
+[[noreturn]] void StopForDataError(const std::string& message);
+[[noreturn]] void StopByUser(const std::string& message = std::string());
+
+class Session {
+ public:
+  // in: where the answers come from; out: the terminal (titles, prompts,
+  // form text); err: message boxes and the final message of an early end.
+  // The pictures of an earlier run under workingDirectory/screens are removed.
+  Session(std::istream& in, std::ostream& out, std::ostream& err, std::filesystem::path workingDirectory);
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  const std::filesystem::path& WorkingDirectory() const { return workingDirectory_; }
+  // The working directory followed by the separator "\".
+  std::string TaskDirectory() const;
+  // A path as the programs write it ("\" separators, directory prefixes such
+  // as DATADIR or OUTDIR joined without a separator) made into a path of this
+  // machine; a relative path is taken from the working directory.
+  std::filesystem::path ResolvePath(const std::string& programPath) const;
+
+  // Modal input box: writes the pictures of the visible forms, prints title,
+  // prompt and default, reads one line.  An empty line or end of input gives
+  // the default text; otherwise the line as typed (only its line end removed).
+  std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                       int xTwips, int yTwips);
+  // Message box: title and prompt on the error stream; reads nothing.
+  void MessageBox(const std::string& prompt, int buttonsAndIcon, const std::string& title,
+                  const std::string& helpFile, int context);
+
+  // The form of that name, created on first use with the given geometry.
+  ConsoleForm& Form(const std::string& name, const std::string& caption, double leftTwips, double topTwips,
+                    double widthTwips, double heightTwips);
+
+  // Output text file, created anew; owned and closed by the session.
+  OutputFile& CreateOutput(const std::string& programPath);
+  // Input text file; a missing file stops the run as a data error.
+  InputFile OpenInput(const std::string& programPath) const;
+
+  // Writes a picture of every visible form changed since its last picture.
+  void WriteScreens();
+  // Closes every output file and writes the last pictures; called at the end
+  // of every run, normal or early.
+  void Finish();
+
+  std::ostream& Out() { return out_; }
+  std::ostream& Err() { return err_; }
+  std::filesystem::path ScreensDirectory() const { return workingDirectory_ / "screens"; }
+  const std::vector<std::filesystem::path>& ScreenFiles() const { return screenFiles_; }
+
+ private:
+  std::istream& in_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::filesystem::path workingDirectory_;
+  std::list<std::unique_ptr<ConsoleForm>> forms_;
+  std::list<std::unique_ptr<OutputFile>> outputs_;
+  std::vector<std::filesystem::path> screenFiles_;
+  std::vector<std::pair<const ConsoleForm*, unsigned long>> pictured_;
+  int screenCounter_ = 0;
+};
+
+// Runs a program's driver: returns 0 when it ends normally, or the status of
+// the RunStop (1 for numerics::DataError, 3 for any other fault) after the
+// session has closed every file.  The message of an early end goes to err.
+int RunProgram(Session& session, const std::function<void(Session&)>& driver);
+
+}  // namespace platform

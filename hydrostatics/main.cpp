@@ -1,0 +1,7 @@
+// Kormelant: not built yet; the program only says so.
+#include <iostream>
+
+int main() {
+  std::cerr << "Kormelant: this program is not built yet.\n";
+  return 3;
+}

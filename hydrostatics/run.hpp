@@ -1,0 +1,101 @@
+#pragma once
+// The values of one hydrostatics run: the task file's items, the values the
+// set-up derives from them, the hull, and every result table.  The driver owns
+// one HydroRun for the whole run and passes it by reference to its steps.
+
+#include <string>
+
+#include "common/hullform/hull_model.hpp"
+#include "common/numerics/table.hpp"
+
+namespace hydro {
+
+using numerics::Table;
+using numerics::Table2;
+using numerics::Vec;
+
+// Limits of a hydrostatics run.
+inline constexpr int kMaxRunStations = 100;
+inline constexpr int kMaxRunWaterlines = 100;   // the mean draft appended included
+inline constexpr int kGirthSamples = 100;
+
+// Items of "Kormelant.TSK", as read (ShellThickness and ModelScale are
+// converted in place by the set-up, ReportLanguage normalised).
+struct TaskValues {
+  std::string DATAFILE;
+  std::string DATADIR;
+  std::string REPORTFILE;
+  std::string OUTDIR;
+  double AppendageFlag = 0;
+  double Lbp = 0, HalfBreadth = 0, Depth = 0;
+  double ForeDraft = 0, AftDraft = 0;
+  double ShellThickness = 0;        // mm in the file, m after the set-up
+  double ModelScale = 0;            // denominator in the file, its reciprocal after the set-up (0: no model)
+  double FirstWaterline = 0, LastWaterline = 0, WaterlineStep = 0;
+  std::string ReportLanguage;       // "T" Turkish, anything else English
+  std::string ReportLanguageAsRead; // the trimmed letter before normalisation
+  double SeaWaterDensity = 0;
+  double StationLabelScale = 0;
+  double CurveScriptFlag = 0;
+};
+
+// Values derived by the set-up.
+struct RunValues {
+  std::string TaskDirectory;
+  int TrimmedFlag = 0;
+  float MidshipIndex = 0;           // a single-precision number, as typed when asked
+  double MeanDraft = 0;
+  double TrimAngle = 0;             // radians
+  Vec WaterlineDraft{kMaxRunWaterlines};
+  int WaterlineCount = 0;
+  int DesignWaterlineIndex = 0;
+  Vec GaussAbscissa{5};
+  Vec GaussWeight{5};
+};
+
+// Tables per station (rows) and waterline (columns) of the Bonjean integration
+// and the girths, and the per-waterline values derived from them.
+struct SectionResults {
+  Table2<double> BonjeanArea{kMaxRunStations, kMaxRunWaterlines};
+  Table2<double> BonjeanMoment{kMaxRunStations, kMaxRunWaterlines};
+  Table2<double> LocalDraft{kMaxRunStations, kMaxRunWaterlines};
+  Table2<double> WaterlineHalfBreadth{kMaxRunStations, kMaxRunWaterlines};
+  Table2<double> DeductedHalfBreadth{kMaxRunStations, kMaxRunWaterlines};
+  Table2<double> WaterlineGirth{kMaxRunStations, kMaxRunWaterlines};
+  Vec Cm{kMaxRunWaterlines};
+  Vec SternProfileX{kMaxRunWaterlines};
+  Vec StemProfileX{kMaxRunWaterlines};
+  Vec Lwl{kMaxRunWaterlines};
+  Vec MaxHalfBreadth{kMaxRunWaterlines};
+  Vec WettedSurface{kMaxRunWaterlines};
+  // Girth samples per station.
+  Table2<double> StationGirth{kMaxRunStations, kGirthSamples};
+  Table2<double> GirthSampleZ{kMaxRunStations, kGirthSamples};
+  Table2<double> GirthSampleY{kMaxRunStations, kGirthSamples};
+  Table<int> GirthSampleCount{kMaxRunStations};
+  Vec StationLoadWaterlineHeight{kMaxRunStations};
+  Vec LoadWaterlineGirth{kMaxRunStations};
+};
+
+// Per-waterline results of the hydrostatic tables (ship values).
+struct HydrostaticResults {
+  Vec Volume{kMaxRunWaterlines}, Displacement{kMaxRunWaterlines};
+  Vec Cb{kMaxRunWaterlines}, Cp{kMaxRunWaterlines};
+  Vec KB{kMaxRunWaterlines}, LCB{kMaxRunWaterlines};
+  Vec WaterplaneArea{kMaxRunWaterlines}, LCF{kMaxRunWaterlines}, Cwp{kMaxRunWaterlines};
+  Vec IT{kMaxRunWaterlines}, IL{kMaxRunWaterlines};
+  Vec BM{kMaxRunWaterlines}, KM{kMaxRunWaterlines};
+  Vec BML{kMaxRunWaterlines}, KML{kMaxRunWaterlines};
+  Vec T1{kMaxRunWaterlines}, MT1{kMaxRunWaterlines}, W1{kMaxRunWaterlines};
+};
+
+struct HydroRun {
+  TaskValues task;
+  RunValues run;
+  hullform::HullModel hull;
+  hullform::AppendageData appendages;
+  SectionResults sections;
+  HydrostaticResults tables;
+};
+
+}  // namespace hydro

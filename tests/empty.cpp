@@ -1,0 +1,1 @@
+// Stands in for the sources or tests of a room that has none yet.
