@@ -1,0 +1,35 @@
+#pragma once
+// Station sections and end contours as chains of cubic splines over height,
+// broken at the knuckle points; areas and moments of appendage strips.
+
+#include "common/numerics/curves.hpp"
+#include "hull_model.hpp"
+
+namespace hullform {
+
+using numerics::SplineTable;
+using numerics::Vec;
+
+// Work tables large enough for any row of the hull model.
+struct SectionSpline {
+  int m = 0;
+  Vec knots{kPointColumns};
+  SplineTable table = numerics::MakeSplineTable(kPointColumns);
+};
+
+// Turns row r of the hull model (a station, SternRow() or StemRow()) into one
+// knot table t(1..m) (the heights) and one spline table c whose value column
+// holds the half-breadths (positions from AP on the contour rows), so that one
+// EvaluateSpline call evaluates the whole row.
+void SplineSectionWithKnuckles(int r, const HullModel& hull, int& m, Vec& t, SplineTable& c);
+inline void SplineSectionWithKnuckles(int r, const HullModel& hull, SectionSpline& s) {
+  SplineSectionWithKnuckles(r, hull, s.m, s.knots, s.table);
+}
+
+// Area and moment about the base line of the appendage strip of station i
+// between the heights z1 and z2 (both sides of the ship).  z1 and z2 are
+// clipped in place to the strip's extent.
+void ComputeAppendageSection(int i, double& z1, double& z2, const AppendageData& appendages, double& area,
+                             double& moment);
+
+}  // namespace hullform

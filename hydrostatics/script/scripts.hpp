@@ -1,0 +1,24 @@
+#pragma once
+// The hydrostatics program's AutoCAD drawing scripts.
+
+#include <string>
+
+#include "common/hullform/hull_model.hpp"
+#include "common/platform/session.hpp"
+
+namespace hydro {
+
+// "Enkesitler.SCR" (body plan) and "ProfilResmi.SCR" (profile) in OUTDIR,
+// written during the review sequence.  languageLetter as read from the task
+// file: only "T" gives Turkish texts.
+void WriteBodyPlanAndProfileScripts(platform::Session& session, const std::string& OUTDIR, double Lbp,
+                                    double HalfBreadth, double Depth, const hullform::HullModel& hull,
+                                    double MidshipIndex, const std::string& languageLetter);
+
+// "ZAZURI1.SCR" (Bonjean curves) and "ZAZURI2.SCR" (hydrostatic curves) in
+// OUTDIR, drawn from "ZAZURI.DAT" in OUTDIR; asks for paper size and scales.
+void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string& TaskDirectory,
+                                   double StationLabelScale, const std::string& ReportLanguage,
+                                   const std::string& OUTDIR);
+
+}  // namespace hydro

@@ -1,0 +1,31 @@
+#pragma once
+// Steps of the hydrostatics run after the girths: the hydrostatic tables, the
+// design-waterline particulars, the screen plots along the length and the
+// result files.
+
+#include "common/platform/session.hpp"
+#include "run.hpp"
+
+namespace hydro {
+
+// Screen plots of the sectional areas and moments at the design waterline.
+void PlotSectionalCurves(platform::Session& session, HydroRun& run);
+// Screen plot of the girths at the design waterline.
+void PlotGirthCurve(platform::Session& session, HydroRun& run);
+// Sketch of the waterlines.
+void DrawWaterlineSketch(platform::Session& session, HydroRun& run);
+
+// The Bonjean table and hydrostatic table I of the ship (and model).
+void PrintHydrostaticTablesFirstHalf(platform::OutputFile& report, HydroRun& run);
+// Hydrostatic table II of the ship (and model).
+void PrintHydrostaticTablesSecondHalf(platform::OutputFile& report, HydroRun& run);
+void PrintDesignWaterlineParticulars(platform::OutputFile& report, HydroRun& run);
+
+// "BONJEAN.SON" in OUTDIR.
+void WriteBonjeanFile(platform::Session& session, HydroRun& run);
+// "ZAZURI.DAT" and the curve scripts, on even keel when curves are asked for.
+void WriteHydrostaticCurvesData(platform::Session& session, HydroRun& run);
+// The closing prompt.
+void FinishRun(platform::Session& session);
+
+}  // namespace hydro
