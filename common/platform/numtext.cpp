@@ -1,1 +1,264 @@
-// placeholder
+#include "common/platform/numtext.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+#include <system_error>
+
+namespace platform {
+
+namespace {
+
+// A non-negative decimal number held as text: integer digits (at least one,
+// no leading zeros except a lone "0") and fraction digits.
+struct DecimalText {
+  bool negative = false;
+  std::string integer = "0";
+  std::string fraction;
+};
+
+// Splits a scientific text "d.ddde+XX" (as std::to_chars writes it) into its
+// integer and fraction digits without any further rounding.
+DecimalText FromScientific(const char* first, const char* last) {
+  DecimalText d;
+  const char* p = first;
+  if (p != last && *p == '-') {
+    d.negative = true;
+    ++p;
+  }
+  std::string digits;
+  while (p != last && *p != 'e') {
+    if (*p != '.') digits += *p;
+    ++p;
+  }
+  int exponent = 0;
+  if (p != last) {
+    ++p;  // 'e'
+    bool negExp = false;
+    if (p != last && (*p == '+' || *p == '-')) {
+      negExp = (*p == '-');
+      ++p;
+    }
+    while (p != last) exponent = exponent * 10 + (*p++ - '0');
+    if (negExp) exponent = -exponent;
+  }
+  // value = digits[0].digits[1..] * 10^exponent
+  if (exponent >= 0) {
+    const std::size_t intCount = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= intCount) {
+      d.integer = digits + std::string(intCount - digits.size(), '0');
+      d.fraction.clear();
+    } else {
+      d.integer = digits.substr(0, intCount);
+      d.fraction = digits.substr(intCount);
+    }
+  } else {
+    d.integer = "0";
+    d.fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  }
+  // Strip leading zeros of the integer part (a zero value gives "0").
+  const std::size_t nz = d.integer.find_first_not_of('0');
+  d.integer = (nz == std::string::npos) ? "0" : d.integer.substr(nz);
+  return d;
+}
+
+// Shortest decimal text that reads back as x (x finite).
+DecimalText ShortestDecimal(double x) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
+  return FromScientific(buf, r.ptr);
+}
+
+// x correctly rounded to `digits` significant digits (x finite).
+DecimalText SignificantDecimal(double x, int digits) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digits - 1);
+  return FromScientific(buf, r.ptr);
+}
+
+bool IsZero(const DecimalText& d) {
+  return d.integer == "0" && d.fraction.find_first_not_of('0') == std::string::npos;
+}
+
+// Rounds the decimal text to nDec fraction digits, halves away from zero.
+void RoundDecimals(DecimalText& d, int nDec) {
+  const std::size_t keep = static_cast<std::size_t>(nDec < 0 ? 0 : nDec);
+  if (d.fraction.size() <= keep) {
+    d.fraction += std::string(keep - d.fraction.size(), '0');
+    return;
+  }
+  const bool up = d.fraction[keep] >= '5';
+  d.fraction.resize(keep);
+  if (!up) return;
+  // Add one unit in the last kept place, carrying through fraction and integer.
+  for (std::size_t i = d.fraction.size(); i-- > 0;) {
+    if (d.fraction[i] == '9') {
+      d.fraction[i] = '0';
+    } else {
+      ++d.fraction[i];
+      return;
+    }
+  }
+  for (std::size_t i = d.integer.size(); i-- > 0;) {
+    if (d.integer[i] == '9') {
+      d.integer[i] = '0';
+    } else {
+      ++d.integer[i];
+      return;
+    }
+  }
+  d.integer.insert(d.integer.begin(), '1');
+}
+
+std::string NonFiniteText(double x) {
+  if (std::isnan(x)) return "NaN";
+  return x < 0 ? "-Inf" : "Inf";
+}
+
+// Magnitude text of a finite x in write-item form: at most 15 significant
+// digits, no trailing zeros, no point for a whole value.
+std::string ItemMagnitude(double x) {
+  DecimalText d = SignificantDecimal(x, 15);
+  const std::size_t last = d.fraction.find_last_not_of('0');
+  d.fraction = (last == std::string::npos) ? std::string() : d.fraction.substr(0, last + 1);
+  return d.fraction.empty() ? d.integer : d.integer + "." + d.fraction;
+}
+
+}  // namespace
+
+std::string FormatWithDigitMask(double x, int nInt, int nDec) {
+  (void)nInt;  // "#" signs show the digits present and never cut the integer part
+  if (!std::isfinite(x)) return NonFiniteText(x);
+  DecimalText d = ShortestDecimal(x);
+  RoundDecimals(d, nDec);
+  std::string text;
+  // A value that rounds to zero is written without a sign.
+  if (d.negative && !IsZero(d)) text += '-';
+  text += d.integer;
+  if (nDec > 0) text += "." + d.fraction;
+  return text;
+}
+
+std::string FormatWithMask(double x, const std::string& mask) {
+  if (!std::isfinite(x)) return NonFiniteText(x);
+  const std::size_t point = mask.find('.');
+  const std::string intMask = mask.substr(0, point);
+  const std::string decMask = point == std::string::npos ? std::string() : mask.substr(point + 1);
+  int nDec = 0, nDecForced = 0;
+  for (std::size_t i = 0; i < decMask.size(); ++i) {
+    if (decMask[i] == '0' || decMask[i] == '#') {
+      ++nDec;
+      if (decMask[i] == '0') nDecForced = nDec;
+    }
+  }
+  DecimalText d = ShortestDecimal(x);
+  RoundDecimals(d, nDec);
+  const bool negative = d.negative && !IsZero(d);
+
+  // Integer part: digits fill the placeholders from the right; "0" forces a
+  // digit, "#" shows one only when present; digits beyond the placeholders go
+  // before the first one; other characters of the mask are written as they are.
+  std::string digits = d.integer == "0" ? std::string() : d.integer;
+  std::string intText;
+  std::size_t firstPlaceholder = std::string::npos;
+  for (std::size_t i = 0; i < intMask.size(); ++i) {
+    if (intMask[i] == '0' || intMask[i] == '#') {
+      firstPlaceholder = i;
+      break;
+    }
+  }
+  std::size_t used = 0;
+  for (std::size_t i = intMask.size(); i-- > 0;) {
+    const char c = intMask[i];
+    if (c == '0' || c == '#') {
+      if (used < digits.size()) {
+        intText.insert(intText.begin(), digits[digits.size() - 1 - used]);
+        ++used;
+      } else if (c == '0') {
+        intText.insert(intText.begin(), '0');
+      }
+      if (i == firstPlaceholder && used < digits.size()) {
+        intText.insert(0, digits.substr(0, digits.size() - used));
+        used = digits.size();
+      }
+    } else {
+      intText.insert(intText.begin(), c);
+    }
+  }
+  if (firstPlaceholder == std::string::npos) intText += digits;
+
+  std::string decText;
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < decMask.size(); ++i) {
+    const char c = decMask[i];
+    if (c == '0' || c == '#') {
+      decText += d.fraction[k++];
+    } else {
+      decText += c;
+    }
+  }
+  // Optional "#" decimals drop trailing zeros beyond the forced ones.
+  if (nDec > nDecForced) {
+    std::size_t forcedEnd = 0;
+    int seen = 0;
+    for (std::size_t i = 0; i < decText.size() && seen < nDecForced; ++i) {
+      if (decMask[i] == '0' || decMask[i] == '#') ++seen;
+      forcedEnd = i + 1;
+    }
+    while (decText.size() > forcedEnd && decText.back() == '0') decText.pop_back();
+  }
+  std::string text = negative ? "-" : "";
+  text += intText;
+  if (point != std::string::npos) text += "." + decText;
+  return text;
+}
+
+std::string WriteItemNumber(double x) {
+  if (!std::isfinite(x)) throw std::invalid_argument("WriteItemNumber: value is not a finite number");
+  if (x == 0) return "0";
+  const std::string magnitude = ItemMagnitude(std::fabs(x));
+  if (magnitude == "0") return "0";
+  return x < 0 ? "-" + magnitude : magnitude;
+}
+
+std::string PrintItemNumber(double x) {
+  const std::string item = WriteItemNumber(x);
+  if (item[0] == '-') return item + " ";
+  return " " + item + " ";
+}
+
+void PrintZoneLine::Item(const std::string& text) {
+  constexpr std::size_t kZone = 14;
+  if (!text_.empty()) {
+    const std::size_t next = (text_.size() + kZone - 1) / kZone * kZone;
+    text_.append(next - text_.size(), ' ');
+  }
+  text_ += text;
+}
+
+bool ParseNumber(const std::string& text, double& value) {
+  std::size_t b = text.find_first_not_of(" \t");
+  if (b == std::string::npos) return false;
+  const std::size_t e = text.find_last_not_of(" \t");
+  std::string s = text.substr(b, e - b + 1);
+  // Only digits, a point, signs and exponent letters make a number here
+  // (no "inf", "nan" or hexadecimal forms).
+  for (char c : s) {
+    const bool ok = (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
+    if (!ok) return false;
+  }
+  if (s[0] == '+') {
+    s.erase(0, 1);
+    if (s.empty() || s[0] == '-' || s[0] == '+') return false;
+  }
+  double v = 0;
+  const char* first = s.data();
+  const char* last = s.data() + s.size();
+  const auto r = std::from_chars(first, last, v, std::chars_format::general);
+  if (r.ec != std::errc() || r.ptr != last) return false;
+  if (!std::isfinite(v)) return false;
+  value = v;
+  return true;
+}
+
+}  // namespace platform

@@ -13,6 +13,13 @@ namespace platform {
 // integer part is never cut.  Example: (12.346, 3, 2) -> "12.35".
 std::string FormatWithDigitMask(double x, int nInt, int nDec);
 
+// General digit mask such as "000000.00", "   000.00" or "###0.000": "0"
+// forces a digit (leading zeros), "#" shows a digit only when present, other
+// characters are written as they stand; digits beyond the integer
+// placeholders are never cut; "#" decimals drop trailing zeros.  Rounding as
+// in FormatWithDigitMask; a minus sign, when needed, comes first.
+std::string FormatWithMask(double x, const std::string& mask);
+
 // Write-item form of a number (comma-separated records and drawing scripts):
 // "-" before a negative value and nothing before a positive one, a whole
 // value without a point ("0", "90", "140"), any other value with up to 15

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+#include "common/platform/numtext.hpp"
+
+namespace {
+
+struct MaskCase {
+  double x;
+  int nInt, nDec;
+  const char* text;
+};
+
+TEST(NumText, DigitMaskRoundsHalvesAwayFromZeroOnTheDecimalValue) {
+  const MaskCase cases[] = {
+      {12.346, 3, 2, "12.35"},  {0.5, 2, 3, "0.500"},     {0, 3, 3, "0.000"},
+      {-1.25, 2, 2, "-1.25"},   {123.4, 2, 3, "123.400"}, {9.996, 1, 2, "10.00"},
+      {999.996, 3, 2, "1000.00"}, {0.125, 1, 2, "0.13"},  {-0.125, 1, 2, "-0.13"},
+      {1.005, 1, 2, "1.01"},    {2.675, 1, 2, "2.68"},    {-2.675, 1, 2, "-2.68"},
+      {0.0005, 1, 3, "0.001"},  {0.00049, 1, 3, "0.000"}, {-0.004, 1, 2, "0.00"},
+      {1e20, 3, 1, "100000000000000000000.0"},            {1e-9, 1, 3, "0.000"},
+      {1.5e-9, 1, 9, "0.000000002"}, {99.95, 2, 1, "100.0"}, {7, 1, 1, "7.0"},
+      {-12.5, 2, 1, "-12.5"},   {123456.785, 6, 2, "123456.79"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::FormatWithDigitMask(c.x, c.nInt, c.nDec), c.text) << c.x << " " << c.nDec;
+  }
+}
+
+TEST(NumText, GeneralMaskPadsWithZerosAndKeepsLiterals) {
+  EXPECT_EQ(platform::FormatWithMask(12.345, "000000.00"), "000012.35");
+  EXPECT_EQ(platform::FormatWithMask(-12.345, "000000.00"), "-000012.35");
+  EXPECT_EQ(platform::FormatWithMask(1.5, "   000.00"), "   001.50");
+  EXPECT_EQ(platform::FormatWithMask(12345.5, "000.000"), "12345.500");
+  EXPECT_EQ(platform::FormatWithMask(0.5, "###0.000"), "0.500");
+  EXPECT_EQ(platform::FormatWithMask(2.5, "0.0#"), "2.5");
+  EXPECT_EQ(platform::FormatWithMask(2.0, "0"), "2");
+}
+
+struct ItemCase {
+  double x;
+  const char* text;
+};
+
+TEST(NumText, WriteItemFormIsPlainDecimal) {
+  const ItemCase cases[] = {
+      {0, "0"},          {-0.0, "0"},           {90, "90"},         {140, "140"},
+      {177.5, "177.5"},  {-177.5, "-177.5"},    {0.5, "0.5"},       {-0.25, "-0.25"},
+      {0.1 + 0.2, "0.3"}, {1.0 / 3, "0.333333333333333"},        {2.0 / 3, "0.666666666666667"},
+      {1e20, "100000000000000000000"},          {1e-9, "0.000000001"},
+      {-1.5e-7, "-0.00000015"}, {123456789012.5, "123456789012.5"},
+      {2.9999999999999996, "3"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(platform::WriteItemNumber(c.x), c.text) << c.x;
+  EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::quiet_NaN()), std::invalid_argument);
+  EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::infinity()), std::invalid_argument);
+}
+
+TEST(NumText, PrintZonesOfFourteenColumns) {
+  platform::PrintZoneLine counts;
+  counts.Number(21);
+  counts.Number(12);
+  EXPECT_EQ(counts.Text(), " 21            12 ");
+
+  EXPECT_EQ(platform::PrintItemNumber(-3.5), "-3.5 ");
+  EXPECT_EQ(platform::PrintItemNumber(0.25), " 0.25 ");
+
+  // An item that reaches past its zone pushes the next one to the following zone.
+  platform::PrintZoneLine wide;
+  wide.Item("1234567890123456");
+  wide.Item("x");
+  EXPECT_EQ(wide.Text(), "1234567890123456" + std::string(12, ' ') + "x");
+  // An item exactly filling its zone leaves the next one at the next boundary.
+  platform::PrintZoneLine exact;
+  exact.Item(std::string(14, 'a'));
+  exact.Item("b");
+  EXPECT_EQ(exact.Text(), std::string(14, 'a') + "b");
+}
+
+TEST(NumText, ParseNumberAcceptsTheItemFormsOnly) {
+  const ItemCase good[] = {{12, "12"}, {-0.5, "-0.5"}, {0.25, ".25"}, {-0.5, "-.5"},
+                           {1000, "1E3"}, {1000, "1e3"}, {4, "+4"}, {0.012, "1.2e-2"},
+                           {3, " 3 "}, {5, "5."}};
+  for (const auto& c : good) {
+    double v = -99;
+    EXPECT_TRUE(platform::ParseNumber(c.text, v)) << c.text;
+    EXPECT_DOUBLE_EQ(v, c.x) << c.text;
+  }
+  for (const char* bad : {"", " ", "abc", "1,5", "12x", "1e", "+-1", "++1", "inf", "nan", "0x10", ".",
+                          "-", "1 2", "1e999", "--1"}) {
+    double v = 7;
+    EXPECT_FALSE(platform::ParseNumber(bad, v)) << bad;
+    EXPECT_EQ(v, 7) << bad;
+  }
+}
+
+}  // namespace
