@@ -1,1 +1,117 @@
-// placeholder
+#include "common/platform/files.hpp"
+
+#include <cstdio>
+#include <utility>
+
+#include "common/platform/numtext.hpp"
+#include "common/platform/session.hpp"
+
+namespace platform {
+
+namespace {
+
+std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+std::string TrimBlanks(const std::string& s) {
+  const std::size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return std::string();
+  const std::size_t e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- InputFile
+
+InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
+    : in_(path, std::ios::in | std::ios::binary), name_(std::move(displayName)) {
+  if (!in_.is_open()) {
+    StopForDataError(Quoted(name_) + ": the file cannot be opened (missing or unreadable)");
+  }
+}
+
+std::string InputFile::ReadLine() {
+  std::string line;
+  if (!std::getline(in_, line)) {
+    ++line_;
+    Fail("unexpected end of file, a further line was expected");
+  }
+  ++line_;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  // A byte-order mark written by some editors in front of the first line.
+  if (line_ == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
+  return line;
+}
+
+std::string InputFile::ReadText() { return TrimBlanks(ReadLine()); }
+
+std::vector<double> InputFile::ReadNumbers(int count) {
+  const std::string line = ReadLine();
+  // Items are separated by one comma and/or blanks; an empty item (two commas
+  // in a row, or a comma at either end) is a fault.
+  std::vector<std::string> items;
+  if (!TrimBlanks(line).empty()) {
+    std::size_t start = 0;
+    while (true) {
+      const std::size_t comma = line.find(',', start);
+      const std::string field =
+          TrimBlanks(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+      if (field.empty()) Fail("an empty item between commas (expected " + std::to_string(count) + " numbers)");
+      std::size_t p = 0;
+      while (p < field.size()) {
+        const std::size_t q = field.find_first_of(" \t", p);
+        items.push_back(field.substr(p, q == std::string::npos ? std::string::npos : q - p));
+        if (q == std::string::npos) break;
+        p = field.find_first_not_of(" \t", q);
+        if (p == std::string::npos) break;
+      }
+      if (comma == std::string::npos) break;
+      start = comma + 1;
+    }
+  }
+  if (static_cast<int>(items.size()) != count) {
+    Fail("expected " + std::to_string(count) + (count == 1 ? " number" : " numbers") + ", found " +
+         std::to_string(items.size()));
+  }
+  std::vector<double> values;
+  values.reserve(items.size());
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    double v = 0;
+    if (!ParseNumber(items[i], v)) {
+      Fail("item " + std::to_string(i + 1) + " \"" + items[i] + "\" is not a number");
+    }
+    values.push_back(v);
+  }
+  return values;
+}
+
+bool InputFile::AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+
+void InputFile::Fail(const std::string& what) const {
+  StopForDataError(Quoted(name_) + ", line " + std::to_string(line_) + ": " + what);
+}
+
+// --------------------------------------------------------------- OutputFile
+
+OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName)
+    : out_(path, std::ios::out | std::ios::binary | std::ios::trunc), path_(path), name_(std::move(displayName)) {
+  if (!out_.is_open()) {
+    StopForDataError(Quoted(name_) + ": the file cannot be created (is the output directory there and writable?)");
+  }
+}
+
+void OutputFile::Line(const std::string& text) {
+  out_ << text << "\r\n";
+}
+
+void OutputFile::Write(const std::string& text) { out_ << text; }
+
+void OutputFile::Flush() {
+  if (out_.is_open()) out_.flush();
+}
+
+void OutputFile::Close() {
+  if (out_.is_open()) out_.close();
+}
+
+}  // namespace platform

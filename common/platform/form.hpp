@@ -6,6 +6,7 @@
 // question belongs to.
 
 #include <cstdint>
+#include <list>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,7 +20,10 @@ RgbColour PaletteColour(int index);
 
 struct FormLabel {
   std::string caption;
-  double left = 0, top = 0, width = 0, height = 0;  // in the form's user units at the time they were set
+  // In the form's coordinate units at the time the label was created (twips
+  // on a form with the default scale); the label stays where it was put when
+  // the form's scale changes later.
+  double left = 0, top = 0, width = 0, height = 0;
   bool border = false;
   int alignment = 0;  // 0 left, 1 right, 2 centre
   std::string fontName = "Arial";
@@ -114,7 +118,14 @@ class ConsoleForm {
   double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
   double currentX_ = 0, currentY_ = 0;
   std::vector<FormItem> items_;
-  std::vector<std::pair<std::string, FormLabel>> labels_;
+  // Labels in a list so that references handed out stay valid; each keeps
+  // the form's scale of the moment it was created.
+  struct LabelEntry {
+    std::string name;
+    FormLabel label;
+    double scaleLeft, scaleTop, scaleWidth, scaleHeight;
+  };
+  std::list<LabelEntry> labels_;
   unsigned long revision_ = 0;
 };
 

@@ -1,1 +1,28 @@
-// placeholder
+#include "common/platform/prompts.hpp"
+
+namespace platform {
+
+void PauseForEnter(Session& session) {
+  (void)session.InputBox("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN", "DEVAM BOLUMU", "0", kReviewBoxX, kReviewBoxY);
+}
+
+bool AnswerIsLetter(const std::string& answer, char letter) {
+  if (answer.size() != 1) return false;
+  const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+  return lower(answer[0]) == lower(letter);
+}
+
+bool YesNoPrompt(Session& session, const std::string& prompt, const std::string& prefilled) {
+  return AnswerIsLetter(session.InputBox(prompt, " ", prefilled, kReviewBoxX, kReviewBoxY), 'E');
+}
+
+void StopIfConfirmed(Session& session, const std::string& prompt, const std::string& prefilled) {
+  if (YesNoPrompt(session, prompt, prefilled)) StopByUser();
+}
+
+void StopWithDataMessage(Session& session, const std::string& prompt, const std::string& title) {
+  session.MessageBox(prompt, 20, title, "DEMO.HLP", 500);
+  StopForDataError(prompt);
+}
+
+}  // namespace platform

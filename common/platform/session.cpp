@@ -1,1 +1,196 @@
-// placeholder
+#include "common/platform/session.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <system_error>
+
+#include "common/numerics/errors.hpp"
+
+namespace platform {
+
+void StopForDataError(const std::string& message) { throw RunStop(ExitStatus::kDataError, message); }
+
+void StopByUser(const std::string& message) { throw RunStop(ExitStatus::kUserStop, message); }
+
+namespace {
+
+// Form names made safe for a file name.
+std::string FileNamePart(const std::string& name) {
+  std::string s;
+  for (char c : name) {
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+                       c == '-';
+    s += plain ? c : '_';
+  }
+  return s.empty() ? "form" : s;
+}
+
+bool AllBlanks(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+
+}  // namespace
+
+Session::Session(std::istream& in, std::ostream& out, std::ostream& err, std::filesystem::path workingDirectory)
+    : in_(in), out_(out), err_(err), workingDirectory_(std::move(workingDirectory)) {
+  // The pictures of an earlier run would mix with this run's numbering.
+  std::error_code ec;
+  const std::filesystem::path screens = ScreensDirectory();
+  if (std::filesystem::is_directory(screens, ec)) {
+    std::vector<std::filesystem::path> old;
+    for (const auto& entry : std::filesystem::directory_iterator(screens, ec)) {
+      if (entry.path().extension() == ".svg") old.push_back(entry.path());
+    }
+    for (const auto& p : old) std::filesystem::remove(p, ec);
+  }
+}
+
+Session::~Session() {
+  for (auto& f : outputs_) {
+    try {
+      f->Close();
+    } catch (...) {
+    }
+  }
+}
+
+std::string Session::TaskDirectory() const { return workingDirectory_.string() + "\\"; }
+
+std::filesystem::path Session::ResolvePath(const std::string& programPath) const {
+  std::string s = programPath;
+  std::replace(s.begin(), s.end(), '\\', '/');
+  std::filesystem::path p(s);
+  if (p.is_relative()) p = workingDirectory_ / p;
+  return p.lexically_normal();
+}
+
+std::string Session::InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                              int xTwips, int yTwips) {
+  (void)xTwips;
+  (void)yTwips;
+  const std::size_t before = screenFiles_.size();
+  WriteScreens();
+  out_ << "\n";
+  if (!AllBlanks(title)) out_ << "== " << title << " ==\n";
+  for (std::size_t i = before; i < screenFiles_.size(); ++i) {
+    out_ << "(picture: " << screenFiles_[i].lexically_relative(workingDirectory_).generic_string() << ")\n";
+  }
+  out_ << prompt << "\n[default: " << defaultText << "] > " << std::flush;
+
+  std::string line;
+  if (!std::getline(in_, line)) {
+    // End of input: the box is closed as it was pre-filled.
+    out_ << "\n" << std::flush;
+    return defaultText;
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (line.empty()) return defaultText;
+  return line;
+}
+
+void Session::MessageBox(const std::string& prompt, int buttonsAndIcon, const std::string& title,
+                         const std::string& helpFile, int context) {
+  (void)buttonsAndIcon;
+  (void)helpFile;
+  (void)context;
+  err_ << "\n";
+  if (!AllBlanks(title)) err_ << "*** " << title << " ***\n";
+  err_ << prompt << "\n" << std::flush;
+}
+
+ConsoleForm& Session::Form(const std::string& name, const std::string& caption, double leftTwips, double topTwips,
+                           double widthTwips, double heightTwips) {
+  for (auto& f : forms_) {
+    if (f->Name() == name) return *f;
+  }
+  forms_.push_back(std::make_unique<ConsoleForm>(*this, name, caption, leftTwips, topTwips, widthTwips, heightTwips));
+  return *forms_.back();
+}
+
+OutputFile& Session::CreateOutput(const std::string& programPath) {
+  const std::filesystem::path path = ResolvePath(programPath);
+  // A file created again replaces the earlier one: close the earlier stream
+  // first so that its buffer cannot overwrite the new content later.
+  for (auto& f : outputs_) {
+    if (f->IsOpen() && f->Path() == path) f->Close();
+  }
+  outputs_.push_back(std::make_unique<OutputFile>(path, programPath));
+  return *outputs_.back();
+}
+
+InputFile Session::OpenInput(const std::string& programPath) const {
+  return InputFile(ResolvePath(programPath), programPath);
+}
+
+void Session::WriteScreens() {
+  for (const auto& form : forms_) {
+    if (!form->Visible()) continue;
+    std::string svg = form->ToSvg();
+    auto last = std::find_if(pictured_.begin(), pictured_.end(),
+                             [&](const auto& entry) { return entry.first == form.get(); });
+    if (last != pictured_.end() && last->second == svg) continue;
+
+    std::error_code ec;
+    std::filesystem::create_directories(ScreensDirectory(), ec);
+    char number[16];
+    std::snprintf(number, sizeof number, "%04d", screenCounter_ + 1);
+    const std::filesystem::path file = ScreensDirectory() / (std::string(number) + "-" + FileNamePart(form->Name()) + ".svg");
+    std::ofstream out(file, std::ios::out | std::ios::binary | std::ios::trunc);
+    out << svg;
+    out.close();
+    if (!out) {
+      // A picture is a view for the user only: the run goes on without it.
+      err_ << "picture " << file.generic_string() << " could not be written\n";
+      continue;
+    }
+    ++screenCounter_;
+    screenFiles_.push_back(file);
+    if (last != pictured_.end()) {
+      last->second = std::move(svg);
+    } else {
+      pictured_.emplace_back(form.get(), std::move(svg));
+    }
+  }
+}
+
+void Session::Finish() {
+  for (auto& f : outputs_) {
+    try {
+      f->Flush();
+      f->Close();
+    } catch (...) {
+    }
+  }
+  try {
+    WriteScreens();
+  } catch (...) {
+  }
+  out_ << std::flush;
+  err_ << std::flush;
+}
+
+int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
+  ExitStatus status = ExitStatus::kComplete;
+  std::string message;
+  try {
+    driver(session);
+  } catch (const RunStop& stop) {
+    status = stop.Status();
+    message = stop.what();
+  } catch (const numerics::DataError& e) {
+    status = ExitStatus::kDataError;
+    message = e.what();
+  } catch (const std::exception& e) {
+    status = ExitStatus::kInternalFault;
+    message = std::string("internal fault: ") + e.what();
+  } catch (...) {
+    status = ExitStatus::kInternalFault;
+    message = "internal fault: unknown exception";
+  }
+  if (!message.empty()) session.Err() << "\n" << message << "\n";
+  session.Finish();
+  return static_cast<int>(status);
+}
+
+}  // namespace platform

@@ -94,7 +94,8 @@ class Session {
   std::list<std::unique_ptr<ConsoleForm>> forms_;
   std::list<std::unique_ptr<OutputFile>> outputs_;
   std::vector<std::filesystem::path> screenFiles_;
-  std::vector<std::pair<const ConsoleForm*, unsigned long>> pictured_;
+  // The last picture written of each form, to write a new one only on a change.
+  std::vector<std::pair<const ConsoleForm*, std::string>> pictured_;
   int screenCounter_ = 0;
 };
 
