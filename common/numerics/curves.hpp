@@ -12,6 +12,18 @@
 
 namespace numerics {
 
+// numerator / (divisor + guard).  The guards keep the quotients finite for
+// nearly coincident abscissae; when the guarded divisor is still exactly zero
+// (a division made without a guard, or a guard cancelling the divisor) the
+// quotient is taken with kZeroDivisorFallback instead, so that repeated
+// points give very large but finite numbers and never 0/0.
+inline constexpr double kZeroDivisorFallback = 1e-6;
+inline double GuardedQuotient(double numerator, double divisor, double guard) {
+  double d = divisor + guard;
+  if (d == 0.0) d = kZeroDivisorFallback;
+  return numerator / d;
+}
+
 // Additive guards of the divisions of FitCubicSpline.  A guard of 0 means the
 // division is made as it stands.
 struct SplineGuards {
@@ -36,6 +48,10 @@ struct SplineEvaluation {
   // When set, an interval whose two knot values are equal yields that value
   // without evaluating the cubic (the floodable-length program's form).
   bool flatIntervalValue = false;
+  // Order of evaluation of the cubic: false gives
+  // c1 + c2*d + (c3 + c4*d/3)*d*d/2, true the fully nested
+  // c1 + d*(c2 + d*(c3 + c4*d/3)/2) of the floodable-length program.
+  bool fullyNested = false;
 };
 
 // Interval rule of InterpolateCurve.
@@ -49,8 +65,59 @@ struct CurveInterpolationRule {
 // Guards of the hydrostatics program (the defaults above).
 inline constexpr SplineGuards kHydrostaticSplineGuards{};
 
+// Guards of the cross-curves program.
+inline constexpr SplineGuards kCrossCurvesSplineGuards{
+    .difference = 1e-6,
+    .firstRow = 1e-7,
+    .elimination = 1e-6,
+    .lastRowInner = 1e-6,
+    .lastRowOuter = 1e-6,
+    .lastRowFactor = 1e-16,
+    .lastDiagonalExtra = 1e-16,
+    .closingN3 = 1e-7,
+    .lastPivot = 1e-7,
+    .backSubstitution = 1e-7,
+    .derivativeDifference = 1e-7,
+    .secondDerivative = 1e-7,
+    .thirdDerivativeInner = 1e-6,
+    .thirdDerivativeOuter = 1e-7,
+};
+
+// Guards of the floodable-length program (several divisions unguarded).
+inline constexpr SplineGuards kFloodableSplineGuards{
+    .difference = 1e-6,
+    .firstRow = 1e-7,
+    .elimination = 0.0,
+    .lastRowInner = 0.0,
+    .lastRowOuter = 0.0,
+    .lastRowFactor = 0.0,
+    .lastDiagonalExtra = 0.0,
+    .closingN3 = 1e-7,
+    .lastPivot = 0.0,
+    .backSubstitution = 0.0,
+    .derivativeDifference = 1e-6,
+    .secondDerivative = 1e-6,
+    .thirdDerivativeInner = 1e-6,
+    .thirdDerivativeOuter = 1e-6,
+};
+
+// Spline evaluation of the floodable-length program.
+inline constexpr SplineEvaluation kFloodableSplineEvaluation{.flatIntervalValue = true, .fullyNested = true};
+
+// Interval rules of InterpolateCurve in the three programs.
+inline constexpr CurveInterpolationRule kHydrostaticInterpolationRule{};
+inline constexpr CurveInterpolationRule kCrossCurvesInterpolationRule{.leftOpenIntervals = true,
+                                                                      .splineGuards = kCrossCurvesSplineGuards};
+inline constexpr CurveInterpolationRule kFloodableInterpolationRule{.leftOpenIntervals = false,
+                                                                    .splineGuards = kFloodableSplineGuards};
+
 // FitCubicSpline(n, x, c, startCondition, endCondition): not-a-knot cubic
 // spline through the knots x(1..n) with ordinates c(1, 1..n); fills c(2..4, k).
+// On [x(i), x(i+1)] the spline is c1(i) + c2(i)d + c3(i)d^2/2 + c4(i)d^3/6,
+// d = x - x(i); c3(n) and c4(n) hold working values.  Every end condition is
+// taken as not-a-knot (the only one the programs use).  n = 1 gives the
+// constant c1(1); n <= 0 does nothing.  Coincident knots give very large but
+// finite coefficients.
 void FitCubicSpline(int n, const Vec& x, SplineTable& c, int startCondition, int endCondition,
                     const SplineGuards& guards = kHydrostaticSplineGuards);
 
@@ -59,12 +126,27 @@ void FitCubicSpline(int n, const Vec& x, SplineTable& c, int startCondition, int
 void EvaluateSpline(int n, double x0, double& y0, const Vec& x, const SplineTable& c,
                     const SplineEvaluation& options = {});
 
+// Value of the cubic piece k of a fitted spline at d = x - x(k), in the
+// evaluation order of EvaluateSpline's default form.
+double EvaluateSplinePiece(const SplineTable& c, int k, double d);
+
 // InterpolationMethod of InterpolateCurve.
 enum InterpolationMethod : int { kChordMethod = 1, kParabolaMethod = 2, kSplineMethod = 3 };
 
-// InterpolateCurve(n, X, Y, knotWork, coefWork, x0, y0, method).
+// InterpolateCurve(n, X, Y, knotWork, coefWork, x0, y0, method): value of the
+// curve at x0 by the chord (1) or the parabola (2) of the three-point group
+// around the interval holding x0, or by the cubic spline through all points
+// (3, fitted in the work tables, which are enlarged when they are too small).
+// y0 keeps its value when x0 lies outside [X(1), X(n)] or the method is not
+// 1 to 3.  A two-point curve is interpolated linearly; a one-point curve gives
+// Y(1) at x0 = X(1).
 void InterpolateCurve(int n, const Vec& X, const Vec& Y, Vec& knotWork, SplineTable& coefWork, double x0,
                       double& y0, int method, const CurveInterpolationRule& rule = {});
+
+// The same with work tables of its own (the cross-curves and floodable-length
+// programs' six-argument form).
+void InterpolateCurve(int n, const Vec& X, const Vec& Y, double x0, double& y0, int method,
+                      const CurveInterpolationRule& rule = {});
 
 // InterpolateInTable(n, x, y, X, Y): piecewise-linear interpolation.
 void InterpolateInTable(int n, double x, double& y, const Vec& X, const Vec& Y);
@@ -74,12 +156,17 @@ void InterpolateInTable(int n, double x, double& y, const Vec& X, const Vec& Y);
 void InterpolateLinear(double x1, double x2, double y1, double y2, double x, double& y);
 
 // IntegrateUnequalSimpson(n, X, Y, total): integral of Y over [X(1), X(n)],
-// each interval under a parabola through three consecutive points.
+// each interval under a parabola through three consecutive points; guard is
+// added to every divisor.  Two points give the trapezoid, fewer give 0.
 inline constexpr double kHydrostaticSimpsonGuard = 0.00005;
+inline constexpr double kCrossCurvesSimpsonGuard = 0.0;
+inline constexpr double kFloodableSimpsonGuard = 0.0;
 void IntegrateUnequalSimpson(int n, const Vec& X, const Vec& Y, double& total,
                              double guard = kHydrostaticSimpsonGuard);
 
-// EstimateNodeSlopes(n, X, Y, S): slope dy/dx at every point.
+// EstimateNodeSlopes(n, X, Y, S): slope dy/dx at every point, the derivative
+// of the parabola through the point and two neighbours.  A point whose group
+// has coincident abscissae gets slope 0.
 void EstimateNodeSlopes(int n, const Vec& X, const Vec& Y, Vec& S);
 
 // SortAscending(n, a): selection sort of a(1..n).

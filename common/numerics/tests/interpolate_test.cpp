@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/numerics/errors.hpp"
+#include "curve_fixtures.hpp"
+
+namespace numerics {
+namespace {
+
+using testing::MakeVec;
+
+// y = x^2 at 0, 1, 2, 3.
+struct SquareCurve {
+  Vec X = MakeVec({0.0, 1.0, 2.0, 3.0});
+  Vec Y = MakeVec({0.0, 1.0, 4.0, 9.0});
+  Vec knots;
+  SplineTable coefficients = MakeSplineTable(4);
+
+  double At(double x0, int method, const CurveInterpolationRule& rule = {}, double preset = 99.0) {
+    double y0 = preset;
+    InterpolateCurve(4, X, Y, knots, coefficients, x0, y0, method, rule);
+    return y0;
+  }
+};
+
+struct CurveCase {
+  double x0;
+  int method;
+  double expected;
+  double tolerance;
+};
+
+TEST(InterpolateCurve, ChordParabolaAndSplineOnASquare) {
+  const CurveCase cases[] = {
+      {0.5, kChordMethod, 1.0, 1e-12},     // chord (0, 0)-(2, 4) of the group 1..3
+      {0.5, kParabolaMethod, 0.25, 1e-12},
+      {0.5, kSplineMethod, 0.25, 1e-5},
+      {2.5, kChordMethod, 7.0, 1e-12},     // chord (1, 1)-(3, 9) of the group 2..4
+      {2.5, kParabolaMethod, 6.25, 1e-12},
+      {2.5, kSplineMethod, 6.25, 1e-5},
+      {1.5, kParabolaMethod, 2.25, 1e-12},
+      {0.0, kParabolaMethod, 0.0, 0.0},    // the ends give the end ordinates
+      {3.0, kParabolaMethod, 9.0, 0.0},
+      {0.0, kSplineMethod, 0.0, 0.0},
+      {3.0, kSplineMethod, 9.0, 0.0},
+  };
+  SquareCurve curve;
+  for (const auto& c : cases) {
+    EXPECT_NEAR(curve.At(c.x0, c.method), c.expected, c.tolerance) << "x0 " << c.x0 << " method " << c.method;
+  }
+}
+
+TEST(InterpolateCurve, FlatIntervalGivesItsLeftOrdinate) {
+  const Vec X = MakeVec({0.0, 1.0, 2.0, 3.0});
+  const Vec Y = MakeVec({0.0, 1.0, 1.000005, 5.0});
+  for (int method : {kChordMethod, kParabolaMethod, kSplineMethod}) {
+    double y0 = 99.0;
+    InterpolateCurve(4, X, Y, 1.5, y0, method);
+    EXPECT_EQ(y0, 1.0) << method;
+  }
+}
+
+TEST(InterpolateCurve, OutsideTheCurveOrUnknownMethodLeavesTheResult) {
+  SquareCurve curve;
+  for (int method : {kChordMethod, kParabolaMethod, kSplineMethod}) {
+    EXPECT_EQ(curve.At(-1.0, method), 99.0) << method;
+    EXPECT_EQ(curve.At(3.5, method), 99.0) << method;
+  }
+  EXPECT_EQ(curve.At(1.5, 0), 99.0);
+  EXPECT_EQ(curve.At(1.5, 4), 99.0);
+}
+
+// Two-point curves (an appendage strip) are read on their straight line;
+// a single point gives its own ordinate there and nothing elsewhere.
+TEST(InterpolateCurve, ShortCurvesStayInsideTheirTables) {
+  const Vec X2 = MakeVec({0.0, 2.0});
+  const Vec Y2 = MakeVec({0.0, 4.0});
+  for (int method : {kChordMethod, kParabolaMethod, kSplineMethod}) {
+    double y0 = 99.0;
+    InterpolateCurve(2, X2, Y2, 0.5, y0, method);
+    EXPECT_DOUBLE_EQ(y0, 1.0) << method;
+    y0 = 99.0;
+    InterpolateCurve(2, X2, Y2, 2.5, y0, method);
+    EXPECT_EQ(y0, 99.0) << method;
+  }
+  double flat = 99.0;
+  InterpolateCurve(2, X2, MakeVec({3.0, 3.000001}), 1.0, flat, kChordMethod);
+  EXPECT_EQ(flat, 3.0);
+
+  const Vec X1 = MakeVec({5.0});
+  const Vec Y1 = MakeVec({7.0});
+  double y0 = 99.0;
+  InterpolateCurve(1, X1, Y1, 5.0, y0, kParabolaMethod);
+  EXPECT_EQ(y0, 7.0);
+  y0 = 99.0;
+  InterpolateCurve(1, X1, Y1, 4.0, y0, kParabolaMethod);
+  EXPECT_EQ(y0, 99.0);
+  InterpolateCurve(0, Vec(), Vec(), 0.0, y0, kParabolaMethod);
+  EXPECT_EQ(y0, 99.0);
+}
+
+TEST(InterpolateCurve, SplineMethodEnlargesSmallWorkTables) {
+  SquareCurve curve;
+  curve.coefficients = SplineTable();
+  EXPECT_NEAR(curve.At(1.7, kSplineMethod), 2.89, 1e-5);
+  EXPECT_GE(curve.knots.Upper(), 4);
+}
+
+// With intervals open on the left an interior abscissa belongs to the
+// interval before it, which changes the three-point group.
+TEST(InterpolateCurve, CrossCurvesIntervalRule) {
+  SquareCurve curve;
+  EXPECT_DOUBLE_EQ(curve.At(2.0, kChordMethod), 5.0);  // group 2..4
+  EXPECT_DOUBLE_EQ(curve.At(2.0, kChordMethod, kCrossCurvesInterpolationRule), 4.0);  // group 1..3
+  EXPECT_DOUBLE_EQ(curve.At(2.0, kParabolaMethod, kCrossCurvesInterpolationRule), 4.0);
+  EXPECT_DOUBLE_EQ(curve.At(0.0, kChordMethod, kCrossCurvesInterpolationRule), 0.0);
+  EXPECT_EQ(curve.At(-0.1, kChordMethod, kCrossCurvesInterpolationRule), 99.0);
+  EXPECT_NEAR(curve.At(2.5, kSplineMethod, kCrossCurvesInterpolationRule), 6.25, 1e-5);
+  EXPECT_NEAR(curve.At(2.5, kSplineMethod, kFloodableInterpolationRule), 6.25, 1e-5);
+}
+
+TEST(InterpolateInTable, LinearOnTheBracketingInterval) {
+  const Vec X = MakeVec({0.0, 2.0, 3.0, 3.000005, 5.0});
+  const Vec Y = MakeVec({10.0, 20.0, 40.0, 70.0, 80.0});
+  double y = 0.0;
+  InterpolateInTable(5, 1.0, y, X, Y);
+  EXPECT_DOUBLE_EQ(y, 15.0);
+  InterpolateInTable(5, 2.5, y, X, Y);
+  EXPECT_DOUBLE_EQ(y, 30.0);
+  InterpolateInTable(5, 2.0, y, X, Y);
+  EXPECT_DOUBLE_EQ(y, 20.0);
+  InterpolateInTable(5, 3.000002, y, X, Y);  // too short to divide by
+  EXPECT_DOUBLE_EQ(y, 40.0);
+  y = 99.0;
+  InterpolateInTable(5, 5.5, y, X, Y);
+  EXPECT_EQ(y, 99.0);
+}
+
+TEST(InterpolateLinear, StraightLineThroughTwoPoints) {
+  double y = 0.0;
+  InterpolateLinear(0.0, 10.0, 0.0, 100.0, 2.5, y);
+  EXPECT_DOUBLE_EQ(y, 25.0);
+  InterpolateLinear(2.0, 4.0, 1.0, -1.0, 5.0, y);  // beyond the points too
+  EXPECT_DOUBLE_EQ(y, -2.0);
+}
+
+TEST(InterpolateLinear, CoincidentAbscissaeAreADataError) {
+  double y = 7.0;
+  try {
+    InterpolateLinear(5.0, 5.0, 1.0, 2.0, 5.0, y);
+    FAIL() << "no DataError";
+  } catch (const DataError& e) {
+    EXPECT_EQ(std::string(e.what()), "two points of a straight line coincide at x = 5.000");
+  }
+  EXPECT_EQ(y, 7.0);
+  EXPECT_THROW(InterpolateLinear(0.0, 0.00001, 0.0, 1.0, 0.0, y), DataError);
+}
+
+}  // namespace
+}  // namespace numerics

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "curve_fixtures.hpp"
+
+namespace numerics {
+namespace {
+
+using testing::FitThrough;
+using testing::MakeVec;
+using testing::Sample;
+
+struct NamedGuards {
+  const char* name;
+  SplineGuards guards;
+};
+
+const NamedGuards kGuardSets[] = {
+    {"hydrostatics", kHydrostaticSplineGuards},
+    {"cross curves", kCrossCurvesSplineGuards},
+    {"floodable length", kFloodableSplineGuards},
+};
+
+TEST(FitCubicSpline, TwoKnotsGiveTheStraightLine) {
+  const Vec x = MakeVec({0.0, 2.0});
+  const SplineTable c = FitThrough(x, MakeVec({0.0, 4.0}), kHydrostaticSplineGuards);
+  EXPECT_NEAR(c(2, 1), 2.0, 1e-5);
+  EXPECT_NEAR(c(2, 2), 2.0, 1e-5);
+  EXPECT_NEAR(c(3, 1), 0.0, 1e-5);
+  EXPECT_NEAR(c(4, 1), 0.0, 1e-5);
+  double y = 0.0;
+  EvaluateSpline(2, 1.5, y, x, c);
+  EXPECT_NEAR(y, 3.0, 1e-5);
+}
+
+TEST(FitCubicSpline, ThreeKnotsGiveTheParabola) {
+  for (const auto& set : kGuardSets) {
+    SCOPED_TRACE(set.name);
+    const Vec x = MakeVec({0.0, 1.0, 3.0});
+    const SplineTable c = FitThrough(x, MakeVec({0.0, 1.0, 9.0}), set.guards);
+    EXPECT_NEAR(c(2, 1), 0.0, 1e-4);
+    EXPECT_NEAR(c(2, 2), 2.0, 1e-4);
+    EXPECT_NEAR(c(2, 3), 6.0, 1e-4);
+    EXPECT_NEAR(c(3, 1), 2.0, 1e-4);
+    EXPECT_NEAR(c(3, 2), 2.0, 1e-4);
+    EXPECT_NEAR(c(4, 1), 0.0, 1e-4);
+    EXPECT_NEAR(c(4, 2), 0.0, 1e-4);
+    double y = 0.0;
+    EvaluateSpline(3, 2.0, y, x, c);
+    EXPECT_NEAR(y, 4.0, 1e-5);
+  }
+}
+
+// The not-a-knot spline through samples of one cubic is that cubic: exactly
+// without guards, and to within the guards' small bias in every program's form.
+TEST(FitCubicSpline, ReproducesACubicOnUnequalKnots) {
+  const auto f = [](double t) { return t * t * t - 2.0 * t * t + 0.5 * t + 1.0; };
+  const auto df = [](double t) { return 3.0 * t * t - 4.0 * t + 0.5; };
+  const auto d2f = [](double t) { return 6.0 * t - 4.0; };
+  struct Case {
+    const char* name;
+    SplineGuards guards;
+    double valueTolerance;
+    double derivativeTolerance;
+  };
+  const Case cases[] = {
+      {"unguarded", SplineGuards{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1e-11, 1e-10},
+      {"hydrostatics", kHydrostaticSplineGuards, 1e-4, 5e-3},
+      {"cross curves", kCrossCurvesSplineGuards, 1e-4, 5e-3},
+      {"floodable length", kFloodableSplineGuards, 1e-4, 5e-3},
+  };
+  for (const auto& set : cases) {
+    SCOPED_TRACE(set.name);
+    for (const Vec& x : {MakeVec({0.0, 0.7, 1.5, 2.6}), MakeVec({0.0, 0.7, 1.5, 2.6, 3.0, 4.2})}) {
+      const int n = x.Upper();
+      const SplineTable c = FitThrough(x, Sample(x, f), set.guards);
+      for (int i = 1; i <= n; ++i) EXPECT_NEAR(c(2, i), df(x(i)), set.derivativeTolerance) << "slope at knot " << i;
+      for (int i = 1; i < n; ++i) {
+        EXPECT_NEAR(c(3, i), d2f(x(i)), set.derivativeTolerance) << "curvature at knot " << i;
+        EXPECT_NEAR(c(4, i), 6.0, set.derivativeTolerance) << "third derivative on interval " << i;
+      }
+      for (double t = 0.0; t <= x(n); t += 0.05) {
+        double y = -100.0;
+        EvaluateSpline(n, t, y, x, c);
+        EXPECT_NEAR(y, f(t), set.valueTolerance) << "at x = " << t;
+      }
+    }
+  }
+}
+
+TEST(EvaluateSpline, EndKnotsGiveTheStoredOrdinates) {
+  const Vec x = MakeVec({0.0, 1.0, 3.0});
+  SplineTable c = FitThrough(x, MakeVec({0.0, 1.0, 9.0}), kHydrostaticSplineGuards);
+  // The end values come from c1 alone, whatever the derivatives say.
+  for (int i = 1; i <= 3; ++i) c(2, i) = c(3, i) = c(4, i) = 1e9;
+  double y = 0.0;
+  EvaluateSpline(3, 0.0, y, x, c);
+  EXPECT_EQ(y, 0.0);
+  EvaluateSpline(3, 3.0, y, x, c);
+  EXPECT_EQ(y, 9.0);
+}
+
+TEST(EvaluateSpline, OutsideTheKnotsLeavesTheResult) {
+  const Vec x = MakeVec({0.0, 1.0, 3.0});
+  const SplineTable c = FitThrough(x, MakeVec({0.0, 1.0, 9.0}), kHydrostaticSplineGuards);
+  for (double x0 : {-0.001, 3.001, -50.0}) {
+    double y = 7.0;
+    EvaluateSpline(3, x0, y, x, c);
+    EXPECT_EQ(y, 7.0) << x0;
+  }
+}
+
+TEST(EvaluateSpline, InteriorKnotUsesTheIntervalOnItsLeft) {
+  const Vec x = MakeVec({0.0, 1.0, 2.5, 4.0});
+  const SplineTable c = FitThrough(x, MakeVec({1.0, 3.0, 2.0, 5.0}), kHydrostaticSplineGuards);
+  double y = 0.0;
+  EvaluateSpline(4, 2.5, y, x, c);
+  EXPECT_DOUBLE_EQ(y, EvaluateSplinePiece(c, 2, 1.5));
+  EXPECT_NEAR(y, 2.0, 1e-5);
+}
+
+TEST(EvaluateSpline, FloodableFormKeepsAFlatIntervalFlat) {
+  const Vec x = MakeVec({0.0, 1.0, 2.0, 3.0});
+  const SplineTable c = FitThrough(x, MakeVec({0.0, 2.0, 2.0, 0.0}), kFloodableSplineGuards);
+  double flat = 0.0;
+  double cubic = 0.0;
+  EvaluateSpline(4, 1.5, flat, x, c, kFloodableSplineEvaluation);
+  EvaluateSpline(4, 1.5, cubic, x, c);
+  EXPECT_EQ(flat, 2.0);
+  EXPECT_GT(cubic, 2.1);  // the spline bulges between the equal ordinates
+  // Elsewhere both orders of evaluation give the same cubic.
+  double a = 0.0;
+  double b = 0.0;
+  EvaluateSpline(4, 0.4, a, x, c, kFloodableSplineEvaluation);
+  EvaluateSpline(4, 0.4, b, x, c);
+  EXPECT_NEAR(a, b, 1e-12);
+}
+
+// Repeated knots (a doubled station, a doubled end point) must give finite,
+// if meaningless, coefficients in every program's form.
+TEST(FitCubicSpline, CoincidentKnotsStayFinite) {
+  const Vec patterns[] = {
+      MakeVec({0.0, 1.0, 1.0, 2.0}),      MakeVec({0.0, 1.0, 2.0, 2.0, 2.0}), MakeVec({0.0, 0.0, 0.0, 0.0}),
+      MakeVec({0.0, 1.0, 1.0, 1.0, 2.0, 3.0}), MakeVec({0.0, 0.0, 1.0}),    MakeVec({2.0, 2.0}),
+  };
+  for (const auto& set : kGuardSets) {
+    SCOPED_TRACE(set.name);
+    for (const Vec& x : patterns) {
+      const int n = x.Upper();
+      const SplineTable c = FitThrough(x, Sample(x, [](double t) { return 1.0 + t * t; }), set.guards);
+      for (int i = 1; i <= n; ++i) {
+        for (int q = 1; q <= 4; ++q) EXPECT_TRUE(std::isfinite(c(q, i))) << "n " << n << " c(" << q << ", " << i << ")";
+      }
+      for (double t = x(1); t <= x(n); t += 0.25) {
+        double y = 0.0;
+        EvaluateSpline(n, t, y, x, c);
+        EXPECT_TRUE(std::isfinite(y)) << "n " << n << " at " << t;
+      }
+    }
+  }
+}
+
+TEST(FitCubicSpline, OneKnotIsAConstant) {
+  const Vec x = MakeVec({4.0});
+  const SplineTable c = FitThrough(x, MakeVec({3.0}), kHydrostaticSplineGuards);
+  EXPECT_EQ(c(2, 1), 0.0);
+  double y = 0.0;
+  EvaluateSpline(1, 4.0, y, x, c);
+  EXPECT_EQ(y, 3.0);
+}
+
+}  // namespace
+}  // namespace numerics
