@@ -1,0 +1,310 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "common/numerics/errors.hpp"
+#include "common/platform/prompts.hpp"
+#include "common/platform/session.hpp"
+#include "fixture.hpp"
+
+namespace {
+
+using platform::Session;
+using platform_test::Count;
+
+class SessionTest : public platform_test::TempDirTest {
+ protected:
+  std::ostringstream out_, err_;
+};
+
+TEST_F(SessionTest, InputBoxAnswersFromThePipeAndFallsBackToTheDefault) {
+  std::istringstream in("E\r\n\nabc  \n");
+  Session s(in, out_, err_, dir_);
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H", 4000, 8500), "E");  // CR LF answer
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H", 4000, 8500), "H");  // empty line
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H", 4000, 8500), "abc  ");  // untrimmed
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H", 4000, 8500), "H");  // end of input
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "7", 4000, 8500), "7");
+  const std::string shown = out_.str();
+  EXPECT_NE(shown.find("BASLIK"), std::string::npos);
+  EXPECT_NE(shown.find("KAC ?"), std::string::npos);
+  EXPECT_NE(shown.find("[default: H]"), std::string::npos);
+  EXPECT_TRUE(err_.str().empty());
+}
+
+TEST_F(SessionTest, YesOnlyForExactlyEorLowerE) {
+  struct Case {
+    const char* answer;
+    bool yes;
+  } cases[] = {{"E", true}, {"e", true}, {"E ", false}, {" E", false}, {"EVET", false},
+               {"H", false}, {"0", false}, {"", false}};
+  for (const auto& c : cases) EXPECT_EQ(platform::AnswerIsLetter(c.answer, 'E'), c.yes) << c.answer;
+  EXPECT_TRUE(platform::AnswerIsLetter("h", 'H'));
+
+  std::istringstream in("e\nE \n\n");
+  Session s(in, out_, err_, dir_);
+  EXPECT_TRUE(platform::YesNoPrompt(s, "YANLISLIK VAR MI E/H <H>"));
+  EXPECT_FALSE(platform::YesNoPrompt(s, "YANLISLIK VAR MI E/H <H>"));
+  EXPECT_FALSE(platform::YesNoPrompt(s, "YANLISLIK VAR MI E/H <H>", "H"));
+  EXPECT_FALSE(platform::YesNoPrompt(s, "YANLISLIK VAR MI E/H <H>", "H"));  // end of input
+  // A pre-filled "E" taken as it stands on end of input means yes.
+  EXPECT_TRUE(platform::YesNoPrompt(s, "DEVAM ?", "E"));
+}
+
+TEST_F(SessionTest, PauseShowsItsPromptAndConsumesOneAnswer) {
+  std::istringstream in("anything\nE\n");
+  Session s(in, out_, err_, dir_);
+  platform::PauseForEnter(s);
+  EXPECT_NE(out_.str().find("DEVAM BOLUMU"), std::string::npos);
+  EXPECT_NE(out_.str().find("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN"), std::string::npos);
+  EXPECT_NE(out_.str().find("[default: 0]"), std::string::npos);
+  EXPECT_EQ(s.InputBox("?", " ", "0", 0, 0), "E");
+}
+
+TEST_F(SessionTest, StopIfConfirmedEndsTheRunAsUserStop) {
+  std::istringstream in("h\ne\n");
+  Session s(in, out_, err_, dir_);
+  EXPECT_NO_THROW(platform::StopIfConfirmed(s, "?"));
+  try {
+    platform::StopIfConfirmed(s, "?");
+    FAIL() << "a yes must stop the run";
+  } catch (const platform::RunStop& stop) {
+    EXPECT_EQ(stop.Status(), platform::ExitStatus::kUserStop);
+  }
+}
+
+TEST_F(SessionTest, DataMessageGoesToErrorStreamThenStops) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  try {
+    platform::StopWithDataMessage(s, "Data dosyasinda hata var.", "Kesit postalari data giris hatasi");
+    FAIL() << "must stop";
+  } catch (const platform::RunStop& stop) {
+    EXPECT_EQ(stop.Status(), platform::ExitStatus::kDataError);
+    EXPECT_STREQ(stop.what(), "Data dosyasinda hata var.");
+  }
+  EXPECT_NE(err_.str().find("Kesit postalari data giris hatasi"), std::string::npos);
+  EXPECT_NE(err_.str().find("Data dosyasinda hata var."), std::string::npos);
+  EXPECT_TRUE(out_.str().empty());
+}
+
+TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  EXPECT_EQ(s.TaskDirectory(), dir_.string() + "\\");
+  EXPECT_EQ(s.ResolvePath(s.TaskDirectory() + "Kormelant.TSK"), dir_ / "Kormelant.TSK");
+  EXPECT_EQ(s.ResolvePath("DATA\\hull.dat"), dir_ / "DATA" / "hull.dat");
+  EXPECT_EQ(s.ResolvePath("" + std::string("BONJEAN.SON")), dir_ / "BONJEAN.SON");
+  EXPECT_EQ(s.ResolvePath("/var\\tmp\\x.dat"), std::filesystem::path("/var/tmp/x.dat"));
+}
+
+TEST_F(SessionTest, PictureOfEveryVisibleChangedFormAtEachQuestion) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  auto& shown = s.Form("Form1_KORMELAN", "Form1_KORMELAN", 240, 525, 11880, 8595);
+  auto& hidden = s.Form("Form2_KORMELAN", "Form2", 630, 2805, 10650, 6660);
+  EXPECT_EQ(&s.Form("Form1_KORMELAN", "x", 0, 0, 1, 1), &shown);
+  shown.Show();
+  shown.Line(0, 0, 1000, 1000, 9);
+  hidden.Line(0, 0, 1000, 1000, 9);
+
+  s.InputBox("?", " ", "0", 4000, 8500);
+  ASSERT_EQ(s.ScreenFiles().size(), 1u);
+  EXPECT_EQ(s.ScreenFiles()[0], dir_ / "screens" / "0001-Form1_KORMELAN.svg");
+  EXPECT_NE(out_.str().find("screens/0001-Form1_KORMELAN.svg"), std::string::npos);
+  const std::string svg = ReadAll(s.ScreenFiles()[0]);
+  EXPECT_NE(svg.find("<title>Form1_KORMELAN</title>"), std::string::npos);
+  EXPECT_NE(svg.find("<line x1=\"0\" y1=\"0\" x2=\"66.667\" y2=\"66.667\" stroke=\"#0000FF\""), std::string::npos)
+      << svg;
+
+  s.InputBox("?", " ", "0", 4000, 8500);  // nothing changed: no new picture
+  EXPECT_EQ(s.ScreenFiles().size(), 1u);
+
+  shown.Circle(100, 100, 50, 12);
+  hidden.Show();
+  s.InputBox("?", " ", "0", 4000, 8500);
+  ASSERT_EQ(s.ScreenFiles().size(), 3u);
+  EXPECT_EQ(s.ScreenFiles()[1].filename(), "0002-Form1_KORMELAN.svg");
+  EXPECT_EQ(s.ScreenFiles()[2].filename(), "0003-Form2_KORMELAN.svg");
+
+  hidden.Hide();
+  hidden.Clear();
+  shown.Clear();
+  s.Finish();  // the last picture: the cleared section window only
+  ASSERT_EQ(s.ScreenFiles().size(), 4u);
+  EXPECT_EQ(Count(ReadAll(s.ScreenFiles()[3]), "<line"), 0);
+}
+
+TEST_F(SessionTest, CircleStaysRoundUnderAStretchedScaleAndBadCoordinatesAreSkipped) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  // 11880 x 8595 twips = 792 x 573 pixels; the section-window scale of a hull
+  // 10 m in half-breadth and 8 m deep (y up).
+  auto& f = s.Form("Form1_KORMELAN", "Form1_KORMELAN", 240, 525, 11880, 8595);
+  f.Show();
+  const double p = 10, q = 8;
+  f.UserScale(-3 * p, 1.25 * q, 2 * p, -1.25 * q);
+  f.Circle(0, 0, 0.5, 12);
+  ASSERT_EQ(f.Items().size(), 1u);
+  const auto& c = f.Items()[0];
+  EXPECT_EQ(c.kind, platform::FormItem::kCircle);
+  EXPECT_NEAR(c.x1, 3 * p * 792.0 / (5 * p), 1e-9);  // centre line at three fifths of the width
+  EXPECT_NEAR(c.y1, 573.0 / 2, 1e-9);                  // base line at mid-height
+  EXPECT_NEAR(c.x2, 0.5 * 792.0 / (5 * p), 1e-9);      // radius in x units, whatever y does
+  EXPECT_EQ(c.colour, 0x0000FFu);                       // light red, red in the low byte
+
+  f.ForeColourRgb(0x00FF8000);  // blue 255, green 128, red 0
+  f.LineRgb(0, 0, p, 0, 0x00123456);
+  f.Line(0, std::numeric_limits<double>::quiet_NaN(), 1, 1, 1);
+  f.Circle(std::numeric_limits<double>::infinity(), 0, 1, 1);
+  f.CurrentX(0);
+  f.CurrentY(0);
+  f.Print("A & B <1>");
+  const std::string svg = f.ToSvg();
+  EXPECT_NE(svg.find("<circle cx=\"475.2\" cy=\"286.5\" r=\"7.92\" fill=\"none\" stroke=\"#FF0000\""),
+            std::string::npos)
+      << svg;
+  EXPECT_NE(svg.find("stroke=\"#563412\""), std::string::npos);
+  EXPECT_EQ(Count(svg, "<line"), 1);
+  EXPECT_EQ(Count(svg, "<circle"), 1);
+  EXPECT_EQ(svg.find("nan"), std::string::npos);
+  EXPECT_EQ(svg.find("inf"), std::string::npos);
+  EXPECT_NE(svg.find("fill=\"#0080FF\" xml:space=\"preserve\">A &amp; B &lt;1&gt;</text>"), std::string::npos)
+      << svg;
+  EXPECT_NE(out_.str().find("A & B <1>\n"), std::string::npos);  // echoed to the terminal
+}
+
+TEST_F(SessionTest, PrintMovesDownOneTextHeightAndBackToTheLeftEdge) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  auto& f = s.Form("F", "F", 0, 0, 1500, 1500);  // 100 x 100 pixels
+  f.FontSize(12);                                // 240 twips = 16 pixels
+  f.Print("one");
+  EXPECT_DOUBLE_EQ(f.CurrentY(), 240);  // default scale: twips
+  EXPECT_DOUBLE_EQ(f.CurrentX(), 0);
+
+  f.Clear();
+  EXPECT_TRUE(f.Items().empty());
+  f.UserScale(-5, 10, 5, 0);  // y up, 10 pixels per unit
+  f.CurrentX(2);
+  f.CurrentY(10);
+  f.Print("two");
+  f.Print("three");
+  ASSERT_EQ(f.Items().size(), 2u);
+  EXPECT_DOUBLE_EQ(f.Items()[0].x1, 70);
+  EXPECT_DOUBLE_EQ(f.Items()[0].y1, 0);
+  EXPECT_DOUBLE_EQ(f.Items()[1].x1, 0);   // left edge of the scale
+  EXPECT_DOUBLE_EQ(f.Items()[1].y1, 16);  // one text height lower on the screen
+  EXPECT_DOUBLE_EQ(f.CurrentY(), 10 - 2 * 1.6);
+  EXPECT_DOUBLE_EQ(f.CurrentX(), -5);
+
+  f.ScaleMillimetres();
+  f.Line(0, 0, 25.4, 0, 0);  // one inch = 1440 twips = 96 pixels
+  EXPECT_NEAR(f.Items().back().x2, 96, 1e-9);
+  f.ScaleWidth(10);
+  f.ScaleHeight(20);
+  f.Line(0, 0, 10, 20, 0);
+  EXPECT_NEAR(f.Items().back().x2, 100, 1e-9);
+  EXPECT_NEAR(f.Items().back().y2, 100, 1e-9);
+}
+
+TEST_F(SessionTest, LabelsAreDrawnWithCaptionBorderAndAlignment) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  auto& f = s.Form("Pendrovix", "Pendrovix", 0, 0, 15000, 9000);
+  f.Show();
+  auto& l1 = f.Label("Label1");
+  for (int i = 2; i <= 6; ++i) f.Label("Label" + std::to_string(i)).caption = " ";
+  l1.left = 1200;
+  l1.top = 4920;
+  l1.width = 3855;
+  l1.height = 375;
+  l1.caption = "POSTA NO    :  3";
+  l1.border = true;
+  l1.alignment = 2;
+  l1.fontSize = 15;
+  l1.colour = platform::PaletteColour(9);
+  EXPECT_EQ(&f.Label("Label1"), &l1);
+  f.UserScale(0, 1, 1, 0);  // a later scale leaves the label where it is
+  const std::string svg = f.ToSvg();
+  EXPECT_NE(svg.find("<rect x=\"80\" y=\"328\" width=\"257\" height=\"25\" fill=\"none\""), std::string::npos)
+      << svg;
+  EXPECT_NE(svg.find("text-anchor=\"middle\""), std::string::npos);
+  EXPECT_NE(svg.find(">POSTA NO    :  3</text>"), std::string::npos);
+  EXPECT_NE(svg.find("fill=\"#0000FF\""), std::string::npos);
+}
+
+TEST_F(SessionTest, EarlierPicturesAreRemovedAtStart) {
+  WriteAll(dir_ / "screens" / "0001-Form1_KORMELAN.svg", "<svg/>");
+  WriteAll(dir_ / "screens" / "notes.txt", "kept");
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "screens" / "0001-Form1_KORMELAN.svg"));
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "screens" / "notes.txt"));
+  EXPECT_TRUE(s.ScreenFiles().empty());
+}
+
+TEST_F(SessionTest, RunProgramClosesEveryFileAndReturnsTheStatus) {
+  struct Case {
+    const char* name;
+    int status;
+    std::function<void()> end;
+    const char* message;
+  } cases[] = {
+      {"normal", 0, [] {}, ""},
+      {"data", 1, [] { platform::StopForDataError("\"hull.dat\", line 3: bad"); }, "\"hull.dat\", line 3: bad"},
+      {"numerics", 1, [] { throw numerics::DataError("two equal abscissae"); }, "two equal abscissae"},
+      {"user", 2, [] { platform::StopByUser(); }, ""},
+      {"fault", 3, [] { throw std::logic_error("table index 0"); }, "internal fault: table index 0"},
+  };
+  std::filesystem::create_directories(dir_ / "OUT");
+  for (const auto& c : cases) {
+    std::istringstream in("");
+    std::ostringstream out, err;
+    Session s(in, out, err, dir_);
+    const int status = platform::RunProgram(s, [&](Session& session) {
+      auto& report = session.CreateOutput("OUT\\REPORT.TXT");
+      report.Line("first");
+      report.Write("second");
+      report.EndLine();
+      report.Line();
+      session.Form("F", "F", 0, 0, 1500, 1500).Show();
+      c.end();
+      report.Line("never");
+    });
+    EXPECT_EQ(status, c.status) << c.name;
+    const std::string expected = c.status == 0 ? "first\r\nsecond\r\n\r\nnever\r\n" : "first\r\nsecond\r\n\r\n";
+    EXPECT_EQ(ReadAll(dir_ / "OUT" / "REPORT.TXT"), expected) << c.name;
+    EXPECT_NE(err.str().find(c.message), std::string::npos) << c.name;
+    if (std::string(c.message).empty()) {
+      EXPECT_TRUE(err.str().empty()) << c.name;
+    }
+    EXPECT_EQ(s.ScreenFiles().size(), 1u) << c.name;  // the last picture
+  }
+}
+
+TEST_F(SessionTest, OutputInAMissingDirectoryStopsAsDataError) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  const int status = platform::RunProgram(s, [](Session& session) { session.CreateOutput("NOWHERE\\R.TXT"); });
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(err_.str().find("\"NOWHERE\\R.TXT\""), std::string::npos) << err_.str();
+}
+
+TEST_F(SessionTest, FileCreatedAgainReplacesTheEarlierOne) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  auto& first = s.CreateOutput("ZAZURI.DAT");
+  first.Line("old");
+  auto& second = s.CreateOutput("ZAZURI.DAT");
+  second.Line("new");
+  s.Finish();
+  EXPECT_FALSE(first.IsOpen());
+  EXPECT_EQ(ReadAll(dir_ / "ZAZURI.DAT"), "new\r\n");
+}
+
+}  // namespace
