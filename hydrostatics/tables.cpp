@@ -1,0 +1,326 @@
+// Hydrostatic tables of ship and model.
+#include "tables.hpp"
+
+#include <cmath>
+
+#include "common/numerics/curves.hpp"
+#include "common/numerics/format.hpp"
+#include "steps_later.hpp"
+
+namespace hydro {
+
+using numerics::FormatInteger;
+using numerics::FormatNumber;
+
+namespace {
+
+// Additive guard of the divisors of the form coefficients and radii.
+constexpr double kDivisorGuard = 1e-7;
+
+std::string Rule(int n) { return std::string(static_cast<std::size_t>(n), '='); }
+
+double Cube(double v) { return v * v * v; }
+
+// Midship coefficient of waterline j as the Bonjean integration left it
+// (undefined at a zero draft or breadth: then 0).
+double MidshipCoefficient(const HydroRun& run, int j) { return Guarded(run.sections.Cm(j)); }
+
+}  // namespace
+
+double Guarded(double x) { return std::isfinite(x) ? x : 0.0; }
+
+double SafeQuotient(double num, double den) {
+  if (den == 0.0) return 0.0;
+  return Guarded(num / den);
+}
+
+int MidshipStation(const HydroRun& run) { return static_cast<int>(std::lround(run.run.MidshipIndex)); }
+
+double MidshipPosition(const HydroRun& run) { return run.hull.StationPos(MidshipStation(run)); }
+
+double StationLabel(const HydroRun& run, int station) {
+  return SafeQuotient(run.task.StationLabelScale * run.hull.StationPos(station), run.task.Lbp);
+}
+
+double IntegrateAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate) {
+  const int n = run.hull.StationCount;
+  numerics::Vec x(n), y(n);
+  for (int i = 1; i <= n; ++i) {
+    x(i) = run.hull.StationPos(i);
+    y(i) = ordinate(i);
+  }
+  double total = 0;
+  numerics::IntegrateUnequalSimpson(n, x, y, total);
+  return total;
+}
+
+void ComputeHydrostaticTableI(HydroRun& run) {
+  const SectionResults& s = run.sections;
+  HydrostaticResults& t = run.tables;
+  const double rho = run.task.SeaWaterDensity;
+  const double B = 2.0 * run.task.HalfBreadth;
+  const double Lbp = run.task.Lbp;
+  const double xmid = MidshipPosition(run);
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    const double T = run.run.WaterlineDraft(j);
+    const double V0 = IntegrateAlongLength(run, [&](int i) { return s.BonjeanArea(i, j); });
+    // The shell plating is a layer of the mean thickness over the wetted surface.
+    t.Volume(j) = Guarded(V0 + run.task.ShellThickness * s.WettedSurface(j));
+    t.Displacement(j) = Guarded(t.Volume(j) * rho);
+    const double Mz = IntegrateAlongLength(run, [&](int i) { return s.BonjeanMoment(i, j); });
+    t.Cb(j) = Guarded(t.Volume(j) / (T * Lbp * B + kDivisorGuard));
+    t.Cp(j) = Guarded(t.Cb(j) / (MidshipCoefficient(run, j) + kDivisorGuard));
+    t.KB(j) = Guarded(Mz / (t.Volume(j) + kDivisorGuard));
+    const double Mx =
+        IntegrateAlongLength(run, [&](int i) { return (run.hull.StationPos(i) - xmid) * s.BonjeanArea(i, j); });
+    const double A0 = V0;
+    t.LCB(j) = A0 <= 0 ? 0.0 : Guarded(xmid + Mx / A0);
+  }
+}
+
+void ComputeHydrostaticTableII(HydroRun& run) {
+  const SectionResults& s = run.sections;
+  HydrostaticResults& t = run.tables;
+  const double rho = run.task.SeaWaterDensity;
+  const double B = 2.0 * run.task.HalfBreadth;
+  const double Lbp = run.task.Lbp;
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    auto w = [&](int i) { return s.WaterlineHalfBreadth(i, j) - s.DeductedHalfBreadth(i, j); };
+    auto x = [&](int i) { return run.hull.StationPos(i); };
+    t.WaterplaneArea(j) = Guarded(2.0 * IntegrateAlongLength(run, w));
+    const double waterplaneMoment = 2.0 * IntegrateAlongLength(run, [&](int i) { return w(i) * x(i); });
+    t.IT(j) = Guarded(2.0 * IntegrateAlongLength(run, [&](int i) { return Cube(w(i)); }) / 3.0);
+    const double Iap = 2.0 * IntegrateAlongLength(run, [&](int i) { return w(i) * x(i) * x(i); });
+    t.LCF(j) = Guarded(waterplaneMoment / (t.WaterplaneArea(j) + kDivisorGuard));
+    t.T1(j) = Guarded(t.WaterplaneArea(j) * rho / 100.0);
+    t.Cwp(j) = Guarded(t.WaterplaneArea(j) / (Lbp * B + kDivisorGuard));
+    t.BM(j) = Guarded(t.IT(j) / (t.Volume(j) + kDivisorGuard));
+    t.KM(j) = t.KB(j) + t.BM(j);
+    // Parallel-axis transfer from AP to the centre of flotation.
+    t.IL(j) = Guarded(Iap - t.WaterplaneArea(j) * t.LCF(j) * t.LCF(j));
+    t.BML(j) = Guarded(t.IL(j) / (t.Volume(j) + kDivisorGuard));
+    t.KML(j) = t.KB(j) + t.BML(j);
+    // Both divide by the length between perpendiculars, which the task file
+    // may give as 0: then 0 rather than an undefined moment or weight.
+    t.MT1(j) = SafeQuotient(t.BML(j) * t.Displacement(j), Lbp * 100.0);
+    t.W1(j) = SafeQuotient(t.LCF(j) * 100.0 * t.T1(j), Lbp);
+  }
+}
+
+double ModelMT1(const HydroRun& run, int j) {
+  const double M = run.task.ModelScale;
+  return Cube(M) * run.tables.MT1(j);
+}
+
+// ---------------------------------------------------------------------------
+// Bonjean table
+
+std::string BonjeanRow(const HydroRun& run, int i, int j) {
+  const double area = run.sections.BonjeanArea(i, j);
+  const double moment = run.sections.BonjeanMoment(i, j);
+  const double zg = area > 0 ? Guarded(moment / area) : 0.0;
+  return FormatInteger(j, 3) + "  " + FormatNumber(run.sections.LocalDraft(i, j), 3, 2) + "  " +
+         FormatNumber(area, 4, 2) + " " + FormatNumber(moment, 5, 2) + "   " + FormatNumber(zg, 3, 2);
+}
+
+void PrintBonjeanTable(platform::OutputFile& report, const HydroRun& run) {
+  const bool tr = TurkishReport(run);
+  report.Line();
+  for (int i = 1; i <= run.hull.StationCount; ++i) {
+    report.Line();
+    const std::string label = FormatNumber(StationLabel(run, i), 3, 3);
+    const std::string x = FormatNumber(run.hull.StationPos(i), 3, 3);
+    if (tr) {
+      report.Line("KESIT NO = " + FormatInteger(i, 2) + "(" + label + " / " + x + " m)");
+    } else {
+      report.Line("STATION = " + FormatInteger(i, 2) + " (" + label + " " + x + " m)");
+    }
+    report.Line(Rule(38));
+    report.Line(tr ? " NO   DRAFT     ALAN    MOMENT     ZG " : " NR   DRAFT     AREA    MOMENT     ZG ");
+    report.Line("       (m)      (m2)     (m3)      (m)");
+    report.Line(Rule(38));
+    for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(BonjeanRow(run, i, j));
+    report.Line(Rule(38));
+  }
+  if (tr) {
+    report.Line("Not: MOMENT KAIDE HATTINA GORE ALINMISTIR");
+    report.Line("     ZG KESIT ALAN MERKEZININ KAIDE HATTINA OLAN UZAKLIGIDIR");
+  } else {
+    report.Line("PS : MOMENTS ARE CALCULATED ABOUT BASE LINE");
+    report.Line("     ZG IS THE HEIGHT OF CENTROID OF SECTION AREA ABOVE BASE LINE");
+  }
+  report.Line();
+}
+
+// ---------------------------------------------------------------------------
+// Table I
+
+std::string ShipTableIRow(const HydroRun& run, int j) {
+  const HydrostaticResults& t = run.tables;
+  const SectionResults& s = run.sections;
+  return FormatInteger(j, 3) + " " + FormatNumber(run.run.WaterlineDraft(j), 2, 3) + " " +
+         FormatNumber(t.Volume(j), 6, 2) + " " + FormatNumber(t.Displacement(j), 6, 2) + "  " +
+         FormatNumber(t.Cb(j), 1, 3) + "  " + FormatNumber(MidshipCoefficient(run, j), 1, 3) + "   " +
+         FormatNumber(t.Cp(j), 1, 3) + "   " + FormatNumber(t.KB(j), 2, 2) + "   " + FormatNumber(t.LCB(j), 3, 2) +
+         "  " + FormatNumber(Guarded(s.WettedSurface(j)), 4, 3) + "  " + FormatNumber(Guarded(s.Lwl(j)), 3, 3) +
+         FormatNumber(Guarded(2.0 * s.MaxHalfBreadth(j)), 3, 3);
+}
+
+void PrintShipTableI(platform::OutputFile& report, const HydroRun& run) {
+  const bool tr = TurkishReport(run);
+  report.Line(Rule(95));
+  report.Line(tr ? "                HIDROSTATIK HESAPLAR - I - (GEMI)                                       "
+                 : "                HYDROSTATIC CALCULATIONS - I - (SHIP)                                   ");
+  report.Line(Rule(95));
+  if (tr) {
+    report.Line(" NO  DRAFT    HACIM   DEPLASMAN   Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ");
+    report.Line("                               (Lbp,B)       (Lbp,B)            AP'den                         ");
+    report.Line("     (m)       (m3)      (ton)                          (m)       (m)    (m2)      (m)     (m) ");
+  } else {
+    report.Line(" NR  DRAFT   VOLUME DISPLACEMENT  Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ");
+    report.Line("                               (on Lbp       (on Lbp           from AP                         ");
+    report.Line("     (m)       (m3)     (tons)  and B)        and B)     (m)      (m)    (m2)      (m)     (m) ");
+  }
+  report.Line(Rule(95));
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(ShipTableIRow(run, j));
+  report.Line(Rule(95));
+  report.Line();
+  const std::string shell = FormatNumber(1000.0 * run.task.ShellThickness, 3, 2);
+  const std::string rho = FormatNumber(run.task.SeaWaterDensity, 1, 3);
+  if (tr) {
+    report.Line("ORTALAMA SAC KALINLIGI = " + shell + " mm");
+    report.Line("SUYUN YOGUNLUGU = " + rho + " ton/m3");
+  } else {
+    report.Line("AVERAGE SHELL THICKNESS = " + shell + " mm");
+    report.Line("DENSITY OF SALT WATER = " + rho + " tons/m3");
+  }
+}
+
+std::string ModelTableIRow(const HydroRun& run, int j) {
+  const HydrostaticResults& t = run.tables;
+  const SectionResults& s = run.sections;
+  const double M = run.task.ModelScale;
+  const double Vm = Cube(M) * t.Volume(j);  // fresh water: tonnes equal cubic metres
+  return FormatInteger(j, 3) + " " + FormatNumber(M * run.run.WaterlineDraft(j), 2, 3) + " " +
+         FormatNumber(Vm, 3, 3) + "  " + FormatNumber(Vm, 3, 5) + "  " + FormatNumber(t.Cb(j), 1, 3) + "  " +
+         FormatNumber(MidshipCoefficient(run, j), 1, 3) + "  " + FormatNumber(t.Cp(j), 1, 3) + "   " +
+         FormatNumber(M * t.KB(j), 2, 3) + "   " + FormatNumber(M * t.LCB(j), 2, 3) + "  " +
+         FormatNumber(M * M * Guarded(s.WettedSurface(j)), 2, 4) + "   " + FormatNumber(M * Guarded(s.Lwl(j)), 2, 3) +
+         " " + FormatNumber(M * 2.0 * Guarded(s.MaxHalfBreadth(j)), 2, 3);
+}
+
+void PrintModelTableI(platform::OutputFile& report, const HydroRun& run) {
+  const bool tr = TurkishReport(run);
+  const double M = run.task.ModelScale;
+  report.Line();
+  report.Line(Rule(95));
+  report.Line(tr ? "                HIDROSTATIK HESAPLAR - I - (MODEL)                                "
+                 : "                HYDROSTATIC CALCULATIONS - I - (MODEL)                            ");
+  report.Line(std::string(tr ? "                         OLCEK=1/" : "                         SCALE=1/") +
+              FormatNumber(1.0 / M, 3, 2));
+  report.Line(Rule(95));
+  if (tr) {
+    report.Line(" NO  DRAFT   HACIM   DEPLASMAN   Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ");
+    report.Line("                               (Lbp,B)      (Lbp'ye)          AP'den                         ");
+    report.Line("     (m)      (m3)     (ton)                (gore)     (m)       (m)    (m2)      (m)     (m) ");
+  } else {
+    report.Line(" NR  DRAFT  VOLUME DISPLACEMENT  Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ");
+    report.Line("                              (on Lbp       (on Lbp)          from AP                         ");
+    report.Line("     (m)      (m3)     (tons)  and B)                  (m)       (m)    (m2)      (m)     (m) ");
+  }
+  report.Line(Rule(95));
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(ModelTableIRow(run, j));
+  report.Line(Rule(95));
+  report.Line();
+  if (tr) {
+    report.Line("SUYUN YOGUNLUGU = " + FormatInteger(1, 1) + " t/m3 ALINMISTIR");
+  } else {
+    report.Line("DENSITY OF FRESH WATER = " + FormatInteger(1, 1) + " tons/m3");
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Table II
+
+std::string ShipTableIIRow(const HydroRun& run, int j) {
+  const HydrostaticResults& t = run.tables;
+  return FormatInteger(j, 3) + " " + FormatNumber(run.run.WaterlineDraft(j), 2, 2) + " " +
+         FormatNumber(t.WaterplaneArea(j), 4, 1) + " " + FormatNumber(t.LCF(j), 3, 2) + " " +
+         FormatNumber(t.Cwp(j), 1, 3) + " " + FormatNumber(t.BM(j), 3, 2) + " " + FormatNumber(t.KM(j), 3, 2) + " " +
+         FormatNumber(t.BML(j), 4, 1) + " " + FormatNumber(t.KML(j), 4, 1) + "   " + FormatNumber(t.T1(j), 2, 3) +
+         " " + FormatNumber(t.MT1(j), 4, 1) + "  " + FormatNumber(t.W1(j), 4, 1) + " ";
+}
+
+void PrintShipTableII(platform::OutputFile& report, const HydroRun& run) {
+  const bool tr = TurkishReport(run);
+  report.Line(Rule(81));
+  report.Line(tr ? "                HIDROSTATIK HESAPLAR - II - (GEMI)                                 "
+                 : "                HYDROSTATIC CALCULATIONS - II - (SHIP)                             ");
+  report.Line(Rule(81));
+  if (tr) {
+    report.Line("NO  DRAFT    A      LCF   Cwp     BM     KM    BML    KML      T1     MT1     W1");
+    report.Line("                  AP'den                                                       ");
+  } else {
+    report.Line("NR  DRAFT    A      LCF   Cwp     BM     KM    BML    KML      T1     MT1     W1");
+    report.Line("                 from AP                                                        ");
+  }
+  report.Line("     (m)    (m2)    (m)          (m)    (m)   (m)    (m)     (t/cm)  (t*m)   (t)");
+  report.Line(Rule(81));
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(ShipTableIIRow(run, j));
+  report.Line(Rule(81));
+  report.Line();
+  report.Line();
+}
+
+std::string ModelTableIIRow(const HydroRun& run, int j) {
+  const HydrostaticResults& t = run.tables;
+  const double M = run.task.ModelScale;
+  const double M2 = M * M;
+  const double BMm = M * t.BM(j);
+  const double BMLm = M * t.BML(j);
+  // T1, MT1 and W1 of the model in kilograms (kg/cm, kg*m, kg).
+  return FormatInteger(j, 2) + " " + FormatNumber(M * run.run.WaterlineDraft(j), 1, 3) + " " +
+         FormatNumber(M2 * t.WaterplaneArea(j), 2, 4) + FormatNumber(M * t.LCF(j), 3, 2) + " " +
+         FormatNumber(t.Cwp(j), 1, 3) + " " + FormatNumber(BMm, 2, 3) + " " + FormatNumber(M * t.KB(j) + BMm, 2, 3) +
+         " " + FormatNumber(BMLm, 2, 3) + " " + FormatNumber(M * t.KB(j) + BMLm, 2, 3) + "  " +
+         FormatNumber(1000.0 * M2 * t.T1(j), 3, 2) + "  " + FormatNumber(1000.0 * ModelMT1(run, j), 2, 3) + " " +
+         FormatNumber(1000.0 * M2 * t.W1(j), 4, 2);
+}
+
+void PrintModelTableII(platform::OutputFile& report, const HydroRun& run) {
+  const bool tr = TurkishReport(run);
+  report.Line(Rule(80));
+  report.Line(tr ? "                  SU HATLARINA GORE HESAPLAR - MODEL                      "
+                 : "                    WATER PLANE CALCULATIONS - MODEL                      ");
+  report.Line(Rule(80));
+  if (tr) {
+    report.Line("NO  DRAFT     A    LCF  Cwp    BM     KM    BML    KML      T1      MT1    W1 ");
+    report.Line("                 AP'den                                                       ");
+  } else {
+    report.Line("NR  DRAFT     A    LCF  Cwp    BM     KM    BML    KML      T1      MT1    W1 ");
+    report.Line("                 from AP                                                       ");
+  }
+  report.Line("     (m)    (m2)   (m)        (m)    (m)    (m)    (m)   (kg/cm)  (kg*m)  (kg)");
+  report.Line(Rule(80));
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(ModelTableIIRow(run, j));
+  report.Line(Rule(80));
+  report.Line();
+}
+
+// ---------------------------------------------------------------------------
+// The two halves the driver calls, with the waterline sketch between them.
+
+void PrintHydrostaticTablesFirstHalf(platform::OutputFile& report, HydroRun& run) {
+  PrintBonjeanTable(report, run);
+  ComputeHydrostaticTableI(run);
+  PrintShipTableI(report, run);
+  if (run.task.ModelScale != 0) PrintModelTableI(report, run);
+}
+
+void PrintHydrostaticTablesSecondHalf(platform::OutputFile& report, HydroRun& run) {
+  ComputeHydrostaticTableII(run);
+  PrintShipTableII(report, run);
+  if (run.task.ModelScale != 0) PrintModelTableII(report, run);
+}
+
+}  // namespace hydro

@@ -1,0 +1,58 @@
+#pragma once
+// Hydrostatic tables of ship and model: the integrals along the length of the
+// Bonjean areas and moments and of the waterline half-breadths, and the report
+// blocks that print them (the Bonjean table, tables I and II of the ship and,
+// when a model scale is given, of the model).
+
+#include <functional>
+#include <string>
+
+#include "common/platform/files.hpp"
+#include "run.hpp"
+
+namespace hydro {
+
+// True when the report is in Turkish ("T"), otherwise English.
+inline bool TurkishReport(const HydroRun& run) { return run.task.ReportLanguage == "T"; }
+
+// A quotient that user data can make undefined (a zero length, a waterline
+// without waterplane or volume) is reported as 0 instead of inf or nan.
+double Guarded(double x);
+// num / den, or 0 when den is 0 or the quotient is not finite.
+double SafeQuotient(double num, double den);
+
+// Index of the station taken as the midship section.
+int MidshipStation(const HydroRun& run);
+// Position of the midship section from AP.
+double MidshipPosition(const HydroRun& run);
+// The station's number in the ship's own station numbering.
+double StationLabel(const HydroRun& run, int station);
+
+// Integral over the stations x(1 .. StationCount) of the ordinates f(i).
+double IntegrateAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate);
+
+// Volume, displacement, Cb, Cp, KB and LCB of every waterline.
+void ComputeHydrostaticTableI(HydroRun& run);
+// Waterplane area and moments, LCF, Cwp, IT, IL, BM, KM, BML, KML, T1, MT1 and
+// W1 of every waterline (needs table I).
+void ComputeHydrostaticTableII(HydroRun& run);
+
+// Report blocks.
+void PrintBonjeanTable(platform::OutputFile& report, const HydroRun& run);
+void PrintShipTableI(platform::OutputFile& report, const HydroRun& run);
+void PrintModelTableI(platform::OutputFile& report, const HydroRun& run);
+void PrintShipTableII(platform::OutputFile& report, const HydroRun& run);
+void PrintModelTableII(platform::OutputFile& report, const HydroRun& run);
+
+// The rows of the tables (waterline j; station i for the Bonjean table).
+std::string BonjeanRow(const HydroRun& run, int i, int j);
+std::string ShipTableIRow(const HydroRun& run, int j);
+std::string ModelTableIRow(const HydroRun& run, int j);
+std::string ShipTableIIRow(const HydroRun& run, int j);
+std::string ModelTableIIRow(const HydroRun& run, int j);
+
+// Model moment to change trim one centimetre, in tonne-metres: displacement
+// (scale cubed) times BML over the length (both scale to the first power).
+double ModelMT1(const HydroRun& run, int j);
+
+}  // namespace hydro
