@@ -25,7 +25,8 @@ inline double GuardedQuotient(double numerator, double divisor, double guard) {
 }
 
 // Additive guards of the divisions of FitCubicSpline.  A guard of 0 means the
-// division is made as it stands.
+// division is made as it stands (a divisor that is then exactly zero is
+// replaced as GuardedQuotient says).
 struct SplineGuards {
   double difference = 1e-6;          // first divided differences
   double firstRow = 1e-6;            // not-a-knot first row

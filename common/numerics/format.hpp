@@ -17,7 +17,11 @@ std::string FormatInteger(double x, int w);
 std::string Blanks(int n);
 
 // Rewrites a number text in place to three decimals (see the station labels of
-// the hydrostatic-curves drawing).
+// the hydrostatic-curves drawing): one or two missing decimals are padded with
+// zeros when the point stands in column 2, 3 or 4, a text without a point gets
+// ".000".  With one character before the point the text is first cut to q
+// characters after the point, a blank there becoming the leading zero
+// (" .25" -> "0.250"; "7.5" -> "7.500", "-.5" -> "-0.500").
 void FormatDecimalsFixed(std::string& s, int q);
 
 }  // namespace numerics
