@@ -1,0 +1,153 @@
+// The drawing-script dialect: line forms and the program's set-up data.
+#include "dialect.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+#include "common/platform/numtext.hpp"
+
+namespace drawing {
+
+namespace {
+
+const std::vector<std::string> kKormelantA4{
+    "ltscale 10",
+    "Osmode 0",
+    "Snap off",
+    "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0",
+    " regenauto off",
+    "COLOR 4",
+    "line 10,10 275,10 275,188 10,188 C",
+};
+
+const std::vector<std::string> kKormelantA0{
+    "ltscale 30",
+    "Osmode 0",
+    "Snap off",
+    "erase w -50,-50 1050,750  limits -50,-50 1050,750 grid 50 zoom a layer set 0",
+    " regenauto off",
+    "COLOR 4",
+    "line 10,10 990,10 990,690 10,690 C",
+};
+
+}  // namespace
+
+const Dialect& KormelantCurvesDialect() {
+  static const Dialect d{kKormelantA4, kKormelantA0, kStyleComplexFont, "COLOR", "layer new", "set"};
+  return d;
+}
+
+const Dialect& KormelantHullDialect() {
+  static const Dialect d{kKormelantA4, kKormelantA0, kStyleComplexFont, "COLOR", "Layer New", "Set"};
+  return d;
+}
+
+const Dialect& PendrovixCurvesDialect() {
+  static const Dialect d{{"ltscale 10", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0",
+                          " regenauto off", "color 4", "line 10,10 275,10 275,188 10,188 C"},
+                         {},
+                         kStyleComplexNoFont,
+                         "color",
+                         "layer new",
+                         "set"};
+  return d;
+}
+
+const Dialect& PendrovixBodyPlanDialect() {
+  static const Dialect d{{"erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0", " regenauto off",
+                          "COLOR 4", "line 10,10 275,10 275,188 10,188 C"},
+                         {},
+                         kStyleComplexFont,
+                         "COLOR",
+                         "Layer New",
+                         "Set"};
+  return d;
+}
+
+const Dialect& DolvenikaDialect() {
+  static const Dialect d{{"ltscale 10", "erase w 0,0 500,500 ", "limits 0,0 285,198", "zoom a layer set 0 ",
+                          "regenauto off", "color 4", "line 10,10 275,10 275,188 10,188 C"},
+                         {},
+                         kStyleComplexNoFont,
+                         "Color",
+                         "layer new",
+                         "set"};
+  return d;
+}
+
+std::string StyleHeightText(double height) {
+  if (!std::isfinite(height)) throw std::invalid_argument("text height is not a finite number");
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, height, std::chars_format::fixed, 1);
+  std::string text(buffer, result.ptr);
+  if (text == "-0.0") text = "0.0";
+  return text;
+}
+
+ScriptWriter::ScriptWriter(platform::OutputFile& file, const Dialect& dialect) : file_(file), dialect_(dialect) {}
+
+void ScriptWriter::Command(const std::string& text) { file_.Line(text); }
+
+void ScriptWriter::Point(double x, double y) {
+  file_.Line(platform::WriteItemNumber(x) + "," + platform::WriteItemNumber(y));
+}
+
+void ScriptWriter::Number(double value) { file_.Line(platform::WriteItemNumber(value)); }
+
+void ScriptWriter::Empty() { file_.Line(); }
+
+void ScriptWriter::Text(const std::string& text) { file_.Line(text); }
+
+void ScriptWriter::SheetSetUp(Sheet sheet, bool withLineTypeScale) {
+  const std::vector<std::string>& lines = sheet == Sheet::kA4 ? dialect_.a4SetUp : dialect_.a0SetUp;
+  if (lines.empty()) throw std::logic_error("this drawing dialect has no set-up for that sheet");
+  for (const std::string& line : lines) {
+    if (!withLineTypeScale && line.rfind("ltscale", 0) == 0) continue;
+    Command(line);
+  }
+}
+
+void ScriptWriter::TextStyle(double height) { TextStyle(height, dialect_.textStyle); }
+
+void ScriptWriter::TextStyle(double height, const TextStyleForm& form) {
+  Command(form.head + StyleHeightText(height) + form.tail);
+}
+
+void ScriptWriter::Colour(int number) { Colour(number, dialect_.colourWord); }
+
+void ScriptWriter::Colour(int number, const std::string& word) { Command(word + " " + std::to_string(number)); }
+
+void ScriptWriter::NewLayer(const std::string& name) {
+  Command(dialect_.layerNewWord + " " + name + " " + dialect_.layerSetWord + " " + name + " ");
+}
+
+void ScriptWriter::LayerOff(const std::string& name) { Command("layer off " + name + " y "); }
+
+void ScriptWriter::LayerOn(const std::string& name) { Command("layer on " + name + " "); }
+
+void ScriptWriter::TextAt(const std::string& command, double x, double y, double angle, const std::string& text) {
+  Command(command);
+  Point(x, y);
+  Number(angle);
+  Text(text);
+}
+
+void ScriptWriter::Circle(double x, double y, double radius) {
+  Command("Circle");
+  Point(x, y);
+  Number(radius);
+}
+
+void ScriptWriter::Segment(const std::string& command, double x1, double y1, double x2, double y2) {
+  Command(command);
+  Point(x1, y1);
+  Point(x2, y2);
+  Empty();
+}
+
+void ScriptWriter::FitLastPolyline() { Command(" pedit l f "); }
+
+void ScriptWriter::Redraw() { Command("REDRAW "); }
+
+}  // namespace drawing
