@@ -111,7 +111,11 @@ void OutputFile::Flush() {
 }
 
 void OutputFile::Close() {
-  if (out_.is_open()) out_.close();
+  if (!out_.is_open()) return;
+  out_.flush();
+  if (out_.fail()) failed_ = true;
+  out_.close();
+  if (out_.fail()) failed_ = true;
 }
 
 }  // namespace platform

@@ -59,12 +59,16 @@ class OutputFile {
   void Flush();
   void Close();
   bool IsOpen() const { return out_.is_open(); }
+  // True when some text could not be written (a full disk, a lost device).
+  bool WriteFailed() const { return failed_ || (out_.is_open() && out_.fail()); }
+  const std::string& DisplayName() const { return name_; }
   const std::filesystem::path& Path() const { return path_; }
 
  private:
   std::ofstream out_;
   std::filesystem::path path_;
   std::string name_;
+  bool failed_ = false;
 };
 
 }  // namespace platform

@@ -161,6 +161,11 @@ void Session::Finish() {
       f->Close();
     } catch (...) {
     }
+    if (f->WriteFailed() &&
+        std::find(reportedFailures_.begin(), reportedFailures_.end(), f.get()) == reportedFailures_.end()) {
+      reportedFailures_.push_back(f.get());
+      err_ << "\"" << f->DisplayName() << "\": the file could not be written completely\n";
+    }
   }
   try {
     WriteScreens();
@@ -168,6 +173,13 @@ void Session::Finish() {
   }
   out_ << std::flush;
   err_ << std::flush;
+}
+
+bool Session::OutputFailed() const {
+  for (const auto& f : outputs_) {
+    if (f->WriteFailed()) return true;
+  }
+  return false;
 }
 
 int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
@@ -190,6 +202,8 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
   }
   if (!message.empty()) session.Err() << "\n" << message << "\n";
   session.Finish();
+  // A run whose files are incomplete on disk has not gone to its end.
+  if (status == ExitStatus::kComplete && session.OutputFailed()) status = ExitStatus::kDataError;
   return static_cast<int>(status);
 }
 

@@ -80,6 +80,9 @@ class Session {
   // Closes every output file and writes the last pictures; called at the end
   // of every run, normal or early.
   void Finish();
+  // True when an output file of the run could not be written completely;
+  // RunProgram then reports the run as stopped by a data error.
+  bool OutputFailed() const;
 
   std::ostream& Out() { return out_; }
   std::ostream& Err() { return err_; }
@@ -97,6 +100,7 @@ class Session {
   // The last picture written of each form, to write a new one only on a change.
   std::vector<std::pair<const ConsoleForm*, std::string>> pictured_;
   int screenCounter_ = 0;
+  std::vector<const OutputFile*> reportedFailures_;
 };
 
 // Runs a program's driver: returns 0 when it ends normally, or the status of

@@ -295,6 +295,15 @@ TEST_F(SessionTest, OutputInAMissingDirectoryStopsAsDataError) {
   EXPECT_NE(err_.str().find("\"NOWHERE\\R.TXT\""), std::string::npos) << err_.str();
 }
 
+TEST_F(SessionTest, AFileThatCannotBeWrittenIsNotAComplete) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  const int status = platform::RunProgram(s, [](Session& session) { session.CreateOutput("/dev/full").Line("x"); });
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(err_.str().find("\"/dev/full\": the file could not be written completely"), std::string::npos);
+}
+
 TEST_F(SessionTest, FileCreatedAgainReplacesTheEarlierOne) {
   std::istringstream in("");
   Session s(in, out_, err_, dir_);
