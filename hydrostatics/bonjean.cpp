@@ -1,0 +1,248 @@
+// Bonjean integration of the station sections.
+#include "bonjean.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+#include <string>
+
+#include "common/hullform/forms.hpp"
+#include "common/hullform/section_spline.hpp"
+#include "common/numerics/curves.hpp"
+#include "common/numerics/format.hpp"
+#include "common/platform/prompts.hpp"
+#include "run_setup.hpp"
+
+namespace hydro {
+
+namespace {
+
+constexpr int kGaussLineColour = 9;
+
+// Colour value of waterline j in the station trace (a 24-bit RGB number).
+platform::RgbColour WaterlineColour(int j) { return static_cast<platform::RgbColour>(2000 * j); }
+
+std::string Heading(const std::string& text) {
+  std::string s = "     " + text;
+  s.resize(37, ' ');
+  return s;
+}
+
+}  // namespace
+
+double EvaluateSectionAt(const StationSection& section, double z) {
+  const int m = section.spline.m;
+  const Vec& t = section.spline.knots;
+  const numerics::SplineTable& c = section.spline.table;
+  if (z < t(1)) return 0;
+  if (z > t(m)) return section.halfBreadths(m);
+  for (int k = 1; k <= m - 1; ++k) {
+    if (t(k + 1) > t(k) && t(k) <= z && z <= t(k + 1)) {
+      const double d = z - t(k);
+      return c(1, k) + d * (c(2, k) + d * (c(3, k) + d * c(4, k) / 3) / 2);
+    }
+  }
+  // Only a section of no height at all (every point at one height) gets
+  // here: its half-breadth is that of its last point.
+  return section.halfBreadths(m);
+}
+
+SliceIntegral IntegrateSectionSlice(const StationSection& section, const RunValues& values, double a, double b,
+                                    platform::ConsoleForm* trace) {
+  const double mid = (a + b) / 2;
+  const double half = (b - a) / 2;
+  double SA = 0, SM = 0;
+  for (int g = 1; g <= 5; ++g) {
+    const double d = values.GaussAbscissa(g) * half;
+    const double zp = d + mid;
+    const double yp = EvaluateSectionAt(section, zp);
+    if (trace) trace->Line(-yp, zp, yp, zp, kGaussLineColour);
+    const double zm = mid - d;
+    const double ym = EvaluateSectionAt(section, zm);
+    if (trace) trace->Line(-ym, zm, ym, zm, kGaussLineColour);
+    SA += (ym + yp) * values.GaussWeight(g);
+    SM += (zp * yp + zm * ym) * values.GaussWeight(g);
+  }
+  return {half * (SA * 2), half * (SM * 2)};
+}
+
+void ComputeBonjeanCurves(platform::Session& session, platform::OutputFile& report, HydroRun& run) {
+  const TaskValues& t = run.task;
+  const RunValues& rv = run.run;
+  const hullform::HullModel& hull = run.hull;
+  SectionResults& res = run.sections;
+
+  report.Line();
+  report.Line();
+  report.Line(Heading(t.ReportLanguage == "T" ? "BONJEAN ALAN ve MOMETLERI" : "BONJEAN AREA & MOMENTS"));
+  report.Line();
+
+  platform::ConsoleForm& form = hullform::SectionForm(session);
+  const double HB = t.HalfBreadth;
+  StationSection section;
+
+  for (int i = 1; i <= hull.StationCount; ++i) {
+    BuildStationSection(hull, i, section);
+    DrawStationSection(session, run, i, section);
+
+    const int m = section.spline.m;
+    const double bottom = section.spline.knots(1);
+    const double top = section.spline.knots(m);
+    const double x = hull.StationPos(i);
+
+    // Every height from the lowest point up to the waterline is integrated
+    // exactly once: `covered` is the height up to which the section has been
+    // integrated so far.  The base slice runs from the lowest point up to
+    // FirstWaterline, but never above the first waterline nor above the
+    // station's top, so that waterline 1 holds exactly what lies below it.
+    double covered = bottom;
+    SliceIntegral base;
+    const double baseTop = std::min({t.FirstWaterline, LocalWaterlineHeight(run, 1, x), top});
+    if (bottom < baseTop) {
+      base = IntegrateSectionSlice(section, rv, bottom, baseTop, &form);
+      covered = baseTop;
+    }
+
+    for (int j = 1; j <= rv.WaterlineCount; ++j) {
+      const double h = LocalWaterlineHeight(run, j, x);
+
+      // Appendage strip between the previous waterline and this one; the
+      // first band starts at the base line or at the strip's bottom,
+      // whichever is lower, so that a strip below the base line counts too.
+      double appA = 0, appM = 0;
+      if (t.AppendageFlag == 1 && run.appendages.AppendageCount(i) > 0) {
+        double z1 = j == 1 ? std::min(0.0, run.appendages.AppendageZ(i, 1)) : res.LocalDraft(i, j - 1);
+        double z2 = h;
+        hullform::ComputeAppendageSection(i, z1, z2, run.appendages, appA, appM);
+      }
+
+      res.LocalDraft(i, j) = h;
+      SliceIntegral slice;
+      if (h < bottom) {
+        res.WaterlineHalfBreadth(i, j) = 0;  // the waterline passes below the section
+      } else {
+        // A waterline above the station's top misses the section: no
+        // half-breadth there, but the section is integrated up to its top.
+        res.WaterlineHalfBreadth(i, j) = h > top ? 0 : EvaluateSectionAt(section, h);
+        const double upper = std::min(h, top);
+        if (rv.TrimmedFlag != 1 && h > bottom && h <= top) {
+          const double b = res.WaterlineHalfBreadth(i, j);
+          form.LineRgb(-b, h, b, h, WaterlineColour(j));
+        }
+        if (upper > covered) {
+          if (rv.TrimmedFlag == 1) {
+            const double step = (upper - covered) / 5;
+            for (int s = 1; s <= 5; ++s) {
+              const double a = covered + (s - 1) * step;
+              const double b = s == 5 ? upper : a + step;
+              const SliceIntegral sub = IntegrateSectionSlice(section, rv, a, b, &form);
+              slice.area += sub.area;
+              slice.moment += sub.moment;
+            }
+          } else {
+            slice = IntegrateSectionSlice(section, rv, covered, upper, nullptr);
+          }
+          if (slice.area < 0) slice.area = 0;
+          if (slice.moment < 0) slice.moment = 0;
+          covered = upper;
+        }
+      }
+
+      res.BonjeanArea(i, j) = res.BonjeanArea(i, j - 1) + slice.area + appA;
+      res.BonjeanMoment(i, j) = res.BonjeanMoment(i, j - 1) + slice.moment + appM;
+
+      if (res.BonjeanArea(i, j) > 0) {
+        const double zc = res.BonjeanMoment(i, j) / res.BonjeanArea(i, j);
+        form.CircleRgb(0, zc, HB / 150, WaterlineColour(j));
+        form.CircleRgb(0, zc, HB / 75, WaterlineColour(j));
+        form.CircleRgb(0, zc, HB / 300, WaterlineColour(j));
+      }
+      if (j == 1) {
+        res.BonjeanArea(i, 1) += base.area;
+        res.BonjeanMoment(i, 1) += base.moment;
+      }
+      if (static_cast<float>(i) == rv.MidshipIndex) {
+        res.Cm(j) = res.BonjeanArea(i, j) / (rv.WaterlineDraft(j) * 2 * HB);
+      }
+    }
+    platform::PauseForEnter(session);
+  }
+}
+
+void SetAppendageWaterlineBreadths(HydroRun& run) {
+  const hullform::AppendageData& app = run.appendages;
+  SectionResults& res = run.sections;
+  for (int i = 1; i <= run.hull.StationCount; ++i) {
+    const int n = app.AppendageCount(i);
+    if (n <= 0) continue;
+    Vec z(n), y1(n), y2(n), knotWork(std::max(n, 3));
+    numerics::SplineTable coefWork = numerics::MakeSplineTable(std::max(n, 3));
+    for (int k = 1; k <= n; ++k) {
+      z(k) = app.AppendageZ(i, k);
+      y1(k) = app.AppendageY1(i, k);
+      y2(k) = app.AppendageY2(i, k);
+    }
+    // Breadth of a strip at a height: a parabola through three strip points,
+    // a straight line for a strip of two points.
+    auto breadth = [&](const Vec& y, double h) {
+      if (n == 1) return y(1);
+      if (n == 2) {
+        const double dz = z(2) - z(1);
+        return dz > 0 ? y(1) + (h - z(1)) * (y(2) - y(1)) / dz : y(1);
+      }
+      double v = 0;
+      numerics::InterpolateCurve(n, z, y, knotWork, coefWork, h, v, numerics::kParabolaMethod);
+      return v;
+    };
+    for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+      const double h = res.LocalDraft(i, j);
+      if (z(1) <= h && h <= z(n)) {
+        const double b1 = breadth(y1, h);
+        const double b2 = breadth(y2, h);
+        // The strip lies between its two breadths whichever is the outer one.
+        res.DeductedHalfBreadth(i, j) = std::min(b1, b2);
+        res.WaterlineHalfBreadth(i, j) = std::max(b1, b2);
+      }
+    }
+  }
+}
+
+void ComputeWaterlineLengths(platform::Session& session, HydroRun& run) {
+  const hullform::HullModel& hull = run.hull;
+  SectionResults& res = run.sections;
+  const RunValues& rv = run.run;
+
+  // A waterline outside a contour's height range takes the contour's nearest
+  // end point (the contour is carried on vertically), and the terminal says so.
+  auto profileAt = [&](int row, const char* name, Vec& out) {
+    hullform::SectionSpline s;
+    hullform::SplineSectionWithKnuckles(row, hull, s);
+    const double zLow = s.knots(1), zHigh = s.knots(s.m);
+    for (int j = 1; j <= rv.WaterlineCount; ++j) {
+      const double z = rv.WaterlineDraft(j);
+      double x = 0;
+      if (z < zLow || z > zHigh) {
+        x = z < zLow ? s.table(1, 1) : s.table(1, s.m);
+        session.Out() << "Not: " << name << " su hatti " << numerics::FormatNumber(z, 3, 3)
+                      << " m yuksekliginde tanimli degil; en yakin uc noktasi (x =" << numerics::FormatNumber(x, 4, 3)
+                      << " m) alindi.\n";
+      } else {
+        numerics::EvaluateSpline(s.m, z, x, s.knots, s.table);
+      }
+      out(j) = x;
+    }
+  };
+  profileAt(hull.SternRow(), "KIC BODOSLAMA", res.SternProfileX);
+  profileAt(hull.StemRow(), "BAS BODOSLAMA", res.StemProfileX);
+
+  for (int j = 1; j <= rv.WaterlineCount; ++j) {
+    res.Lwl(j) = res.StemProfileX(j) - res.SternProfileX(j);
+    double largest = 0;
+    for (int i = 1; i <= hull.StationCount; ++i) {
+      if (res.WaterlineHalfBreadth(i, j) > largest) largest = res.WaterlineHalfBreadth(i, j);
+    }
+    res.MaxHalfBreadth(j) = largest;
+  }
+}
+
+}  // namespace hydro

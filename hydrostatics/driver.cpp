@@ -1,0 +1,45 @@
+// The run sequence of Kormelant.
+#include "driver.hpp"
+
+#include <memory>
+
+#include "bonjean.hpp"
+#include "common/hullform/offset_table.hpp"
+#include "girth.hpp"
+#include "run.hpp"
+#include "run_setup.hpp"
+#include "steps_later.hpp"
+#include "task_file.hpp"
+
+namespace hydro {
+
+void RunHydrostaticsProgram(platform::Session& session) {
+  auto owned = std::make_unique<HydroRun>();
+  HydroRun& run = *owned;
+
+  ReadTaskFile(session, run);
+  CheckDrafts(session, run);
+  hullform::ReadOffsetTable(session, run.task.DATADIR + run.task.DATAFILE, run.hull);
+  ValidateStationPositions(session, run);
+  FindMidshipSection(session, run);
+  platform::OutputFile& report = OpenReportAndReview(session, run);
+  SetUpComputation(run);
+
+  ComputeBonjeanCurves(session, report, run);
+  PlotSectionalCurves(session, run);
+  if (run.task.AppendageFlag == 1) SetAppendageWaterlineBreadths(run);
+  WriteBonjeanFile(session, run);
+  ComputeWaterlineLengths(session, run);
+  ComputeGirthLengths(session, run);
+  ComputeWettedSurface(run);
+  PlotGirthCurve(session, run);
+
+  PrintHydrostaticTablesFirstHalf(report, run);
+  DrawWaterlineSketch(session, run);
+  PrintHydrostaticTablesSecondHalf(report, run);
+  PrintDesignWaterlineParticulars(report, run);
+  WriteHydrostaticCurvesData(session, run);
+  FinishRun(session);
+}
+
+}  // namespace hydro

@@ -1,0 +1,244 @@
+// Draft check, station checks, midship station, review sequence and the
+// set-up of the computation.
+#include "run_setup.hpp"
+
+#include <cmath>
+#include <string>
+
+#include "common/hullform/checks.hpp"
+#include "common/hullform/forms.hpp"
+#include "common/hullform/offset_table.hpp"
+#include "common/hullform/reviews.hpp"
+#include "common/numerics/curves.hpp"
+#include "common/numerics/format.hpp"
+#include "common/platform/numtext.hpp"
+#include "common/platform/prompts.hpp"
+#include "hydrostatics/script/scripts.hpp"
+
+namespace hydro {
+
+namespace {
+
+constexpr int kMessageCode = 20;
+constexpr const char* kHelpFile = "DEMO.HLP";
+constexpr int kHelpContext = 500;
+constexpr const char* kMidshipTitle = "MASTORI KESITI HATASI";
+
+std::string Trimmed(const std::string& s) {
+  const auto first = s.find_first_not_of(" \t");
+  if (first == std::string::npos) return std::string();
+  const auto last = s.find_last_not_of(" \t");
+  return s.substr(first, last - first + 1);
+}
+
+// True when `text` is a whole number from 1 to stationCount.
+bool IsStationIndex(const std::string& text, int stationCount, double& index) {
+  double v = 0;
+  if (!platform::ParseNumber(Trimmed(text), v)) return false;
+  if (!std::isfinite(v) || v != std::floor(v) || v < 1 || v > stationCount) return false;
+  index = v;
+  return true;
+}
+
+}  // namespace
+
+void CheckDrafts(platform::Session& session, HydroRun& run) {
+  const TaskValues& t = run.task;
+  if (std::fabs(t.ForeDraft) < 0.001 && std::fabs(t.AftDraft) < 0.001) {
+    platform::StopWithDataMessage(session,
+                                  "Data dosyasinda bas ve kic draftlar 0 (sifir) olarak girildi. Bu durumda program "
+                                  "calismaz. Data dosyasini guncelleyin. ",
+                                  "Data giris hatasi");
+  }
+  run.run.TrimmedFlag = std::fabs(t.ForeDraft - t.AftDraft) > 0.0001 ? 1 : 0;
+}
+
+void ValidateStationPositions(platform::Session& session, HydroRun& run) {
+  const hullform::HullModel& hull = run.hull;
+  const int n = hull.StationCount;
+
+  // Limits of the run's tables and of its integrations along the length.
+  if (n > kMaxRunStations) {
+    platform::StopWithDataMessage(session,
+                                  "Offset tablosunda " + std::to_string(n) + " posta var. Bu program en fazla " +
+                                      std::to_string(kMaxRunStations) + " posta ile calisir.",
+                                  "Kesit postalari sayisi hatasi");
+  }
+  if (n < 3) {
+    platform::StopWithDataMessage(session,
+                                  "Offset tablosunda " + std::to_string(n) +
+                                      " posta var. Boyuna integrasyon icin en az 3 posta gereklidir.",
+                                  "Kesit postalari sayisi hatasi");
+  }
+  // Every station and both end contours are curves over height: their points
+  // must run from the keel upward.
+  for (int r = 1; r <= n + 2; ++r) {
+    const std::string row = r <= n   ? "Posta Kesiti No:" + numerics::FormatInteger(r, 2) + " (" +
+                                         numerics::FormatNumber(hull.StationPos(r), 3, 3) + " metre AP 'den)"
+                            : r == n + 1 ? std::string("KIC BODOSLAMA")
+                                         : std::string("BAS BODOSLAMA");
+    if (hull.PointCount(r) < 2) {
+      platform::StopWithDataMessage(session, row + " 'de en az 2 nokta olmalidir.", "Kesit postalari data giris hatasi");
+    }
+    for (int k = 2; k <= hull.PointCount(r); ++k) {
+      if (hull.PointZ(r, k) < hull.PointZ(r, k - 1)) {
+        platform::StopWithDataMessage(session,
+                                      row + " 'de nokta" + numerics::FormatInteger(k, 3) + " (Z =" +
+                                          numerics::FormatNumber(hull.PointZ(r, k), 2, 4) + ") bir onceki noktanin (Z =" +
+                                          numerics::FormatNumber(hull.PointZ(r, k - 1), 2, 4) +
+                                          ") altinda. Noktalar omurgadan yukari dogru sirali olmalidir.",
+                                      "Kesit postalari data giris hatasi");
+      }
+    }
+  }
+
+  for (int i = 1; i <= n - 1; ++i) {
+    if (std::fabs(hull.StationPos(i + 1) - hull.StationPos(i)) < 0.01) {
+      platform::StopWithDataMessage(session,
+                                    "Istasyon Postasi = " + numerics::FormatNumber(hull.StationPos(i), 3, 2) + " m ile" +
+                                        numerics::FormatNumber(hull.StationPos(i + 1), 3, 2) + " m birbirine cok yakin",
+                                    "Kesit postalari yeri giris hatasi");
+    }
+  }
+  for (int i = 1; i <= n - 1; ++i) {
+    if (hull.StationPos(i + 1) < hull.StationPos(i)) {
+      platform::StopWithDataMessage(session,
+                                    "Istasyon Postasi = " + numerics::FormatNumber(hull.StationPos(i + 1), 3, 2) +
+                                        " m ile" + numerics::FormatNumber(hull.StationPos(i), 3, 2) + " m den kucuk",
+                                    "Kesit postalari sirasi giris hatasi");
+    }
+  }
+}
+
+void FindMidshipSection(platform::Session& session, HydroRun& run) {
+  const hullform::HullModel& hull = run.hull;
+  const int n = hull.StationCount;
+  run.run.MidshipIndex = 0;
+  for (int i = 1; i <= n; ++i) {
+    if (std::fabs(run.task.Lbp / 2 - hull.StationPos(i)) < 0.001) run.run.MidshipIndex = static_cast<float>(i);
+  }
+  if (run.run.MidshipIndex != 0) return;
+
+  const std::string first = session.InputBox(
+      "GEMI GEOMETRISI DATA DOSYASINDA MASTORI KESITI (Lbp/2 - ORTA KESIT) YOK. BU DURUMDA NORMALDE HESAP DEVAM "
+      "EDEMEZ. (ORTA KESITE BAGLI DEGISKENLER HESAPLANAMAZ. YALNIZ YAT VE BENZERI TEKNELERDE MASTORI KESITININ EN "
+      "GENIS KESIT OLDUGU KAVRAMI UNUTULMAMALIDIR. BU DURUMDA EN GENIS KESIT INDISI MASTORI KESITI OLARAK "
+      "GIRILMELIDIR). HESABA YINE DE DEVAM ETMEK ISTERSENIZ 'E' TUSUNA BASIP MASTORI KESITI YERINE GECEBILECEK DATA "
+      "DOSYASINDAN BIR KESIT INDISI YAZABILIRSINIZ. EGER BASKA BIR TUSA BASARSANIZ PROGRAM SONLANIRILACAKTIR.",
+      kMidshipTitle, "H", platform::kDataBoxX, platform::kDataBoxY);
+  const bool goOn = platform::AnswerIsLetter(first, 'E');
+
+  // The default, the middle station, is always a valid index (the run has at
+  // least three stations), so an empty answer or the end of the input ends
+  // the questioning.
+  const std::string defaultIndex = std::to_string(n / 2 < 1 ? 1 : n / 2);
+  const std::string prompt =
+      "GEMI GEOMETRISI DATA DOSYASINDAKI KESITLERDEN BIRININ INDISINI MASTORI KESITI OLARAK GIRIN";
+  for (;;) {
+    const std::string typed = session.InputBox(prompt, kMidshipTitle, defaultIndex, platform::kDataBoxX,
+                                               platform::kDataBoxY);
+    if (!goOn) platform::StopByUser("Mastori kesiti yok; program sonlandirildi.");
+    double index = 0;
+    if (IsStationIndex(typed, n, index)) {
+      run.run.MidshipIndex = static_cast<float>(index);
+      return;
+    }
+    session.MessageBox("Girilen mastori kesiti indisi (" + typed + ") 1 ile " + std::to_string(n) +
+                           " arasinda bir tam sayi olmalidir. Lutfen tekrar girin.",
+                       kMessageCode, kMidshipTitle, kHelpFile, kHelpContext);
+  }
+}
+
+platform::OutputFile& OpenReportAndReview(platform::Session& session, HydroRun& run) {
+  const TaskValues& t = run.task;
+  platform::OutputFile& report = session.CreateOutput(t.OUTDIR + t.REPORTFILE);
+  platform::ConsoleForm& form = hullform::SectionForm(session);
+  hullform::PlotStationPositionsForReview(session, form, run.hull, t.Lbp, t.HalfBreadth, t.Depth, t.ForeDraft,
+                                          t.AftDraft, run.sections.StationLoadWaterlineHeight);
+  hullform::CheckStationSections(session, form, report, run.hull, t.HalfBreadth, t.Depth);
+  hullform::CheckStemSternProfiles(session, form, report, run.hull, t.HalfBreadth, t.Depth, t.Lbp);
+  WriteBodyPlanAndProfileScripts(session, t.OUTDIR, t.Lbp, t.HalfBreadth, t.Depth, run.hull, run.run.MidshipIndex,
+                                 t.ReportLanguageAsRead);
+  if (t.AppendageFlag == 1) hullform::ReadAppendageFile(session, run.hull.StationCount, run.appendages, t.DATADIR);
+  return report;
+}
+
+WaterlineSeries EvenKeelWaterlineSeries(double FirstWaterline, double LastWaterline, double WaterlineStep,
+                                        double MeanDraft, int limit) {
+  WaterlineSeries s;
+  s.drafts.Resize(limit + 1);
+  if (!(WaterlineStep > 0)) {  // no series can be built; the task-file check refuses it
+    s.exceedsLimit = true;
+    return s;
+  }
+  int n = 0;
+  for (double T = FirstWaterline + WaterlineStep; T <= LastWaterline; T += WaterlineStep) {
+    if (n == limit) {  // bounded even when the step is lost in the rounding of T
+      s.exceedsLimit = true;
+      s.count = n;
+      return s;
+    }
+    ++n;
+    s.drafts(n) = T;
+    if (std::fabs(T - MeanDraft) < 0.001) s.designIndex = n;
+  }
+  if (s.designIndex == 0) {
+    if (n == limit) {
+      s.exceedsLimit = true;
+      s.count = n;
+      return s;
+    }
+    ++n;
+    s.drafts(n) = MeanDraft;
+    numerics::SortAscending(n, s.drafts);
+    for (int k = 1; k <= n; ++k) {
+      if (std::fabs(s.drafts(k) - MeanDraft) < 0.001) s.designIndex = k;
+    }
+  }
+  s.count = n;
+  return s;
+}
+
+void SetUpComputation(HydroRun& run) {
+  TaskValues& t = run.task;
+  RunValues& r = run.run;
+
+  static constexpr double kAbscissa[5] = {0.1488743389, 0.4333953941, 0.6794095682, 0.8650633666, 0.973906529};
+  static constexpr double kWeight[5] = {0.2955242247, 0.2692667193, 0.2190863625, 0.1494513491, 0.066671344};
+  r.GaussAbscissa.Resize(5);
+  r.GaussWeight.Resize(5);
+  for (int k = 1; k <= 5; ++k) {
+    r.GaussAbscissa(k) = kAbscissa[k - 1];
+    r.GaussWeight(k) = kWeight[k - 1];
+  }
+
+  r.MeanDraft = (t.ForeDraft + t.AftDraft) / 2;
+  t.ShellThickness = t.ShellThickness / 1000;
+  if (t.ModelScale != 0) t.ModelScale = 1 / t.ModelScale;
+  if (t.ReportLanguage == "0" || t.ReportLanguage == "i") t.ReportLanguage = "I";
+  if (t.ReportLanguage == "t") t.ReportLanguage = "T";
+  r.TrimAngle = std::atan((t.ForeDraft - t.AftDraft) / t.Lbp);
+
+  r.WaterlineDraft.Resize(kMaxRunWaterlines);
+  if (r.TrimmedFlag == 1) {
+    r.WaterlineCount = 1;
+    r.DesignWaterlineIndex = 1;
+    r.WaterlineDraft(1) = r.MeanDraft;
+    return;
+  }
+  WaterlineSeries s = EvenKeelWaterlineSeries(t.FirstWaterline, t.LastWaterline, t.WaterlineStep, r.MeanDraft);
+  if (s.exceedsLimit) {  // refused when the task file is read; kept here for callers that skip that step
+    platform::StopForDataError("more than " + std::to_string(kMaxRunWaterlines) + " waterlines");
+  }
+  r.WaterlineCount = s.count;
+  r.DesignWaterlineIndex = s.designIndex;
+  for (int k = 1; k <= s.count; ++k) r.WaterlineDraft(k) = s.drafts(k);
+}
+
+double LocalWaterlineHeight(const HydroRun& run, int j, double x) {
+  const TaskValues& t = run.task;
+  const double D = run.run.TrimmedFlag == 1 ? t.ForeDraft : run.run.WaterlineDraft(j);
+  return D + x * std::tan(run.run.TrimAngle) - (t.ForeDraft - t.AftDraft);
+}
+
+}  // namespace hydro

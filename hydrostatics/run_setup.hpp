@@ -1,0 +1,47 @@
+#pragma once
+// Start-up steps of the hydrostatics run between the task file and the
+// computation: the draft check, the station checks, the midship station, the
+// report and the review sequence, and the computation set-up.
+
+#include "common/platform/session.hpp"
+#include "run.hpp"
+
+namespace hydro {
+
+// Stops the run when both drafts are (nearly) zero; sets TrimmedFlag.
+void CheckDrafts(platform::Session& session, HydroRun& run);
+
+// Refuses a hull the run cannot work with (too many or too few stations, a
+// row whose heights go down) and checks the spacing and the order of the
+// stations.
+void ValidateStationPositions(platform::Session& session, HydroRun& run);
+
+// The midship station: the station at Lbp/2, or the index the user types.
+void FindMidshipSection(platform::Session& session, HydroRun& run);
+
+// Opens the report, runs the reviews and checks of the hull, writes the body
+// plan and profile scripts and reads the appendage file when asked for.
+platform::OutputFile& OpenReportAndReview(platform::Session& session, HydroRun& run);
+
+// Gauss-Legendre table, unit conversions, language letter, trim angle and the
+// waterline series.
+void SetUpComputation(HydroRun& run);
+
+// The even-keel waterline series: FirstWaterline + k WaterlineStep up to
+// LastWaterline, with the mean draft sorted in when no entry lies within
+// 0.001 m of it.  When the series would hold more than `limit` entries,
+// `exceedsLimit` is set and the series is left incomplete.
+struct WaterlineSeries {
+  Vec drafts{kMaxRunWaterlines};
+  int count = 0;
+  int designIndex = 0;
+  bool exceedsLimit = false;
+};
+WaterlineSeries EvenKeelWaterlineSeries(double FirstWaterline, double LastWaterline, double WaterlineStep,
+                                        double MeanDraft, int limit = kMaxRunWaterlines);
+
+// Local height of waterline j at station position x (trimmed runs: the one
+// inclined waterline).
+double LocalWaterlineHeight(const HydroRun& run, int j, double x);
+
+}  // namespace hydro

@@ -1,0 +1,147 @@
+// Reading and checking "Kormelant.TSK".
+#include "task_file.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "common/platform/numtext.hpp"
+#include "common/platform/prompts.hpp"
+#include "run_setup.hpp"
+
+namespace hydro {
+
+namespace {
+
+void Skip(platform::InputFile& in, int lines) {
+  for (int k = 0; k < lines; ++k) in.SkipLine();
+}
+
+std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
+
+[[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
+  platform::StopWithDataMessage(session, std::string(kTaskFileName) + " satir " + std::to_string(line) + ": " + what,
+                                "Data giris hatasi");
+}
+
+// A path compared as the file system sees it: resolved, normalised and, since
+// the programs' file names are case-blind, in lower case.
+std::string PathKey(const std::filesystem::path& p) {
+  std::error_code ec;
+  std::filesystem::path c = std::filesystem::weakly_canonical(p, ec);
+  if (ec) c = p.lexically_normal();
+  std::string s = c.lexically_normal().generic_string();
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  return s;
+}
+
+}  // namespace
+
+void ReadTaskFile(platform::Session& session, HydroRun& run) {
+  TaskValues& t = run.task;
+  run.run.TaskDirectory = session.TaskDirectory();
+  platform::InputFile in = session.OpenInput(run.run.TaskDirectory + kTaskFileName);
+
+  Skip(in, 11);                       // heading block, lines 1-11
+  t.DATAFILE = in.ReadText();         // 12
+  Skip(in, 1);
+  t.DATADIR = in.ReadText();          // 14
+  Skip(in, 1);
+  t.REPORTFILE = in.ReadText();       // 16
+  Skip(in, 1);
+  t.OUTDIR = in.ReadText();           // 18
+  Skip(in, 1);
+  t.AppendageFlag = in.ReadNumber();  // 20
+  Skip(in, 3);
+  std::vector<double> v = in.ReadNumbers(3);  // 24
+  t.Lbp = v[0];
+  t.HalfBreadth = v[1];
+  t.Depth = v[2];
+  Skip(in, 3);
+  v = in.ReadNumbers(2);              // 28
+  t.ForeDraft = v[0];
+  t.AftDraft = v[1];
+  Skip(in, 1);
+  t.ShellThickness = in.ReadNumber(); // 30
+  Skip(in, 3);
+  t.ModelScale = in.ReadNumber();     // 34
+  Skip(in, 6);
+  v = in.ReadNumbers(3);              // 41
+  t.FirstWaterline = v[0];
+  t.LastWaterline = v[1];
+  t.WaterlineStep = v[2];
+  Skip(in, 3);
+  t.ReportLanguage = in.ReadText();   // 45
+  t.ReportLanguageAsRead = t.ReportLanguage;
+  Skip(in, 1);
+  t.SeaWaterDensity = in.ReadNumber();   // 47
+  Skip(in, 1);
+  t.StationLabelScale = in.ReadNumber(); // 49
+  Skip(in, 2);
+  t.CurveScriptFlag = in.ReadNumber();   // 52
+
+  RefuseUnworkableTaskValues(session, run);
+}
+
+void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run) {
+  const TaskValues& t = run.task;
+
+  // Numbers that are not finite cannot enter any calculation.
+  const struct {
+    int line;
+    double value;
+  } numbers[] = {{20, t.AppendageFlag},   {24, t.Lbp},           {24, t.HalfBreadth},
+                 {24, t.Depth},           {28, t.ForeDraft},     {28, t.AftDraft},
+                 {30, t.ShellThickness},  {34, t.ModelScale},    {41, t.FirstWaterline},
+                 {41, t.LastWaterline},   {41, t.WaterlineStep}, {47, t.SeaWaterDensity},
+                 {49, t.StationLabelScale}, {52, t.CurveScriptFlag}};
+  for (const auto& n : numbers) {
+    if (!std::isfinite(n.value)) Refuse(session, n.line, "gecersiz sayi (sonlu bir sayi olmali).");
+  }
+
+  // Main dimensions: every scale, step and coefficient of the run divides by them.
+  if (!(t.Lbp > 0)) Refuse(session, 24, "Lbp (dikmeler arasi boy) sifirdan buyuk olmalidir; okunan deger " + Shown(t.Lbp) + ".");
+  if (!(t.HalfBreadth > 0))
+    Refuse(session, 24, "HalfBreadth (yari genislik) sifirdan buyuk olmalidir; okunan deger " + Shown(t.HalfBreadth) + ".");
+  if (!(t.Depth > 0)) Refuse(session, 24, "Depth (derinlik) sifirdan buyuk olmalidir; okunan deger " + Shown(t.Depth) + ".");
+
+  if (t.ForeDraft < 0) Refuse(session, 28, "ForeDraft (bas draft) negatif olamaz; okunan deger " + Shown(t.ForeDraft) + ".");
+  if (t.AftDraft < 0) Refuse(session, 28, "AftDraft (kic draft) negatif olamaz; okunan deger " + Shown(t.AftDraft) + ".");
+
+  // The waterline series of an even-keel run (a trimmed run has one waterline).
+  const bool trimmed = std::fabs(t.ForeDraft - t.AftDraft) > 0.0001;
+  if (!trimmed) {
+    if (!(t.WaterlineStep > 0))
+      Refuse(session, 41,
+             "WaterlineStep (su hatti araligi) sifirdan buyuk olmalidir; okunan deger " + Shown(t.WaterlineStep) + ".");
+    const double mean = (t.ForeDraft + t.AftDraft) / 2;
+    WaterlineSeries series = EvenKeelWaterlineSeries(t.FirstWaterline, t.LastWaterline, t.WaterlineStep, mean);
+    if (series.exceedsLimit)
+      Refuse(session, 41,
+             "su hatti serisi (FirstWaterline, LastWaterline, WaterlineStep) ortalama draft dahil " +
+                 std::to_string(kMaxRunWaterlines) + " 'den fazla su hatti veriyor; en fazla " +
+                 std::to_string(kMaxRunWaterlines) + " su hatti hesaplanabilir.");
+    if (series.count > 0 && !(series.drafts(1) > 0))
+      Refuse(session, 41,
+             "en alttaki su hatti (" + Shown(series.drafts(1)) +
+                 " m) taban cizgisinin uzerinde olmalidir; FirstWaterline + WaterlineStep sifirdan buyuk olmalidir.");
+  }
+
+  // The report must not replace one of the run's own files.
+  if (t.REPORTFILE.empty()) Refuse(session, 16, "REPORTFILE (rapor dosyasi adi) bos olamaz.");
+  const std::string report = PathKey(session.ResolvePath(t.OUTDIR + t.REPORTFILE));
+  std::vector<std::string> own = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE,
+                                  t.DATADIR + "APPENDIX.DAT"};
+  for (const char* name : kRunOutputFiles) own.push_back(t.OUTDIR + name);
+  for (const std::string& other : own) {
+    if (PathKey(session.ResolvePath(other)) == report)
+      Refuse(session, 16,
+             "REPORTFILE (" + t.REPORTFILE + ") programin kendi dosyalarindan birini (" + other +
+                 ") gosteriyor; rapor bu dosyanin uzerine yazilamaz.");
+  }
+}
+
+}  // namespace hydro
