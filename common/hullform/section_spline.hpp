@@ -17,13 +17,35 @@ struct SectionSpline {
   SplineTable table = numerics::MakeSplineTable(kPointColumns);
 };
 
+// The constants in which the three programs' section splines differ.
+struct SectionSplineOptions {
+  // Added to the height difference of a straight two-point piece: the first
+  // piece (from the keel to the first knuckle) and every later piece.  The
+  // later guard matters for two knuckles at one height (a flat bottom).
+  double firstPieceGuard = 1e-7;
+  double laterPieceGuard = 1e-4;
+  numerics::SplineGuards guards = numerics::kHydrostaticSplineGuards;
+};
+
+inline constexpr SectionSplineOptions kHydrostaticSectionSpline{};
+inline constexpr SectionSplineOptions kCrossCurvesSectionSpline{
+    .firstPieceGuard = 1e-7, .laterPieceGuard = 1e-7, .guards = numerics::kCrossCurvesSplineGuards};
+inline constexpr SectionSplineOptions kFloodableSectionSpline{
+    .firstPieceGuard = 1e-7, .laterPieceGuard = 1e-4, .guards = numerics::kFloodableSplineGuards};
+
 // Turns row r of the hull model (a station, SternRow() or StemRow()) into one
 // knot table t(1..m) (the heights) and one spline table c whose value column
 // holds the half-breadths (positions from AP on the contour rows), so that one
 // EvaluateSpline call evaluates the whole row.
 void SplineSectionWithKnuckles(int r, const HullModel& hull, int& m, Vec& t, SplineTable& c);
+void SplineSectionWithKnuckles(int r, const HullModel& hull, int& m, Vec& t, SplineTable& c,
+                               const SectionSplineOptions& options);
 inline void SplineSectionWithKnuckles(int r, const HullModel& hull, SectionSpline& s) {
   SplineSectionWithKnuckles(r, hull, s.m, s.knots, s.table);
+}
+inline void SplineSectionWithKnuckles(int r, const HullModel& hull, SectionSpline& s,
+                                      const SectionSplineOptions& options) {
+  SplineSectionWithKnuckles(r, hull, s.m, s.knots, s.table, options);
 }
 
 // Area and moment about the base line of the appendage strip of station i
