@@ -1,0 +1,241 @@
+// Hydrostatic tables of ship and model, read back from the report, against
+// the closed forms of a box barge and a Wigley-type hull.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "closed_form_hulls.hpp"
+#include "hydrostatics/steps_later.hpp"
+#include "hydrostatics/tables.hpp"
+
+namespace hydro {
+namespace {
+
+using testing::BoxBarge;
+using testing::Numbers;
+using testing::PrintTolerance;
+using testing::Report;
+using testing::TableRows;
+using testing::WigleyHull;
+
+const char* const kShipTableI = "                HYDROSTATIC CALCULATIONS - I - (SHIP)                                   ";
+const char* const kShipTableII = "                HYDROSTATIC CALCULATIONS - II - (SHIP)                             ";
+const char* const kModelTableI = "                HYDROSTATIC CALCULATIONS - I - (MODEL)                            ";
+const char* const kModelTableII = "                    WATER PLANE CALCULATIONS - MODEL                      ";
+
+std::vector<std::string> TablesReport(HydroRun& run) {
+  return Report([&](platform::OutputFile& f) {
+    PrintHydrostaticTablesFirstHalf(f, run);
+    PrintHydrostaticTablesSecondHalf(f, run);
+  });
+}
+
+// One printed column: its value, the value it must have and its decimals.
+struct Column {
+  const char* name;
+  double printed;
+  double exact;
+  int decimals;
+};
+
+void ExpectColumns(const std::vector<Column>& columns, double relative, const std::string& where) {
+  for (const Column& c : columns) {
+    EXPECT_NEAR(c.printed, c.exact, PrintTolerance(c.exact, c.decimals, relative)) << where << " " << c.name;
+  }
+}
+
+TEST(HydrostaticTables, BoxBargeShipTablesFollowTheClosedForms) {
+  const double L = 100, B = 20, rho = 1.025;
+  auto run = BoxBarge({1, 2, 3, 4, 5, 6, 7, 8}, 5);
+  const auto lines = TablesReport(*run);
+  const auto rowsI = TableRows(lines, kShipTableI);
+  const auto rowsII = TableRows(lines, kShipTableII);
+  ASSERT_EQ(rowsI.size(), 8u);
+  ASSERT_EQ(rowsII.size(), 8u);
+  for (int j = 1; j <= 8; ++j) {
+    const double T = j;
+    const double V = L * B * T;
+    const double S = B * T + 2 * L * (B / 2 + T);
+    const auto a = Numbers(rowsI[static_cast<std::size_t>(j - 1)]);
+    ASSERT_EQ(a.size(), 12u) << rowsI[static_cast<std::size_t>(j - 1)];
+    const std::string where = "waterline " + std::to_string(j);
+    EXPECT_EQ(a[0], j);
+    ExpectColumns({{"T", a[1], T, 3},
+                   {"V", a[2], V, 2},
+                   {"D", a[3], rho * V, 2},
+                   {"Cb", a[4], 1, 3},
+                   {"Cm", a[5], 1, 3},
+                   {"Cp", a[6], 1, 3},
+                   {"KB", a[7], T / 2, 2},
+                   {"LCB", a[8], L / 2, 2},
+                   {"S", a[9], S, 3},
+                   {"Lwl", a[10], L, 3},
+                   {"Bwl", a[11], B, 3}},
+                  1e-5, where);
+    const auto b = Numbers(rowsII[static_cast<std::size_t>(j - 1)]);
+    ASSERT_EQ(b.size(), 12u) << rowsII[static_cast<std::size_t>(j - 1)];
+    const double BM = B * B / (12 * T), BML = L * L / (12 * T);
+    ExpectColumns({{"T", b[1], T, 2},
+                   {"A", b[2], L * B, 1},
+                   {"LCF", b[3], L / 2, 2},
+                   {"Cwp", b[4], 1, 3},
+                   {"BM", b[5], BM, 2},
+                   {"KM", b[6], T / 2 + BM, 2},
+                   {"BML", b[7], BML, 1},
+                   {"KML", b[8], T / 2 + BML, 1},
+                   {"T1", b[9], L * B * rho / 100, 3},
+                   {"MT1", b[10], rho * V * BML / (100 * L), 1},
+                   {"W1", b[11], (L / 2) * 100 * (L * B * rho / 100) / L, 1}},
+                  1e-5, where);
+  }
+}
+
+TEST(HydrostaticTables, ShellPlatingAddsALayerOverTheWettedSurface) {
+  auto run = BoxBarge({2, 4}, 2);
+  run->task.ShellThickness = 0.012;  // metres after the set-up
+  const auto lines = TablesReport(*run);
+  const auto rows = TableRows(lines, kShipTableI);
+  ASSERT_EQ(rows.size(), 2u);
+  const double S = 20 * 4 + 2 * 100 * (10 + 4);
+  const double V = 100 * 20 * 4 + 0.012 * S;
+  const auto a = Numbers(rows[1]);
+  EXPECT_NEAR(a[2], V, PrintTolerance(V, 2));
+  EXPECT_NEAR(a[4], V / (4 * 100 * 20), PrintTolerance(1, 3));
+  // KB takes the plated volume, LCB the moulded areas.
+  EXPECT_NEAR(a[7], 100 * 20 * 8 / V, PrintTolerance(2, 2));
+  EXPECT_NEAR(a[8], 50, PrintTolerance(50, 2));
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "AVERAGE SHELL THICKNESS =  12.00 mm"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "DENSITY OF SALT WATER = 1.025 tons/m3"), lines.end());
+}
+
+TEST(HydrostaticTables, WigleyHullGivesItsFormCoefficientsAndRadii) {
+  const double L = 100, B = 10, Td = 6;
+  auto run = WigleyHull(L, B, Td, {3, 6}, 2);
+  const auto lines = TablesReport(*run);
+  const auto rowsI = TableRows(lines, kShipTableI);
+  const auto rowsII = TableRows(lines, kShipTableII);
+  ASSERT_EQ(rowsI.size(), 2u);
+  ASSERT_EQ(rowsII.size(), 2u);
+  const auto a = Numbers(rowsI[1]);
+  const auto b = Numbers(rowsII[1]);
+  auto within = [](double printed, double exact, int decimals, const char* name) {
+    EXPECT_NEAR(printed, exact, std::max(0.005 * std::fabs(exact), 0.5 * std::pow(10.0, -decimals))) << name;
+  };
+  within(a[2], 4.0 / 9.0 * L * B * Td, 2, "V");
+  within(a[4], 4.0 / 9.0, 3, "Cb");
+  within(a[5], 2.0 / 3.0, 3, "Cm");
+  within(a[6], 2.0 / 3.0, 3, "Cp");
+  within(a[7], 5.0 * Td / 8.0, 2, "KB");
+  within(a[8], L / 2, 2, "LCB");
+  within(b[2], 2.0 / 3.0 * L * B, 1, "A");
+  within(b[3], L / 2, 2, "LCF");
+  within(b[4], 2.0 / 3.0, 3, "Cwp");
+  within(b[5], 3.0 * B * B / (35.0 * Td), 2, "BM");
+  within(b[7], 3.0 * L * L / (40.0 * Td), 1, "BML");
+}
+
+TEST(HydrostaticTables, ModelTablesFollowTheShipByPowersOfTheScale) {
+  const double L = 100, B = 20, rho = 1.025, M = 1.0 / 20;
+  auto run = BoxBarge({2, 4, 6}, 2, 20);
+  const auto lines = TablesReport(*run);
+  const auto shipI = TableRows(lines, kShipTableI);
+  const auto modelI = TableRows(lines, kModelTableI);
+  const auto modelII = TableRows(lines, kModelTableII);
+  ASSERT_EQ(modelI.size(), 3u);
+  ASSERT_EQ(modelII.size(), 3u);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "                         SCALE=1/ 20.00"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "DENSITY OF FRESH WATER = 1 tons/m3"), lines.end());
+  for (int j = 1; j <= 3; ++j) {
+    const double T = 2.0 * j;
+    const double V = L * B * T, S = B * T + 2 * L * (B / 2 + T);
+    const double BM = B * B / (12 * T), BML = L * L / (12 * T);
+    const double T1 = L * B * rho / 100, MT1 = rho * V * BML / (100 * L), W1 = (L / 2) * 100 * T1 / L;
+    const std::string where = "model waterline " + std::to_string(j);
+    const auto a = Numbers(modelI[static_cast<std::size_t>(j - 1)]);
+    ASSERT_EQ(a.size(), 12u) << modelI[static_cast<std::size_t>(j - 1)];
+    ExpectColumns({{"T", a[1], M * T, 3},
+                   {"V", a[2], M * M * M * V, 3},
+                   {"D (fresh water)", a[3], M * M * M * V, 5},
+                   {"Cb", a[4], 1, 3},
+                   {"Cm", a[5], 1, 3},
+                   {"Cp", a[6], 1, 3},
+                   {"KB", a[7], M * T / 2, 3},
+                   {"LCB", a[8], M * L / 2, 3},
+                   {"S", a[9], M * M * S, 4},
+                   {"Lwl", a[10], M * L, 3},
+                   {"Bwl", a[11], M * B, 3}},
+                  1e-5, where);
+    const auto b = Numbers(modelII[static_cast<std::size_t>(j - 1)]);
+    ASSERT_EQ(b.size(), 12u) << modelII[static_cast<std::size_t>(j - 1)];
+    ExpectColumns({{"T", b[1], M * T, 3},
+                   {"A", b[2], M * M * L * B, 4},
+                   {"LCF", b[3], M * L / 2, 2},
+                   {"Cwp", b[4], 1, 3},
+                   {"BM", b[5], M * BM, 3},
+                   {"KM", b[6], M * (T / 2 + BM), 3},
+                   {"BML", b[7], M * BML, 3},
+                   {"KML", b[8], M * (T / 2 + BML), 3},
+                   {"T1 kg/cm", b[9], 1000 * M * M * T1, 2},
+                   {"MT1 kg*m", b[10], 1000 * M * M * M * MT1, 3},
+                   {"W1 kg", b[11], 1000 * M * M * W1, 2}},
+                  1e-5, where);
+    // The model's MT1 from its own printed particulars: displacement (with
+    // the ship's water, as T1 and W1) times BML over the model's length.
+    const double ownMT1 = 1000 * rho * a[2] * b[7] / (100 * M * L);
+    EXPECT_NEAR(b[10], ownMT1, 0.002 * ownMT1) << where;
+    // The ship's table is unchanged by the model's.
+    EXPECT_NEAR(Numbers(shipI[static_cast<std::size_t>(j - 1)])[2], V, PrintTolerance(V, 2));
+  }
+}
+
+TEST(HydrostaticTables, WithoutModelScaleTheModelTablesAreAbsent) {
+  auto run = BoxBarge({2, 4}, 2);
+  const auto lines = TablesReport(*run);
+  for (const auto& line : lines) {
+    EXPECT_EQ(line.find("MODEL"), std::string::npos) << line;
+    EXPECT_EQ(line.find("FRESH"), std::string::npos) << line;
+  }
+}
+
+// A waterline at the flat bottom (no volume, a full waterplane, the midship
+// coefficient undefined) and a zero length between perpendiculars: every
+// quotient either has its guard or prints 0, never inf or nan.
+TEST(HydrostaticTables, UndefinedQuotientsNeverReachTheReport) {
+  auto run = BoxBarge({0, 2}, 2, 20);
+  for (int i = 1; i <= run->hull.StationCount; ++i) {
+    run->sections.BonjeanArea(i, 1) = 0;
+    run->sections.BonjeanMoment(i, 1) = 0;
+  }
+  run->sections.Cm(1) = std::nan("");
+  run->sections.WettedSurface(1) = 2000;
+  auto check = [](const std::vector<std::string>& lines) {
+    for (const auto& line : lines) {
+      for (const char* bad : {"nan", "inf", "NaN", "INF", "NAN", "Inf"}) {
+        EXPECT_EQ(line.find(bad), std::string::npos) << line;
+      }
+    }
+  };
+  auto lines = TablesReport(*run);
+  check(lines);
+  auto rowsI = TableRows(lines, kShipTableI);
+  ASSERT_EQ(rowsI.size(), 2u);
+  const auto a = Numbers(rowsI[0]);
+  EXPECT_EQ(a[2], 0);  // V
+  EXPECT_EQ(a[5], 0);  // Cm
+  EXPECT_EQ(a[6], 0);  // Cp
+  EXPECT_EQ(a[7], 0);  // KB
+  EXPECT_EQ(a[8], 0);  // LCB: no area
+
+  run = BoxBarge({2, 4}, 1, 20);
+  run->task.Lbp = 0;
+  lines = TablesReport(*run);
+  check(lines);
+  const auto rowsII = TableRows(lines, kShipTableII);
+  ASSERT_EQ(rowsII.size(), 2u);
+  const auto b = Numbers(rowsII[0]);
+  EXPECT_EQ(b[10], 0);  // MT1
+  EXPECT_EQ(b[11], 0);  // W1
+}
+
+}  // namespace
+}  // namespace hydro
