@@ -1,0 +1,506 @@
+// "ZAZURI1.SCR" and "ZAZURI2.SCR" drawn from the "ZAZURI.DAT" of a box
+// barge, whose Bonjean and hydrostatic values are known in closed form.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "common/numerics/format.hpp"
+#include "common/platform/numtext.hpp"
+#include "fixtures.hpp"
+#include "hydrostatics/script/scripts.hpp"
+#include "script_reader.hpp"
+
+namespace {
+
+using numerics::FormatNumber;
+using scripttest::ParsedScript;
+using scripttest::Polyline;
+using scripttest::ReadScript;
+using scripttest::ScriptedSession;
+using scripttest::WorkingDirectory;
+
+constexpr double kPi = 3.1415927;
+
+// A box barge of length L, half-breadth b, stations every L/(NST-1).
+struct BoxBarge {
+  int NST = 11;
+  double L = 100;
+  double b = 10;
+  double rho = 1.025;
+  std::vector<double> WL{1, 2, 3, 4, 5, 6};
+  double midship = 6;
+  bool emptyMidshipSection = false;
+  bool zeroMidshipCoefficient = false;
+
+  int NW() const { return static_cast<int>(WL.size()); }
+  double XS(int i) const { return L * (i - 1) / (NST - 1); }
+  double T(int j) const { return WL[static_cast<std::size_t>(j - 1)]; }
+  bool Empty(int i) const { return emptyMidshipSection && i == static_cast<int>(midship); }
+  double Area(int i, int j) const { return Empty(i) ? 0 : 2 * b * T(j); }
+  double Moment(int i, int j) const { return Empty(i) ? 0 : b * T(j) * T(j); }
+  double V(int j) const { return L * 2 * b * T(j); }
+  double D(int j) const { return rho * V(j); }
+  double KB(int j) const { return T(j) / 2; }
+  double S(int j) const { return L * (2 * b + 2 * T(j)); }
+  double Awp() const { return 2 * b * L; }
+  double BM(int j) const { return (2 * b) * (2 * b) / (12 * T(j)); }
+  double BML(int j) const { return L * L / (12 * T(j)); }
+  double KM(int j) const { return KB(j) + BM(j); }
+  double KML(int j) const { return KB(j) + BML(j); }
+  double T1() const { return Awp() * rho / 100; }
+  double MT1(int j) const { return D(j) * BML(j) / (100 * L); }
+};
+
+std::string Record(const std::vector<double>& items) {
+  std::string line;
+  for (double v : items) line += (line.empty() ? "" : ",") + platform::WriteItemNumber(v);
+  return line + "\r\n";
+}
+
+void WriteZazuriDat(const std::filesystem::path& path, const BoxBarge& h) {
+  std::ofstream f(path, std::ios::binary);
+  f << Record({double(h.NST), double(h.NW()), h.L, h.midship});
+  for (int i = 1; i <= h.NST; ++i) f << Record({h.XS(i)});
+  for (int j = 1; j <= h.NW(); ++j) f << Record({h.T(j)});
+  for (int i = 1; i <= h.NST; ++i) {
+    for (int j = 1; j <= h.NW(); ++j) f << Record({h.Area(i, j), h.Moment(i, j)});
+  }
+  const double Cm = h.zeroMidshipCoefficient ? 0 : 1;
+  for (int j = 1; j <= h.NW(); ++j) f << Record({h.V(j), h.D(j), 1, Cm, 1, h.KB(j), h.L / 2, h.S(j)});
+  for (int j = 1; j <= h.NW(); ++j) {
+    f << Record({h.Awp(), h.L / 2, 1, h.BM(j), h.KM(j), h.BML(j), h.KML(j), h.T1(), h.MT1(j)});
+  }
+}
+
+struct CurveRun {
+  ParsedScript bonjean;
+  ParsedScript curves;
+  bool bonjeanWritten = false;
+  bool curvesWritten = false;
+  std::string out;
+  std::string err;
+};
+
+CurveRun RunCurves(const WorkingDirectory& dir, const BoxBarge& h, const std::string& answers,
+              const std::string& language = "T", double StationLabelScale = 10) {
+  std::filesystem::remove(dir.Out("ZAZURI1.SCR"));
+  std::filesystem::remove(dir.Out("ZAZURI2.SCR"));
+  WriteZazuriDat(dir.Out("ZAZURI.DAT"), h);
+  ScriptedSession s(dir.Path(), answers);
+  hydro::WriteHydrostaticCurvesScripts(s.session, s.session.TaskDirectory(), StationLabelScale, language,
+                                       scripttest::kOutDir);
+  s.session.Finish();
+  CurveRun r;
+  r.bonjeanWritten = std::filesystem::exists(dir.Out("ZAZURI1.SCR"));
+  r.curvesWritten = std::filesystem::exists(dir.Out("ZAZURI2.SCR"));
+  if (r.bonjeanWritten) r.bonjean = ReadScript(dir.Out("ZAZURI1.SCR"));
+  if (r.curvesWritten) r.curves = ReadScript(dir.Out("ZAZURI2.SCR"));
+  r.out = s.out.str();
+  r.err = s.err.str();
+  return r;
+}
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+  return n;
+}
+
+const std::vector<std::string> kA4SetUp{
+    "ltscale 10", "Osmode 0", "Snap off", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0",
+    " regenauto off", "COLOR 4", "line 10,10 275,10 275,188 10,188 C"};
+const std::vector<std::string> kA0SetUp{
+    "ltscale 30", "Osmode 0", "Snap off",
+    "erase w -50,-50 1050,750  limits -50,-50 1050,750 grid 50 zoom a layer set 0", " regenauto off", "COLOR 4",
+    "line 10,10 990,10 990,690 10,690 C"};
+
+std::vector<std::string> FirstLines(const ParsedScript& s, std::size_t n) {
+  return std::vector<std::string>(s.lines.begin(), s.lines.begin() + static_cast<long>(std::min(n, s.lines.size())));
+}
+
+// A4 sheet of a box barge: x0 = 20, y0 = 20, sx = 240 / L, sy = 155 / Tmax.
+struct A4Placement {
+  const BoxBarge& h;
+  double sx() const { return 240 / h.L; }
+  double sy() const { return 155 / h.T(h.NW()); }
+  double X(int i) const { return 20 + sx() * h.XS(i); }
+  double Y(int j) const { return 20 + sy() * h.T(j); }
+};
+
+// Each inner vertex stands twice in a row: points 2k-1 and 2k coincide.
+void ExpectDoubledInnerVertices(const Polyline& p) {
+  for (std::size_t k = 1; k + 1 < p.points.size(); k += 2) {
+    EXPECT_DOUBLE_EQ(p.points[k].x, p.points[k + 1].x);
+    EXPECT_DOUBLE_EQ(p.points[k].y, p.points[k + 1].y);
+  }
+}
+
+TEST(BonjeanCurvesScript, BoxBargeOnA4) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  A4Placement a{h};
+  CurveRun r = RunCurves(dir, h, "");
+  ASSERT_TRUE(r.bonjeanWritten);
+  const ParsedScript& s = r.bonjean;
+  EXPECT_TRUE(s.faults.empty()) << scripttest::Faults(s);
+  EXPECT_EQ(FirstLines(s, 7), kA4SetUp);
+
+  const scripttest::ScriptText* title = s.FindText("HIDROSTATIK EGRILER - 1");
+  ASSERT_NE(title, nullptr);
+  EXPECT_DOUBLE_EQ(title->at.x, 140);
+  EXPECT_DOUBLE_EQ(title->at.y, 177.5);
+  EXPECT_EQ(title->height, "4.0");
+  EXPECT_EQ(title->layer, "0");
+
+  // Grid on layer 0: continuous station lines, dotted waterlines.
+  std::vector<const Polyline*> grid = s.PolylinesOn("0", "line");
+  ASSERT_EQ(grid.size(), static_cast<std::size_t>(h.NST + h.NW()));
+  for (int i = 1; i <= h.NST; ++i) {
+    const Polyline& p = *grid[static_cast<std::size_t>(i - 1)];
+    ASSERT_EQ(p.points.size(), 2u);
+    EXPECT_NEAR(p.points[0].x, a.X(i), 1e-9);
+    EXPECT_NEAR(p.points[0].y, a.Y(1), 1e-9);
+    EXPECT_NEAR(p.points[1].y, 175, 1e-9);
+    EXPECT_EQ(p.linetype, "bylayer");
+  }
+  for (int j = 1; j <= h.NW(); ++j) {
+    const Polyline& p = *grid[static_cast<std::size_t>(h.NST + j - 1)];
+    EXPECT_NEAR(p.points[0].x, 20, 1e-9);
+    EXPECT_NEAR(p.points[1].x, 260, 1e-9);
+    EXPECT_NEAR(p.points[0].y, a.Y(j), 1e-9);
+    EXPECT_EQ(p.linetype, "dot");
+  }
+  const scripttest::ScriptText* midLabel = s.FindText(" 5.000");  // 10 * XS(6) / L
+  ASSERT_NE(midLabel, nullptr);
+  EXPECT_NEAR(midLabel->at.x, a.X(6), 1e-9);
+  EXPECT_DOUBLE_EQ(midLabel->at.y, 19);
+  EXPECT_EQ(midLabel->height, "2.0");
+  ASSERT_NE(s.FindText("KESITLER"), nullptr);
+  const scripttest::ScriptText* caption = s.FindText("SU HATLARI (m)");
+  ASSERT_NE(caption, nullptr);
+  EXPECT_DOUBLE_EQ(caption->angle, 90);
+  EXPECT_EQ(caption->height, "1.5");
+
+  // Areas 2bT at the scale that puts the midship area at the top waterline
+  // 0.15 L sx = 36 mm right of its station line.
+  const double areaScale = 120.0 / 36;
+  std::vector<const Polyline*> areas = s.PolylinesOn("kesit_alan", "pline");
+  ASSERT_EQ(areas.size(), static_cast<std::size_t>(h.NST));
+  for (int i = 1; i <= h.NST; ++i) {
+    const Polyline& p = *areas[static_cast<std::size_t>(i - 1)];
+    ASSERT_EQ(p.points.size(), static_cast<std::size_t>(2 * (h.NW() - 1)));
+    EXPECT_TRUE(p.fitted);
+    EXPECT_EQ(p.colour, 1);
+    ExpectDoubledInnerVertices(p);
+    for (const auto& q : p.points) {
+      double T = (q.y - 20) / a.sy();
+      EXPECT_NEAR(q.x, a.X(i) + 2 * h.b * T / areaScale, 1e-9);
+    }
+    EXPECT_NEAR(p.points.front().y, a.Y(1), 1e-9);
+    EXPECT_NEAR(p.points.back().y, a.Y(h.NW()), 1e-9);
+  }
+  EXPECT_NEAR(areas[5]->points.back().x, a.X(6) + 36, 1e-9);
+  const scripttest::ScriptText* areaLabel = s.FindText("KESIT ALANLARI 1 (mm) =  3.33 (m2)");
+  ASSERT_NE(areaLabel, nullptr);
+  EXPECT_NEAR(areaLabel->at.x, 20 + 120 + 80 / areaScale, 1e-9);
+  EXPECT_NEAR(areaLabel->at.y, 20 + 0.75 * 155, 1e-9);
+  EXPECT_NEAR(areaLabel->angle, std::atan(2 * a.sy() / (40 / areaScale + 1e-7)) * 180 / kPi, 1e-9);
+  EXPECT_EQ(areaLabel->height, "2.0");
+
+  // Moments bT^2, midship moment 360 over the same 36 mm: scale 10.
+  std::vector<const Polyline*> moments = s.PolylinesOn("kesit_moment", "pline");
+  ASSERT_EQ(moments.size(), static_cast<std::size_t>(h.NST));
+  for (int i = 1; i <= h.NST; ++i) {
+    const Polyline& p = *moments[static_cast<std::size_t>(i - 1)];
+    EXPECT_EQ(p.linetype, "dashed");
+    EXPECT_EQ(p.colour, 2);
+    for (const auto& q : p.points) {
+      double T = (q.y - 20) / a.sy();
+      EXPECT_NEAR(q.x, a.X(i) + h.b * T * T / 10, 1e-9);
+    }
+  }
+  // The moment label lies on the curve of the station after midship.
+  const scripttest::ScriptText* momentLabel = s.FindText("KESIT MOMENTLERI 1 (mm) = 10.00 (m3)");
+  ASSERT_NE(momentLabel, nullptr);
+  EXPECT_NEAR(momentLabel->at.x, 20 + 0.6 * 240 + 160.0 / 10, 1e-9);
+
+  EXPECT_EQ(s.LayerSequence(), (std::vector<std::string>{"off 0", "new kesit_alan", "off kesit_alan",
+                                                         "new kesit_moment", "on 0", "on kesit_alan"}));
+  EXPECT_EQ(s.lines.back(), "REDRAW ");
+
+  // The dialogues, in their order, with their Turkish prompts.
+  std::size_t paper = r.out.find("KAGIT BOYUTU A4 => 1 / A0 => 2 <1>");
+  std::size_t area = r.out.find("KESIT ALANLARI OLCEGI 1(mm) =   3.33 (m2) OLDU. YENI OLCEK GIRMEK ISTER MISIN <E/H>");
+  std::size_t moment =
+      r.out.find("KESIT MOMENTLERI OLCEGI 1(mm) = 10.00 (m3) OLDU. YENI OLCEK GIRMEK ISTER MISIN <E/H>");
+  ASSERT_NE(paper, std::string::npos);
+  ASSERT_NE(area, std::string::npos);
+  ASSERT_NE(moment, std::string::npos);
+  EXPECT_LT(paper, area);
+  EXPECT_LT(area, moment);
+}
+
+TEST(BonjeanCurvesScript, PaperAnswers) {
+  struct Case {
+    std::string answer;
+    bool a0;
+  };
+  WorkingDirectory dir;
+  BoxBarge h;
+  for (const Case& c : {Case{"", false}, Case{"0", false}, Case{"1", false}, Case{"2", true}, Case{" 2 ", true},
+                        Case{"7", false}, Case{"abc", false}, Case{"-2", false}}) {
+    CurveRun r = RunCurves(dir, h, c.answer + "\n");
+    SCOPED_TRACE("answer [" + c.answer + "]");
+    EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
+    EXPECT_TRUE(r.curves.faults.empty()) << scripttest::Faults(r.curves);
+    EXPECT_EQ(FirstLines(r.bonjean, 7), c.a0 ? kA0SetUp : kA4SetUp);
+    EXPECT_EQ(FirstLines(r.curves, 7), c.a0 ? kA0SetUp : kA4SetUp);
+    const scripttest::ScriptText* title = r.bonjean.FindText("HIDROSTATIK EGRILER - 1");
+    ASSERT_NE(title, nullptr);
+    EXPECT_DOUBLE_EQ(title->at.x, c.a0 ? 500 : 140);
+    EXPECT_DOUBLE_EQ(title->at.y, c.a0 ? 657.5 : 177.5);
+    EXPECT_EQ(title->height, c.a0 ? "15.0" : "4.0");
+    // The A0 station lines span the box 50..950 by 50..650.
+    const Polyline& last = *r.bonjean.PolylinesOn("0", "line")[static_cast<std::size_t>(h.NST - 1)];
+    EXPECT_NEAR(last.points[0].x, c.a0 ? 950 : 260, 1e-9);
+  }
+}
+
+TEST(BonjeanCurvesScript, TypedScalesAreAskedAgainUntilTheyArePositiveNumbers) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  A4Placement a{h};
+  // Area: yes, then 0, a word, and 4.  Moment: yes, then the input ends:
+  // the proposed scale stands.
+  CurveRun r = RunCurves(dir, h, "1\nE\n0\nabc\n4\ne\n");
+  ASSERT_TRUE(r.bonjeanWritten);
+  EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
+  EXPECT_EQ(Count(r.out, "KESIT ALANLARI OLCEGI 1(mm) =   3.33 (m2) YERINE YENI OLCEGI GIRIN"), 3);
+  EXPECT_GE(Count(r.out, "KESIT MOMENTLERI OLCEGI 1(mm) = 10.00 (m3) YERINE YENI OLCEGI GIRIN"), 1);
+  std::vector<const Polyline*> areas = r.bonjean.PolylinesOn("kesit_alan", "pline");
+  EXPECT_NEAR(areas[5]->points.back().x, a.X(6) + 120.0 / 4, 1e-9);
+  ASSERT_NE(r.bonjean.FindText("KESIT ALANLARI 1 (mm) =  4.00 (m2)"), nullptr);
+  std::vector<const Polyline*> moments = r.bonjean.PolylinesOn("kesit_moment", "pline");
+  EXPECT_NEAR(moments[5]->points.back().x, a.X(6) + 36, 1e-9);
+  ASSERT_NE(r.bonjean.FindText("KESIT MOMENTLERI 1 (mm) = 10.00 (m3)"), nullptr);
+}
+
+TEST(BonjeanCurvesScript, AnswersOtherThanYesKeepTheProposedScale) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  for (const std::string first : {"H", "", "E ", "EVET", "0"}) {
+    CurveRun r = RunCurves(dir, h, "1\n" + first + "\n");
+    SCOPED_TRACE("answer [" + first + "]");
+    EXPECT_EQ(Count(r.out, "YERINE YENI OLCEGI GIRIN"), 0);
+    ASSERT_NE(r.bonjean.FindText("KESIT ALANLARI 1 (mm) =  3.33 (m2)"), nullptr);
+  }
+}
+
+TEST(BonjeanCurvesScript, EnglishTextsAndTheLanguageLetter) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  CurveRun english = RunCurves(dir, h, "", "I");
+  for (const char* text : {"HYDROSTATIC CURVES - 1", "STATIONS", "WATER LINES (m)", "SECTIONAL AREAS 1 (mm) =  3.33 (m2)",
+                           "SECTIONAL MOMENTS 1 (mm) = 10.00 (m3)"}) {
+    EXPECT_NE(english.bonjean.FindText(text), nullptr) << text;
+  }
+  ASSERT_NE(english.curves.FindText("HYDROSTATIC CURVES - 2"), nullptr);
+  CurveRun lower = RunCurves(dir, h, "", "t");
+  EXPECT_NE(lower.bonjean.FindText("HIDROSTATIK EGRILER - 1"), nullptr);
+  EXPECT_NE(lower.curves.FindText("HIDROSTATIK EGRILER - 2"), nullptr);
+}
+
+TEST(BonjeanCurvesScript, EmptyMidshipSectionStillGivesAUsableScale) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  h.emptyMidshipSection = true;
+  h.zeroMidshipCoefficient = true;
+  A4Placement a{h};
+  CurveRun r = RunCurves(dir, h, "");
+  EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
+  EXPECT_TRUE(r.curves.faults.empty()) << scripttest::Faults(r.curves);
+  // The largest area (120 m2) takes the place of the midship area.
+  std::vector<const Polyline*> areas = r.bonjean.PolylinesOn("kesit_alan", "pline");
+  EXPECT_NEAR(areas[4]->points.back().x, a.X(5) + 36, 1e-9);
+  EXPECT_NEAR(areas[5]->points.back().x, a.X(6), 1e-9);
+  // A coefficient that is zero throughout is drawn at 1 per mm, on x0.
+  for (const auto& q : r.curves.PolylinesOn("ortakes_kats", "pline").at(0)->points) EXPECT_NEAR(q.x, 20, 1e-9);
+  EXPECT_NE(r.out.find("ORTA KESIT ALANI KATSAYISI EGRISI OLCEGI 1(mm) = 1.000 OLDU.YENI OLCEK GIRMEK ISTER MISIN <E/H>"),
+            std::string::npos);
+}
+
+TEST(CurveScripts, TooFewWaterlines) {
+  WorkingDirectory dir;
+  {
+    BoxBarge h;
+    h.WL = {1, 2, 3};  // the hydrostatic curves need four
+    CurveRun r = RunCurves(dir, h, "");
+    ASSERT_TRUE(r.bonjeanWritten);
+    EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
+    EXPECT_FALSE(r.curvesWritten);
+    EXPECT_NE(r.err.find("ZAZURI2.SCR YAZILMADI"), std::string::npos);
+    EXPECT_EQ(r.out.find("HACIM EGRISI"), std::string::npos);
+  }
+  {
+    BoxBarge h;
+    h.WL = {1, 2};  // the labels read waterline 0, the base line
+    A4Placement a{h};
+    CurveRun r = RunCurves(dir, h, "");
+    ASSERT_TRUE(r.bonjeanWritten);
+    EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
+    const double areaScale = 40.0 / 36;
+    const scripttest::ScriptText* label = r.bonjean.FindText("KESIT ALANLARI 1 (mm) =  1.11 (m2)");
+    ASSERT_NE(label, nullptr);
+    EXPECT_NEAR(label->at.x, 140, 1e-9);
+    EXPECT_NEAR(label->angle, std::atan(a.sy() * 2 / (40 / areaScale + 1e-7)) * 180 / kPi, 1e-9);
+    for (const Polyline* p : r.bonjean.PolylinesOn("kesit_alan", "pline")) EXPECT_EQ(p->points.size(), 2u);
+  }
+  {
+    BoxBarge h;
+    h.WL = {3};
+    CurveRun r = RunCurves(dir, h, "");
+    EXPECT_FALSE(r.bonjeanWritten);
+    EXPECT_FALSE(r.curvesWritten);
+    EXPECT_EQ(r.out.find("KAGIT BOYUTU"), std::string::npos);
+    EXPECT_NE(r.err.find("ZAZURI1.SCR VE ZAZURI2.SCR YAZILMADI"), std::string::npos);
+  }
+}
+
+// Curve rows of the hydrostatic-curves drawing, in drawing order.
+const std::vector<std::string> kCurveLayers{
+    "hacim_egrisi", "deplasman_egrisi", "blok_kats",         "priz_kats",       "ortakes_kats",
+    "suhatti_kats", "kb_egrisi",        "lcb_egrisi",        "isl_egrisi",      "suhattialan_egrisi",
+    "1cmbatma_egrisi", "1cmtrimmom_egrisi", "lcf_egrisi",    "km_egrisi",       "kml_egrisi"};
+
+TEST(HydrostaticCurvesScript, BoxBargeOnA4) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  A4Placement a{h};
+  CurveRun r = RunCurves(dir, h, "");
+  ASSERT_TRUE(r.curvesWritten);
+  const ParsedScript& s = r.curves;
+  EXPECT_TRUE(s.faults.empty()) << scripttest::Faults(s);
+  EXPECT_EQ(FirstLines(s, 7), kA4SetUp);
+  ASSERT_NE(s.FindText("HIDROSTATIK EGRILER - 2"), nullptr);
+  EXPECT_NE(std::find(s.lines.begin(), s.lines.end(), "linetype s dot "), s.lines.end());
+
+  // Every curve on its own layer, each switched off before the next, all but
+  // the last (KML) and in the closing order (KM after KB) switched on again.
+  std::vector<std::string> expected{"off 0"};
+  for (std::size_t k = 0; k < kCurveLayers.size(); ++k) {
+    expected.push_back("new " + kCurveLayers[k]);
+    if (k + 1 < kCurveLayers.size()) expected.push_back("off " + kCurveLayers[k]);
+  }
+  expected.push_back("on 0");
+  for (const char* l : {"hacim_egrisi", "deplasman_egrisi", "blok_kats", "priz_kats", "ortakes_kats", "suhatti_kats",
+                        "kb_egrisi", "km_egrisi", "lcb_egrisi", "isl_egrisi", "suhattialan_egrisi", "1cmbatma_egrisi",
+                        "1cmtrimmom_egrisi", "lcf_egrisi"}) {
+    expected.push_back(std::string("on ") + l);
+  }
+  EXPECT_EQ(s.LayerSequence(), expected);
+
+  // Each curve from waterline 2 up, inner points doubled; the label first.
+  for (const std::string& layer : kCurveLayers) {
+    std::vector<const Polyline*> p = s.PolylinesOn(layer, "pline");
+    ASSERT_EQ(p.size(), 1u) << layer;
+    EXPECT_TRUE(p[0]->fitted) << layer;
+    EXPECT_EQ(s.TextsOn(layer).size(), 1u) << layer;
+    EXPECT_EQ(s.TextsOn(layer)[0]->height, "1.5") << layer;
+    if (layer == "km_egrisi") continue;
+    ASSERT_EQ(p[0]->points.size(), static_cast<std::size_t>(2 * (h.NW() - 2))) << layer;
+    EXPECT_NEAR(p[0]->points.front().y, a.Y(2), 1e-9) << layer;
+    EXPECT_NEAR(p[0]->points.back().y, a.Y(h.NW()), 1e-9) << layer;
+    ExpectDoubledInnerVertices(*p[0]);
+  }
+
+  // Volume: the top value lands on sx (L - L / 2 NST).
+  const double volumeSpan = a.sx() * (h.L - h.L / (2 * h.NST));
+  const double sV = h.V(6) / volumeSpan;
+  EXPECT_NEAR(s.PolylinesOn("hacim_egrisi")[0]->points.back().x, 20 + volumeSpan, 1e-4);
+  // Displacement at the volume scale: rho times as far out.
+  for (const auto& q : s.PolylinesOn("deplasman_egrisi")[0]->points) {
+    double T = (q.y - 20) / a.sy();
+    EXPECT_NEAR(q.x, 20 + h.rho * 2000 * T / (sV + 1e-7), 1e-9);
+  }
+  EXPECT_NE(s.FindText("HACIM 1 (mm) =" + FormatNumber(sV, 6, 2) + " (m3)"), nullptr);
+  EXPECT_NE(s.FindText("DEPLASMAN 1 (mm) =" + FormatNumber(sV, 6, 2) + " (ton)"), nullptr);
+  // KB = T / 2 with its top value on sx L (0.4 + 0.3) / 2.
+  const double sKB = 3 / (a.sx() * h.L * 0.35);
+  for (const auto& q : s.PolylinesOn("kb_egrisi")[0]->points) {
+    EXPECT_NEAR(q.x, 20 + ((q.y - 20) / a.sy()) / 2 / sKB, 1e-9);
+  }
+  // T1 at the waterplane scale / 100 lies rho times as far out as Awp.
+  double awpX = s.PolylinesOn("suhattialan_egrisi")[0]->points[0].x - 20;
+  double t1X = s.PolylinesOn("1cmbatma_egrisi")[0]->points[0].x - 20;
+  EXPECT_NEAR(t1X / awpX, h.rho, 1e-6);
+  // KM at the KB scale runs off the box: only points left of x1, picked at
+  // its top point for fitting.
+  const Polyline& km = *s.PolylinesOn("km_egrisi")[0];
+  for (const auto& q : km.points) EXPECT_LT(q.x, 260);
+  EXPECT_LT(km.points.size(), static_cast<std::size_t>(2 * (h.NW() - 2)));
+  std::string pick = platform::WriteItemNumber(20 + h.KM(6) / sKB) + "," + platform::WriteItemNumber(a.Y(6));
+  auto at = std::find(s.lines.begin(), s.lines.end(), " pedit");
+  ASSERT_NE(at, s.lines.end());
+  EXPECT_EQ(*(at + 1), pick);
+  // KML's proposed scale is set by its value at 0.3 Tmax, on sx L 0.25.
+  const double kml18 = h.KML(1) + 0.8 * (h.KML(2) - h.KML(1));
+  const double sKML = kml18 / (a.sx() * h.L * 0.25);
+  EXPECT_NEAR(s.PolylinesOn("kml_egrisi")[0]->points.back().x, 20 + h.KML(6) / sKML, 1e-9);
+  // Label of kind B: mid-point of the points of waterlines 2 and 4.
+  const scripttest::ScriptText* kmlLabel = s.TextsOn("kml_egrisi")[0];
+  EXPECT_NEAR(kmlLabel->at.x, 20 + (h.KML(2) + h.KML(4)) / 2 / sKML, 1e-9);
+  EXPECT_NEAR(kmlLabel->at.y, 20 + a.sy() * 3, 1e-9);
+  EXPECT_LT(kmlLabel->angle, 0);  // KML falls with draught
+
+  // The eleven dialogues, in their order.
+  std::size_t last = 0;
+  for (const char* title : {"== HACIM EGRISI ==", "== BLOK KATSAYISI ==", "== ORTA KESIT ALAN KATSAYISI ==",
+                            "== SU HATTI ALAN KATSAYISI ==", "== HACIM MERKEZI YUKSEKLIGINE YERI - KB ==",
+                            "== SEPHIYE MERKEZI BOYUNA YERI (LCB) EGRISI ==", "== ISLAK YUZEY EGRISI ==",
+                            "== SU HATTI ALANLARI EGRISI ==", "== 1cm TRIM MOMENTI EGRISI ==",
+                            "== YUZME MERKEZI BOYUNA YERI (LCF) EGRISI ==",
+                            "== BOYUNA METASANTR YUKSEKLIGI (KML) EGRISI =="}) {
+    std::size_t p = r.out.find(title, last);
+    ASSERT_NE(p, std::string::npos) << title;
+    last = p;
+  }
+  EXPECT_NE(r.out.find("HACIM EGRISI OLCEGI 1(mm) = " + FormatNumber(sV, 6, 3) +
+                       " (m3) OLDU. YENI OLCEK GIRMEK ISTER MISIN <E/H>"),
+            std::string::npos);
+}
+
+TEST(HydrostaticCurvesScript, TypedVolumeScaleServesTheDisplacementCurve) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  A4Placement a{h};
+  CurveRun r = RunCurves(dir, h, "1\nH\nH\nE\n50\n");
+  EXPECT_TRUE(r.curves.faults.empty()) << scripttest::Faults(r.curves);
+  for (const auto& q : r.curves.PolylinesOn("deplasman_egrisi")[0]->points) {
+    EXPECT_NEAR(q.x, 20 + h.rho * 2000 * ((q.y - 20) / a.sy()) / (50 + 1e-7), 1e-9);
+  }
+  EXPECT_NE(r.curves.FindText("DEPLASMAN 1 (mm) =    50.00 (ton)"), nullptr);
+}
+
+TEST(HydrostaticCurvesScript, DraughtsBelowTheFirstWaterlineTakeItsValue) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  h.WL = {4, 5, 6, 7, 8, 9};  // 0.3 Tmax = 2.7 lies below the first waterline
+  const double sx = 240 / h.L;
+  CurveRun r = RunCurves(dir, h, "");
+  ASSERT_TRUE(r.curvesWritten);
+  EXPECT_TRUE(r.curves.faults.empty()) << scripttest::Faults(r.curves);
+  const double sKML = h.KML(1) / (sx * h.L * 0.25);
+  EXPECT_NEAR(r.curves.PolylinesOn("kml_egrisi")[0]->points.back().x, 20 + h.KML(6) / sKML, 1e-9);
+  EXPECT_NE(r.out.find("BOYUNA METASANTR - KML EGRISININ OLCEGI 1(mm) = " + FormatNumber(sKML, 4, 3) + " (m)"),
+            std::string::npos);
+  // The waterplane label at 0.3 Tmax stands at the first waterline's value.
+  const double sAwp = h.Awp() / (sx * h.L * 0.35);
+  EXPECT_NEAR(r.curves.TextsOn("suhattialan_egrisi")[0]->at.x, 20 + h.Awp() / (sAwp + 1e-7), 1e-9);
+}
+
+}  // namespace

@@ -1,0 +1,148 @@
+// The line forms of the drawing-script dialect and the set-up data of the
+// three programs.
+#include "hydrostatics/script/dialect.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "fixtures.hpp"
+#include "script_reader.hpp"
+
+namespace {
+
+using scripttest::ReadScript;
+using scripttest::WorkingDirectory;
+
+std::string RawFile(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST(DrawingDialect, LinesOfEveryKindEndWithCrLf) {
+  WorkingDirectory dir;
+  {
+    platform::OutputFile file(dir.Out("t.SCR"), "t.SCR");
+    drawing::ScriptWriter w(file, drawing::KormelantCurvesDialect());
+    w.TextStyle(2.0);
+    w.TextAt("text c", 140, 177.5, 0, "HIDROSTATIK EGRILER - 1");
+    w.Command("pline");
+    w.Point(-0.5, 1e-3);
+    w.Point(1234567.25, -90);
+    w.FitLastPolyline();
+    w.Circle(0.1 + 0.2, 3, 0.25);
+    w.Redraw();
+    file.Close();
+  }
+  EXPECT_EQ(RawFile(dir.Out("t.SCR")),
+            "style complex complex 2.0 1 0 n n n\r\n"
+            "text c\r\n140,177.5\r\n0\r\nHIDROSTATIK EGRILER - 1\r\n"
+            "pline\r\n-0.5,0.001\r\n1234567.25,-90\r\n pedit l f \r\n"
+            "Circle\r\n0.3,3\r\n0.25\r\n"
+            "REDRAW \r\n");
+}
+
+TEST(DrawingDialect, StyleHeightsHaveOneDecimal) {
+  struct Case {
+    double h;
+    const char* text;
+  };
+  for (const Case& c : {Case{1.5, "1.5"}, Case{2, "2.0"}, Case{15, "15.0"}, Case{4.5, "4.5"}, Case{3, "3.0"}}) {
+    EXPECT_EQ(drawing::StyleHeightText(c.h), c.text);
+  }
+}
+
+TEST(DrawingDialect, SheetSetUpsAndLayerFormsAreData) {
+  struct Case {
+    const drawing::Dialect* dialect;
+    drawing::Sheet sheet;
+    bool lineTypeScale;
+    std::vector<std::string> expected;
+  };
+  const std::vector<Case> cases{
+      {&drawing::KormelantCurvesDialect(), drawing::Sheet::kA4, true,
+       {"ltscale 10", "Osmode 0", "Snap off", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0",
+        " regenauto off", "COLOR 4", "line 10,10 275,10 275,188 10,188 C", "style complex complex 8.0 1 0 n n n",
+        "COLOR 10", "layer new kesit_alan set kesit_alan "}},
+      {&drawing::KormelantCurvesDialect(), drawing::Sheet::kA0, true,
+       {"ltscale 30", "Osmode 0", "Snap off",
+        "erase w -50,-50 1050,750  limits -50,-50 1050,750 grid 50 zoom a layer set 0", " regenauto off", "COLOR 4",
+        "line 10,10 990,10 990,690 10,690 C", "style complex complex 8.0 1 0 n n n", "COLOR 10",
+        "layer new kesit_alan set kesit_alan "}},
+      {&drawing::KormelantHullDialect(), drawing::Sheet::kA4, false,
+       {"Osmode 0", "Snap off", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0",
+        " regenauto off", "COLOR 4", "line 10,10 275,10 275,188 10,188 C", "style complex complex 8.0 1 0 n n n",
+        "COLOR 10", "Layer New kesit_alan Set kesit_alan "}},
+      {&drawing::PendrovixCurvesDialect(), drawing::Sheet::kA4, true,
+       {"ltscale 10", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0", " regenauto off",
+        "color 4", "line 10,10 275,10 275,188 10,188 C", "style complex  8.0 1 0 n n n", "color 10",
+        "layer new kesit_alan set kesit_alan "}},
+      {&drawing::PendrovixBodyPlanDialect(), drawing::Sheet::kA4, true,
+       {"erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0", " regenauto off", "COLOR 4",
+        "line 10,10 275,10 275,188 10,188 C", "style complex complex 8.0 1 0 n n n", "COLOR 10",
+        "Layer New kesit_alan Set kesit_alan "}},
+      {&drawing::DolvenikaDialect(), drawing::Sheet::kA4, true,
+       {"ltscale 10", "erase w 0,0 500,500 ", "limits 0,0 285,198", "zoom a layer set 0 ", "regenauto off",
+        "color 4", "line 10,10 275,10 275,188 10,188 C", "style complex  8.0 1 0 n n n", "Color 10",
+        "layer new kesit_alan set kesit_alan "}},
+  };
+  WorkingDirectory dir;
+  for (const Case& c : cases) {
+    {
+      platform::OutputFile file(dir.Out("s.SCR"), "s.SCR");
+      drawing::ScriptWriter w(file, *c.dialect);
+      w.SheetSetUp(c.sheet, c.lineTypeScale);
+      w.TextStyle(8);
+      w.Colour(10);
+      w.NewLayer("kesit_alan");
+      file.Close();
+    }
+    std::string expected;
+    for (const std::string& line : c.expected) expected += line + "\r\n";
+    EXPECT_EQ(RawFile(dir.Out("s.SCR")), expected);
+  }
+}
+
+TEST(DrawingDialect, MissingSheetAndNonFiniteNumbersAreRefused) {
+  WorkingDirectory dir;
+  platform::OutputFile file(dir.Out("s.SCR"), "s.SCR");
+  drawing::ScriptWriter w(file, drawing::PendrovixCurvesDialect());
+  EXPECT_THROW(w.SheetSetUp(drawing::Sheet::kA0), std::logic_error);
+  EXPECT_THROW(w.Point(std::nan(""), 1), std::invalid_argument);
+  EXPECT_THROW(w.Number(HUGE_VAL), std::invalid_argument);
+  EXPECT_THROW(w.TextStyle(std::nan("")), std::invalid_argument);
+}
+
+TEST(DrawingDialect, ReaderFollowsLayersAndPointLists) {
+  WorkingDirectory dir;
+  {
+    platform::OutputFile file(dir.Out("r.SCR"), "r.SCR");
+    drawing::ScriptWriter w(file, drawing::KormelantCurvesDialect());
+    w.SheetSetUp(drawing::Sheet::kA4);
+    w.LayerOff("0");
+    w.NewLayer("a");
+    w.Colour(3);
+    w.Command("pline");
+    w.Point(1, 2);
+    w.Point(3, 4);
+    w.FitLastPolyline();
+    w.LayerOff("a");
+    w.LayerOn("0");
+    w.LayerOn("a");
+    w.Redraw();
+    file.Close();
+  }
+  scripttest::ParsedScript s = ReadScript(dir.Out("r.SCR"));
+  EXPECT_TRUE(s.faults.empty()) << scripttest::Faults(s);
+  ASSERT_EQ(s.PolylinesOn("a").size(), 1u);
+  EXPECT_TRUE(s.PolylinesOn("a")[0]->fitted);
+  EXPECT_EQ(s.PolylinesOn("a")[0]->colour, 3);
+  EXPECT_EQ(s.LayerSequence(), (std::vector<std::string>{"off 0", "new a", "off a", "on 0", "on a"}));
+  EXPECT_EQ(s.PolylinesOn("0", "line").size(), 0u);  // the frame is one command line
+}
+
+}  // namespace
