@@ -124,9 +124,13 @@ void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run)
              "su hatti serisi (FirstWaterline, LastWaterline, WaterlineStep) ortalama draft dahil " +
                  std::to_string(kMaxRunWaterlines) + " 'den fazla su hatti veriyor; en fazla " +
                  std::to_string(kMaxRunWaterlines) + " su hatti hesaplanabilir.");
-    if (series.count > 0 && !(series.drafts(1) > 0))
+    // Every waterline of the series must lie above the base line (the
+    // midship coefficient divides by its draft); the mean draft appended to
+    // it is positive whenever the drafts pass their own check.
+    const double lowest = t.FirstWaterline + t.WaterlineStep;
+    if (lowest <= t.LastWaterline && !(lowest > 0))
       Refuse(session, 41,
-             "en alttaki su hatti (" + Shown(series.drafts(1)) +
+             "en alttaki su hatti (" + Shown(lowest) +
                  " m) taban cizgisinin uzerinde olmalidir; FirstWaterline + WaterlineStep sifirdan buyuk olmalidir.");
   }
 

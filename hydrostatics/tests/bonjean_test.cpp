@@ -1,0 +1,310 @@
+// Bonjean integration against the closed forms of box, V and overhanging
+// sections, in even-keel and trimmed runs, with appendage strips.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "hydrostatics/bonjean.hpp"
+#include "hydrostatics/run_setup.hpp"
+#include "run_fixture.hpp"
+
+namespace hydro {
+namespace {
+
+using namespace runtest;
+
+struct Setting {
+  double fore = 6, aft = 6;
+  double first = 0, last = 10, step = 1;
+  double halfBreadth = 10;
+  std::string language = "I";
+  std::function<void(HydroRun&)> appendages;
+};
+
+// Integrates the hull as the run does, with all answers defaulted.
+std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vector<std::string>* reportLines = nullptr) {
+  auto run = std::make_unique<HydroRun>();
+  TaskValues& t = run->task;
+  t.Lbp = 100;
+  t.HalfBreadth = s.halfBreadth;
+  t.Depth = 12;
+  t.ForeDraft = s.fore;
+  t.AftDraft = s.aft;
+  t.FirstWaterline = s.first;
+  t.LastWaterline = s.last;
+  t.WaterlineStep = s.step;
+  t.ReportLanguage = s.language;
+  t.StationLabelScale = 20;
+  SetHull(run->hull, hull);
+  if (s.appendages) {
+    t.AppendageFlag = 1;
+    s.appendages(*run);
+  }
+  QuietSession qs;
+  CheckDrafts(qs.session, *run);
+  FindMidshipSection(qs.session, *run);
+  SetUpComputation(*run);
+  platform::OutputFile& report = qs.session.CreateOutput("REPORT.TXT");
+  ComputeBonjeanCurves(qs.session, report, *run);
+  report.Close();
+  if (reportLines) {
+    const std::string text = FileText(qs.dir / "REPORT.TXT");
+    std::size_t start = 0, end;
+    while ((end = text.find("\r\n", start)) != std::string::npos) {
+      reportLines->push_back(text.substr(start, end - start));
+      start = end + 2;
+    }
+  }
+  return run;
+}
+
+// Relative accuracy of the spline guards and of the slice rule on these sections.
+void ExpectClose(double actual, double expected, const char* what) {
+  EXPECT_NEAR(actual, expected, 1e-4 * std::max(1.0, std::fabs(expected))) << what;
+}
+
+// Even-keel runs: every station at every waterline against the section's
+// closed form, whatever FirstWaterline is and wherever the section lies.
+TEST(Bonjean, EvenKeelSectionsMatchTheirClosedForms) {
+  struct Case {
+    const char* name;
+    std::vector<Point> section;
+    double first;
+    double (*area)(double);
+    double (*moment)(double);
+    double (*halfBreadth)(double);
+  };
+  const Case cases[] = {
+      {"box", BoxSection(10), 0, [](double T) { return 20 * T; }, [](double T) { return 10 * T * T; },
+       [](double) { return 10.0; }},
+      {"box, series from 4 m", BoxSection(10), 4, [](double T) { return 20 * T; },
+       [](double T) { return 10 * T * T; }, [](double) { return 10.0; }},
+      {"V", VSection(), 0, [](double T) { return T * T / 2; }, [](double T) { return T * T * T / 3; },
+       [](double T) { return T / 2; }},
+      {"V, series from 3 m", VSection(), 3, [](double T) { return T * T / 2; },
+       [](double T) { return T * T * T / 3; }, [](double T) { return T / 2; }},
+      {"box reaching 1 m below the base line", BoxSection(10, -1, 9), 0,
+       [](double T) { return 20 * (std::min(T, 9.0) + 1); },
+       [](double T) { return 10 * (std::min(T, 9.0) * std::min(T, 9.0) - 1); },
+       [](double T) { return T > 9 ? 0.0 : 10.0; }},
+      {"box below the base line, series from 2 m", BoxSection(10, -1, 9), 2,
+       [](double T) { return 20 * (std::min(T, 9.0) + 1); },
+       [](double T) { return 10 * (std::min(T, 9.0) * std::min(T, 9.0) - 1); },
+       [](double T) { return T > 9 ? 0.0 : 10.0; }},
+      {"box whose top lies at 5 m", BoxSection(10, 0, 5), 0, [](double T) { return 20 * std::min(T, 5.0); },
+       [](double T) { return 10 * std::min(T, 5.0) * std::min(T, 5.0); },
+       [](double T) { return T > 5 ? 0.0 : 10.0; }},
+      {"overhang from 3 m", BoxSection(10, 3, 10), 0, [](double T) { return 20 * std::max(T - 3, 0.0); },
+       [](double T) { return T < 3 ? 0.0 : 10 * (T * T - 9); }, [](double T) { return T < 3 ? 0.0 : 10.0; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Setting s;
+    s.first = c.first;
+    const auto run = Integrate(PrismaticHull(c.section, 11, 100, -1, 12), s);
+    ASSERT_GT(run->run.WaterlineCount, 3);
+    for (int j = 1; j <= run->run.WaterlineCount; ++j) {
+      const double T = run->run.WaterlineDraft(j);
+      SCOPED_TRACE("T = " + std::to_string(T));
+      for (int i = 1; i <= 11; i += 5) {
+        ExpectClose(run->sections.BonjeanArea(i, j), c.area(T), "area");
+        ExpectClose(run->sections.BonjeanMoment(i, j), c.moment(T), "moment");
+        ExpectClose(run->sections.WaterlineHalfBreadth(i, j), c.halfBreadth(T), "half-breadth");
+        EXPECT_DOUBLE_EQ(run->sections.LocalDraft(i, j), T);
+      }
+    }
+  }
+}
+
+// Volume of a box of 100 x 20 m at 6 m integrated along the length from a
+// series that starts at 4 m: 12000 m3, the base slice counted once.
+TEST(Bonjean, BaseSliceIsCountedOnce) {
+  Setting s;
+  s.first = 4;
+  const auto run = Integrate(PrismaticHull(BoxSection(10)), s);
+  const int j = run->run.DesignWaterlineIndex;
+  ASSERT_DOUBLE_EQ(run->run.WaterlineDraft(j), 6);
+  double volume = 0;
+  for (int i = 1; i < 11; ++i)
+    volume += (run->sections.BonjeanArea(i, j) + run->sections.BonjeanArea(i + 1, j)) / 2 * 10;
+  EXPECT_NEAR(volume, 12000, 1);
+}
+
+TEST(Bonjean, MidshipCoefficientOfABoxIsOne) {
+  const auto run = Integrate(PrismaticHull(BoxSection(10)), Setting{});
+  EXPECT_EQ(run->run.MidshipIndex, 6.0f);
+  for (int j = 1; j <= run->run.WaterlineCount; ++j) ExpectClose(run->sections.Cm(j), 1, "Cm");
+}
+
+// A flat bottom written as two knuckles at one height is the same section as
+// a box whose lowest point lies at full half-breadth.
+TEST(Bonjean, FlatBottomOfTwoKnucklesEqualsTheBox) {
+  for (double first : {0.0, 2.0}) {
+    Setting s;
+    s.first = first;
+    s.last = 12;
+    const auto box = Integrate(PrismaticHull(BoxSection(10, 1, 10)), s);
+    const auto knuckled = Integrate(PrismaticHull(KnuckledBoxSection(10, 1, 10)), s);
+    for (int j = 1; j <= box->run.WaterlineCount; ++j) {
+      EXPECT_NEAR(knuckled->sections.BonjeanArea(3, j), box->sections.BonjeanArea(3, j), 1e-9);
+      EXPECT_NEAR(knuckled->sections.BonjeanMoment(3, j), box->sections.BonjeanMoment(3, j), 1e-9);
+      EXPECT_NEAR(knuckled->sections.WaterlineHalfBreadth(3, j), box->sections.WaterlineHalfBreadth(3, j), 1e-9);
+    }
+  }
+  StationSection section;
+  hullform::HullModel hull;
+  SetHull(hull, PrismaticHull(KnuckledBoxSection(10, 1, 10)));
+  BuildStationSection(hull, 2, section);
+  EXPECT_DOUBLE_EQ(EvaluateSectionAt(section, 1), 10);  // on the bottom: its outer end
+  EXPECT_EQ(EvaluateSectionAt(section, 0.999), 0);       // below the section
+  EXPECT_EQ(EvaluateSectionAt(section, 10.5), 10);       // above: the top point's half-breadth
+}
+
+// Trimmed run: each station integrated from its lowest point up to its own
+// waterline height, rising from 5 m at AP to 7 m at FP.
+TEST(Bonjean, TrimmedRunIntegratesUpToTheLocalWaterline) {
+  struct Case {
+    const char* name;
+    std::vector<Point> section;
+    double first;
+  };
+  const Case cases[] = {{"box", BoxSection(10), 0},
+                        {"box, FirstWaterline 3", BoxSection(10), 3},
+                        {"box below the base line", BoxSection(10, -1, 9), 2},
+                        {"box whose top lies at 6 m", BoxSection(10, 0, 6), 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Setting s;
+    s.fore = 7;
+    s.aft = 5;
+    s.first = c.first;
+    const auto run = Integrate(PrismaticHull(c.section, 11, 100, -1, 12), s);
+    ASSERT_EQ(run->run.WaterlineCount, 1);
+    EXPECT_DOUBLE_EQ(run->run.WaterlineDraft(1), 6);
+    const double bottom = c.section.front()[0], top = c.section.back()[0];
+    for (int i = 1; i <= 11; ++i) {
+      const double x = run->hull.StationPos(i);
+      const double h = 5 + 2 * x / 100;
+      const double u = std::min(h, top);
+      SCOPED_TRACE("x = " + std::to_string(x));
+      EXPECT_NEAR(run->sections.LocalDraft(i, 1), h, 1e-12);
+      ExpectClose(run->sections.BonjeanArea(i, 1), 20 * (u - bottom), "area");
+      ExpectClose(run->sections.BonjeanMoment(i, 1), 10 * (u * u - bottom * bottom), "moment");
+      const double local = run->sections.LocalDraft(i, 1);
+      ExpectClose(run->sections.WaterlineHalfBreadth(i, 1), local > top ? 0 : 10, "half-breadth");
+    }
+    ExpectClose(run->sections.Cm(1), 20 * (std::min(6.0, top) - bottom) / (6 * 20), "Cm at the mean draft");
+  }
+}
+
+// Strips of constant breadths 0.2 and 0.5 m: from 1 to 3 m at station 3 and
+// from 0.5 m below the base line up to it at station 4.
+void AddStrips(HydroRun& run) {
+  hullform::AppendageData& a = run.appendages;
+  a.AppendageCount(3) = 3;
+  a.AppendageCount(4) = 3;
+  for (int k = 1; k <= 3; ++k) {
+    a.AppendageZ(3, k) = k;
+    a.AppendageZ(4, k) = -0.5 + 0.25 * (k - 1);
+    a.AppendageY1(3, k) = a.AppendageY1(4, k) = 0.5;
+    a.AppendageY2(3, k) = a.AppendageY2(4, k) = 0.2;
+  }
+}
+
+TEST(Bonjean, AppendageStripsAddTheirAreaAndMoment) {
+  Setting s;
+  s.appendages = AddStrips;
+  const auto run = Integrate(PrismaticHull(BoxSection(10)), s);
+  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
+    const double T = run->run.WaterlineDraft(j);
+    SCOPED_TRACE("T = " + std::to_string(T));
+    const double hullArea = 20 * T, hullMoment = 10 * T * T;
+    const double u = std::clamp(T, 1.0, 3.0);
+    EXPECT_NEAR(run->sections.BonjeanArea(3, j) - hullArea, 2 * 0.3 * (u - 1), 2e-4 * std::max(1.0, hullArea));
+    EXPECT_NEAR(run->sections.BonjeanMoment(3, j) - hullMoment, 0.3 * (u * u - 1), 2e-4 * std::max(1.0, hullMoment));
+    EXPECT_NEAR(run->sections.BonjeanArea(4, j) - hullArea, 0.3, 2e-4 * std::max(1.0, hullArea));
+    EXPECT_NEAR(run->sections.BonjeanMoment(4, j) - hullMoment, -0.075, 2e-4 * std::max(1.0, hullMoment));
+  }
+}
+
+// At waterlines within a strip the station's waterplane is the strip, the
+// outer breadth the larger of the two whichever column holds it.
+TEST(Bonjean, AppendageWaterlineBreadthsAreTheStripsOuterAndInnerBreadths) {
+  Setting s;
+  s.appendages = [](HydroRun& run) {
+    hullform::AppendageData& a = run.appendages;
+    a.AppendageCount(2) = 4;
+    a.AppendageCount(5) = 2;
+    for (int k = 1; k <= 4; ++k) {
+      const double z = 1 + 2 * (k - 1);  // 1, 3, 5, 7
+      a.AppendageZ(2, k) = z;
+      a.AppendageY1(2, k) = 0.2 * z + 1;  // outer breadth in the first column
+      a.AppendageY2(2, k) = 0.1 * z;
+    }
+    a.AppendageZ(5, 1) = 2;
+    a.AppendageZ(5, 2) = 4;
+    a.AppendageY1(5, 1) = 0.1;
+    a.AppendageY1(5, 2) = 0.3;
+    a.AppendageY2(5, 1) = a.AppendageY2(5, 2) = 0.6;
+  };
+  auto run = Integrate(PrismaticHull(BoxSection(10)), s);
+  SetAppendageWaterlineBreadths(*run);
+  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
+    const double T = run->run.WaterlineDraft(j);
+    SCOPED_TRACE("T = " + std::to_string(T));
+    const SectionResults& r = run->sections;
+    if (T >= 1 && T <= 7) {
+      EXPECT_NEAR(r.WaterlineHalfBreadth(2, j), 0.2 * T + 1, 1e-6);
+      EXPECT_NEAR(r.DeductedHalfBreadth(2, j), 0.1 * T, 1e-6);
+    } else {
+      EXPECT_NEAR(r.WaterlineHalfBreadth(2, j), 10, 1e-6);
+      EXPECT_EQ(r.DeductedHalfBreadth(2, j), 0);
+    }
+    if (T >= 2 && T <= 4) {
+      EXPECT_NEAR(r.WaterlineHalfBreadth(5, j), 0.6, 1e-9);
+      EXPECT_NEAR(r.DeductedHalfBreadth(5, j), 0.1 + 0.1 * (T - 2), 1e-9);
+    } else {
+      EXPECT_EQ(r.DeductedHalfBreadth(5, j), 0);
+    }
+    EXPECT_EQ(r.DeductedHalfBreadth(1, j), 0);
+  }
+}
+
+// Waterline lengths from the end contours; a waterline above the stern
+// contour takes its top point.
+TEST(Bonjean, WaterlineLengthsFromTheEndContours) {
+  Hull hull = PrismaticHull(BoxSection(10));
+  hull.stern = {{0, 0, 1}, {3, -1.5, 1}, {6, -3, 1}};    // x = -z/2 up to 6 m
+  hull.stem = {{0, 100, 1}, {6, 106, 1}, {12, 112, 1}};  // x = 100 + z
+  auto run = Integrate(hull, Setting{});
+  QuietSession qs;
+  ComputeWaterlineLengths(qs.session, *run);
+  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
+    const double T = run->run.WaterlineDraft(j);
+    SCOPED_TRACE("T = " + std::to_string(T));
+    const double stern = -std::min(T, 6.0) / 2;
+    EXPECT_NEAR(run->sections.SternProfileX(j), stern, 1e-4);
+    EXPECT_NEAR(run->sections.StemProfileX(j), 100 + T, 1e-4);
+    EXPECT_NEAR(run->sections.Lwl(j), 100 + T - stern, 1e-4);
+    EXPECT_NEAR(run->sections.MaxHalfBreadth(j), 10, 1e-6);
+  }
+  EXPECT_NE(qs.out.str().find("KIC BODOSLAMA"), std::string::npos);
+}
+
+TEST(Bonjean, ReportOpensWithTheHeadingInItsLanguage) {
+  for (const auto& [language, heading] :
+       {std::pair{"T", "     BONJEAN ALAN ve MOMETLERI       "}, std::pair{"I", "     BONJEAN AREA & MOMENTS          "}}) {
+    Setting s;
+    s.language = language;
+    std::vector<std::string> lines;
+    Integrate(PrismaticHull(BoxSection(10)), s, &lines);
+    const std::vector<std::string> expected = {"", "", heading, ""};
+    EXPECT_EQ(lines, expected);
+  }
+}
+
+}  // namespace
+}  // namespace hydro

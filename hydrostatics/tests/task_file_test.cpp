@@ -1,0 +1,304 @@
+// The task file "Kormelant.TSK", its refused values, the start-up checks, the
+// midship station and the waterline series.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "common/platform/prompts.hpp"
+#include "hydrostatics/run_setup.hpp"
+#include "hydrostatics/task_file.hpp"
+#include "run_fixture.hpp"
+
+namespace hydro {
+namespace {
+
+using namespace runtest;
+
+TEST(TaskFile, ReadsEveryItemFromItsLine) {
+  QuietSession qs;
+  TaskText t;
+  t.DATAFILE = "  GEMI.DAT  ";
+  t.DATADIR = "veri\\";
+  t.REPORTFILE = "SONUC.TXT";
+  t.OUTDIR = " cikti\\ ";
+  t.AppendageFlag = "1";
+  t.Dimensions = "120.5, 9.25 ,11";
+  t.Drafts = "6.1 6.3";
+  t.ShellThickness = "14";
+  t.ModelScale = "25";
+  t.Waterlines = "0.5, 8, 0.25";
+  t.Language = " t ";
+  t.Density = "1.025";
+  t.LabelScale = "10";
+  t.CurveScriptFlag = "1";
+  WriteTaskFile(qs.dir / "Kormelant.TSK", t);
+
+  HydroRun run;
+  ReadTaskFile(qs.session, run);
+  const TaskValues& v = run.task;
+  EXPECT_EQ(v.DATAFILE, "GEMI.DAT");
+  EXPECT_EQ(v.DATADIR, "veri\\");
+  EXPECT_EQ(v.REPORTFILE, "SONUC.TXT");
+  EXPECT_EQ(v.OUTDIR, "cikti\\");
+  EXPECT_EQ(v.AppendageFlag, 1);
+  EXPECT_EQ(v.Lbp, 120.5);
+  EXPECT_EQ(v.HalfBreadth, 9.25);
+  EXPECT_EQ(v.Depth, 11);
+  EXPECT_EQ(v.ForeDraft, 6.1);
+  EXPECT_EQ(v.AftDraft, 6.3);
+  EXPECT_EQ(v.ShellThickness, 14);
+  EXPECT_EQ(v.ModelScale, 25);
+  EXPECT_EQ(v.FirstWaterline, 0.5);
+  EXPECT_EQ(v.LastWaterline, 8);
+  EXPECT_EQ(v.WaterlineStep, 0.25);
+  EXPECT_EQ(v.ReportLanguage, "t");
+  EXPECT_EQ(v.ReportLanguageAsRead, "t");
+  EXPECT_EQ(v.SeaWaterDensity, 1.025);
+  EXPECT_EQ(v.StationLabelScale, 10);
+  EXPECT_EQ(v.CurveScriptFlag, 1);
+  EXPECT_EQ(run.run.TaskDirectory, qs.dir.string() + "\\");
+}
+
+// Every value the run cannot work with stops it when the task file is read,
+// with a message naming the value, before any output is written.
+TEST(TaskFile, RefusesUnworkableValues) {
+  struct Case {
+    const char* name;
+    void (*edit)(TaskText&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"zero Lbp", [](TaskText& t) { t.Dimensions = "0, 10, 12"; }, "Lbp"},
+      {"zero half-breadth", [](TaskText& t) { t.Dimensions = "100, 0, 12"; }, "HalfBreadth"},
+      {"negative depth", [](TaskText& t) { t.Dimensions = "100, 10, -1"; }, "Depth"},
+      {"negative fore draft", [](TaskText& t) { t.Drafts = "-1, 6"; }, "ForeDraft"},
+      {"negative aft draft", [](TaskText& t) { t.Drafts = "6, -0.5"; }, "AftDraft"},
+      {"zero step", [](TaskText& t) { t.Waterlines = "0, 10, 0"; }, "WaterlineStep"},
+      {"negative step", [](TaskText& t) { t.Waterlines = "0, 10, -1"; }, "WaterlineStep"},
+      {"too many waterlines", [](TaskText& t) { t.Waterlines = "0, 200, 1"; }, "en fazla 100 su hatti"},
+      {"101 with the mean draft", [](TaskText& t) { t.Waterlines = "0, 100, 1"; t.Drafts = "6.5, 6.5"; },
+       "en fazla 100 su hatti"},
+      {"waterline on the base line", [](TaskText& t) { t.Waterlines = "-1, 10, 1"; }, "taban cizgisinin"},
+      {"empty report name", [](TaskText& t) { t.REPORTFILE = ""; }, "REPORTFILE"},
+      {"report over the task file", [](TaskText& t) { t.REPORTFILE = "Kormelant.TSK"; }, "REPORTFILE"},
+      {"report over the offset table", [](TaskText& t) { t.REPORTFILE = "HULL.DAT"; }, "REPORTFILE"},
+      {"report over the appendage file", [](TaskText& t) { t.REPORTFILE = "APPENDIX.DAT"; }, "REPORTFILE"},
+      {"report over BONJEAN.SON", [](TaskText& t) { t.REPORTFILE = "BONJEAN.SON"; }, "REPORTFILE"},
+      {"report over ZAZURI.DAT", [](TaskText& t) { t.REPORTFILE = "ZAZURI.DAT"; }, "REPORTFILE"},
+      {"report over a script", [](TaskText& t) { t.REPORTFILE = "Enkesitler.SCR"; }, "REPORTFILE"},
+      {"report reaching the offset table from OUTDIR",
+       [](TaskText& t) { t.OUTDIR = "cikti\\"; t.REPORTFILE = "..\\.\\HULL.DAT"; }, "REPORTFILE"},
+      {"both drafts zero", [](TaskText& t) { t.Drafts = "0, 0"; }, "bas ve kic draftlar 0"},
+  };
+  const Hull hull = PrismaticHull(BoxSection(10));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TaskText t;
+    c.edit(t);
+    const auto dir = PrepareRun(t, hull);
+    std::filesystem::create_directories(dir / "cikti");
+    const std::string taskBefore = FileText(dir / "Kormelant.TSK");
+    const RunOutcome r = RunProgramIn(dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "RAPOR.TXT"));
+    EXPECT_EQ(FileText(dir / "Kormelant.TSK"), taskBefore);
+    EXPECT_GT(FileText(dir / "HULL.DAT").size(), 0u);
+    std::filesystem::remove_all(dir);
+  }
+}
+
+TEST(TaskFile, UnreadableTaskFilesEndTheRunAsDataErrors) {
+  const Hull hull = PrismaticHull(BoxSection(10));
+  {
+    TaskText t;
+    t.Dimensions = "100, 10";  // one number short
+    const auto dir = PrepareRun(t, hull);
+    EXPECT_EQ(RunProgramIn(dir).status, 1);
+    std::filesystem::remove_all(dir);
+  }
+  {
+    const auto dir = FreshDirectory("kormelant-empty");
+    EXPECT_EQ(RunProgramIn(dir).status, 1);  // no task file at all
+    std::filesystem::remove_all(dir);
+  }
+}
+
+// Hulls the run's tables and integrations cannot hold.
+TEST(StationChecks, RefuseHullsOutsideTheRunsLimits) {
+  struct Case {
+    const char* name;
+    Hull hull;
+    const char* message;
+  };
+  Hull tooMany = PrismaticHull(BoxSection(10), 101, 100);
+  Hull descending = PrismaticHull(BoxSection(10));
+  descending.stations[3].points = {{0, 10, 1}, {6, 10, 1}, {5, 10, 1}, {10, 10, 1}};
+  Hull close = PrismaticHull(BoxSection(10));
+  close.stations[2].x = close.stations[1].x + 0.006;
+  Hull backwards = PrismaticHull(BoxSection(10));
+  std::swap(backwards.stations[7].x, backwards.stations[8].x);
+  const Case cases[] = {
+      {"101 stations", tooMany, "101 posta"},
+      {"heights going down", descending, "4"},
+      {"stations too close", close, "birbirine cok yakin"},
+      {"stations out of order", backwards, "m den kucuk"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto dir = PrepareRun(TaskText{}, c.hull);
+    const RunOutcome r = RunProgramIn(dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    std::filesystem::remove_all(dir);
+  }
+}
+
+TEST(StationChecks, SpacingMessageNamesTheTwoStations) {
+  HydroRun run;
+  Hull h = PrismaticHull(BoxSection(10), 3, 10);
+  h.stations[1].x = 5;
+  h.stations[2].x = 5.006;
+  SetHull(run.hull, h);
+  QuietSession qs;
+  const int status = platform::RunProgram(qs.session, [&](platform::Session& s) { ValidateStationPositions(s, run); });
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(qs.err.str().find("Istasyon Postasi =   5.00 m ile  5.01 m birbirine cok yakin"), std::string::npos)
+      << qs.err.str();
+}
+
+// Ten stations 100/9 m apart: none at midship.
+HydroRun RunWithoutMidship() {
+  HydroRun run;
+  run.task.Lbp = 100;
+  SetHull(run.hull, PrismaticHull(BoxSection(10), 10, 100));
+  return run;
+}
+
+TEST(Midship, StationAtHalfLengthNeedsNoQuestion) {
+  HydroRun run;
+  run.task.Lbp = 100;
+  Hull h = PrismaticHull(BoxSection(10));
+  h.stations[5].x = 50.0009;
+  SetHull(run.hull, h);
+  QuietSession qs("H\n");
+  FindMidshipSection(qs.session, run);
+  EXPECT_EQ(run.run.MidshipIndex, 6.0f);
+  EXPECT_EQ(qs.out.str().find("MASTORI"), std::string::npos);
+}
+
+TEST(Midship, TypedIndexMustBeAWholeStationNumber) {
+  HydroRun run = RunWithoutMidship();
+  QuietSession qs("E\n0\n3.5\nyedi\n11\n4\n");
+  FindMidshipSection(qs.session, run);
+  EXPECT_EQ(run.run.MidshipIndex, 4.0f);
+  std::size_t asked = 0, pos = 0;
+  while ((pos = qs.err.str().find("1 ile 10 arasinda bir tam sayi", pos)) != std::string::npos) ++asked, ++pos;
+  EXPECT_EQ(asked, 4u);
+}
+
+TEST(Midship, EndOfInputTakesTheMiddleStation) {
+  HydroRun run = RunWithoutMidship();
+  QuietSession qs("E\n");
+  FindMidshipSection(qs.session, run);
+  EXPECT_EQ(run.run.MidshipIndex, 5.0f);
+}
+
+TEST(Midship, AnyOtherFirstAnswerEndsTheRunAfterTheSecondBox) {
+  for (const char* answers : {"", "H\n4\n", "evet\n4\n"}) {
+    SCOPED_TRACE(answers);
+    HydroRun run = RunWithoutMidship();
+    QuietSession qs(answers);
+    const int status = platform::RunProgram(qs.session, [&](platform::Session& s) { FindMidshipSection(s, run); });
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(qs.out.str().find("MASTORI KESITI OLARAK GIRIN"), std::string::npos);
+  }
+}
+
+TEST(Drafts, TrimmedOnlyBeyondATenthOfAMillimetre) {
+  struct Case {
+    double fore, aft;
+    int trimmed;
+  };
+  for (const Case c : {Case{3.00005, 3.0, 0}, Case{2.0, 3.0, 1}, Case{0, 0.5, 1}}) {
+    HydroRun run;
+    run.task.ForeDraft = c.fore;
+    run.task.AftDraft = c.aft;
+    QuietSession qs;
+    CheckDrafts(qs.session, run);
+    EXPECT_EQ(run.run.TrimmedFlag, c.trimmed);
+  }
+}
+
+TEST(SetUp, EvenKeelSeriesWithTheMeanDraftSortedIn) {
+  struct Case {
+    double first, last, step, draft;
+    std::vector<double> series;
+    int design;
+  };
+  const Case cases[] = {
+      {0, 2, 0.5, 1.2, {0.5, 1.0, 1.2, 1.5, 2.0}, 3},
+      {0, 2, 0.5, 1.0005, {0.5, 1.0, 1.5, 2.0}, 2},
+      {1, 1.5, 1, 0.8, {0.8}, 1},
+  };
+  for (const Case& c : cases) {
+    HydroRun run;
+    run.task.Lbp = 100;
+    run.task.ForeDraft = run.task.AftDraft = c.draft;
+    run.task.FirstWaterline = c.first;
+    run.task.LastWaterline = c.last;
+    run.task.WaterlineStep = c.step;
+    SetUpComputation(run);
+    ASSERT_EQ(run.run.WaterlineCount, static_cast<int>(c.series.size()));
+    for (int j = 1; j <= run.run.WaterlineCount; ++j)
+      EXPECT_NEAR(run.run.WaterlineDraft(j), c.series[static_cast<std::size_t>(j - 1)], 1e-12);
+    EXPECT_EQ(run.run.DesignWaterlineIndex, c.design);
+    EXPECT_DOUBLE_EQ(run.run.MeanDraft, c.draft);
+  }
+}
+
+TEST(SetUp, TrimmedRunHasOneWaterlineAndConvertsItsValues) {
+  HydroRun run;
+  run.task.Lbp = 80;
+  run.task.ForeDraft = 2;
+  run.task.AftDraft = 3;
+  run.task.ShellThickness = 12;
+  run.task.ModelScale = 25;
+  run.task.ReportLanguage = "t";
+  run.run.TrimmedFlag = 1;
+  SetUpComputation(run);
+  EXPECT_EQ(run.run.WaterlineCount, 1);
+  EXPECT_EQ(run.run.DesignWaterlineIndex, 1);
+  EXPECT_DOUBLE_EQ(run.run.WaterlineDraft(1), 2.5);
+  EXPECT_DOUBLE_EQ(run.run.TrimAngle, std::atan(-1.0 / 80));
+  EXPECT_DOUBLE_EQ(run.task.ShellThickness, 0.012);
+  EXPECT_DOUBLE_EQ(run.task.ModelScale, 0.04);
+  EXPECT_EQ(run.task.ReportLanguage, "T");
+  EXPECT_DOUBLE_EQ(run.run.GaussAbscissa(5), 0.973906529);
+  EXPECT_DOUBLE_EQ(run.run.GaussWeight(1), 0.2955242247);
+}
+
+TEST(SetUp, LanguageLetterNormalised) {
+  const std::pair<const char*, const char*> cases[] = {{"0", "I"}, {"i", "I"}, {"t", "T"}, {"T", "T"}, {"TR", "TR"}};
+  for (const auto& [read, used] : cases) {
+    HydroRun run;
+    run.task.Lbp = 1;
+    run.task.ForeDraft = run.task.AftDraft = 1;
+    run.task.WaterlineStep = 1;
+    run.task.ReportLanguage = read;
+    SetUpComputation(run);
+    EXPECT_EQ(run.task.ReportLanguage, used);
+  }
+}
+
+TEST(SetUp, WaterlineSeriesStopsAtTheLimit) {
+  EXPECT_FALSE(EvenKeelWaterlineSeries(0, 100, 1, 6).exceedsLimit);
+  EXPECT_EQ(EvenKeelWaterlineSeries(0, 100, 1, 6).count, 100);
+  EXPECT_TRUE(EvenKeelWaterlineSeries(0, 100, 1, 6.5).exceedsLimit);
+  // A step lost in the rounding of the drafts still ends the series.
+  EXPECT_TRUE(EvenKeelWaterlineSeries(1e20, 2e20, 1, 6).exceedsLimit);
+}
+
+}  // namespace
+}  // namespace hydro
