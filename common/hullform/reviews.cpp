@@ -110,16 +110,10 @@ void PlotSectionLengthsForReview(platform::Session& session, platform::ConsoleFo
   platform::StopIfConfirmed(session, "POSTA KESIT UZUNLUKLARINDA YANLISLIK VAR MI E/H <H>", "H");
 }
 
-void PlotCurveOnScreen(platform::Session& session, platform::ConsoleForm& form, const numerics::Vec& x,
-                       const numerics::Vec& y, int n, const std::string& caption) {
-  if (n < 1) {
-    platform::PauseForEnter(session);
-    form.Clear();
-    return;
-  }
-  double L = x(n) - x(1);
+double CurvePlotExtent(const numerics::Vec& y, int n) {
+  if (n < 1) return 1;
   // The largest ordinate, and the smallest from the second point on (never
-  // above 0); values that are not finite take no part.
+  // above 0).
   double ymax = std::isfinite(y(1)) ? y(1) : 0;
   for (int i = 2; i <= n; ++i) {
     if (std::isfinite(y(i)) && y(i) > ymax) ymax = y(i);
@@ -130,8 +124,21 @@ void PlotCurveOnScreen(platform::Session& session, platform::ConsoleForm& form, 
   }
   double E = std::fabs(ymax);
   if (std::fabs(ymin) > E) E = std::fabs(ymin);
-  // A curve of zeros or of one point still gets a window of some size.
-  if (!(E > 0) || !std::isfinite(E)) E = 1;
+  // A curve of zeros still gets a window of some height.
+  if (!(E > 0)) E = 1;
+  return E;
+}
+
+void PlotCurveOnScreen(platform::Session& session, platform::ConsoleForm& form, const numerics::Vec& x,
+                       const numerics::Vec& y, int n, const std::string& caption) {
+  if (n < 1) {
+    platform::PauseForEnter(session);
+    form.Clear();
+    return;
+  }
+  double L = x(n) - x(1);
+  const double E = CurvePlotExtent(y, n);
+  // A curve of one point still gets a window of some width.
   if (!(std::fabs(L) > 0) || !std::isfinite(L)) L = 1;
 
   form.Show();

@@ -24,6 +24,12 @@ void PlotSectionLengthsForReview(platform::Session& session, platform::ConsoleFo
                                  double Lbp, double HalfBreadth, double Depth,
                                  const numerics::Vec& LoadWaterlineGirth);
 
+// Height E of the curve window of PlotCurveOnScreen: the larger of the
+// largest ordinate and the magnitude of the smallest ordinate after the first
+// (never above 0), both in magnitude; 1 for a curve of zeros.  Values that are
+// not finite take no part.
+double CurvePlotExtent(const numerics::Vec& y, int n);
+
 // Draws y(x) at n points with axes and caption on the curve form, pauses,
 // clears the form.
 void PlotCurveOnScreen(platform::Session& session, platform::ConsoleForm& form, const numerics::Vec& x,

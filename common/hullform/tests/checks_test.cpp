@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/hullform/checks.hpp"
+#include "common/hullform/forms.hpp"
+#include "hull_fixture.hpp"
+
+namespace {
+
+using hull_test::Point;
+using hull_test::Station;
+using hullform::HullModel;
+
+// A small hull: flat-bottomed stations with a bilge and a vertical side.
+std::vector<Point> Section() { return {{0, 0, 0}, {0, 3, 0}, {0.5, 3.8, 1}, {1.5, 4, 1}, {3, 4, 1}, {5, 4, 1}}; }
+std::vector<Station> Stations(int n, double spacing) {
+  std::vector<Station> s;
+  for (int i = 0; i < n; ++i) s.push_back({i * spacing, Section()});
+  return s;
+}
+std::vector<Point> Stern() { return {{0, 2, 0}, {1, 1, 1}, {3, -0.5, 1}, {5, -1, 1}}; }
+std::vector<Point> Stem() { return {{0, 18, 0}, {2, 19.5, 1}, {4, 20, 1}, {5, 20.3, 1}}; }
+
+class ChecksTest : public hull_test::HullTest {
+ protected:
+  // Runs the station check (and, when asked, the contour check) with the
+  // report open; returns the status and keeps the report's text.
+  int RunChecks(const HullModel& hull, const std::string& answers, bool contours = false, double halfBreadth = 4,
+                double depth = 5) {
+    const int status = Run(answers, [&](platform::Session& s) {
+      platform::OutputFile& report = s.CreateOutput("REPORT.TXT");
+      platform::ConsoleForm& form = hullform::SectionForm(s);
+      try {
+        hullform::CheckStationSections(s, form, report, hull, halfBreadth, depth);
+        if (contours) hullform::CheckStemSternProfiles(s, form, report, hull, halfBreadth, depth, 20);
+      } catch (const platform::RunStop& stop) {
+        // A data error closes the report itself, before the run ends.
+        if (stop.Status() == platform::ExitStatus::kDataError) reportClosedByCheck_ = !report.IsOpen();
+        throw;
+      }
+      items_ = hull_test::UserItems(form, 11880, 8595, -3 * halfBreadth, 1.25 * depth, 2 * halfBreadth,
+                                    -1.25 * depth);
+    });
+    report_ = ReadAll(dir_ / "REPORT.TXT");
+    return status;
+  }
+  std::string report_;
+  bool reportClosedByCheck_ = false;
+  std::vector<hull_test::UserItem> items_;
+};
+
+TEST_F(ChecksTest, ClosePointsAreReportedAndStopTheRunWithTheReportOnDisk) {
+  std::vector<Station> st = Stations(3, 6.25);
+  st[2].points = {{0, 0, 0}, {0, 3, 0}, {0.5, 3.8, 1}, {1, 3.9, 1}, {2.0, 4, 1}, {2.00004, 4, 1}, {5, 4, 1}};
+  const HullModel hull = hull_test::MakeHull(st, Stern(), Stem());
+  EXPECT_EQ(RunChecks(hull, ""), 1);
+  EXPECT_TRUE(reportClosedByCheck_);
+  EXPECT_EQ(report_,
+            "\r\n"
+            "**** POSTA KESITI NO =  3 'DE DATA GIRDI HATASI ****\r\n"
+            "     Posta Yeri =  12.500 metre AP 'den\r\n"
+            "SU HATTI NOKTASI NO =  5 ILE   6 BIRBIRINE COK YAKIN\r\n"
+            "                 Z1 =  2.0000 ILE Z2 =  2.0000\r\n");
+  EXPECT_NE(err_.str().find("*** Kesit postalari data giris hatasi ***\nData dosyasinda posta kesitlerinde "
+                            "birbirlerine yakin su hatti noktalari var. Bu durumda program calismaz. Lutfen data "
+                            "dosyasini guncelleyin. Hatali su hatlari cikti dosyasinda yazmaktadir.\n"),
+            std::string::npos)
+      << err_.str();
+  // Nothing after the check: no body plan, no question.
+  EXPECT_EQ(out_.str().find("POSTA KESITLERINDE YANLISLIK"), std::string::npos);
+}
+
+TEST_F(ChecksTest, PairRule) {
+  struct Case {
+    double z1, z2, c1, c2;
+    bool fault;
+  } cases[] = {
+      {1, 1, 0, 0, false},        // two knuckles at one height (a flat bottom)
+      {1, 1.00005, 0, 1, true},   // knuckle and smooth point too close
+      {1, 1.00005, 1, 1, true},   // two smooth points too close
+      {1, 1.00005, 1, 0, true},
+      {0, 0.0001, 1, 1, false},   // 0.0001 apart is enough
+  };
+  for (const Case& c : cases) {
+    std::vector<Station> st = Stations(3, 5);
+    st[1].points = {{-1, 0, 1}, {c.z1, 1, c.c1}, {c.z2, 2, c.c2}, {4, 3, 1}};
+    EXPECT_EQ(RunChecks(hull_test::MakeHull(st, Stern(), Stem()), "") == 1, c.fault) << c.z1 << " " << c.z2;
+  }
+  // Heights that go down but stay apart are not this check's business.
+  std::vector<Station> st = Stations(3, 5);
+  st[0].points = {{0, 0, 1}, {1, 1, 1}, {2, 2, 1}, {1.5, 2.5, 1}, {3, 3, 1}};
+  EXPECT_EQ(RunChecks(hull_test::MakeHull(st, Stern(), Stem()), ""), 0);
+}
+
+TEST_F(ChecksTest, EveryFaultyStationIsListedBeforeTheMessage) {
+  std::vector<Station> st = Stations(6, 2);
+  st[1].points = {{0, 0, 1}, {1, 1, 1}, {1.00001, 2, 1}, {3, 3, 1}, {3, 3.5, 1}, {4, 4, 1}};
+  st[4].points = {{0, 0, 1}, {0.00002, 1, 0}, {4, 4, 1}};
+  EXPECT_EQ(RunChecks(hull_test::MakeHull(st, Stern(), Stem()), ""), 1);
+  EXPECT_EQ(report_,
+            "\r\n**** POSTA KESITI NO =  2 'DE DATA GIRDI HATASI ****\r\n"
+            "     Posta Yeri =   2.000 metre AP 'den\r\n"
+            "SU HATTI NOKTASI NO =  2 ILE   3 BIRBIRINE COK YAKIN\r\n"
+            "                 Z1 =  1.0000 ILE Z2 =  1.0000\r\n"
+            "SU HATTI NOKTASI NO =  4 ILE   5 BIRBIRINE COK YAKIN\r\n"
+            "                 Z1 =  3.0000 ILE Z2 =  3.0000\r\n"
+            "\r\n**** POSTA KESITI NO =  5 'DE DATA GIRDI HATASI ****\r\n"
+            "     Posta Yeri =   8.000 metre AP 'den\r\n"
+            "SU HATTI NOKTASI NO =  1 ILE   2 BIRBIRINE COK YAKIN\r\n"
+            "                 Z1 =  0.0000 ILE Z2 =  0.0000\r\n");
+}
+
+TEST_F(ChecksTest, SternContourFaultStopsBeforeTheStemIsTested) {
+  std::vector<Point> stern = Stern();
+  stern[2].z = 1.00003;
+  std::vector<Point> stem = Stem();
+  stem[2].z = 2.00001;
+  EXPECT_EQ(RunChecks(hull_test::MakeHull(Stations(3, 5), stern, stem), "", true), 1);
+  EXPECT_TRUE(reportClosedByCheck_);
+  EXPECT_EQ(report_,
+            "\r\nKIC BODOSLAMA 'DA DATA GIRDI HATASI ****\r\n"
+            "SU HATTI NOKTASI NO =  2 ILE   3 BIRBIRINE COK YAKIN\r\n"
+            "                 Z1 =  1.0000 ILE Z2 =  1.0000\r\n");
+  EXPECT_NE(err_.str().find("*** Kic ve Bas bodoslamalar data giris hatasi ***\nData dosyasinda birbirlerine yakin "
+                            "su hatti noktalari var."),
+            std::string::npos);
+  // The body plan was reviewed; the contours were not shown.
+  EXPECT_NE(out_.str().find("POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>\n[default: 0] > "), std::string::npos);
+  EXPECT_EQ(out_.str().find("GEOMETRISINDE"), std::string::npos);
+}
+
+TEST_F(ChecksTest, OnlyExactlyEOrLowerEEndsTheRun) {
+  const HullModel hull = hull_test::MakeHull(Stations(3, 5), Stern(), Stem());
+  for (const char* yes : {"E\n", "e\n"}) {
+    EXPECT_EQ(RunChecks(hull, yes, true), 2) << yes;
+  }
+  for (const char* no : {"H\n", "h\n", "0\n", "\n", "E \n", " E\n", "Evet\n"}) {
+    EXPECT_EQ(RunChecks(hull, std::string(no) + no + no, true), 0) << no;
+  }
+  // A yes to the stern contour ends the run before the stem is shown.
+  EXPECT_EQ(RunChecks(hull, "H\nE\n", true), 2);
+  EXPECT_NE(out_.str().find("KIC BODOSLAMA GEOMETRISINDE YANLISLIK VAR MI E/H <H>\n[default: 0] > "),
+            std::string::npos);
+  EXPECT_EQ(out_.str().find("BAS BODOSLAMA GEOMETRISINDE"), std::string::npos);
+  EXPECT_EQ(report_, "");
+}
+
+TEST_F(ChecksTest, BodyPlanDrawsEveryStationOnBothSidesWithItsPoints) {
+  std::vector<Station> st = Stations(3, 5);
+  st[2].points = {{1, 0, 1}, {2, 1.5, 1}, {3, 2.5, 1}, {4.5, 3.5, 1}};  // a V-shaped end station
+  const HullModel hull = hull_test::MakeHull(st, Stern(), Stem());
+  ASSERT_EQ(RunChecks(hull, "H\n"), 0) << err_.str();
+
+  // Frame and section box: ten lines in light blue.
+  EXPECT_EQ(hull_test::CountKind(items_, platform::FormItem::kLine, 9), 10);
+  EXPECT_EQ(hull_test::CountLines(items_, 9, -4, 0, 4, 0), 1);            // base line
+  EXPECT_EQ(hull_test::CountLines(items_, 9, 0, 0, 0, 5.5), 1);           // centre line
+  // Four circles at every offset point (6 + 6 + 4 points).
+  EXPECT_EQ(hull_test::CountKind(items_, platform::FormItem::kCircle, 12), 4 * 16);
+  // The deck line of each station across the centre line.
+  EXPECT_EQ(hull_test::CountLines(items_, 13, 4, 5, -4, 5), 2);
+  EXPECT_EQ(hull_test::CountLines(items_, 13, 3.5, 4.5, -3.5, 4.5), 1);
+  // The walk in steps of HalfBreadth / 40 = 0.1 m: every segment has its
+  // mirror image and stays between the lowest and the highest point.
+  int walked = 0;
+  for (const auto& u : items_) {
+    if (u.kind != platform::FormItem::kLine || u.colour != platform::PaletteColour(13)) continue;
+    ++walked;
+    if (u.y1 == u.y2 && std::fabs(u.x1 + u.x2) < 1e-9) continue;  // a deck line across the centre line
+    EXPECT_GE(hull_test::CountLines(items_, 13, -u.x1, u.y1, -u.x2, u.y2), 1);
+    EXPECT_GE(std::min(u.y1, u.y2), -1e-9);
+    EXPECT_LE(std::max(u.y1, u.y2), 5 + 1e-9);
+  }
+  EXPECT_GE(walked, 2 * (49 + 49 + 34) + 3);
+  EXPECT_LE(walked, 2 * (50 + 50 + 35) + 3);
+  // The picture of the body plan was written for the question.
+  EXPECT_NE(out_.str().find("(picture: screens/"), std::string::npos);
+}
+
+TEST_F(ChecksTest, AHalfBreadthThatIsNotPositiveStopsTheRunInsteadOfDrawing) {
+  const HullModel hull = hull_test::MakeHull(Stations(3, 5), Stern(), Stem());
+  for (double b : {0.0, -4.0}) {
+    EXPECT_EQ(RunChecks(hull, "", false, b), 1);
+    EXPECT_NE(err_.str().find("the half-breadth of the task file is " + hull_test::Num(b) +
+                              " m; the drawings of the hull need a positive half-breadth"),
+              std::string::npos)
+        << err_.str();
+  }
+}
+
+}  // namespace

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/hullform/offset_table.hpp"
+#include "hull_fixture.hpp"
+
+namespace {
+
+using hull_test::Num;
+using hull_test::OffsetText;
+using hull_test::Point;
+using hull_test::Station;
+
+class OffsetTableTest : public hull_test::HullTest {
+ protected:
+  // Reads `text` as "HULL.DAT"; returns the exit status.
+  int ReadText(const std::string& text, hullform::HullModel& hull,
+               const hullform::OffsetTableFormat& format = hullform::kHydrostaticsOffsetTable,
+               const std::string& answers = "") {
+    WriteAll(dir_ / "HULL.DAT", text);
+    return Run(answers, [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", hull, format); });
+  }
+
+  // Three plain stations of two points each and two-point contours.
+  static std::vector<Station> Plain() {
+    return {{0, {{0, 0, 0}, {4, 3, 1}}}, {5, {{0, 0, 0}, {4, 3, 1}}}, {10, {{0, 0, 0}, {4, 3, 1}}}};
+  }
+  static std::vector<Point> Stern() { return {{0, -1, 1}, {4, 0, 1}}; }
+  static std::vector<Point> Stem() { return {{0, 11, 1}, {4, 10, 1}}; }
+};
+
+TEST_F(OffsetTableTest, ThirteenLineExampleGivesOneStationAndBothContours) {
+  const std::string text =
+      "a title\n0\n0, 0, 0\n2, 5, 1\n0, 0, 9999\nany text\n0, -1, 1\n3, 0, 1\n0, 0, 99\nany text\n"
+      "0, 21, 1\n3, 20, 1\n0, 0, 99\n";
+  hullform::OffsetTableFormat oneStation = hullform::kHydrostaticsOffsetTable;
+  oneStation.minStations = 1;
+  hullform::HullModel hull;
+  ASSERT_EQ(ReadText(text, hull, oneStation), 0) << err_.str();
+
+  EXPECT_EQ(hull.StationCount, 1);
+  EXPECT_EQ(hull.StationPos(1), 0);
+  ASSERT_EQ(hull.PointCount(1), 2);
+  EXPECT_EQ(hull.PointZ(1, 1), 0);
+  EXPECT_EQ(hull.PointY(1, 1), 0);
+  EXPECT_EQ(hull.PointCode(1, 1), 0);
+  EXPECT_EQ(hull.PointZ(1, 2), 2);
+  EXPECT_EQ(hull.PointY(1, 2), 5);
+  EXPECT_EQ(hull.PointCode(1, 2), 1);
+  EXPECT_EQ(hull.StationBottom(1), 0);
+  EXPECT_EQ(hull.StationTop(1), 2);
+  EXPECT_EQ(hull.SternRow(), 2);
+  EXPECT_EQ(hull.StemRow(), 3);
+  ASSERT_EQ(hull.PointCount(2), 2);
+  EXPECT_EQ(hull.PointZ(2, 1), 0);
+  EXPECT_EQ(hull.PointY(2, 1), -1);
+  EXPECT_EQ(hull.PointZ(2, 2), 3);
+  EXPECT_EQ(hull.PointY(2, 2), 0);
+  ASSERT_EQ(hull.PointCount(3), 2);
+  EXPECT_EQ(hull.PointY(3, 1), 21);
+  EXPECT_EQ(hull.PointY(3, 2), 20);
+
+  // The programs themselves want at least three stations.
+  EXPECT_EQ(ReadText(text, hull), 1);
+  EXPECT_NE(err_.str().find("\"HULL.DAT\", line 5: the station list ends after 1 station; a hull needs at least 3"),
+            std::string::npos)
+      << err_.str();
+}
+
+TEST_F(OffsetTableTest, MarkerValuesCodesAndContourNineNineNineNine) {
+  std::string text =
+      "title\r\n 0\r\n0,0,0\r\n2 5 2\r\n7.5, 9.25, 99\r\n5\r\n0,0,0\r\n2,5,5\r\n3,6,1\r\n-4, 100, 99\r\n10\r\n"
+      "0,0,0\r\n2,5,1\r\n8, 8, 9999\r\nstern\r\n0,-1,1\r\n1.5,-0.5,9999\r\n3,0,1\r\n0,0,99\r\nstem\r\n"
+      "0,21,1\r\n3,20,1\r\n0,0,99\r\nnot read, not numbers\r\n";
+  hullform::HullModel hull;
+  ASSERT_EQ(ReadText(text, hull), 0) << err_.str();
+  EXPECT_EQ(hull.StationCount, 3);
+  EXPECT_EQ(hull.PointCount(1), 2);
+  EXPECT_EQ(hull.PointCount(2), 3);
+  EXPECT_EQ(hull.StationTop(2), 3);  // the marker's z of -4 plays no part
+  EXPECT_EQ(hull.StationTop(3), 2);
+  EXPECT_EQ(hull.PointCode(2, 2), 5);
+  EXPECT_EQ(hull.PointZ(2, 4), 0);  // nothing of the marker is kept
+  // 9999 inside a contour is a smooth point; only 99 ends it.
+  ASSERT_EQ(hull.PointCount(hull.SternRow()), 3);
+  EXPECT_EQ(hull.PointCode(hull.SternRow(), 2), 9999);
+  EXPECT_EQ(hull.PointY(hull.SternRow(), 2), -0.5);
+  EXPECT_EQ(hull.PointCount(hull.StemRow()), 2);
+}
+
+// A station of n points ending with its marker at line n + 1.
+std::string LongStation(int n, double x) {
+  std::string t = Num(x) + "\r\n";
+  for (int j = 1; j <= n; ++j) t += Num(0.01 * j) + ", 1, 1\r\n";
+  return t;
+}
+
+TEST_F(OffsetTableTest, StationOfTwoHundredFiftyPointsFitsOneMoreGivesThePointLimitBox) {
+  const std::string head = "title\r\n0\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n5\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n10\r\n0,0,0\r\n"
+                           "1,1,1\r\n0,0,99\r\n5.5\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n7\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n"
+                           "10.5\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n";
+  const std::string tail = "0,0,9999\r\ns\r\n0,0,1\r\n1,0,1\r\n0,0,99\r\nb\r\n0,20,1\r\n1,20,1\r\n0,0,99\r\n";
+  hullform::HullModel hull;
+  ASSERT_EQ(ReadText(head + LongStation(250, 12.5) + tail, hull), 0) << err_.str();
+  EXPECT_EQ(hull.StationCount, 7);
+  EXPECT_EQ(hull.PointCount(7), 250);
+  EXPECT_DOUBLE_EQ(hull.StationTop(7), 2.5);
+
+  EXPECT_EQ(ReadText(head + LongStation(251, 12.5) + tail, hull), 1);
+  EXPECT_NE(out_.str().find("== Posta kesiti fazla nokta hatasi ==\n"
+                            "Posta Kesiti No: 7 'de  ( 12.500 metre AP 'den ) 251 'den fazla nokta var. Bu durumda "
+                            "hesap devam edemez. LUtfen ilgili postadaki nokta sayisini 251 'e indirin. Programi "
+                            "sonlandirmak icin 'Enter' tusuna basin.\n[default: ] > "),
+            std::string::npos)
+      << out_.str();
+  EXPECT_NE(err_.str().find("station 7 (x = 12.5 m from AP) has more than 250 points"), std::string::npos)
+      << err_.str();
+}
+
+TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
+  const std::string good = OffsetText(Plain(), Stern(), Stem());
+  std::string noEnd = "title\r\n";
+  for (int i = 1; i <= 148; ++i) noEnd += Num(i) + "\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n";
+  noEnd += "149\r\n";
+  std::string longStern = "title\r\n0\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n5\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n10\r\n0,0,0\r\n"
+                          "1,1,1\r\n0,0,9999\r\nstern\r\n";
+  for (int j = 1; j <= 250; ++j) longStern += Num(0.01 * j) + ",0,1\r\n";
+  longStern += "0,0,99\r\n";
+
+  struct Case {
+    std::string name, text, message;
+  } cases[] = {
+      {"early end in a station", good.substr(0, good.find("5\r\n")) + "5\r\n0,0,0\r\n",
+       "\"HULL.DAT\", line 8: unexpected end of file, a further line was expected (station 2 (x = 5 m from AP), "
+       "point line 2)"},
+      {"text where a number stands", "title\r\n0\r\n0,0,0\r\n1,wide,1\r\n",
+       "\"HULL.DAT\", line 4: item 2 \"wide\" is not a number (station 1 (x = 0 m from AP), point line 2)"},
+      {"two numbers on a point line", "title\r\n0\r\n0,0,0\r\n1,1\r\n",
+       "\"HULL.DAT\", line 4: expected 3 numbers, found 2 (station 1 (x = 0 m from AP), point line 2)"},
+      {"station position missing", "title\r\n\r\n", "\"HULL.DAT\", line 2: expected 1 number, found 0 (position of station 1)"},
+      {"empty file", "", "\"HULL.DAT\", line 1: unexpected end of file, a further line was expected (title line)"},
+      {"no 9999 within 148 blocks", noEnd,
+       "\"HULL.DAT\", line 593: no end of the station list (a point line with code 9999) within 148 station blocks"},
+      {"stern contour without its 99", longStern,
+       "\"HULL.DAT\", line 264: stern contour (KIC BODOSLAMA): no end marker (code 99) within 250 lines"},
+      {"station of one point", "title\r\n0\r\n0,0,0\r\n0,0,99\r\n",
+       "\"HULL.DAT\", line 4: station 1 (x = 0 m from AP) ends after 1 point; a section or contour needs at least "
+       "two points"},
+      {"stem contour of one point", good.substr(0, good.rfind("BAS BODOSLAMA")) + "BAS BODOSLAMA\r\n0,11,1\r\n0,0,99\r\n",
+       "stem contour (BAS BODOSLAMA) ends after 1 point"},
+      {"heights going down in a station", "title\r\n0\r\n0,0,0\r\n2,3,1\r\n1.5,3.5,1\r\n",
+       "\"HULL.DAT\", line 5: station 1 (x = 0 m from AP): point 3 (z = 1.5) lies lower than point 2 (z = 2); the "
+       "points must be listed from the keel upward"},
+      {"heights going down in a contour", good.substr(0, good.find("KIC BODOSLAMA")) + "KIC\r\n3,0,1\r\n1,0,1\r\n",
+       "stern contour (KIC BODOSLAMA): point 2 (z = 1) lies lower than point 1 (z = 3)"},
+      {"contour label missing", good.substr(0, good.find("KIC BODOSLAMA")),
+       "unexpected end of file, a further line was expected (label line before the stern contour (KIC BODOSLAMA))"},
+  };
+  for (const Case& c : cases) {
+    hullform::HullModel hull;
+    EXPECT_EQ(ReadText(c.text, hull), 1) << c.name;
+    EXPECT_NE(err_.str().find(c.message), std::string::npos) << c.name << "\n" << err_.str();
+    EXPECT_EQ(hull.StationCount, 0) << c.name;  // no model handed over
+  }
+
+  hullform::HullModel hull;
+  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "NOHULL.DAT", hull); }), 1);
+  EXPECT_NE(err_.str().find("\"NOHULL.DAT\": the file cannot be opened"), std::string::npos) << err_.str();
+}
+
+TEST_F(OffsetTableTest, FlatBottomKnucklesMayShareAHeight) {
+  std::vector<Station> st = Plain();
+  st[1].points = {{0, 0, 0}, {0, 2.5, 0}, {1, 3, 1}, {4, 3, 1}};
+  hullform::HullModel hull;
+  ASSERT_EQ(ReadText(OffsetText(st, Stern(), Stem()), hull), 0) << err_.str();
+  EXPECT_EQ(hull.PointCount(2), 4);
+}
+
+TEST_F(OffsetTableTest, FormatsOfTheOtherPrograms) {
+  // Cross curves: no contours are read; a station may hold 99 points.
+  std::string text = "title\r\n0\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n" + LongStation(99, 5) + "0,0,99\r\n10\r\n0,0,0\r\n"
+                     "1,1,1\r\n0,0,9999\r\nthe contours that follow are not read\r\n";
+  hullform::HullModel hull;
+  ASSERT_EQ(ReadText(text, hull, hullform::kCrossCurvesOffsetTable), 0) << err_.str();
+  EXPECT_EQ(hull.StationCount, 3);
+  EXPECT_EQ(hull.PointCount(2), 99);
+  EXPECT_EQ(hull.PointCount(hull.SternRow()), 0);
+
+  text = "title\r\n0\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n" + LongStation(100, 5);
+  EXPECT_EQ(ReadText(text, hull, hullform::kCrossCurvesOffsetTable), 1);
+  EXPECT_NE(err_.str().find("station 2 (x = 5 m from AP) has more than 99 points: no end marker (code 99 or 9999) "
+                            "within 100 lines"),
+            std::string::npos)
+      << err_.str();
+  EXPECT_EQ(out_.str().find("Posta kesiti fazla nokta hatasi"), std::string::npos);
+
+  // Floodable length: at most 100 stations.
+  text = "title\r\n";
+  for (int i = 1; i <= 101; ++i) text += Num(i) + "\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n";
+  EXPECT_EQ(ReadText(text, hull, hullform::kFloodableOffsetTable), 1);
+  EXPECT_NE(err_.str().find("within 100 station blocks"), std::string::npos) << err_.str();
+}
+
+class AppendageFileTest : public hull_test::HullTest {
+ protected:
+  int ReadText(const std::string& text, int stations, hullform::AppendageData& a) {
+    WriteAll(dir_ / "DATA" / "APPENDIX.DAT", text);
+    return Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, stations, a, "DATA\\"); });
+  }
+};
+
+TEST_F(AppendageFileTest, FlagsCountsAndPoints) {
+  hullform::AppendageData a;
+  ASSERT_EQ(ReadText("0\n1\n3\n0, 0, 0.25\n0.5, 0, 0.25\n1.2, 0.05, 0.2\n1\n0\n2\nnot read\n", 4, a), 0)
+      << err_.str();
+  EXPECT_EQ(a.AppendageCount(1), 0);
+  ASSERT_EQ(a.AppendageCount(2), 3);
+  EXPECT_EQ(a.AppendageZ(2, 3), 1.2);
+  EXPECT_EQ(a.AppendageY1(2, 3), 0.05);
+  EXPECT_EQ(a.AppendageY2(2, 3), 0.2);
+  EXPECT_EQ(a.AppendageCount(3), 0);  // flag 1 with count 0: two lines, no points
+  EXPECT_EQ(a.AppendageCount(4), 0);  // a flag other than 1
+}
+
+TEST_F(AppendageFileTest, FaultyFilesStop) {
+  std::string tooMany = "1\n252\n";
+  for (int j = 1; j <= 252; ++j) tooMany += Num(0.01 * j) + ",0,1\n";
+  struct Case {
+    std::string name, text, message;
+  } cases[] = {
+      {"more than 251 points", tooMany,
+       "\"DATA\\APPENDIX.DAT\", line 2: appendage block of station 1: 252 points; a strip holds at most 251 points"},
+      {"negative count", "1\n-1\n", "appendage block of station 1: the point count -1 is not a whole number"},
+      {"fractional count", "1\n2.5\n", "appendage block of station 1: the point count 2.5 is not a whole number"},
+      {"heights not rising", "1\n2\n1,0,1\n1,0,2\n",
+       "appendage block of station 1: point 2 (z = 1) does not lie above point 1 (z = 1)"},
+      {"early end", "0\n",
+       "\"DATA\\APPENDIX.DAT\", line 2: unexpected end of file, a further line was expected (appendage block of "
+       "station 2, flag line)"},
+      {"two breadths missing", "1\n1\n1\n", "expected 3 numbers, found 1 (appendage block of station 1, point 1)"},
+  };
+  for (const Case& c : cases) {
+    hullform::AppendageData a;
+    EXPECT_EQ(ReadText(c.text, 2, a), 1) << c.name;
+    EXPECT_NE(err_.str().find(c.message), std::string::npos) << c.name << "\n" << err_.str();
+  }
+  hullform::AppendageData a;
+  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, 2, a, "NODIR\\"); }), 1);
+  EXPECT_NE(err_.str().find("\"NODIR\\APPENDIX.DAT\": the file cannot be opened"), std::string::npos) << err_.str();
+}
+
+}  // namespace
