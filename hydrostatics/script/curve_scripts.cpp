@@ -103,7 +103,7 @@ CurveData ReadCurveData(platform::Session& session, const std::string& OUTDIR) {
   // The midship station as a station index within the table (a typed index
   // may be fractional or, from a damaged file, lie outside the stations).
   if (d.NST > 0) {
-    long index = std::lround(d.midshipAsRead);
+    long index = std::lrint(d.midshipAsRead);  // halves to the even index
     d.m = static_cast<int>(std::clamp<long>(index, 1, d.NST));
   }
   return d;

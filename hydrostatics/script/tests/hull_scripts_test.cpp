@@ -155,6 +155,36 @@ TEST(BodyPlanScript, BoxBargeContoursLieOnTheBoxSections) {
   EXPECT_EQ(s.lines.back(), "REDRAW ");
 }
 
+TEST(BodyPlanScript, WedgeSectionsAreStraightLinesFromTheKeel) {
+  // V sections y = b z / D through three smooth points: the spline is the line.
+  const int NST = 5;
+  const double L = 40, b = 4, D = 6;
+  hullform::HullModel hull = BoxHull(NST, L, b, D);
+  for (int i = 1; i <= NST; ++i) {
+    hull.PointCount(i) = 3;
+    for (int k = 1; k <= 3; ++k) {
+      hull.PointZ(i, k) = D * (k - 1) / 2;
+      hull.PointY(i, k) = b * (k - 1) / 2;
+      hull.PointCode(i, k) = 1;
+    }
+  }
+  WorkingDirectory dir;
+  HullRun r = RunHull(dir, hull, L, b, D, 3);
+  EXPECT_TRUE(r.bodyPlan.faults.empty()) << scripttest::Faults(r.bodyPlan);
+  const double sc = std::min(215 / (2 * b), 130 / D);
+  std::vector<const Polyline*> contours = r.bodyPlan.PolylinesOn("Postalar");
+  ASSERT_EQ(contours.size(), static_cast<std::size_t>(NST));
+  for (int i = 1; i <= NST; ++i) {
+    const double side = i <= 3 ? -1 : 1;
+    ASSERT_FALSE(contours[static_cast<std::size_t>(i - 1)]->points.empty());
+    for (const auto& q : contours[static_cast<std::size_t>(i - 1)]->points) {
+      const double z = (q.y - 40) / sc;
+      EXPECT_NEAR(q.x, 137.5 + side * sc * b * z / D, 1e-4);  // within the guards of the fit
+      EXPECT_LE(z, D + 1e-9);
+    }
+  }
+}
+
 TEST(BodyPlanScript, ScaleSideAndLanguage) {
   struct Case {
     double b, D, midship;
