@@ -334,6 +334,29 @@ TEST(BonjeanCurvesScript, EmptyMidshipSectionStillGivesAUsableScale) {
             std::string::npos);
 }
 
+TEST(BonjeanCurvesScript, MidshipIndexWithinTheStations) {
+  struct Case {
+    double midship;
+    int labelStation;  // station whose moment curve carries the label
+  };
+  WorkingDirectory dir;
+  for (const Case& c : {Case{11, 11}, Case{10, 11}, Case{0, 2}, Case{6.4, 7}, Case{25, 11}}) {
+    BoxBarge h;
+    h.midship = c.midship;
+    h.emptyMidshipSection = true;  // the station the index names, if any, has no area
+    CurveRun r = RunCurves(dir, h, "");
+    SCOPED_TRACE("midship " + std::to_string(c.midship));
+    ASSERT_TRUE(r.bonjeanWritten);
+    EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
+    // The box's moments are the same at every non-empty station: the label
+    // sits 0.6 L sx plus the moment at NW - 2 over the scale right of x0.
+    const scripttest::ScriptText* label = r.bonjean.FindText("KESIT MOMENTLERI 1 (mm) = 10.00 (m3)");
+    ASSERT_NE(label, nullptr);
+    const bool empty = h.Empty(c.labelStation);
+    EXPECT_NEAR(label->at.x, 20 + 0.6 * 240 + (empty ? 0 : 160.0 / 10), 1e-9);
+  }
+}
+
 TEST(CurveScripts, TooFewWaterlines) {
   WorkingDirectory dir;
   {
