@@ -2,9 +2,14 @@
 // the closed forms of a box barge and a Wigley-type hull.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 
 #include "closed_form_hulls.hpp"
+#include "common/numerics/curves.hpp"
 #include "hydrostatics/steps_later.hpp"
 #include "hydrostatics/tables.hpp"
 
@@ -235,6 +240,177 @@ TEST(HydrostaticTables, UndefinedQuotientsNeverReachTheReport) {
   const auto b = Numbers(rowsII[0]);
   EXPECT_EQ(b[10], 0);  // MT1
   EXPECT_EQ(b[11], 0);  // W1
+}
+
+// ---------------------------------------------------------------------------
+// The whole program on a box barge 100 x 20 x 12 m written as a task file and
+// an offset table.
+
+struct ProgramRun {
+  std::filesystem::path dir;
+  int status = -1;
+};
+
+// Runs Kormelant in a fresh working directory, every question answered with
+// its default.
+ProgramRun RunBoxBargeProgram(const std::string& drafts, const std::string& language, const std::string& scale) {
+  ProgramRun r;
+  r.dir = testing::FreshDirectory("kormelant-box");
+  {
+    std::ofstream hull(r.dir / "BOX.DAT", std::ios::binary);
+    hull << "BOX BARGE 100 x 20 x 12\r\n";
+    for (int i = 0; i <= 10; ++i) {
+      hull << 10 * i << "\r\n0, 10, 1\r\n6, 10, 1\r\n12, 10, 1\r\n0, 0, " << (i == 10 ? "9999" : "99") << "\r\n";
+    }
+    hull << "KIC BODOSLAMA\r\n0, 0, 1\r\n6, 0, 1\r\n12, 0, 1\r\n0, 0, 99\r\n";
+    hull << "BAS BODOSLAMA\r\n0, 100, 1\r\n6, 100, 1\r\n12, 100, 1\r\n0, 0, 99\r\n";
+  }
+  {
+    std::vector<std::string> lines(53);
+    for (int k = 1; k <= 52; ++k) lines[static_cast<std::size_t>(k)] = "ACIKLAMA " + std::to_string(k);
+    lines[12] = "BOX.DAT";
+    lines[14] = "";
+    lines[16] = "RAPOR.TXT";
+    lines[18] = "";
+    lines[20] = "0";
+    lines[24] = "100, 10, 12";
+    lines[28] = drafts;
+    lines[30] = "0";
+    lines[34] = scale;
+    lines[41] = "0, 8, 1";
+    lines[45] = language;
+    lines[47] = "1.025";
+    lines[49] = "10";
+    lines[52] = "1";
+    std::ofstream task(r.dir / "Kormelant.TSK", std::ios::binary);
+    for (int k = 1; k <= 52; ++k) task << lines[static_cast<std::size_t>(k)] << "\r\n";
+  }
+  const std::string command =
+      "cd '" + r.dir.string() + "' && '" + std::string(KORMELANT_PATH) + "' </dev/null >terminal.txt 2>&1";
+  const int rc = std::system(command.c_str());
+  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+  return r;
+}
+
+// Girth of a box station of half-breadth 10 and height 12 at draft T as the
+// girth integration measures it: 100 samples over the height, each interval
+// integrated on five points with the guard of the unequal-spacing rule.
+double BoxGirth(double T) {
+  const double spacing = 12.0 / 99.0;
+  numerics::Vec z(5), one(5);
+  for (int b = 1; b <= 5; ++b) {
+    z(b) = (b - 1) * spacing / 4;
+    one(b) = 1;
+  }
+  double step = 0;
+  numerics::IntegrateUnequalSimpson(5, z, one, step);
+  return 10 + T * step / spacing;
+}
+
+TEST(HydrostaticsProgram, BoxBargeEvenKeelTablesFollowTheClosedForms) {
+  const double L = 100, B = 20, rho = 1.025, M = 1.0 / 20;
+  const ProgramRun r = RunBoxBargeProgram("5, 5", "I", "20");
+  ASSERT_EQ(r.status, 0) << testing::ReadLines(r.dir / "terminal.txt").size();
+  const auto lines = testing::ReadLines(r.dir / "RAPOR.TXT");
+  const auto rowsI = TableRows(lines, kShipTableI);
+  const auto rowsII = TableRows(lines, kShipTableII);
+  const auto modelII = TableRows(lines, kModelTableII);
+  ASSERT_EQ(rowsI.size(), 8u);
+  ASSERT_EQ(rowsII.size(), 8u);
+  ASSERT_EQ(modelII.size(), 8u);
+  const auto zazuri = testing::ReadLines(r.dir / "ZAZURI.DAT");
+  const std::size_t N = 11, W = 8, firstRecords = 1 + N + W + N * W;
+  ASSERT_EQ(zazuri.size(), firstRecords + 2 * W);
+  for (int j = 1; j <= 8; ++j) {
+    const std::size_t k = static_cast<std::size_t>(j - 1);
+    const double T = j, V = L * B * T;
+    const double S = B * T + 2 * L * BoxGirth(T);
+    const double BM = B * B / (12 * T), BML = L * L / (12 * T);
+    const double T1 = L * B * rho / 100, MT1 = rho * V * BML / (100 * L), W1 = (L / 2) * 100 * T1 / L;
+    const std::string where = "program, waterline " + std::to_string(j);
+    const auto a = Numbers(rowsI[k]);
+    ASSERT_EQ(a.size(), 12u) << rowsI[k];
+    ExpectColumns({{"T", a[1], T, 3},
+                   {"V", a[2], V, 2},
+                   {"D", a[3], rho * V, 2},
+                   {"Cb", a[4], 1, 3},
+                   {"Cm", a[5], 1, 3},
+                   {"Cp", a[6], 1, 3},
+                   {"KB", a[7], T / 2, 2},
+                   {"LCB", a[8], L / 2, 2},
+                   {"S", a[9], S, 3},
+                   {"Lwl", a[10], L, 3},
+                   {"Bwl", a[11], B, 3}},
+                  1e-5, where);
+    const auto b = Numbers(rowsII[k]);
+    ASSERT_EQ(b.size(), 12u) << rowsII[k];
+    ExpectColumns({{"A", b[2], L * B, 1},
+                   {"LCF", b[3], L / 2, 2},
+                   {"Cwp", b[4], 1, 3},
+                   {"BM", b[5], BM, 2},
+                   {"KM", b[6], T / 2 + BM, 2},
+                   {"BML", b[7], BML, 1},
+                   {"KML", b[8], T / 2 + BML, 1},
+                   {"T1", b[9], T1, 3},
+                   {"MT1", b[10], MT1, 1},
+                   {"W1", b[11], W1, 1}},
+                  1e-5, where);
+    const auto m = Numbers(modelII[k]);
+    ASSERT_EQ(m.size(), 12u) << modelII[k];
+    EXPECT_NEAR(m[10], 1000 * M * M * M * MT1, PrintTolerance(1000 * M * M * M * MT1, 3, 1e-5)) << where;
+    // Full precision from the curve data.
+    const auto first = testing::RecordNumbers(zazuri[firstRecords + k]);
+    const auto second = testing::RecordNumbers(zazuri[firstRecords + W + k]);
+    const std::vector<double> exactFirst{V, rho * V, 1, 1, 1, T / 2, L / 2, S};
+    const std::vector<double> exactSecond{L * B, L / 2, 1, BM, T / 2 + BM, BML, T / 2 + BML, T1, MT1};
+    ASSERT_EQ(first.size(), exactFirst.size());
+    ASSERT_EQ(second.size(), exactSecond.size());
+    for (std::size_t q = 0; q < exactFirst.size(); ++q) {
+      EXPECT_NEAR(first[q], exactFirst[q], 1e-5 * std::fabs(exactFirst[q])) << where << " record 1 item " << q;
+    }
+    for (std::size_t q = 0; q < exactSecond.size(); ++q) {
+      EXPECT_NEAR(second[q], exactSecond[q], 1e-5 * std::fabs(exactSecond[q])) << where << " record 2 item " << q;
+    }
+  }
+  EXPECT_TRUE(std::filesystem::exists(r.dir / "ZAZURI1.SCR"));
+  EXPECT_TRUE(std::filesystem::exists(r.dir / "ZAZURI2.SCR"));
+  EXPECT_EQ(lines.back(), "Ps: Mastori Section was taken as   6 th section.");
+  std::filesystem::remove_all(r.dir);
+}
+
+// Trimmed by the stern, aft draft 6 and fore draft 4: the sectional area falls
+// linearly along the length.
+TEST(HydrostaticsProgram, TrimmedBoxBargeRunsToItsEnd) {
+  const ProgramRun r = RunBoxBargeProgram("4, 6", "T", "0");
+  ASSERT_EQ(r.status, 0);
+  const auto lines = testing::ReadLines(r.dir / "RAPOR.TXT");
+  const auto rowsI =
+      TableRows(lines, "                HIDROSTATIK HESAPLAR - I - (GEMI)                                       ");
+  const auto rowsII =
+      TableRows(lines, "                HIDROSTATIK HESAPLAR - II - (GEMI)                                 ");
+  ASSERT_EQ(rowsI.size(), 1u);
+  ASSERT_EQ(rowsII.size(), 1u);
+  const auto a = Numbers(rowsI[0]);
+  const double V = 100 * 20 * 5;
+  // Area 20 (6 - 0.02 x): LCB and KB of the trapezoid.
+  const double lcb = (30000 - 20000.0 / 3) / 500;
+  const double kb = 10 * (216.0 - 64.0) / 0.06 / V;
+  EXPECT_NEAR(a[1], 5, PrintTolerance(5, 3));
+  EXPECT_NEAR(a[2], V, PrintTolerance(V, 2));
+  EXPECT_NEAR(a[7], kb, PrintTolerance(kb, 2));
+  EXPECT_NEAR(a[8], lcb, PrintTolerance(lcb, 2));
+  const auto b = Numbers(rowsII[0]);
+  EXPECT_NEAR(b[2], 2000, PrintTolerance(2000, 1));
+  EXPECT_NEAR(b[5], 100 * 8000 / 12.0 / V, PrintTolerance(6.667, 2));
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "SU CEKIMI(AP)                          -  Tk     -   [m] :    6.000"),
+            lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "SU CEKIMI(FP)                          -  Tb     -   [m] :    4.000"),
+            lines.end());
+  EXPECT_EQ(testing::ReadLines(r.dir / "BONJEAN.SON").front(), " 11            1 ");
+  EXPECT_FALSE(std::filesystem::exists(r.dir / "ZAZURI.DAT"));
+  std::filesystem::remove_all(r.dir);
 }
 
 }  // namespace
