@@ -131,6 +131,14 @@ TEST(Bonjean, BaseSliceIsCountedOnce) {
   for (int i = 1; i < 11; ++i)
     volume += (run->sections.BonjeanArea(i, j) + run->sections.BonjeanArea(i + 1, j)) / 2 * 10;
   EXPECT_NEAR(volume, 12000, 1);
+
+  // A mean draft below FirstWaterline is sorted in as waterline 1: the base
+  // slice then ends at that waterline.
+  s.fore = s.aft = 3;
+  const auto low = Integrate(PrismaticHull(BoxSection(10)), s);
+  ASSERT_DOUBLE_EQ(low->run.WaterlineDraft(1), 3);
+  for (int j = 1; j <= low->run.WaterlineCount; ++j)
+    ExpectClose(low->sections.BonjeanArea(6, j), 20 * low->run.WaterlineDraft(j), "area");
 }
 
 TEST(Bonjean, MidshipCoefficientOfABoxIsOne) {
