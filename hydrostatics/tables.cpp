@@ -94,11 +94,15 @@ void ComputeHydrostaticTableII(HydroRun& run) {
     t.LCF(j) = Guarded(waterplaneMoment / (t.WaterplaneArea(j) + kDivisorGuard));
     t.T1(j) = Guarded(t.WaterplaneArea(j) * rho / 100.0);
     t.Cwp(j) = Guarded(t.WaterplaneArea(j) / (Lbp * B + kDivisorGuard));
-    t.BM(j) = Guarded(t.IT(j) / (t.Volume(j) + kDivisorGuard));
+    // Without displaced volume (a waterline at a flat bottom still has its
+    // whole waterplane) the metacentric radii are undefined: 0, not the
+    // waterplane inertia divided by the guard.
+    const bool displaces = t.Volume(j) > 0;
+    t.BM(j) = displaces ? Guarded(t.IT(j) / (t.Volume(j) + kDivisorGuard)) : 0.0;
     t.KM(j) = t.KB(j) + t.BM(j);
     // Parallel-axis transfer from AP to the centre of flotation.
     t.IL(j) = Guarded(Iap - t.WaterplaneArea(j) * t.LCF(j) * t.LCF(j));
-    t.BML(j) = Guarded(t.IL(j) / (t.Volume(j) + kDivisorGuard));
+    t.BML(j) = displaces ? Guarded(t.IL(j) / (t.Volume(j) + kDivisorGuard)) : 0.0;
     t.KML(j) = t.KB(j) + t.BML(j);
     // Both divide by the length between perpendiculars, which the task file
     // may give as 0: then 0 rather than an undefined moment or weight.

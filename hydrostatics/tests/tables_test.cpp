@@ -230,6 +230,20 @@ TEST(HydrostaticTables, UndefinedQuotientsNeverReachTheReport) {
   EXPECT_EQ(a[6], 0);  // Cp
   EXPECT_EQ(a[7], 0);  // KB
   EXPECT_EQ(a[8], 0);  // LCB: no area
+  // The whole waterplane over no volume: no metacentric radius, and the row
+  // keeps its columns.
+  const auto rowsIIFlat = TableRows(lines, kShipTableII);
+  ASSERT_EQ(rowsIIFlat.size(), 2u);
+  EXPECT_EQ(rowsIIFlat[0].size(), 82u) << rowsIIFlat[0];
+  const auto f = Numbers(rowsIIFlat[0]);
+  EXPECT_EQ(f[2], 2000);  // A
+  EXPECT_EQ(f[5], 0);     // BM
+  EXPECT_EQ(f[6], 0);     // KM
+  EXPECT_EQ(f[7], 0);     // BML
+  EXPECT_EQ(f[8], 0);     // KML
+  const auto modelRows = TableRows(lines, kModelTableII);
+  ASSERT_EQ(modelRows.size(), 2u);
+  EXPECT_EQ(modelRows[0].size(), 80u) << modelRows[0];
 
   run = BoxBarge({2, 4}, 1, 20);
   run->task.Lbp = 0;
