@@ -89,7 +89,16 @@ void ComputeHydrostaticTableII(HydroRun& run) {
     auto x = [&](int i) { return run.hull.StationPos(i); };
     t.WaterplaneArea(j) = Guarded(2.0 * IntegrateAlongLength(run, w));
     const double waterplaneMoment = 2.0 * IntegrateAlongLength(run, [&](int i) { return w(i) * x(i); });
-    t.IT(j) = Guarded(2.0 * IntegrateAlongLength(run, [&](int i) { return Cube(w(i)); }) / 3.0);
+    // Transverse second moment about the centre line of the strip between the
+    // deducted and the outer half-breadth on each side (the whole half-breadth
+    // where nothing is deducted).
+    t.IT(j) = Guarded(2.0 *
+                      IntegrateAlongLength(run,
+                                           [&](int i) {
+                                             return Cube(s.WaterlineHalfBreadth(i, j)) -
+                                                    Cube(s.DeductedHalfBreadth(i, j));
+                                           }) /
+                      3.0);
     const double Iap = 2.0 * IntegrateAlongLength(run, [&](int i) { return w(i) * x(i) * x(i); });
     t.LCF(j) = Guarded(waterplaneMoment / (t.WaterplaneArea(j) + kDivisorGuard));
     t.T1(j) = Guarded(t.WaterplaneArea(j) * rho / 100.0);

@@ -113,6 +113,27 @@ TEST(HydrostaticTables, ShellPlatingAddsALayerOverTheWettedSurface) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "DENSITY OF SALT WATER = 1.025 tons/m3"), lines.end());
 }
 
+// Appendage strips at the waterline: the waterplane of a station is the strip
+// between the deducted and the outer half-breadth on each side.
+TEST(HydrostaticTables, DeductedHalfBreadthsLeaveTheStripsOfTheWaterplane) {
+  const double L = 100, inner = 4, outer = 10;
+  auto run = BoxBarge({2, 4}, 2);
+  for (int i = 1; i <= run->hull.StationCount; ++i) {
+    for (int j = 1; j <= 2; ++j) run->sections.DeductedHalfBreadth(i, j) = inner;
+  }
+  const auto rows = TableRows(TablesReport(*run), kShipTableII);
+  ASSERT_EQ(rows.size(), 2u);
+  const auto b = Numbers(rows[1]);
+  const double A = 2 * L * (outer - inner);
+  const double IT = 2.0 / 3.0 * L * (outer * outer * outer - inner * inner * inner);
+  const double V = L * 20 * 4;
+  EXPECT_NEAR(b[2], A, PrintTolerance(A, 1));
+  EXPECT_NEAR(b[3], L / 2, PrintTolerance(L / 2, 2));
+  EXPECT_NEAR(b[4], A / (L * 20), PrintTolerance(0.6, 3));
+  EXPECT_NEAR(b[5], IT / V, PrintTolerance(IT / V, 2));
+  EXPECT_NEAR(b[7], (A * L * L / 12) / V, PrintTolerance(A * L * L / 12 / V, 1));
+}
+
 TEST(HydrostaticTables, WigleyHullGivesItsFormCoefficientsAndRadii) {
   const double L = 100, B = 10, Td = 6;
   auto run = WigleyHull(L, B, Td, {3, 6}, 2);
