@@ -33,6 +33,12 @@ struct SectionPlotFormStyle {
   std::string caption;
 };
 inline const SectionPlotFormStyle kHydrostaticSectionPlotForm{};
+// Pendrovix: the callers clear the form; larger text in light blue.
+inline const SectionPlotFormStyle kCrossCurvesSectionPlotForm{
+    .clear = false, .fontSize = 20, .foreColour = 9, .printCaption = false, .caption = ""};
+// Dolvenika_Tez: prints its (empty) caption line on the form.
+inline const SectionPlotFormStyle kFloodableSectionPlotForm{
+    .clear = true, .fontSize = 14, .foreColour = 1, .printCaption = true, .caption = ""};
 void PrepareSectionPlotForm(platform::ConsoleForm& form, double p, double q, const SectionPlotFormStyle& style);
 
 // Height step of the section and contour drawings: HalfBreadth / 40.  A

@@ -193,3 +193,24 @@ TEST_F(ChecksTest, AHalfBreadthThatIsNotPositiveStopsTheRunInsteadOfDrawing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ChecksTest, SectionFormStylesOfTheOtherPrograms) {
+  ASSERT_EQ(Run("", [&](platform::Session& s) {
+              platform::ConsoleForm& form = hullform::SectionForm(s);
+              form.Show();
+              form.UserScale(0, 1, 1, 0);
+              form.Line(0.1, 0.1, 0.2, 0.2, 4);  // drawn by the caller before
+              hullform::PrepareSectionPlotForm(form, 4, 5, hullform::kCrossCurvesSectionPlotForm);
+              EXPECT_EQ(form.Items().size(), 11u);  // kept, plus the ten frame lines
+              hullform::PrepareSectionPlotForm(form, 4, 5, hullform::kFloodableSectionPlotForm);
+              ASSERT_EQ(form.Items().size(), 11u);  // cleared: ten lines and the caption line
+              EXPECT_EQ(form.Items().back().kind, platform::FormItem::kText);
+              hullform::PrepareSectionPlotForm(form, 4, 5);
+              EXPECT_EQ(form.Items().size(), 10u);
+            }),
+            0);
+}
+
+}  // namespace
