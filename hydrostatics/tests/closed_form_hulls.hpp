@@ -18,17 +18,11 @@
 #include "common/platform/files.hpp"
 #include "common/platform/numtext.hpp"
 #include "hydrostatics/run.hpp"
+#include "tests/support/scratch.hpp"
 
 namespace hydro::testing {
 
-// A fresh directory under the system's temporary directory.
-inline std::filesystem::path FreshDirectory(const std::string& stem) {
-  std::random_device rd;
-  const auto dir = std::filesystem::temp_directory_path() / (stem + "-" + std::to_string(rd()) + std::to_string(rd()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
-}
+using testsupport::FreshDirectory;
 
 // The common task values of the test runs; drafts given separately.
 inline std::unique_ptr<HydroRun> BaseRun(double Lbp, double B, int stations, const std::vector<double>& drafts,

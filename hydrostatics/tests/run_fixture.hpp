@@ -18,6 +18,7 @@
 #include "common/platform/session.hpp"
 #include "hydrostatics/driver.hpp"
 #include "hydrostatics/run.hpp"
+#include "tests/support/scratch.hpp"
 
 namespace hydro::runtest {
 
@@ -31,14 +32,7 @@ struct Hull {
   std::vector<Point> stern, stem;
 };
 
-inline std::filesystem::path FreshDirectory(const std::string& stem) {
-  std::random_device rd;
-  const auto dir =
-      std::filesystem::temp_directory_path() / (stem + "-" + std::to_string(rd()) + "-" + std::to_string(rd()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
-}
+using testsupport::FreshDirectory;
 
 // Prismatic hull of `count` equal sections from x = 0 to x = L, vertical stern
 // and stem contours at the end stations from z = zLow to z = zHigh.
@@ -175,16 +169,10 @@ struct QuietSession {
   explicit QuietSession(const std::string& answers = "") : in(answers) {}
   ~QuietSession() {
     session.Finish();
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
+    testsupport::RemoveDirectory(dir);
   }
 };
 
-inline std::string FileText(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
+inline std::string FileText(const std::filesystem::path& p) { return testsupport::ReadFile(p); }
 
 }  // namespace hydro::runtest

@@ -16,34 +16,20 @@
 
 #include "common/hullform/hull_model.hpp"
 #include "common/platform/session.hpp"
+#include "tests/support/scratch.hpp"
 
 namespace hull_test {
 
 class HullTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::random_device rd;
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("hullform-" + std::string(info->name()) + "-" + std::to_string(rd()));
-    std::filesystem::create_directories(dir_);
+    dir_ = testsupport::FreshDirectory("hullform-" +
+                                       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
+  void TearDown() override { testsupport::RemoveDirectory(dir_); }
 
-  static std::string ReadAll(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  static void WriteAll(const std::filesystem::path& p, const std::string& text) {
-    if (!p.parent_path().empty()) std::filesystem::create_directories(p.parent_path());
-    std::ofstream out(p, std::ios::binary);
-    out << text;
-  }
+  static std::string ReadAll(const std::filesystem::path& p) { return testsupport::ReadFile(p); }
+  static void WriteAll(const std::filesystem::path& p, const std::string& text) { testsupport::WriteFile(p, text); }
 
   // Runs `step` in a session on this test's directory with the given answers
   // (one per line); returns the exit status and keeps the terminal texts.

@@ -10,41 +10,25 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/scratch.hpp"
+
 namespace platform_test {
 
 class TempDirTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::random_device rd;
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("platform-" + std::string(info->name()) + "-" + std::to_string(rd()));
-    std::filesystem::create_directories(dir_);
+    dir_ = testsupport::FreshDirectory("platform-" +
+                                       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
+  void TearDown() override { testsupport::RemoveDirectory(dir_); }
 
-  static std::string ReadAll(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  static void WriteAll(const std::filesystem::path& p, const std::string& text) {
-    std::filesystem::create_directories(p.parent_path());
-    std::ofstream out(p, std::ios::binary);
-    out << text;
-  }
+  static std::string ReadAll(const std::filesystem::path& p) { return testsupport::ReadFile(p); }
+  static void WriteAll(const std::filesystem::path& p, const std::string& text) { testsupport::WriteFile(p, text); }
 
   std::filesystem::path dir_;
 };
 
-inline int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + what.size())) ++n;
-  return n;
-}
+using testsupport::CountOf;
+inline int Count(const std::string& text, const std::string& what) { return CountOf(text, what); }
 
 }  // namespace platform_test

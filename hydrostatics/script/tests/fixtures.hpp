@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "common/platform/session.hpp"
+#include "tests/support/scratch.hpp"
 
 namespace scripttest {
 
@@ -30,11 +31,7 @@ class WorkingDirectory {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_ / "out");
   }
-  ~WorkingDirectory() {
-    if (std::getenv("SCRIPT_TESTS_KEEP") != nullptr) return;  // keep the scripts for a look
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
+  ~WorkingDirectory() { testsupport::RemoveDirectory(path_); }  // SUITE_KEEP_TEST_DIRS keeps the scripts
   const std::filesystem::path& Path() const { return path_; }
   std::filesystem::path Out(const std::string& name) const { return path_ / "out" / name; }
 
