@@ -175,23 +175,17 @@ void SetAppendageWaterlineBreadths(HydroRun& run) {
   for (int i = 1; i <= run.hull.StationCount; ++i) {
     const int n = app.AppendageCount(i);
     if (n <= 0) continue;
-    Vec z(n), y1(n), y2(n), knotWork(std::max(n, 3));
-    numerics::SplineTable coefWork = numerics::MakeSplineTable(std::max(n, 3));
+    Vec z(n), y1(n), y2(n);
     for (int k = 1; k <= n; ++k) {
       z(k) = app.AppendageZ(i, k);
       y1(k) = app.AppendageY1(i, k);
       y2(k) = app.AppendageY2(i, k);
     }
-    // Breadth of a strip at a height: a parabola through three strip points,
-    // a straight line for a strip of two points.
+    // Breadth of the strip at a height: the three-point parabola through its
+    // points (a straight line for a strip of two points).
     auto breadth = [&](const Vec& y, double h) {
-      if (n == 1) return y(1);
-      if (n == 2) {
-        const double dz = z(2) - z(1);
-        return dz > 0 ? y(1) + (h - z(1)) * (y(2) - y(1)) / dz : y(1);
-      }
       double v = 0;
-      numerics::InterpolateCurve(n, z, y, knotWork, coefWork, h, v, numerics::kParabolaMethod);
+      numerics::InterpolateCurve(n, z, y, h, v, numerics::kParabolaMethod);
       return v;
     };
     for (int j = 1; j <= run.run.WaterlineCount; ++j) {

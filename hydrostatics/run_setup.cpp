@@ -56,18 +56,18 @@ void CheckDrafts(platform::Session& session, HydroRun& run) {
 void ValidateStationPositions(platform::Session& session, HydroRun& run) {
   const hullform::HullModel& hull = run.hull;
   const int n = hull.StationCount;
+  const std::string file = "Data dosyasinda (" + run.task.DATAFILE + ") ";
 
   // Limits of the run's tables and of its integrations along the length.
   if (n > kMaxRunStations) {
     platform::StopWithDataMessage(session,
-                                  "Offset tablosunda " + std::to_string(n) + " posta var. Bu program en fazla " +
+                                  file + std::to_string(n) + " posta var. Bu program en fazla " +
                                       std::to_string(kMaxRunStations) + " posta ile calisir.",
                                   "Kesit postalari sayisi hatasi");
   }
   if (n < 3) {
     platform::StopWithDataMessage(session,
-                                  "Offset tablosunda " + std::to_string(n) +
-                                      " posta var. Boyuna integrasyon icin en az 3 posta gereklidir.",
+                                  file + std::to_string(n) + " posta var. Boyuna integrasyon icin en az 3 posta gereklidir.",
                                   "Kesit postalari sayisi hatasi");
   }
   // Every station and both end contours are curves over height: their points
@@ -78,12 +78,12 @@ void ValidateStationPositions(platform::Session& session, HydroRun& run) {
                             : r == n + 1 ? std::string("KIC BODOSLAMA")
                                          : std::string("BAS BODOSLAMA");
     if (hull.PointCount(r) < 2) {
-      platform::StopWithDataMessage(session, row + " 'de en az 2 nokta olmalidir.", "Kesit postalari data giris hatasi");
+      platform::StopWithDataMessage(session, file + row + " 'de en az 2 nokta olmalidir.", "Kesit postalari data giris hatasi");
     }
     for (int k = 2; k <= hull.PointCount(r); ++k) {
       if (hull.PointZ(r, k) < hull.PointZ(r, k - 1)) {
         platform::StopWithDataMessage(session,
-                                      row + " 'de nokta" + numerics::FormatInteger(k, 3) + " (Z =" +
+                                      file + row + " 'de nokta" + numerics::FormatInteger(k, 3) + " (Z =" +
                                           numerics::FormatNumber(hull.PointZ(r, k), 2, 4) + ") bir onceki noktanin (Z =" +
                                           numerics::FormatNumber(hull.PointZ(r, k - 1), 2, 4) +
                                           ") altinda. Noktalar omurgadan yukari dogru sirali olmalidir.",

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/hullform/forms.hpp"
 #include "hydrostatics/bonjean.hpp"
 #include "hydrostatics/run_setup.hpp"
 #include "run_fixture.hpp"
@@ -25,7 +26,10 @@ struct Setting {
 };
 
 // Integrates the hull as the run does, with all answers defaulted.
-std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vector<std::string>* reportLines = nullptr) {
+// `trace` receives what the section window shows at the end: the last
+// station with its integration trace.
+std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vector<std::string>* reportLines = nullptr,
+                                    std::vector<platform::FormItem>* trace = nullptr) {
   auto run = std::make_unique<HydroRun>();
   TaskValues& t = run->task;
   t.Lbp = 100;
@@ -50,6 +54,7 @@ std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vec
   platform::OutputFile& report = qs.session.CreateOutput("REPORT.TXT");
   ComputeBonjeanCurves(qs.session, report, *run);
   report.Close();
+  if (trace) *trace = hullform::SectionForm(qs.session).Items();
   if (reportLines) {
     const std::string text = FileText(qs.dir / "REPORT.TXT");
     std::size_t start = 0, end;
@@ -311,6 +316,88 @@ TEST(Bonjean, ReportOpensWithTheHeadingInItsLanguage) {
     Integrate(PrismaticHull(BoxSection(10)), s, &lines);
     const std::vector<std::string> expected = {"", "", heading, ""};
     EXPECT_EQ(lines, expected);
+  }
+}
+
+std::size_t CountItems(const std::vector<platform::FormItem>& items, platform::FormItem::Kind kind,
+                       platform::RgbColour colour) {
+  return static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [&](const platform::FormItem& it) {
+    return it.kind == kind && it.colour == colour;
+  }));
+}
+
+// The station screen: frame, base line, section box, centre line and caption
+// rule in light blue, the caption with the station's number, label and
+// position, the contour through the offset points in light magenta on both
+// sides, and the deck line.
+TEST(StationDrawing, CaptionContourAndFrame) {
+  HydroRun run;
+  run.task.Lbp = 100;
+  run.task.HalfBreadth = 10;
+  run.task.Depth = 12;
+  run.task.StationLabelScale = 20;
+  Hull h = PrismaticHull(BoxSection(10), 13, 120);
+  h.stations[2].x = 12.5;
+  h.stations[11].x = 57.25;
+  SetHull(run.hull, h);
+  QuietSession qs;
+  const std::pair<int, const char*> cases[] = {{3, "POSTA NO :  3 - (  2.500 /  12.500 m. AP `den.)"},
+                                               {12, "POSTA NO : 12 - ( 11.450 /  57.250 m. AP `den.)"}};
+  for (const auto& [i, caption] : cases) {
+    SCOPED_TRACE(caption);
+    StationSection section;
+    BuildStationSection(run.hull, i, section);
+    DrawStationSection(qs.session, run, i, section);
+    const auto& items = hullform::SectionForm(qs.session).Items();
+    std::vector<std::string> texts;
+    for (const auto& it : items)
+      if (it.kind == platform::FormItem::kText) texts.push_back(it.text);
+    EXPECT_EQ(texts, std::vector<std::string>{caption});
+    EXPECT_EQ(CountItems(items, platform::FormItem::kLine, platform::PaletteColour(9)), 11u);
+    EXPECT_EQ(CountItems(items, platform::FormItem::kLine, platform::PaletteColour(13)), 4u);
+    for (const auto& it : items) {
+      if (it.kind != platform::FormItem::kLine) continue;
+      // Frame and box drawn 2 wide, the contour and the deck line 1 wide.
+      const bool deck = it.colour == platform::PaletteColour(9) && &it == &items.back();
+      EXPECT_EQ(it.width, it.colour == platform::PaletteColour(13) || deck ? 1 : 2);
+    }
+  }
+}
+
+// The integration trace over the last station (a box from 0 to 10 m): a
+// line at every Gauss point of the base slice and of the trimmed
+// sub-slices, the waterline of each even-keel slice and three circles about
+// the centroid of each area, in the colour value 2000 j of waterline j.
+TEST(Bonjean, StationTraceMarksGaussPointsWaterlinesAndCentroids) {
+  struct Case {
+    const char* name;
+    double fore, aft, first;
+    std::size_t gaussLines, waterlineLines;
+  };
+  const Case cases[] = {{"even keel", 6, 6, 0, 0, 1},
+                        {"even keel, base slice to 4 m", 6, 6, 4, 10, 1},
+                        {"trimmed", 7, 5, 0, 50, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Setting s;
+    s.fore = c.fore;
+    s.aft = c.aft;
+    s.first = c.first;
+    std::vector<platform::FormItem> items;
+    const auto run = Integrate(PrismaticHull(BoxSection(10)), s, nullptr, &items);
+    EXPECT_EQ(CountItems(items, platform::FormItem::kLine, platform::PaletteColour(9)), 11 + c.gaussLines);
+    for (int j = 1; j <= run->run.WaterlineCount; ++j) {
+      SCOPED_TRACE("j = " + std::to_string(j));
+      const auto colour = static_cast<platform::RgbColour>(2000 * j);
+      EXPECT_EQ(CountItems(items, platform::FormItem::kLine, colour), c.waterlineLines);
+      std::vector<double> radii;
+      for (const auto& it : items)
+        if (it.kind == platform::FormItem::kCircle && it.colour == colour) radii.push_back(it.x2);
+      ASSERT_EQ(radii.size(), 3u);
+      // HalfBreadth/150, /75 and /300.
+      EXPECT_NEAR(radii[1] / radii[0], 2, 1e-9);
+      EXPECT_NEAR(radii[2] / radii[0], 0.5, 1e-9);
+    }
   }
 }
 

@@ -140,7 +140,7 @@ TEST(StationChecks, RefuseHullsOutsideTheRunsLimits) {
   Hull backwards = PrismaticHull(BoxSection(10));
   std::swap(backwards.stations[7].x, backwards.stations[8].x);
   const Case cases[] = {
-      {"101 stations", tooMany, "101 posta"},
+      {"101 stations", tooMany, "Data dosyasinda (HULL.DAT) 101 posta var"},
       {"heights going down", descending, "4"},
       {"stations too close", close, "birbirine cok yakin"},
       {"stations out of order", backwards, "m den kucuk"},
