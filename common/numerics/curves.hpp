@@ -166,8 +166,9 @@ void IntegrateUnequalSimpson(int n, const Vec& X, const Vec& Y, double& total,
                              double guard = kHydrostaticSimpsonGuard);
 
 // EstimateNodeSlopes(n, X, Y, S): slope dy/dx at every point, the derivative
-// of the parabola through the point and two neighbours.  A point whose group
-// has coincident abscissae gets slope 0.
+// of the parabola through the point and two neighbours.  The ratio of the
+// spacings is guarded at the first point only; a point whose unguarded ratio
+// meets coincident abscissae gets slope 0 instead of a division by zero.
 void EstimateNodeSlopes(int n, const Vec& X, const Vec& Y, Vec& S);
 
 // SortAscending(n, a): selection sort of a(1..n).

@@ -104,7 +104,7 @@ void InterpolateCurve(int n, const Vec& X, const Vec& Y, Vec& knotWork, SplineTa
   const double den = R * R * L - L * L * R;
   const double b = std::fabs(den) < kGroupTolerance ? 0.0 : (R * R * (yL - yM) - L * L * (yR - yM)) / den;
   const double c = L * L < kGroupTolerance ? 0.0 : (yL - yM - b * L) / (L * L);
-  y0 = yM + (b * u + c * u * u);
+  y0 = yM + (b * u + c * (u * u));
 }
 
 void InterpolateCurve(int n, const Vec& X, const Vec& Y, double x0, double& y0, int method,
@@ -135,10 +135,13 @@ void InterpolateLinear(double x1, double x2, double y1, double y2, double x, dou
     y = y1 + (x - x1) * (dy / dx);
     return;
   }
-  char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, x1, std::chars_format::fixed, 3);
-  const std::string where = result.ec == std::errc() ? std::string(text, result.ptr) : std::string("?");
-  throw DataError("two points of a straight line coincide at x = " + where);
+  const auto shown = [](double v) {
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 3);
+    return result.ec == std::errc() ? std::string(text, result.ptr) : std::string("?");
+  };
+  throw DataError("Iki noktanin x degerleri cakisiyor (x1 = " + shown(x1) + ", x2 = " + shown(x2) +
+                  "); bu iki noktadan dogru gecirilemez. Bu durumda program calismaz.");
 }
 
 }  // namespace numerics

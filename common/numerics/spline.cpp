@@ -49,9 +49,11 @@ void FitCubicSpline(int n, const Vec& x, SplineTable& c, int /*startCondition*/,
       g = GuardedQuotient(-1.0, c(4, 2), guards.closingN3);
     } else {
       g = c(3, n - 1) + c(3, n);
-      const double inner = GuardedQuotient(c(1, n - 1) - c(1, n - 2), c(3, n - 1), guards.lastRowInner);
-      c(2, n) = GuardedQuotient((c(3, n) + 2.0 * g) * c(4, n) * c(3, n - 1) + c(3, n) * c(3, n) * inner, g,
-                                guards.lastRowOuter);
+      // The square of the last width times the ordinate step is divided by the
+      // width before it, in that order.
+      const double inner =
+          GuardedQuotient(c(3, n) * c(3, n) * (c(1, n - 1) - c(1, n - 2)), c(3, n - 1), guards.lastRowInner);
+      c(2, n) = GuardedQuotient((c(3, n) + 2.0 * g) * c(4, n) * c(3, n - 1) + inner, g, guards.lastRowOuter);
       // This factor's pivot may vanish for repeated end knots; the quotient
       // then falls back on a tiny divisor instead of 0/0.
       g = GuardedQuotient(-g, c(4, n - 1), guards.lastRowFactor);

@@ -30,7 +30,8 @@ class Table {
  private:
   std::size_t Check(int i) const {
     if (i < 0 || i > Upper()) {
-      throw std::out_of_range("table index " + std::to_string(i) + " outside 0.." + std::to_string(Upper()));
+      throw std::out_of_range("tablo indisi " + std::to_string(i) + ", 0.." + std::to_string(Upper()) +
+                              " araliginin disinda");
     }
     return static_cast<std::size_t>(i);
   }
@@ -59,8 +60,8 @@ class Table2 {
  private:
   std::size_t Check(int i, int j) const {
     if (i < 0 || i > rows_ || j < 0 || j > columns_) {
-      throw std::out_of_range("table index (" + std::to_string(i) + ", " + std::to_string(j) + ") outside 0.." +
-                              std::to_string(rows_) + " by 0.." + std::to_string(columns_));
+      throw std::out_of_range("tablo indisi (" + std::to_string(i) + ", " + std::to_string(j) + "), 0.." +
+                              std::to_string(rows_) + " x 0.." + std::to_string(columns_) + " araliginin disinda");
     }
     return static_cast<std::size_t>(i) * static_cast<std::size_t>(columns_ + 1) + static_cast<std::size_t>(j);
   }

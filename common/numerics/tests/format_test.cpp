@@ -69,6 +69,14 @@ TEST(FormatDecimalsFixed, ThreeDecimals) {
     FormatDecimalsFixed(s, 6);
     EXPECT_EQ(s, out) << "[" << in << "]";
   }
+  // The station labels of the curve drawing, FormatNumber texts with two
+  // integer columns and three decimals, pass unchanged.
+  for (double x : {0.0, 0.5, 5.0, 12.5, 20.0, -0.25, -7.125, 99.9996, 123.4, -12.5}) {
+    std::string label = FormatNumber(x, 2, 3);
+    const std::string before = label;
+    FormatDecimalsFixed(label, 6);
+    EXPECT_EQ(label, before) << x;
+  }
   // A blank before the point: the point and q characters after it are kept.
   std::string cut = " .123456789";
   FormatDecimalsFixed(cut, 3);

@@ -94,6 +94,12 @@ TEST(EstimateNodeSlopes, CoincidentAbscissaeGiveFiniteSlopes) {
   for (int i = 1; i <= 6; ++i) EXPECT_TRUE(std::isfinite(S(i))) << i;
   EXPECT_EQ(S(2), 0.0);  // group 1, 2, 3 with points 2 and 3 coinciding
   EXPECT_EQ(S(6), 0.0);  // last point and its neighbour coincide
+
+  // Only the first point's ratio carries the guard: a doubled first point
+  // gives a very large but finite slope there.
+  Vec first(3);
+  EstimateNodeSlopes(3, MakeVec({0.0, 0.0, 1.0}), MakeVec({0.0, 1.0, 2.0}), first);
+  EXPECT_NEAR(first(1), 1e6 / (1.0 + 1e-6), 1e-3);
 }
 
 TEST(SortAscending, SelectionSort) {

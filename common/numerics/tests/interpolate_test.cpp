@@ -151,7 +151,9 @@ TEST(InterpolateLinear, CoincidentAbscissaeAreADataError) {
     InterpolateLinear(5.0, 5.0, 1.0, 2.0, 5.0, y);
     FAIL() << "no DataError";
   } catch (const DataError& e) {
-    EXPECT_EQ(std::string(e.what()), "two points of a straight line coincide at x = 5.000");
+    EXPECT_EQ(std::string(e.what()),
+              "Iki noktanin x degerleri cakisiyor (x1 = 5.000, x2 = 5.000); bu iki noktadan dogru gecirilemez. "
+              "Bu durumda program calismaz.");
   }
   EXPECT_EQ(y, 7.0);
   EXPECT_THROW(InterpolateLinear(0.0, 0.00001, 0.0, 1.0, 0.0, y), DataError);

@@ -161,6 +161,39 @@ TEST(FitCubicSpline, CoincidentKnotsStayFinite) {
   }
 }
 
+// Two coincident knots one unit apart in height: the divided difference is
+// 1 / 1e-6 in every form, and the slope at the first knot is what the
+// back-substitution pivot 1 + guard leaves of it, so each program's guard
+// shows in the result.
+TEST(FitCubicSpline, GuardsEnterTheSlopesOfCoincidentKnots) {
+  struct Case {
+    const char* name;
+    SplineGuards guards;
+    double firstSlope;
+  } cases[] = {
+      {"hydrostatics", kHydrostaticSplineGuards, 1e6 / (1.0 + 1e-6)},
+      {"cross curves", kCrossCurvesSplineGuards, 1e6 / (1.0 + 1e-7)},
+      {"floodable length", kFloodableSplineGuards, 1e6},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const SplineTable t = FitThrough(MakeVec({1.0, 1.0}), MakeVec({0.0, 1.0}), c.guards);
+    EXPECT_NEAR(t(2, 2), 1e6, 1e-6);
+    EXPECT_NEAR(t(2, 1), c.firstSlope, 1e-6);
+  }
+}
+
+// Every interval that holds x0 is evaluated and the last one counts; with
+// knots out of order two intervals can hold the same abscissa.
+TEST(EvaluateSpline, LastIntervalHoldingTheAbscissaCounts) {
+  const Vec x = MakeVec({0.0, 2.0, 1.0, 3.0});
+  SplineTable c = MakeSplineTable(4);
+  for (int k = 1; k <= 4; ++k) c(1, k) = 10.0 * k;
+  double y = 0.0;
+  EvaluateSpline(4, 1.5, y, x, c);  // intervals 1 (0..2) and 3 (1..3)
+  EXPECT_EQ(y, 30.0);
+}
+
 TEST(FitCubicSpline, OneKnotIsAConstant) {
   const Vec x = MakeVec({4.0});
   const SplineTable c = FitThrough(x, MakeVec({3.0}), kHydrostaticSplineGuards);
