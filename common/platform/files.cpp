@@ -26,7 +26,7 @@ std::string TrimBlanks(const std::string& s) {
 InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
     : in_(path, std::ios::in | std::ios::binary), name_(std::move(displayName)) {
   if (!in_.is_open()) {
-    StopForDataError(Quoted(name_) + ": the file cannot be opened (missing or unreadable)");
+    StopForDataError(Quoted(name_) + " dosyasi acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
   }
 }
 
@@ -34,7 +34,7 @@ std::string InputFile::ReadLine() {
   std::string line;
   if (!std::getline(in_, line)) {
     ++line_;
-    Fail("unexpected end of file, a further line was expected");
+    Fail("dosya beklenmeden bitti, bir satir daha bekleniyordu");
   }
   ++line_;
   if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -56,7 +56,10 @@ std::vector<double> InputFile::ReadNumbers(int count) {
       const std::size_t comma = line.find(',', start);
       const std::string field =
           TrimBlanks(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-      if (field.empty()) Fail("an empty item between commas (expected " + std::to_string(count) + " numbers)");
+      if (field.empty()) {
+        Fail("iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
+             " sayi bekleniyordu)");
+      }
       std::size_t p = 0;
       while (p < field.size()) {
         const std::size_t q = field.find_first_of(" \t", p);
@@ -70,15 +73,14 @@ std::vector<double> InputFile::ReadNumbers(int count) {
     }
   }
   if (static_cast<int>(items.size()) != count) {
-    Fail("expected " + std::to_string(count) + (count == 1 ? " number" : " numbers") + ", found " +
-         std::to_string(items.size()));
+    Fail(std::to_string(count) + " sayi bekleniyordu, " + std::to_string(items.size()) + " bulundu");
   }
   std::vector<double> values;
   values.reserve(items.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
     double v = 0;
     if (!ParseNumber(items[i], v)) {
-      Fail("item " + std::to_string(i + 1) + " \"" + items[i] + "\" is not a number");
+      Fail(std::to_string(i + 1) + ". deger \"" + items[i] + "\" bir sayi degil");
     }
     values.push_back(v);
   }
@@ -88,7 +90,7 @@ std::vector<double> InputFile::ReadNumbers(int count) {
 bool InputFile::AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
 
 void InputFile::Fail(const std::string& what) const {
-  StopForDataError(Quoted(name_) + ", line " + std::to_string(line_) + ": " + what);
+  StopForDataError(Quoted(name_) + " dosyasi, satir " + std::to_string(line_) + ": " + what);
 }
 
 // --------------------------------------------------------------- OutputFile
@@ -96,7 +98,8 @@ void InputFile::Fail(const std::string& what) const {
 OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName)
     : out_(path, std::ios::out | std::ios::binary | std::ios::trunc), path_(path), name_(std::move(displayName)) {
   if (!out_.is_open()) {
-    StopForDataError(Quoted(name_) + ": the file cannot be created (is the output directory there and writable?)");
+    StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
+                     "program calismaz.");
   }
 }
 

@@ -33,7 +33,7 @@ class InputFile {
   // Number of the line read last (1 for the first line).
   int LineNumber() const { return line_; }
   const std::string& DisplayName() const { return name_; }
-  // Stops the run as a data error: "<file>, line <n>: <what>".
+  // Stops the run as a data error: "\"<file>\" dosyasi, satir <n>: <what>".
   [[noreturn]] void Fail(const std::string& what) const;
 
  private:

@@ -214,7 +214,7 @@ std::string FormatWithMask(double x, const std::string& mask) {
 }
 
 std::string WriteItemNumber(double x) {
-  if (!std::isfinite(x)) throw std::invalid_argument("WriteItemNumber: value is not a finite number");
+  if (!std::isfinite(x)) throw std::invalid_argument("WriteItemNumber: sayi sonlu degil (NaN ya da sonsuz)");
   if (x == 0) return "0";
   const std::string magnitude = ItemMagnitude(std::fabs(x));
   if (magnitude == "0") return "0";

@@ -141,7 +141,7 @@ void Session::WriteScreens() {
     out.close();
     if (!out) {
       // A picture is a view for the user only: the run goes on without it.
-      err_ << "picture " << file.generic_string() << " could not be written\n";
+      err_ << "Ekran resmi " << file.generic_string() << " yazilamadi.\n";
       continue;
     }
     ++screenCounter_;
@@ -164,7 +164,7 @@ void Session::Finish() {
     if (f->WriteFailed() &&
         std::find(reportedFailures_.begin(), reportedFailures_.end(), f.get()) == reportedFailures_.end()) {
       reportedFailures_.push_back(f.get());
-      err_ << "\"" << f->DisplayName() << "\": the file could not be written completely\n";
+      err_ << "\"" << f->DisplayName() << "\" dosyasi tam olarak yazilamadi (disk dolu ya da yazilamiyor).\n";
     }
   }
   try {
@@ -195,10 +195,10 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
     message = e.what();
   } catch (const std::exception& e) {
     status = ExitStatus::kInternalFault;
-    message = std::string("internal fault: ") + e.what();
+    message = std::string("Program hatasi: ") + e.what();
   } catch (...) {
     status = ExitStatus::kInternalFault;
-    message = "internal fault: unknown exception";
+    message = "Program hatasi: bilinmeyen hata";
   }
   if (!message.empty()) session.Err() << "\n" << message << "\n";
   session.Finish();

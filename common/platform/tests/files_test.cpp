@@ -40,7 +40,7 @@ TEST_F(InputFileTest, ReadsLinesTextsAndNumbersWithEitherLineEnd) {
   EXPECT_FALSE(f.AtEnd());
   EXPECT_EQ(f.ReadNumbers(2), (std::vector<double>{1000, 4}));  // last line without a line end
   EXPECT_TRUE(f.AtEnd());
-  EXPECT_EQ(StopMessage([&] { f.SkipLine(); }), "\"hull.dat\", line 7: unexpected end of file, a further line was expected");
+  EXPECT_EQ(StopMessage([&] { f.SkipLine(); }), "\"hull.dat\" dosyasi, satir 7: dosya beklenmeden bitti, bir satir daha bekleniyordu");
 }
 
 TEST_F(InputFileTest, FaultyNumberLinesNameFileAndLine) {
@@ -49,13 +49,15 @@ TEST_F(InputFileTest, FaultyNumberLinesNameFileAndLine) {
     int count;
     const char* message;
   } cases[] = {
-      {"1.0, 2.0", 3, "\"hull.dat\", line 2: expected 3 numbers, found 2"},
-      {"1 2 3 4", 3, "\"hull.dat\", line 2: expected 3 numbers, found 4"},
-      {"", 1, "\"hull.dat\", line 2: expected 1 number, found 0"},
-      {"1, abc, 3", 3, "\"hull.dat\", line 2: item 2 \"abc\" is not a number"},
-      {"1,2,3x", 3, "\"hull.dat\", line 2: item 3 \"3x\" is not a number"},
-      {"1,,3", 3, "\"hull.dat\", line 2: an empty item between commas (expected 3 numbers)"},
-      {"1,2,3,", 3, "\"hull.dat\", line 2: an empty item between commas (expected 3 numbers)"},
+      {"1.0, 2.0", 3, "\"hull.dat\" dosyasi, satir 2: 3 sayi bekleniyordu, 2 bulundu"},
+      {"1 2 3 4", 3, "\"hull.dat\" dosyasi, satir 2: 3 sayi bekleniyordu, 4 bulundu"},
+      {"", 1, "\"hull.dat\" dosyasi, satir 2: 1 sayi bekleniyordu, 0 bulundu"},
+      {"1, abc, 3", 3, "\"hull.dat\" dosyasi, satir 2: 2. deger \"abc\" bir sayi degil"},
+      {"1,2,3x", 3, "\"hull.dat\" dosyasi, satir 2: 3. deger \"3x\" bir sayi degil"},
+      {"1,,3", 3, "\"hull.dat\" dosyasi, satir 2: iki virgul arasinda ya da satir basinda/sonunda bos deger var (3 sayi "
+       "bekleniyordu)"},
+      {"1,2,3,", 3, "\"hull.dat\" dosyasi, satir 2: iki virgul arasinda ya da satir basinda/sonunda bos deger var (3 sayi "
+       "bekleniyordu)"},
   };
   for (const auto& c : cases) {
     WriteAll(dir_ / "hull.dat", std::string("title\r\n") + c.line + "\r\n");
@@ -70,7 +72,7 @@ TEST_F(InputFileTest, MissingFileStopsNamingIt) {
   std::ostringstream out, err;
   platform::Session s(in, out, err, dir_);
   const std::string message = StopMessage([&] { s.OpenInput("DATA\\NOHULL.DAT"); });
-  EXPECT_NE(message.find("\"DATA\\NOHULL.DAT\""), std::string::npos) << message;
+  EXPECT_EQ(message, "\"DATA\\NOHULL.DAT\" dosyasi acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
 
   WriteAll(dir_ / "DATA" / "HULL.DAT", "x\n");
   InputFile f = s.OpenInput("DATA\\HULL.DAT");

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <functional>
 #include <limits>
 #include <sstream>
 #include <stdexcept>
+#include <streambuf>
 #include <string>
+#include <vector>
 
 #include "common/numerics/errors.hpp"
 #include "common/platform/prompts.hpp"
@@ -34,6 +38,43 @@ TEST_F(SessionTest, InputBoxAnswersFromThePipeAndFallsBackToTheDefault) {
   EXPECT_NE(shown.find("KAC ?"), std::string::npos);
   EXPECT_NE(shown.find("[default: H]"), std::string::npos);
   EXPECT_TRUE(err_.str().empty());
+}
+
+// An answer source that notes, when the first answer is read, which pictures
+// are already on disk: the user must be able to open them while answering.
+class WatchingAnswers : public std::streambuf {
+ public:
+  WatchingAnswers(std::filesystem::path screens, std::string answers)
+      : screens_(std::move(screens)), answers_(std::move(answers)) {}
+  std::vector<std::string> seen;
+
+ protected:
+  int_type underflow() override {
+    if (gptr() != nullptr) return traits_type::eof();
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(screens_, ec)) seen.push_back(e.path().filename());
+    setg(answers_.data(), answers_.data(), answers_.data() + answers_.size());
+    return traits_type::to_int_type(answers_[0]);
+  }
+
+ private:
+  std::filesystem::path screens_;
+  std::string answers_;
+};
+
+TEST_F(SessionTest, PicturesAreOnDiskBeforeTheAnswerIsRead) {
+  WatchingAnswers answers(dir_ / "screens", "E\n");
+  std::istream in(&answers);
+  Session s(in, out_, err_, dir_);
+  auto& f = s.Form("Form1_KORMELAN", "Form1_KORMELAN", 240, 525, 11880, 8595);
+  f.Show();
+  f.Line(0, 0, 100, 100, 13);
+  EXPECT_EQ(s.InputBox("POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", " ", "0", 4000, 8500), "E");
+  EXPECT_EQ(answers.seen, std::vector<std::string>{"0001-Form1_KORMELAN.svg"});
+  // Title, picture, question and default come before the answer.
+  const std::string shown = out_.str();
+  EXPECT_LT(shown.find("(picture: screens/0001-Form1_KORMELAN.svg)"),
+            shown.find("POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>\n[default: 0] > "));
 }
 
 TEST_F(SessionTest, YesOnlyForExactlyEorLowerE) {
@@ -100,6 +141,17 @@ TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
   EXPECT_EQ(s.ResolvePath("DATA\\hull.dat"), dir_ / "DATA" / "hull.dat");
   EXPECT_EQ(s.ResolvePath("" + std::string("BONJEAN.SON")), dir_ / "BONJEAN.SON");
   EXPECT_EQ(s.ResolvePath("/var\\tmp\\x.dat"), std::filesystem::path("/var/tmp/x.dat"));
+  // DATADIR and OUTDIR are prefixes: empty for the working directory, or a
+  // directory written with its closing "\\".
+  for (const std::string dataDir : {"", "VERI\\", "VERI\\GEMI1\\"}) {
+    std::filesystem::path expected = dir_;
+    if (!dataDir.empty()) expected /= dataDir == "VERI\\" ? "VERI" : "VERI/GEMI1";
+    EXPECT_EQ(s.ResolvePath(dataDir + "ORNEK.DAT"), expected / "ORNEK.DAT") << dataDir;
+  }
+  std::filesystem::create_directories(dir_ / "CIKTI");
+  s.CreateOutput("CIKTI\\" + std::string("BONJEAN.SON")).Line("1");
+  s.Finish();
+  EXPECT_EQ(ReadAll(dir_ / "CIKTI" / "BONJEAN.SON"), "1\r\n");
 }
 
 TEST_F(SessionTest, PictureOfEveryVisibleChangedFormAtEachQuestion) {
@@ -259,7 +311,7 @@ TEST_F(SessionTest, RunProgramClosesEveryFileAndReturnsTheStatus) {
       {"data", 1, [] { platform::StopForDataError("\"hull.dat\", line 3: bad"); }, "\"hull.dat\", line 3: bad"},
       {"numerics", 1, [] { throw numerics::DataError("two equal abscissae"); }, "two equal abscissae"},
       {"user", 2, [] { platform::StopByUser(); }, ""},
-      {"fault", 3, [] { throw std::logic_error("table index 0"); }, "internal fault: table index 0"},
+      {"fault", 3, [] { throw std::logic_error("table index 0"); }, "Program hatasi: table index 0"},
   };
   std::filesystem::create_directories(dir_ / "OUT");
   for (const auto& c : cases) {
@@ -292,7 +344,7 @@ TEST_F(SessionTest, OutputInAMissingDirectoryStopsAsDataError) {
   Session s(in, out_, err_, dir_);
   const int status = platform::RunProgram(s, [](Session& session) { session.CreateOutput("NOWHERE\\R.TXT"); });
   EXPECT_EQ(status, 1);
-  EXPECT_NE(err_.str().find("\"NOWHERE\\R.TXT\""), std::string::npos) << err_.str();
+  EXPECT_NE(err_.str().find("\"NOWHERE\\R.TXT\" dosyasi olusturulamadi"), std::string::npos) << err_.str();
 }
 
 TEST_F(SessionTest, AFileThatCannotBeWrittenIsNotAComplete) {
@@ -301,7 +353,7 @@ TEST_F(SessionTest, AFileThatCannotBeWrittenIsNotAComplete) {
   Session s(in, out_, err_, dir_);
   const int status = platform::RunProgram(s, [](Session& session) { session.CreateOutput("/dev/full").Line("x"); });
   EXPECT_EQ(status, 1);
-  EXPECT_NE(err_.str().find("\"/dev/full\": the file could not be written completely"), std::string::npos);
+  EXPECT_NE(err_.str().find("\"/dev/full\" dosyasi tam olarak yazilamadi"), std::string::npos) << err_.str();
 }
 
 TEST_F(SessionTest, FileCreatedAgainReplacesTheEarlierOne) {
