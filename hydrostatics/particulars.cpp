@@ -86,12 +86,16 @@ constexpr std::array<ParticularLabel, 28> kLabels{{
 bool WiderTurkishShipOnlyLabel(int row) { return (row >= 11 && row <= 14) || row == 16; }
 
 // A number text: FormatNumber(v, nInt, nDec), or FormatInteger(v, width) when
-// nDec is 0.
+// nDec is 0.  A value that a power of an absurd model scale has overflowed
+// prints as 0, never as an undefined number.
 struct Field {
   double value = 0;
   int nInt = 0;
   int nDec = 0;
-  std::string Text() const { return nDec == 0 ? FormatInteger(value, nInt) : FormatNumber(value, nInt, nDec); }
+  std::string Text() const {
+    const double v = Guarded(value);
+    return nDec == 0 ? FormatInteger(v, nInt) : FormatNumber(v, nInt, nDec);
+  }
 };
 
 struct ParticularRow {
@@ -176,7 +180,7 @@ std::vector<std::string> DesignWaterlineParticularLines(const HydroRun& run) {
     lines.push_back(Rule(width));
     if (tr) {
       lines.emplace_back("       YUKLU SU HATTI HIDROSTATIK DEGERLERI; ");
-      lines.push_back("                         OLCEK=1/" + FormatNumber(1.0 / run.task.ModelScale, 3, 2));
+      lines.push_back("                         OLCEK=1/" + FormatNumber(Guarded(1.0 / run.task.ModelScale), 3, 2));
     } else {
       lines.emplace_back("           HYDROSTATIC PARTICULARS FOR DESIGN WATERLINE                    ");
     }

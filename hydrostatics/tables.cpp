@@ -108,11 +108,11 @@ void ComputeHydrostaticTableII(HydroRun& run) {
     // waterplane inertia divided by the guard.
     const bool displaces = t.Volume(j) > 0;
     t.BM(j) = displaces ? Guarded(t.IT(j) / (t.Volume(j) + kDivisorGuard)) : 0.0;
-    t.KM(j) = t.KB(j) + t.BM(j);
+    t.KM(j) = Guarded(t.KB(j) + t.BM(j));
     // Parallel-axis transfer from AP to the centre of flotation.
     t.IL(j) = Guarded(Iap - t.WaterplaneArea(j) * t.LCF(j) * t.LCF(j));
     t.BML(j) = displaces ? Guarded(t.IL(j) / (t.Volume(j) + kDivisorGuard)) : 0.0;
-    t.KML(j) = t.KB(j) + t.BML(j);
+    t.KML(j) = Guarded(t.KB(j) + t.BML(j));
     // Both divide by the length between perpendiculars, which the task file
     // may give as 0: then 0 rather than an undefined moment or weight.
     t.MT1(j) = SafeQuotient(t.BML(j) * t.Displacement(j), Lbp * 100.0);
@@ -213,13 +213,16 @@ std::string ModelTableIRow(const HydroRun& run, int j) {
   const HydrostaticResults& t = run.tables;
   const SectionResults& s = run.sections;
   const double M = run.task.ModelScale;
-  const double Vm = Cube(M) * t.Volume(j);  // fresh water: tonnes equal cubic metres
-  return FormatInteger(j, 3) + " " + FormatNumber(M * run.run.WaterlineDraft(j), 2, 3) + " " +
+  // A scale far outside any model basin can overflow a power of it: such a
+  // value prints as 0 rather than as an undefined number.
+  const double Vm = Guarded(Cube(M) * t.Volume(j));  // fresh water: tonnes equal cubic metres
+  return FormatInteger(j, 3) + " " + FormatNumber(Guarded(M * run.run.WaterlineDraft(j)), 2, 3) + " " +
          FormatNumber(Vm, 3, 3) + "  " + FormatNumber(Vm, 3, 5) + "  " + FormatNumber(t.Cb(j), 1, 3) + "  " +
          FormatNumber(MidshipCoefficient(run, j), 1, 3) + "  " + FormatNumber(t.Cp(j), 1, 3) + "   " +
-         FormatNumber(M * t.KB(j), 2, 3) + "   " + FormatNumber(M * t.LCB(j), 2, 3) + "  " +
-         FormatNumber(M * M * Guarded(s.WettedSurface(j)), 2, 4) + "   " + FormatNumber(M * Guarded(s.Lwl(j)), 2, 3) +
-         " " + FormatNumber(M * 2.0 * Guarded(s.MaxHalfBreadth(j)), 2, 3);
+         FormatNumber(Guarded(M * t.KB(j)), 2, 3) + "   " + FormatNumber(Guarded(M * t.LCB(j)), 2, 3) + "  " +
+         FormatNumber(Guarded(M * M * Guarded(s.WettedSurface(j))), 2, 4) + "   " +
+         FormatNumber(Guarded(M * Guarded(s.Lwl(j))), 2, 3) + " " +
+         FormatNumber(Guarded(M * 2.0 * Guarded(s.MaxHalfBreadth(j))), 2, 3);
 }
 
 void PrintModelTableI(platform::OutputFile& report, const HydroRun& run) {
@@ -230,7 +233,7 @@ void PrintModelTableI(platform::OutputFile& report, const HydroRun& run) {
   report.Line(tr ? "                HIDROSTATIK HESAPLAR - I - (MODEL)                                "
                  : "                HYDROSTATIC CALCULATIONS - I - (MODEL)                            ");
   report.Line(std::string(tr ? "                         OLCEK=1/" : "                         SCALE=1/") +
-              FormatNumber(1.0 / M, 3, 2));
+              FormatNumber(Guarded(1.0 / M), 3, 2));
   report.Line(Rule(95));
   if (tr) {
     report.Line(" NO  DRAFT   HACIM   DEPLASMAN   Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ");
@@ -289,15 +292,16 @@ std::string ModelTableIIRow(const HydroRun& run, int j) {
   const HydrostaticResults& t = run.tables;
   const double M = run.task.ModelScale;
   const double M2 = M * M;
-  const double BMm = M * t.BM(j);
-  const double BMLm = M * t.BML(j);
+  const double BMm = Guarded(M * t.BM(j));
+  const double BMLm = Guarded(M * t.BML(j));
   // T1, MT1 and W1 of the model in kilograms (kg/cm, kg*m, kg).
-  return FormatInteger(j, 2) + " " + FormatNumber(M * run.run.WaterlineDraft(j), 1, 3) + " " +
-         FormatNumber(M2 * t.WaterplaneArea(j), 2, 4) + FormatNumber(M * t.LCF(j), 3, 2) + " " +
-         FormatNumber(t.Cwp(j), 1, 3) + " " + FormatNumber(BMm, 2, 3) + " " + FormatNumber(M * t.KB(j) + BMm, 2, 3) +
-         " " + FormatNumber(BMLm, 2, 3) + " " + FormatNumber(M * t.KB(j) + BMLm, 2, 3) + "  " +
-         FormatNumber(1000.0 * M2 * t.T1(j), 3, 2) + "  " + FormatNumber(1000.0 * ModelMT1(run, j), 2, 3) + " " +
-         FormatNumber(1000.0 * M2 * t.W1(j), 4, 2);
+  return FormatInteger(j, 2) + " " + FormatNumber(Guarded(M * run.run.WaterlineDraft(j)), 1, 3) + " " +
+         FormatNumber(Guarded(M2 * t.WaterplaneArea(j)), 2, 4) + FormatNumber(Guarded(M * t.LCF(j)), 3, 2) + " " +
+         FormatNumber(t.Cwp(j), 1, 3) + " " + FormatNumber(BMm, 2, 3) + " " +
+         FormatNumber(Guarded(M * t.KB(j) + BMm), 2, 3) + " " + FormatNumber(BMLm, 2, 3) + " " +
+         FormatNumber(Guarded(M * t.KB(j) + BMLm), 2, 3) + "  " + FormatNumber(Guarded(1000.0 * M2 * t.T1(j)), 3, 2) +
+         "  " + FormatNumber(Guarded(1000.0 * ModelMT1(run, j)), 2, 3) + " " +
+         FormatNumber(Guarded(1000.0 * M2 * t.W1(j)), 4, 2);
 }
 
 void PrintModelTableII(platform::OutputFile& report, const HydroRun& run) {

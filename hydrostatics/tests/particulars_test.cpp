@@ -192,6 +192,15 @@ TEST(DesignWaterlineParticulars, ZeroLengthPrintsNoUndefinedNumbers) {
   EXPECT_EQ(Values(block, 12), (std::vector<double>{0, 0}));  // Cm
   EXPECT_EQ(Values(block, 15), (std::vector<double>{0, 0}));  // LCB in per cent of Lbp
   EXPECT_EQ(Values(block, 25), (std::vector<double>{0, 0}));  // MT1
+
+  // A scale denominator far below 1 overflows the fourth power of the scale
+  // in the model's second moments, and one further down the scale itself.
+  for (const double denominator : {1e-100, 1e-320}) {
+    run = BoxBarge({2, 4}, 2, denominator, "T");
+    for (const auto& line : ParticularsReport(*run)) {
+      for (const char* bad : {"nan", "inf", "NaN", "Inf"}) EXPECT_EQ(line.find(bad), std::string::npos) << line;
+    }
+  }
 }
 
 }  // namespace
