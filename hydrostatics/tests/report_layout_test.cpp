@@ -221,24 +221,40 @@ TEST(ScreenPlots, WaterlineSketchDrawsEveryWaterlineAtOnce) {
   std::filesystem::remove_all(dir);
 }
 
-TEST(ScreenPlots, TrimmedRunCaptionsItsSingleWaterline) {
-  auto run = BoxBarge({3}, 1);
-  run->run.TrimmedFlag = 1;
-  const auto dir = testing::FreshDirectory("hydro-plots");
-  std::istringstream in;
-  std::ostringstream out, err;
-  platform::Session session(in, out, err, dir);
-  DrawWaterlineSketch(session, *run);
-  PlotSectionalCurves(session, *run);
-  PlotGirthCurve(session, *run);
-  EXPECT_FALSE(hullform::CurveForm(session).Visible());
-  const std::string text = out.str();
-  for (const char* caption : {"TRIMLI DURUMDAKI HATTI", "TRIMLI SU HATTINDAKI KESIT ALANLARI EGRISI",
-                              "TRIMLI SU HATTINDAKI KESIT MOMENTLERI EGRISI",
-                              "TRIMLI SU HATTINDAKI ISLAK KESIT UZUNLUKLARI"}) {
-    EXPECT_NE(text.find(caption), std::string::npos) << caption;
+// The captions of the curves and of the sketch, on even keel and trimmed; the
+// curve window is hidden after each and every picture waits for Enter.
+TEST(ScreenPlots, CurvesAndSketchCarryTheCaptionsOfTheirRun) {
+  struct Case {
+    int trimmed;
+    std::vector<const char*> captions;
+  };
+  const std::vector<Case> cases{
+      {0,
+       {"HESAPLANAN SU HATLARI", "YUKLU DRAFTTAKI KESIT ALANLARI EGRISI", "YUKLU DRAFTTAKI KESIT MOMENTLERI EGRISI",
+        "YUKLU DRAFTTA ISLAK ALAN KESIT UZUNLUKLARI DEGISIMI"}},
+      {1,
+       {"TRIMLI DURUMDAKI HATTI", "TRIMLI SU HATTINDAKI KESIT ALANLARI EGRISI",
+        "TRIMLI SU HATTINDAKI KESIT MOMENTLERI EGRISI", "TRIMLI SU HATTINDAKI ISLAK KESIT UZUNLUKLARI"}},
+  };
+  for (const Case& c : cases) {
+    auto run = BoxBarge({3}, 1);
+    run->run.TrimmedFlag = c.trimmed;
+    const auto dir = testing::FreshDirectory("hydro-plots");
+    std::istringstream in;
+    std::ostringstream out, err;
+    platform::Session session(in, out, err, dir);
+    DrawWaterlineSketch(session, *run);
+    PlotSectionalCurves(session, *run);
+    PlotGirthCurve(session, *run);
+    EXPECT_FALSE(hullform::CurveForm(session).Visible());
+    const std::string text = out.str();
+    for (const char* caption : c.captions) {
+      EXPECT_NE(text.find(std::string(caption) + "\n"), std::string::npos) << caption;
+    }
+    // One pause for the sketch and one for each of the three curves.
+    EXPECT_EQ(testsupport::CountOf(text, "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN"), 4) << c.trimmed;
+    std::filesystem::remove_all(dir);
   }
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
