@@ -58,14 +58,22 @@ struct CurveData {
   std::array<Vec, kColumnCount> columns;  // HydrostaticColumns
 };
 
-double Finite(platform::InputFile& file, double v) {
-  if (!std::isfinite(v)) file.Fail("a value is not a finite number");
+// A damaged "ZAZURI.DAT" ends the run as a data error naming the file and
+// the line read last.
+[[noreturn]] void RefuseItem(const platform::InputFile& file, const std::string& what) {
+  platform::StopForDataError(file.DisplayName() + " dosyasinin " + std::to_string(file.LineNumber()) +
+                             ". satirinda " + what + ".");
+}
+
+double Finite(const platform::InputFile& file, double v) {
+  if (!std::isfinite(v)) RefuseItem(file, "sonlu olmayan bir deger var");
   return v;
 }
 
-int CountItem(platform::InputFile& file, double v, int upper, const char* what) {
+int CountItem(const platform::InputFile& file, double v, int upper, const char* what) {
   if (!std::isfinite(v) || v != std::floor(v) || v < 0 || v > upper) {
-    file.Fail(std::string(what) + " outside 0.." + std::to_string(upper));
+    RefuseItem(file, std::string(what) + " 0 ile " + std::to_string(upper) + " arasinda bir tam sayi degil (okunan " +
+                         (std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?")) + ")");
   }
   return static_cast<int>(v);
 }
@@ -74,8 +82,8 @@ CurveData ReadCurveData(platform::Session& session, const std::string& OUTDIR) {
   platform::InputFile file = session.OpenInput(OUTDIR + "ZAZURI.DAT");
   CurveData d;
   std::vector<double> head = file.ReadNumbers(4);
-  d.NST = CountItem(file, head[0], kMaxCurveStations, "station count");
-  d.NW = CountItem(file, head[1], kMaxCurveWaterlines, "waterline count");
+  d.NST = CountItem(file, head[0], kMaxCurveStations, "posta sayisi");
+  d.NW = CountItem(file, head[1], kMaxCurveWaterlines, "su hatti sayisi");
   d.L = Finite(file, head[2]);
   d.midshipAsRead = Finite(file, head[3]);
   d.XS.Resize(d.NST);
@@ -523,8 +531,10 @@ void WriteHydrostaticCurvesScript(platform::Session& session, const CurveData& d
   file.Close();
 }
 
+// A drawing that the data cannot give is left out with a message; the run
+// goes on to its end.
 void SkipWithMessage(platform::Session& session, const std::string& prompt) {
-  session.MessageBox(prompt, 20, "CIZIM DOSYALARI", "DEMO.HLP", 500);
+  session.MessageBox(prompt, 20, "Cizim dosyalari", "DEMO.HLP", 500);
 }
 
 }  // namespace
@@ -538,14 +548,24 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
   if (language == "t") language = "T";
   const bool turkish = Turkish(language);
 
-  if (d.NST < 1 || !(d.L > 0) || d.NW < 1 || !(d.WL(d.NW) > 0)) {
-    SkipWithMessage(session,
-                    "ZAZURI.DAT: GEMI BOYU, KESIT SAYISI VEYA EN UST SU HATTI SIFIR. ZAZURI1.SCR VE ZAZURI2.SCR "
-                    "YAZILMADI.");
+  const std::string both = " ZAZURI1.SCR ve ZAZURI2.SCR yazilmadi.";
+  if (d.NST < 1) {
+    SkipWithMessage(session, "ZAZURI.DAT dosyasinda hic posta yok." + both);
+    return;
+  }
+  if (!(d.L > 0)) {
+    SkipWithMessage(session, "ZAZURI.DAT dosyasinda gemi boyu (Lbp) sifirdan buyuk degil; okunan deger " +
+                                 platform::WriteItemNumber(d.L) + "." + both);
     return;
   }
   if (d.NW < kMinBonjeanWaterlines) {
-    SkipWithMessage(session, "BONJEAN EGRILERI ICIN EN AZ 2 SU HATTI GEREKLI. ZAZURI1.SCR VE ZAZURI2.SCR YAZILMADI.");
+    SkipWithMessage(session, "ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
+                                 " su hatti var; Bonjean egrileri icin en az 2 su hatti gerekli." + both);
+    return;
+  }
+  if (!(d.WL(d.NW) > 0)) {
+    SkipWithMessage(session, "ZAZURI.DAT dosyasinda en ust su hatti sifirdan buyuk degil; okunan deger " +
+                                 platform::WriteItemNumber(d.WL(d.NW)) + "." + both);
     return;
   }
 
@@ -562,7 +582,9 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
   WriteBonjeanScript(session, d, sheet, StationLabelScale, turkish, OUTDIR);
 
   if (d.NW < kMinHydrostaticWaterlines) {
-    SkipWithMessage(session, "HIDROSTATIK EGRILER ICIN EN AZ 4 SU HATTI GEREKLI. ZAZURI2.SCR YAZILMADI.");
+    SkipWithMessage(session, "ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
+                                 " su hatti var; hidrostatik egriler icin en az 4 su hatti gerekli. ZAZURI2.SCR "
+                                 "yazilmadi.");
     return;
   }
   WriteHydrostaticCurvesScript(session, d, sheet, StationLabelScale, turkish, OUTDIR);

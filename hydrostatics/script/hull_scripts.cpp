@@ -8,6 +8,7 @@
 #include "common/hullform/section_spline.hpp"
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
+#include "common/platform/numtext.hpp"
 #include "dialect.hpp"
 #include "scripts.hpp"
 
@@ -201,8 +202,12 @@ void WriteProfile(platform::Session& session, const std::string& OUTDIR, double 
 
 bool Positive(double v) { return std::isfinite(v) && v > 0; }
 
+std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
+
+// A drawing that the data cannot give is left out with a message; the run
+// goes on.
 void SkipWithMessage(platform::Session& session, const std::string& prompt) {
-  session.MessageBox(prompt, 20, "CIZIM DOSYALARI", "DEMO.HLP", 500);
+  session.MessageBox(prompt, 20, "Cizim dosyalari", "DEMO.HLP", 500);
 }
 
 }  // namespace
@@ -214,14 +219,22 @@ void WriteBodyPlanAndProfileScripts(platform::Session& session, const std::strin
   const int NST = hull.StationCount;
   // The sheet scales divide by the breadth and the depth, the sampling step
   // is a fortieth of the half-breadth; without them there is no drawing.
-  if (NST < 1 || !Positive(HalfBreadth) || !Positive(Depth)) {
-    SkipWithMessage(session, "YARIM GENISLIK, DERINLIK VEYA KESIT SAYISI SIFIR. Enkesitler.SCR VE ProfilResmi.SCR "
-                             "YAZILMADI.");
+  const std::string both = " Enkesitler.SCR ve ProfilResmi.SCR yazilmadi.";
+  if (NST < 1) {
+    SkipWithMessage(session, "Data dosyasinda hic posta kesiti yok." + both);
+    return;
+  }
+  if (!Positive(HalfBreadth) || !Positive(Depth)) {
+    SkipWithMessage(session, "Kormelant.TSK dosyasinda yari genislik (" + Shown(HalfBreadth) + " m) veya derinlik (" +
+                                 Shown(Depth) + " m) sifirdan buyuk degil." + both);
     return;
   }
   WriteBodyPlan(session, OUTDIR, HalfBreadth, Depth, hull, MidshipIndex, turkish);
-  if (!Positive(hull.StationPos(NST) - hull.StationPos(1)) || !std::isfinite(Lbp)) {
-    SkipWithMessage(session, "ILK VE SON KESIT AYNI YERDE. ProfilResmi.SCR YAZILMADI.");
+  // The profile's length scale divides by the distance of the end stations.
+  if (!Positive(hull.StationPos(NST) - hull.StationPos(1))) {
+    SkipWithMessage(session, "Data dosyasinda son posta (" + Shown(hull.StationPos(NST)) + " m) ilk postadan (" +
+                                 Shown(hull.StationPos(1)) + " m) ileride degil; profil olcegi bulunamaz. "
+                                 "ProfilResmi.SCR yazilmadi.");
     return;
   }
   WriteProfile(session, OUTDIR, Lbp, HalfBreadth, Depth, hull, turkish);

@@ -366,7 +366,10 @@ TEST(CurveScripts, TooFewWaterlines) {
     ASSERT_TRUE(r.bonjeanWritten);
     EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
     EXPECT_FALSE(r.curvesWritten);
-    EXPECT_NE(r.err.find("ZAZURI2.SCR YAZILMADI"), std::string::npos);
+    EXPECT_NE(r.err.find("*** Cizim dosyalari ***\nZAZURI.DAT dosyasinda 3 su hatti var; hidrostatik egriler icin en "
+                         "az 4 su hatti gerekli. ZAZURI2.SCR yazilmadi.\n"),
+              std::string::npos)
+        << r.err;
     EXPECT_EQ(r.out.find("HACIM EGRISI"), std::string::npos);
   }
   {
@@ -390,8 +393,29 @@ TEST(CurveScripts, TooFewWaterlines) {
     EXPECT_FALSE(r.bonjeanWritten);
     EXPECT_FALSE(r.curvesWritten);
     EXPECT_EQ(r.out.find("KAGIT BOYUTU"), std::string::npos);
-    EXPECT_NE(r.err.find("ZAZURI1.SCR VE ZAZURI2.SCR YAZILMADI"), std::string::npos);
+    EXPECT_NE(r.err.find("ZAZURI.DAT dosyasinda 1 su hatti var; Bonjean egrileri icin en az 2 su hatti gerekli. "
+                         "ZAZURI1.SCR ve ZAZURI2.SCR yazilmadi.\n"),
+              std::string::npos)
+        << r.err;
   }
+}
+
+TEST(CurveScripts, DamagedDataFileEndsTheRunAsADataError) {
+  WorkingDirectory dir;
+  {
+    std::ofstream f(dir.Out("ZAZURI.DAT"), std::ios::binary);
+    f << "150,6,100,6\r\n";
+  }
+  ScriptedSession s(dir.Path(), "");
+  const int status = platform::RunProgram(s.session, [](platform::Session& session) {
+    hydro::WriteHydrostaticCurvesScripts(session, session.TaskDirectory(), 10, "T", scripttest::kOutDir);
+  });
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(s.err.str().find("ZAZURI.DAT dosyasinin 1. satirinda posta sayisi 0 ile 100 arasinda bir tam sayi "
+                             "degil (okunan 150)."),
+            std::string::npos)
+      << s.err.str();
+  EXPECT_FALSE(std::filesystem::exists(dir.Out("ZAZURI1.SCR")));
 }
 
 // Curve rows of the hydrostatic-curves drawing, in drawing order.

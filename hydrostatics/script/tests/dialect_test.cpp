@@ -35,6 +35,12 @@ TEST(DrawingDialect, LinesOfEveryKindEndWithCrLf) {
     w.Point(1234567.25, -90);
     w.FitLastPolyline();
     w.Circle(0.1 + 0.2, 3, 0.25);
+    w.LayerOff("0");
+    w.Segment("line", 1.0 / 3, 2, 1e15, -0.0);
+    w.Colour(1);
+    w.LayerOn("Dis_Cerceve");
+    w.Number(-63.43);
+    w.Empty();
     w.Redraw();
     file.Close();
   }
@@ -43,6 +49,11 @@ TEST(DrawingDialect, LinesOfEveryKindEndWithCrLf) {
             "text c\r\n140,177.5\r\n0\r\nHIDROSTATIK EGRILER - 1\r\n"
             "pline\r\n-0.5,0.001\r\n1234567.25,-90\r\n pedit l f \r\n"
             "Circle\r\n0.3,3\r\n0.25\r\n"
+            "layer off 0 y \r\n"
+            "line\r\n0.333333333333333,2\r\n1000000000000000,0\r\n\r\n"
+            "COLOR 1\r\n"
+            "layer on Dis_Cerceve \r\n"
+            "-63.43\r\n\r\n"
             "REDRAW \r\n");
 }
 

@@ -307,7 +307,10 @@ TEST(HullScripts, MissingExtentsSkipTheDrawings) {
   HullRun noBreadth = RunHull(dir, BoxHull(11, 100, 10, 8), 100, 0, 8, 6);
   EXPECT_FALSE(noBreadth.bodyPlanWritten);
   EXPECT_FALSE(noBreadth.profileWritten);
-  EXPECT_NE(noBreadth.err.find("Enkesitler.SCR VE ProfilResmi.SCR YAZILMADI"), std::string::npos);
+  EXPECT_NE(noBreadth.err.find("*** Cizim dosyalari ***\nKormelant.TSK dosyasinda yari genislik (0 m) veya derinlik "
+                               "(8 m) sifirdan buyuk degil. Enkesitler.SCR ve ProfilResmi.SCR yazilmadi.\n"),
+            std::string::npos)
+      << noBreadth.err;
 
   hullform::HullModel oneSpot = BoxHull(11, 100, 10, 8);
   for (int i = 1; i <= 11; ++i) oneSpot.StationPos(i) = 50;
@@ -315,7 +318,10 @@ TEST(HullScripts, MissingExtentsSkipTheDrawings) {
   EXPECT_TRUE(r.bodyPlanWritten);
   EXPECT_TRUE(r.bodyPlan.faults.empty()) << scripttest::Faults(r.bodyPlan);
   EXPECT_FALSE(r.profileWritten);
-  EXPECT_NE(r.err.find("ProfilResmi.SCR YAZILMADI"), std::string::npos);
+  EXPECT_NE(r.err.find("Data dosyasinda son posta (50 m) ilk postadan (50 m) ileride degil; profil olcegi "
+                       "bulunamaz. ProfilResmi.SCR yazilmadi.\n"),
+            std::string::npos)
+      << r.err;
 }
 
 }  // namespace
