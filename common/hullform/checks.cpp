@@ -64,18 +64,19 @@ bool CheckRowPoints(const HullModel& hull, int r, platform::OutputFile& report,
 
 void RequireDrawingExtent(const std::string& name, double value) {
   if (std::isfinite(value) && value > 0) return;
-  platform::StopForDataError("the " + name + " of the task file is " +
-                             (std::isfinite(value) ? platform::WriteItemNumber(value) + " m" : "not a number") +
-                             "; the drawings of the hull need a positive " + name);
+  platform::StopForDataError("Gorev dosyasindaki " + name + " degeri sifirdan buyuk olmalidir; okunan deger " +
+                             (std::isfinite(value) ? platform::WriteItemNumber(value) : std::string("bir sayi degil")) +
+                             ". Tekne cizimleri bu degerle yapilamaz.");
 }
 
 double ReviewStep(double HalfBreadth) {
-  RequireDrawingExtent("half-breadth", HalfBreadth);
+  RequireDrawingExtent(kHalfBreadthName, HalfBreadth);
   return HalfBreadth / 40;
 }
 
 void WalkFittedRow(const SectionSpline& row, double step,
-                   const std::function<void(double, double, double, double)>& segment) {
+                   const std::function<void(double, double, double, double)>& segment,
+                   const numerics::SplineEvaluation& evaluation) {
   if (row.m < 1 || !(step > 0) || !std::isfinite(step)) return;
   const double top = row.knots(row.m);
   double yp = row.table(1, 1);
@@ -83,7 +84,7 @@ void WalkFittedRow(const SectionSpline& row, double step,
   double z = zp + step;
   for (int n = 0; z <= top && n < kMaxWalkSteps; ++n) {
     double y = yp;
-    numerics::EvaluateSpline(row.m, z, y, row.knots, row.table);
+    numerics::EvaluateSpline(row.m, z, y, row.knots, row.table, evaluation);
     segment(yp, zp, y, z);
     yp = y;
     zp = z;
@@ -128,10 +129,13 @@ void DrawBodyPlanSections(platform::ConsoleForm& form, const HullModel& hull, do
   for (int i = 1; i <= hull.StationCount; ++i) {
     SplineSectionWithKnuckles(i, hull, row, options);
     if (row.m < 1) continue;
-    WalkFittedRow(row, step, [&](double yp, double zp, double y, double z) {
-      DrawLine(form, yp, zp, y, z, 13);
-      DrawLine(form, -yp, zp, -y, z, 13);
-    });
+    WalkFittedRow(
+        row, step,
+        [&](double yp, double zp, double y, double z) {
+          DrawLine(form, yp, zp, y, z, 13);
+          DrawLine(form, -yp, zp, -y, z, 13);
+        },
+        options.evaluation);
     const double top = row.knots(row.m);
     const double yTop = row.table(1, row.m);
     DrawLine(form, yTop, top, -yTop, top, 13);
@@ -151,9 +155,9 @@ void DrawEndContour(platform::ConsoleForm& form, const HullModel& hull, int r, d
   SectionSpline row;
   SplineSectionWithKnuckles(r, hull, row, options);
   if (row.m < 1) return;
-  WalkFittedRow(row, step, [&](double xp, double zp, double x, double z) {
-    DrawLine(form, xp + shift, zp, x + shift, z, 13);
-  });
+  WalkFittedRow(
+      row, step, [&](double xp, double zp, double x, double z) { DrawLine(form, xp + shift, zp, x + shift, z, 13); },
+      options.evaluation);
   for (int j = 1; j <= row.m; ++j) {
     DrawCircle(form, row.table(1, j) + shift, row.knots(j), step / 5, 12);
     DrawCircle(form, row.table(1, j) + shift, row.knots(j), step / 10, 12);
@@ -176,7 +180,7 @@ void CheckStationSections(platform::Session& session, platform::ConsoleForm& for
   if (fault) StopOnClosePoints(session, report, kStationCloseMessage, kStationCloseTitle);
 
   const double step = ReviewStep(HalfBreadth);
-  RequireDrawingExtent("depth", Depth);
+  RequireDrawingExtent(kDepthName, Depth);
   PrepareSectionPlotForm(form, HalfBreadth, Depth);
   DrawBodyPlanSections(form, hull, step);
   platform::StopIfConfirmed(session, "POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>");
@@ -196,7 +200,7 @@ void CheckStemSternProfiles(platform::Session& session, platform::ConsoleForm& f
     if (fault) StopOnClosePoints(session, report, kContourCloseMessage, kContourCloseTitle);
 
     const double step = ReviewStep(HalfBreadth);
-    RequireDrawingExtent("depth", Depth);
+    RequireDrawingExtent(kDepthName, Depth);
     PrepareSectionPlotForm(form, HalfBreadth, Depth);
     // The stern contour is drawn about the left edge of the section box, the
     // stem contour about the centre line.

@@ -50,7 +50,8 @@ double ReviewStep(double HalfBreadth);
 // ordinate and height, new ordinate and height) to `segment`.  The piece from
 // the last step to the top knot is not walked.
 void WalkFittedRow(const SectionSpline& row, double step,
-                   const std::function<void(double, double, double, double)>& segment);
+                   const std::function<void(double, double, double, double)>& segment,
+                   const numerics::SplineEvaluation& evaluation = {});
 
 // The display halves of the checks, also the previews of the other programs:
 // every station on both sides of the centre line with its offset points, and

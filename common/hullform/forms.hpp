@@ -33,6 +33,11 @@ inline void DrawCircle(platform::ConsoleForm& form, double x, double y, double r
 // positive but tiny against the heights would otherwise never end).
 inline constexpr int kMaxWalkSteps = 100000;
 
+// The task-file extents that scale the review drawings, as the messages name them.
+inline constexpr const char* kHalfBreadthName = "HalfBreadth (yari genislik)";
+inline constexpr const char* kDepthName = "Depth (derinlik)";
+inline constexpr const char* kLbpName = "Lbp (dikmeler arasi boy)";
+
 // Stops the run as a data error when a task-file extent that scales the
 // review drawings (half-breadth, depth, length) is not a positive number.
 void RequireDrawingExtent(const std::string& name, double value);

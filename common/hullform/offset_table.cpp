@@ -12,78 +12,144 @@
 namespace hullform {
 namespace {
 
-std::string Metres(double x) { return platform::WriteItemNumber(x) + " m"; }
+using numerics::FormatInteger;
+using numerics::FormatNumber;
+
+std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
 
 std::string StationName(int i, double x) {
-  return "station " + std::to_string(i) + " (x = " + Metres(x) + " from AP)";
+  return "Posta Kesiti No:" + FormatInteger(i, 2) + " (" + FormatNumber(x, 3, 3) + " metre AP 'den)";
 }
 
-std::string ContourName(bool stern) {
-  return stern ? "stern contour (KIC BODOSLAMA)" : "stem contour (BAS BODOSLAMA)";
+std::string ContourName(bool stern) { return stern ? "KIC BODOSLAMA" : "BAS BODOSLAMA"; }
+
+std::string Trimmed(const std::string& s) {
+  const std::size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return std::string();
+  const std::size_t e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
 }
 
-// Reads one line with `count` numbers; a fault of the line (early end, text
-// where a number stands, a wrong item count) is reported with the place in
-// the hull where it happened.
-std::vector<double> ReadItems(platform::InputFile& in, int count, const std::string& where) {
-  try {
-    return in.ReadNumbers(count);
-  } catch (const platform::RunStop& stop) {
-    if (stop.Status() != platform::ExitStatus::kDataError) throw;
-    platform::StopForDataError(std::string(stop.what()) + " (" + where + ")");
+// Line reader of the hull files.  Every fault of the file stops the run with
+// a message that names the file, the line and the place in the hull (station
+// or contour) where it was found, and says what is wrong.
+class HullFile {
+ public:
+  HullFile(platform::Session& session, const std::string& path, std::string kind)
+      : in_(Open(session, path, kind)), kind_(std::move(kind)) {}
+
+  [[noreturn]] void Fail(const std::string& where, const std::string& what) const {
+    platform::StopForDataError(kind_ + " \"" + in_.DisplayName() + "\", satir " + std::to_string(line_) + ", " +
+                               where + ": " + what);
   }
-}
 
-void SkipLabel(platform::InputFile& in, const std::string& where) {
-  try {
-    in.SkipLine();
-  } catch (const platform::RunStop& stop) {
-    if (stop.Status() != platform::ExitStatus::kDataError) throw;
-    platform::StopForDataError(std::string(stop.what()) + " (" + where + ")");
+  std::string Line(const std::string& where) {
+    if (in_.AtEnd()) {
+      ++line_;
+      Fail(where, line_ == 1 ? "dosya bos." : "dosya beklenmeden bitti; bu satir eksik.");
+    }
+    std::string text = in_.ReadLine();
+    line_ = in_.LineNumber();
+    return text;
   }
-}
+
+  // A line of exactly `count` numbers, separated by commas and/or blanks.
+  std::vector<double> Numbers(int count, const std::string& where) {
+    const std::string line = Line(where);
+    const std::string expected = std::to_string(count) + " sayi bekleniyordu";
+    std::vector<std::string> items;
+    if (!Trimmed(line).empty()) {
+      std::size_t start = 0;
+      while (true) {
+        const std::size_t comma = line.find(',', start);
+        const std::string field =
+            Trimmed(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (field.empty()) {
+          Fail(where, "iki virgul arasinda ya da satir basinda/sonunda bos deger var; " + expected + ".");
+        }
+        std::size_t p = 0;
+        while (p < field.size()) {
+          const std::size_t q = field.find_first_of(" \t", p);
+          items.push_back(field.substr(p, q == std::string::npos ? std::string::npos : q - p));
+          if (q == std::string::npos) break;
+          p = field.find_first_not_of(" \t", q);
+          if (p == std::string::npos) break;
+        }
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+      }
+    }
+    if (static_cast<int>(items.size()) != count) {
+      Fail(where, expected + ", satirda " + std::to_string(items.size()) + " deger var.");
+    }
+    std::vector<double> values;
+    for (std::size_t k = 0; k < items.size(); ++k) {
+      double v = 0;
+      if (!platform::ParseNumber(items[k], v)) {
+        Fail(where, std::to_string(k + 1) + ". deger \"" + items[k] + "\" bir sayi degil.");
+      }
+      values.push_back(v);
+    }
+    return values;
+  }
+
+ private:
+  static platform::InputFile Open(platform::Session& session, const std::string& path, const std::string& kind) {
+    try {
+      return session.OpenInput(path);
+    } catch (const platform::RunStop& stop) {
+      if (stop.Status() != platform::ExitStatus::kDataError) throw;
+      platform::StopForDataError(kind + " \"" + path + "\" acilamadi (dosya yok ya da okunamiyor). Bu durumda "
+                                 "program calismaz.");
+    }
+  }
+
+  platform::InputFile in_;
+  std::string kind_;
+  int line_ = 0;
+};
 
 // Heights of a section or contour run from the keel upward; two points may
 // share a height (the edge of a flat bottom), but a point below its
 // predecessor would make the spline over height miss part of the row.
-void RequireRisingHeight(const platform::InputFile& in, const HullModel& hull, int r, int j,
-                         const std::string& row) {
+void RequireRisingHeight(const HullFile& file, const HullModel& hull, int r, int j, const std::string& row) {
   if (j < 2) return;
   const double below = hull.PointZ(r, j - 1);
   const double here = hull.PointZ(r, j);
   if (here < below) {
-    in.Fail(row + ": point " + std::to_string(j) + " (z = " + platform::WriteItemNumber(here) +
-            ") lies lower than point " + std::to_string(j - 1) + " (z = " + platform::WriteItemNumber(below) +
-            "); the points must be listed from the keel upward with heights that never go down");
+    file.Fail(row, std::to_string(j) + ". noktanin yuksekligi (Z = " + Shown(here) + ") " + std::to_string(j - 1) +
+                       ". noktanin yuksekliginden (Z = " + Shown(below) +
+                       ") kucuk. Noktalar omurgadan yukari dogru, yukseklikleri azalmadan yazilmalidir.");
   }
 }
 
-void RequireTwoPoints(const platform::InputFile& in, int count, const std::string& row) {
+void RequireTwoPoints(const HullFile& file, int count, const std::string& row) {
   if (count < 2) {
-    in.Fail(row + " ends after " + std::to_string(count) + (count == 1 ? " point" : " points") +
-            "; a section or contour needs at least two points");
+    file.Fail(row, "yalniz " + std::to_string(count) +
+                       " nokta var; bir posta kesiti ya da bodoslama en az iki nokta ister.");
   }
 }
 
 // Reads one contour block into row r: lines of z, x, code ended by code 99.
 // Here 9999 is an ordinary smooth point.
-void ReadContour(platform::InputFile& in, HullModel& hull, int r, bool stern, const OffsetTableFormat& format) {
+void ReadContour(HullFile& file, HullModel& hull, int r, bool stern, const OffsetTableFormat& format) {
   const std::string row = ContourName(stern);
-  SkipLabel(in, "label line before the " + row);
+  file.Line(row + " baslik satiri");
   for (int j = 1; j <= format.maxProfileLines; ++j) {
-    const std::vector<double> v = ReadItems(in, 3, row + ", point line " + std::to_string(j));
+    const std::vector<double> v = file.Numbers(3, row + ", nokta satiri " + std::to_string(j));
     if (v[2] == kEndOfStationCode) {
       hull.PointCount(r) = j - 1;
-      RequireTwoPoints(in, j - 1, row);
+      RequireTwoPoints(file, j - 1, row);
       return;
     }
+    if (j == format.maxProfileLines) break;  // no room for a further point
     hull.PointZ(r, j) = v[0];
     hull.PointY(r, j) = v[1];
     hull.PointCode(r, j) = v[2];
-    RequireRisingHeight(in, hull, r, j, row);
+    RequireRisingHeight(file, hull, r, j, row);
   }
-  in.Fail(row + ": no end marker (code 99) within " + std::to_string(format.maxProfileLines) +
-          " lines; a contour holds at most " + std::to_string(format.maxProfileLines - 1) + " points");
+  file.Fail(row, std::to_string(format.maxProfileLines) + " satir icinde bitis isareti (kodu 99 olan satir) yok; "
+                     "bir bodoslama en fazla " + std::to_string(format.maxProfileLines - 1) + " nokta tutar.");
 }
 
 }  // namespace
@@ -94,32 +160,33 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
 
 void ReadOffsetTable(platform::Session& session, const std::string& path, HullModel& result,
                      const OffsetTableFormat& format) {
-  platform::InputFile in = session.OpenInput(path);
+  HullFile file(session, path, "Data dosyasi");
   // The model is built aside and handed over only when the whole file is sound.
   auto built = std::make_unique<HullModel>();
   HullModel& hull = *built;
 
-  SkipLabel(in, "title line");
+  file.Line("baslik satiri");
 
   bool listEnded = false;
   int i = 0;
   while (!listEnded) {
     ++i;
     if (i > format.maxStations) {
-      in.Fail("no end of the station list (a point line with code 9999) within " +
-              std::to_string(format.maxStations) + " station blocks; an offset table holds at most " +
-              std::to_string(format.maxStations) + " stations");
+      file.Fail(std::to_string(format.maxStations) + ". posta kesitinden sonra",
+                std::to_string(format.maxStations) +
+                    " posta kesiti icinde posta listesinin sonu (kodu 9999 olan satir) yok; bir offset tablosu en "
+                    "fazla " + std::to_string(format.maxStations) + " posta kesiti tutar.");
     }
-    hull.StationPos(i) = ReadItems(in, 1, "position of station " + std::to_string(i))[0];
+    hull.StationPos(i) = file.Numbers(1, "Posta Kesiti No:" + FormatInteger(i, 2) + ", posta yeri")[0];
     const std::string row = StationName(i, hull.StationPos(i));
 
     bool stationEnded = false;
     for (int j = 1; j <= format.maxStationLines; ++j) {
-      const std::vector<double> v = ReadItems(in, 3, row + ", point line " + std::to_string(j));
+      const std::vector<double> v = file.Numbers(3, row + ", nokta satiri " + std::to_string(j));
       const double code = v[2];
       if (code == kEndOfStationListCode || code == kEndOfStationCode) {
         hull.PointCount(i) = j - 1;
-        RequireTwoPoints(in, j - 1, row);
+        RequireTwoPoints(file, j - 1, row);
         stationEnded = true;
         if (code == kEndOfStationListCode) {
           hull.StationCount = i;
@@ -130,28 +197,29 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
       hull.PointZ(i, j) = v[0];
       hull.PointY(i, j) = v[1];
       hull.PointCode(i, j) = code;
-      RequireRisingHeight(in, hull, i, j, row);
+      // The last line a station may take must be its marker; a point there
+      // is one too many, whatever its height.
+      if (j < format.maxStationLines) RequireRisingHeight(file, hull, i, j, row);
     }
     if (!stationEnded) {
       if (format.pointLimitBox) {
         const std::string prompt =
-            "Posta Kesiti No:" + numerics::FormatInteger(i, 2) + " 'de  (" +
-            numerics::FormatNumber(hull.StationPos(i), 3, 3) +
+            "Posta Kesiti No:" + FormatInteger(i, 2) + " 'de  (" + FormatNumber(hull.StationPos(i), 3, 3) +
             " metre AP 'den ) 251 'den fazla nokta var. Bu durumda hesap devam edemez. LUtfen ilgili postadaki "
             "nokta sayisini 251 'e indirin. Programi sonlandirmak icin 'Enter' tusuna basin.";
         (void)session.InputBox(prompt, "Posta kesiti fazla nokta hatasi", "", platform::kDataBoxX,
                                platform::kDataBoxY);
       }
-      in.Fail(row + " has more than " + std::to_string(format.maxStationLines - 1) +
-              " points: no end marker (code 99 or 9999) within " + std::to_string(format.maxStationLines) +
-              " lines");
+      file.Fail(row, "bir posta kesiti en fazla " + std::to_string(format.maxStationLines - 1) + " nokta tutar; " +
+                         std::to_string(format.maxStationLines) +
+                         " satir icinde bitis isareti (kodu 99 ya da 9999 olan satir) yok.");
     }
   }
 
   if (hull.StationCount < format.minStations) {
-    in.Fail("the station list ends after " + std::to_string(hull.StationCount) +
-            (hull.StationCount == 1 ? " station" : " stations") + "; a hull needs at least " +
-            std::to_string(format.minStations) + " stations");
+    file.Fail("posta listesinin sonu", "offset tablosunda yalniz " + std::to_string(hull.StationCount) +
+                                           " posta kesiti var; hesap icin en az " +
+                                           std::to_string(format.minStations) + " posta kesiti gerekir.");
   }
 
   for (int s = 1; s <= hull.StationCount; ++s) {
@@ -160,8 +228,8 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
   }
 
   if (format.readProfiles) {
-    ReadContour(in, hull, hull.SternRow(), true, format);
-    ReadContour(in, hull, hull.StemRow(), false, format);
+    ReadContour(file, hull, hull.SternRow(), true, format);
+    ReadContour(file, hull, hull.StemRow(), false, format);
   }
   // Anything after the stem contour is not read.
 
@@ -170,39 +238,39 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
 
 void ReadAppendageFile(platform::Session& session, int StationCount, AppendageData& appendages,
                        const std::string& DATADIR) {
-  const std::string path = DATADIR + "APPENDIX.DAT";
-  platform::InputFile in = session.OpenInput(path);
+  HullFile file(session, DATADIR + "APPENDIX.DAT", "Takinti dosyasi");
   auto built = std::make_unique<AppendageData>();
   AppendageData& a = *built;
 
   for (int i = 1; i <= StationCount; ++i) {
-    const std::string station = "appendage block of station " + std::to_string(i);
-    const double flag = ReadItems(in, 1, station + ", flag line")[0];
+    const std::string station = "Posta Kesiti No:" + FormatInteger(i, 2) + " takintisi";
+    const double flag = file.Numbers(1, station + ", takinti isareti")[0];
     a.AppendageCount(i) = 0;
     if (flag != 1) continue;
 
-    const double count = ReadItems(in, 1, station + ", point count")[0];
+    const std::string countLine = station + ", nokta sayisi";
+    const double count = file.Numbers(1, countLine)[0];
     if (count < 0 || count != std::floor(count)) {
-      in.Fail(station + ": the point count " + platform::WriteItemNumber(count) +
-              " is not a whole number of points (0 or more)");
+      file.Fail(countLine, "nokta sayisi " + Shown(count) + " bir tam sayi degil (0 ya da daha buyuk olmali).");
     }
     if (count > kMaxAppendagePoints) {
-      in.Fail(station + ": " + platform::WriteItemNumber(count) + " points; a strip holds at most " +
-              std::to_string(kMaxAppendagePoints) + " points");
+      file.Fail(countLine, Shown(count) + " nokta var; bir posta kesitinin takintisi en fazla " +
+                               std::to_string(kMaxAppendagePoints) + " nokta tutar.");
     }
     const int n = static_cast<int>(count);
     for (int j = 1; j <= n; ++j) {
-      const std::vector<double> v = ReadItems(in, 3, station + ", point " + std::to_string(j));
+      const std::string where = station + ", nokta " + std::to_string(j);
+      const std::vector<double> v = file.Numbers(3, where);
       a.AppendageZ(i, j) = v[0];
       a.AppendageY1(i, j) = v[1];
       a.AppendageY2(i, j) = v[2];
       // The strip is interpolated and clipped over height, so its heights
       // must increase from point to point.
       if (j > 1 && !(v[0] > a.AppendageZ(i, j - 1))) {
-        in.Fail(station + ": point " + std::to_string(j) + " (z = " + platform::WriteItemNumber(v[0]) +
-                ") does not lie above point " + std::to_string(j - 1) + " (z = " +
-                platform::WriteItemNumber(a.AppendageZ(i, j - 1)) +
-                "); the strip's heights must increase from point to point");
+        file.Fail(where, std::to_string(j) + ". noktanin yuksekligi (Z = " + Shown(v[0]) + ") " +
+                             std::to_string(j - 1) + ". noktanin yuksekliginden (Z = " +
+                             Shown(a.AppendageZ(i, j - 1)) +
+                             ") buyuk degil; takinti noktalarinin yukseklikleri artarak yazilmalidir.");
       }
     }
     a.AppendageCount(i) = n;

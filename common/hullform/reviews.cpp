@@ -18,9 +18,9 @@ namespace {
 void DrawSideView(platform::ConsoleForm& form, const HullModel& hull, double Lbp, double HalfBreadth,
                   double Depth) {
   const int N = hull.StationCount;
-  if (N < 1) platform::StopForDataError("the hull has no stations to show");
-  RequireDrawingExtent("length between perpendiculars", Lbp);
-  RequireDrawingExtent("depth", Depth);
+  if (N < 1) platform::StopForDataError("Tekne modelinde hic posta kesiti yok; yan gorunus cizilemez.");
+  RequireDrawingExtent(kLbpName, Lbp);
+  RequireDrawingExtent(kDepthName, Depth);
   const double step = ReviewStep(HalfBreadth);
 
   PreparePlotForm(form, Lbp, Depth);

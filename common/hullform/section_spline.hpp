@@ -25,13 +25,17 @@ struct SectionSplineOptions {
   double firstPieceGuard = 1e-7;
   double laterPieceGuard = 1e-4;
   numerics::SplineGuards guards = numerics::kHydrostaticSplineGuards;
+  // How the program evaluates the fitted row when it draws it.
+  numerics::SplineEvaluation evaluation{};
 };
 
 inline constexpr SectionSplineOptions kHydrostaticSectionSpline{};
 inline constexpr SectionSplineOptions kCrossCurvesSectionSpline{
     .firstPieceGuard = 1e-7, .laterPieceGuard = 1e-7, .guards = numerics::kCrossCurvesSplineGuards};
-inline constexpr SectionSplineOptions kFloodableSectionSpline{
-    .firstPieceGuard = 1e-7, .laterPieceGuard = 1e-4, .guards = numerics::kFloodableSplineGuards};
+inline constexpr SectionSplineOptions kFloodableSectionSpline{.firstPieceGuard = 1e-7,
+                                                              .laterPieceGuard = 1e-4,
+                                                              .guards = numerics::kFloodableSplineGuards,
+                                                              .evaluation = numerics::kFloodableSplineEvaluation};
 
 // Turns row r of the hull model (a station, SternRow() or StemRow()) into one
 // knot table t(1..m) (the heights) and one spline table c whose value column

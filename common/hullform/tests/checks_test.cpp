@@ -185,8 +185,8 @@ TEST_F(ChecksTest, AHalfBreadthThatIsNotPositiveStopsTheRunInsteadOfDrawing) {
   const HullModel hull = hull_test::MakeHull(Stations(3, 5), Stern(), Stem());
   for (double b : {0.0, -4.0}) {
     EXPECT_EQ(RunChecks(hull, "", false, b), 1);
-    EXPECT_NE(err_.str().find("the half-breadth of the task file is " + hull_test::Num(b) +
-                              " m; the drawings of the hull need a positive half-breadth"),
+    EXPECT_NE(err_.str().find("Gorev dosyasindaki HalfBreadth (yari genislik) degeri sifirdan buyuk olmalidir; "
+                              "okunan deger " + hull_test::Num(b) + ". Tekne cizimleri bu degerle yapilamaz."),
               std::string::npos)
         << err_.str();
   }
@@ -211,6 +211,40 @@ TEST_F(ChecksTest, SectionFormStylesOfTheOtherPrograms) {
               EXPECT_EQ(form.Items().size(), 10u);
             }),
             0);
+}
+
+}  // namespace
+
+namespace {
+
+// The floodable-length program evaluates an interval between two equal
+// half-breadths as that breadth (a parallel side stays straight), the
+// hydrostatics program by its cubic, which bulges there.
+TEST_F(ChecksTest, FloodableBodyPlanKeepsAParallelSideStraight) {
+  std::vector<Station> st = Stations(3, 5);
+  st[0].points = {{0, 0, 1}, {1, 2.5, 1}, {2, 4, 1}, {3, 4, 1}, {4, 4.5, 1}};
+  const HullModel hull = hull_test::MakeHull(st, Stern(), Stem());
+  // Largest distance from y = 4 of the walked points of station 1 between z = 2 and z = 3.
+  const auto bulge = [&](const hullform::SectionSplineOptions& options) {
+    double worst = 0;
+    EXPECT_EQ(Run("", [&](platform::Session& s) {
+                platform::ConsoleForm& form = hullform::SectionForm(s);
+                hullform::PrepareSectionPlotForm(form, 4, 5);
+                form.Clear();
+                hullform::HullModel one = hull;
+                one.StationCount = 1;
+                hullform::DrawBodyPlanSections(form, one, 0.1, options);
+                for (const auto& u : hull_test::UserItems(form, 11880, 8595, -12, 6.25, 8, -6.25)) {
+                  if (u.kind != platform::FormItem::kLine || u.y1 < 2 + 1e-9 || u.y2 > 3 - 1e-9) continue;
+                  if (u.y1 == u.y2) continue;  // the top line
+                  worst = std::max(worst, std::fabs(std::fabs(u.x2) - 4));
+                }
+              }),
+              0);
+    return worst;
+  };
+  EXPECT_LT(bulge(hullform::kFloodableSectionSpline), 1e-6);
+  EXPECT_GT(bulge(hullform::kHydrostaticSectionSpline), 0.01);
 }
 
 }  // namespace

@@ -64,7 +64,8 @@ TEST_F(OffsetTableTest, ThirteenLineExampleGivesOneStationAndBothContours) {
 
   // The programs themselves want at least three stations.
   EXPECT_EQ(ReadText(text, hull), 1);
-  EXPECT_NE(err_.str().find("\"HULL.DAT\", line 5: the station list ends after 1 station; a hull needs at least 3"),
+  EXPECT_NE(err_.str().find("Data dosyasi \"HULL.DAT\", satir 5, posta listesinin sonu: offset tablosunda yalniz 1 "
+                            "posta kesiti var; hesap icin en az 3 posta kesiti gerekir."),
             std::string::npos)
       << err_.str();
 }
@@ -108,6 +109,11 @@ TEST_F(OffsetTableTest, StationOfTwoHundredFiftyPointsFitsOneMoreGivesThePointLi
   EXPECT_EQ(hull.PointCount(7), 250);
   EXPECT_DOUBLE_EQ(hull.StationTop(7), 2.5);
 
+  // A 251st point is one too many whatever its height.
+  std::string lowLast = head + LongStation(250, 12.5) + "0.5, 1, 1\r\n" + tail;
+  EXPECT_EQ(ReadText(lowLast, hull), 1);
+  EXPECT_NE(out_.str().find("== Posta kesiti fazla nokta hatasi =="), std::string::npos) << err_.str();
+
   EXPECT_EQ(ReadText(head + LongStation(251, 12.5) + tail, hull), 1);
   EXPECT_NE(out_.str().find("== Posta kesiti fazla nokta hatasi ==\n"
                             "Posta Kesiti No: 7 'de  ( 12.500 metre AP 'den ) 251 'den fazla nokta var. Bu durumda "
@@ -115,7 +121,9 @@ TEST_F(OffsetTableTest, StationOfTwoHundredFiftyPointsFitsOneMoreGivesThePointLi
                             "sonlandirmak icin 'Enter' tusuna basin.\n[default: ] > "),
             std::string::npos)
       << out_.str();
-  EXPECT_NE(err_.str().find("station 7 (x = 12.5 m from AP) has more than 250 points"), std::string::npos)
+  EXPECT_NE(err_.str().find("Data dosyasi \"HULL.DAT\", satir 277, Posta Kesiti No: 7 ( 12.500 metre AP 'den): bir "
+                            "posta kesiti en fazla 250 nokta tutar; 251 satir icinde bitis isareti"),
+            std::string::npos)
       << err_.str();
 }
 
@@ -133,30 +141,38 @@ TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
     std::string name, text, message;
   } cases[] = {
       {"early end in a station", good.substr(0, good.find("5\r\n")) + "5\r\n0,0,0\r\n",
-       "\"HULL.DAT\", line 8: unexpected end of file, a further line was expected (station 2 (x = 5 m from AP), "
-       "point line 2)"},
+       "Data dosyasi \"HULL.DAT\", satir 8, Posta Kesiti No: 2 (  5.000 metre AP 'den), nokta satiri 2: dosya "
+       "beklenmeden bitti; bu satir eksik."},
       {"text where a number stands", "title\r\n0\r\n0,0,0\r\n1,wide,1\r\n",
-       "\"HULL.DAT\", line 4: item 2 \"wide\" is not a number (station 1 (x = 0 m from AP), point line 2)"},
+       "Data dosyasi \"HULL.DAT\", satir 4, Posta Kesiti No: 1 (  0.000 metre AP 'den), nokta satiri 2: 2. deger "
+       "\"wide\" bir sayi degil."},
       {"two numbers on a point line", "title\r\n0\r\n0,0,0\r\n1,1\r\n",
-       "\"HULL.DAT\", line 4: expected 3 numbers, found 2 (station 1 (x = 0 m from AP), point line 2)"},
-      {"station position missing", "title\r\n\r\n", "\"HULL.DAT\", line 2: expected 1 number, found 0 (position of station 1)"},
-      {"empty file", "", "\"HULL.DAT\", line 1: unexpected end of file, a further line was expected (title line)"},
+       "satir 4, Posta Kesiti No: 1 (  0.000 metre AP 'den), nokta satiri 2: 3 sayi bekleniyordu, satirda 2 deger "
+       "var."},
+      {"an empty item between commas", "title\r\n0\r\n0,,0\r\n",
+       "satir 3, Posta Kesiti No: 1 (  0.000 metre AP 'den), nokta satiri 1: iki virgul arasinda"},
+      {"station position missing", "title\r\n\r\n",
+       "Data dosyasi \"HULL.DAT\", satir 2, Posta Kesiti No: 1, posta yeri: 1 sayi bekleniyordu, satirda 0 deger var."},
+      {"empty file", "", "Data dosyasi \"HULL.DAT\", satir 1, baslik satiri: dosya bos."},
       {"no 9999 within 148 blocks", noEnd,
-       "\"HULL.DAT\", line 593: no end of the station list (a point line with code 9999) within 148 station blocks"},
+       "Data dosyasi \"HULL.DAT\", satir 593, 148. posta kesitinden sonra: 148 posta kesiti icinde posta listesinin "
+       "sonu (kodu 9999 olan satir) yok; bir offset tablosu en fazla 148 posta kesiti tutar."},
       {"stern contour without its 99", longStern,
-       "\"HULL.DAT\", line 264: stern contour (KIC BODOSLAMA): no end marker (code 99) within 250 lines"},
+       "Data dosyasi \"HULL.DAT\", satir 264, KIC BODOSLAMA: 250 satir icinde bitis isareti (kodu 99 olan satir) "
+       "yok; bir bodoslama en fazla 249 nokta tutar."},
       {"station of one point", "title\r\n0\r\n0,0,0\r\n0,0,99\r\n",
-       "\"HULL.DAT\", line 4: station 1 (x = 0 m from AP) ends after 1 point; a section or contour needs at least "
-       "two points"},
+       "Data dosyasi \"HULL.DAT\", satir 4, Posta Kesiti No: 1 (  0.000 metre AP 'den): yalniz 1 nokta var; bir "
+       "posta kesiti ya da bodoslama en az iki nokta ister."},
       {"stem contour of one point", good.substr(0, good.rfind("BAS BODOSLAMA")) + "BAS BODOSLAMA\r\n0,11,1\r\n0,0,99\r\n",
-       "stem contour (BAS BODOSLAMA) ends after 1 point"},
+       "satir 20, BAS BODOSLAMA: yalniz 1 nokta var"},
       {"heights going down in a station", "title\r\n0\r\n0,0,0\r\n2,3,1\r\n1.5,3.5,1\r\n",
-       "\"HULL.DAT\", line 5: station 1 (x = 0 m from AP): point 3 (z = 1.5) lies lower than point 2 (z = 2); the "
-       "points must be listed from the keel upward"},
+       "Data dosyasi \"HULL.DAT\", satir 5, Posta Kesiti No: 1 (  0.000 metre AP 'den): 3. noktanin yuksekligi "
+       "(Z = 1.5) 2. noktanin yuksekliginden (Z = 2) kucuk. Noktalar omurgadan yukari dogru, yukseklikleri "
+       "azalmadan yazilmalidir."},
       {"heights going down in a contour", good.substr(0, good.find("KIC BODOSLAMA")) + "KIC\r\n3,0,1\r\n1,0,1\r\n",
-       "stern contour (KIC BODOSLAMA): point 2 (z = 1) lies lower than point 1 (z = 3)"},
+       "satir 16, KIC BODOSLAMA: 2. noktanin yuksekligi (Z = 1) 1. noktanin yuksekliginden (Z = 3) kucuk."},
       {"contour label missing", good.substr(0, good.find("KIC BODOSLAMA")),
-       "unexpected end of file, a further line was expected (label line before the stern contour (KIC BODOSLAMA))"},
+       "satir 14, KIC BODOSLAMA baslik satiri: dosya beklenmeden bitti; bu satir eksik."},
   };
   for (const Case& c : cases) {
     hullform::HullModel hull;
@@ -167,7 +183,8 @@ TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
 
   hullform::HullModel hull;
   EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "NOHULL.DAT", hull); }), 1);
-  EXPECT_NE(err_.str().find("\"NOHULL.DAT\": the file cannot be opened"), std::string::npos) << err_.str();
+  EXPECT_NE(err_.str().find("Data dosyasi \"NOHULL.DAT\" acilamadi (dosya yok ya da okunamiyor)."), std::string::npos)
+      << err_.str();
 }
 
 TEST_F(OffsetTableTest, FlatBottomKnucklesMayShareAHeight) {
@@ -190,8 +207,8 @@ TEST_F(OffsetTableTest, FormatsOfTheOtherPrograms) {
 
   text = "title\r\n0\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n" + LongStation(100, 5);
   EXPECT_EQ(ReadText(text, hull, hullform::kCrossCurvesOffsetTable), 1);
-  EXPECT_NE(err_.str().find("station 2 (x = 5 m from AP) has more than 99 points: no end marker (code 99 or 9999) "
-                            "within 100 lines"),
+  EXPECT_NE(err_.str().find("Posta Kesiti No: 2 (  5.000 metre AP 'den): bir posta kesiti en fazla 99 nokta tutar; "
+                            "100 satir icinde bitis isareti (kodu 99 ya da 9999 olan satir) yok."),
             std::string::npos)
       << err_.str();
   EXPECT_EQ(out_.str().find("Posta kesiti fazla nokta hatasi"), std::string::npos);
@@ -200,7 +217,7 @@ TEST_F(OffsetTableTest, FormatsOfTheOtherPrograms) {
   text = "title\r\n";
   for (int i = 1; i <= 101; ++i) text += Num(i) + "\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n";
   EXPECT_EQ(ReadText(text, hull, hullform::kFloodableOffsetTable), 1);
-  EXPECT_NE(err_.str().find("within 100 station blocks"), std::string::npos) << err_.str();
+  EXPECT_NE(err_.str().find("100 posta kesiti icinde posta listesinin sonu"), std::string::npos) << err_.str();
 }
 
 class AppendageFileTest : public hull_test::HullTest {
@@ -231,15 +248,20 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
     std::string name, text, message;
   } cases[] = {
       {"more than 251 points", tooMany,
-       "\"DATA\\APPENDIX.DAT\", line 2: appendage block of station 1: 252 points; a strip holds at most 251 points"},
-      {"negative count", "1\n-1\n", "appendage block of station 1: the point count -1 is not a whole number"},
-      {"fractional count", "1\n2.5\n", "appendage block of station 1: the point count 2.5 is not a whole number"},
+       "Takinti dosyasi \"DATA\\APPENDIX.DAT\", satir 2, Posta Kesiti No: 1 takintisi, nokta sayisi: 252 nokta var; "
+       "bir posta kesitinin takintisi en fazla 251 nokta tutar."},
+      {"negative count", "1\n-1\n",
+       "Posta Kesiti No: 1 takintisi, nokta sayisi: nokta sayisi -1 bir tam sayi degil (0 ya da daha buyuk olmali)."},
+      {"fractional count", "1\n2.5\n",
+       "Posta Kesiti No: 1 takintisi, nokta sayisi: nokta sayisi 2.5 bir tam sayi degil"},
       {"heights not rising", "1\n2\n1,0,1\n1,0,2\n",
-       "appendage block of station 1: point 2 (z = 1) does not lie above point 1 (z = 1)"},
+       "satir 4, Posta Kesiti No: 1 takintisi, nokta 2: 2. noktanin yuksekligi (Z = 1) 1. noktanin yuksekliginden "
+       "(Z = 1) buyuk degil; takinti noktalarinin yukseklikleri artarak yazilmalidir."},
       {"early end", "0\n",
-       "\"DATA\\APPENDIX.DAT\", line 2: unexpected end of file, a further line was expected (appendage block of "
-       "station 2, flag line)"},
-      {"two breadths missing", "1\n1\n1\n", "expected 3 numbers, found 1 (appendage block of station 1, point 1)"},
+       "Takinti dosyasi \"DATA\\APPENDIX.DAT\", satir 2, Posta Kesiti No: 2 takintisi, takinti isareti: dosya "
+       "beklenmeden bitti; bu satir eksik."},
+      {"two breadths missing", "1\n1\n1\n",
+       "satir 3, Posta Kesiti No: 1 takintisi, nokta 1: 3 sayi bekleniyordu, satirda 1 deger var."},
   };
   for (const Case& c : cases) {
     hullform::AppendageData a;
@@ -248,7 +270,9 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
   }
   hullform::AppendageData a;
   EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, 2, a, "NODIR\\"); }), 1);
-  EXPECT_NE(err_.str().find("\"NODIR\\APPENDIX.DAT\": the file cannot be opened"), std::string::npos) << err_.str();
+  EXPECT_NE(err_.str().find("Takinti dosyasi \"NODIR\\APPENDIX.DAT\" acilamadi (dosya yok ya da okunamiyor)."),
+            std::string::npos)
+      << err_.str();
 }
 
 }  // namespace

@@ -118,13 +118,16 @@ TEST_F(ReviewsTest, SideViewNeedsPositiveExtents) {
                                                       height);
             }),
             1);
-  EXPECT_NE(err_.str().find("the half-breadth of the task file is 0 m"), std::string::npos) << err_.str();
+  EXPECT_NE(err_.str().find("HalfBreadth (yari genislik) degeri sifirdan buyuk olmalidir; okunan deger 0."),
+            std::string::npos)
+      << err_.str();
   EXPECT_EQ(Run("", [&](platform::Session& s) {
               hullform::PlotStationPositionsForReview(s, hullform::SectionForm(s), hull, 0, kHalfBreadth, kDepth, 3,
                                                       3, height);
             }),
             1);
-  EXPECT_NE(err_.str().find("the length between perpendiculars of the task file is 0 m"), std::string::npos);
+  EXPECT_NE(err_.str().find("Lbp (dikmeler arasi boy) degeri sifirdan buyuk olmalidir; okunan deger 0."),
+            std::string::npos);
 }
 
 numerics::Vec Values(const std::vector<double>& v) {
