@@ -95,8 +95,8 @@ class ConsoleForm {
   // What is drawn since the last clear, and the picture of it.
   const std::vector<FormItem>& Items() const { return items_; }
   std::string ToSvg() const;
-  // Incremented by every change of the drawing; the Session uses it to write
-  // a picture only when something changed since the last one.
+  // Incremented by every change of the drawing.  (The Session compares the
+  // pictures themselves to write a new one only after a change.)
   unsigned long Revision() const { return revision_; }
 
  private:
