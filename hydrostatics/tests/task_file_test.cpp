@@ -141,7 +141,7 @@ TEST(StationChecks, RefuseHullsOutsideTheRunsLimits) {
   std::swap(backwards.stations[7].x, backwards.stations[8].x);
   const Case cases[] = {
       {"101 stations", tooMany, "Data dosyasinda (HULL.DAT) 101 posta var"},
-      {"heights going down", descending, "4"},
+      {"heights going down", descending, "Posta Kesiti No: 4 ( 30.000 metre AP 'den): 3. noktanin"},
       {"stations too close", close, "birbirine cok yakin"},
       {"stations out of order", backwards, "m den kucuk"},
   };
@@ -155,16 +155,45 @@ TEST(StationChecks, RefuseHullsOutsideTheRunsLimits) {
   }
 }
 
-TEST(StationChecks, SpacingMessageNamesTheTwoStations) {
+// Every pair is tested for spacing before any pair is tested for order; the
+// message names the two stations with their positions.
+TEST(StationChecks, SpacingThenOrderMessagesNameTheTwoStations) {
+  struct Case {
+    std::vector<double> x;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{0, 5, 5.006}, "*** Kesit postalari yeri giris hatasi ***\n"
+                      "Istasyon Postasi =   5.00 m ile  5.01 m birbirine cok yakin\n"},
+      {{0, 10, 5}, "*** Kesit postalari sirasi giris hatasi ***\n"
+                   "Istasyon Postasi =   5.00 m ile 10.00 m den kucuk\n"},
+      {{0, 10, 5, 20, 20.005}, "*** Kesit postalari yeri giris hatasi ***\n"
+                               "Istasyon Postasi =  20.00 m ile 20.01 m birbirine cok yakin\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    HydroRun run;
+    Hull h = PrismaticHull(BoxSection(10), static_cast<int>(c.x.size()), 10);
+    for (std::size_t k = 0; k < c.x.size(); ++k) h.stations[k].x = c.x[k];
+    SetHull(run.hull, h);
+    QuietSession qs;
+    const int status =
+        platform::RunProgram(qs.session, [&](platform::Session& s) { ValidateStationPositions(s, run); });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(qs.err.str().find(c.message), std::string::npos) << qs.err.str();
+  }
+}
+
+TEST(Drafts, BothZeroStopsWithTheZeroDraftMessage) {
   HydroRun run;
-  Hull h = PrismaticHull(BoxSection(10), 3, 10);
-  h.stations[1].x = 5;
-  h.stations[2].x = 5.006;
-  SetHull(run.hull, h);
+  run.task.ForeDraft = 0.0009;
+  run.task.AftDraft = -0.0009;
   QuietSession qs;
-  const int status = platform::RunProgram(qs.session, [&](platform::Session& s) { ValidateStationPositions(s, run); });
+  const int status = platform::RunProgram(qs.session, [&](platform::Session& s) { CheckDrafts(s, run); });
   EXPECT_EQ(status, 1);
-  EXPECT_NE(qs.err.str().find("Istasyon Postasi =   5.00 m ile  5.01 m birbirine cok yakin"), std::string::npos)
+  EXPECT_NE(qs.err.str().find("*** Data giris hatasi ***\nData dosyasinda bas ve kic draftlar 0 (sifir) olarak "
+                              "girildi. Bu durumda program calismaz. Data dosyasini guncelleyin. \n"),
+            std::string::npos)
       << qs.err.str();
 }
 
@@ -203,6 +232,20 @@ TEST(Midship, EndOfInputTakesTheMiddleStation) {
   QuietSession qs("E\n");
   FindMidshipSection(qs.session, run);
   EXPECT_EQ(run.run.MidshipIndex, 5.0f);
+  const std::string out = qs.out.str();
+  const std::size_t first = out.find(
+      "== MASTORI KESITI HATASI ==\nGEMI GEOMETRISI DATA DOSYASINDA MASTORI KESITI (Lbp/2 - ORTA KESIT) YOK. BU "
+      "DURUMDA NORMALDE HESAP DEVAM EDEMEZ. (ORTA KESITE BAGLI DEGISKENLER HESAPLANAMAZ. YALNIZ YAT VE BENZERI "
+      "TEKNELERDE MASTORI KESITININ EN GENIS KESIT OLDUGU KAVRAMI UNUTULMAMALIDIR. BU DURUMDA EN GENIS KESIT INDISI "
+      "MASTORI KESITI OLARAK GIRILMELIDIR). HESABA YINE DE DEVAM ETMEK ISTERSENIZ 'E' TUSUNA BASIP MASTORI KESITI "
+      "YERINE GECEBILECEK DATA DOSYASINDAN BIR KESIT INDISI YAZABILIRSINIZ. EGER BASKA BIR TUSA BASARSANIZ PROGRAM "
+      "SONLANIRILACAKTIR.\n[default: H]");
+  const std::size_t second = out.find(
+      "== MASTORI KESITI HATASI ==\nGEMI GEOMETRISI DATA DOSYASINDAKI KESITLERDEN BIRININ INDISINI MASTORI KESITI "
+      "OLARAK GIRIN\n[default: 5]");
+  ASSERT_NE(first, std::string::npos) << out;
+  ASSERT_NE(second, std::string::npos) << out;
+  EXPECT_LT(first, second);
 }
 
 TEST(Midship, AnyOtherFirstAnswerEndsTheRunAfterTheSecondBox) {
