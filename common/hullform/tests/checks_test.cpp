@@ -40,6 +40,9 @@ class ChecksTest : public hull_test::HullTest {
       } catch (const platform::RunStop& stop) {
         // A data error closes the report itself, before the run ends.
         if (stop.Status() == platform::ExitStatus::kDataError) reportClosedByCheck_ = !report.IsOpen();
+        // The picture the user answered yes to.
+        items_ = hull_test::UserItems(form, 11880, 8595, -3 * halfBreadth, 1.25 * depth, 2 * halfBreadth,
+                                      -1.25 * depth);
         throw;
       }
       items_ = hull_test::UserItems(form, 11880, 8595, -3 * halfBreadth, 1.25 * depth, 2 * halfBreadth,
@@ -159,8 +162,20 @@ TEST_F(ChecksTest, BodyPlanDrawsEveryStationOnBothSidesWithItsPoints) {
   EXPECT_EQ(hull_test::CountKind(items_, platform::FormItem::kLine, 9), 10);
   EXPECT_EQ(hull_test::CountLines(items_, 9, -4, 0, 4, 0), 1);            // base line
   EXPECT_EQ(hull_test::CountLines(items_, 9, 0, 0, 0, 5.5), 1);           // centre line
-  // Four circles at every offset point (6 + 6 + 4 points).
+  // Four circles at every offset point (6 + 6 + 4 points): radius s/5 on
+  // both sides, then s/10 on both sides, s = HalfBreadth / 40 = 0.1.
   EXPECT_EQ(hull_test::CountKind(items_, platform::FormItem::kCircle, 12), 4 * 16);
+  std::vector<hull_test::UserItem> circles;
+  for (const auto& u : items_) {
+    if (u.kind == platform::FormItem::kCircle) circles.push_back(u);
+  }
+  ASSERT_GE(circles.size(), 8u);
+  const double expected[4][3] = {{3, 0, 0.02}, {-3, 0, 0.02}, {3, 0, 0.01}, {-3, 0, 0.01}};  // point 2 of station 1
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_NEAR(circles[4 + k].x1, expected[k][0], 1e-9) << k;
+    EXPECT_NEAR(circles[4 + k].y1, expected[k][1], 1e-9) << k;
+    EXPECT_NEAR(circles[4 + k].x2, expected[k][2], 1e-9) << k;
+  }
   // The deck line of each station across the centre line.
   EXPECT_EQ(hull_test::CountLines(items_, 13, 4, 5, -4, 5), 2);
   EXPECT_EQ(hull_test::CountLines(items_, 13, 3.5, 4.5, -3.5, 4.5), 1);
@@ -245,6 +260,81 @@ TEST_F(ChecksTest, FloodableBodyPlanKeepsAParallelSideStraight) {
   };
   EXPECT_LT(bulge(hullform::kFloodableSectionSpline), 1e-6);
   EXPECT_GT(bulge(hullform::kHydrostaticSectionSpline), 0.01);
+}
+
+}  // namespace
+
+namespace {
+
+// The section window: the frame, the base line, the section box (half-breadth
+// each side, 1.1 depths high), the centre line and the line under the base,
+// in this order, in light blue.
+TEST_F(ChecksTest, SectionWindowFrameLinesInOrder) {
+  const double p = 4, q = 5;
+  std::vector<hull_test::UserItem> items;
+  ASSERT_EQ(Run("", [&](platform::Session& s) {
+              platform::ConsoleForm& form = hullform::SectionForm(s);
+              hullform::PrepareSectionPlotForm(form, p, q);
+              items = hull_test::UserItems(form, 11880, 8595, -3 * p, 1.25 * q, 2 * p, -1.25 * q);
+            }),
+            0);
+  const double lines[10][4] = {{-2.75 * p, -1.2 * q, 1.75 * p, -1.2 * q}, {1.75 * p, -1.2 * q, 1.75 * p, 1.2 * q},
+                               {1.75 * p, 1.2 * q, -2.75 * p, 1.2 * q},   {-2.75 * p, 1.2 * q, -2.75 * p, -1.2 * q},
+                               {-p, 0, p, 0},                             {p, 0, p, 1.1 * q},
+                               {p, 1.1 * q, -p, 1.1 * q},                 {-p, 1.1 * q, -p, 0},
+                               {0, 0, 0, 1.1 * q},                        {-2.75 * p, -0.1 * q, 1.75 * p, -0.1 * q}};
+  ASSERT_EQ(items.size(), 10u);
+  for (int k = 0; k < 10; ++k) {
+    EXPECT_EQ(items[k].kind, platform::FormItem::kLine) << k;
+    EXPECT_EQ(items[k].colour, platform::PaletteColour(9)) << k;
+    EXPECT_NEAR(items[k].x1, lines[k][0], 1e-9) << k;
+    EXPECT_NEAR(items[k].y1, lines[k][1], 1e-9) << k;
+    EXPECT_NEAR(items[k].x2, lines[k][2], 1e-9) << k;
+    EXPECT_NEAR(items[k].y2, lines[k][3], 1e-9) << k;
+  }
+}
+
+// The stern contour is drawn about the left edge of the section box (x - B/2),
+// the stem contour about the centre line (x - Lbp), one side only, with two
+// circles at each of its points.
+TEST_F(ChecksTest, ContourReviewsShiftEachContour) {
+  const HullModel hull = hull_test::MakeHull(Stations(3, 5), Stern(), Stem());
+  const struct {
+    const char* answers;
+    std::vector<Point> contour;
+    double shift;
+  } cases[] = {{"H\nE\n", Stern(), -4}, {"H\nH\nE\n", Stem(), -20}};
+  for (const auto& c : cases) {
+    ASSERT_EQ(RunChecks(hull, c.answers, true), 2) << c.answers;
+    std::vector<hull_test::UserItem> circles;
+    double lowest = 1e9, highest = -1e9, left = 1e9, right = -1e9;
+    for (const auto& u : items_) {
+      if (u.kind == platform::FormItem::kCircle) circles.push_back(u);
+      if (u.kind != platform::FormItem::kLine || u.colour != platform::PaletteColour(13)) continue;
+      lowest = std::min({lowest, u.y1, u.y2});
+      highest = std::max({highest, u.y1, u.y2});
+      left = std::min({left, u.x1, u.x2});
+      right = std::max({right, u.x1, u.x2});
+    }
+    ASSERT_EQ(circles.size(), 2 * c.contour.size()) << c.answers;
+    for (std::size_t j = 0; j < c.contour.size(); ++j) {
+      EXPECT_NEAR(circles[2 * j].x1, c.contour[j].y + c.shift, 1e-9);
+      EXPECT_NEAR(circles[2 * j].y1, c.contour[j].z, 1e-9);
+      EXPECT_NEAR(circles[2 * j].x2, 0.02, 1e-9);
+      EXPECT_NEAR(circles[2 * j + 1].x1, c.contour[j].y + c.shift, 1e-9);
+      EXPECT_NEAR(circles[2 * j + 1].x2, 0.01, 1e-9);
+    }
+    // The walk from the foot up to the last step below the top (z = 5).
+    EXPECT_NEAR(lowest, 0, 1e-9);
+    EXPECT_GT(highest, 4.9);
+    double xMin = 1e9, xMax = -1e9;
+    for (const Point& p : c.contour) {
+      xMin = std::min(xMin, p.y + c.shift);
+      xMax = std::max(xMax, p.y + c.shift);
+    }
+    EXPECT_GE(left, xMin - 0.05);
+    EXPECT_LE(right, xMax + 0.05);
+  }
 }
 
 }  // namespace

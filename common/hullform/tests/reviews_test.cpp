@@ -55,6 +55,21 @@ TEST_F(ReviewsTest, StationPositionsReviewDrawsTheSideViewAndTheLoadWaterline) {
   }
   EXPECT_EQ(hull_test::CountLines(items_, 11, 0, -1, 45, 3), 1);
   EXPECT_EQ(hull_test::CountKind(items_, platform::FormItem::kCircle, 8), 30);
+  // Three circles per station where the load waterline crosses it, radii
+  // Depth/20, Depth/40 and Depth/60 in that order.
+  std::vector<hull_test::UserItem> circles;
+  for (const auto& u : items_) {
+    if (u.kind == platform::FormItem::kCircle) circles.push_back(u);
+  }
+  ASSERT_EQ(circles.size(), 30u);
+  for (int i = 1; i <= 10; ++i) {
+    for (int k = 0; k < 3; ++k) {
+      const hull_test::UserItem& c = circles[static_cast<std::size_t>(3 * (i - 1) + k)];
+      EXPECT_NEAR(c.x1, hull.StationPos(i), 1e-9);
+      EXPECT_NEAR(c.y1, height(i), 1e-9);
+      EXPECT_NEAR(c.x2, kDepth / (20.0 * (k + 1)), 1e-9);
+    }
+  }
   // Frame, station lines, deck line and keel line.
   EXPECT_EQ(hull_test::CountKind(items_, platform::FormItem::kLine, 9), 4);
   EXPECT_EQ(hull_test::CountLines(items_, 9, 0, 0, 45, 0), 1);
