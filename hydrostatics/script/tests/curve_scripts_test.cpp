@@ -268,6 +268,34 @@ TEST(BonjeanCurvesScript, PaperAnswers) {
     // The A0 station lines span the box 50..950 by 50..650.
     const Polyline& last = *r.bonjean.PolylinesOn("0", "line")[static_cast<std::size_t>(h.NST - 1)];
     EXPECT_NEAR(last.points[0].x, c.a0 ? 950 : 260, 1e-9);
+    // Labels and captions of the grid on either sheet, in both drawings.
+    for (const ParsedScript* s : {&r.bonjean, &r.curves}) {
+      const scripttest::ScriptText* station = s->FindText(" 0.000");
+      ASSERT_NE(station, nullptr);
+      EXPECT_DOUBLE_EQ(station->at.y, c.a0 ? 41 : 19);
+      EXPECT_EQ(station->height, c.a0 ? "8.0" : "2.0");
+      const scripttest::ScriptText* caption = s->FindText("KESITLER");
+      ASSERT_NE(caption, nullptr);
+      EXPECT_EQ(caption->command, "text");
+      EXPECT_DOUBLE_EQ(caption->at.x, c.a0 ? 50 : 20);
+      EXPECT_DOUBLE_EQ(caption->at.y, c.a0 ? 20 : 12);
+      auto right = std::find_if(s->texts.begin(), s->texts.end(),
+                                [](const scripttest::ScriptText& t) { return t.command == "text r"; });
+      ASSERT_NE(right, s->texts.end());
+      const scripttest::ScriptText* waterline = &*right;
+      EXPECT_EQ(waterline->text, " 1.000");
+      EXPECT_DOUBLE_EQ(waterline->at.y, c.a0 ? 150 : 20 + 155.0 / 6);
+      EXPECT_DOUBLE_EQ(waterline->at.x, c.a0 ? 46 : 19);
+      EXPECT_EQ(waterline->height, c.a0 ? "6.0" : "1.5");
+      const scripttest::ScriptText* axis = s->FindText("SU HATLARI (m)");
+      ASSERT_NE(axis, nullptr);
+      EXPECT_DOUBLE_EQ(axis->at.x, c.a0 ? 18 : 12.5);
+      EXPECT_DOUBLE_EQ(axis->at.y, c.a0 ? 350 : 97.5);
+    }
+    EXPECT_EQ(r.bonjean.FindText("KESIT ALANLARI 1 (mm) =" + FormatNumber(120 / (0.15 * (c.a0 ? 900 : 240)), 3, 2) +
+                                 " (m2)")
+                  ->height,
+              c.a0 ? "8.0" : "2.0");
   }
 }
 
@@ -519,6 +547,58 @@ TEST(HydrostaticCurvesScript, BoxBargeOnA4) {
   EXPECT_NE(r.out.find("HACIM EGRISI OLCEGI 1(mm) = " + FormatNumber(sV, 6, 3) +
                        " (m3) OLDU. YENI OLCEK GIRMEK ISTER MISIN <E/H>"),
             std::string::npos);
+}
+
+// Every column of the per-waterline records tagged with its place in the
+// file (column k at waterline j holds k + j/10) and every proposed scale
+// replaced by 1: each curve then shows the column it was read from.
+TEST(HydrostaticCurvesScript, ColumnsAreReadInFileOrder) {
+  WorkingDirectory dir;
+  const int NW = 5;
+  {
+    std::ofstream f(dir.Out("ZAZURI.DAT"), std::ios::binary);
+    f << "3,5,100,2\r\n0\r\n50\r\n100\r\n";
+    for (int j = 1; j <= NW; ++j) f << j << "\r\n";
+    for (int i = 1; i <= 3; ++i) {
+      for (int j = 1; j <= NW; ++j) f << 10 * i + j << "," << 100 * i + j << "\r\n";
+    }
+    for (int first : {1, 9}) {
+      for (int j = 1; j <= NW; ++j) {
+        std::vector<double> record;
+        for (int k = first; k < first + (first == 1 ? 8 : 9); ++k) record.push_back(k + j / 10.0);
+        f << Record(record);
+      }
+    }
+  }
+  std::string answers = "1\nH\nH\n";
+  for (int own = 0; own < 11; ++own) answers += "E\n1\n";
+  ScriptedSession session(dir.Path(), answers);
+  hydro::WriteHydrostaticCurvesScripts(session.session, session.session.TaskDirectory(), 10, "T", scripttest::kOutDir);
+  session.session.Finish();
+  const ParsedScript s = ReadScript(dir.Out("ZAZURI2.SCR"));
+  EXPECT_TRUE(s.faults.empty()) << scripttest::Faults(s);
+
+  struct Curve {
+    const char* layer;
+    int column;      // 1..8 first record, 9..17 second record
+    double divisor;  // the final scale, with the guard where the curve has it
+  };
+  const double sy = 155.0 / NW;
+  for (const Curve& c : {Curve{"hacim_egrisi", 1, 1 + 1e-7}, Curve{"deplasman_egrisi", 2, 1 + 1e-7},
+                         Curve{"blok_kats", 3, 1}, Curve{"priz_kats", 5, 1}, Curve{"ortakes_kats", 4, 1},
+                         Curve{"suhatti_kats", 11, 1}, Curve{"kb_egrisi", 6, 1}, Curve{"lcb_egrisi", 7, 1},
+                         Curve{"isl_egrisi", 8, 1}, Curve{"suhattialan_egrisi", 9, 1 + 1e-7},
+                         Curve{"1cmbatma_egrisi", 16, 0.01}, Curve{"1cmtrimmom_egrisi", 17, 1},
+                         Curve{"lcf_egrisi", 10, 1}, Curve{"km_egrisi", 13, 1}, Curve{"kml_egrisi", 15, 1}}) {
+    SCOPED_TRACE(c.layer);
+    std::vector<const Polyline*> p = s.PolylinesOn(c.layer, "pline");
+    ASSERT_EQ(p.size(), 1u);
+    ASSERT_EQ(p[0]->points.size(), static_cast<std::size_t>(2 * (NW - 2)));
+    for (const auto& q : p[0]->points) {
+      const double j = std::round((q.y - 20) / sy);
+      EXPECT_NEAR(q.x, 20 + (c.column + j / 10) / c.divisor, 1e-9);
+    }
+  }
 }
 
 TEST(HydrostaticCurvesScript, TypedVolumeScaleServesTheDisplacementCurve) {
