@@ -23,13 +23,6 @@ std::string StationName(int i, double x) {
 
 std::string ContourName(bool stern) { return stern ? "KIC BODOSLAMA" : "BAS BODOSLAMA"; }
 
-std::string Trimmed(const std::string& s) {
-  const std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return std::string();
-  const std::size_t e = s.find_last_not_of(" \t");
-  return s.substr(b, e - b + 1);
-}
-
 // Line reader of the hull files.  Every fault of the file stops the run with
 // a message that names the file, the line and the place in the hull (station
 // or contour) where it was found, and says what is wrong.
@@ -56,40 +49,9 @@ class HullFile {
   // A line of exactly `count` numbers, separated by commas and/or blanks.
   std::vector<double> Numbers(int count, const std::string& where) {
     const std::string line = Line(where);
-    const std::string expected = std::to_string(count) + " sayi bekleniyordu";
-    std::vector<std::string> items;
-    if (!Trimmed(line).empty()) {
-      std::size_t start = 0;
-      while (true) {
-        const std::size_t comma = line.find(',', start);
-        const std::string field =
-            Trimmed(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (field.empty()) {
-          Fail(where, "iki virgul arasinda ya da satir basinda/sonunda bos deger var; " + expected + ".");
-        }
-        std::size_t p = 0;
-        while (p < field.size()) {
-          const std::size_t q = field.find_first_of(" \t", p);
-          items.push_back(field.substr(p, q == std::string::npos ? std::string::npos : q - p));
-          if (q == std::string::npos) break;
-          p = field.find_first_not_of(" \t", q);
-          if (p == std::string::npos) break;
-        }
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-      }
-    }
-    if (static_cast<int>(items.size()) != count) {
-      Fail(where, expected + ", satirda " + std::to_string(items.size()) + " deger var.");
-    }
     std::vector<double> values;
-    for (std::size_t k = 0; k < items.size(); ++k) {
-      double v = 0;
-      if (!platform::ParseNumber(items[k], v)) {
-        Fail(where, std::to_string(k + 1) + ". deger \"" + items[k] + "\" bir sayi degil.");
-      }
-      values.push_back(v);
-    }
+    std::string problem;
+    if (!platform::ParseNumberLine(line, count, values, problem)) Fail(where, problem + ".");
     return values;
   }
 

@@ -47,43 +47,9 @@ std::string InputFile::ReadText() { return TrimBlanks(ReadLine()); }
 
 std::vector<double> InputFile::ReadNumbers(int count) {
   const std::string line = ReadLine();
-  // Items are separated by one comma and/or blanks; an empty item (two commas
-  // in a row, or a comma at either end) is a fault.
-  std::vector<std::string> items;
-  if (!TrimBlanks(line).empty()) {
-    std::size_t start = 0;
-    while (true) {
-      const std::size_t comma = line.find(',', start);
-      const std::string field =
-          TrimBlanks(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-      if (field.empty()) {
-        Fail("iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
-             " sayi bekleniyordu)");
-      }
-      std::size_t p = 0;
-      while (p < field.size()) {
-        const std::size_t q = field.find_first_of(" \t", p);
-        items.push_back(field.substr(p, q == std::string::npos ? std::string::npos : q - p));
-        if (q == std::string::npos) break;
-        p = field.find_first_not_of(" \t", q);
-        if (p == std::string::npos) break;
-      }
-      if (comma == std::string::npos) break;
-      start = comma + 1;
-    }
-  }
-  if (static_cast<int>(items.size()) != count) {
-    Fail(std::to_string(count) + " sayi bekleniyordu, " + std::to_string(items.size()) + " bulundu");
-  }
   std::vector<double> values;
-  values.reserve(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    double v = 0;
-    if (!ParseNumber(items[i], v)) {
-      Fail(std::to_string(i + 1) + ". deger \"" + items[i] + "\" bir sayi degil");
-    }
-    values.push_back(v);
-  }
+  std::string problem;
+  if (!ParseNumberLine(line, count, values, problem)) Fail(problem);
   return values;
 }
 

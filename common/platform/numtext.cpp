@@ -261,4 +261,56 @@ bool ParseNumber(const std::string& text, double& value) {
   return true;
 }
 
+namespace {
+std::string TrimmedItem(const std::string& s) {
+  const std::size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return std::string();
+  const std::size_t e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
+}
+}  // namespace
+
+bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
+  // An empty item (two commas in a row, or a comma at either end) is a fault.
+  std::vector<std::string> items;
+  if (!TrimmedItem(line).empty()) {
+    std::size_t start = 0;
+    while (true) {
+      const std::size_t comma = line.find(',', start);
+      const std::string field =
+          TrimmedItem(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+      if (field.empty()) {
+        problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
+                  " sayi bekleniyordu)";
+        return false;
+      }
+      std::size_t p = 0;
+      while (p < field.size()) {
+        const std::size_t q = field.find_first_of(" \t", p);
+        items.push_back(field.substr(p, q == std::string::npos ? std::string::npos : q - p));
+        if (q == std::string::npos) break;
+        p = field.find_first_not_of(" \t", q);
+        if (p == std::string::npos) break;
+      }
+      if (comma == std::string::npos) break;
+      start = comma + 1;
+    }
+  }
+  if (static_cast<int>(items.size()) != count) {
+    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(items.size()) + " bulundu";
+    return false;
+  }
+  values.clear();
+  values.reserve(items.size());
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    double v = 0;
+    if (!ParseNumber(items[i], v)) {
+      problem = std::to_string(i + 1) + ". deger \"" + items[i] + "\" bir sayi degil";
+      return false;
+    }
+    values.push_back(v);
+  }
+  return true;
+}
+
 }  // namespace platform

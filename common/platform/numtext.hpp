@@ -4,6 +4,7 @@
 // depends on the C or C++ locale, and none ever writes an exponent.
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -48,5 +49,11 @@ class PrintZoneLine {
 // ("12", "-0.5", ".25", "1e3", "+4"); returns false when the text is not a
 // number.  Locale-independent.
 bool ParseNumber(const std::string& text, double& value);
+
+// Splits a number line of the task files and offset tables: exactly `count`
+// numbers separated by one comma and/or blanks, nothing else.  Returns false
+// with `problem` saying what is wrong (in the programs' language) when the
+// line does not hold that.
+bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem);
 
 }  // namespace platform

@@ -147,12 +147,11 @@ TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
        "Data dosyasi \"HULL.DAT\", satir 4, Posta Kesiti No: 1 (  0.000 metre AP 'den), nokta satiri 2: 2. deger "
        "\"wide\" bir sayi degil."},
       {"two numbers on a point line", "title\r\n0\r\n0,0,0\r\n1,1\r\n",
-       "satir 4, Posta Kesiti No: 1 (  0.000 metre AP 'den), nokta satiri 2: 3 sayi bekleniyordu, satirda 2 deger "
-       "var."},
+       "satir 4, Posta Kesiti No: 1 (  0.000 metre AP 'den), nokta satiri 2: 3 sayi bekleniyordu, 2 bulundu."},
       {"an empty item between commas", "title\r\n0\r\n0,,0\r\n",
        "satir 3, Posta Kesiti No: 1 (  0.000 metre AP 'den), nokta satiri 1: iki virgul arasinda"},
       {"station position missing", "title\r\n\r\n",
-       "Data dosyasi \"HULL.DAT\", satir 2, Posta Kesiti No: 1, posta yeri: 1 sayi bekleniyordu, satirda 0 deger var."},
+       "Data dosyasi \"HULL.DAT\", satir 2, Posta Kesiti No: 1, posta yeri: 1 sayi bekleniyordu, 0 bulundu."},
       {"empty file", "", "Data dosyasi \"HULL.DAT\", satir 1, baslik satiri: dosya bos."},
       {"no 9999 within 148 blocks", noEnd,
        "Data dosyasi \"HULL.DAT\", satir 593, 148. posta kesitinden sonra: 148 posta kesiti icinde posta listesinin "
@@ -261,7 +260,7 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
        "Takinti dosyasi \"DATA\\APPENDIX.DAT\", satir 2, Posta Kesiti No: 2 takintisi, takinti isareti: dosya "
        "beklenmeden bitti; bu satir eksik."},
       {"two breadths missing", "1\n1\n1\n",
-       "satir 3, Posta Kesiti No: 1 takintisi, nokta 1: 3 sayi bekleniyordu, satirda 1 deger var."},
+       "satir 3, Posta Kesiti No: 1 takintisi, nokta 1: 3 sayi bekleniyordu, 1 bulundu."},
   };
   for (const Case& c : cases) {
     hullform::AppendageData a;
