@@ -108,6 +108,13 @@ void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run)
     Refuse(session, 24, "HalfBreadth (yari genislik) sifirdan buyuk olmalidir; okunan deger " + Shown(t.HalfBreadth) + ".");
   if (!(t.Depth > 0)) Refuse(session, 24, "Depth (derinlik) sifirdan buyuk olmalidir; okunan deger " + Shown(t.Depth) + ".");
 
+  // A model is smaller than its ship (or as large): its scale denominator is 0
+  // (no model) or at least 1; anything else gives negative or absurd model
+  // dimensions in every model table.
+  if (t.ModelScale != 0 && !(t.ModelScale >= 1))
+    Refuse(session, 34, "ModelScale (model olcegi paydasi) 0 (model yok) ya da 1 'den kucuk olmayan bir sayi "
+                        "olmalidir; okunan deger " + Shown(t.ModelScale) + ".");
+
   if (t.ForeDraft < 0) Refuse(session, 28, "ForeDraft (bas draft) negatif olamaz; okunan deger " + Shown(t.ForeDraft) + ".");
   if (t.AftDraft < 0) Refuse(session, 28, "AftDraft (kic draft) negatif olamaz; okunan deger " + Shown(t.AftDraft) + ".");
 

@@ -72,6 +72,8 @@ TEST(TaskFile, RefusesUnworkableValues) {
       {"zero Lbp", [](TaskText& t) { t.Dimensions = "0, 10, 12"; }, "Lbp"},
       {"zero half-breadth", [](TaskText& t) { t.Dimensions = "100, 0, 12"; }, "HalfBreadth"},
       {"negative depth", [](TaskText& t) { t.Dimensions = "100, 10, -1"; }, "Depth"},
+      {"negative model scale", [](TaskText& t) { t.ModelScale = "-25"; }, "ModelScale"},
+      {"model larger than its ship", [](TaskText& t) { t.ModelScale = "0.5"; }, "ModelScale"},
       {"negative fore draft", [](TaskText& t) { t.Drafts = "-1, 6"; }, "ForeDraft"},
       {"negative aft draft", [](TaskText& t) { t.Drafts = "6, -0.5"; }, "AftDraft"},
       {"zero step", [](TaskText& t) { t.Waterlines = "0, 10, 0"; }, "WaterlineStep"},
