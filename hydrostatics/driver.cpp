@@ -8,7 +8,7 @@
 #include "girth.hpp"
 #include "run.hpp"
 #include "run_setup.hpp"
-#include "steps_later.hpp"
+#include "result_steps.hpp"
 #include "task_file.hpp"
 
 namespace hydro {

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "common/numerics/format.hpp"
-#include "steps_later.hpp"
+#include "result_steps.hpp"
 #include "tables.hpp"
 
 namespace hydro {

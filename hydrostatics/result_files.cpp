@@ -7,7 +7,7 @@
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "hydrostatics/script/scripts.hpp"
-#include "steps_later.hpp"
+#include "result_steps.hpp"
 #include "tables.hpp"
 
 namespace hydro {

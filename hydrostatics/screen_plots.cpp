@@ -6,7 +6,7 @@
 #include "common/hullform/forms.hpp"
 #include "common/hullform/reviews.hpp"
 #include "common/platform/prompts.hpp"
-#include "steps_later.hpp"
+#include "result_steps.hpp"
 
 namespace hydro {
 

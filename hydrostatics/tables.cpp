@@ -5,7 +5,7 @@
 
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
-#include "steps_later.hpp"
+#include "result_steps.hpp"
 
 namespace hydro {
 

@@ -11,7 +11,7 @@
 #include "closed_form_hulls.hpp"
 #include "common/hullform/forms.hpp"
 #include "hydrostatics/particulars.hpp"
-#include "hydrostatics/steps_later.hpp"
+#include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"
 
 namespace hydro {

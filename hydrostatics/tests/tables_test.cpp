@@ -10,7 +10,7 @@
 
 #include "closed_form_hulls.hpp"
 #include "common/numerics/curves.hpp"
-#include "hydrostatics/steps_later.hpp"
+#include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"
 
 namespace hydro {
