@@ -49,6 +49,41 @@ void ExpectColumns(const std::vector<Column>& columns, double relative, const st
   }
 }
 
+// Rows of hydrostatic tables I and II of a box barge L x B at draft T, as
+// printed, against their closed forms; `girth` is the girth of one side at T.
+void ExpectBoxBargeRows(const std::vector<double>& a, const std::vector<double>& b, double L, double B, double T,
+                        double rho, double girth, const std::string& where) {
+  const double V = L * B * T, S = B * T + 2 * L * girth;
+  const double BM = B * B / (12 * T), BML = L * L / (12 * T);
+  const double T1 = L * B * rho / 100, MT1 = rho * V * BML / (100 * L), W1 = (L / 2) * 100 * T1 / L;
+  ASSERT_EQ(a.size(), 12u) << where;
+  ASSERT_EQ(b.size(), 12u) << where;
+  ExpectColumns({{"T", a[1], T, 3},
+                 {"V", a[2], V, 2},
+                 {"D", a[3], rho * V, 2},
+                 {"Cb", a[4], 1, 3},
+                 {"Cm", a[5], 1, 3},
+                 {"Cp", a[6], 1, 3},
+                 {"KB", a[7], T / 2, 2},
+                 {"LCB", a[8], L / 2, 2},
+                 {"S", a[9], S, 3},
+                 {"Lwl", a[10], L, 3},
+                 {"Bwl", a[11], B, 3}},
+                1e-5, where);
+  ExpectColumns({{"T", b[1], T, 2},
+                 {"A", b[2], L * B, 1},
+                 {"LCF", b[3], L / 2, 2},
+                 {"Cwp", b[4], 1, 3},
+                 {"BM", b[5], BM, 2},
+                 {"KM", b[6], T / 2 + BM, 2},
+                 {"BML", b[7], BML, 1},
+                 {"KML", b[8], T / 2 + BML, 1},
+                 {"T1", b[9], T1, 3},
+                 {"MT1", b[10], MT1, 1},
+                 {"W1", b[11], W1, 1}},
+                1e-5, where);
+}
+
 TEST(HydrostaticTables, BoxBargeShipTablesFollowTheClosedForms) {
   const double L = 100, B = 20, rho = 1.025;
   auto run = BoxBarge({1, 2, 3, 4, 5, 6, 7, 8}, 5);
@@ -58,40 +93,10 @@ TEST(HydrostaticTables, BoxBargeShipTablesFollowTheClosedForms) {
   ASSERT_EQ(rowsI.size(), 8u);
   ASSERT_EQ(rowsII.size(), 8u);
   for (int j = 1; j <= 8; ++j) {
-    const double T = j;
-    const double V = L * B * T;
-    const double S = B * T + 2 * L * (B / 2 + T);
-    const auto a = Numbers(rowsI[static_cast<std::size_t>(j - 1)]);
-    ASSERT_EQ(a.size(), 12u) << rowsI[static_cast<std::size_t>(j - 1)];
-    const std::string where = "waterline " + std::to_string(j);
-    EXPECT_EQ(a[0], j);
-    ExpectColumns({{"T", a[1], T, 3},
-                   {"V", a[2], V, 2},
-                   {"D", a[3], rho * V, 2},
-                   {"Cb", a[4], 1, 3},
-                   {"Cm", a[5], 1, 3},
-                   {"Cp", a[6], 1, 3},
-                   {"KB", a[7], T / 2, 2},
-                   {"LCB", a[8], L / 2, 2},
-                   {"S", a[9], S, 3},
-                   {"Lwl", a[10], L, 3},
-                   {"Bwl", a[11], B, 3}},
-                  1e-5, where);
-    const auto b = Numbers(rowsII[static_cast<std::size_t>(j - 1)]);
-    ASSERT_EQ(b.size(), 12u) << rowsII[static_cast<std::size_t>(j - 1)];
-    const double BM = B * B / (12 * T), BML = L * L / (12 * T);
-    ExpectColumns({{"T", b[1], T, 2},
-                   {"A", b[2], L * B, 1},
-                   {"LCF", b[3], L / 2, 2},
-                   {"Cwp", b[4], 1, 3},
-                   {"BM", b[5], BM, 2},
-                   {"KM", b[6], T / 2 + BM, 2},
-                   {"BML", b[7], BML, 1},
-                   {"KML", b[8], T / 2 + BML, 1},
-                   {"T1", b[9], L * B * rho / 100, 3},
-                   {"MT1", b[10], rho * V * BML / (100 * L), 1},
-                   {"W1", b[11], (L / 2) * 100 * (L * B * rho / 100) / L, 1}},
-                  1e-5, where);
+    const std::size_t k = static_cast<std::size_t>(j - 1);
+    const auto a = Numbers(rowsI[k]);
+    EXPECT_EQ(a.at(0), j);
+    ExpectBoxBargeRows(a, Numbers(rowsII[k]), L, B, j, rho, B / 2 + j, "waterline " + std::to_string(j));
   }
 }
 
@@ -377,35 +382,9 @@ TEST(HydrostaticsProgram, BoxBargeEvenKeelTablesFollowTheClosedForms) {
     const double T = j, V = L * B * T;
     const double S = B * T + 2 * L * BoxGirth(T);
     const double BM = B * B / (12 * T), BML = L * L / (12 * T);
-    const double T1 = L * B * rho / 100, MT1 = rho * V * BML / (100 * L), W1 = (L / 2) * 100 * T1 / L;
+    const double T1 = L * B * rho / 100, MT1 = rho * V * BML / (100 * L);
     const std::string where = "program, waterline " + std::to_string(j);
-    const auto a = Numbers(rowsI[k]);
-    ASSERT_EQ(a.size(), 12u) << rowsI[k];
-    ExpectColumns({{"T", a[1], T, 3},
-                   {"V", a[2], V, 2},
-                   {"D", a[3], rho * V, 2},
-                   {"Cb", a[4], 1, 3},
-                   {"Cm", a[5], 1, 3},
-                   {"Cp", a[6], 1, 3},
-                   {"KB", a[7], T / 2, 2},
-                   {"LCB", a[8], L / 2, 2},
-                   {"S", a[9], S, 3},
-                   {"Lwl", a[10], L, 3},
-                   {"Bwl", a[11], B, 3}},
-                  1e-5, where);
-    const auto b = Numbers(rowsII[k]);
-    ASSERT_EQ(b.size(), 12u) << rowsII[k];
-    ExpectColumns({{"A", b[2], L * B, 1},
-                   {"LCF", b[3], L / 2, 2},
-                   {"Cwp", b[4], 1, 3},
-                   {"BM", b[5], BM, 2},
-                   {"KM", b[6], T / 2 + BM, 2},
-                   {"BML", b[7], BML, 1},
-                   {"KML", b[8], T / 2 + BML, 1},
-                   {"T1", b[9], T1, 3},
-                   {"MT1", b[10], MT1, 1},
-                   {"W1", b[11], W1, 1}},
-                  1e-5, where);
+    ExpectBoxBargeRows(Numbers(rowsI[k]), Numbers(rowsII[k]), L, B, T, rho, BoxGirth(T), where);
     const auto m = Numbers(modelII[k]);
     ASSERT_EQ(m.size(), 12u) << modelII[k];
     EXPECT_NEAR(m[10], 1000 * M * M * M * MT1, PrintTolerance(1000 * M * M * M * MT1, 3, 1e-5)) << where;
