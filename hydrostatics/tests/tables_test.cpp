@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "closed_form_hulls.hpp"
 #include "common/numerics/curves.hpp"
@@ -139,16 +140,11 @@ TEST(HydrostaticTables, DeductedHalfBreadthsLeaveTheStripsOfTheWaterplane) {
   EXPECT_NEAR(b[7], (A * L * L / 12) / V, PrintTolerance(A * L * L / 12 / V, 1));
 }
 
-TEST(HydrostaticTables, WigleyHullGivesItsFormCoefficientsAndRadii) {
-  const double L = 100, B = 10, Td = 6;
-  auto run = WigleyHull(L, B, Td, {3, 6}, 2);
-  const auto lines = TablesReport(*run);
-  const auto rowsI = TableRows(lines, kShipTableI);
-  const auto rowsII = TableRows(lines, kShipTableII);
-  ASSERT_EQ(rowsI.size(), 2u);
-  ASSERT_EQ(rowsII.size(), 2u);
-  const auto a = Numbers(rowsI[1]);
-  const auto b = Numbers(rowsII[1]);
+// Rows of tables I and II of a Wigley-type hull L x B at its design draft Td,
+// as printed, against their closed forms.
+void ExpectWigleyRows(const std::vector<double>& a, const std::vector<double>& b, double L, double B, double Td) {
+  ASSERT_EQ(a.size(), 12u);
+  ASSERT_EQ(b.size(), 12u);
   // Areas and half-breadths are parabolic along the length, which the
   // integration along the stations takes exactly (to its divisor guard):
   // volume, waterplane and the coefficients to their last printed digit.
@@ -170,6 +166,17 @@ TEST(HydrostaticTables, WigleyHullGivesItsFormCoefficientsAndRadii) {
   within(b[3], L / 2, 2, "LCF");
   within(b[5], 3.0 * B * B / (35.0 * Td), 2, "BM");
   within(b[7], 3.0 * L * L / (40.0 * Td), 1, "BML");
+}
+
+TEST(HydrostaticTables, WigleyHullGivesItsFormCoefficientsAndRadii) {
+  const double L = 100, B = 10, Td = 6;
+  auto run = WigleyHull(L, B, Td, {3, 6}, 2);
+  const auto lines = TablesReport(*run);
+  const auto rowsI = TableRows(lines, kShipTableI);
+  const auto rowsII = TableRows(lines, kShipTableII);
+  ASSERT_EQ(rowsI.size(), 2u);
+  ASSERT_EQ(rowsII.size(), 2u);
+  ExpectWigleyRows(Numbers(rowsI[1]), Numbers(rowsII[1]), L, B, Td);
 }
 
 TEST(HydrostaticTables, ModelTablesFollowTheShipByPowersOfTheScale) {
@@ -307,33 +314,26 @@ struct ProgramRun {
   int status = -1;
 };
 
-// Runs Kormelant in a fresh working directory, every question answered with
-// its default.
-ProgramRun RunBoxBargeProgram(const std::string& drafts, const std::string& language, const std::string& scale) {
+// Runs Kormelant in a fresh working directory on the offset table `hull`,
+// every question answered with its default.
+ProgramRun RunProgramOnHull(const std::string& hull, const std::string& dimensions, const std::string& drafts,
+                            const std::string& waterlines, const std::string& language, const std::string& scale) {
   ProgramRun r;
-  r.dir = testing::FreshDirectory("kormelant-box");
-  {
-    std::ofstream hull(r.dir / "BOX.DAT", std::ios::binary);
-    hull << "BOX BARGE 100 x 20 x 12\r\n";
-    for (int i = 0; i <= 10; ++i) {
-      hull << 10 * i << "\r\n0, 10, 1\r\n6, 10, 1\r\n12, 10, 1\r\n0, 0, " << (i == 10 ? "9999" : "99") << "\r\n";
-    }
-    hull << "KIC BODOSLAMA\r\n0, 0, 1\r\n6, 0, 1\r\n12, 0, 1\r\n0, 0, 99\r\n";
-    hull << "BAS BODOSLAMA\r\n0, 100, 1\r\n6, 100, 1\r\n12, 100, 1\r\n0, 0, 99\r\n";
-  }
+  r.dir = testing::FreshDirectory("kormelant-program");
+  std::ofstream(r.dir / "HULL.DAT", std::ios::binary) << hull;
   {
     std::vector<std::string> lines(53);
     for (int k = 1; k <= 52; ++k) lines[static_cast<std::size_t>(k)] = "ACIKLAMA " + std::to_string(k);
-    lines[12] = "BOX.DAT";
+    lines[12] = "HULL.DAT";
     lines[14] = "";
     lines[16] = "RAPOR.TXT";
     lines[18] = "";
     lines[20] = "0";
-    lines[24] = "100, 10, 12";
+    lines[24] = dimensions;
     lines[28] = drafts;
     lines[30] = "0";
     lines[34] = scale;
-    lines[41] = "0, 8, 1";
+    lines[41] = waterlines;
     lines[45] = language;
     lines[47] = "1.025";
     lines[49] = "10";
@@ -346,6 +346,17 @@ ProgramRun RunBoxBargeProgram(const std::string& drafts, const std::string& lang
   const int rc = std::system(command.c_str());
   r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
   return r;
+}
+
+ProgramRun RunBoxBargeProgram(const std::string& drafts, const std::string& language, const std::string& scale) {
+  std::ostringstream hull;
+  hull << "BOX BARGE 100 x 20 x 12\r\n";
+  for (int i = 0; i <= 10; ++i) {
+    hull << 10 * i << "\r\n0, 10, 1\r\n6, 10, 1\r\n12, 10, 1\r\n0, 0, " << (i == 10 ? "9999" : "99") << "\r\n";
+  }
+  hull << "KIC BODOSLAMA\r\n0, 0, 1\r\n6, 0, 1\r\n12, 0, 1\r\n0, 0, 99\r\n";
+  hull << "BAS BODOSLAMA\r\n0, 100, 1\r\n6, 100, 1\r\n12, 100, 1\r\n0, 0, 99\r\n";
+  return RunProgramOnHull(hull.str(), "100, 10, 12", drafts, "0, 8, 1", language, scale);
 }
 
 // Girth of a box station of half-breadth 10 and height 12 at draft T as the
@@ -441,6 +452,37 @@ TEST(HydrostaticsProgram, TrimmedBoxBargeRunsToItsEnd) {
   EXPECT_EQ(testing::ReadLines(r.dir / "BONJEAN.SON").front(), " 11            1 ");
   EXPECT_FALSE(std::filesystem::exists(r.dir / "ZAZURI.DAT"));
   std::filesystem::remove_all(r.dir);
+}
+
+
+// The whole program on a Wigley-type hull written as an offset table: 21
+// stations whose sections are the parabolas y = B/2 (1 - xi^2)(2 z/T - z^2/T^2)
+// up to the design draft T, wall-sided above it (a knuckle at T).
+TEST(HydrostaticsProgram, WigleyHullGivesItsFormCoefficientsAndRadii) {
+  const double L = 100, B = 10, T = 6;
+  std::ostringstream hull;
+  hull.precision(17);
+  hull << "WIGLEY HULL 100 x 10 x 6\r\n";
+  for (int i = 0; i <= 20; ++i) {
+    const double x = 5.0 * i, xi = 2 * x / L - 1, top = B / 2 * (1 - xi * xi);
+    hull << x << "\r\n";
+    for (int k = 0; k <= 12; ++k) {
+      const double z = 0.5 * k;
+      hull << z << ", " << top * (2 * z / T - z * z / (T * T)) << ", " << (k == 12 ? 0 : 1) << "\r\n";
+    }
+    hull << "7.5, " << top << ", 1\r\n9, " << top << ", 1\r\n0, 0, " << (i == 20 ? "9999" : "99") << "\r\n";
+  }
+  hull << "KIC BODOSLAMA\r\n0, 0, 1\r\n4.5, 0, 1\r\n9, 0, 1\r\n0, 0, 99\r\n";
+  hull << "BAS BODOSLAMA\r\n0, 100, 1\r\n4.5, 100, 1\r\n9, 100, 1\r\n0, 0, 99\r\n";
+  const ProgramRun r = RunProgramOnHull(hull.str(), "100, 5, 9", "6, 6", "0, 6, 1", "I", "0");
+  ASSERT_EQ(r.status, 0) << testing::ReadLines(r.dir / "terminal.txt").size();
+  const auto lines = testing::ReadLines(r.dir / "RAPOR.TXT");
+  const auto rowsI = TableRows(lines, kShipTableI);
+  const auto rowsII = TableRows(lines, kShipTableII);
+  ASSERT_EQ(rowsI.size(), 6u);
+  ASSERT_EQ(rowsII.size(), 6u);
+  ExpectWigleyRows(Numbers(rowsI[5]), Numbers(rowsII[5]), L, B, T);
+  testsupport::RemoveDirectory(r.dir);
 }
 
 }  // namespace
