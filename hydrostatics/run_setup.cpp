@@ -92,6 +92,32 @@ void ValidateStationPositions(platform::Session& session, HydroRun& run) {
     }
   }
 
+  // A point far outside the hull's own extents is a slip of the pen in the
+  // offset table (a height of 10324 m for 10.324); the reviews and the
+  // drawing scripts walk every section in steps of HalfBreadth/40 and would
+  // never reach such a top.
+  const double heightLimit = kMaxExtentFactor * run.task.Depth;
+  const double breadthLimit = kMaxExtentFactor * run.task.HalfBreadth;
+  for (int r = 1; r <= n + 2; ++r) {
+    for (int k = 1; k <= hull.PointCount(r); ++k) {
+      const double z = hull.PointZ(r, k), y = hull.PointY(r, k);
+      const bool station = r <= n;
+      if (std::fabs(z) <= heightLimit && (!station || std::fabs(y) <= breadthLimit)) continue;
+      const std::string row = station ? "Posta Kesiti No:" + numerics::FormatInteger(r, 2) + " (" +
+                                            numerics::FormatNumber(hull.StationPos(r), 3, 3) + " metre AP 'den)"
+                              : r == n + 1 ? std::string("KIC BODOSLAMA")
+                                           : std::string("BAS BODOSLAMA");
+      platform::StopWithDataMessage(
+          session,
+          file + row + " 'de nokta" + numerics::FormatInteger(k, 3) + " (Z = " + platform::WriteItemNumber(z) +
+              ", Y = " + platform::WriteItemNumber(y) + ") geminin boyutlarinin cok disinda: yukseklik en fazla " +
+              platform::WriteItemNumber(heightLimit) + " m (derinligin " + std::to_string(kMaxExtentFactor) +
+              " kati), yari genislik en fazla " + platform::WriteItemNumber(breadthLimit) +
+              " m olabilir. Offset tablosunda yazim hatasi olabilir.",
+          "Kesit postalari data giris hatasi");
+    }
+  }
+
   for (int i = 1; i <= n - 1; ++i) {
     if (std::fabs(hull.StationPos(i + 1) - hull.StationPos(i)) < 0.01) {
       platform::StopWithDataMessage(session,

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "common/hullform/checks.hpp"
 #include "common/hullform/section_spline.hpp"
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
@@ -37,19 +38,11 @@ struct SheetPoint {
 void WriteContour(drawing::ScriptWriter& w, const SectionSpline& spline, double h,
                   const std::function<SheetPoint(double z, double v)>& map) {
   w.Command("pline");
-  const int n = spline.m;
-  if (n >= 1) {
-    SheetPoint P = map(spline.knots(1), spline.table(1, 1));
-    const double top = spline.knots(n);
-    for (double z = spline.knots(1) + h; z <= top; z += h) {
-      double v = spline.table(1, 1);
-      numerics::EvaluateSpline(n, z, v, spline.knots, spline.table);
-      SheetPoint Q = map(z, v);
-      w.Point(P.x, P.y);
-      w.Point(Q.x, Q.y);
-      P = Q;
-    }
-  }
+  hullform::WalkFittedRow(spline, h, [&](double vp, double zp, double v, double z) {
+    const SheetPoint P = map(zp, vp), Q = map(z, v);
+    w.Point(P.x, P.y);
+    w.Point(Q.x, Q.y);
+  });
   w.FitLastPolyline();
 }
 

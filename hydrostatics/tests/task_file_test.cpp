@@ -141,11 +141,15 @@ TEST(StationChecks, RefuseHullsOutsideTheRunsLimits) {
   close.stations[2].x = close.stations[1].x + 0.006;
   Hull backwards = PrismaticHull(BoxSection(10));
   std::swap(backwards.stations[7].x, backwards.stations[8].x);
+  Hull slip = PrismaticHull(BoxSection(10));  // 10000 m written for 10 m: the reviews would never reach the top
+  slip.stations[5].points[2] = {10000, 10, 1};
   const Case cases[] = {
       {"101 stations", tooMany, "Data dosyasinda (HULL.DAT) 101 posta var"},
       {"heights going down", descending, "Posta Kesiti No: 4 ( 30.000 metre AP 'den): 3. noktanin"},
       {"stations too close", close, "birbirine cok yakin"},
       {"stations out of order", backwards, "m den kucuk"},
+      {"a height far above the depth", slip,
+       "Posta Kesiti No: 6 ( 50.000 metre AP 'den) 'de nokta  3 (Z = 10000, Y = 10) geminin boyutlarinin cok disinda"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -178,6 +182,8 @@ TEST(StationChecks, SpacingThenOrderMessagesNameTheTwoStations) {
     Hull h = PrismaticHull(BoxSection(10), static_cast<int>(c.x.size()), 10);
     for (std::size_t k = 0; k < c.x.size(); ++k) h.stations[k].x = c.x[k];
     SetHull(run.hull, h);
+    run.task.HalfBreadth = 10;
+    run.task.Depth = 12;
     QuietSession qs;
     const int status =
         platform::RunProgram(qs.session, [&](platform::Session& s) { ValidateStationPositions(s, run); });
