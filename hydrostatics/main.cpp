@@ -3,11 +3,18 @@
 // standard input.
 #include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "common/platform/session.hpp"
 #include "driver.hpp"
 
 int main() {
-  platform::Session session(std::cin, std::cout, std::cerr, std::filesystem::current_path());
+  std::error_code error;
+  const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
+  if (error) {
+    std::cerr << "Calisma dizini okunamadi (" << error.message() << "). Bu durumda program calismaz.\n";
+    return static_cast<int>(platform::ExitStatus::kDataError);
+  }
+  platform::Session session(std::cin, std::cout, std::cerr, workingDirectory);
   return platform::RunProgram(session, hydro::RunHydrostaticsProgram);
 }
