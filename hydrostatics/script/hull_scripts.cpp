@@ -46,6 +46,16 @@ void WriteContour(drawing::ScriptWriter& w, const SectionSpline& spline, double 
   w.FitLastPolyline();
 }
 
+// Two circles, of radii r1 and r2, about every offset point of a fitted row.
+void WritePointMarks(drawing::ScriptWriter& w, const SectionSpline& spline,
+                     const std::function<SheetPoint(double z, double v)>& map, double r1, double r2) {
+  for (int k = 1; k <= spline.m; ++k) {
+    const SheetPoint P = map(spline.knots(k), spline.table(1, k));
+    w.Circle(P.x, P.y, r1);
+    w.Circle(P.x, P.y, r2);
+  }
+}
+
 void WriteBodyPlan(platform::Session& session, const std::string& OUTDIR, double b, double D,
                    const hullform::HullModel& hull, double MidshipIndex, bool turkish) {
   platform::OutputFile& file = session.CreateOutput(OUTDIR + "Enkesitler.SCR");
@@ -87,12 +97,7 @@ void WriteBodyPlan(platform::Session& session, const std::string& OUTDIR, double
   w.Colour(4);
   for (int i = 1; i <= hull.StationCount; ++i) {
     hullform::SplineSectionWithKnuckles(i, hull, spline);
-    auto map = mapping(i);
-    for (int k = 1; k <= spline.m; ++k) {
-      SheetPoint P = map(spline.knots(k), spline.table(1, k));
-      w.Circle(P.x, P.y, b / 40);
-      w.Circle(P.x, P.y, b / 80);
-    }
+    WritePointMarks(w, spline, mapping(i), b / 40, b / 80);
   }
 
   w.LayerOn("0");
@@ -176,11 +181,7 @@ void WriteProfile(platform::Session& session, const std::string& OUTDIR, double 
   w.Colour(6);
   for (int row : {hull.SternRow(), hull.StemRow()}) {
     hullform::SplineSectionWithKnuckles(row, hull, spline);
-    for (int k = 1; k <= spline.m; ++k) {
-      SheetPoint P = map(spline.knots(k), spline.table(1, k));
-      w.Circle(P.x, P.y, b / 10);
-      w.Circle(P.x, P.y, b / 20);
-    }
+    WritePointMarks(w, spline, map, b / 10, b / 20);
   }
 
   w.LayerOn("0");
