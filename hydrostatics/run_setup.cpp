@@ -11,6 +11,7 @@
 #include "common/hullform/reviews.hpp"
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
+#include "common/numerics/gauss.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "hydrostatics/script/scripts.hpp"
@@ -229,14 +230,7 @@ void SetUpComputation(HydroRun& run) {
   TaskValues& t = run.task;
   RunValues& r = run.run;
 
-  static constexpr double kAbscissa[5] = {0.1488743389, 0.4333953941, 0.6794095682, 0.8650633666, 0.973906529};
-  static constexpr double kWeight[5] = {0.2955242247, 0.2692667193, 0.2190863625, 0.1494513491, 0.066671344};
-  r.GaussAbscissa.Resize(5);
-  r.GaussWeight.Resize(5);
-  for (int k = 1; k <= 5; ++k) {
-    r.GaussAbscissa(k) = kAbscissa[k - 1];
-    r.GaussWeight(k) = kWeight[k - 1];
-  }
+  numerics::SetGaussLegendre10(r.GaussAbscissa, r.GaussWeight);
 
   r.MeanDraft = (t.ForeDraft + t.AftDraft) / 2;
   t.ShellThickness = t.ShellThickness / 1000;

@@ -21,6 +21,42 @@ std::string FormatNumber(double x, int nInt, int nDec) {
   return text;
 }
 
+std::string FormatNumberTruncated(double x, int nInt, int nDec) {
+  const double v = std::fabs(x) < 0.0000001 ? 0.0 : x;
+  std::string s = platform::WriteItemNumber(v);
+  // The write-item form puts a zero before the point of a magnitude below 1;
+  // this form writes none (".5", "-.25") and adds it back below.
+  if (s.rfind("0.", 0) == 0) {
+    s.erase(0, 1);
+  } else if (s.rfind("-0.", 0) == 0) {
+    s.erase(1, 1);
+  }
+  const std::string::size_type p = s.find('.');
+  if (p == std::string::npos) {
+    s = " " + s + ".";
+    const int length = static_cast<int>(s.size());
+    if (nInt > length) s.insert(0, static_cast<std::string::size_type>(nInt - length + 1), ' ');
+    if (nDec > 0) s.append(static_cast<std::string::size_type>(nDec), '0');
+  } else {
+    std::string intPart = s.substr(0, p);
+    std::string fracPart = s.substr(p + 1);
+    if (v > 0 && v < 1) intPart = " 0";
+    if (v < 0 && v > -1) intPart = "-0";
+    const int intLength = static_cast<int>(intPart.size());
+    if (nInt > intLength) intPart.insert(0, static_cast<std::string::size_type>(nInt - intLength), ' ');
+    const int fracLength = static_cast<int>(fracPart.size());
+    if (nDec > fracLength) {
+      fracPart.append(static_cast<std::string::size_type>(nDec - fracLength), '0');
+    } else {
+      fracPart.resize(static_cast<std::string::size_type>(nDec < 0 ? 0 : nDec));
+    }
+    s = intPart + "." + fracPart;
+  }
+  const int width = nInt + nDec + 1;
+  if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<std::string::size_type>(width) - s.size(), ' ');
+  return s;
+}
+
 std::string FormatInteger(double x, int w) {
   double whole = std::trunc(x);
   if (whole == 0.0) whole = 0.0;  // no minus sign on a zero

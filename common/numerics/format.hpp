@@ -10,6 +10,15 @@ namespace numerics {
 // nInt + 1; an integer part that does not fit is shown whole with "%" appended.
 std::string FormatNumber(double x, int nInt, int nDec);
 
+// The floodable-length program's number text: x in its write-item form (up
+// to 15 significant digits, no exponent) with the fraction cut, not rounded,
+// to nDec decimals; blanks in front up to nInt + nDec + 1 characters; a wider
+// text is returned whole and unmarked.  A whole number keeps a blank before
+// its digits and ends with the point and nDec zeros; magnitudes below 1e-7
+// are 0.  Examples: (12.345, 3, 2) -> " 12.34", (0.129, 1, 2) -> " 0.12",
+// (123, 3, 2) -> " 123.00", (7.9, 2, 0) -> " 7.".
+std::string FormatNumberTruncated(double x, int nInt, int nDec);
+
 // Integer part of x (toward zero) right-aligned in w columns, never cut.
 std::string FormatInteger(double x, int w);
 

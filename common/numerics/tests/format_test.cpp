@@ -36,6 +36,20 @@ TEST(FormatNumber, NumbersThatFitShareTheirWidthAndPointColumn) {
   }
 }
 
+// The floodable-length program's form cuts the fraction and never marks an
+// overflow.
+TEST(FormatNumberTruncated, CutsTheFractionAndNeverMarks) {
+  const NumberCase cases[] = {
+      {12.345, 3, 2, " 12.34"}, {0.129, 1, 2, " 0.12"},     {-0.5, 2, 2, "-0.50"},   {5, 3, 3, "  5.000"},
+      {123, 3, 2, " 123.00"},   {-2.5, 2, 1, "-2.5"},       {5e-8, 3, 2, "  0.00"},  {1234.567, 2, 2, "1234.56"},
+      {7, 2, 0, " 7."},         {7.9, 2, 0, " 7."},         {-5e-8, 2, 1, " 0.0"},   {-0.999, 1, 2, "-0.99"},
+      {60, 2, 1, " 60.0"},      {49.2013, 3, 3, " 49.201"}, {-12, 3, 1, " -12.0"}, {0.1 + 0.2, 1, 3, " 0.300"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatNumberTruncated(c.x, c.nInt, c.nDec), c.text) << c.x << " with " << c.nInt << ", " << c.nDec;
+  }
+}
+
 struct IntegerCase {
   double x;
   int w;
