@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "common/hullform/forms.hpp"
+#include "common/hullform/section_window.hpp"
 #include "hydrostatics/bonjean.hpp"
 #include "hydrostatics/run_setup.hpp"
 #include "run_fixture.hpp"

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "closed_form_hulls.hpp"
-#include "common/hullform/forms.hpp"
+#include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/particulars.hpp"
 #include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"
@@ -200,7 +200,7 @@ TEST(ScreenPlots, WaterlineSketchDrawsEveryWaterlineAtOnce) {
   std::ostringstream out, err;
   platform::Session session(in, out, err, dir);
   DrawWaterlineSketch(session, *run);
-  platform::ConsoleForm& form = hullform::CurveForm(session);
+  platform::ConsoleForm& form = hydro::CurveForm(session);
   EXPECT_FALSE(form.Visible());
   int lines = 0, deducted = 0, captions = 0, ap = 0;
   for (const auto& item : form.Items()) {
@@ -246,7 +246,7 @@ TEST(ScreenPlots, CurvesAndSketchCarryTheCaptionsOfTheirRun) {
     DrawWaterlineSketch(session, *run);
     PlotSectionalCurves(session, *run);
     PlotGirthCurve(session, *run);
-    EXPECT_FALSE(hullform::CurveForm(session).Visible());
+    EXPECT_FALSE(hydro::CurveForm(session).Visible());
     const std::string text = out.str();
     for (const char* caption : c.captions) {
       EXPECT_NE(text.find(std::string(caption) + "\n"), std::string::npos) << caption;

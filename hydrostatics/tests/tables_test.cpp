@@ -11,6 +11,7 @@
 
 #include "closed_form_hulls.hpp"
 #include "common/numerics/curves.hpp"
+#include "hydrostatics/forms.hpp"
 #include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"
 
@@ -370,7 +371,7 @@ double BoxGirth(double T) {
     one(b) = 1;
   }
   double step = 0;
-  numerics::IntegrateUnequalSimpson(5, z, one, step);
+  numerics::IntegrateUnequalSimpson(5, z, one, step, kHydrostaticsForms.simpsonGuard);
   return 10 + T * step / spacing;
 }
 

@@ -326,8 +326,8 @@ TEST(SetUp, TrimmedRunHasOneWaterlineAndConvertsItsValues) {
   EXPECT_DOUBLE_EQ(run.task.ShellThickness, 0.012);
   EXPECT_DOUBLE_EQ(run.task.ModelScale, 0.04);
   EXPECT_EQ(run.task.ReportLanguage, "T");
-  EXPECT_DOUBLE_EQ(run.run.GaussAbscissa(5), 0.973906529);
-  EXPECT_DOUBLE_EQ(run.run.GaussWeight(1), 0.2955242247);
+  EXPECT_DOUBLE_EQ(run.run.Gauss.GaussAbscissa(5), 0.973906529);
+  EXPECT_DOUBLE_EQ(run.run.Gauss.GaussWeight(1), 0.2955242247);
 }
 
 TEST(SetUp, LanguageLetterNormalised) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/hullform/checks.hpp"
-#include "common/hullform/forms.hpp"
+#include "common/hullform/section_window.hpp"
 #include "hull_fixture.hpp"
 
 namespace {
@@ -35,8 +35,9 @@ class ChecksTest : public hull_test::HullTest {
       platform::OutputFile& report = s.CreateOutput("REPORT.TXT");
       platform::ConsoleForm& form = hullform::SectionForm(s);
       try {
-        hullform::CheckStationSections(s, form, report, hull, halfBreadth, depth);
-        if (contours) hullform::CheckStemSternProfiles(s, form, report, hull, halfBreadth, depth, 20);
+        hullform::CheckStationSections(s, form, report, hull, halfBreadth, depth, hull_test::kClassicalForms);
+        if (contours) hullform::CheckStemSternProfiles(s, form, report, hull, halfBreadth, depth, 20,
+                                                        hull_test::kClassicalForms);
       } catch (const platform::RunStop& stop) {
         // A data error closes the report itself, before the run ends.
         if (stop.Status() == platform::ExitStatus::kDataError) reportClosedByCheck_ = !report.IsOpen();
@@ -211,18 +212,22 @@ TEST_F(ChecksTest, AHalfBreadthThatIsNotPositiveStopsTheRunInsteadOfDrawing) {
 
 namespace {
 
-TEST_F(ChecksTest, SectionFormStylesOfTheOtherPrograms) {
+// A window the caller has cleared keeps what the caller drew; a caption line
+// comes after the frame.
+TEST_F(ChecksTest, SectionFormStyles) {
+  const hullform::SectionPlotFormStyle keep{.clear = false, .fontSize = 20, .foreColour = 9, .printCaption = false};
+  const hullform::SectionPlotFormStyle caption{.clear = true, .fontSize = 14, .foreColour = 1, .printCaption = true};
   ASSERT_EQ(Run("", [&](platform::Session& s) {
               platform::ConsoleForm& form = hullform::SectionForm(s);
               form.Show();
               form.UserScale(0, 1, 1, 0);
               form.Line(0.1, 0.1, 0.2, 0.2, 4);  // drawn by the caller before
-              hullform::PrepareSectionPlotForm(form, 4, 5, hullform::kCrossCurvesSectionPlotForm);
+              hullform::PrepareSectionPlotForm(form, 4, 5, keep);
               EXPECT_EQ(form.Items().size(), 11u);  // kept, plus the ten frame lines
-              hullform::PrepareSectionPlotForm(form, 4, 5, hullform::kFloodableSectionPlotForm);
+              hullform::PrepareSectionPlotForm(form, 4, 5, caption);
               ASSERT_EQ(form.Items().size(), 11u);  // cleared: ten lines and the caption line
               EXPECT_EQ(form.Items().back().kind, platform::FormItem::kText);
-              hullform::PrepareSectionPlotForm(form, 4, 5);
+              hullform::PrepareSectionPlotForm(form, 4, 5, hull_test::kClassicalForms.sectionPlotForm);
               EXPECT_EQ(form.Items().size(), 10u);
             }),
             0);
@@ -232,10 +237,11 @@ TEST_F(ChecksTest, SectionFormStylesOfTheOtherPrograms) {
 
 namespace {
 
-// The floodable-length program evaluates an interval between two equal
-// half-breadths as that breadth (a parallel side stays straight), the
-// hydrostatics program by its cubic, which bulges there.
-TEST_F(ChecksTest, FloodableBodyPlanKeepsAParallelSideStraight) {
+// The body plan is walked with the section spline's own evaluation: the
+// flat-interval form draws an interval between two equal half-breadths as
+// that breadth (a parallel side stays straight), the plain form by its cubic,
+// which bulges there.
+TEST_F(ChecksTest, BodyPlanWalksWithTheSectionSplinesEvaluation) {
   std::vector<Station> st = Stations(3, 5);
   st[0].points = {{0, 0, 1}, {1, 2.5, 1}, {2, 4, 1}, {3, 4, 1}, {4, 4.5, 1}};
   const HullModel hull = hull_test::MakeHull(st, Stern(), Stem());
@@ -244,7 +250,7 @@ TEST_F(ChecksTest, FloodableBodyPlanKeepsAParallelSideStraight) {
     double worst = 0;
     EXPECT_EQ(Run("", [&](platform::Session& s) {
                 platform::ConsoleForm& form = hullform::SectionForm(s);
-                hullform::PrepareSectionPlotForm(form, 4, 5);
+                hullform::PrepareSectionPlotForm(form, 4, 5, hull_test::kClassicalForms.sectionPlotForm);
                 form.Clear();
                 hullform::HullModel one = hull;
                 one.StationCount = 1;
@@ -258,8 +264,10 @@ TEST_F(ChecksTest, FloodableBodyPlanKeepsAParallelSideStraight) {
               0);
     return worst;
   };
-  EXPECT_LT(bulge(hullform::kFloodableSectionSpline), 1e-6);
-  EXPECT_GT(bulge(hullform::kHydrostaticSectionSpline), 0.01);
+  hullform::SectionSplineOptions flat = hull_test::kClassicalForms.sectionSpline;
+  flat.evaluation = testsupport::curve_forms::kFlatNestedEvaluation;
+  EXPECT_LT(bulge(flat), 1e-6);
+  EXPECT_GT(bulge(hull_test::kClassicalForms.sectionSpline), 0.01);
 }
 
 }  // namespace
@@ -274,7 +282,7 @@ TEST_F(ChecksTest, SectionWindowFrameLinesInOrder) {
   std::vector<hull_test::UserItem> items;
   ASSERT_EQ(Run("", [&](platform::Session& s) {
               platform::ConsoleForm& form = hullform::SectionForm(s);
-              hullform::PrepareSectionPlotForm(form, p, q);
+              hullform::PrepareSectionPlotForm(form, p, q, hull_test::kClassicalForms.sectionPlotForm);
               items = hull_test::UserItems(form, 11880, 8595, -3 * p, 1.25 * q, 2 * p, -1.25 * q);
             }),
             0);

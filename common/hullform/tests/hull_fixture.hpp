@@ -16,9 +16,12 @@
 
 #include "common/hullform/hull_model.hpp"
 #include "common/platform/session.hpp"
+#include "tests/support/program_forms.hpp"
 #include "tests/support/scratch.hpp"
 
 namespace hull_test {
+
+using testsupport::kClassicalForms;
 
 class HullTest : public ::testing::Test {
  protected:

@@ -4,8 +4,11 @@
 #include <initializer_list>
 
 #include "common/numerics/curves.hpp"
+#include "tests/support/curve_forms.hpp"
 
 namespace numerics::testing {
+
+using namespace testsupport::curve_forms;
 
 // One-based table holding the values in order from index 1.
 inline Vec MakeVec(std::initializer_list<double> values) {

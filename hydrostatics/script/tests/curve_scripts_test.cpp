@@ -12,12 +12,13 @@
 #include "common/numerics/format.hpp"
 #include "common/platform/numtext.hpp"
 #include "fixtures.hpp"
+#include "hydrostatics/forms.hpp"
 #include "hydrostatics/script/scripts.hpp"
-#include "script_reader.hpp"
+#include "tests/support/script_reader.hpp"
 
 namespace {
 
-using numerics::FormatNumber;
+using hydro::FormatNumber;
 using scripttest::ParsedScript;
 using scripttest::Polyline;
 using scripttest::ReadScript;

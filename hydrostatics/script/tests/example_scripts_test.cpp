@@ -10,7 +10,7 @@
 
 #include <sys/wait.h>
 
-#include "script_reader.hpp"
+#include "tests/support/script_reader.hpp"
 #include "tests/support/scratch.hpp"
 
 namespace {

@@ -11,8 +11,9 @@
 
 #include "common/hullform/hull_model.hpp"
 #include "fixtures.hpp"
+#include "hydrostatics/forms.hpp"
 #include "hydrostatics/script/scripts.hpp"
-#include "script_reader.hpp"
+#include "tests/support/script_reader.hpp"
 
 namespace {
 
@@ -65,7 +66,8 @@ HullRun RunHull(const WorkingDirectory& dir, const hullform::HullModel& hull, do
   std::filesystem::remove(dir.Out("Enkesitler.SCR"));
   std::filesystem::remove(dir.Out("ProfilResmi.SCR"));
   ScriptedSession s(dir.Path(), "");
-  hydro::WriteBodyPlanAndProfileScripts(s.session, scripttest::kOutDir, Lbp, b, D, hull, MidshipIndex, language);
+  hydro::WriteBodyPlanAndProfileScripts(s.session, scripttest::kOutDir, Lbp, b, D, hull, MidshipIndex, language,
+                                        hydro::kHydrostaticsForms);
   s.session.Finish();
   HullRun r;
   r.bodyPlanWritten = std::filesystem::exists(dir.Out("Enkesitler.SCR"));

@@ -1,27 +1,31 @@
 // The line forms of the drawing-script dialect and the set-up data of the
 // three programs.
-#include "hydrostatics/script/dialect.hpp"
+#include "common/drawing/dialect.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "fixtures.hpp"
-#include "script_reader.hpp"
+#include "tests/support/scratch.hpp"
+#include "tests/support/script_reader.hpp"
 
 namespace {
 
 using scripttest::ReadScript;
-using scripttest::WorkingDirectory;
+using testsupport::ReadFile;
 
-std::string RawFile(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+// A scratch folder whose scripts are named as the programs write them.
+class WorkingDirectory {
+ public:
+  std::filesystem::path Out(const std::string& name) const { return dir_.Path() / name; }
+
+ private:
+  testsupport::ScratchDirectory dir_{"drawing-dialect"};
+};
+
+std::string RawFile(const std::filesystem::path& p) { return ReadFile(p); }
 
 TEST(DrawingDialect, LinesOfEveryKindEndWithCrLf) {
   WorkingDirectory dir;
@@ -33,7 +37,7 @@ TEST(DrawingDialect, LinesOfEveryKindEndWithCrLf) {
     w.Command("pline");
     w.Point(-0.5, 1e-3);
     w.Point(1234567.25, -90);
-    w.FitLastPolyline();
+    w.EndPolyline(drawing::kFittedPolylineEnd);
     w.Circle(0.1 + 0.2, 3, 0.25);
     w.LayerOff("0");
     w.Segment("line", 1.0 / 3, 2, 1e15, -0.0);
@@ -118,11 +122,61 @@ TEST(DrawingDialect, SheetSetUpsAndLayerFormsAreData) {
   }
 }
 
+// Every line form of the three programs' scripts is data of the writer:
+// colour words with the number on the same or on the next line, layer
+// commands on one line or one item per line, "circle" and "Circle", both
+// polyline endings.
+TEST(DrawingDialect, LineFormsOfEveryProgram) {
+  WorkingDirectory dir;
+  {
+    platform::OutputFile file(dir.Out("f.SCR"), "f.SCR");
+    drawing::ScriptWriter w(file, drawing::PendrovixCurvesDialect());
+    w.NewLayer("1", drawing::kLayerItemPerLine);
+    w.Colour(10);
+    w.Command("pline");
+    w.Point(50, 60);
+    w.Point(70, 80);
+    w.EndPolyline(drawing::kPlainPolylineEnd);
+    w.LayerOff("1", drawing::kLayerItemPerLine);
+    w.Circle(5, 6, 1.5);
+    w.Colour(3, drawing::kColourCapitalNumberBelow);
+    w.Colour(6, drawing::kColourLowerCase);
+    w.Colour(5, drawing::kColourCapital);
+    w.LayerOn("1", drawing::kLayerItemPerLine);
+    w.LayerOn("0");
+    w.Segment("Pline", 1, 2, 3, 4);
+    file.Close();
+  }
+  EXPECT_EQ(RawFile(dir.Out("f.SCR")),
+            "layer new\r\n1\r\nset\r\n1\r\n\r\n"
+            "color 10\r\n"
+            "pline\r\n50,60\r\n70,80\r\n pedit\r\n l\r\n\r\n"
+            "layer off\r\n1\r\ny\r\n\r\n"
+            "circle\r\n5,6\r\n1.5\r\n"
+            "Color\r\n3\r\n"
+            "color 6\r\n"
+            "Color 5\r\n"
+            "layer on\r\n1\r\n\r\n"
+            "layer on 0 \r\n"
+            "Pline\r\n1,2\r\n3,4\r\n\r\n");
+  // The tests' reader follows each of them.
+  scripttest::ParsedScript s = ReadScript(dir.Out("f.SCR"), {.redrawAtEnd = false});
+  EXPECT_TRUE(s.faults.empty()) << scripttest::Faults(s);
+  EXPECT_EQ(s.LayerSequence(), (std::vector<std::string>{"new 1", "off 1", "on 1", "on 0"}));
+  ASSERT_EQ(s.polylines.size(), 2u);
+  EXPECT_EQ(s.polylines[0].colour, 10);
+  EXPECT_FALSE(s.polylines[0].fitted);
+  EXPECT_EQ(s.polylines[1].colour, 5);
+  EXPECT_EQ(s.polylines[1].command, "Pline");
+  ASSERT_EQ(s.circles.size(), 1u);
+  EXPECT_EQ(s.circles[0].radius, 1.5);
+}
+
 TEST(DrawingDialect, MissingSheetAndNonFiniteNumbersAreRefused) {
   WorkingDirectory dir;
   platform::OutputFile file(dir.Out("s.SCR"), "s.SCR");
   drawing::ScriptWriter w(file, drawing::PendrovixCurvesDialect());
-  EXPECT_THROW(w.SheetSetUp(drawing::Sheet::kA0), std::logic_error);
+  EXPECT_THROW(w.SheetSetUp(drawing::Sheet::kA0, true), std::logic_error);
   EXPECT_THROW(w.Point(std::nan(""), 1), std::invalid_argument);
   EXPECT_THROW(w.Number(HUGE_VAL), std::invalid_argument);
   EXPECT_THROW(w.TextStyle(std::nan("")), std::invalid_argument);
@@ -133,14 +187,14 @@ TEST(DrawingDialect, ReaderFollowsLayersAndPointLists) {
   {
     platform::OutputFile file(dir.Out("r.SCR"), "r.SCR");
     drawing::ScriptWriter w(file, drawing::KormelantCurvesDialect());
-    w.SheetSetUp(drawing::Sheet::kA4);
+    w.SheetSetUp(drawing::Sheet::kA4, true);
     w.LayerOff("0");
     w.NewLayer("a");
     w.Colour(3);
     w.Command("pline");
     w.Point(1, 2);
     w.Point(3, 4);
-    w.FitLastPolyline();
+    w.EndPolyline(drawing::kFittedPolylineEnd);
     w.LayerOff("a");
     w.LayerOn("0");
     w.LayerOn("a");
