@@ -195,7 +195,7 @@ TEST(ReportLayout, BonjeanTableShowsStationsAndZeroCentroids) {
 
 TEST(ScreenPlots, WaterlineSketchDrawsEveryWaterlineAtOnce) {
   auto run = BoxBarge({1, 2, 3}, 2);
-  const auto dir = testing::FreshDirectory("hydro-sketch");
+  const testsupport::ScratchDirectory dir("hydro-sketch");
   std::istringstream in;
   std::ostringstream out, err;
   platform::Session session(in, out, err, dir);
@@ -218,7 +218,6 @@ TEST(ScreenPlots, WaterlineSketchDrawsEveryWaterlineAtOnce) {
   EXPECT_EQ(captions, 3);
   EXPECT_EQ(ap, 3);
   EXPECT_NE(out.str().find("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN"), std::string::npos);
-  std::filesystem::remove_all(dir);
 }
 
 // The captions of the curves and of the sketch, on even keel and trimmed; the
@@ -239,7 +238,7 @@ TEST(ScreenPlots, CurvesAndSketchCarryTheCaptionsOfTheirRun) {
   for (const Case& c : cases) {
     auto run = BoxBarge({3}, 1);
     run->run.TrimmedFlag = c.trimmed;
-    const auto dir = testing::FreshDirectory("hydro-plots");
+    const testsupport::ScratchDirectory dir("hydro-plots");
     std::istringstream in;
     std::ostringstream out, err;
     platform::Session session(in, out, err, dir);
@@ -253,7 +252,6 @@ TEST(ScreenPlots, CurvesAndSketchCarryTheCaptionsOfTheirRun) {
     }
     // One pause for the sketch and one for each of the three curves.
     EXPECT_EQ(testsupport::CountOf(text, "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN"), 4) << c.trimmed;
-    std::filesystem::remove_all(dir);
   }
 }
 

@@ -24,14 +24,11 @@ using testing::RecordNumbers;
 // A session in a fresh working directory, answering every question with its
 // default.
 struct Room {
-  std::filesystem::path dir = testing::FreshDirectory("hydro-results");
+  testsupport::ScratchDirectory dir{"hydro-results"};
   std::istringstream in;
   std::ostringstream out, err;
   platform::Session session{in, out, err, dir};
-  ~Room() {
-    session.Finish();
-    std::filesystem::remove_all(dir);
-  }
+  ~Room() { session.Finish(); }
 };
 
 TEST(BonjeanFile, CountsDraftsAndAreasStandInTheirColumns) {

@@ -10,6 +10,7 @@
 
 #include "tests/support/scratch.hpp"
 #include "tests/support/script_reader.hpp"
+#include "tests/support/sheet_set_ups.hpp"
 
 namespace {
 
@@ -72,38 +73,27 @@ TEST(DrawingDialect, StyleHeightsHaveOneDecimal) {
 }
 
 TEST(DrawingDialect, SheetSetUpsAndLayerFormsAreData) {
+  using testsupport::Lines;
   struct Case {
     const drawing::Dialect* dialect;
     drawing::Sheet sheet;
     bool lineTypeScale;
-    std::vector<std::string> expected;
+    Lines setUp;
+    Lines rest;  // text style 8, colour 10 and layer "kesit_alan" in the dialect's forms
   };
+  const Lines lowerCaseFont{"style complex complex 8.0 1 0 n n n", "COLOR 10", "layer new kesit_alan set kesit_alan "};
+  const Lines capitals{"style complex complex 8.0 1 0 n n n", "COLOR 10", "Layer New kesit_alan Set kesit_alan "};
   const std::vector<Case> cases{
-      {&drawing::KormelantCurvesDialect(), drawing::Sheet::kA4, true,
-       {"ltscale 10", "Osmode 0", "Snap off", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0",
-        " regenauto off", "COLOR 4", "line 10,10 275,10 275,188 10,188 C", "style complex complex 8.0 1 0 n n n",
-        "COLOR 10", "layer new kesit_alan set kesit_alan "}},
-      {&drawing::KormelantCurvesDialect(), drawing::Sheet::kA0, true,
-       {"ltscale 30", "Osmode 0", "Snap off",
-        "erase w -50,-50 1050,750  limits -50,-50 1050,750 grid 50 zoom a layer set 0", " regenauto off", "COLOR 4",
-        "line 10,10 990,10 990,690 10,690 C", "style complex complex 8.0 1 0 n n n", "COLOR 10",
-        "layer new kesit_alan set kesit_alan "}},
+      {&drawing::KormelantCurvesDialect(), drawing::Sheet::kA4, true, testsupport::kKormelantA4SetUp, lowerCaseFont},
+      {&drawing::KormelantCurvesDialect(), drawing::Sheet::kA0, true, testsupport::kKormelantA0SetUp, lowerCaseFont},
       {&drawing::KormelantHullDialect(), drawing::Sheet::kA4, false,
-       {"Osmode 0", "Snap off", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0",
-        " regenauto off", "COLOR 4", "line 10,10 275,10 275,188 10,188 C", "style complex complex 8.0 1 0 n n n",
-        "COLOR 10", "Layer New kesit_alan Set kesit_alan "}},
-      {&drawing::PendrovixCurvesDialect(), drawing::Sheet::kA4, true,
-       {"ltscale 10", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0", " regenauto off",
-        "color 4", "line 10,10 275,10 275,188 10,188 C", "style complex  8.0 1 0 n n n", "color 10",
-        "layer new kesit_alan set kesit_alan "}},
-      {&drawing::PendrovixBodyPlanDialect(), drawing::Sheet::kA4, true,
-       {"erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0", " regenauto off", "COLOR 4",
-        "line 10,10 275,10 275,188 10,188 C", "style complex complex 8.0 1 0 n n n", "COLOR 10",
-        "Layer New kesit_alan Set kesit_alan "}},
-      {&drawing::DolvenikaDialect(), drawing::Sheet::kA4, true,
-       {"ltscale 10", "erase w 0,0 500,500 ", "limits 0,0 285,198", "zoom a layer set 0 ", "regenauto off",
-        "color 4", "line 10,10 275,10 275,188 10,188 C", "style complex  8.0 1 0 n n n", "Color 10",
-        "layer new kesit_alan set kesit_alan "}},
+       testsupport::WithoutFirstLine(testsupport::kKormelantA4SetUp), capitals},
+      {&drawing::PendrovixCurvesDialect(), drawing::Sheet::kA4, true, testsupport::kPendrovixCurvesSetUp,
+       {"style complex  8.0 1 0 n n n", "color 10", "layer new kesit_alan set kesit_alan "}},
+      {&drawing::PendrovixBodyPlanDialect(), drawing::Sheet::kA4, true, testsupport::kPendrovixBodyPlanSetUp,
+       capitals},
+      {&drawing::DolvenikaDialect(), drawing::Sheet::kA4, true, testsupport::kDolvenikaSetUp,
+       {"style complex  8.0 1 0 n n n", "Color 10", "layer new kesit_alan set kesit_alan "}},
   };
   WorkingDirectory dir;
   for (const Case& c : cases) {
@@ -117,7 +107,8 @@ TEST(DrawingDialect, SheetSetUpsAndLayerFormsAreData) {
       file.Close();
     }
     std::string expected;
-    for (const std::string& line : c.expected) expected += line + "\r\n";
+    for (const std::string& line : c.setUp) expected += line + "\r\n";
+    for (const std::string& line : c.rest) expected += line + "\r\n";
     EXPECT_EQ(RawFile(dir.Out("s.SCR")), expected);
   }
 }

@@ -9,7 +9,6 @@
 namespace {
 
 using hull_test::Num;
-using hull_test::OffsetText;
 using hull_test::Point;
 using hull_test::Station;
 
@@ -128,7 +127,7 @@ TEST_F(OffsetTableTest, StationOfTwoHundredFiftyPointsFitsOneMoreGivesThePointLi
 }
 
 TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
-  const std::string good = OffsetText(Plain(), Stern(), Stem());
+  const std::string good = testsupport::OffsetTableText({Plain(), Stern(), Stem()});
   std::string noEnd = "title\r\n";
   for (int i = 1; i <= 148; ++i) noEnd += Num(i) + "\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n";
   noEnd += "149\r\n";
@@ -190,7 +189,7 @@ TEST_F(OffsetTableTest, FlatBottomKnucklesMayShareAHeight) {
   std::vector<Station> st = Plain();
   st[1].points = {{0, 0, 0}, {0, 2.5, 0}, {1, 3, 1}, {4, 3, 1}};
   hullform::HullModel hull;
-  ASSERT_EQ(ReadText(OffsetText(st, Stern(), Stem()), hull), 0) << err_.str();
+  ASSERT_EQ(ReadText(testsupport::OffsetTableText({st, Stern(), Stem()}), hull), 0) << err_.str();
   EXPECT_EQ(hull.PointCount(2), 4);
 }
 

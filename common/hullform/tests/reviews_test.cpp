@@ -23,8 +23,8 @@ HullModel TenStations() {
   std::vector<Station> st;
   for (int i = 0; i < 10; ++i) st.push_back({5.0 * i, {{0, 0, 0}, {0, 3, 0}, {1, 4, 1}, {5, 4, 1}}});
   st[0].points = {{2, 0, 1}, {3, 2, 1}, {5, 3.5, 1}};  // overhanging stern
-  return hull_test::MakeHull(st, {{0, 3, 0}, {1.5, 1.5, 1}, {3, 0.5, 1}, {5, -1, 1}},
-                             {{0, 43, 0}, {2, 44.5, 1}, {4, 45.3, 1}, {5, 46, 1}});
+  return testsupport::MakeHullModel({st, {{0, 3, 0}, {1.5, 1.5, 1}, {3, 0.5, 1}, {5, -1, 1}},
+                             {{0, 43, 0}, {2, 44.5, 1}, {4, 45.3, 1}, {5, 46, 1}}});
 }
 
 class ReviewsTest : public hull_test::HullTest {

@@ -17,7 +17,7 @@ using hullform::SectionSpline;
 HullModel OneRow(const std::vector<Point>& points) {
   HullModel hull;
   hull.StationCount = 1;
-  hull_test::SetRow(hull, 1, points);
+  testsupport::SetRow(hull, 1, points);
   return hull;
 }
 
