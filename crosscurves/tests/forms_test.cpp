@@ -12,6 +12,7 @@
 #include "common/hullform/section_spline.hpp"
 #include "common/hullform/section_window.hpp"
 #include "common/numerics/curves.hpp"
+#include "tests/support/curve_forms.hpp"
 #include "tests/support/hulls.hpp"
 #include "tests/support/scratch.hpp"
 #include "tests/support/session_runs.hpp"
@@ -22,28 +23,18 @@ namespace {
 using numerics::SplineTable;
 using numerics::Vec;
 using testsupport::Point;
+using testsupport::curve_forms::Values;
 
 constexpr const hullform::ProgramForms& kForms = kCrossCurvesForms;
-
-Vec Values(std::initializer_list<double> values) {
-  Vec v(static_cast<int>(values.size()));
-  int i = 1;
-  for (double value : values) v(i++) = value;
-  return v;
-}
 
 // Two coincident knots one metre apart in the ordinate: the slope at the
 // first knot is what the back-substitution pivot 1 + guard leaves of the
 // divided difference 1e6.  The cross-curves program's guard is 1e-7 there
 // (the hydrostatics program's 1e-6 would give 999999.000001).
 TEST(CrossCurvesForms, SplineGuardsReachTheFit) {
-  const Vec x = Values({1.0, 1.0});
-  SplineTable c = numerics::MakeSplineTable(2);
-  c(1, 1) = 0;
-  c(1, 2) = 1;
-  numerics::FitCubicSpline(2, x, c, 0, 0, kForms.splineGuards);
-  EXPECT_NEAR(c(2, 1), 1e6 / (1 + 1e-7), 1e-6);
-  EXPECT_GT(std::fabs(c(2, 1) - 1e6 / (1 + 1e-6)), 0.8);
+  const double slope = testsupport::curve_forms::FirstSlopeAtCoincidentKnots(kForms.splineGuards);
+  EXPECT_NEAR(slope, 1e6 / (1 + 1e-7), 1e-6);
+  EXPECT_GT(std::fabs(slope - 1e6 / (1 + 1e-6)), 0.8);
 }
 
 // y = x^2 at 0, 1, 2, 3: at x0 = 2 the interval open on the left is 1..2, so
@@ -60,11 +51,8 @@ TEST(CrossCurvesForms, IntervalRuleReachesInterpolateCurve) {
 TEST(CrossCurvesForms, SimpsonRuleIsExactForAParabola) {
   const double L = 120, B = 9;
   const Vec X = Values({0, 3, 9, 15, 30, 60, 90, 105, 117, 120});
-  Vec Y(X.Upper());
-  for (int i = 1; i <= X.Upper(); ++i) Y(i) = B * (1 - std::pow(2 * X(i) / L - 1, 2));
-  double area = 0;
-  numerics::IntegrateUnequalSimpson(X.Upper(), X, Y, area, kForms.simpsonGuard);
-  EXPECT_NEAR(area, 2.0 / 3.0 * L * B, 1e-9);
+  EXPECT_NEAR(testsupport::curve_forms::ParabolicWaterlineArea(X, L, B, kForms.simpsonGuard), 2.0 / 3.0 * L * B,
+              1e-9);
 }
 
 // A flat bottom written as two knuckles at the keel height: a two-point

@@ -13,6 +13,7 @@
 #include "common/hullform/section_spline.hpp"
 #include "common/hullform/section_window.hpp"
 #include "common/numerics/curves.hpp"
+#include "tests/support/curve_forms.hpp"
 #include "tests/support/hulls.hpp"
 #include "tests/support/scratch.hpp"
 #include "tests/support/session_runs.hpp"
@@ -23,26 +24,15 @@ namespace {
 using numerics::SplineTable;
 using numerics::Vec;
 using testsupport::Point;
+using testsupport::curve_forms::Values;
 
 constexpr const hullform::ProgramForms& kForms = kFloodableForms;
-
-Vec Values(std::initializer_list<double> values) {
-  Vec v(static_cast<int>(values.size()));
-  int i = 1;
-  for (double value : values) v(i++) = value;
-  return v;
-}
 
 // Two coincident knots one metre apart in the ordinate: the back
 // substitution carries no guard here, so the slope at the first knot is the
 // divided difference 1e6 itself (the hydrostatics program: 1e6/(1 + 1e-6)).
 TEST(FloodableForms, SplineGuardsReachTheFit) {
-  const Vec x = Values({1.0, 1.0});
-  SplineTable c = numerics::MakeSplineTable(2);
-  c(1, 1) = 0;
-  c(1, 2) = 1;
-  numerics::FitCubicSpline(2, x, c, 0, 0, kForms.splineGuards);
-  EXPECT_NEAR(c(2, 1), 1e6, 1e-6);
+  EXPECT_NEAR(testsupport::curve_forms::FirstSlopeAtCoincidentKnots(kForms.splineGuards), 1e6, 1e-6);
 }
 
 // Between two knots of equal ordinate the evaluation gives that ordinate
@@ -92,11 +82,8 @@ TEST(FloodableForms, BodyPlanKeepsAParallelSideStraight) {
 TEST(FloodableForms, SimpsonRuleIsExactForAParabola) {
   const double L = 80, B = 6;
   const Vec X = Values({0, 2, 10, 20, 40, 60, 70, 78, 80});
-  Vec Y(X.Upper());
-  for (int i = 1; i <= X.Upper(); ++i) Y(i) = B * (1 - std::pow(2 * X(i) / L - 1, 2));
-  double area = 0;
-  numerics::IntegrateUnequalSimpson(X.Upper(), X, Y, area, kForms.simpsonGuard);
-  EXPECT_NEAR(area, 2.0 / 3.0 * L * B, 1e-9);
+  EXPECT_NEAR(testsupport::curve_forms::ParabolicWaterlineArea(X, L, B, kForms.simpsonGuard), 2.0 / 3.0 * L * B,
+              1e-9);
 }
 
 // The reader takes 100 stations (the hydrostatics program's 148) of 249

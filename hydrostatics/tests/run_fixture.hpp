@@ -20,6 +20,7 @@
 #include "hydrostatics/run.hpp"
 #include "tests/support/hulls.hpp"
 #include "tests/support/scratch.hpp"
+#include "tests/support/session_runs.hpp"
 #include "tests/support/task_files.hpp"
 
 namespace hydro::runtest {
@@ -70,21 +71,9 @@ inline void WriteTaskFile(const std::filesystem::path& path, const TaskText& t) 
 }
 
 // One run of the whole program in `dir` with the given answers.
-struct RunOutcome {
-  int status = -1;
-  std::string out, err;
-};
+using RunOutcome = testsupport::StepOutcome;
 inline RunOutcome RunProgramIn(const std::filesystem::path& dir, const std::string& answers = "") {
-  std::istringstream in(answers);
-  std::ostringstream out, err;
-  RunOutcome r;
-  {
-    platform::Session session(in, out, err, dir);
-    r.status = platform::RunProgram(session, RunHydrostaticsProgram);
-  }
-  r.out = out.str();
-  r.err = err.str();
-  return r;
+  return testsupport::RunStep(dir, answers, RunHydrostaticsProgram);
 }
 
 // A working directory with a task file and the hull's offset table.

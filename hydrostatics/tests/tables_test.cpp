@@ -9,13 +9,15 @@
 #include <fstream>
 #include <sstream>
 
+#include <memory>
+
 #include "closed_form_hulls.hpp"
-#include "tests/support/hulls.hpp"
-#include "tests/support/task_files.hpp"
 #include "common/numerics/curves.hpp"
 #include "hydrostatics/forms.hpp"
 #include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"
+#include "run_fixture.hpp"
+#include "tests/support/hulls.hpp"
 
 namespace hydro {
 namespace {
@@ -326,21 +328,15 @@ ProgramRun RunProgramOnHull(const testsupport::Hull& hull, const std::string& di
                             const std::string& waterlines, const std::string& language, const std::string& scale) {
   ProgramRun r;
   testsupport::WriteOffsetTable(r.dir / "HULL.DAT", hull);
-  testsupport::WriteTaskFile(r.dir / "Kormelant.TSK", 52,
-                             {{12, "HULL.DAT"},
-                              {14, ""},
-                              {16, "RAPOR.TXT"},
-                              {18, ""},
-                              {20, "0"},
-                              {24, dimensions},
-                              {28, drafts},
-                              {30, "0"},
-                              {34, scale},
-                              {41, waterlines},
-                              {45, language},
-                              {47, "1.025"},
-                              {49, "10"},
-                              {52, "1"}});
+  runtest::TaskText task;
+  task.Dimensions = dimensions;
+  task.Drafts = drafts;
+  task.ModelScale = scale;
+  task.Waterlines = waterlines;
+  task.Language = language;
+  task.LabelScale = "10";
+  task.CurveScriptFlag = "1";
+  runtest::WriteTaskFile(r.dir / "Kormelant.TSK", task);
   const std::string command =
       "cd '" + r.dir.string() + "' && '" + std::string(KORMELANT_PATH) + "' </dev/null >terminal.txt 2>&1";
   const int rc = std::system(command.c_str());

@@ -3,6 +3,9 @@
 // programs' own forms are tested with their forms bundles; the tests of the
 // shared routines use these sets, which show what any set does.
 
+#include <cmath>
+#include <initializer_list>
+
 #include "common/numerics/curves.hpp"
 
 namespace testsupport::curve_forms {
@@ -33,5 +36,37 @@ inline constexpr CurveInterpolationRule kLeftOpenIntervals{.leftOpenIntervals = 
 // The Simpson rule's guard of the classical form, and none.
 inline constexpr double kSimpsonGuard = 0.00005;
 inline constexpr double kNoSimpsonGuard = 0.0;
+
+// One-based table holding the values in order from index 1.
+inline numerics::Vec Values(std::initializer_list<double> values) {
+  numerics::Vec v(static_cast<int>(values.size()));
+  int i = 1;
+  for (double value : values) v(i++) = value;
+  return v;
+}
+
+// The slope that a spline fit with these guards gives at the first of two
+// coincident knots whose ordinates are 0 and 1: the divided difference 1/0
+// falls back on 1e6 (or carries its guard), and the back-substitution pivot
+// 1 + guard leaves the first slope.
+inline double FirstSlopeAtCoincidentKnots(const SplineGuards& guards) {
+  const numerics::Vec x = Values({1.0, 1.0});
+  numerics::SplineTable c = numerics::MakeSplineTable(2);
+  c(1, 1) = 0;
+  c(1, 2) = 1;
+  numerics::FitCubicSpline(2, x, c, 0, 0, guards);
+  return c(2, 1);
+}
+
+// The area under the parabolic waterline y = B (1 - (2x/L - 1)^2) (exactly
+// 2/3 L B) by the unequal-spacing Simpson rule with the given guard, over
+// stations at X.
+inline double ParabolicWaterlineArea(const numerics::Vec& X, double L, double B, double guard) {
+  numerics::Vec Y(X.Upper());
+  for (int i = 1; i <= X.Upper(); ++i) Y(i) = B * (1 - std::pow(2 * X(i) / L - 1, 2));
+  double area = 0;
+  numerics::IntegrateUnequalSimpson(X.Upper(), X, Y, area, guard);
+  return area;
+}
 
 }  // namespace testsupport::curve_forms

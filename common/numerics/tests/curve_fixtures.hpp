@@ -10,13 +10,7 @@ namespace numerics::testing {
 
 using namespace testsupport::curve_forms;
 
-// One-based table holding the values in order from index 1.
-inline Vec MakeVec(std::initializer_list<double> values) {
-  Vec v(static_cast<int>(values.size()));
-  int i = 1;
-  for (double value : values) v(i++) = value;
-  return v;
-}
+inline Vec MakeVec(std::initializer_list<double> values) { return Values(values); }
 
 // Ordinates f(X(i)) for every point.
 template <class F>
