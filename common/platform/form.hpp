@@ -32,15 +32,24 @@ struct FormLabel {
   bool visible = true;
 };
 
-// One thing drawn on a form, in drawing-area pixels (1 pixel = 15 twips).
+// One thing drawn on a form, in drawing-area pixels (1 pixel = 15 twips): a
+// small plain record.  Its colour, line width and font are the form's style
+// number `style`; the characters of a text are the form's text number `text`.
 struct FormItem {
-  enum Kind { kLine, kCircle, kText } kind = kLine;
+  enum Kind : std::uint8_t { kLine, kCircle, kText };
+  Kind kind = kLine;
+  std::uint16_t style = 0;
+  std::uint32_t text = 0;                 // kText: the text, its top-left corner at (x1, y1)
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line ends; circle centre in (x1, y1), radius in x2
+};
+
+// How an item is drawn: its colour and line width in pixels (lines and
+// circles), or its colour and font (texts).
+struct FormStyle {
   RgbColour colour = 0;
-  double width = 1;      // line width in pixels
-  std::string text;      // kText: the text, its top-left corner at (x1, y1)
-  std::string fontName;  // kText
-  double fontSize = 0;   // kText, points
+  double width = 1;
+  std::string fontName;  // texts only
+  double fontSize = 0;   // texts only, points
 };
 
 class Session;
@@ -92,11 +101,20 @@ class ConsoleForm {
   // A label of the form, created empty on first use.
   FormLabel& Label(const std::string& name);
 
-  // What is drawn since the last clear, and the picture of it.
+  // What is drawn since the last clear, and how each item is drawn.
   const std::vector<FormItem>& Items() const { return items_; }
+  const FormStyle& Style(const FormItem& item) const { return styles_[item.style]; }
+  RgbColour Colour(const FormItem& item) const { return Style(item).colour; }
+  double Width(const FormItem& item) const { return Style(item).width; }
+  const std::string& Text(const FormItem& item) const { return texts_[item.text]; }
+
+  // The picture of the form, streamed into `out`: consecutive lines of one
+  // style as one path, circles of one style and radius placed as one symbol.
+  void WriteSvg(std::ostream& out) const;
   std::string ToSvg() const;
-  // Incremented by every change of the drawing.  (The Session compares the
-  // pictures themselves to write a new one only after a change.)
+  // Incremented by every change of what the form shows (drawing, clearing,
+  // showing, hiding, a label handed out for change); the Session writes a
+  // new picture of a form only when this has moved since its last one.
   unsigned long Revision() const { return revision_; }
 
  private:
@@ -105,6 +123,8 @@ class ConsoleForm {
   double PixelsPerUnitX() const;
   double PixelsPerUnitY() const;
   void Changed() { ++revision_; }
+  std::uint16_t StyleIndex(RgbColour colour, double width, const std::string& fontName, double fontSize);
+  void Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2);
 
   Session& session_;
   std::string name_, caption_;
@@ -118,6 +138,9 @@ class ConsoleForm {
   double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
   double currentX_ = 0, currentY_ = 0;
   std::vector<FormItem> items_;
+  std::vector<FormStyle> styles_;  // kept over clears: a form uses few styles
+  std::vector<std::string> texts_;
+  std::uint16_t lastStyle_ = 0;
   // Labels in a list so that references handed out stay valid; each keeps
   // the form's scale of the moment it was created.
   struct LabelEntry {
