@@ -1,6 +1,8 @@
 #include "common/platform/form.hpp"
 
 #include <algorithm>
+#include <array>
+#include <compare>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,7 +13,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
-#include <unordered_map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -61,15 +63,16 @@ void AppendXmlText(std::string& r, const std::string& s) {
 
 double PointsToPixels(double points) { return points * kTwipsPerPoint / kTwipsPerPixel; }
 
-// The picture's characters, gathered in a buffer and handed to the stream in
-// large pieces.
+// The picture's characters, gathered in a string; when the string is the
+// buffer of a stream, handed to the stream in large pieces.
 class SvgStream {
  public:
-  explicit SvgStream(std::ostream& out) : out_(out) { buffer_.reserve(kPiece + 4096); }
+  explicit SvgStream(std::string& text) : buffer_(text) {}
+  SvgStream(std::string& buffer, std::ostream& out) : buffer_(buffer), out_(&out) {}
 
   SvgStream& operator<<(std::string_view text) {
     buffer_.append(text);
-    if (buffer_.size() >= kPiece) Flush();
+    if (out_ != nullptr && buffer_.size() >= kPiece) Flush();
     return *this;
   }
   SvgStream& operator<<(char c) {
@@ -97,6 +100,12 @@ class SvgStream {
     }
     return *this;
   }
+  SvgStream& Integer(long v) {
+    char digits[24];
+    const auto r = std::to_chars(digits, digits + sizeof digits, v);
+    buffer_.append(digits, r.ptr);
+    return *this;
+  }
   // An attribute: name="text".
   SvgStream& Attribute(std::string_view name, std::string_view text) {
     buffer_ += ' ';
@@ -120,14 +129,15 @@ class SvgStream {
     return *this;
   }
   void Flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    if (out_ == nullptr) return;
+    out_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     buffer_.clear();
   }
 
  private:
   static constexpr std::size_t kPiece = 1 << 16;
-  std::ostream& out_;
-  std::string buffer_;
+  std::string& buffer_;
+  std::ostream* out_ = nullptr;
 };
 
 // "#RRGGBB" of a colour number (red in the low byte).
@@ -150,25 +160,82 @@ struct PxPoint {
   bool operator==(const PxPoint&) const = default;
 };
 
-struct PxPointHash {
-  std::size_t operator()(const PxPoint& p) const {
-    return std::hash<std::int64_t>()(p.x * 1000003 + p.y);
+// The radii of the circles about one centre, increasing, in thousandths of a
+// pixel.
+struct Radii {
+  static constexpr int kMost = 4;
+  std::array<std::int64_t, kMost> r{};
+  int count = 0;
+  auto operator<=>(const Radii&) const = default;
+};
+
+// The picture's point-mark definitions, made as the marks are first met:
+// a symbol for each set of radii (its circles take the colour of the group
+// that places it), and a marker for each set of radii and style.
+class MarkDefinitions {
+ public:
+  MarkDefinitions(const std::vector<FormStyle>& styles, const std::vector<std::string>& colours)
+      : styles_(styles), colours_(colours) {}
+
+  long Symbol(const Radii& radii) {
+    const auto [at, added] = symbols_.try_emplace(radii, next_);
+    if (added) {
+      SvgStream svg(text_);
+      svg << "<symbol id=\"m";
+      svg.Integer(next_++) << "\" overflow=\"visible\">";
+      Circles(svg, radii);
+      svg << "</symbol>\n";
+    }
+    return at->second;
   }
+  long Marker(std::uint16_t style, const Radii& radii) {
+    const auto [at, added] = markers_.try_emplace(std::make_pair(style, radii), next_);
+    if (added) {
+      SvgStream svg(text_);
+      svg << "<marker id=\"m";
+      svg.Integer(next_++) << "\" markerUnits=\"userSpaceOnUse\" overflow=\"visible\" fill=\"none\"";
+      svg.Attribute("stroke", colours_[style]).PxAttribute("stroke-width", styles_[style].width) << '>';
+      Circles(svg, radii);
+      svg << "</marker>\n";
+    }
+    return at->second;
+  }
+  const std::string& Text() const { return text_; }
+
+ private:
+  static void Circles(SvgStream& svg, const Radii& radii) {
+    for (int k = 0; k < radii.count; ++k) {
+      svg << "<circle";
+      svg.CodeAttribute("r", radii.r[static_cast<std::size_t>(k)]) << "/>";
+    }
+  }
+  const std::vector<FormStyle>& styles_;
+  const std::vector<std::string>& colours_;
+  std::map<Radii, long> symbols_;
+  std::map<std::pair<std::uint16_t, Radii>, long> markers_;
+  long next_ = 1;
+  std::string text_;
 };
 
 // A run of consecutive lines and circles of one style (colour and width).
 // Within a run the order of drawing does not show, so a run is drawn as one
-// path of polylines and one point mark per centre:
+// group of one path of polylines and one point mark per centre:
 // - a line that starts (or ends) where one of the few most recently extended
 //   polylines ends continues it, so the two sides of a body plan become two
 //   polylines; a line that repeats the last piece of a polyline adds nothing
 //   to the picture and is left out;
-// - the circles about one centre make one point mark, its radii in
-//   thousandths of a pixel; a circle drawn twice is drawn once.
+// - the circles about one centre make one point mark; a circle drawn twice
+//   is drawn once.
 class StyleRun {
  public:
-  explicit StyleRun(std::uint16_t style) : style_(style) {}
+  void Start(std::uint16_t style) {
+    style_ = style;
+    used_ = 0;
+    recentCount_ = 0;
+    circles_.clear();
+  }
   std::uint16_t Style() const { return style_; }
+  bool Empty() const { return used_ == 0 && circles_.empty(); }
 
   void AddLine(PxPoint a, PxPoint b) {
     for (int k = 0; k < recentCount_; ++k) {
@@ -185,47 +252,108 @@ class StyleRun {
       Touch(k);
       return;
     }
-    lines_.push_back({a, b});
+    if (used_ == lines_.size()) lines_.emplace_back();
+    std::vector<PxPoint>& line = lines_[used_++];
+    line.clear();
+    line.push_back(a);
+    line.push_back(b);
     if (recentCount_ < kRecent) ++recentCount_;
     for (int k = recentCount_ - 1; k > 0; --k) recent_[k] = recent_[k - 1];
-    recent_[0] = lines_.size() - 1;
+    recent_[0] = used_ - 1;
   }
 
-  void AddCircle(PxPoint centre, std::int64_t radius) {
-    const auto [at, added] = markOf_.try_emplace(centre, marks_.size());
-    if (added) marks_.push_back(Mark{centre, {}});
-    std::vector<std::int64_t>& radii = marks_[at->second].radii;
-    const auto place = std::lower_bound(radii.begin(), radii.end(), radius);
-    if (place == radii.end() || *place != radius) radii.insert(place, radius);
-  }
+  void AddCircle(PxPoint centre, std::int64_t radius) { circles_.push_back(Circle{centre, radius}); }
 
-  struct Mark {
-    PxPoint centre;
-    std::vector<std::int64_t> radii;  // increasing
-  };
-  const std::vector<Mark>& Marks() const { return marks_; }
-  bool HasLines() const { return !lines_.empty(); }
-
-  // "M x y l dx dy dx dy ...": each polyline from its first point, the
-  // further points as steps, which are exact in thousandths of a pixel.
-  void WritePath(SvgStream& svg) const {
-    for (const std::vector<PxPoint>& line : lines_) {
-      svg << 'M';
-      svg.Code(line[0].x);
-      Separated(svg, line[0].y);
-      svg << 'l';
-      for (std::size_t p = 1; p < line.size(); ++p) {
-        if (p > 1) {
-          Separated(svg, line[p].x - line[p - 1].x);
-        } else {
-          svg.Code(line[p].x - line[p - 1].x);
+  // The group of the run: "M x y l dx dy dx dy ..." for each polyline, its
+  // further points as steps, which are exact in thousandths of a pixel; then
+  // its point marks.
+  void Write(SvgStream& svg, MarkDefinitions& definitions, const std::string& colour, double width) {
+    svg << "<g";
+    svg.Attribute("stroke", colour);
+    if (PxCode(width) != 1000) svg.PxAttribute("stroke-width", width);
+    svg << ">\n";
+    if (used_ > 0) {
+      svg << "<path d=\"";
+      for (std::size_t k = 0; k < used_; ++k) {
+        const std::vector<PxPoint>& line = lines_[k];
+        svg << 'M';
+        svg.Code(line[0].x);
+        Separated(svg, line[0].y);
+        svg << 'l';
+        for (std::size_t p = 1; p < line.size(); ++p) {
+          if (p > 1) {
+            Separated(svg, line[p].x - line[p - 1].x);
+          } else {
+            svg.Code(line[p].x - line[p - 1].x);
+          }
+          Separated(svg, line[p].y - line[p - 1].y);
         }
-        Separated(svg, line[p].y - line[p - 1].y);
       }
+      svg << "\"/>\n";
     }
+    if (!circles_.empty()) WriteMarks(svg, definitions);
+    svg << "</g>\n";
   }
 
  private:
+  struct Circle {
+    PxPoint centre;
+    std::int64_t radius;
+  };
+  struct Mark {
+    PxPoint centre;
+    Radii radii;
+  };
+
+  void WriteMarks(SvgStream& svg, MarkDefinitions& definitions) {
+    // The circles by centre, each centre's radii in increasing order.
+    std::sort(circles_.begin(), circles_.end(), [](const Circle& a, const Circle& b) {
+      return std::tie(a.centre.x, a.centre.y, a.radius) < std::tie(b.centre.x, b.centre.y, b.radius);
+    });
+    marks_.clear();
+    for (std::size_t k = 0; k < circles_.size(); ++k) {
+      const Circle& c = circles_[k];
+      if (k > 0 && c.centre == circles_[k - 1].centre && c.radius == circles_[k - 1].radius) continue;
+      if (marks_.empty() || !(marks_.back().centre == c.centre) || marks_.back().radii.count == Radii::kMost) {
+        marks_.push_back(Mark{c.centre, Radii{}});
+      }
+      Radii& radii = marks_.back().radii;
+      radii.r[static_cast<std::size_t>(radii.count++)] = c.radius;
+    }
+    // Sets of radii placed at many points of the run: rows of markers.
+    rows_.clear();
+    for (const Mark& mark : marks_) {
+      auto row = std::find_if(rows_.begin(), rows_.end(), [&](const auto& r) { return r.first == mark.radii; });
+      if (row == rows_.end()) {
+        rows_.emplace_back(mark.radii, 1);
+      } else {
+        ++row->second;
+      }
+    }
+    for (const auto& [radii, count] : rows_) {
+      if (count < kMarkerRow) continue;
+      svg << "<polyline points=\"";
+      bool first = true;
+      for (const Mark& mark : marks_) {
+        if (!(mark.radii == radii)) continue;
+        if (!first) svg << ' ';
+        first = false;
+        svg.Code(mark.centre.x) << ',';
+        svg.Code(mark.centre.y);
+      }
+      std::string url = "url(#m" + std::to_string(definitions.Marker(style_, radii)) + ")";
+      svg << "\" stroke=\"none\"";
+      svg.Attribute("marker-start", url).Attribute("marker-mid", url).Attribute("marker-end", url) << "/>\n";
+    }
+    for (const Mark& mark : marks_) {
+      const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const auto& r) { return r.first == mark.radii; });
+      if (row->second >= kMarkerRow) continue;
+      svg << "<use href=\"#m";
+      svg.Integer(definitions.Symbol(mark.radii)) << '"';
+      svg.CodeAttribute("x", mark.centre.x).CodeAttribute("y", mark.centre.y) << "/>\n";
+    }
+  }
+
   // A blank between two numbers, left out before a minus sign.
   static void Separated(SvgStream& svg, std::int64_t code) {
     if (code >= 0) svg << ' ';
@@ -238,12 +366,14 @@ class StyleRun {
   }
 
   static constexpr int kRecent = 4;
-  std::uint16_t style_;
-  std::vector<std::vector<PxPoint>> lines_;
+  std::uint16_t style_ = 0;
+  std::vector<std::vector<PxPoint>> lines_;  // the first used_ are this run's
+  std::size_t used_ = 0;
   std::size_t recent_[kRecent] = {};
   int recentCount_ = 0;
+  std::vector<Circle> circles_;
   std::vector<Mark> marks_;
-  std::unordered_map<PxPoint, std::size_t, PxPointHash> markOf_;
+  std::vector<std::pair<Radii, long>> rows_;
 };
 
 }  // namespace
@@ -395,158 +525,72 @@ std::string ConsoleForm::ToSvg() const {
 }
 
 void ConsoleForm::WriteSvg(std::ostream& out) const {
+  // Colour texts of the styles, made once for the picture.
+  std::vector<std::string> colours;
+  colours.reserve(styles_.size());
+  for (const FormStyle& s : styles_) colours.push_back(ColourText(s.colour));
+
+  // The drawing in the order of the items: runs of lines and circles of one
+  // style, and texts.  Items with runaway coordinates are not drawn.  The
+  // point marks are defined as they are met and written before the drawing.
+  std::string drawing;
+  MarkDefinitions definitions(styles_, colours);
+  {
+    SvgStream svg(drawing);
+    StyleRun run;
+    bool runOpen = false;
+    const auto endRun = [&] {
+      if (runOpen && !run.Empty()) run.Write(svg, definitions, colours[run.Style()], styles_[run.Style()].width);
+      runOpen = false;
+    };
+    for (const FormItem& item : items_) {
+      const FormStyle& style = styles_[item.style];
+      if (item.kind == FormItem::kText) {
+        if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(style.fontSize)) continue;
+        endRun();
+        const double size = PointsToPixels(style.fontSize);
+        // The item's point is the top-left corner of the text; SVG places the baseline.
+        svg << "<text";
+        svg.PxAttribute("x", item.x1).PxAttribute("y", item.y1 + 0.8 * size) << " font-family=\"";
+        svg.Xml(style.fontName) << '"';
+        svg.PxAttribute("font-size", size).Attribute("fill", colours[item.style]) << " xml:space=\"preserve\">";
+        svg.Xml(texts_[item.text]) << "</text>\n";
+        continue;
+      }
+      const bool drawable = item.kind == FormItem::kLine
+                                ? Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2) && Drawable(item.y2)
+                                : Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2);
+      if (!drawable || !Drawable(style.width)) continue;
+      if (!runOpen || run.Style() != item.style) {
+        endRun();
+        run.Start(item.style);
+        runOpen = true;
+      }
+      const PxPoint first{PxCode(item.x1), PxCode(item.y1)};
+      if (item.kind == FormItem::kLine) {
+        run.AddLine(first, PxPoint{PxCode(item.x2), PxCode(item.y2)});
+      } else {
+        run.AddCircle(first, PxCode(item.x2));
+      }
+    }
+    endRun();
+  }
+
   const double w = widthTwips_ / kTwipsPerPixel;
   const double h = heightTwips_ / kTwipsPerPixel;
-  SvgStream svg(out);
+  std::string buffer;
+  buffer.reserve(1 << 17);
+  SvgStream svg(buffer, out);
   svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
   svg.PxAttribute("width", w).PxAttribute("height", h) << " viewBox=\"0 0 ";
   svg.Px(w) << ' ';
   svg.Px(h) << "\">\n<title>";
   svg.Xml(caption_) << "</title>\n<rect x=\"0\" y=\"0\"";
   svg.PxAttribute("width", w).PxAttribute("height", h) << " fill=\"#FFFFFF\"/>\n";
-
-  // The drawing in order: runs of lines and circles of one style, and texts
-  // (index into items_).  Items with runaway coordinates are not drawn.
-  struct Step {
-    std::size_t run = 0;   // into runs, when text is npos
-    std::size_t text = std::string::npos;
-  };
-  std::vector<StyleRun> runs;
-  std::vector<Step> steps;
-  bool runOpen = false;
-  for (std::size_t k = 0; k < items_.size(); ++k) {
-    const FormItem& item = items_[k];
-    const FormStyle& style = styles_[item.style];
-    if (item.kind == FormItem::kText) {
-      if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(style.fontSize)) continue;
-      steps.push_back(Step{0, k});
-      runOpen = false;
-      continue;
-    }
-    const bool drawable = item.kind == FormItem::kLine
-                              ? Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2) && Drawable(item.y2)
-                              : Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2);
-    if (!drawable || !Drawable(style.width)) continue;
-    if (!runOpen || runs.back().Style() != item.style) {
-      runs.emplace_back(item.style);
-      steps.push_back(Step{runs.size() - 1, std::string::npos});
-      runOpen = true;
-    }
-    const PxPoint first{PxCode(item.x1), PxCode(item.y1)};
-    if (item.kind == FormItem::kLine) {
-      runs.back().AddLine(first, PxPoint{PxCode(item.x2), PxCode(item.y2)});
-    } else {
-      runs.back().AddCircle(first, PxCode(item.x2));
-    }
-  }
-
-  // Point marks: the circles about one centre (a set of radii).  Where a run
-  // places one set of radii at many points (the offset points of a body
-  // plan), they are the vertices of one undrawn polyline that carries the
-  // mark as a marker of the run's colour; any other mark placed more than
-  // once is one symbol, placed with <use> and drawn in the colour of the run
-  // that places it.
-  using Radii = std::vector<std::int64_t>;
-  const auto rowsOf = [](const StyleRun& run) {
-    std::map<Radii, long> counts;
-    for (const StyleRun::Mark& mark : run.Marks()) ++counts[mark.radii];
-    for (auto it = counts.begin(); it != counts.end();) it = it->second < kMarkerRow ? counts.erase(it) : std::next(it);
-    return counts;
-  };
-  std::map<Radii, long> symbols;
-  std::map<std::pair<std::uint16_t, Radii>, long> markers;
-  for (const StyleRun& run : runs) {
-    const std::map<Radii, long> rows = rowsOf(run);
-    for (const StyleRun::Mark& mark : run.Marks()) {
-      if (rows.count(mark.radii) == 0) ++symbols[mark.radii];
-    }
-    for (const auto& row : rows) markers.emplace(std::make_pair(run.Style(), row.first), 0);
-  }
-  long defined = 0;
-  const auto circles = [&](const Radii& radii) {
-    for (const std::int64_t r : radii) {
-      svg << "<circle";
-      svg.CodeAttribute("r", r) << "/>";
-    }
-  };
-  for (auto& [radii, uses] : symbols) {
-    if (uses < 2) {
-      uses = 0;
-      continue;
-    }
-    if (defined++ == 0) svg << "<defs>\n";
-    uses = defined;
-    svg << "<symbol id=\"m" << std::to_string(uses) << "\" overflow=\"visible\">";
-    circles(radii);
-    svg << "</symbol>\n";
-  }
-  for (auto& [key, id] : markers) {
-    if (defined++ == 0) svg << "<defs>\n";
-    id = defined;
-    const FormStyle& style = styles_[key.first];
-    svg << "<marker id=\"m" << std::to_string(id)
-        << "\" markerUnits=\"userSpaceOnUse\" overflow=\"visible\" fill=\"none\"";
-    svg.Attribute("stroke", ColourText(style.colour)).PxAttribute("stroke-width", style.width) << '>';
-    circles(key.second);
-    svg << "</marker>\n";
-  }
-  if (defined > 0) svg << "</defs>\n";
-
+  if (!definitions.Text().empty()) svg << "<defs>\n" << definitions.Text() << "</defs>\n";
   svg << "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
-  for (const Step& step : steps) {
-    if (step.text != std::string::npos) {
-      const FormItem& item = items_[step.text];
-      const FormStyle& style = styles_[item.style];
-      const double size = PointsToPixels(style.fontSize);
-      // The item's point is the top-left corner of the text; SVG places the baseline.
-      svg << "<text";
-      svg.PxAttribute("x", item.x1).PxAttribute("y", item.y1 + 0.8 * size) << " font-family=\"";
-      svg.Xml(style.fontName) << '"';
-      svg.PxAttribute("font-size", size).Attribute("fill", ColourText(style.colour)) << " xml:space=\"preserve\">";
-      svg.Xml(texts_[item.text]) << "</text>\n";
-      continue;
-    }
-    const StyleRun& run = runs[step.run];
-    const FormStyle& style = styles_[run.Style()];
-    svg << "<g";
-    svg.Attribute("stroke", ColourText(style.colour));
-    if (PxCode(style.width) != 1000) svg.PxAttribute("stroke-width", style.width);
-    svg << ">\n";
-    if (run.HasLines()) {
-      svg << "<path d=\"";
-      run.WritePath(svg);
-      svg << "\"/>\n";
-    }
-    const std::map<Radii, long> rows = rowsOf(run);
-    for (const auto& row : rows) {
-      const std::string url = "url(#m" + std::to_string(markers.at(std::make_pair(run.Style(), row.first))) + ")";
-      svg << "<polyline points=\"";
-      bool first = true;
-      for (const StyleRun::Mark& mark : run.Marks()) {
-        if (mark.radii != row.first) continue;
-        if (!first) svg << ' ';
-        first = false;
-        svg.Code(mark.centre.x) << ',';
-        svg.Code(mark.centre.y);
-      }
-      svg << "\" stroke=\"none\"";
-      svg.Attribute("marker-start", url).Attribute("marker-mid", url).Attribute("marker-end", url) << "/>\n";
-    }
-    for (const StyleRun::Mark& mark : run.Marks()) {
-      if (rows.count(mark.radii) != 0) continue;
-      const long symbol = symbols.at(mark.radii);
-      if (symbol > 0) {
-        svg << "<use href=\"#m" << std::to_string(symbol) << '"';
-        svg.CodeAttribute("x", mark.centre.x).CodeAttribute("y", mark.centre.y) << "/>\n";
-      } else {
-        for (const std::int64_t r : mark.radii) {
-          svg << "<circle";
-          svg.CodeAttribute("cx", mark.centre.x).CodeAttribute("cy", mark.centre.y).CodeAttribute("r", r) << "/>\n";
-        }
-      }
-    }
-    svg << "</g>\n";
-  }
+  svg.Flush();
+  out.write(drawing.data(), static_cast<std::streamsize>(drawing.size()));
   svg << "</g>\n";
 
   for (const LabelEntry& entry : labels_) {
