@@ -13,18 +13,12 @@
 
 #include "common/platform/session.hpp"
 #include "hydrostatics/driver.hpp"
+#include "tests/support/example_copy.hpp"
 #include "tests/support/scratch.hpp"
 #include "tests/support/svg_picture.hpp"
 
 namespace hydro {
 namespace {
-
-namespace fs = std::filesystem;
-
-fs::path ExamplesDirectory() {
-  if (const char* env = std::getenv("SUITE_EXAMPLES_DIR")) return env;
-  return fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
-}
 
 // Answers every question with an empty line (its default), and calls back
 // first: the pictures of the question are on disk by then.
@@ -47,13 +41,7 @@ class WatchedAnswers : public std::streambuf {
 void ExpectPicturesShowTheirForms(const std::string& drafts) {
   SCOPED_TRACE(drafts);
   testsupport::ScratchDirectory dir("kormelant-pictures");
-  fs::copy(ExamplesDirectory(), dir.Path(), fs::copy_options::recursive);
-  std::string task = testsupport::ReadFile(dir.Path() / "Kormelant.TSK");
-  const std::string keel = "\r\n6.5, 6.5\r\n";
-  const auto at = task.find(keel);
-  ASSERT_NE(at, std::string::npos);
-  task.replace(at, keel.size(), "\r\n" + drafts + "\r\n");
-  testsupport::WriteFile(dir.Path() / "Kormelant.TSK", task);
+  ASSERT_NO_FATAL_FAILURE(testsupport::CopyExampleWithDrafts(dir.Path(), drafts));
 
   std::unique_ptr<platform::Session> session;
   std::size_t checked = 0;

@@ -317,26 +317,16 @@ inline std::string OneElementPerItemSvg(const platform::ConsoleForm& form) {
                   static_cast<unsigned>((c >> 8) & 0xFFu), static_cast<unsigned>((c >> 16) & 0xFFu));
     return std::string(buf);
   };
+  // Markup characters as entities, control characters as "?", other bytes as
+  // they are (the reader decodes character references to the same bytes).
   const auto xml = [](const std::string& s) {
+    static const std::map<char, std::string> entities = {
+        {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&apos;"}};
     std::string r;
-    for (unsigned char c : s) {
-      switch (c) {
-        case '&': r += "&amp;"; break;
-        case '<': r += "&lt;"; break;
-        case '>': r += "&gt;"; break;
-        case '"': r += "&quot;"; break;
-        case '\'': r += "&apos;"; break;
-        default:
-          if (c >= 0x80) {
-            char buf[12];
-            std::snprintf(buf, sizeof buf, "&#x%X;", static_cast<unsigned>(c));
-            r += buf;
-          } else if (c < 0x20 && c != '\t') {
-            r += '?';
-          } else {
-            r += static_cast<char>(c);
-          }
-      }
+    for (const char c : s) {
+      const auto entity = entities.find(c);
+      if (entity != entities.end()) r += entity->second;
+      else r += static_cast<unsigned char>(c) < 0x20 && c != '\t' ? '?' : c;
     }
     return r;
   };
