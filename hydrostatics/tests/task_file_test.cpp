@@ -146,7 +146,8 @@ TEST(StationChecks, RefuseHullsOutsideTheRunsLimits) {
       {"stations too close", close, "birbirine cok yakin"},
       {"stations out of order", backwards, "m den kucuk"},
       {"a height far above the depth", slip,
-       "Posta Kesiti No: 6 ( 50.000 metre AP 'den) 'de nokta  3 (Z = 10000, Y = 10) geminin boyutlarinin cok disinda"},
+       "\"HULL.DAT\", satir 30, Posta Kesiti No: 6 ( 50.000 metre AP 'den), nokta satiri 3: yukseklik Z = 10000 "
+       "geminin boyutlarinin cok disinda; en fazla 120 m (derinligin 10 kati) olabilir."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

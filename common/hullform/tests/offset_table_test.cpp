@@ -19,7 +19,7 @@ class OffsetTableTest : public hull_test::HullTest {
                const hullform::ProgramForms& forms = hull_test::kClassicalForms,
                const std::string& answers = "") {
     WriteAll(dir_ / "HULL.DAT", text);
-    return Run(answers, [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", hull, forms); });
+    return Run(answers, [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", hull, forms, hullform::AbsoluteHullLimits()); });
   }
 
   // Three plain stations of two points each and two-point contours.
@@ -180,7 +180,7 @@ TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
   }
 
   hullform::HullModel hull;
-  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "NOHULL.DAT", hull, hull_test::kClassicalForms); }), 1);
+  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "NOHULL.DAT", hull, hull_test::kClassicalForms, hullform::AbsoluteHullLimits()); }), 1);
   EXPECT_NE(err_.str().find("Data dosyasi \"NOHULL.DAT\" acilamadi (dosya yok ya da okunamiyor)."), std::string::npos)
       << err_.str();
 }
@@ -197,7 +197,7 @@ class AppendageFileTest : public hull_test::HullTest {
  protected:
   int ReadText(const std::string& text, int stations, hullform::AppendageData& a) {
     WriteAll(dir_ / "DATA" / "APPENDIX.DAT", text);
-    return Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, stations, a, "DATA\\"); });
+    return Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, stations, a, "DATA\\", hullform::AbsoluteHullLimits()); });
   }
 };
 
@@ -221,7 +221,7 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
     std::string name, text, message;
   } cases[] = {
       {"more than 251 points", tooMany,
-       "Takinti dosyasi \"DATA\\APPENDIX.DAT\", satir 2, Posta Kesiti No: 1 takintisi, nokta sayisi: 252 nokta var; "
+       "Takinti dosyasi \"DATA/APPENDIX.DAT\", satir 2, Posta Kesiti No: 1 takintisi, nokta sayisi: 252 nokta var; "
        "bir posta kesitinin takintisi en fazla 251 nokta tutar."},
       {"negative count", "1\n-1\n",
        "Posta Kesiti No: 1 takintisi, nokta sayisi: nokta sayisi -1 bir tam sayi degil (0 ya da daha buyuk olmali)."},
@@ -231,7 +231,7 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
        "satir 4, Posta Kesiti No: 1 takintisi, nokta 2: 2. noktanin yuksekligi (Z = 1) 1. noktanin yuksekliginden "
        "(Z = 1) buyuk degil; takinti noktalarinin yukseklikleri artarak yazilmalidir."},
       {"early end", "0\n",
-       "Takinti dosyasi \"DATA\\APPENDIX.DAT\", satir 2, Posta Kesiti No: 2 takintisi, takinti isareti: dosya "
+       "Takinti dosyasi \"DATA/APPENDIX.DAT\", satir 2, Posta Kesiti No: 2 takintisi, takinti isareti: dosya "
        "beklenmeden bitti; bu satir eksik."},
       {"two breadths missing", "1\n1\n1\n",
        "satir 3, Posta Kesiti No: 1 takintisi, nokta 1: 3 sayi bekleniyordu, 1 bulundu."},
@@ -242,8 +242,8 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
     EXPECT_NE(err_.str().find(c.message), std::string::npos) << c.name << "\n" << err_.str();
   }
   hullform::AppendageData a;
-  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, 2, a, "NODIR\\"); }), 1);
-  EXPECT_NE(err_.str().find("Takinti dosyasi \"NODIR\\APPENDIX.DAT\" acilamadi (dosya yok ya da okunamiyor)."),
+  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, 2, a, "NODIR\\", hullform::AbsoluteHullLimits()); }), 1);
+  EXPECT_NE(err_.str().find("Takinti dosyasi \"NODIR/APPENDIX.DAT\" acilamadi (dosya yok ya da okunamiyor)."),
             std::string::npos)
       << err_.str();
 }
