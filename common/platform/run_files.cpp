@@ -35,6 +35,18 @@ bool InFolder(const std::filesystem::path& p, const std::filesystem::path& folde
   return k == f || (k.size() > f.size() && k.compare(0, f.size(), f) == 0 && k[f.size()] == '/');
 }
 
+// Two outputs are one file when writing one would change the other: a
+// symbolic link where an output goes is replaced, so it stands for its own
+// name only.
+bool SameOutput(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code ec;
+  const bool linked = std::filesystem::is_symlink(std::filesystem::symlink_status(a, ec)) ||
+                      std::filesystem::is_symlink(std::filesystem::symlink_status(b, ec));
+  if (!linked) return SameFile(a, b);
+  return PathKey(a.parent_path()) == PathKey(b.parent_path()) &&
+         PathKey(a.filename()) == PathKey(b.filename());
+}
+
 [[noreturn]] void RefuseClash(const std::string& output, const std::string& other, const char* what) {
   StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" ile " + what + " \"" + ShownPath(other) +
                    "\" diskte ayni dosya; program bu dosyanin uzerine yazamaz. Dosya adlarini, DATADIR ve OUTDIR "
@@ -52,7 +64,7 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
       if (SameFile(outputs[k], session.ResolvePath(input))) RefuseClash(files.outputs[k], input, "girdi dosyasi");
     }
     for (std::size_t m = 0; m < k; ++m) {
-      if (SameFile(outputs[k], outputs[m])) RefuseClash(files.outputs[k], files.outputs[m], "cikti dosyasi");
+      if (SameOutput(outputs[k], outputs[m])) RefuseClash(files.outputs[k], files.outputs[m], "cikti dosyasi");
     }
   }
   for (const std::string& input : files.inputs) {
