@@ -67,14 +67,17 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
       if (SameOutput(outputs[k], outputs[m])) RefuseClash(files.outputs[k], files.outputs[m], "cikti dosyasi");
     }
   }
-  for (const std::string& input : files.inputs) {
-    if (InFolder(session.ResolvePath(input), session.ScreensDirectory())) {
-      StopForDataError("Girdi dosyasi \"" + ShownPath(input) + "\" ekran resimleri klasorunde (\"" +
-                       session.ScreensDirectory().generic_string() +
-                       "\") duruyor; her calisma bu klasordeki resimleri yenisiyle degistirir. Dosyayi baska bir "
-                       "klasore tasiyin. Hicbir dosya yazilmadi.");
-    }
-  }
+  // The pictures folder belongs to the run: it removes the pictures of the
+  // run before, and writes its own.
+  const auto refuseInPictures = [&](const std::string& path, const char* what) {
+    if (!InFolder(session.ResolvePath(path), session.ScreensDirectory())) return;
+    StopForDataError(std::string(what) + " \"" + ShownPath(path) + "\" ekran resimleri klasorunde (\"" +
+                     session.ScreensDirectory().generic_string() +
+                     "\") duruyor; her calisma bu klasordeki resimleri yenisiyle degistirir. Dosyayi baska bir "
+                     "klasore tasiyin. Hicbir dosya yazilmadi.");
+  };
+  for (const std::string& input : files.inputs) refuseInPictures(input, "Girdi dosyasi");
+  for (const std::string& output : files.outputs) refuseInPictures(output, "Cikti dosyasi");
 
   for (const auto& o : outputs) session.LockFolder(o.parent_path());
 }

@@ -30,8 +30,8 @@ struct RunFiles {
 
 // Before anything is written: refuses (data error, a message naming both
 // files) an output that is the same file as an input or as another output,
-// and an input that lies in the pictures folder, whose pictures each run
-// replaces; then locks the folder of every output (LockFolder).
+// and an input or output that lies in the pictures folder, whose pictures
+// each run replaces; then locks the folder of every output (LockFolder).
 void ClaimRunFiles(Session& session, const RunFiles& files);
 
 }  // namespace platform

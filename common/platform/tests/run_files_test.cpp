@@ -89,6 +89,9 @@ TEST_F(RunFilesTest, ClashesAreRefusedBeforeAnythingIsWritten) {
          fs::rename(d / "HULL.DAT", d / "screens" / "HULL.DAT");
        },
        {{"screens\\HULL.DAT"}, {"OUT.TXT"}}, "Girdi dosyasi \"screens/HULL.DAT\" ekran resimleri klasorunde"},
+      {"output in the pictures folder", [](const fs::path& d) { fs::create_directories(d / "screens"); },
+       {{"HULL.DAT"}, {"screens\\0001-Form1_KORMELAN.svg"}},
+       "Cikti dosyasi \"screens/0001-Form1_KORMELAN.svg\" ekran resimleri klasorunde"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
