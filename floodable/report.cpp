@@ -2,9 +2,11 @@
 #include "report.hpp"
 
 #include "common/platform/numtext.hpp"
-#include "numbers.hpp"
+#include "forms.hpp"
 
 namespace flood {
+
+using numerics::FormatInteger;
 
 std::string StationCaption(int i, double x, double ShipLength) {
   return "POSTA NO : " + platform::FormatWithMask(i, "##") + " - (" +

@@ -6,6 +6,7 @@
 // passes it by reference to its steps.
 
 #include <string>
+#include <vector>
 
 #include "common/hullform/hull_model.hpp"
 #include "common/numerics/table.hpp"
@@ -31,6 +32,17 @@ inline constexpr int kMaxLevels = 100;
 inline constexpr int kStationIntervalCount = 10;
 inline constexpr double kBonjeanPlotDivisor = 10;
 inline constexpr int kTrialLimit = 100;
+
+// Texts by line index 0..upper, as the trim lines' names are held.
+class NameTable {
+ public:
+  explicit NameTable(int upper) : names_(static_cast<std::size_t>(upper) + 1) {}
+  std::string& operator()(int i) { return names_.at(static_cast<std::size_t>(i)); }
+  const std::string& operator()(int i) const { return names_.at(static_cast<std::size_t>(i)); }
+
+ private:
+  std::vector<std::string> names_;
+};
 
 inline constexpr const char* kTaskFileName = "Dolvenika_Tez.TSK";
 inline constexpr const char* kReportFileName = "Dolvenika_Tez.SON";
@@ -68,7 +80,7 @@ struct HullData {
 
 // Per trim line m = 1..nTrim (and the load waterline, row nTrim + 1).
 struct TrimResults {
-  Table<std::string> TrimLineNames{kLineTableSize};
+  NameTable TrimLineNames{kLineTableSize};
   Vec StationDraft{kMaxRunStations};
   Table2<double> TrimSectionArea{kLineTableSize, kMaxRunStations};
   Vec TrimmedVolume{kLineTableSize};

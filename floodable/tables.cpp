@@ -3,9 +3,11 @@
 
 #include <string>
 
-#include "numbers.hpp"
+#include "forms.hpp"
 
 namespace flood {
+
+using numerics::FormatInteger;
 
 namespace {
 

@@ -22,8 +22,7 @@ bool IsWhole(double v) { return v == std::floor(v); }
 std::string Shown(double v) { return platform::WriteItemNumber(v); }
 
 [[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
-  platform::StopWithDataMessage(session, std::string(kTaskFileName) + " satir " + std::to_string(line) + ": " + what,
-                                "Data giris hatasi");
+  platform::RefuseTaskValue(session, kTaskFileName, line, what);
 }
 
 }  // namespace
@@ -120,7 +119,7 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   }
 }
 
-void NameTrimLines(int TrimLineCount, Table<std::string>& TrimLineNames) {
+void NameTrimLines(int TrimLineCount, NameTable& TrimLineNames) {
   const int k = TrimLineCount / 2;
   int row = 0;
   for (int i = k; i >= 1; --i) TrimLineNames(++row) = numerics::FormatInteger(i, 1) + "A  ";

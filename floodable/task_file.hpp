@@ -17,6 +17,6 @@ void ReadTaskFile(platform::Session& session, TaskValues& task);
 // The trim lines from the greatest trim by the stern to the greatest trim by
 // the bow: "kA  " .. "1A  ", "PAR.", "1F  " .. "kF  ", k = nTrim / 2, then
 // "SLL." for the load waterline on row nTrim + 1.
-void NameTrimLines(int TrimLineCount, Table<std::string>& TrimLineNames);
+void NameTrimLines(int TrimLineCount, NameTable& TrimLineNames);
 
 }  // namespace flood

@@ -5,9 +5,11 @@
 #include <string>
 
 #include "common/numerics/curves.hpp"
-#include "numbers.hpp"
+#include "forms.hpp"
 
 namespace flood {
+
+using numerics::FormatInteger;
 
 namespace {
 
@@ -78,14 +80,14 @@ TrimLineAreas::TrimLineAreas(const FloodRun& run, int m)
     knots_(i) = run.hull.hull.StationPos(i);
     table_(1, i) = run.trim.TrimSectionArea(m, i);
   }
-  numerics::FitCubicSpline(n_, knots_, table_, 0, 0, numerics::kFloodableSplineGuards);
+  numerics::FitCubicSpline(n_, knots_, table_, 0, 0, kFloodableForms.splineGuards);
 }
 
 double TrimLineAreas::At(double x) const {
   // Beyond the stations the ship has no section to flood.
   if (!(x >= knots_(1) && x <= knots_(n_))) return 0.0;
   double a = 0.0;
-  numerics::EvaluateSpline(n_, x, a, knots_, table_, numerics::kFloodableSplineEvaluation);
+  numerics::EvaluateSpline(n_, x, a, knots_, table_, kFloodableForms.splineEvaluation);
   return a;
 }
 
@@ -98,8 +100,8 @@ CompartmentIntegral IntegrateCompartment(const TrimLineAreas& areas, double star
     ax(b) = a(b) * x(b);
   }
   CompartmentIntegral r;
-  numerics::IntegrateUnequalSimpson(5, x, a, r.volume, numerics::kFloodableSimpsonGuard);
-  numerics::IntegrateUnequalSimpson(5, x, ax, r.moment, numerics::kFloodableSimpsonGuard);
+  numerics::IntegrateUnequalSimpson(5, x, a, r.volume, kFloodableForms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(5, x, ax, r.moment, kFloodableForms.simpsonGuard);
   return r;
 }
 
@@ -125,7 +127,7 @@ void FloodableLengthTrials(platform::Session& session, platform::OutputFile& rep
     const TrimLineAreas A(run, m);
     for (int i = 1; i <= NST; ++i) area(i) = run.trim.TrimSectionArea(m, i);
     double Vt = 0.0;
-    numerics::IntegrateUnequalSimpson(NST, x, area, Vt, numerics::kFloodableSimpsonGuard);
+    numerics::IntegrateUnequalSimpson(NST, x, area, Vt, kFloodableForms.simpsonGuard);
     const double Aort = Vt / (xN - x1);
     const double Tort = (run.task.TrimDrafts(m, 1) + run.task.TrimDrafts(m, 2)) / 2;
     const double v2 = run.trim.FloodedWaterVolume(m);
@@ -239,10 +241,10 @@ bool FindRootFalsePosition(int n, const Vec& X, const Vec& Y, double target, dou
     knots(i) = X(i);
     table(1, i) = Y(i) - target;
   }
-  numerics::FitCubicSpline(n, knots, table, 0, 0, numerics::kFloodableSplineGuards);
+  numerics::FitCubicSpline(n, knots, table, 0, 0, kFloodableForms.splineGuards);
   const auto f = [&](double x) {
     double y = 0.0;
-    numerics::EvaluateSpline(n, x, y, knots, table, numerics::kFloodableSplineEvaluation);
+    numerics::EvaluateSpline(n, x, y, knots, table, kFloodableForms.splineEvaluation);
     return y;
   };
   double a = X(1), b = X(n);
@@ -325,9 +327,9 @@ void ComputeEndPoints(platform::Session& session, platform::OutputFile& report, 
     const bool foundB = FindRootFalsePosition(k + 1, X, volumes, b.flooded, rootB);
     double xwA = 0.0, xwB = 0.0;
     numerics::InterpolateCurve(k + 1, X, centres, rootA, xwA, numerics::kChordMethod,
-                               numerics::kFloodableInterpolationRule);
+                               kFloodableForms.interpolationRule);
     numerics::InterpolateCurve(k + 1, X, centres, rootB, xwB, numerics::kChordMethod,
-                               numerics::kFloodableInterpolationRule);
+                               kFloodableForms.interpolationRule);
     const double xcEnd = (xwA + xwB) / 2;
 
     report.Line();

@@ -3,12 +3,14 @@
 
 #include <string>
 
-#include "common/hullform/forms.hpp"
+#include "common/hullform/form_drawing.hpp"
 #include "common/numerics/curves.hpp"
 #include "common/platform/prompts.hpp"
-#include "numbers.hpp"
+#include "forms.hpp"
 
 namespace flood {
+
+using numerics::FormatInteger;
 
 namespace {
 
@@ -125,7 +127,7 @@ double SectionAreaAtHeight(const HullData& hull, int i, double h) {
     a(k) = hull.CumulativeSectionArea(i, k);
   }
   double area = 0.0;
-  numerics::InterpolateCurve(n, z, a, h, area, numerics::kParabolaMethod, numerics::kFloodableInterpolationRule);
+  numerics::InterpolateCurve(n, z, a, h, area, numerics::kParabolaMethod, kFloodableForms.interpolationRule);
   return area;
 }
 
@@ -150,10 +152,10 @@ void TrimmedDisplacements(platform::OutputFile& report, FloodRun& run) {
       ax(i) = a(i) * x(i);
     }
     double V = 0.0;
-    numerics::IntegrateUnequalSimpson(NST, x, a, V, numerics::kFloodableSimpsonGuard);
+    numerics::IntegrateUnequalSimpson(NST, x, a, V, kFloodableForms.simpsonGuard);
     if (V > 0) {
       double moment = 0.0;
-      numerics::IntegrateUnequalSimpson(NST, x, ax, moment, numerics::kFloodableSimpsonGuard);
+      numerics::IntegrateUnequalSimpson(NST, x, ax, moment, kFloodableForms.simpsonGuard);
       lcb = moment / V;
     }
 

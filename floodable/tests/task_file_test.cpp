@@ -129,11 +129,11 @@ TEST(TaskFileTest, TrimLineNamesFromSternToBowAndTheLoadWaterline) {
       {5, {"2A  ", "1A  ", "PAR.", "1F  ", "2F  ", "SLL."}},
   };
   for (const auto& c : cases) {
-    Table<std::string> names(kLineTableSize);
+    NameTable names(kLineTableSize);
     NameTrimLines(c.count, names);
     for (std::size_t m = 0; m < c.names.size(); ++m) EXPECT_EQ(names(static_cast<int>(m) + 1), c.names[m]) << c.count;
   }
-  Table<std::string> names(kLineTableSize);
+  NameTable names(kLineTableSize);
   NameTrimLines(23, names);
   EXPECT_EQ(names(1), "11A  ");
   EXPECT_EQ(names(11), "1A  ");
