@@ -11,6 +11,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -20,7 +21,9 @@
 #include "common/platform/session.hpp"
 #include "floodable/run.hpp"
 #include "floodable/task_file.hpp"
+#include "tests/support/hulls.hpp"
 #include "tests/support/scratch.hpp"
+#include "tests/support/session_runs.hpp"
 
 namespace flood::boxtest {
 
@@ -40,6 +43,17 @@ struct Zone {
 // 2A, 1A, PAR., 1F, 2F: trim lines through the margin line at one end.
 inline std::vector<Drafts> BoxTrimLines() {
   return {{kMargin, 5.524}, {kMargin, 6.724}, {kMargin, kMargin}, {6.724, kMargin}, {5.524, kMargin}};
+}
+
+// The box's offset table: knuckled box sections every 10 m from x0, stern and
+// stem contours vertical at the end stations.
+inline testsupport::Hull BoxHull(double x0 = 0, double bottom = 0, double top = kDepth) {
+  testsupport::Hull h = testsupport::PrismaticHull(testsupport::KnuckledBoxSection(kHalfBreadth, bottom, top), 9,
+                                                   kLength, 0, kDepth);
+  for (testsupport::Station& s : h.stations) s.x += x0;
+  for (testsupport::Point& p : h.stern) p.y += x0;
+  for (testsupport::Point& p : h.stem) p.y += x0;
+  return h;
 }
 
 // A run over the box with its level table (30 levels up to the deck), the
@@ -66,26 +80,13 @@ inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTr
   }
 
   HullData& h = run->hull;
-  const int NST = 9;
-  h.hull.StationCount = NST;
-  for (int i = 1; i <= NST; ++i) {
-    h.hull.StationPos(i) = x0 + 10.0 * (i - 1);
-    h.hull.StationBottom(i) = 0;
-    h.hull.StationTop(i) = kDepth;
+  testsupport::SetHull(h.hull, BoxHull(x0));
+  for (int i = 1; i <= h.hull.StationCount; ++i) {
     h.LevelCount(i) = 30;
     for (int k = 1; k <= 30; ++k) {
       h.LevelHeight(i, k) = (k - 1) * kDepth / 29;
       h.CumulativeSectionArea(i, k) = 2 * kHalfBreadth * h.LevelHeight(i, k);
     }
-  }
-  // Vertical stern and stem contours at the end stations.
-  for (const int r : {h.hull.SternRow(), h.hull.StemRow()}) {
-    const double x = r == h.hull.SternRow() ? x0 : x0 + kLength;
-    h.hull.PointCount(r) = 2;
-    h.hull.PointZ(r, 1) = 0;
-    h.hull.PointY(r, 1) = x;
-    h.hull.PointZ(r, 2) = kDepth;
-    h.hull.PointY(r, 2) = x;
   }
   h.MaxHalfBreadth = kHalfBreadth;
   h.MaxHeight = kDepth;
@@ -139,25 +140,25 @@ inline double FloodedIn(Drafts d, double a, double l, double mu) {
 struct StepsResult {
   int status = 0;
   std::string report, out, err;
+  std::map<std::string, std::string> files;  // every file of the folder by name, the pictures' folder aside
 };
 inline StepsResult RunSteps(const std::function<void(platform::Session&, platform::OutputFile&)>& steps,
                             const std::string& answers = "",
                             const std::function<void(const std::filesystem::path&)>& prepare = nullptr) {
   testsupport::ScratchDirectory dir("floodable-steps");
-  if (prepare) prepare(dir.Path());
-  std::istringstream in(answers);
-  std::ostringstream out, err;
+  if (prepare) prepare(dir);
+  const testsupport::StepOutcome o = testsupport::RunStep(dir, answers, [&](platform::Session& s) {
+    platform::OutputFile& report = s.CreateOutput("REPORT.SON");
+    steps(s, report);
+  });
   StepsResult r;
-  {
-    platform::Session session(in, out, err, dir.Path());
-    r.status = platform::RunProgram(session, [&](platform::Session& s) {
-      platform::OutputFile& report = s.CreateOutput("REPORT.SON");
-      steps(s, report);
-    });
+  r.status = o.status;
+  r.out = o.out;
+  r.err = o.err;
+  for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+    if (e.is_regular_file()) r.files[e.path().filename().string()] = testsupport::ReadFile(e.path());
   }
-  r.report = testsupport::ReadFile(dir.Path() / "REPORT.SON");
-  r.out = out.str();
-  r.err = err.str();
+  r.report = r.files["REPORT.SON"];
   return r;
 }
 

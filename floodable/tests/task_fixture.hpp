@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "box_fixture.hpp"
-#include "common/platform/numtext.hpp"
+#include "tests/support/task_files.hpp"
 
 namespace flood::boxtest {
 
@@ -24,39 +24,28 @@ struct TaskText {
   std::string bulkheadCount;  // empty: the number of bulkheads
 };
 
-inline std::string Num(double v) { return platform::WriteItemNumber(v); }
-
+// The task file's value lines by their numbers (the others are labels): the
+// positions of the drafts, zones and bulkheads shift with their counts.
 inline std::string TaskFileText(const TaskText& t) {
-  std::vector<std::string> l = {
-      "DOLVENIKA_TEZ - YARALI BOLME BOYU HESABI - GOREV DOSYASI",
-      "deneme", "", "", "", "", "", "", "", "", "",
-      "OffsetFileName: offset tablosu dosyasi",  // 12
-      t.offsetFile,                              // 13
-      "RunTitle:", "",
-      "kutu",                                    // 16
-      "OutputDirectory:",
-      t.outputDirectory,                         // 18
-      "L:",
-      t.length,                                  // 20
-      "Trim hatlari:", "nTrim:",
-      t.trimCount.empty() ? std::to_string(t.lines.size()) : t.trimCount,  // 23
-      "kic draft, bas draft", "", "",
-  };
-  for (const Drafts& d : t.lines) l.push_back(Num(d.aft) + ", " + Num(d.fore));
-  l.push_back("yuk su hatti:");
-  l.push_back(Num(t.load.aft) + ", " + Num(t.load.fore));
-  l.push_back("nPerm:");
-  l.push_back(t.zoneCount.empty() ? std::to_string(t.zones.size()) : t.zoneCount);
-  l.push_back("bolge basi, bolge sonu, permeabilite (%)");
-  for (const Zone& z : t.zones) l.push_back(Num(z.start) + ", " + Num(z.end) + ", " + Num(z.mu));
-  for (int k = 0; k < 4; ++k) l.push_back("perdeler:");
-  l.push_back(t.bulkheadCount.empty() ? std::to_string(t.bulkheads.size()) : t.bulkheadCount);
-  l.push_back("perde yerleri (m):");
-  l.push_back("");
-  for (const double q : t.bulkheads) l.push_back(Num(q));
-  std::string text;
-  for (const std::string& line : l) text += line + "\r\n";
-  return text;
+  using testsupport::Num;
+  testsupport::TaskLines v;
+  v[13] = t.offsetFile;
+  v[16] = "kutu";
+  v[18] = t.outputDirectory;
+  v[20] = t.length;
+  v[23] = t.trimCount.empty() ? std::to_string(t.lines.size()) : t.trimCount;
+  int line = 27;
+  for (const Drafts& d : t.lines) v[line++] = Num(d.aft) + ", " + Num(d.fore);
+  v[++line] = Num(t.load.aft) + ", " + Num(t.load.fore);  // 28 + N
+  line += 2;
+  v[line++] = t.zoneCount.empty() ? std::to_string(t.zones.size()) : t.zoneCount;  // 30 + N
+  ++line;
+  for (const Zone& z : t.zones) v[line++] = Num(z.start) + ", " + Num(z.end) + ", " + Num(z.mu);
+  line += 4;
+  v[line++] = t.bulkheadCount.empty() ? std::to_string(t.bulkheads.size()) : t.bulkheadCount;  // 36 + N + P
+  line += 2;
+  for (const double q : t.bulkheads) v[line++] = Num(q);
+  return testsupport::TaskFileText(line - 1, v);
 }
 
 }  // namespace flood::boxtest
