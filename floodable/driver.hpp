@@ -7,9 +7,10 @@
 
 namespace flood {
 
+void RunFloodableLengthProgram(platform::Session& session);
+
 // For each permeability of the task file: the trials and end points, the
-// curve points, the graphs and the summary tables; then the tables by
-// permeability and the combined graph.
+// curve points and the summary tables; then the tables by permeability.
 void RunPermeabilities(platform::Session& session, platform::OutputFile& report, FloodRun& run);
 
 }  // namespace flood
