@@ -17,6 +17,7 @@ namespace {
 using hullform::DrawLine;
 
 const std::string kStars(71, '*');
+constexpr double kSameVolumeFraction = 1e-6;
 const std::string kRule37(37, '=');
 
 constexpr const char* kCentreOutsideMessage = "Yarali Su LCG degerlerinde hata olustu. Draftlari yeniden girmek gerek";
@@ -195,10 +196,12 @@ void ComputeFloodedWater(platform::Session& session, platform::OutputFile& repor
 
   // The water that sinks the ship to a trim line is what that line holds more
   // than the load waterline; a line holding no more cannot be reached by
-  // flooding, and its centre would divide by zero.
+  // flooding, and its centre would divide by zero.  Within a millionth of the
+  // line's volume the two volumes are the same (the integrations of two
+  // lines of one mean draft differ in their last digits).
   for (int m = 1; m <= n; ++m) {
     const double v2 = t.TrimmedVolume(m) - V0;
-    if (!(v2 > 0)) {
+    if (!(v2 > kSameVolumeFraction * t.TrimmedVolume(m))) {
       platform::StopWithDataMessage(
           session,
           "Trim hatti " + std::to_string(m) + " (" + t.TrimLineNames(m) + ") yuk su hattindan (" +

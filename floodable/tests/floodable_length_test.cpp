@@ -85,31 +85,6 @@ TEST(TrimLinesTest, LocalDraftsAboveTheTopAndBelowTheBase) {
   EXPECT_NE(r.report.find(" 2   10.000    8.100   96.000"), std::string::npos);
 }
 
-// A trim line that holds no more than the load waterline cannot be reached
-// by flooding; a flooded-water centre outside the stations lists every centre
-// in the report's error block.  Both end the run as data errors.
-TEST(TrimLinesTest, RefusesLinesNoFloodingReaches) {
-  {
-    auto run = BoxRun({{kMargin, 5.524}, {6.0, 4.0}, {kMargin, kMargin}});
-    const StepsResult r = RunBox(*run);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Trim hatti 2 (PAR.) yuk su hattindan"), std::string::npos) << r.err;
-    EXPECT_EQ(r.report.find("YARALI BOLME BOYU HESABI"), std::string::npos);
-  }
-  {
-    auto run = BoxRun({{7.924, 2.300}, {kMargin, kMargin}, {5.524, kMargin}});
-    const StepsResult r = RunBox(*run);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NEAR(FloodedCentre({7.924, 2.300}), -294.762, 0.001);
-    EXPECT_NE(r.err.find("Yarali Su LCG degerlerinde hata olustu. Draftlari yeniden girmek gerek"), std::string::npos);
-    EXPECT_NE(r.report.find("**************************        Hata         ************************\r\n"),
-              std::string::npos);
-    EXPECT_NE(r.report.find(" 1   -294.761  ** LCG GEMI DISINDA ** \r\n"), std::string::npos) << r.report;
-    EXPECT_NE(r.report.find(" 2     40.000   \r\n"), std::string::npos);
-    EXPECT_EQ(r.report.find("YARALI BOLME BOYU HESABI"), std::string::npos);
-  }
-}
-
 struct LengthCase {
   double mu;
   // l and xc of 2A, 1A, PAR., 1F, 2F as worked by hand, and the even-keel

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "floodable/loading.hpp"
 #include "floodable/report.hpp"
 #include "task_fixture.hpp"
+#include "tests/support/example_copy.hpp"
 
 namespace flood {
 namespace {
@@ -103,40 +105,85 @@ TEST(LoadingTest, AStationAboveTheLowestDeckGetsItsOwnTopLevel) {
   EXPECT_NEAR(d.CumulativeSectionArea(5, 31), 108, 1e-7);
 }
 
-// Hulls whose drawings and levels could not advance are refused with the
-// file's name and what is wrong; so is a count of one bulkhead, after the
-// reviews, before the report.
-TEST(RunTest, RefusesHullsAndBulkheadCountsTheRunCannotWorkWith) {
-  testsupport::Hull flat = BoxHull();
-  for (testsupport::Station& s : flat.stations) s.points = {{0, 0, 1}, {4, 0, 1}, {8, 0, 1}};
-  testsupport::Hull sunk = BoxHull();
-  sunk.stations[2].points = testsupport::KnuckledBoxSection(kHalfBreadth, -1, 0);
-  testsupport::Hull close = BoxHull();
-  close.stations[3].x = 20.005;
-  testsupport::Hull backwards = BoxHull();
-  std::swap(backwards.stations[3].x, backwards.stations[4].x);
-  TaskText oneBulkhead;
-  oneBulkhead.bulkheads = {40};
-  TaskText negativeBulkheads;
-  negativeBulkheads.bulkheadCount = "-2";
+// Everything the run cannot work with is refused with a message naming where
+// it stands and the value, status 1: the task file's counts and values as
+// soon as they are read, hulls whose integrations, drawings and levels would
+// not advance, a count of one bulkhead (after the reviews, before the
+// report), trim lines that flooding cannot reach.
+TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
+  const auto task = [](const std::function<void(TaskText&)>& change) {
+    TaskText t;
+    change(t);
+    return t;
+  };
+  const auto hull = [](const std::function<void(testsupport::Hull&)>& change) {
+    testsupport::Hull h = BoxHull();
+    change(h);
+    return h;
+  };
+  const std::vector<Drafts> four = {{8, 6}, {8, 7}, {7, 8}, {6, 8}};
   const struct {
     TaskText task;
     testsupport::Hull hull;
     std::string says;
+    bool reported;  // the report was begun before the refusal
   } cases[] = {
-      {TaskText{}, flat, "\"BOX.DAT\" dosyasinda hicbir posta noktasinin yari genisligi sifirdan buyuk degil"},
-      {TaskText{}, sunk, "\"BOX.DAT\" dosyasinda 3. postanin (x = 20 m) en ust noktasi (z = 0 m)"},
-      {TaskText{}, close, "Istasyon Postasi =  20.00 m ile 20.00 m birbirine cok yakin"},
-      {TaskText{}, backwards, "Istasyon Postasi =  30.00 m ile 40.00 m den kucuk"},
-      {oneBulkhead, BoxHull(), "PERDE SAYISINDA HATA VAR - STOP"},
-      {negativeBulkheads, BoxHull(), "PERDE SAYISINDA HATA VAR - STOP"},
+      {task([](TaskText& t) { t.length = "0"; }), BoxHull(), "Dolvenika_Tez.TSK satir 20: L (gemi boyu)", false},
+      {task([](TaskText& t) { t.length = "-80"; }), BoxHull(), "satir 20: L (gemi boyu) sifirdan buyuk olmalidir; okunan deger -80.", false},
+      {task([](TaskText& t) { t.trimCount = "2.5"; }), BoxHull(), "satir 23: trim hatti sayisi", false},
+      {task([](TaskText& t) { t.trimCount = "0"; t.lines = {}; }), BoxHull(), "satir 23: trim hatti sayisi", false},
+      {task([](TaskText& t) { t.trimCount = "25"; }), BoxHull(), "okunan deger 25.", false},
+      {task([&](TaskText& t) { t.lines = four; }), BoxHull(), "satir 23: trim hatti sayisi 1 ile 23 arasinda tek", false},
+      {task([](TaskText& t) { t.zoneCount = "0"; }), BoxHull(), "satir 35: permeabilite bolgesi sayisi", false},
+      {task([](TaskText& t) { t.zoneCount = "26"; }), BoxHull(), "satir 35: permeabilite bolgesi sayisi 1 ile 25", false},
+      {task([](TaskText& t) { t.zoneCount = "1.5"; }), BoxHull(), "okunan deger 1.5.", false},
+      {task([](TaskText& t) { t.zones = {{0, 80, 0}}; }), BoxHull(), "satir 37: permeabilite (yuzde)", false},
+      {task([](TaskText& t) { t.zones = {{0, 80, 100.5}}; }), BoxHull(), "okunan deger 100.5.", false},
+      {task([](TaskText& t) { t.zones = {{0, 40, 60}, {40, 40, 95}}; }), BoxHull(),
+       "satir 38: bolge sonu (40 m) bolge basindan (40 m) ileride olmalidir", false},
+      {task([](TaskText& t) { t.bulkheadCount = "26"; }), BoxHull(), "satir 42: perde sayisi en fazla 25", false},
+      {task([](TaskText& t) { t.bulkheadCount = "2.5"; }), BoxHull(), "satir 42: perde sayisi", false},
+      {task([](TaskText& t) { t.bulkheads = {10, 30, 30}; }), BoxHull(), "satir 47: perde yerleri kictan basa artan", false},
+      {TaskText{}, hull([](testsupport::Hull& h) { for (auto& s : h.stations) s.points = {{0, 0, 1}, {4, 0, 1}, {8, 0, 1}}; }),
+       "\"BOX.DAT\" dosyasinda hicbir posta noktasinin yari genisligi sifirdan buyuk degil", false},
+      {TaskText{}, hull([](testsupport::Hull& h) { h.stations[2].points = testsupport::KnuckledBoxSection(kHalfBreadth, -1, 0); }),
+       "\"BOX.DAT\" dosyasinda 3. postanin (x = 20 m) en ust noktasi (z = 0 m)", false},
+      {TaskText{}, hull([](testsupport::Hull& h) { h.stations[3].x = 20.005; }),
+       "Istasyon Postasi =  20.00 m ile 20.00 m birbirine cok yakin", false},
+      {TaskText{}, hull([](testsupport::Hull& h) { std::swap(h.stations[3].x, h.stations[4].x); }),
+       "Istasyon Postasi =  30.00 m ile 40.00 m den kucuk", false},
+      {task([](TaskText& t) { t.bulkheads = {40}; }), BoxHull(), "PERDE SAYISINDA HATA VAR - STOP", false},
+      {task([](TaskText& t) { t.bulkheadCount = "-2"; }), BoxHull(), "PERDE SAYISINDA HATA VAR - STOP", false},
+      {task([](TaskText& t) { t.lines = {{kMargin, 5.524}, {6.0, 4.0}, {kMargin, kMargin}}; }), BoxHull(),
+       "Trim hatti 2 (PAR.) yuk su hattindan", true},
+      {task([](TaskText& t) { t.lines = {{7.924, 2.300}, {kMargin, kMargin}, {5.524, kMargin}}; }), BoxHull(),
+       "Yarali Su LCG degerlerinde hata olustu. Draftlari yeniden girmek gerek", true},
   };
   for (const auto& c : cases) {
     const StepsResult r = RunProgramWith(c.task, c.hull);
     EXPECT_EQ(r.status, 1) << c.says;
     EXPECT_NE((r.err + r.out).find(c.says), std::string::npos) << r.err << r.out;
-    EXPECT_EQ(r.files.count("Dolvenika_Tez.SON"), 0u) << c.says;
+    EXPECT_EQ(r.files.count("Dolvenika_Tez.SON"), c.reported ? 1u : 0u) << c.says;
+    if (c.reported) {
+      EXPECT_EQ(r.files.at("Dolvenika_Tez.SON").find("YARALI BOLME BOYU HESABI"), std::string::npos);
+    }
   }
+}
+
+// A flooded-water centre outside the stations lists every centre, marked,
+// in the report's error block: (7.924, 2.300) puts it 294.762 m aft of AP.
+TEST(RunTest, FloodedWaterCentreOutsideTheShip) {
+  TaskText t;
+  t.lines = {{7.924, 2.300}, {kMargin, kMargin}, {5.524, kMargin}};
+  const StepsResult r = RunProgramWith(t, BoxHull());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NEAR(FloodedCentre({7.924, 2.300}), -294.762, 0.001);
+  const std::string& report = r.files.at("Dolvenika_Tez.SON");
+  EXPECT_NE(report.find("**************************        Hata         ************************\r\n"),
+            std::string::npos);
+  EXPECT_NE(report.find("\r\n 1   -294.76"), std::string::npos) << report;
+  EXPECT_NE(report.find("  ** LCG GEMI DISINDA ** \r\n 2     40.000   \r\n"), std::string::npos);
+  EXPECT_NE(report.find("\r\nNO     LCG-w             DURUM       \r\n        (m) \r\n"), std::string::npos);
 }
 
 // A yes to any of the four reviews ends the run at once, status 2; the report,
@@ -184,12 +231,11 @@ TEST(RunTest, SmallReportLayout) {
 // The bundled example: ORNEK.DAT with five trim lines and three zones runs to
 // its end with the default answers and finds every point.
 TEST(RunTest, BundledExample) {
-  const char* examples = std::getenv("SUITE_EXAMPLES_DIR");
-  ASSERT_NE(examples, nullptr);
+  const std::filesystem::path examples = testsupport::ExamplesDirectory();
   const StepsResult r = RunSteps([](platform::Session& s, platform::OutputFile&) { RunFloodableLengthProgram(s); }, "",
                                  [&](const std::filesystem::path& dir) {
                                    for (const char* f : {"Dolvenika_Tez.TSK", "ORNEK.DAT"})
-                                     std::filesystem::copy_file(std::filesystem::path(examples) / f, dir / f);
+                                     std::filesystem::copy_file(examples / f, dir / f);
                                  });
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string& report = r.files.at("Dolvenika_Tez.SON");
