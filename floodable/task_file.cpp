@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/hullform/report_path.hpp"
 #include "common/numerics/format.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
@@ -36,6 +37,14 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   t.RunTitle = in.ReadText();            // 16
   Skip(in, 1);
   t.OutputDirectory = in.ReadText();     // 18
+  // The report and the script must not be written over the hull.
+  const std::string clash = hullform::FindPathClash(
+      session, t.OffsetFileName, {t.OutputDirectory + kReportFileName, t.OutputDirectory + kScriptFileName});
+  if (!clash.empty()) {
+    Refuse(session, in.LineNumber(),
+           "cikti dizini (" + t.OutputDirectory + ") ile programin cikti dosyasi " + clash +
+               " offset tablosunu (" + t.OffsetFileName + ") gosteriyor; tablo bu dosyanin uzerine yazilamaz.");
+  }
   Skip(in, 1);
   t.ShipLength = in.ReadNumber();        // 20
   // L scales the start centres of the trials, the station numbers and the

@@ -128,6 +128,8 @@ TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
     std::string says;
     bool reported;  // the report was begun before the refusal
   } cases[] = {
+      {task([](TaskText& t) { t.offsetFile = "cikti/Dolvenika_Tez.SON"; t.outputDirectory = "CIKTI\\"; }), BoxHull(),
+       "satir 18: cikti dizini (CIKTI\\) ile programin cikti dosyasi CIKTI\\Dolvenika_Tez.SON offset tablosunu", false},
       {task([](TaskText& t) { t.length = "0"; }), BoxHull(), "Dolvenika_Tez.TSK satir 20: L (gemi boyu)", false},
       {task([](TaskText& t) { t.length = "-80"; }), BoxHull(), "satir 20: L (gemi boyu) sifirdan buyuk olmalidir; okunan deger -80.", false},
       {task([](TaskText& t) { t.trimCount = "2.5"; }), BoxHull(), "satir 23: trim hatti sayisi", false},
