@@ -42,6 +42,37 @@ void ReportNotFound(platform::Session& session, const std::string& what, double 
                      48, "Yarali bolme boyu", "", 0);
 }
 
+// The lines of one evaluation of a trial: the compartment tried (length and
+// centre), its volume and centroid, and the estimate that follows from them.
+struct Evaluation {
+  double length, centre, volume, centroid, nextLength, nextCentre;
+};
+struct EvaluationLines {
+  const char* length;
+  const char* centre;
+  const char* centreUnit;
+  const char* volume;
+  const char* centroid;
+  const char* nextLength;
+  const char* nextCentre;
+};
+// Items 3 and 8 have no line.
+constexpr EvaluationLines kFirstEvaluation{" 1- YARALI BOLME BOYU = ", " 2- DENEME xc         = ", " m ",
+                                           " 4- HESAP.HACIM   Vol = ", " 5- HESAPLANAN    xm  = ",
+                                           " 6- YAKLASIK YBB -  l = ", " 7- YAKLASIK      xc  = "};
+constexpr EvaluationLines kSecondEvaluation{"    2. DEN. YBB     l = ", "    2. DENEME      xc = ", " m",
+                                            " 9- HESAP.HACIM   Vol = ", "10- HESAPLANAN    xm  = ",
+                                            "11- YARALI B.BOYU - l = ", "12-               xc  = "};
+
+void WriteEvaluation(platform::OutputFile& report, const EvaluationLines& lines, const Evaluation& e) {
+  report.Line(lines.length + FormatNumber(e.length, 3, 3) + " m");
+  report.Line(lines.centre + FormatNumber(e.centre, 3, 3) + lines.centreUnit);
+  report.Line(lines.volume + FormatNumber(e.volume, 8, 2) + " m3");
+  report.Line(lines.centroid + FormatNumber(e.centroid, 3, 3) + " m");
+  report.Line(lines.nextLength + FormatNumber(e.nextLength, 3, 3) + " m");
+  report.Line(lines.nextCentre + FormatNumber(e.nextCentre, 3, 3) + " m");
+}
+
 // One end point from its two trial compartments.
 struct EndCompartment {
   double length = 0;
@@ -165,12 +196,7 @@ void FloodableLengthTrials(platform::Session& session, platform::OutputFile& rep
       report.Line();
       report.Line();
       report.Line(FormatInteger(t, 2) + ". DENEME ");
-      report.Line(" 1- YARALI BOLME BOYU = " + FormatNumber(l, 3, 3) + " m");
-      report.Line(" 2- DENEME xc         = " + FormatNumber(c, 3, 3) + " m ");
-      report.Line(" 4- HESAP.HACIM   Vol = " + FormatNumber(vol, 8, 2) + " m3");
-      report.Line(" 5- HESAPLANAN    xm  = " + FormatNumber(xm, 3, 3) + " m");
-      report.Line(" 6- YAKLASIK YBB -  l = " + FormatNumber(l1, 3, 3) + " m");
-      report.Line(" 7- YAKLASIK      xc  = " + FormatNumber(c1, 3, 3) + " m");
+      WriteEvaluation(report, kFirstEvaluation, {l, c, vol, xm, l1, c1});
       if (empty) {
         // No part of the compartment lies within the ship.
         lOut = l;
@@ -191,12 +217,7 @@ void FloodableLengthTrials(platform::Session& session, platform::OutputFile& rep
       const double l2 = empty2 ? l1 : vc * l1 / vol2;
       const double c2 = c1 + xw - xm2;
       report.Line(" ");
-      report.Line("    2. DEN. YBB     l = " + FormatNumber(l1, 3, 3) + " m");
-      report.Line("    2. DENEME      xc = " + FormatNumber(c1, 3, 3) + " m");
-      report.Line(" 9- HESAP.HACIM   Vol = " + FormatNumber(vol2, 8, 2) + " m3");
-      report.Line("10- HESAPLANAN    xm  = " + FormatNumber(xm2, 3, 3) + " m");
-      report.Line("11- YARALI B.BOYU - l = " + FormatNumber(l2, 3, 3) + " m");
-      report.Line("12-               xc  = " + FormatNumber(c2, 3, 3) + " m");
+      WriteEvaluation(report, kSecondEvaluation, {l1, c1, vol2, xm2, l2, c2});
       if (empty2) {
         lOut = l1;
         cOut = c1;
