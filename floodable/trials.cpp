@@ -31,6 +31,16 @@ constexpr double kRootTolerance = 1e-5;
 const std::string kRule67(67, '=');
 const std::string kRule64 = " " + std::string(64, '=');
 
+// The heading of a part of the report: three empty lines, the two title
+// lines between rules.
+void WriteBanner(platform::OutputFile& report, const std::string& title, const std::string& english) {
+  for (int k = 0; k < 3; ++k) report.Line();
+  report.Line(kRule67);
+  report.Line(title);
+  report.Line(english);
+  report.Line(kRule67);
+}
+
 std::string Permeability(double mu) {
   const std::string text = FormatNumber(mu, 3, 1);
   return "%" + text.substr(text.find_first_not_of(' '));
@@ -145,11 +155,8 @@ void FloodableLengthTrials(platform::Session& session, platform::OutputFile& rep
   const double mu = run.task.ZonePermeability(p);
   PermeabilityResults& r = run.perm;
 
-  for (int k = 0; k < 3; ++k) report.Line();
-  report.Line(kRule67);
-  report.Line("                   YARALI BOLME BOYU HESABI      ");
-  report.Line("                (FLOODABLE LENGTH CALCULATION)    ");
-  report.Line(kRule67);
+  WriteBanner(report, "                   YARALI BOLME BOYU HESABI      ",
+              "                (FLOODABLE LENGTH CALCULATION)    ");
 
   Vec x(NST), area(NST);
   for (int i = 1; i <= NST; ++i) x(i) = h.StationPos(i);
@@ -301,11 +308,8 @@ void ComputeEndPoints(platform::Session& session, platform::OutputFile& report, 
   const double mu = run.task.ZonePermeability(p);
   PermeabilityResults& r = run.perm;
 
-  for (int j = 0; j < 3; ++j) report.Line();
-  report.Line(kRule67);
-  report.Line("                   BITIM NOKTALARININ HESABI                       ");
-  report.Line("                    (END POINT CALCULATION)                        ");
-  report.Line(kRule67);
+  WriteBanner(report, "                   BITIM NOKTALARININ HESABI                       ",
+              "                    (END POINT CALCULATION)                        ");
 
   for (int end = 1; end <= 2; ++end) {
     const bool aft = end == 1;
