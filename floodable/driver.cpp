@@ -1,6 +1,7 @@
 // The run sequence of Dolvenika_Tez.
 #include "driver.hpp"
 
+#include "graphs.hpp"
 #include "tables.hpp"
 #include "trials.hpp"
 
@@ -11,11 +12,11 @@ void RunPermeabilities(platform::Session& session, platform::OutputFile& report,
     FloodableLengthTrials(session, report, run, p);
     ComputeEndPoints(session, report, run, p);
     FormCurvePoints(run, p);
-    // The screen graphs of the permeability come here (not built yet).
+    ShowPermeabilityGraphs(session, run, p);
     SummaryTables(report, run, p);
   }
   PermeabilityTables(report, run);
-  // The combined graph of all permeabilities comes here (not built yet).
+  ShowCombinedGraph(session, run);
 }
 
 }  // namespace flood
