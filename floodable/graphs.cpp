@@ -178,17 +178,18 @@ void CompartmentLines(const FloodRun& run, const SegmentSink& sink) {
   for (int i = 2; i <= nB; ++i) sink(T(i - 1, 1), T(i - 1, 2), q(i), 0);
 }
 
-void CentreplaneOutline(const FloodRun& run, const std::function<void()>& profile, const SegmentSink& contour,
-                        const SegmentSink& deck) {
+void CentreplaneOutline(const FloodRun& run, const std::function<void(bool starting)>& profile,
+                        const SegmentSink& contour, const SegmentSink& deck) {
   const hullform::HullModel& h = run.hull.hull;
   const double step = run.hull.MaxHalfBreadth / 40;
   hullform::SectionSpline row;
   for (const int r : {h.SternRow(), h.StemRow()}) {
     hullform::SplineSectionWithKnuckles(r, h, row, hullform::kFloodableSectionSpline);
-    profile();
+    profile(true);
     hullform::WalkFittedRow(
         row, step, [&](double xp, double zp, double x, double z) { contour(xp, zp, x, z); },
         hullform::kFloodableSectionSpline.evaluation);
+    profile(false);
   }
   const int NST = h.StationCount;
   for (int i = 1; i <= NST - 1; ++i) deck(h.StationPos(i), h.StationTop(i), h.StationPos(i + 1), h.StationTop(i + 1));
@@ -295,7 +296,7 @@ void ShowCombinedGraph(platform::Session& session, const FloodRun& run) {
                    [&](double x1, double y1, double x2, double y2) { DrawLine(form, x1, y1, x2, y2, P + 1); });
   CompartmentLines(run, [&](double x1, double y1, double x2, double y2) { DrawLine(form, x1, y1, x2, y2, 5); });
   const SegmentSink outline = [&](double x1, double y1, double x2, double y2) { DrawLine(form, x1, y1, x2, y2, 4); };
-  CentreplaneOutline(run, [] {}, outline, outline);
+  CentreplaneOutline(run, [](bool) {}, outline, outline);
   platform::PauseForEnter(session);
 }
 

@@ -58,11 +58,11 @@ void ForeTerminalLine(const FloodRun& run, const Vec& lEnd, const SegmentSink& s
 // The two sides of each compartment triangle.
 void CompartmentLines(const FloodRun& run, const SegmentSink& sink);
 // Stern and stem contours walked in steps of MaxHalfBreadth / 40, as one
-// polyline each (`profile` is called before each contour's first segment),
-// then the deck line from station to station and its joins to the contours'
-// tops.
-void CentreplaneOutline(const FloodRun& run, const std::function<void()>& profile, const SegmentSink& contour,
-                        const SegmentSink& deck);
+// polyline each (`profile(true)` before a contour's segments, `profile(false)`
+// after them), then the deck line from station to station and its joins to
+// the contours' tops.
+void CentreplaneOutline(const FloodRun& run, const std::function<void(bool starting)>& profile,
+                        const SegmentSink& contour, const SegmentSink& deck);
 
 // ----------------------------------------------------------------- the graphs
 
