@@ -191,16 +191,21 @@ void CentreplaneOutline(const FloodRun& run, const std::function<void(bool start
         kFloodableForms.sectionSpline.evaluation);
     profile(false);
   }
+  DeckLine(run, deck);
+}
+
+void DeckLine(const FloodRun& run, const SegmentSink& sink) {
+  const hullform::HullModel& h = run.hull.hull;
   const int NST = h.StationCount;
-  for (int i = 1; i <= NST - 1; ++i) deck(h.StationPos(i), h.StationTop(i), h.StationPos(i + 1), h.StationTop(i + 1));
+  for (int i = 1; i <= NST - 1; ++i) sink(h.StationPos(i), h.StationTop(i), h.StationPos(i + 1), h.StationTop(i + 1));
   const int stern = h.SternRow(), stem = h.StemRow();
   if (h.PointCount(stern) >= 1) {
     const int j = h.PointCount(stern);
-    deck(h.StationPos(1), h.StationTop(1), h.PointY(stern, j), h.PointZ(stern, j));
+    sink(h.StationPos(1), h.StationTop(1), h.PointY(stern, j), h.PointZ(stern, j));
   }
   if (h.PointCount(stem) >= 1) {
     const int j = h.PointCount(stem);
-    deck(h.StationPos(NST), h.StationTop(NST), h.PointY(stem, j), h.PointZ(stem, j));
+    sink(h.StationPos(NST), h.StationTop(NST), h.PointY(stem, j), h.PointZ(stem, j));
   }
 }
 

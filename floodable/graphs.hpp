@@ -57,6 +57,9 @@ void AftTerminalLine(const FloodRun& run, const Vec& lStart, const SegmentSink& 
 void ForeTerminalLine(const FloodRun& run, const Vec& lEnd, const SegmentSink& sink);
 // The two sides of each compartment triangle.
 void CompartmentLines(const FloodRun& run, const SegmentSink& sink);
+// The deck line from the top of each station to the next, and the joins of
+// the first and the last station's tops to the stern and stem contours' tops.
+void DeckLine(const FloodRun& run, const SegmentSink& sink);
 // Stern and stem contours walked in steps of MaxHalfBreadth / 40, as one
 // polyline each (`profile(true)` before a contour's segments, `profile(false)`
 // after them), then the deck line from station to station and its joins to
