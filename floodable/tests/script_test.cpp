@@ -171,6 +171,31 @@ TEST(ScriptTest, TwoZonesAndCompartments) {
   for (const auto* p : compartments) EXPECT_EQ(p->colour, 5);
 }
 
+// At 20 % no point is found: the script and the pictures hold none of their
+// meaningless values, only finite numbers, and the graphs of the lengths get
+// a scale of height 1.
+TEST(ScriptTest, PointsNotFoundReachNoDrawing) {
+  TaskText task;
+  task.zones = {{0, kLength, 20}};
+  const ScriptRun r = RunScript(task);
+  const ParsedScript& s = r.script;
+  EXPECT_TRUE(s.PolylinesOn("YB_Dogrulari").empty());
+  EXPECT_TRUE(s.PolylinesOn("YBB_Egrisi_Parabolic_Int").empty());
+  EXPECT_TRUE(s.PolylinesOn("YBB_Egrisi_Fit_Curve").empty());
+  EXPECT_TRUE(s.PolylinesOn("AFT_TERMINUS_Egrisi").empty());
+  EXPECT_TRUE(s.PolylinesOn("FORE_TERMINUS_Egrisi").empty());
+  EXPECT_EQ(s.PolylinesOn("CenterplaneCurve").size(), 12u);
+  int pictures = 0;
+  for (const auto& [name, text] : r.result.files) {
+    if (name.rfind("screens/", 0) == 0) {
+      ++pictures;
+      EXPECT_EQ(text.find("nan"), std::string::npos) << name;
+      EXPECT_EQ(text.find("inf"), std::string::npos) << name;
+    }
+  }
+  EXPECT_EQ(pictures, 4 + 1 + 5 + 1);
+}
+
 // The script goes where the report goes; one that cannot be created ends the
 // run as a data error with the report complete.
 TEST(ScriptTest, AScriptThatCannotBeWrittenEndsTheRun) {
