@@ -1,0 +1,68 @@
+// Integration along the length and the block of one heel angle.
+#include "cross_table.hpp"
+
+#include <cmath>
+#include <string>
+
+#include "common/numerics/curves.hpp"
+#include "common/numerics/format.hpp"
+
+namespace cross {
+
+void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTables& sections, int NST, const Vec& X,
+                                 const Vec& HeelAngles, CrossCurveTables& results, double WaterDensity, int k,
+                                 int NWL) {
+  using numerics::FormatNumber;
+  const double PHI = HeelAngles(k);
+  const bool printed = PHI > kUprightPrintLimit;
+
+  report.Line();
+  report.Line();
+  if (printed) {
+    report.Line("MEYIL ACISI : " + FormatNumber(PHI, 2, 2) + " derece");
+    report.Line(" DEPLASMAN        KN          VCB         TCB         LCB    ");
+    report.Line("   (ton)        (metre)     (metre)     (metre)     (metre)  ");
+    report.Line(kCrossTableRule);
+  }
+
+  const double phi = PHI * kDegreeToRadian;
+  Vec area(NST), transverse(NST), vertical(NST), longitudinal(NST);
+  for (int j = 1; j <= NWL; ++j) {
+    for (int i = 1; i <= NST; ++i) {
+      area(i) = sections.HeeledArea(i, j);
+      transverse(i) = sections.HeeledTransverseMoment(i, j);
+      vertical(i) = sections.HeeledVerticalMoment(i, j);
+      longitudinal(i) = area(i) * X(i);
+    }
+    double V = 0;
+    numerics::IntegrateUnequalSimpson(NST, X, area, V, numerics::kCrossCurvesSimpsonGuard);
+    double KN = 0, VCB = 0, TCB = 0, LCB = 0;
+    if (V > 0) {
+      double I2 = 0, I3 = 0, I4 = 0;
+      numerics::IntegrateUnequalSimpson(NST, X, transverse, I2, numerics::kCrossCurvesSimpsonGuard);
+      numerics::IntegrateUnequalSimpson(NST, X, vertical, I3, numerics::kCrossCurvesSimpsonGuard);
+      numerics::IntegrateUnequalSimpson(NST, X, longitudinal, I4, numerics::kCrossCurvesSimpsonGuard);
+      VCB = I3 / (V + 1e-8);
+      TCB = I2 / (V + 1e-8);
+      LCB = I4 / (V + 1e-8);
+      // The lever of the centre of buoyancy about the keel point, whatever
+      // the signs of VCB and TCB.
+      KN = VCB * std::sin(phi) - TCB * std::cos(phi);
+    } else {
+      V = 0;
+    }
+    results.CrossCurveKN(k, j) = KN;
+    results.CrossCurveDisplacement(k, j) = V * WaterDensity;
+    results.CrossCurveVCB(k, j) = VCB;
+    results.CrossCurveTCB(k, j) = TCB;
+    results.CrossCurveLCB(k, j) = LCB;
+    if (printed) {
+      report.Line(" " + FormatNumber(results.CrossCurveDisplacement(k, j), 5, 3) + "     " + FormatNumber(KN, 3, 3) +
+                  "     " + FormatNumber(VCB, 3, 3) + "     " + FormatNumber(TCB, 3, 3) + "     " +
+                  FormatNumber(LCB, 3, 3));
+    }
+  }
+  if (printed) report.Line(kCrossTableRule);
+}
+
+}  // namespace cross

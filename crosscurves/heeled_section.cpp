@@ -1,0 +1,205 @@
+// Heeled-section properties and their drawing.
+#include "heeled_section.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/hullform/checks.hpp"
+
+namespace cross {
+
+namespace {
+
+// The high side is integrated from the lowest knot when its bottom point
+// lies this close to the centre line.
+constexpr double kCentreLineBand = 1e-4;
+
+struct SideSums {
+  double area = 0, transverse = 0, vertical = 0;
+};
+
+// Integrates strip(z, w, arm) (strip width w and the lever arm of its centre
+// about the centre line) over [bottom, top] in the slabs of counter S: one
+// slab for S = 1, else S - 1 equal slabs; each slab is further split at the
+// knots of the section and at `extraBreak` where they fall inside it.
+template <class Strip>
+SideSums IntegrateSlabs(double bottom, double top, int S, const hullform::SectionSpline& section,
+                        double extraBreak, const numerics::GaussLegendre10& gauss, const Strip& strip) {
+  SideSums sums;
+  if (!(top > bottom)) return sums;
+  const auto gaussSlab = [&](double za, double zb) {
+    const double mid = (za + zb) / 2;
+    const double r = (zb - za) / 2;
+    double sA = 0, sT = 0, sV = 0;
+    for (int g = 1; g <= 5; ++g) {
+      const double W = gauss.GaussWeight(g);
+      const double d = gauss.GaussAbscissa(g) * r;
+      for (const double z : {mid + d, mid - d}) {
+        double w = 0, arm = 0;
+        strip(z, w, arm);
+        sA += W * w;
+        sT += W * w * arm;
+        sV += W * z * w;
+      }
+    }
+    sums.area += r * sA;
+    sums.transverse += r * sT;
+    sums.vertical += r * sV;
+  };
+
+  const int slabs = S <= 1 ? 1 : S - 1;
+  const double width = (top - bottom) / slabs;
+  int knot = 2;  // next inner knot that may split a slab
+  for (int k = 1; k <= slabs; ++k) {
+    double za = bottom + (k - 1) * width;
+    const double zb = k == slabs ? top : bottom + k * width;
+    bool extraPending = extraBreak > za && extraBreak < zb;
+    while (knot < section.m && section.knots(knot) <= za) ++knot;
+    for (;;) {
+      double next = zb;
+      if (knot < section.m && section.knots(knot) < next) next = section.knots(knot);
+      if (extraPending && extraBreak < next) next = extraBreak;
+      if (next > za) gaussSlab(za, next);
+      if (next >= zb) break;
+      if (extraPending && next == extraBreak) extraPending = false;
+      while (knot < section.m && section.knots(knot) <= next) ++knot;
+      za = next;
+    }
+  }
+  return sums;
+}
+
+double ContourHalfBreadth(const hullform::SectionSpline& section, double z) {
+  double y = 0;
+  numerics::EvaluateSpline(section.m, z, y, section.knots, section.table);
+  return y;
+}
+
+void Store(SideProperties& side, int c, const SideSums& s) {
+  side.area(c) = s.area;
+  side.transverse(c) = s.transverse;
+  side.vertical(c) = s.vertical;
+}
+
+}  // namespace
+
+void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& section, WaterlineCut& cut, int NWL,
+                                    const numerics::GaussLegendre10& gauss, SideProperties& low,
+                                    SideProperties& high) {
+  PHI = CuttingHeelAngle(PHI);
+  for (int c = 1; c <= NWL; ++c) {
+    Store(low, c, {});
+    Store(high, c, {});
+  }
+  if (!SectionRises(section)) return;
+
+  const double tLow = std::tan((PHI + 90) * kDegreeToRadian);
+  const double tHigh = std::tan((90 - PHI) * kDegreeToRadian);
+  const double z1 = section.knots(1);
+  const double zn = section.knots(section.m);
+
+  // The low side's top is its upper end: put it above the crossing.
+  for (int c = 1; c <= NWL; ++c) {
+    if (cut.LowSideTop.z(c) < cut.LowSideCrossing.z(c)) {
+      std::swap(cut.LowSideTop.z(c), cut.LowSideCrossing.z(c));
+      std::swap(cut.LowSideTop.y(c), cut.LowSideCrossing.y(c));
+    }
+  }
+
+  // Low side: at height z the water covers the section from the centre line
+  // out to the nearer of the contour and the waterline (z - h) tLow.
+  int S = 1;
+  for (int c = 1; c <= NWL; ++c) {
+    if (cut.LowSideTop.z(c) < z1) continue;
+    const double h = cut.H(c);
+    const double top = std::min(cut.LowSideTop.z(c), zn);
+    const SideSums s = IntegrateSlabs(z1, top, S, section, cut.LowSideCrossing.z(c), gauss,
+                                      [&](double z, double& w, double& arm) {
+                                        w = std::max(0.0, std::min(ContourHalfBreadth(section, z), (z - h) * tLow));
+                                        arm = w / 2;
+                                      });
+    Store(low, c, s);
+    if (s.area > 0) ++S;
+  }
+
+  if (PHI == 0) {
+    for (int c = 1; c <= NWL; ++c) {
+      Store(high, c, {low.area(c), -low.transverse(c), low.vertical(c)});
+    }
+    return;
+  }
+
+  // High side (half-breadths negative): at height z the water covers the
+  // section from the contour at -y(z) in to the waterline u = -(z - h) tHigh,
+  // or to the centre line where the waterline lies beyond it.
+  S = 1;
+  for (int c = 1; c <= NWL; ++c) {
+    if (cut.HighSideBottom.z(c) < z1) continue;
+    const double h = cut.H(c);
+    const double bottom = std::fabs(cut.HighSideBottom.y(c)) < kCentreLineBand ? z1 : cut.HighSideBottom.z(c);
+    const double top = std::min(cut.HighSideCrossing.z(c), zn);
+    const SideSums s = IntegrateSlabs(bottom, top, S, section, h, gauss, [&](double z, double& w, double& arm) {
+      const double u = std::min(0.0, -(z - h) * tHigh);
+      w = std::max(0.0, ContourHalfBreadth(section, z) + u);
+      arm = u - w / 2;
+    });
+    Store(high, c, s);
+    if (s.area > 0) ++S;
+  }
+}
+
+void DrawHeeledSection(platform::ConsoleForm& form, double MaxTopHalfBreadth, int i, const WaterlineCut& cut,
+                       int NWL, const SideProperties& low, const SideProperties& high, SectionTables& tables,
+                       const hullform::SectionSpline& section, double PHI) {
+  const double s = MaxTopHalfBreadth / 100;
+  if (section.m >= 1) {
+    // The contour from the centre line at the lowest knot upward, both sides,
+    // and the deck line.
+    const platform::RgbColour contourColour = static_cast<platform::RgbColour>(4010 + 2500 * i);
+    bool first = true;
+    hullform::WalkFittedRow(section, 2 * s, [&](double yp, double zp, double y, double z) {
+      if (first) {
+        yp = 0;
+        first = false;
+      }
+      form.LineRgb(yp, zp, y, z, contourColour);
+      form.LineRgb(-yp, zp, -y, z, contourColour);
+    });
+    const double zn = section.knots(section.m);
+    const double yn = section.table(1, section.m);
+    form.LineRgb(yn, zn, -yn, zn, contourColour);
+  }
+
+  const double zn = section.m >= 1 ? section.knots(section.m) : 0;
+  const double t = std::tan((PHI + 90) * kDegreeToRadian);
+  for (int j = 1; j <= NWL; ++j) {
+    const platform::RgbColour colour = static_cast<platform::RgbColour>(100 * j);
+    if (low.area(j) > 0) {
+      double yT = cut.LowSideTop.y(j), zT = cut.LowSideTop.z(j);
+      const double yL = cut.LowSideCrossing.y(j), zL = cut.LowSideCrossing.z(j);
+      if (zT > zn && zL < zn) {
+        yT = yL + (zn - zL) * t;
+        zT = zn;
+      }
+      if (!(zL >= zn && zT >= zn)) form.LineRgb(yT, zT, yL, zL, colour);
+    }
+    if (high.area(j) > 0) {
+      const double yB = cut.HighSideBottom.y(j), zB = cut.HighSideBottom.z(j);
+      const double yH = cut.HighSideCrossing.y(j), zH = cut.HighSideCrossing.z(j);
+      if (!(zH >= zn && zB >= zn)) form.LineRgb(yB, zB, -yH, zH, colour);
+    }
+    tables.HeeledArea(i, j) = low.area(j) + high.area(j);
+    tables.HeeledTransverseMoment(i, j) = low.transverse(j) + high.transverse(j);
+    tables.HeeledVerticalMoment(i, j) = low.vertical(j) + high.vertical(j);
+    const double A = tables.HeeledArea(i, j);
+    if (A > 0) {
+      const double yc = tables.HeeledTransverseMoment(i, j) / A;
+      const double zc = tables.HeeledVerticalMoment(i, j) / A;
+      form.CircleRgb(yc, zc, s, colour);
+      form.CircleRgb(yc, zc, s / 2, colour);
+      form.CircleRgb(yc, zc, s / 4, colour);
+    }
+  }
+}
+
+}  // namespace cross
