@@ -1,6 +1,12 @@
 // The heel-angle loop's steps for one angle.
 #include "heel_angle.hpp"
 
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <thread>
+#include <vector>
+
 #include "common/hullform/checks.hpp"
 #include "common/hullform/section_spline.hpp"
 #include "common/numerics/format.hpp"
@@ -9,6 +15,51 @@
 #include "waterlines.hpp"
 
 namespace cross {
+
+namespace {
+
+// What one station's cut leaves for its drawing and its row of the tables.
+struct StationCut {
+  hullform::SectionSpline section;
+  WaterlineCut cut;
+  SideProperties low, high;
+};
+
+void CutStation(const CrossRun& run, int i, double PHI, double WaterlineStart, double WaterlineEnd, StationCut& s) {
+  const int NWL = run.run.NWL;
+  hullform::SplineSectionWithKnuckles(i, run.hull, s.section, hullform::kCrossCurvesSectionSpline);
+  IntersectInclinedWaterlines(PHI, WaterlineStart, WaterlineEnd, NWL, s.section, s.cut);
+  MirrorSectionContour(PHI, NWL, s.cut);
+  ComputeHeeledSectionProperties(PHI, s.section, s.cut, NWL, run.run.gauss, s.low, s.high);
+}
+
+// Cuts stations 1..NST on up to `threads` threads; the first failure of any
+// station is passed on.
+void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double WaterlineEnd, int threads,
+                 std::vector<StationCut>& cuts) {
+  const int NST = run.hull.StationCount;
+  std::atomic<int> next{1};
+  std::exception_ptr failure;
+  std::atomic<bool> failed{false};
+  const auto worker = [&] {
+    for (int i = next++; i <= NST && !failed; i = next++) {
+      try {
+        CutStation(run, i, PHI, WaterlineStart, WaterlineEnd, cuts[static_cast<std::size_t>(i - 1)]);
+      } catch (...) {
+        if (!failed.exchange(true)) failure = std::current_exception();
+      }
+    }
+  };
+  const int helpers = std::clamp(threads, 1, std::max(1, NST)) - 1;
+  std::vector<std::thread> pool;
+  pool.reserve(static_cast<std::size_t>(helpers));
+  for (int t = 0; t < helpers; ++t) pool.emplace_back(worker);
+  worker();
+  for (std::thread& t : pool) t.join();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
 
 platform::ConsoleForm& PendrovixForm(platform::Session& session) {
   return session.Form("Pendrovix", "Pendrovix", 240, 525, 11880, 8595);
@@ -28,7 +79,13 @@ void SetRunCaption(platform::ConsoleForm& form, const std::string& label, const 
   l.caption = caption;
 }
 
-void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k) {
+int CuttingThreads() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return static_cast<int>(std::clamp(cores, 1u, 8u));
+}
+
+void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
+                                int threads) {
   const RunValues& rv = run.run;
   const double PHI = run.task.HeelAngles(k);
   double WaterlineStart = 0, WaterlineEnd = 0;
@@ -38,19 +95,16 @@ void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFil
   hullform::PrepareSectionPlotForm(form, rv.MaxTopHalfBreadth, rv.HeightExtent, hullform::kCrossCurvesSectionPlotForm);
   SetRunCaption(form, "Label2", "MEYIL ACISI : " + numerics::FormatNumber(PHI, 2, 2) + " derece");
 
-  hullform::SectionSpline section;
-  WaterlineCut cut;
-  SideProperties low, high;
-  for (int i = 1; i <= run.hull.StationCount; ++i) {
+  const int NST = run.hull.StationCount;
+  std::vector<StationCut> cuts(static_cast<std::size_t>(NST));
+  CutStations(run, PHI, WaterlineStart, WaterlineEnd, threads, cuts);
+  for (int i = 1; i <= NST; ++i) {
+    const StationCut& s = cuts[static_cast<std::size_t>(i - 1)];
     SetRunCaption(form, "Label1", "POSTA NO    : " + numerics::FormatInteger(i, 2));
-    hullform::SplineSectionWithKnuckles(i, run.hull, section, hullform::kCrossCurvesSectionSpline);
-    IntersectInclinedWaterlines(PHI, WaterlineStart, WaterlineEnd, rv.NWL, section, cut);
-    MirrorSectionContour(PHI, rv.NWL, cut);
-    ComputeHeeledSectionProperties(PHI, section, cut, rv.NWL, rv.gauss, low, high);
-    DrawHeeledSection(form, rv.MaxTopHalfBreadth, i, cut, rv.NWL, low, high, run.sections, section, PHI);
+    DrawHeeledSection(form, rv.MaxTopHalfBreadth, i, s.cut, rv.NWL, s.low, s.high, run.sections, s.section, PHI);
   }
-  TabulateCrossCurvesForAngle(report, run.sections, run.hull.StationCount, run.hull.StationPos, run.task.HeelAngles,
-                              run.results, run.task.WaterDensity, k, rv.NWL);
+  TabulateCrossCurvesForAngle(report, run.sections, NST, run.hull.StationPos, run.task.HeelAngles, run.results,
+                              run.task.WaterDensity, k, rv.NWL);
 }
 
 }  // namespace cross

@@ -18,28 +18,38 @@ struct SideSums {
   double area = 0, transverse = 0, vertical = 0;
 };
 
-// Integrates strip(z, w, arm) (strip width w and the lever arm of its centre
-// about the centre line) over [bottom, top] in the slabs of counter S: one
-// slab for S = 1, else S - 1 equal slabs; each slab is further split at the
-// knots of the section and at `extraBreak` where they fall inside it.
+// Integrates strip(z, y, w, arm) (y the contour's half-breadth at height z;
+// the strip's width w and the lever arm of its centre about the centre line)
+// over [bottom, top] in the slabs of counter S: one slab for S = 1, else
+// S - 1 equal slabs; each slab is further split at the knots of the section
+// and at `extraBreak` where they fall inside it.  Within a slab so split the
+// contour is one cubic piece.
 template <class Strip>
 SideSums IntegrateSlabs(double bottom, double top, int S, const hullform::SectionSpline& section,
                         double extraBreak, const numerics::GaussLegendre10& gauss, const Strip& strip) {
   SideSums sums;
   if (!(top > bottom)) return sums;
-  const auto gaussSlab = [&](double za, double zb) {
+  double abscissa[5], weight[5];
+  for (int g = 0; g < 5; ++g) {
+    abscissa[g] = gauss.GaussAbscissa(g + 1);
+    weight[g] = gauss.GaussWeight(g + 1);
+  }
+  // Gauss-Legendre on [za, zb], which lies within the knot interval
+  // (knots(k), knots(k + 1)].
+  const auto gaussSlab = [&](double za, double zb, int k) {
     const double mid = (za + zb) / 2;
     const double r = (zb - za) / 2;
+    const double zk = section.knots(k);
     double sA = 0, sT = 0, sV = 0;
-    for (int g = 1; g <= 5; ++g) {
-      const double W = gauss.GaussWeight(g);
-      const double d = gauss.GaussAbscissa(g) * r;
+    for (int g = 0; g < 5; ++g) {
+      const double d = abscissa[g] * r;
       for (const double z : {mid + d, mid - d}) {
+        const double y = numerics::EvaluateSplinePiece(section.table, k, z - zk);
         double w = 0, arm = 0;
-        strip(z, w, arm);
-        sA += W * w;
-        sT += W * w * arm;
-        sV += W * z * w;
+        strip(z, y, w, arm);
+        sA += weight[g] * w;
+        sT += weight[g] * w * arm;
+        sV += weight[g] * z * w;
       }
     }
     sums.area += r * sA;
@@ -49,7 +59,8 @@ SideSums IntegrateSlabs(double bottom, double top, int S, const hullform::Sectio
 
   const int slabs = S <= 1 ? 1 : S - 1;
   const double width = (top - bottom) / slabs;
-  int knot = 2;  // next inner knot that may split a slab
+  // knots(knot - 1) <= za < knots(knot): the next knot that may split a slab.
+  int knot = 2;
   for (int k = 1; k <= slabs; ++k) {
     double za = bottom + (k - 1) * width;
     const double zb = k == slabs ? top : bottom + k * width;
@@ -59,7 +70,7 @@ SideSums IntegrateSlabs(double bottom, double top, int S, const hullform::Sectio
       double next = zb;
       if (knot < section.m && section.knots(knot) < next) next = section.knots(knot);
       if (extraPending && extraBreak < next) next = extraBreak;
-      if (next > za) gaussSlab(za, next);
+      if (next > za) gaussSlab(za, next, knot - 1);
       if (next >= zb) break;
       if (extraPending && next == extraBreak) extraPending = false;
       while (knot < section.m && section.knots(knot) <= next) ++knot;
@@ -67,12 +78,6 @@ SideSums IntegrateSlabs(double bottom, double top, int S, const hullform::Sectio
     }
   }
   return sums;
-}
-
-double ContourHalfBreadth(const hullform::SectionSpline& section, double z) {
-  double y = 0;
-  numerics::EvaluateSpline(section.m, z, y, section.knots, section.table);
-  return y;
 }
 
 void Store(SideProperties& side, int c, const SideSums& s) {
@@ -114,8 +119,8 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
     const double h = cut.H(c);
     const double top = std::min(cut.LowSideTop.z(c), zn);
     const SideSums s = IntegrateSlabs(z1, top, S, section, cut.LowSideCrossing.z(c), gauss,
-                                      [&](double z, double& w, double& arm) {
-                                        w = std::max(0.0, std::min(ContourHalfBreadth(section, z), (z - h) * tLow));
+                                      [&](double z, double y, double& w, double& arm) {
+                                        w = std::max(0.0, std::min(y, (z - h) * tLow));
                                         arm = w / 2;
                                       });
     Store(low, c, s);
@@ -138,9 +143,9 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
     const double h = cut.H(c);
     const double bottom = std::fabs(cut.HighSideBottom.y(c)) < kCentreLineBand ? z1 : cut.HighSideBottom.z(c);
     const double top = std::min(cut.HighSideCrossing.z(c), zn);
-    const SideSums s = IntegrateSlabs(bottom, top, S, section, h, gauss, [&](double z, double& w, double& arm) {
+    const SideSums s = IntegrateSlabs(bottom, top, S, section, h, gauss, [&](double z, double y, double& w, double& arm) {
       const double u = std::min(0.0, -(z - h) * tHigh);
-      w = std::max(0.0, ContourHalfBreadth(section, z) + u);
+      w = std::max(0.0, y + u);
       arm = u - w / 2;
     });
     Store(high, c, s);

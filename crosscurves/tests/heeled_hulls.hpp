@@ -114,7 +114,9 @@ inline std::unique_ptr<CrossRun> PrismRun(const std::vector<OffsetPoint>& half, 
 
 // Runs the heel-angle loop of `run` in a session on a scratch directory,
 // writing the blocks into "report.txt" there; returns the report's text.
-inline std::string ComputeAllAngles(CrossRun& run) {
+// Each angle's picture of the form is appended to `pictures` when given.
+inline std::string ComputeAllAngles(CrossRun& run, int threads = CuttingThreads(),
+                                    std::vector<std::string>* pictures = nullptr) {
   testsupport::ScratchDirectory dir("crosscurves-angles");
   std::istringstream in;
   std::ostringstream out, err;
@@ -124,7 +126,10 @@ inline std::string ComputeAllAngles(CrossRun& run) {
     const int status = platform::RunProgram(session, [&](platform::Session& s) {
       platform::OutputFile& report = s.CreateOutput("report.txt");
       platform::ConsoleForm& form = PendrovixForm(s);
-      for (int k = 1; k <= run.run.NA; ++k) ComputeCrossCurvesForAngle(form, report, run, k);
+      for (int k = 1; k <= run.run.NA; ++k) {
+        ComputeCrossCurvesForAngle(form, report, run, k, threads);
+        if (pictures) pictures->push_back(form.ToSvg());
+      }
     });
     EXPECT_EQ(status, 0) << err.str();
   }
