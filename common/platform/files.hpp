@@ -28,6 +28,10 @@ class InputFile {
   // blanks; anything else stops the run.
   std::vector<double> ReadNumbers(int count);
   double ReadNumber() { return ReadNumbers(1)[0]; }
+  // A list of `count` numbers written over one or more whole lines (items
+  // separated by commas and/or blanks); a line that would carry the list
+  // beyond `count` numbers stops the run.  Reads nothing for count 0.
+  std::vector<double> ReadNumberList(int count);
   // True when no further line can be read.
   bool AtEnd();
   // Number of the line read last (1 for the first line).
