@@ -268,9 +268,6 @@ std::string TrimmedItem(const std::string& s) {
   const std::size_t e = s.find_last_not_of(" \t");
   return s.substr(b, e - b + 1);
 }
-}  // namespace
-
-namespace {
 
 // The number items of a line; count is what the caller expects (0: any
 // number), for the message.

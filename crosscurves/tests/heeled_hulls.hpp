@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -134,6 +135,30 @@ inline std::string ComputeAllAngles(CrossRun& run, int threads = CuttingThreads(
     EXPECT_EQ(status, 0) << err.str();
   }
   return testsupport::ReadFile(dir.Path() / "report.txt");
+}
+
+// Rows of the printed blocks: heel angle -> rows of (displacement, KN, VCB,
+// TCB, LCB).
+using PrintedBlocks = std::map<double, std::vector<std::vector<double>>>;
+inline PrintedBlocks ReadBlocks(const std::string& report) {
+  PrintedBlocks blocks;
+  std::istringstream in(report);
+  std::string line;
+  double angle = -1;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind("MEYIL ACISI : ", 0) == 0) {
+      angle = std::stod(line.substr(14));
+      blocks[angle];
+      continue;
+    }
+    std::istringstream row(line);
+    std::vector<double> v;
+    double x = 0;
+    while (row >> x) v.push_back(x);
+    if (angle >= 0 && v.size() == 5 && line.find("(ton)") == std::string::npos) blocks[angle].push_back(v);
+  }
+  return blocks;
 }
 
 // Offsets of the test sections.

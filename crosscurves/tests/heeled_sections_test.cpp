@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,30 +22,6 @@ std::vector<double> EveryEightDegrees() {
   std::vector<double> heels;
   for (int a = 0; a <= 80; a += 8) heels.push_back(a);
   return heels;
-}
-
-// Rows of the printed blocks: heel angle -> rows of (displacement, KN, VCB,
-// TCB, LCB).
-using PrintedBlocks = std::map<double, std::vector<std::vector<double>>>;
-PrintedBlocks ReadBlocks(const std::string& report) {
-  PrintedBlocks blocks;
-  std::istringstream in(report);
-  std::string line;
-  double angle = -1;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.rfind("MEYIL ACISI : ", 0) == 0) {
-      angle = std::stod(line.substr(14));
-      blocks[angle];
-      continue;
-    }
-    std::istringstream row(line);
-    std::vector<double> v;
-    double x = 0;
-    while (row >> x) v.push_back(x);
-    if (angle >= 0 && v.size() == 5 && line.find("(ton)") == std::string::npos) blocks[angle].push_back(v);
-  }
-  return blocks;
 }
 
 // KN, VCB, TCB and LCB of the computed tables agree with the exact section
