@@ -42,9 +42,11 @@ void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTabl
       numerics::IntegrateUnequalSimpson(NST, X, transverse, I2, numerics::kCrossCurvesSimpsonGuard);
       numerics::IntegrateUnequalSimpson(NST, X, vertical, I3, numerics::kCrossCurvesSimpsonGuard);
       numerics::IntegrateUnequalSimpson(NST, X, longitudinal, I4, numerics::kCrossCurvesSimpsonGuard);
-      VCB = I3 / (V + 1e-8);
-      TCB = I2 / (V + 1e-8);
-      LCB = I4 / (V + 1e-8);
+      // The volume is positive here: the centre is the moments over it, also
+      // for the sliver of the first immersed line.
+      VCB = I3 / V;
+      TCB = I2 / V;
+      LCB = I4 / V;
       // The lever of the centre of buoyancy about the keel point, whatever
       // the signs of VCB and TCB.
       KN = VCB * std::sin(phi) - TCB * std::cos(phi);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "common/hullform/checks.hpp"
 
@@ -10,23 +11,69 @@ namespace cross {
 
 namespace {
 
-// The high side is integrated from the lowest knot when its bottom point
-// lies this close to the centre line.
-constexpr double kCentreLineBand = 1e-4;
+// Crossings are located to this fraction of their height (and to this
+// height near the base line).
+constexpr double kCrossingResolution = 1e-13;
 
 struct SideSums {
   double area = 0, transverse = 0, vertical = 0;
 };
 
+// Heights in ascending order where a side's strip width has a kink between
+// the knots: where the contour crosses its waterline, and for the high side
+// where the waterline crosses the centre line.
+class Breaks {
+ public:
+  void Clear() { values_.clear(); }
+  void Add(double z) { values_.push_back(z); }
+  void Sort() { std::sort(values_.begin(), values_.end()); }
+  // The first break above z, or `limit` when there is none below it.
+  double NextAbove(double z, double limit) const {
+    const auto it = std::upper_bound(values_.begin(), values_.end(), z);
+    return it == values_.end() ? limit : std::min(*it, limit);
+  }
+
+ private:
+  std::vector<double> values_;
+};
+
+// Adds the heights in (bottom, top) where the contour meets the line
+// y = (z - h) t: on each cubic piece whose two ends lie on either side of
+// the line, the crossing found by halving.
+void AddContourCrossings(const hullform::SectionSpline& section, double h, double t, double bottom, double top,
+                         Breaks& breaks) {
+  for (int k = 1; k < section.m; ++k) {
+    const double zk = section.knots(k);
+    double lo = std::max(zk, bottom);
+    double hi = std::min(section.knots(k + 1), top);
+    if (!(hi > lo)) continue;
+    const auto f = [&](double z) { return numerics::EvaluateSplinePiece(section.table, k, z - zk) - (z - h) * t; };
+    double flo = f(lo);
+    const double fhi = f(hi);
+    if (!(flo < 0 && fhi > 0) && !(flo > 0 && fhi < 0)) continue;
+    for (int step = 0; step < 200 && hi - lo > kCrossingResolution * (1 + std::fabs(lo)); ++step) {
+      const double mid = (lo + hi) / 2;
+      const double fmid = f(mid);
+      if ((fmid < 0) == (flo < 0)) {
+        lo = mid;
+        flo = fmid;
+      } else {
+        hi = mid;
+      }
+    }
+    breaks.Add((lo + hi) / 2);
+  }
+}
+
 // Integrates strip(z, y, w, arm) (y the contour's half-breadth at height z;
 // the strip's width w and the lever arm of its centre about the centre line)
 // over [bottom, top] in the slabs of counter S: one slab for S = 1, else
 // S - 1 equal slabs; each slab is further split at the knots of the section
-// and at `extraBreak` where they fall inside it.  Within a slab so split the
-// contour is one cubic piece.
+// and at the breaks that fall inside it.  Within a slab so split the contour
+// is one cubic piece and the strip has no kink at a known height.
 template <class Strip>
 SideSums IntegrateSlabs(double bottom, double top, int S, const hullform::SectionSpline& section,
-                        double extraBreak, const numerics::GaussLegendre10& gauss, const Strip& strip) {
+                        const Breaks& breaks, const numerics::GaussLegendre10& gauss, const Strip& strip) {
   SideSums sums;
   if (!(top > bottom)) return sums;
   double abscissa[5], weight[5];
@@ -64,16 +111,12 @@ SideSums IntegrateSlabs(double bottom, double top, int S, const hullform::Sectio
   for (int k = 1; k <= slabs; ++k) {
     double za = bottom + (k - 1) * width;
     const double zb = k == slabs ? top : bottom + k * width;
-    bool extraPending = extraBreak > za && extraBreak < zb;
-    while (knot < section.m && section.knots(knot) <= za) ++knot;
     for (;;) {
-      double next = zb;
+      while (knot < section.m && section.knots(knot) <= za) ++knot;
+      double next = breaks.NextAbove(za, zb);
       if (knot < section.m && section.knots(knot) < next) next = section.knots(knot);
-      if (extraPending && extraBreak < next) next = extraBreak;
-      if (next > za) gaussSlab(za, next, knot - 1);
+      gaussSlab(za, next, knot - 1);
       if (next >= zb) break;
-      if (extraPending && next == extraBreak) extraPending = false;
-      while (knot < section.m && section.knots(knot) <= next) ++knot;
       za = next;
     }
   }
@@ -111,18 +154,21 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
     }
   }
 
-  // Low side: at height z the water covers the section from the centre line
-  // out to the nearer of the contour and the waterline (z - h) tLow.
+  // Low side: at height z below the line's centre-line height h the water
+  // covers the section from the centre line out to the nearer of the contour
+  // and the waterline (z - h) tLow.
   int S = 1;
+  Breaks breaks;
   for (int c = 1; c <= NWL; ++c) {
-    if (cut.LowSideTop.z(c) < z1) continue;
     const double h = cut.H(c);
-    const double top = std::min(cut.LowSideTop.z(c), zn);
-    const SideSums s = IntegrateSlabs(z1, top, S, section, cut.LowSideCrossing.z(c), gauss,
-                                      [&](double z, double y, double& w, double& arm) {
-                                        w = std::max(0.0, std::min(y, (z - h) * tLow));
-                                        arm = w / 2;
-                                      });
+    if (!(h > z1)) continue;
+    const double top = std::min(h, zn);
+    breaks.Clear();
+    AddContourCrossings(section, h, tLow, z1, top, breaks);
+    const SideSums s = IntegrateSlabs(z1, top, S, section, breaks, gauss, [&](double z, double y, double& w, double& arm) {
+      w = std::max(0.0, std::min(y, (z - h) * tLow));
+      arm = w / 2;
+    });
     Store(low, c, s);
     if (s.area > 0) ++S;
   }
@@ -136,14 +182,18 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
 
   // High side (half-breadths negative): at height z the water covers the
   // section from the contour at -y(z) in to the waterline u = -(z - h) tHigh,
-  // or to the centre line where the waterline lies beyond it.
+  // or to the centre line where the waterline lies beyond it.  Taken over the
+  // whole height of the section, the strip is right wherever the line enters
+  // and leaves the section (through the bottom, a side, a step of the
+  // contour or the deck); its crossings only split the slabs.
   S = 1;
   for (int c = 1; c <= NWL; ++c) {
-    if (cut.HighSideBottom.z(c) < z1) continue;
     const double h = cut.H(c);
-    const double bottom = std::fabs(cut.HighSideBottom.y(c)) < kCentreLineBand ? z1 : cut.HighSideBottom.z(c);
-    const double top = std::min(cut.HighSideCrossing.z(c), zn);
-    const SideSums s = IntegrateSlabs(bottom, top, S, section, h, gauss, [&](double z, double y, double& w, double& arm) {
+    breaks.Clear();
+    AddContourCrossings(section, h, tHigh, z1, zn, breaks);
+    if (h > z1 && h < zn) breaks.Add(h);
+    breaks.Sort();
+    const SideSums s = IntegrateSlabs(z1, zn, S, section, breaks, gauss, [&](double z, double y, double& w, double& arm) {
       const double u = std::min(0.0, -(z - h) * tHigh);
       w = std::max(0.0, y + u);
       arm = u - w / 2;

@@ -17,8 +17,10 @@ namespace cross::testing {
 namespace {
 
 TEST(BundledExample, RunsToItsEndWithTenHeelBlocks) {
+  const char* examples = std::getenv("SUITE_EXAMPLES_DIR");
+  ASSERT_NE(examples, nullptr) << "SUITE_EXAMPLES_DIR names the bundled examples (set by CTest)";
   testsupport::ScratchDirectory dir("crosscurves-example");
-  std::filesystem::copy(std::getenv("SUITE_EXAMPLES_DIR"), dir.Path(), std::filesystem::copy_options::recursive);
+  std::filesystem::copy(examples, dir.Path(), std::filesystem::copy_options::recursive);
   const std::string command =
       "cd '" + dir.Path().string() + "' && '" + std::string(PENDROVIX_PATH) + "' </dev/null >terminal.txt 2>&1";
   const int rc = std::system(command.c_str());

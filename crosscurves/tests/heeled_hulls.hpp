@@ -166,5 +166,13 @@ inline const std::vector<OffsetPoint> kBox = {{0, 7, 1}, {9, 7, 1}};
 inline const std::vector<OffsetPoint> kKnuckleBox = {{0, 0, 0}, {0, 7, 0}, {9, 7, 1}};
 inline const std::vector<OffsetPoint> kVPrism = {{0, 0, 1}, {9, 7, 1}};
 inline const std::vector<OffsetPoint> kLoweredBox = {{-2, 7, 1}, {7, 7, 1}};
+// Sections of straight lines between knuckles: a hard chine with flare, a
+// tumblehome, a V flared above a knuckle, a bar keel below a flat bottom (a
+// step of the contour), a deck narrower than the ship.
+inline const std::vector<OffsetPoint> kChine = {{0, 0, 0}, {0, 3, 0}, {2, 6, 0}, {9, 8, 0}};
+inline const std::vector<OffsetPoint> kTumblehome = {{0, 0, 0}, {0, 4, 0}, {5, 8, 0}, {9, 6, 0}};
+inline const std::vector<OffsetPoint> kFlaredV = {{0, 0, 0}, {4, 3, 0}, {9, 8, 0}};
+inline const std::vector<OffsetPoint> kBarKeel = {{-1, 0, 0}, {-1, 0.5, 0}, {0, 0.5, 0}, {0, 7, 0}, {9, 7, 0}};
+inline const std::vector<OffsetPoint> kNarrowDeck = {{0, 0, 0}, {0, 7, 0}, {8, 7, 0}, {9, 2, 0}};
 
 }  // namespace cross::testing

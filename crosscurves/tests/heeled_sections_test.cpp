@@ -1,7 +1,9 @@
 // The cross curves of prismatic hulls against the exact geometry of their
 // heeled sections: every row of every heel angle of a box barge (its bottom
-// plain or drawn as a knuckle pair, on or below the base line) and of a V
-// prism, compared with the polygon cut by the same inclined waterline.
+// plain or drawn as a knuckle pair, on or below the base line), of a V prism
+// and of sections of straight lines between knuckles (hard chine, tumblehome,
+// flare, a bar keel, a narrow deck), compared with the polygon cut by the
+// same inclined waterline.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -42,7 +44,7 @@ TEST_P(PrismCrossCurves, EveryRowMatchesTheExactHeeledSection) {
   auto run = PrismRun(*hc.half, heels, hc.NWL);
   const PrintedBlocks printed = ReadBlocks(ComputeAllAngles(*run));
   const auto polygon = SectionPolygon(*hc.half);
-  const double bottom = hc.half->front().z;
+  const double deckHalfBreadth = hc.half->back().y;
   const double top = hc.half->back().z;
 
   for (int k = 1; k <= run->run.NA; ++k) {
@@ -52,8 +54,8 @@ TEST_P(PrismCrossCurves, EveryRowMatchesTheExactHeeledSection) {
     double start = 0, end = 0;
     SetUpInclinedWaterlines(phi, run->run.MaxTopHalfBreadth, run->run.HeightExtent, start, end);
     const double tanPhi = std::tan(phi * M_PI / 180);
-    ASSERT_NEAR(start, -7 * tanPhi, 1e-3);
-    ASSERT_NEAR(end, 7 * tanPhi + (top - bottom) + bottom, 1e-3 + 2 * std::fabs(bottom));
+    ASSERT_NEAR(start, -deckHalfBreadth * tanPhi, 1e-3);
+    ASSERT_NEAR(end, deckHalfBreadth * tanPhi + top, 1e-3);
     double h = start;
     for (int c = 1; c <= hc.NWL; ++c) {
       h += (end - start) / hc.NWL;
@@ -96,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
                       HullCase{"knucklebox40", &kKnuckleBox, 40},
                       HullCase{"loweredbox16", &kLoweredBox, 16}, HullCase{"vprism16", &kVPrism, 16},
                       HullCase{"vprism30", &kVPrism, 30}, HullCase{"vprism12", &kVPrism, 12},
-                      HullCase{"vprism40", &kVPrism, 40}),
+                      HullCase{"vprism40", &kVPrism, 40}, HullCase{"chine40", &kChine, 40},
+                      HullCase{"tumblehome40", &kTumblehome, 40}, HullCase{"flaredv40", &kFlaredV, 40},
+                      HullCase{"barkeel40", &kBarKeel, 40}, HullCase{"narrowdeck40", &kNarrowDeck, 40}),
     [](const ::testing::TestParamInfo<HullCase>& info) { return std::string(info.param.name); });
 
 // Printed rows of the box at 32 degrees, 16 waterlines, as the exact
