@@ -30,8 +30,9 @@ class InputFile {
   double ReadNumber() { return ReadNumbers(1)[0]; }
   // A list of `count` numbers written over one or more whole lines (items
   // separated by commas and/or blanks); a line that would carry the list
-  // beyond `count` numbers stops the run.  Reads nothing for count 0.
-  std::vector<double> ReadNumberList(int count);
+  // beyond `count` numbers stops the run.  Reads nothing for count 0.  When
+  // `lines` is given it receives the line number of each value.
+  std::vector<double> ReadNumberList(int count, std::vector<int>* lines = nullptr);
   // True when no further line can be read.
   bool AtEnd();
   // Number of the line read last (1 for the first line).
