@@ -12,10 +12,6 @@ namespace cross {
 
 namespace {
 
-void Skip(platform::InputFile& in, int lines) {
-  for (int k = 0; k < lines; ++k) in.SkipLine();
-}
-
 std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
 
 [[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
@@ -44,15 +40,8 @@ void ReadTaskFile(platform::Session& session, CrossRun& run) {
   run.run.TaskDirectory = session.TaskDirectory();
   platform::InputFile in = session.OpenInput(run.run.TaskDirectory + kTaskFileName);
 
-  Skip(in, 11);                        // heading block, lines 1-11
-  t.DATAFILE = in.ReadText();          // 12
-  Skip(in, 1);
-  t.DATADIR = in.ReadText();           // 14
-  Skip(in, 1);
-  t.REPORTFILE = in.ReadText();        // 16
-  Skip(in, 1);
-  t.OUTDIR = in.ReadText();            // 18
-  Skip(in, 2);
+  platform::ReadTaskFileNames(in, t);  // lines 1-18
+  in.SkipLines(2);
   t.HeelAngleCount = in.ReadNumber();  // 21
   lines.HeelAngleCount = in.LineNumber();
   RefuseHeelAngleCount(session, t.HeelAngleCount, lines.HeelAngleCount);
@@ -63,22 +52,22 @@ void ReadTaskFile(platform::Session& session, CrossRun& run) {
     t.HeelAngles(k) = angles[static_cast<std::size_t>(k - 1)];
     lines.HeelAngles(k) = angleLines[static_cast<std::size_t>(k - 1)];
   }
-  Skip(in, 1);
+  in.SkipLine();
   t.WaterDensity = in.ReadNumber();
   lines.WaterDensity = in.LineNumber();
-  Skip(in, 1);
+  in.SkipLine();
   t.InclinedWaterlineCount = in.ReadNumber();
   lines.InclinedWaterlineCount = in.LineNumber();
-  Skip(in, 3);
+  in.SkipLines(3);
   t.CrossCurveDrawingAnswer = in.ReadText();
   lines.CrossCurveDrawingAnswer = in.LineNumber();
-  Skip(in, 3);
+  in.SkipLines(3);
   t.GzCurveAnswer = in.ReadText();
   lines.GzCurveAnswer = in.LineNumber();
-  Skip(in, 1);
+  in.SkipLine();
   t.RequestedDisplacement = in.ReadNumber();
   lines.RequestedDisplacement = in.LineNumber();
-  Skip(in, 3);
+  in.SkipLines(3);
   const std::vector<double> v = in.ReadNumbers(2);
   lines.KG = in.LineNumber();
   t.KG = v[0];

@@ -65,6 +65,17 @@ std::vector<double> InputFile::ReadNumberList(int count, std::vector<int>* lines
   return list;
 }
 
+void ReadTaskFileNames(InputFile& in, TaskFileNames& names) {
+  in.SkipLines(11);                 // heading block, lines 1-11
+  names.DATAFILE = in.ReadText();   // 12
+  in.SkipLine();
+  names.DATADIR = in.ReadText();    // 14
+  in.SkipLine();
+  names.REPORTFILE = in.ReadText(); // 16
+  in.SkipLine();
+  names.OUTDIR = in.ReadText();     // 18
+}
+
 bool InputFile::AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
 
 void InputFile::Fail(const std::string& what) const {
