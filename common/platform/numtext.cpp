@@ -209,25 +209,22 @@ std::string FormatWithMask(double x, const std::string& mask) {
   }
   if (firstPlaceholder == std::string::npos) intText += digits;
 
+  // Optional "#" decimals drop trailing zeros beyond the forced ones; the
+  // mask's other characters stay where they stand, also after the digits.
+  int keep = nDec;
+  if (nDec > nDecForced) {
+    while (keep > nDecForced && d.fraction[static_cast<std::size_t>(keep) - 1] == '0') --keep;
+  }
   std::string decText;
-  std::size_t k = 0;
+  int k = 0;
   for (std::size_t i = 0; i < decMask.size(); ++i) {
     const char c = decMask[i];
     if (c == '0' || c == '#') {
-      decText += d.fraction[k++];
+      if (k < keep) decText += d.fraction[static_cast<std::size_t>(k)];
+      ++k;
     } else {
       decText += c;
     }
-  }
-  // Optional "#" decimals drop trailing zeros beyond the forced ones.
-  if (nDec > nDecForced) {
-    std::size_t forcedEnd = 0;
-    int seen = 0;
-    for (std::size_t i = 0; i < decText.size() && seen < nDecForced; ++i) {
-      if (decMask[i] == '0' || decMask[i] == '#') ++seen;
-      forcedEnd = i + 1;
-    }
-    while (decText.size() > forcedEnd && decText.back() == '0') decText.pop_back();
   }
   std::string text = negative ? "-" : "";
   text += intText;
@@ -287,9 +284,13 @@ bool ParseNumber(const std::string& text, double& value) {
   return true;
 }
 
-bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
+namespace {
+
+// The number items of a line; count is what the caller expects (0: any
+// number), for the message.
+bool SplitNumberItems(const std::string& line, int count, std::vector<std::string>& items, std::string& problem) {
+  const std::string expected = count > 0 ? " (" + std::to_string(count) + " sayi bekleniyordu)" : std::string();
   // An empty item (two commas in a row, or a comma at either end) is a fault.
-  std::vector<std::string> items;
   if (!TrimBlanks(line).empty()) {
     std::size_t start = 0;
     while (true) {
@@ -297,8 +298,7 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
       const std::string field =
           TrimBlanks(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
       if (field.empty()) {
-        problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
-                  " sayi bekleniyordu)";
+        problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var" + expected;
         return false;
       }
       std::size_t p = 0;
@@ -313,10 +313,10 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
       start = comma + 1;
     }
   }
-  if (static_cast<int>(items.size()) != count) {
-    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(items.size()) + " bulundu";
-    return false;
-  }
+  return true;
+}
+
+bool ParseItems(const std::vector<std::string>& items, std::vector<double>& values, std::string& problem) {
   values.clear();
   values.reserve(items.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
@@ -328,6 +328,28 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
     values.push_back(v);
   }
   return true;
+}
+
+}  // namespace
+
+bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
+  std::vector<std::string> items;
+  if (!SplitNumberItems(line, count, items, problem)) return false;
+  if (static_cast<int>(items.size()) != count) {
+    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(items.size()) + " bulundu";
+    return false;
+  }
+  return ParseItems(items, values, problem);
+}
+
+bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem) {
+  std::vector<std::string> items;
+  if (!SplitNumberItems(line, 0, items, problem)) return false;
+  if (items.empty()) {
+    problem = "bos satir; sayi bekleniyordu";
+    return false;
+  }
+  return ParseItems(items, values, problem);
 }
 
 std::string MessageNumber(double x) {

@@ -65,4 +65,8 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
 // "Inf", "-Inf" or "NaN" for a value that is not finite.
 std::string MessageNumber(double x);
 
+// The numbers of a line of a number list, however many (at least one), with
+// the item rules of ParseNumberLine.
+bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem);
+
 }  // namespace platform
