@@ -4,7 +4,16 @@
 
 #include <memory>
 
+#include "common/hullform/checks.hpp"
 #include "common/hullform/offset_table.hpp"
+#include "crosscurves/driver.hpp"
+#include "crosscurves/forms.hpp"
+#include "crosscurves/run.hpp"
+#include "crosscurves/task_file.hpp"
+#include "floodable/driver.hpp"
+#include "floodable/forms.hpp"
+#include "floodable/run.hpp"
+#include "floodable/task_file.hpp"
 #include "fuzz_support.hpp"
 #include "hydrostatics/driver.hpp"
 #include "hydrostatics/forms.hpp"
@@ -62,6 +71,54 @@ void KormelantRun(const std::vector<std::string>& parts) {
   RequireFiniteOutputs(folder, {"Kormelant.TSK", "ORNEK.DAT", "APPENDIX.DAT"});
 }
 
+// The offset table as a program reads it: its format, the bounds it knows.
+template <const hullform::ProgramForms& forms>
+void OffsetTable(const std::vector<std::string>& parts) {
+  const auto& folder = FreshFolder();
+  Write(folder / "ORNEK.DAT", Part(parts, 0));
+  auto hull = std::make_unique<hullform::HullModel>();
+  RunStep(folder, "", [&](platform::Session& s) {
+    hullform::ReadOffsetTable(s, "ORNEK.DAT", *hull, forms, hullform::AbsoluteHullLimits());
+    hullform::CheckStationPositions(s, *hull, forms);
+  });
+}
+
+// Pendrovix -------------------------------------------------------------
+
+void PendrovixTaskFile(const std::vector<std::string>& parts) {
+  const auto& folder = FreshFolder();
+  Write(folder / "Pendrovix.TSK", Part(parts, 0));
+  auto run = std::make_unique<cross::CrossRun>();
+  RunStep(folder, "", [&](platform::Session& s) { cross::ReadTaskFile(s, *run); });
+}
+
+void PendrovixRun(const std::vector<std::string>& parts) {
+  if (!StaysInFolder(Part(parts, 0), {12, 14, 16, 18})) return;
+  const auto& folder = FreshFolder();
+  Write(folder / "Pendrovix.TSK", Part(parts, 0));
+  Write(folder / "ORNEK.DAT", Part(parts, 1));
+  RunStep(folder, Part(parts, 2), cross::RunCrossCurvesProgram);
+  RequireFiniteOutputs(folder, {"Pendrovix.TSK", "ORNEK.DAT"});
+}
+
+// Dolvenika_Tez ---------------------------------------------------------
+
+void DolvenikaTaskFile(const std::vector<std::string>& parts) {
+  const auto& folder = FreshFolder();
+  Write(folder / "Dolvenika_Tez.TSK", Part(parts, 0));
+  auto run = std::make_unique<flood::FloodRun>();
+  RunStep(folder, "", [&](platform::Session& s) { flood::ReadTaskFile(s, run->task); });
+}
+
+void DolvenikaRun(const std::vector<std::string>& parts) {
+  if (!StaysInFolder(Part(parts, 0), {13, 18})) return;
+  const auto& folder = FreshFolder();
+  Write(folder / "Dolvenika_Tez.TSK", Part(parts, 0));
+  Write(folder / "ORNEK.DAT", Part(parts, 1));
+  RunStep(folder, Part(parts, 2), flood::RunFloodableLengthProgram);
+  RequireFiniteOutputs(folder, {"Dolvenika_Tez.TSK", "ORNEK.DAT"});
+}
+
 }  // namespace
 
 const std::vector<Target>& Targets() {
@@ -70,6 +127,12 @@ const std::vector<Target>& Targets() {
       {"kormelant_offset_table", {"ORNEK.DAT"}, KormelantOffsetTable},
       {"kormelant_appendages", {"APPENDIX.DAT"}, KormelantAppendages},
       {"kormelant_run", {"Kormelant.TSK", "ORNEK.DAT", "APPENDIX.DAT", ""}, KormelantRun},
+      {"pendrovix_task_file", {"Pendrovix.TSK"}, PendrovixTaskFile},
+      {"pendrovix_offset_table", {"ORNEK.DAT"}, OffsetTable<cross::kCrossCurvesForms>},
+      {"pendrovix_run", {"Pendrovix.TSK", "ORNEK.DAT", ""}, PendrovixRun},
+      {"dolvenika_task_file", {"Dolvenika_Tez.TSK"}, DolvenikaTaskFile},
+      {"dolvenika_offset_table", {"ORNEK.DAT"}, OffsetTable<flood::kFloodableForms>},
+      {"dolvenika_run", {"Dolvenika_Tez.TSK", "ORNEK.DAT", ""}, DolvenikaRun},
   };
   return targets;
 }
