@@ -11,6 +11,8 @@ namespace drawing {
 
 namespace {
 
+bool TrimBlanksEmpty(const std::string& text) { return platform::TrimBlanks(text).empty(); }
+
 const std::vector<std::string> kKormelantA4{
     "ltscale 10",
     "Osmode 0",
@@ -87,13 +89,25 @@ std::string StyleHeightText(double height) {
 
 ScriptWriter::ScriptWriter(platform::OutputFile& file, const Dialect& dialect) : file_(file), dialect_(dialect) {}
 
-void ScriptWriter::Command(const std::string& text) { file_.Line(text); }
+void ScriptWriter::Command(const std::string& text) {
+  file_.Line(text);
+  if (!TrimBlanksEmpty(text)) command_ = text;
+}
 
 void ScriptWriter::Point(double x, double y) {
+  platform::RequireFiniteOutput(file_.DisplayName(), Quantity("noktasinin x koordinati"), x);
+  platform::RequireFiniteOutput(file_.DisplayName(), Quantity("noktasinin y koordinati"), y);
   file_.Line(platform::WriteItemNumber(x) + "," + platform::WriteItemNumber(y));
 }
 
-void ScriptWriter::Number(double value) { file_.Line(platform::WriteItemNumber(value)); }
+void ScriptWriter::Number(double value) {
+  platform::RequireFiniteOutput(file_.DisplayName(), Quantity("sayisi (aci, yaricap)"), value);
+  file_.Line(platform::WriteItemNumber(value));
+}
+
+std::string ScriptWriter::Quantity(const char* what) const {
+  return "\"" + platform::TrimBlanks(command_) + "\" komutunun " + what;
+}
 
 void ScriptWriter::Empty() { file_.Line(); }
 
@@ -109,6 +123,7 @@ void ScriptWriter::SheetSetUp(Sheet sheet, bool withLineTypeScale) {
 }
 
 void ScriptWriter::TextStyle(double height) {
+  platform::RequireFiniteOutput(file_.DisplayName(), "yazi yuksekligi", height);
   Command(dialect_.textStyle.head + StyleHeightText(height) + dialect_.textStyle.tail);
 }
 
