@@ -33,7 +33,12 @@ bool Drawable(double v) { return std::isfinite(v) && std::fabs(v) < kFarPixels; 
 
 // A pixel coordinate as a whole number of thousandths of a pixel (halves away
 // from zero); |v| < kFarPixels keeps it well inside 64 bits.
-std::int64_t PxCode(double v) { return std::llround(v * 1000.0); }
+std::int64_t PxCode(double v) {
+  const double t = v * 1000.0;
+  const auto whole = static_cast<std::int64_t>(t);  // toward zero
+  const double rest = t - static_cast<double>(whole);  // exact below 2^52
+  return rest >= 0.5 ? whole + 1 : rest <= -0.5 ? whole - 1 : whole;
+}
 
 // Text for XML character data and attributes.  Bytes above 127 are taken as
 // Latin-1 characters; control characters, which XML does not allow, become "?".
@@ -83,21 +88,31 @@ class SvgStream {
   // never "-0".
   SvgStream& Px(double v) { return Code(PxCode(v)); }
   SvgStream& Code(std::int64_t thousandths) {
-    if (thousandths < 0) {
-      buffer_ += '-';
-      thousandths = -thousandths;
-    }
-    char digits[24];
-    const auto r = std::to_chars(digits, digits + sizeof digits, thousandths / 1000);
-    buffer_.append(digits, r.ptr);
-    int fraction = static_cast<int>(thousandths % 1000);
+    // Digits from the right into a small buffer, then one append.
+    char text[32];
+    char* p = text + sizeof text;
+    const bool negative = thousandths < 0;
+    std::uint64_t n = negative ? 0 - static_cast<std::uint64_t>(thousandths) : static_cast<std::uint64_t>(thousandths);
+    int fraction = static_cast<int>(n % 1000);
+    n /= 1000;
     if (fraction != 0) {
-      buffer_ += '.';
-      for (int unit = 100; fraction != 0; unit /= 10) {
-        buffer_ += static_cast<char>('0' + fraction / unit);
-        fraction %= unit;
+      int decimals = 3;
+      while (fraction % 10 == 0) {
+        fraction /= 10;
+        --decimals;
       }
+      for (; decimals > 0; --decimals) {
+        *--p = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
+      }
+      *--p = '.';
     }
+    do {
+      *--p = static_cast<char>('0' + n % 10);
+      n /= 10;
+    } while (n != 0);
+    if (negative) *--p = '-';
+    buffer_.append(p, static_cast<std::size_t>(text + sizeof text - p));
     return *this;
   }
   SvgStream& Integer(long v) {
@@ -224,8 +239,7 @@ class MarkDefinitions {
 //   polylines ends continues it, so the two sides of a body plan become two
 //   polylines; a line that repeats the last piece of a polyline adds nothing
 //   to the picture and is left out;
-// - the circles about one centre make one point mark; a circle drawn twice
-//   is drawn once.
+// - the circles about one centre make one point mark.
 class StyleRun {
  public:
   void Start(std::uint16_t style) {
@@ -306,19 +320,35 @@ class StyleRun {
   };
 
   void WriteMarks(SvgStream& svg, MarkDefinitions& definitions) {
-    // The circles by centre, each centre's radii in increasing order.
-    std::sort(circles_.begin(), circles_.end(), [](const Circle& a, const Circle& b) {
-      return std::tie(a.centre.x, a.centre.y, a.radius) < std::tie(b.centre.x, b.centre.y, b.radius);
-    });
+    // The circles about one centre: a circle joins the mark of its centre
+    // among the last few marks (the program draws the circles of a point one
+    // after the other, or those of both sides in turn); a circle drawn twice
+    // is drawn once.
     marks_.clear();
-    for (std::size_t k = 0; k < circles_.size(); ++k) {
-      const Circle& c = circles_[k];
-      if (k > 0 && c.centre == circles_[k - 1].centre && c.radius == circles_[k - 1].radius) continue;
-      if (marks_.empty() || !(marks_.back().centre == c.centre) || marks_.back().radii.count == Radii::kMost) {
-        marks_.push_back(Mark{c.centre, Radii{}});
+    for (const Circle& c : circles_) {
+      Mark* mark = nullptr;
+      const std::size_t first = marks_.size() > kRecentMarks ? marks_.size() - kRecentMarks : 0;
+      for (std::size_t k = marks_.size(); k-- > first;) {
+        if (marks_[k].centre == c.centre) {
+          mark = &marks_[k];
+          break;
+        }
       }
-      Radii& radii = marks_.back().radii;
-      radii.r[static_cast<std::size_t>(radii.count++)] = c.radius;
+      if (mark != nullptr) {
+        Radii& radii = mark->radii;
+        const auto end = radii.r.begin() + radii.count;
+        const auto at = std::lower_bound(radii.r.begin(), end, c.radius);
+        if (at != end && *at == c.radius) continue;
+        if (radii.count < Radii::kMost) {
+          std::copy_backward(at, end, end + 1);
+          *at = c.radius;
+          ++radii.count;
+          continue;
+        }
+      }
+      marks_.push_back(Mark{c.centre, Radii{}});
+      marks_.back().radii.r[0] = c.radius;
+      marks_.back().radii.count = 1;
     }
     // Sets of radii placed at many points of the run: rows of markers.
     rows_.clear();
@@ -366,6 +396,7 @@ class StyleRun {
   }
 
   static constexpr int kRecent = 4;
+  static constexpr std::size_t kRecentMarks = 8;
   std::uint16_t style_ = 0;
   std::vector<std::vector<PxPoint>> lines_;  // the first used_ are this run's
   std::size_t used_ = 0;

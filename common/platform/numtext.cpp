@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <system_error>
 
@@ -108,26 +110,92 @@ std::string NonFiniteText(double x) {
   return x < 0 ? "-Inf" : "Inf";
 }
 
-// The write-item text of a finite, non-zero x, written at `out`: x rounded to
-// 15 significant digits by std::to_chars, its digits then placed around the
-// point without an exponent, trailing zeros of the fraction dropped.  Returns
-// the end of the text.  `out` has room for kItemTextRoom characters.
-constexpr std::size_t kItemTextRoom = 352;  // "-0." + 323 zeros + 15 digits, or "-" + 309 digits
-char* WriteItemText(char* out, double x) {
-  char scientific[32];  // "d.dddddddddddddde-ddd"
-  const auto r = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(x),
-                               std::chars_format::scientific, 14);
-  // Mantissa digits without the point, and the decimal exponent.
-  char digits[15];
+// Powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                          1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The significant digits (at most 15, no trailing zeros) and the decimal
+// exponent of a finite, non-zero |x| rounded to 15 significant digits: the
+// exact binary value rounded, an exact half to the even digit, as
+// std::to_chars rounds it.  Returns the digit count.
+int FifteenDigits(double x, char (&digits)[17], int& exponent) {
+  const double ax = std::fabs(x);
+  if (ax >= 1e-8 && ax < 1e15) {
+    // |x| 10^k with 10^k exact (k = 14 - e from 0 to 22) lies in [1e14, 1e15)
+    // for the decimal exponent e of x.  Its rounding to a whole number is the
+    // 15 digits, decided on the exact product: fma gives the error of the
+    // rounded one, which is below half the spacing of doubles there.
+    int binary = 0;
+    std::frexp(ax, &binary);
+    int e = static_cast<int>(std::floor((binary - 1) * 0.30102999566398120));
+    for (int tries = 0; tries < 4; ++tries) {
+      const int k = 14 - e;
+      if (k < 0 || k > 22) break;
+      const double p = ax * kExactPowersOfTen[k];
+      if (p >= 1e15) {
+        ++e;
+        continue;
+      }
+      if (p < 1e14) {
+        --e;
+        continue;
+      }
+      const double error = std::fma(ax, kExactPowersOfTen[k], -p);  // exact product = p + error
+      auto n = static_cast<std::int64_t>(p);                        // p < 2^53: its whole part is exact
+      const double fraction = p - static_cast<double>(n);
+      if (fraction > 0.5 || (fraction == 0.5 && (error > 0 || (error == 0 && n % 2 == 1)))) ++n;
+      if (n == 1000000000000000) {
+        n = 100000000000000;
+        ++e;
+      }
+      // Two digits at a time, in 32-bit halves: n = high 10^8 + low.
+      static constexpr char kPairs[] =
+          "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+          "8081828384858687888990919293949596979899";
+      auto low = static_cast<std::uint32_t>(n % 100000000);
+      auto high = static_cast<std::uint32_t>(n / 100000000);  // seven digits
+      for (int d = 13; d >= 7; d -= 2) {
+        const std::uint32_t pair = low % 100;
+        low /= 100;
+        digits[d] = kPairs[2 * pair];
+        digits[d + 1] = kPairs[2 * pair + 1];
+      }
+      for (int d = 5; d >= 0; d -= 2) {
+        const std::uint32_t pair = high % 100;
+        high /= 100;
+        digits[d] = kPairs[2 * pair];
+        digits[d + 1] = kPairs[2 * pair + 1];
+      }
+      digits[0] = static_cast<char>('0' + high);
+      exponent = e;
+      int count = 15;
+      while (count > 1 && digits[count - 1] == '0') --count;
+      return count;
+    }
+  }
+  char text[40];
+  const auto r = std::to_chars(text, text + sizeof text, ax, std::chars_format::scientific, 14);
   int count = 0;
-  const char* p = scientific;
+  const char* p = text;
   for (; p != r.ptr && *p != 'e'; ++p) {
     if (*p != '.') digits[count++] = *p;
   }
-  int exponent = 0;
+  exponent = 0;
   std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, exponent);
   while (count > 1 && digits[count - 1] == '0') --count;
+  return count;
+}
 
+// The write-item text of a finite, non-zero x, written at `out`: x rounded to
+// 15 significant digits, its digits placed around the point without an
+// exponent, trailing zeros of the fraction dropped.  Returns the end of the
+// text.  `out` has room for kItemTextRoom characters.
+constexpr std::size_t kItemTextRoom = 352;  // "-0." + 323 zeros + 15 digits, or "-" + 309 digits
+char* WriteItemText(char* out, double x) {
+  char digits[17];
+  int exponent = 0;
+  const int count = FifteenDigits(x, digits, exponent);
   if (x < 0) *out++ = '-';
   if (exponent >= 0) {
     // Integer digits, filled with zeros beyond the significant ones.
