@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,10 @@ class OutputFile {
   const std::filesystem::path& Path() const { return path_; }
 
  private:
+  void Put(const char* text, std::size_t size);
+
+  static constexpr std::size_t kBufferSize = std::size_t{1} << 16;
+  std::unique_ptr<char[]> buffer_;
   std::ofstream out_;
   std::filesystem::path path_;
   std::string name_;
