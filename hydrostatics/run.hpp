@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/hullform/hull_model.hpp"
+#include "common/numerics/gauss.hpp"
 #include "common/numerics/table.hpp"
 
 namespace hydro {
@@ -53,8 +54,7 @@ struct RunValues {
   Vec WaterlineDraft{kMaxRunWaterlines};
   int WaterlineCount = 0;
   int DesignWaterlineIndex = 0;
-  Vec GaussAbscissa{5};
-  Vec GaussWeight{5};
+  numerics::GaussLegendre10 Gauss;
 };
 
 // Tables per station (rows) and waterline (columns) of the Bonjean integration

@@ -1,13 +1,10 @@
 // Reading and checking "Kormelant.TSK".
 #include "task_file.hpp"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
+#include "common/hullform/report_path.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "run_setup.hpp"
@@ -23,19 +20,7 @@ void Skip(platform::InputFile& in, int lines) {
 std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
 
 [[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
-  platform::StopWithDataMessage(session, std::string(kTaskFileName) + " satir " + std::to_string(line) + ": " + what,
-                                "Data giris hatasi");
-}
-
-// A path compared as the file system sees it: resolved, normalised and, since
-// the programs' file names are case-blind, in lower case.
-std::string PathKey(const std::filesystem::path& p) {
-  std::error_code ec;
-  std::filesystem::path c = std::filesystem::weakly_canonical(p, ec);
-  if (ec) c = p.lexically_normal();
-  std::string s = c.lexically_normal().generic_string();
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-  return s;
+  platform::RefuseTaskValue(session, kTaskFileName, line, what);
 }
 
 }  // namespace
@@ -142,17 +127,10 @@ void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run)
   }
 
   // The report must not replace one of the run's own files.
-  if (t.REPORTFILE.empty()) Refuse(session, 16, "REPORTFILE (rapor dosyasi adi) bos olamaz.");
-  const std::string report = PathKey(session.ResolvePath(t.OUTDIR + t.REPORTFILE));
   std::vector<std::string> own = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE,
                                   t.DATADIR + "APPENDIX.DAT"};
   for (const char* name : kRunOutputFiles) own.push_back(t.OUTDIR + name);
-  for (const std::string& other : own) {
-    if (PathKey(session.ResolvePath(other)) == report)
-      Refuse(session, 16,
-             "REPORTFILE (" + t.REPORTFILE + ") programin kendi dosyalarindan birini (" + other +
-                 ") gosteriyor; rapor bu dosyanin uzerine yazilamaz.");
-  }
+  hullform::RefuseReportOverOwnFile(session, kTaskFileName, 16, t.REPORTFILE, t.OUTDIR, own);
 }
 
 }  // namespace hydro

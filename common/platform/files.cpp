@@ -12,13 +12,6 @@ namespace {
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
-std::string TrimBlanks(const std::string& s) {
-  const std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return std::string();
-  const std::size_t e = s.find_last_not_of(" \t");
-  return s.substr(b, e - b + 1);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- InputFile

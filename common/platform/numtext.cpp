@@ -325,11 +325,16 @@ void PrintZoneLine::Item(const std::string& text) {
   text_ += text;
 }
 
+std::string TrimBlanks(const std::string& s) {
+  const std::size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return std::string();
+  const std::size_t e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
+}
+
 bool ParseNumber(const std::string& text, double& value) {
-  std::size_t b = text.find_first_not_of(" \t");
-  if (b == std::string::npos) return false;
-  const std::size_t e = text.find_last_not_of(" \t");
-  std::string s = text.substr(b, e - b + 1);
+  std::string s = TrimBlanks(text);
+  if (s.empty()) return false;
   // Only digits, a point, signs and exponent letters make a number here
   // (no "inf", "nan" or hexadecimal forms).
   for (char c : s) {
@@ -350,24 +355,15 @@ bool ParseNumber(const std::string& text, double& value) {
   return true;
 }
 
-namespace {
-std::string TrimmedItem(const std::string& s) {
-  const std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return std::string();
-  const std::size_t e = s.find_last_not_of(" \t");
-  return s.substr(b, e - b + 1);
-}
-}  // namespace
-
 bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
   // An empty item (two commas in a row, or a comma at either end) is a fault.
   std::vector<std::string> items;
-  if (!TrimmedItem(line).empty()) {
+  if (!TrimBlanks(line).empty()) {
     std::size_t start = 0;
     while (true) {
       const std::size_t comma = line.find(',', start);
       const std::string field =
-          TrimmedItem(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+          TrimBlanks(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
       if (field.empty()) {
         problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
                   " sayi bekleniyordu)";

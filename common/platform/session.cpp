@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "common/numerics/errors.hpp"
+#include "common/platform/numtext.hpp"
 
 namespace platform {
 
@@ -28,7 +29,7 @@ std::string FileNamePart(const std::string& name) {
   return s.empty() ? "form" : s;
 }
 
-bool AllBlanks(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+bool AllBlanks(const std::string& s) { return TrimBlanks(s).empty(); }
 
 }  // namespace
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "common/hullform/forms.hpp"
+#include "common/hullform/section_window.hpp"
 #include "hydrostatics/bonjean.hpp"
 #include "hydrostatics/run_setup.hpp"
 #include "run_fixture.hpp"
@@ -215,7 +215,7 @@ TEST(Bonjean, TrimmedRunIntegratesUpToTheLocalWaterline) {
     const auto run = Integrate(PrismaticHull(c.section, 11, 100, -1, 12), s);
     ASSERT_EQ(run->run.WaterlineCount, 1);
     EXPECT_DOUBLE_EQ(run->run.WaterlineDraft(1), 6);
-    const double bottom = c.section.front()[0], top = c.section.back()[0];
+    const double bottom = c.section.front().z, top = c.section.back().z;
     for (int i = 1; i <= 11; ++i) {
       const double x = run->hull.StationPos(i);
       const double h = 5 + 2 * x / 100;

@@ -38,8 +38,8 @@ class CommaLocaleTest : public platform_test::TempDirTest {
     probe << 1234.5;
     ASSERT_NE(probe.str().find(','), std::string::npos) << probe.str();
 
-    EXPECT_EQ(numerics::FormatNumber(1234.5, 4, 2), "1234.50");
-    EXPECT_EQ(numerics::FormatNumber(-0.125, 2, 2), "-0.13");
+    EXPECT_EQ(numerics::FormatNumberRounded(1234.5, 4, 2), "1234.50");
+    EXPECT_EQ(numerics::FormatNumberRounded(-0.125, 2, 2), "-0.13");
     EXPECT_EQ(numerics::FormatInteger(123456.0, 8), "  123456");
     EXPECT_EQ(platform::WriteItemNumber(1234.25), "1234.25");
     EXPECT_EQ(platform::PrintItemNumber(21), " 21 ");
