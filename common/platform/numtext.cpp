@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
+#include <string_view>
 #include <system_error>
 
 namespace platform {
@@ -332,8 +333,17 @@ std::string TrimBlanks(const std::string& s) {
   return s.substr(b, e - b + 1);
 }
 
-bool ParseNumber(const std::string& text, double& value) {
-  std::string s = TrimBlanks(text);
+namespace {
+
+std::string_view TrimmedView(std::string_view s) {
+  const std::size_t b = s.find_first_not_of(" \t");
+  if (b == std::string_view::npos) return {};
+  const std::size_t e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
+}
+
+bool ParseNumberText(std::string_view s, double& value) {
+  s = TrimmedView(s);
   if (s.empty()) return false;
   // Only digits, a point, signs and exponent letters make a number here
   // (no "inf", "nan" or hexadecimal forms).
@@ -342,60 +352,76 @@ bool ParseNumber(const std::string& text, double& value) {
     if (!ok) return false;
   }
   if (s[0] == '+') {
-    s.erase(0, 1);
+    s.remove_prefix(1);
     if (s.empty() || s[0] == '-' || s[0] == '+') return false;
   }
   double v = 0;
-  const char* first = s.data();
   const char* last = s.data() + s.size();
-  const auto r = std::from_chars(first, last, v, std::chars_format::general);
+  const auto r = std::from_chars(s.data(), last, v, std::chars_format::general);
   if (r.ec != std::errc() || r.ptr != last) return false;
   if (!std::isfinite(v)) return false;
   value = v;
   return true;
 }
 
-bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
-  // An empty item (two commas in a row, or a comma at either end) is a fault.
-  std::vector<std::string> items;
-  if (!TrimBlanks(line).empty()) {
-    std::size_t start = 0;
-    while (true) {
-      const std::size_t comma = line.find(',', start);
-      const std::string field =
-          TrimBlanks(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-      if (field.empty()) {
-        problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
-                  " sayi bekleniyordu)";
-        return false;
-      }
-      std::size_t p = 0;
-      while (p < field.size()) {
-        const std::size_t q = field.find_first_of(" \t", p);
-        items.push_back(field.substr(p, q == std::string::npos ? std::string::npos : q - p));
-        if (q == std::string::npos) break;
-        p = field.find_first_not_of(" \t", q);
-        if (p == std::string::npos) break;
-      }
-      if (comma == std::string::npos) break;
-      start = comma + 1;
+// Calls `item` with every item of a number line, where it stands in the line:
+// fields between commas, trimmed, and within a field the texts between runs
+// of blanks.  Returns false at an empty field (two commas in a row, or a
+// comma at either end of a line that is not blank).
+template <class Item>
+bool ForEachItem(std::string_view line, Item&& item) {
+  if (TrimmedView(line).empty()) return true;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = line.find(',', start);
+    const std::string_view field =
+        TrimmedView(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+    if (field.empty()) return false;
+    std::size_t p = 0;
+    while (p < field.size()) {
+      const std::size_t q = field.find_first_of(" \t", p);
+      item(field.substr(p, q == std::string_view::npos ? std::string_view::npos : q - p));
+      if (q == std::string_view::npos) break;
+      p = field.find_first_not_of(" \t", q);
+      if (p == std::string_view::npos) break;
     }
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
   }
-  if (static_cast<int>(items.size()) != count) {
-    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(items.size()) + " bulundu";
+  return true;
+}
+
+}  // namespace
+
+bool ParseNumber(const std::string& text, double& value) { return ParseNumberText(text, value); }
+
+bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
+  // The items are read where they stand in the line: counted first (an empty
+  // item is a fault), then parsed.
+  int found = 0;
+  if (!ForEachItem(line, [&](std::string_view) { ++found; })) {
+    problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
+              " sayi bekleniyordu)";
+    return false;
+  }
+  if (found != count) {
+    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(found) + " bulundu";
     return false;
   }
   values.clear();
-  values.reserve(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) {
+  values.reserve(static_cast<std::size_t>(count));
+  bool good = true;
+  ForEachItem(line, [&](std::string_view item) {
     double v = 0;
-    if (!ParseNumber(items[i], v)) {
-      problem = std::to_string(i + 1) + ". deger \"" + items[i] + "\" bir sayi degil";
-      return false;
+    if (!good) return;
+    if (!ParseNumberText(item, v)) {
+      problem = std::to_string(values.size() + 1) + ". deger \"" + std::string(item) + "\" bir sayi degil";
+      good = false;
+      return;
     }
     values.push_back(v);
-  }
-  return true;
+  });
+  return good;
 }
 
 }  // namespace platform
