@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "common/numerics/format.hpp"
@@ -30,23 +31,26 @@ class HullFile {
                                where + ": " + what);
   }
 
-  std::string Line(const std::string& where) {
+  // The next line, valid until the next read.  `where` names the place in
+  // the hull: a text, or a callable that makes it only for a message.
+  template <class Where>
+  const std::string& Line(const Where& where) {
     if (in_.AtEnd()) {
       ++line_;
-      Fail(where, line_ == 1 ? "dosya bos." : "dosya beklenmeden bitti; bu satir eksik.");
+      Fail(Named(where), line_ == 1 ? "dosya bos." : "dosya beklenmeden bitti; bu satir eksik.");
     }
-    std::string text = in_.ReadLine();
+    const std::string& text = in_.NextLine();
     line_ = in_.LineNumber();
     return text;
   }
 
-  // A line of exactly `count` numbers, separated by commas and/or blanks.
-  std::vector<double> Numbers(int count, const std::string& where) {
-    const std::string line = Line(where);
-    std::vector<double> values;
-    std::string problem;
-    if (!platform::ParseNumberLine(line, count, values, problem)) Fail(where, problem + ".");
-    return values;
+  // A line of exactly `count` numbers, separated by commas and/or blanks,
+  // read where they stand in the line; valid until the next line is read.
+  template <class Where>
+  const std::vector<double>& Numbers(int count, const Where& where) {
+    const std::string& line = Line(where);
+    if (!platform::ParseNumberLine(line, count, values_, problem_)) Fail(Named(where), problem_ + ".");
+    return values_;
   }
 
  private:
@@ -60,9 +64,20 @@ class HullFile {
     }
   }
 
+  template <class Where>
+  static std::string Named(const Where& where) {
+    if constexpr (std::is_invocable_v<const Where&>) {
+      return where();
+    } else {
+      return std::string(where);
+    }
+  }
+
   platform::InputFile in_;
   std::string kind_;
   int line_ = 0;
+  std::vector<double> values_;
+  std::string problem_;
 };
 
 // Heights of a section or contour run from the keel upward; two points may
@@ -92,7 +107,7 @@ void ReadContour(HullFile& file, HullModel& hull, int r, bool stern, const Offse
   const std::string row = ContourName(stern);
   file.Line(row + " baslik satiri");
   for (int j = 1; j <= format.maxProfileLines; ++j) {
-    const std::vector<double> v = file.Numbers(3, row + ", nokta satiri " + std::to_string(j));
+    const std::vector<double>& v = file.Numbers(3, [&] { return row + ", nokta satiri " + std::to_string(j); });
     if (v[2] == kEndOfStationCode) {
       hull.PointCount(r) = j - 1;
       RequireTwoPoints(file, j - 1, row);
@@ -130,12 +145,12 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
                     " posta kesiti icinde posta listesinin sonu (kodu 9999 olan satir) yok; bir offset tablosu en "
                     "fazla " + std::to_string(format.maxStations) + " posta kesiti tutar.");
     }
-    hull.StationPos(i) = file.Numbers(1, "Posta Kesiti No:" + FormatInteger(i, 2) + ", posta yeri")[0];
+    hull.StationPos(i) = file.Numbers(1, [&] { return "Posta Kesiti No:" + FormatInteger(i, 2) + ", posta yeri"; })[0];
     const std::string row = StationName(i, hull.StationPos(i), forms.formatNumber);
 
     bool stationEnded = false;
     for (int j = 1; j <= format.maxStationLines; ++j) {
-      const std::vector<double> v = file.Numbers(3, row + ", nokta satiri " + std::to_string(j));
+      const std::vector<double>& v = file.Numbers(3, [&] { return row + ", nokta satiri " + std::to_string(j); });
       const double code = v[2];
       if (code == kEndOfStationListCode || code == kEndOfStationCode) {
         hull.PointCount(i) = j - 1;
@@ -213,7 +228,7 @@ void ReadAppendageFile(platform::Session& session, int StationCount, AppendageDa
     const int n = static_cast<int>(count);
     for (int j = 1; j <= n; ++j) {
       const std::string where = station + ", nokta " + std::to_string(j);
-      const std::vector<double> v = file.Numbers(3, where);
+      const std::vector<double>& v = file.Numbers(3, where);
       a.AppendageZ(i, j) = v[0];
       a.AppendageY1(i, j) = v[1];
       a.AppendageY2(i, j) = v[2];

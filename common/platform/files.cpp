@@ -23,18 +23,19 @@ InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
   }
 }
 
-std::string InputFile::ReadLine() {
-  std::string line;
-  if (!std::getline(in_, line)) {
+const std::string& InputFile::NextLine() {
+  if (!std::getline(in_, current_)) {
     ++line_;
     Fail("dosya beklenmeden bitti, bir satir daha bekleniyordu");
   }
   ++line_;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (!current_.empty() && current_.back() == '\r') current_.pop_back();
   // A byte-order mark written by some editors in front of the first line.
-  if (line_ == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
-  return line;
+  if (line_ == 1 && current_.compare(0, 3, "\xEF\xBB\xBF") == 0) current_.erase(0, 3);
+  return current_;
 }
+
+std::string InputFile::ReadLine() { return NextLine(); }
 
 std::string InputFile::ReadText() { return TrimBlanks(ReadLine()); }
 

@@ -21,6 +21,8 @@ class InputFile {
 
   // Whole next line without its line end (LF or CR LF), untrimmed.
   std::string ReadLine();
+  // The same, read into the file's own line buffer: valid until the next read.
+  const std::string& NextLine();
   // Reads and ignores one line.
   void SkipLine() { (void)ReadLine(); }
   // Whole next line trimmed of leading and trailing blanks and tabs.
@@ -41,6 +43,7 @@ class InputFile {
   std::ifstream in_;
   std::string name_;
   int line_ = 0;
+  std::string current_;
 };
 
 // A text output file, created anew.  Owned by the Session, which closes every

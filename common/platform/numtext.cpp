@@ -335,11 +335,13 @@ std::string TrimBlanks(const std::string& s) {
 
 namespace {
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 std::string_view TrimmedView(std::string_view s) {
-  const std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return {};
-  const std::size_t e = s.find_last_not_of(" \t");
-  return s.substr(b, e - b + 1);
+  std::size_t b = 0, e = s.size();
+  while (b < e && IsBlank(s[b])) ++b;
+  while (e > b && IsBlank(s[e - 1])) --e;
+  return s.substr(b, e - b);
 }
 
 bool ParseNumberText(std::string_view s, double& value) {
@@ -377,13 +379,14 @@ bool ForEachItem(std::string_view line, Item&& item) {
     const std::string_view field =
         TrimmedView(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
     if (field.empty()) return false;
+    // The field is trimmed: items alternate with runs of blanks.
     std::size_t p = 0;
     while (p < field.size()) {
-      const std::size_t q = field.find_first_of(" \t", p);
-      item(field.substr(p, q == std::string_view::npos ? std::string_view::npos : q - p));
-      if (q == std::string_view::npos) break;
-      p = field.find_first_not_of(" \t", q);
-      if (p == std::string_view::npos) break;
+      std::size_t q = p;
+      while (q < field.size() && !IsBlank(field[q])) ++q;
+      item(field.substr(p, q - p));
+      while (q < field.size() && IsBlank(field[q])) ++q;
+      p = q;
     }
     if (comma == std::string_view::npos) break;
     start = comma + 1;
