@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 
 #include "common/platform/numtext.hpp"
 
@@ -90,10 +91,17 @@ ScriptWriter::ScriptWriter(platform::OutputFile& file, const Dialect& dialect) :
 void ScriptWriter::Command(const std::string& text) { file_.Line(text); }
 
 void ScriptWriter::Point(double x, double y) {
-  file_.Line(platform::WriteItemNumber(x) + "," + platform::WriteItemNumber(y));
+  char text[2 * platform::kItemNumberRoom + 1];
+  char* end = platform::WriteItemNumberTo(text, x);
+  *end++ = ',';
+  end = platform::WriteItemNumberTo(end, y);
+  file_.Line(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
-void ScriptWriter::Number(double value) { file_.Line(platform::WriteItemNumber(value)); }
+void ScriptWriter::Number(double value) {
+  char text[platform::kItemNumberRoom];
+  file_.Line(std::string_view(text, static_cast<std::size_t>(platform::WriteItemNumberTo(text, value) - text)));
+}
 
 void ScriptWriter::Empty() { file_.Line(); }
 

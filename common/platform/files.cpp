@@ -67,12 +67,12 @@ OutputFile::OutputFile(const std::filesystem::path& path, std::string displayNam
   }
 }
 
-void OutputFile::Line(const std::string& text) {
+void OutputFile::Line(std::string_view text) {
   Put(text.data(), text.size());
   Put("\r\n", 2);
 }
 
-void OutputFile::Write(const std::string& text) { Put(text.data(), text.size()); }
+void OutputFile::Write(std::string_view text) { Put(text.data(), text.size()); }
 
 void OutputFile::Put(const char* text, std::size_t size) {
   // Straight into the file's buffer; a short write marks the stream failed

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -55,9 +56,9 @@ class OutputFile {
   OutputFile& operator=(const OutputFile&) = delete;
 
   // Writes text and then CR LF.
-  void Line(const std::string& text = std::string());
+  void Line(std::string_view text = {});
   // Writes text without a line end.
-  void Write(const std::string& text);
+  void Write(std::string_view text);
   // Ends the current line with CR LF.
   void EndLine() { Write("\r\n"); }
   void Flush();

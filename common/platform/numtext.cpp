@@ -191,8 +191,8 @@ int FifteenDigits(double x, char (&digits)[17], int& exponent) {
 // The write-item text of a finite, non-zero x, written at `out`: x rounded to
 // 15 significant digits, its digits placed around the point without an
 // exponent, trailing zeros of the fraction dropped.  Returns the end of the
-// text.  `out` has room for kItemTextRoom characters.
-constexpr std::size_t kItemTextRoom = 352;  // "-0." + 323 zeros + 15 digits, or "-" + 309 digits
+// text.  `out` has room for kItemNumberRoom characters ("-0." + 323 zeros +
+// 15 digits, or "-" + 309 digits).
 char* WriteItemText(char* out, double x) {
   char digits[17];
   int exponent = 0;
@@ -304,11 +304,18 @@ std::string FormatWithMask(double x, const std::string& mask) {
   return text;
 }
 
-std::string WriteItemNumber(double x) {
+char* WriteItemNumberTo(char* out, double x) {
   if (!std::isfinite(x)) throw std::invalid_argument("WriteItemNumber: sayi sonlu degil (NaN ya da sonsuz)");
-  if (x == 0) return "0";
-  char text[kItemTextRoom];
-  return std::string(text, WriteItemText(text, x));
+  if (x == 0) {
+    *out++ = '0';
+    return out;
+  }
+  return WriteItemText(out, x);
+}
+
+std::string WriteItemNumber(double x) {
+  char text[kItemNumberRoom];
+  return std::string(text, WriteItemNumberTo(text, x));
 }
 
 std::string PrintItemNumber(double x) {
