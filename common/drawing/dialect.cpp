@@ -91,16 +91,33 @@ ScriptWriter::ScriptWriter(platform::OutputFile& file, const Dialect& dialect) :
 void ScriptWriter::Command(const std::string& text) { file_.Line(text); }
 
 void ScriptWriter::Point(double x, double y) {
-  char text[2 * platform::kItemNumberRoom + 1];
-  char* end = platform::WriteItemNumberTo(text, x);
-  *end++ = ',';
-  end = platform::WriteItemNumberTo(end, y);
-  file_.Line(std::string_view(text, static_cast<std::size_t>(end - text)));
+  // Equal numbers have equal texts (0 and -0 both "0"); a NaN never equals
+  // and is refused by the number text.
+  if (point_.text.empty() || x != point_.x || y != point_.y) {
+    char text[2 * platform::kItemNumberRoom + 1];
+    char* end = platform::WriteItemNumberTo(text, x);
+    *end++ = ',';
+    end = platform::WriteItemNumberTo(end, y);
+    point_.text.assign(text, end);
+    point_.x = x;
+    point_.y = y;
+  }
+  file_.Line(point_.text);
 }
 
 void ScriptWriter::Number(double value) {
+  for (const Written& n : numbers_) {
+    if (!n.text.empty() && n.x == value) {
+      file_.Line(n.text);
+      return;
+    }
+  }
+  Written& n = numbers_[nextNumber_];
+  nextNumber_ = 1 - nextNumber_;
   char text[platform::kItemNumberRoom];
-  file_.Line(std::string_view(text, static_cast<std::size_t>(platform::WriteItemNumberTo(text, value) - text)));
+  n.text.assign(text, platform::WriteItemNumberTo(text, value));
+  n.x = value;
+  file_.Line(n.text);
 }
 
 void ScriptWriter::Empty() { file_.Line(); }
