@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <map>
@@ -68,42 +69,50 @@ void AppendXmlText(std::string& r, const std::string& s) {
 
 double PointsToPixels(double points) { return points * kTwipsPerPoint / kTwipsPerPixel; }
 
-// The picture's characters, gathered in a string; when the string is the
-// buffer of a stream, handed to the stream in large pieces.
+// The picture's characters, written straight into a string used as a byte
+// buffer (appended to what it holds); when the string is the buffer of a
+// stream, handed to the stream in large pieces.  The string holds exactly the
+// text written once the SvgStream is gone.
 class SvgStream {
  public:
-  explicit SvgStream(std::string& text) : buffer_(text) {}
-  SvgStream(std::string& buffer, std::ostream& out) : buffer_(buffer), out_(&out) {}
+  explicit SvgStream(std::string& text) : buffer_(text), used_(text.size()) {}
+  SvgStream(std::string& buffer, std::ostream& out) : buffer_(buffer), out_(&out), used_(buffer.size()) {}
+  SvgStream(const SvgStream&) = delete;
+  SvgStream& operator=(const SvgStream&) = delete;
+  ~SvgStream() { buffer_.resize(used_); }
 
   SvgStream& operator<<(std::string_view text) {
-    buffer_.append(text);
-    if (out_ != nullptr && buffer_.size() >= kPiece) Flush();
+    std::memcpy(Room(text.size()), text.data(), text.size());
+    used_ += text.size();
+    if (out_ != nullptr && used_ >= kPiece) Flush();
     return *this;
   }
   SvgStream& operator<<(char c) {
-    buffer_ += c;
+    *Room(1) = c;
+    ++used_;
     return *this;
   }
   // A pixel coordinate: three decimals at most, no trailing zeros, "." always,
   // never "-0".
   SvgStream& Px(double v) { return Code(PxCode(v)); }
   SvgStream& Code(std::int64_t thousandths) {
-    // Digits from the right into a small buffer, then one append.
+    // Digits from the right into a small buffer, then copied in one piece.
     char text[32];
     char* p = text + sizeof text;
     const bool negative = thousandths < 0;
     std::uint64_t n = negative ? 0 - static_cast<std::uint64_t>(thousandths) : static_cast<std::uint64_t>(thousandths);
-    int fraction = static_cast<int>(n % 1000);
+    auto fraction = static_cast<unsigned>(n % 1000);
     n /= 1000;
     if (fraction != 0) {
-      int decimals = 3;
-      while (fraction % 10 == 0) {
-        fraction /= 10;
-        --decimals;
-      }
-      for (; decimals > 0; --decimals) {
+      if (fraction % 100 == 0) {
+        *--p = static_cast<char>('0' + fraction / 100);
+      } else if (fraction % 10 == 0) {
+        *--p = static_cast<char>('0' + fraction / 10 % 10);
+        *--p = static_cast<char>('0' + fraction / 100);
+      } else {
         *--p = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
+        *--p = static_cast<char>('0' + fraction / 10 % 10);
+        *--p = static_cast<char>('0' + fraction / 100);
       }
       *--p = '.';
     }
@@ -112,47 +121,49 @@ class SvgStream {
       n /= 10;
     } while (n != 0);
     if (negative) *--p = '-';
-    buffer_.append(p, static_cast<std::size_t>(text + sizeof text - p));
+    const auto size = static_cast<std::size_t>(text + sizeof text - p);
+    std::memcpy(Room(size), p, size);
+    used_ += size;
     return *this;
   }
   SvgStream& Integer(long v) {
     char digits[24];
     const auto r = std::to_chars(digits, digits + sizeof digits, v);
-    buffer_.append(digits, r.ptr);
-    return *this;
+    return *this << std::string_view(digits, static_cast<std::size_t>(r.ptr - digits));
   }
   // An attribute: name="text".
   SvgStream& Attribute(std::string_view name, std::string_view text) {
-    buffer_ += ' ';
-    buffer_.append(name);
-    buffer_ += "=\"";
-    buffer_.append(text);
-    buffer_ += '"';
-    return *this;
+    *this << ' ' << name << "=\"" << text;
+    return *this << '"';
   }
   SvgStream& PxAttribute(std::string_view name, double v) { return CodeAttribute(name, PxCode(v)); }
   SvgStream& CodeAttribute(std::string_view name, std::int64_t thousandths) {
-    buffer_ += ' ';
-    buffer_.append(name);
-    buffer_ += "=\"";
+    *this << ' ' << name << "=\"";
     Code(thousandths);
-    buffer_ += '"';
-    return *this;
+    return *this << '"';
   }
   SvgStream& Xml(const std::string& text) {
-    AppendXmlText(buffer_, text);
-    return *this;
+    std::string escaped;
+    AppendXmlText(escaped, text);
+    return *this << escaped;
   }
   void Flush() {
     if (out_ == nullptr) return;
-    out_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    out_->write(buffer_.data(), static_cast<std::streamsize>(used_));
+    used_ = 0;
   }
 
  private:
+  // Room for n more characters at the end of what is written.
+  char* Room(std::size_t n) {
+    if (used_ + n > buffer_.size()) buffer_.resize(std::max(2 * buffer_.size(), used_ + n + 4096));
+    return buffer_.data() + used_;
+  }
+
   static constexpr std::size_t kPiece = 1 << 16;
   std::string& buffer_;
   std::ostream* out_ = nullptr;
+  std::size_t used_;
 };
 
 // "#RRGGBB" of a colour number (red in the low byte).
@@ -317,6 +328,7 @@ class StyleRun {
   struct Mark {
     PxPoint centre;
     Radii radii;
+    std::size_t row = 0;  // its set of radii in rows_
   };
 
   void WriteMarks(SvgStream& svg, MarkDefinitions& definitions) {
@@ -346,42 +358,53 @@ class StyleRun {
           continue;
         }
       }
-      marks_.push_back(Mark{c.centre, Radii{}});
+      marks_.push_back(Mark{c.centre, Radii{}, 0});
       marks_.back().radii.r[0] = c.radius;
       marks_.back().radii.count = 1;
     }
-    // Sets of radii placed at many points of the run: rows of markers.
+    // Sets of radii placed at many points of the run: rows of markers.  The
+    // marks of one set mostly follow one another, so the set of the mark
+    // before is tried first.
     rows_.clear();
-    for (const Mark& mark : marks_) {
-      auto row = std::find_if(rows_.begin(), rows_.end(), [&](const auto& r) { return r.first == mark.radii; });
-      if (row == rows_.end()) {
-        rows_.emplace_back(mark.radii, 1);
-      } else {
-        ++row->second;
+    std::size_t last = 0;
+    for (Mark& mark : marks_) {
+      if (rows_.empty() || !SameRadii(rows_[last].first, mark.radii)) {
+        last = 0;
+        while (last < rows_.size() && !SameRadii(rows_[last].first, mark.radii)) ++last;
+        if (last == rows_.size()) rows_.emplace_back(mark.radii, 0);
       }
+      ++rows_[last].second;
+      mark.row = last;
     }
-    for (const auto& [radii, count] : rows_) {
-      if (count < kMarkerRow) continue;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+      if (rows_[r].second < kMarkerRow) continue;
       svg << "<polyline points=\"";
       bool first = true;
       for (const Mark& mark : marks_) {
-        if (!(mark.radii == radii)) continue;
+        if (mark.row != r) continue;
         if (!first) svg << ' ';
         first = false;
         svg.Code(mark.centre.x) << ',';
         svg.Code(mark.centre.y);
       }
-      std::string url = "url(#m" + std::to_string(definitions.Marker(style_, radii)) + ")";
+      std::string url = "url(#m" + std::to_string(definitions.Marker(style_, rows_[r].first)) + ")";
       svg << "\" stroke=\"none\"";
       svg.Attribute("marker-start", url).Attribute("marker-mid", url).Attribute("marker-end", url) << "/>\n";
     }
     for (const Mark& mark : marks_) {
-      const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const auto& r) { return r.first == mark.radii; });
-      if (row->second >= kMarkerRow) continue;
+      if (rows_[mark.row].second >= kMarkerRow) continue;
       svg << "<use href=\"#m";
       svg.Integer(definitions.Symbol(mark.radii)) << '"';
       svg.CodeAttribute("x", mark.centre.x).CodeAttribute("y", mark.centre.y) << "/>\n";
     }
+  }
+
+  static bool SameRadii(const Radii& a, const Radii& b) {
+    if (a.count != b.count) return false;
+    for (int k = 0; k < a.count; ++k) {
+      if (a.r[static_cast<std::size_t>(k)] != b.r[static_cast<std::size_t>(k)]) return false;
+    }
+    return true;
   }
 
   // A blank between two numbers, left out before a minus sign.
