@@ -56,39 +56,43 @@ void InputFile::Fail(const std::string& what) const {
 // --------------------------------------------------------------- OutputFile
 
 OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName)
-    : buffer_(std::make_unique<char[]>(kBufferSize)), path_(path), name_(std::move(displayName)) {
-  // A buffer of its own, set before the file is opened, so that the file is
-  // written in large pieces.
-  out_.rdbuf()->pubsetbuf(buffer_.get(), static_cast<std::streamsize>(kBufferSize));
-  out_.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
+    : out_(path, std::ios::out | std::ios::binary | std::ios::trunc), path_(path), name_(std::move(displayName)) {
   if (!out_.is_open()) {
     StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
                      "program calismaz.");
   }
+  pending_.reserve(kPiece + 1024);
 }
 
 void OutputFile::Line(std::string_view text) {
-  Put(text.data(), text.size());
-  Put("\r\n", 2);
+  Put(text);
+  Put("\r\n");
 }
 
-void OutputFile::Write(std::string_view text) { Put(text.data(), text.size()); }
+void OutputFile::Write(std::string_view text) { Put(text); }
 
-void OutputFile::Put(const char* text, std::size_t size) {
-  // Straight into the file's buffer; a short write marks the stream failed
-  // as the stream's own insertion would.
-  if (size == 0 || !out_.is_open()) return;
-  if (out_.rdbuf()->sputn(text, static_cast<std::streamsize>(size)) != static_cast<std::streamsize>(size)) {
-    out_.setstate(std::ios::badbit);
-  }
+void OutputFile::Put(std::string_view text) {
+  // Gathered here and handed to the file in large pieces.
+  if (!out_.is_open()) return;
+  pending_.append(text);
+  if (pending_.size() >= kPiece) WritePending();
+}
+
+void OutputFile::WritePending() {
+  if (pending_.empty()) return;
+  out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+  pending_.clear();
 }
 
 void OutputFile::Flush() {
-  if (out_.is_open()) out_.flush();
+  if (!out_.is_open()) return;
+  WritePending();
+  out_.flush();
 }
 
 void OutputFile::Close() {
   if (!out_.is_open()) return;
+  WritePending();
   out_.flush();
   if (out_.fail()) failed_ = true;
   out_.close();

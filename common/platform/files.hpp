@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,10 +69,11 @@ class OutputFile {
   const std::filesystem::path& Path() const { return path_; }
 
  private:
-  void Put(const char* text, std::size_t size);
+  void Put(std::string_view text);
+  void WritePending();
 
-  static constexpr std::size_t kBufferSize = std::size_t{1} << 16;
-  std::unique_ptr<char[]> buffer_;
+  static constexpr std::size_t kPiece = std::size_t{1} << 16;
+  std::string pending_;  // written text not yet handed to the file
   std::ofstream out_;
   std::filesystem::path path_;
   std::string name_;
