@@ -220,13 +220,54 @@ char* WriteItemText(char* out, double x) {
 std::string FormatWithDigitMask(double x, int nInt, int nDec) {
   (void)nInt;  // "#" signs show the digits present and never cut the integer part
   if (!std::isfinite(x)) return NonFiniteText(x);
-  DecimalText d = ShortestDecimal(x);
-  RoundDecimals(d, nDec);
+  // The shortest decimal text of x, its digits placed around the point, then
+  // rounded to nDec decimals (halves away from zero), all in one buffer:
+  // digits[0] is kept free for a carry out of the integer part.
+  char scientific[40];
+  const auto r = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(x), std::chars_format::scientific);
+  char significant[20];
+  int count = 0;
+  const char* p = scientific;
+  for (; p != r.ptr && *p != 'e'; ++p) {
+    if (*p != '.') significant[count++] = *p;
+  }
+  int exponent = 0;
+  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, exponent);
+
+  const int decimals = nDec < 0 ? 0 : nDec;
+  // Integer digits: exponent + 1 of them (at least one, "0").
+  const int integerDigits = exponent >= 0 ? exponent + 1 : 1;
+  std::string digits(static_cast<std::size_t>(1 + integerDigits + decimals), '0');
+  // The digit of position q (0 the first integer digit) from the significant ones.
+  const int firstAt = exponent >= 0 ? 0 : integerDigits - 1 - exponent;  // where significant[0] stands
+  bool roundUp = false;
+  for (int k = 0; k < count; ++k) {
+    const int q = firstAt + k;
+    if (q < integerDigits + decimals) {
+      digits[static_cast<std::size_t>(1 + q)] = significant[k];
+    } else if (q == integerDigits + decimals) {
+      roundUp = significant[k] >= '5';
+      break;
+    }
+  }
+  if (roundUp) {
+    std::size_t i = digits.size();
+    while (digits[--i] == '9') digits[i] = '0';
+    ++digits[i];
+  }
+  // Leading zeros of the integer part go (a zero stays before the point).
+  std::size_t start = 0;
+  while (start < static_cast<std::size_t>(integerDigits) && digits[start] == '0') ++start;
+  const bool zero = digits.find_first_not_of('0') == std::string::npos;
   std::string text;
+  text.reserve(digits.size() + 2);
   // A value that rounds to zero is written without a sign.
-  if (d.negative && !IsZero(d)) text += '-';
-  text += d.integer;
-  if (nDec > 0) text += "." + d.fraction;
+  if (x < 0 && !zero) text += '-';
+  text.append(digits, start, static_cast<std::size_t>(1 + integerDigits) - start);
+  if (decimals > 0) {
+    text += '.';
+    text.append(digits, static_cast<std::size_t>(1 + integerDigits), static_cast<std::size_t>(decimals));
+  }
   return text;
 }
 
