@@ -69,6 +69,11 @@ void AppendXmlText(std::string& r, const std::string& s) {
 
 double PointsToPixels(double points) { return points * kTwipsPerPoint / kTwipsPerPixel; }
 
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // The picture's characters, written straight into a string used as a byte
 // buffer (appended to what it holds); when the string is the buffer of a
 // stream, handed to the stream in large pieces.  The string holds exactly the
@@ -96,33 +101,37 @@ class SvgStream {
   // never "-0".
   SvgStream& Px(double v) { return Code(PxCode(v)); }
   SvgStream& Code(std::int64_t thousandths) {
-    // Digits from the right into a small buffer, then copied in one piece.
-    char text[32];
-    char* p = text + sizeof text;
+    // Written from the right into room reserved at the end of the buffer,
+    // then moved to its place.
+    constexpr std::size_t kMost = 26;  // sign, 19 digits, point, 3 decimals
+    char* const room = Room(kMost);
+    char* p = room + kMost;
     const bool negative = thousandths < 0;
     std::uint64_t n = negative ? 0 - static_cast<std::uint64_t>(thousandths) : static_cast<std::uint64_t>(thousandths);
-    auto fraction = static_cast<unsigned>(n % 1000);
+    const auto fraction = static_cast<unsigned>(n % 1000);
     n /= 1000;
     if (fraction != 0) {
-      if (fraction % 100 == 0) {
-        *--p = static_cast<char>('0' + fraction / 100);
-      } else if (fraction % 10 == 0) {
-        *--p = static_cast<char>('0' + fraction / 10 % 10);
-        *--p = static_cast<char>('0' + fraction / 100);
-      } else {
-        *--p = static_cast<char>('0' + fraction % 10);
-        *--p = static_cast<char>('0' + fraction / 10 % 10);
-        *--p = static_cast<char>('0' + fraction / 100);
-      }
+      const unsigned d1 = fraction / 100, d2 = fraction / 10 % 10, d3 = fraction % 10;
+      if (d3 != 0) *--p = static_cast<char>('0' + d3);
+      if (d3 != 0 || d2 != 0) *--p = static_cast<char>('0' + d2);
+      *--p = static_cast<char>('0' + d1);
       *--p = '.';
     }
-    do {
-      *--p = static_cast<char>('0' + n % 10);
-      n /= 10;
-    } while (n != 0);
+    while (n >= 100) {
+      const auto pair = static_cast<unsigned>(n % 100);
+      n /= 100;
+      *--p = kDigitPairs[2 * pair + 1];
+      *--p = kDigitPairs[2 * pair];
+    }
+    if (n >= 10) {
+      *--p = kDigitPairs[2 * n + 1];
+      *--p = kDigitPairs[2 * n];
+    } else {
+      *--p = static_cast<char>('0' + n);
+    }
     if (negative) *--p = '-';
-    const auto size = static_cast<std::size_t>(text + sizeof text - p);
-    std::memcpy(Room(size), p, size);
+    const auto size = static_cast<std::size_t>(room + kMost - p);
+    std::memmove(room, p, size);
     used_ += size;
     return *this;
   }

@@ -447,10 +447,26 @@ bool ForEachItem(std::string_view line, Item&& item) {
 bool ParseNumber(const std::string& text, double& value) { return ParseNumberText(text, value); }
 
 bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
-  // The items are read where they stand in the line: counted first (an empty
-  // item is a fault), then parsed.
+  // One pass over the items where they stand in the line.  The faults are
+  // told in this order: an empty item, then a wrong count, then the first
+  // item that is not a number.
+  values.clear();
+  values.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
   int found = 0;
-  if (!ForEachItem(line, [&](std::string_view) { ++found; })) {
+  int badItem = 0;
+  std::string_view bad;
+  const bool fieldsSound = ForEachItem(line, [&](std::string_view item) {
+    ++found;
+    if (badItem != 0 || found > count) return;
+    double v = 0;
+    if (!ParseNumberText(item, v)) {
+      badItem = found;
+      bad = item;
+      return;
+    }
+    values.push_back(v);
+  });
+  if (!fieldsSound) {
     problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
               " sayi bekleniyordu)";
     return false;
@@ -459,20 +475,11 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
     problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(found) + " bulundu";
     return false;
   }
-  values.clear();
-  values.reserve(static_cast<std::size_t>(count));
-  bool good = true;
-  ForEachItem(line, [&](std::string_view item) {
-    double v = 0;
-    if (!good) return;
-    if (!ParseNumberText(item, v)) {
-      problem = std::to_string(values.size() + 1) + ". deger \"" + std::string(item) + "\" bir sayi degil";
-      good = false;
-      return;
-    }
-    values.push_back(v);
-  });
-  return good;
+  if (badItem != 0) {
+    problem = std::to_string(badItem) + ". deger \"" + std::string(bad) + "\" bir sayi degil";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace platform
