@@ -90,10 +90,9 @@ void ComputeBonjeanCurves(platform::Session& session, platform::OutputFile& repo
 
   platform::ConsoleForm& form = hullform::SectionForm(session);
   const double HB = t.HalfBreadth;
-  StationSection section;
 
   for (int i = 1; i <= hull.StationCount; ++i) {
-    BuildStationSection(hull, i, section);
+    const StationSection& section = run.stations.at(static_cast<std::size_t>(i - 1));
     DrawStationSection(session, run, i, section);
 
     const int m = section.spline.m;
