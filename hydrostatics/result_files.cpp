@@ -1,7 +1,7 @@
 // Result files of the hydrostatics run: "BONJEAN.SON", "ZAZURI.DAT" with the
 // hand-over to the curve scripts, and the closing prompt.
+#include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "common/numerics/format.hpp"
 #include "common/platform/numtext.hpp"
@@ -37,11 +37,12 @@ void WriteBonjeanFile(platform::Session& session, HydroRun& run) {
 namespace {
 
 // One comma-separated record of plain decimal numbers.
-std::string Record(const std::vector<double>& values) {
+std::string Record(std::initializer_list<double> values) {
   std::string text;
-  for (std::size_t k = 0; k < values.size(); ++k) {
-    if (k > 0) text += ",";
-    text += platform::WriteItemNumber(values[k]);
+  char number[platform::kItemNumberRoom];
+  for (const double v : values) {
+    if (!text.empty()) text += ',';
+    text.append(number, platform::WriteItemNumberTo(number, v));
   }
   return text;
 }

@@ -101,22 +101,22 @@ class SvgStream {
   // never "-0".
   SvgStream& Px(double v) { return Code(PxCode(v)); }
   SvgStream& Code(std::int64_t thousandths) {
-    // Written from the right into room reserved at the end of the buffer,
-    // then moved to its place.
+    // Written in place at the end of the buffer: the integer digits counted
+    // first, then filled in from the right two at a time.
     constexpr std::size_t kMost = 26;  // sign, 19 digits, point, 3 decimals
-    char* const room = Room(kMost);
-    char* p = room + kMost;
-    const bool negative = thousandths < 0;
-    std::uint64_t n = negative ? 0 - static_cast<std::uint64_t>(thousandths) : static_cast<std::uint64_t>(thousandths);
+    char* out = Room(kMost);
+    char* const start = out;
+    std::uint64_t n = static_cast<std::uint64_t>(thousandths);
+    if (thousandths < 0) {
+      *out++ = '-';
+      n = 0 - n;
+    }
     const auto fraction = static_cast<unsigned>(n % 1000);
     n /= 1000;
-    if (fraction != 0) {
-      const unsigned d1 = fraction / 100, d2 = fraction / 10 % 10, d3 = fraction % 10;
-      if (d3 != 0) *--p = static_cast<char>('0' + d3);
-      if (d3 != 0 || d2 != 0) *--p = static_cast<char>('0' + d2);
-      *--p = static_cast<char>('0' + d1);
-      *--p = '.';
-    }
+    int digits = 1;
+    for (std::uint64_t limit = 10; digits < 20 && n >= limit; limit *= 10) ++digits;
+    char* p = out + digits;
+    out = p;
     while (n >= 100) {
       const auto pair = static_cast<unsigned>(n % 100);
       n /= 100;
@@ -129,10 +129,14 @@ class SvgStream {
     } else {
       *--p = static_cast<char>('0' + n);
     }
-    if (negative) *--p = '-';
-    const auto size = static_cast<std::size_t>(room + kMost - p);
-    std::memmove(room, p, size);
-    used_ += size;
+    if (fraction != 0) {
+      const unsigned d1 = fraction / 100, d2 = fraction / 10 % 10, d3 = fraction % 10;
+      *out++ = '.';
+      *out++ = static_cast<char>('0' + d1);
+      if (d2 != 0 || d3 != 0) *out++ = static_cast<char>('0' + d2);
+      if (d3 != 0) *out++ = static_cast<char>('0' + d3);
+    }
+    used_ += static_cast<std::size_t>(out - start);
     return *this;
   }
   SvgStream& Integer(long v) {
