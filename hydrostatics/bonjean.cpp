@@ -43,16 +43,7 @@ double EvaluateSectionAt(const StationSection& section, double z) {
   // point at that height (a flat bottom's knuckle pair).
   int k = 0;
   if (z > t(1)) {
-    int low = 1, high = m;  // t(low) < z <= t(high)
-    while (high - low > 1) {
-      const int mid = low + (high - low) / 2;
-      if (t(mid) < z) {
-        low = mid;
-      } else {
-        high = mid;
-      }
-    }
-    k = low;
+    k = numerics::BisectKnots(t, 1, m, z);
   } else {
     k = 1;
     while (k < m && t(k + 1) == t(k)) ++k;
