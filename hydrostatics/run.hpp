@@ -8,6 +8,7 @@
 
 #include "common/hullform/hull_model.hpp"
 #include "common/hullform/section_spline.hpp"
+#include "common/platform/files.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/numerics/table.hpp"
 
@@ -28,11 +29,7 @@ inline constexpr int kMaxExtentFactor = 10;
 
 // Items of "Kormelant.TSK", as read (ShellThickness and ModelScale are
 // converted in place by the set-up, ReportLanguage normalised).
-struct TaskValues {
-  std::string DATAFILE;
-  std::string DATADIR;
-  std::string REPORTFILE;
-  std::string OUTDIR;
+struct TaskValues : platform::TaskFileNames {
   double AppendageFlag = 0;
   double Lbp = 0, HalfBreadth = 0, Depth = 0;
   double ForeDraft = 0, AftDraft = 0;

@@ -1,5 +1,6 @@
 #include "common/platform/numtext.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -319,25 +320,22 @@ std::string FormatWithMask(double x, const std::string& mask) {
   }
   if (firstPlaceholder == std::string::npos) intText += digits;
 
+  // Optional "#" decimals drop trailing zeros beyond the forced ones; the
+  // mask's other characters stay where they stand, also after the digits.
+  int keep = nDec;
+  if (nDec > nDecForced) {
+    while (keep > nDecForced && d.fraction[static_cast<std::size_t>(keep) - 1] == '0') --keep;
+  }
   std::string decText;
-  std::size_t k = 0;
+  int k = 0;
   for (std::size_t i = 0; i < decMask.size(); ++i) {
     const char c = decMask[i];
     if (c == '0' || c == '#') {
-      decText += d.fraction[k++];
+      if (k < keep) decText += d.fraction[static_cast<std::size_t>(k)];
+      ++k;
     } else {
       decText += c;
     }
-  }
-  // Optional "#" decimals drop trailing zeros beyond the forced ones.
-  if (nDec > nDecForced) {
-    std::size_t forcedEnd = 0;
-    int seen = 0;
-    for (std::size_t i = 0; i < decText.size() && seen < nDecForced; ++i) {
-      if (decMask[i] == '0' || decMask[i] == '#') ++seen;
-      forcedEnd = i + 1;
-    }
-    while (decText.size() > forcedEnd && decText.back() == '0') decText.pop_back();
   }
   std::string text = negative ? "-" : "";
   text += intText;
@@ -446,37 +444,76 @@ bool ForEachItem(std::string_view line, Item&& item) {
 
 bool ParseNumber(const std::string& text, double& value) { return ParseNumberText(text, value); }
 
-bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
-  // One pass over the items where they stand in the line.  The faults are
-  // told in this order: an empty item, then a wrong count, then the first
-  // item that is not a number.
-  values.clear();
-  values.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+namespace {
+
+// One pass over the items of a line where they stand: the first `most`
+// numbers into values; whether every field held an item, how many items there
+// were, and the first item that is not a number.
+struct ItemScan {
+  bool fieldsSound = true;
   int found = 0;
   int badItem = 0;
   std::string_view bad;
-  const bool fieldsSound = ForEachItem(line, [&](std::string_view item) {
-    ++found;
-    if (badItem != 0 || found > count) return;
+};
+
+ItemScan ScanItems(std::string_view line, int most, std::vector<double>& values) {
+  ItemScan scan;
+  values.clear();
+  values.reserve(static_cast<std::size_t>(most > 0 ? std::min(most, 256) : 0));
+  scan.fieldsSound = ForEachItem(line, [&](std::string_view item) {
+    ++scan.found;
+    if (scan.badItem != 0 || scan.found > most) return;
     double v = 0;
     if (!ParseNumberText(item, v)) {
-      badItem = found;
-      bad = item;
+      scan.badItem = scan.found;
+      scan.bad = item;
       return;
     }
     values.push_back(v);
   });
-  if (!fieldsSound) {
+  return scan;
+}
+
+std::string NotANumber(const ItemScan& scan) {
+  return std::to_string(scan.badItem) + ". deger \"" + std::string(scan.bad) + "\" bir sayi degil";
+}
+
+}  // namespace
+
+bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
+  // The faults are told in this order: an empty item, then a wrong count,
+  // then the first item that is not a number.
+  const ItemScan scan = ScanItems(line, count, values);
+  if (!scan.fieldsSound) {
     problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
               " sayi bekleniyordu)";
     return false;
   }
-  if (found != count) {
-    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(found) + " bulundu";
+  if (scan.found != count) {
+    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(scan.found) + " bulundu";
     return false;
   }
-  if (badItem != 0) {
-    problem = std::to_string(badItem) + ". deger \"" + std::string(bad) + "\" bir sayi degil";
+  if (scan.badItem != 0) {
+    problem = NotANumber(scan);
+    return false;
+  }
+  return true;
+}
+
+bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem) {
+  // As a number line of any length, at least one item: an empty item, then
+  // a blank line, then the first item that is not a number.
+  const ItemScan scan = ScanItems(line, std::numeric_limits<int>::max(), values);
+  if (!scan.fieldsSound) {
+    problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var";
+    return false;
+  }
+  if (scan.found == 0) {
+    problem = "bos satir; sayi bekleniyordu";
+    return false;
+  }
+  if (scan.badItem != 0) {
+    problem = NotANumber(scan);
     return false;
   }
   return true;
