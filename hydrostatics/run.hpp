@@ -22,10 +22,6 @@ using numerics::Vec;
 inline constexpr int kMaxRunStations = 100;
 inline constexpr int kMaxRunWaterlines = 100;   // the mean draft appended included
 inline constexpr int kGirthSamples = 100;
-// An offset point whose height lies more than this many depths from the base
-// line, or a half-breadth of more than this many half-breadths, is refused
-// as a slip of the pen.
-inline constexpr int kMaxExtentFactor = 10;
 
 // Items of "Kormelant.TSK", as read (ShellThickness and ModelScale are
 // converted in place by the set-up, ReportLanguage normalised).

@@ -136,7 +136,29 @@ std::string BonjeanRow(const HydroRun& run, int i, int j) {
          FormatNumber(area, 4, 2) + " " + FormatNumber(moment, 5, 2) + "   " + FormatNumber(zg, 3, 2);
 }
 
+void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run, bool withMoments) {
+  const SectionResults& s = run.sections;
+  const auto require = [&](const char* quantity, double v, int i, int j) {
+    if (std::isfinite(v)) return;
+    std::string where = quantity;
+    if (i > 0) where += ", posta " + std::to_string(i);
+    if (j > 0) where += ", su hatti " + std::to_string(j);
+    platform::RequireFiniteOutput(fileName, where, v);
+  };
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) require("draft", run.run.WaterlineDraft(j), 0, j);
+  for (int i = 1; i <= run.hull.StationCount; ++i) {
+    require("posta yeri", run.hull.StationPos(i), i, 0);
+    for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+      require("Bonjean alani", s.BonjeanArea(i, j), i, j);
+      if (!withMoments) continue;
+      require("yerel draft", s.LocalDraft(i, j), i, j);
+      require("Bonjean momenti", s.BonjeanMoment(i, j), i, j);
+    }
+  }
+}
+
 void PrintBonjeanTable(platform::OutputFile& report, const HydroRun& run) {
+  RequireFiniteBonjeanValues(report.DisplayName(), run, true);
   const bool tr = TurkishReport(run);
   report.Line();
   for (int i = 1; i <= run.hull.StationCount; ++i) {

@@ -37,6 +37,11 @@ void ComputeHydrostaticTableI(HydroRun& run);
 // W1 of every waterline (needs table I).
 void ComputeHydrostaticTableII(HydroRun& run);
 
+// Refuses (a data error naming the file and the quantity) a station
+// position, draft or Bonjean area (and, withMoments, local draft and Bonjean
+// moment) that is not finite, before any of them is written into `fileName`.
+void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run, bool withMoments);
+
 // Report blocks.
 void PrintBonjeanTable(platform::OutputFile& report, const HydroRun& run);
 void PrintShipTableI(platform::OutputFile& report, const HydroRun& run);

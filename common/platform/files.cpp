@@ -1,6 +1,9 @@
 #include "common/platform/files.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <system_error>
 #include <utility>
 
 #include "common/platform/numtext.hpp"
@@ -14,25 +17,45 @@ std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
 }  // namespace
 
+void RequireFiniteOutput(const std::string& fileName, const std::string& quantity, double value) {
+  if (std::isfinite(value)) return;
+  const char* what = std::isnan(value) ? "tanimsiz (NaN)" : (value > 0 ? "sonsuz (+Inf)" : "sonsuz (-Inf)");
+  StopForDataError(Quoted(ShownPath(fileName)) + " dosyasina yazilacak " + quantity + " sonlu bir sayi degil: " +
+                   what + ". Bu deger dosyaya yazilamaz; girdi degerlerini kontrol edin.");
+}
+
+std::string ShownPath(const std::string& programPath) {
+  std::string s = programPath;
+  std::replace(s.begin(), s.end(), '\\', '/');
+  return s;
+}
+
 // ---------------------------------------------------------------- InputFile
 
 InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
-    : in_(path, std::ios::in | std::ios::binary), name_(std::move(displayName)) {
+    : in_(path, std::ios::in | std::ios::binary), name_(ShownPath(displayName)) {
   if (!in_.is_open()) {
     StopForDataError(Quoted(name_) + " dosyasi acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
   }
 }
 
 const std::string& InputFile::NextLine() {
-  if (!std::getline(in_, current_)) {
+  std::string& line = current_;
+  if (!std::getline(in_, line)) {
     ++line_;
     Fail("dosya beklenmeden bitti, bir satir daha bekleniyordu");
   }
   ++line_;
-  if (!current_.empty() && current_.back() == '\r') current_.pop_back();
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  // Lines ended by a carriage return alone (an old Macintosh text file) would
+  // read as one long line.
+  if (line.find('\r') != std::string::npos) {
+    Fail("satir sonlari yalniz CR (satir basi) karakteri; dosyanin satirlari CR LF ya da LF ile bitmelidir. "
+         "Dosyayi bir metin duzenleyicisinde CR LF ya da LF satir sonlariyla kaydedin.");
+  }
   // A byte-order mark written by some editors in front of the first line.
-  if (line_ == 1 && current_.compare(0, 3, "\xEF\xBB\xBF") == 0) current_.erase(0, 3);
-  return current_;
+  if (line_ == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
+  return line;
 }
 
 std::string InputFile::ReadLine() { return NextLine(); }
@@ -86,7 +109,12 @@ void InputFile::Fail(const std::string& what) const {
 // --------------------------------------------------------------- OutputFile
 
 OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName)
-    : out_(path, std::ios::out | std::ios::binary | std::ios::trunc), path_(path), name_(std::move(displayName)) {
+    : path_(path), name_(ShownPath(displayName)) {
+  // A symbolic link left where an output goes is replaced by the file: the
+  // file it points at may be anything, an input of the run included.
+  std::error_code ec;
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) std::filesystem::remove(path, ec);
+  out_.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
   if (!out_.is_open()) {
     StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
                      "program calismaz.");
@@ -112,21 +140,47 @@ void OutputFile::WritePending() {
   if (pending_.empty()) return;
   out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
   pending_.clear();
+  CheckWritten();
+}
+
+void OutputFile::CheckWritten() {
+  if (out_.fail()) StopOnFailedWrite();
 }
 
 void OutputFile::Flush() {
   if (!out_.is_open()) return;
   WritePending();
   out_.flush();
+  CheckWritten();
 }
 
 void OutputFile::Close() {
+  CloseQuietly();
+  if (failed_) StopOnFailedWrite();
+}
+
+void OutputFile::CloseQuietly() noexcept {
   if (!out_.is_open()) return;
-  WritePending();
+  if (!pending_.empty()) {
+    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    pending_.clear();
+  }
   out_.flush();
   if (out_.fail()) failed_ = true;
   out_.close();
   if (out_.fail()) failed_ = true;
+}
+
+void OutputFile::StopOnFailedWrite() {
+  failed_ = true;
+  CloseQuietly();
+  reported_ = true;
+  StopForDataError(FailedWriteMessage());
+}
+
+std::string OutputFile::FailedWriteMessage() const {
+  return Quoted(name_) + " dosyasi tam olarak yazilamadi (disk dolu ya da yazilamiyor). Bu durumda program "
+                         "calismaz.";
 }
 
 }  // namespace platform

@@ -519,4 +519,12 @@ bool ParseNumberItems(const std::string& line, std::vector<double>& values, std:
   return true;
 }
 
+std::string MessageNumber(double x) {
+  if (!std::isfinite(x)) return std::isnan(x) ? "NaN" : (x < 0 ? "-Inf" : "Inf");
+  if (x == 0 || (std::fabs(x) < 1e15 && std::fabs(x) >= 1e-6)) return WriteItemNumber(x);
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
+  return std::string(buffer, result.ptr);
+}
+
 }  // namespace platform

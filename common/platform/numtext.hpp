@@ -68,4 +68,10 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
 // the item rules of ParseNumberLine.
 bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem);
 
+// A number as a message shows the value read: the write-item form, or for a
+// magnitude of 1e15 and more or below 1e-6 the shortest form with an exponent
+// ("9e+307", "5e-324"),
+// "Inf", "-Inf" or "NaN" for a value that is not finite.
+std::string MessageNumber(double x);
+
 }  // namespace platform

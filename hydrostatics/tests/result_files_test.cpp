@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -124,6 +125,55 @@ TEST(CurveData, BoxBargeRecordsCarryTheClosedFormsAndFeedTheScripts) {
   // The curve scripts were drawn from it.
   EXPECT_TRUE(std::filesystem::exists(room.dir / "ZAZURI1.SCR"));
   EXPECT_TRUE(std::filesystem::exists(room.dir / "ZAZURI2.SCR"));
+}
+
+// A number that is not finite never reaches a result file: each writer stops
+// the run as a data error naming its file and the quantity, before it writes
+// anything of the file.
+TEST(ResultFiles, NumbersThatAreNotFiniteStopEachWriterNamingFileAndQuantity) {
+  struct Case {
+    const char* name;
+    void (*spoil)(HydroRun&);
+    void (*write)(platform::Session&, HydroRun&);
+    const char* file;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"BONJEAN.SON", [](HydroRun& r) { r.sections.BonjeanArea(2, 2) = std::nan(""); },
+       [](platform::Session& s, HydroRun& r) { WriteBonjeanFile(s, r); }, "BONJEAN.SON",
+       "\"BONJEAN.SON\" dosyasina yazilacak Bonjean alani, posta 2, su hatti 2 sonlu bir sayi degil: tanimsiz (NaN)"},
+      {"ZAZURI.DAT", [](HydroRun& r) { r.tables.BM(2) = HUGE_VAL; },
+       [](platform::Session& s, HydroRun& r) { WriteHydrostaticCurvesData(s, r); }, "ZAZURI.DAT",
+       "\"ZAZURI.DAT\" dosyasina yazilacak BM, su hatti 2 sonlu bir sayi degil: sonsuz (+Inf)"},
+      {"ZAZURI.DAT moment", [](HydroRun& r) { r.sections.BonjeanMoment(11, 1) = -HUGE_VAL; },
+       [](platform::Session& s, HydroRun& r) { WriteHydrostaticCurvesData(s, r); }, "ZAZURI.DAT",
+       "yazilacak Bonjean momenti, posta 11, su hatti 1 sonlu bir sayi degil: sonsuz (-Inf)"},
+      {"report", [](HydroRun& r) { r.sections.BonjeanMoment(4, 2) = std::nan(""); },
+       [](platform::Session& s, HydroRun& r) {
+         platform::OutputFile& report = s.CreateOutput("RAPOR.TXT");
+         report.Line("heading");
+         PrintBonjeanTable(report, r);
+       },
+       nullptr, "\"RAPOR.TXT\" dosyasina yazilacak Bonjean momenti, posta 4, su hatti 2 sonlu bir sayi degil"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto run = BoxBarge({2, 4}, 2);
+    run->task.CurveScriptFlag = 1;
+    ComputeHydrostaticTableI(*run);
+    ComputeHydrostaticTableII(*run);
+    c.spoil(*run);
+    Room room;
+    run->run.TaskDirectory = room.session.TaskDirectory();
+    const int status = platform::RunProgram(room.session, [&](platform::Session& s) { c.write(s, *run); });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(room.err.str().find(c.message), std::string::npos) << room.err.str();
+    if (c.file != nullptr) {
+      EXPECT_FALSE(std::filesystem::exists(room.dir / c.file));
+    } else {
+      EXPECT_EQ(testsupport::ReadFile(room.dir / "RAPOR.TXT"), "heading\r\n");
+    }
+  }
 }
 
 TEST(FinishRun, ClosingPromptEndsTheRunWhateverTheAnswer) {

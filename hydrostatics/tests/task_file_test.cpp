@@ -92,6 +92,26 @@ TEST(TaskFile, RefusesUnworkableValues) {
       {"report reaching the offset table from OUTDIR",
        [](TaskText& t) { t.OUTDIR = "cikti\\"; t.REPORTFILE = "..\\.\\HULL.DAT"; }, "REPORTFILE"},
       {"both drafts zero", [](TaskText& t) { t.Drafts = "0, 0"; }, "bas ve kic draftlar 0"},
+      // Magnitudes no ship has, each refused with its bound: the smallest
+      // values that overflowed a derived figure or printed a wrong one.
+      {"Lbp so small the station labels overflow", [](TaskText& t) { t.Dimensions = "4.9e-324, 8, 10"; },
+       "Kormelant.TSK satir 24: Lbp (dikmeler arasi boy) 0.01 m ile 10000 m arasinda olmalidir; okunan deger 5e-324."},
+      {"Lbp so large the report stays empty", [](TaskText& t) { t.Dimensions = "9e307, 8, 10"; },
+       "satir 24: Lbp (dikmeler arasi boy) 0.01 m ile 10000 m arasinda olmalidir; okunan deger 9e+307."},
+      {"half-breadth under a centimetre", [](TaskText& t) { t.Dimensions = "100, 0.005, 12"; },
+       "satir 24: HalfBreadth (yari genislik) 0.01 m ile 10000 m arasinda olmalidir; okunan deger 0.005."},
+      {"depth over 10 km", [](TaskText& t) { t.Dimensions = "100, 10, 10000.5"; }, "satir 24: Depth (derinlik)"},
+      {"label scale writing Inf labels", [](TaskText& t) { t.LabelScale = "1e307"; },
+       "satir 49: StationLabelScale (posta numarasi olcegi) -1000 ile 1000 arasinda olmalidir; okunan deger 1e+307."},
+      {"no water", [](TaskText& t) { t.Density = "0"; },
+       "satir 47: SeaWaterDensity (suyun yogunlugu) 0 t/m3 'dan buyuk ve en fazla 20 t/m3 olmalidir; okunan deger 0."},
+      {"negative shell plating", [](TaskText& t) { t.ShellThickness = "-1"; },
+       "satir 30: ShellThickness (ortalama sac kalinligi) 0 mm ile 1000 mm arasinda olmalidir; okunan deger -1."},
+      {"model scale beyond 1/10000", [](TaskText& t) { t.ModelScale = "1e6"; }, "satir 34: ModelScale"},
+      {"first waterline beyond 10 km", [](TaskText& t) { t.Waterlines = "-1e308, 10, 1"; },
+       "satir 41: FirstWaterline (ilk su hatti) -10000 m ile 10000 m arasinda"},
+      {"draft above the highest station top", [](TaskText& t) { t.Drafts = "10.5, 6"; },
+       "satir 28: ForeDraft (bas draft) 10.5 m, offset tablosundaki en yuksek posta ustunden (10 m) yukarida"},
   };
   const Hull hull = PrismaticHull(BoxSection(10));
   for (const Case& c : cases) {
@@ -146,7 +166,8 @@ TEST(StationChecks, RefuseHullsOutsideTheRunsLimits) {
       {"stations too close", close, "birbirine cok yakin"},
       {"stations out of order", backwards, "m den kucuk"},
       {"a height far above the depth", slip,
-       "Posta Kesiti No: 6 ( 50.000 metre AP 'den) 'de nokta  3 (Z = 10000, Y = 10) geminin boyutlarinin cok disinda"},
+       "\"HULL.DAT\", satir 30, Posta Kesiti No: 6 ( 50.000 metre AP 'den), nokta satiri 3: yukseklik Z = 10000 "
+       "geminin boyutlarinin cok disinda; en fazla 120 m (derinligin 10 kati) olabilir."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

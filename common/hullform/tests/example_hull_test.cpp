@@ -29,7 +29,7 @@ class ExampleHullTest : public hull_test::HullTest {
  protected:
   void SetUp() override {
     HullTest::SetUp();
-    ASSERT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, ExamplesDir() + "ORNEK.DAT", hull_, hull_test::kClassicalForms); }),
+    ASSERT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, ExamplesDir() + "ORNEK.DAT", hull_, hull_test::kClassicalForms, hullform::AbsoluteHullLimits()); }),
               0)
         << err_.str();
   }
@@ -105,7 +105,7 @@ TEST_F(ExampleHullTest, PassesItsChecksAndReviewsWithTheDefaultAnswers) {
               hullform::CheckStationSections(s, form, *report, hull_, kHalfBreadth, kDepth, hull_test::kClassicalForms);
               hullform::CheckStemSternProfiles(s, form, *report, hull_, kHalfBreadth, kDepth, kLbp,
                                                hull_test::kClassicalForms);
-              hullform::ReadAppendageFile(s, hull_.StationCount, appendages, ExamplesDir());
+              hullform::ReadAppendageFile(s, hull_.StationCount, appendages, ExamplesDir(), hullform::AbsoluteHullLimits());
             }),
             0)
       << err_.str();

@@ -107,12 +107,13 @@ TEST_F(InputFileTest, MissingFileStopsNamingIt) {
   std::ostringstream out, err;
   platform::Session s(in, out, err, dir_);
   const std::string message = StopMessage([&] { s.OpenInput("DATA\\NOHULL.DAT"); });
-  EXPECT_EQ(message, "\"DATA\\NOHULL.DAT\" dosyasi acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
+  // Paths in messages are shown with one separator style.
+  EXPECT_EQ(message, "\"DATA/NOHULL.DAT\" dosyasi acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
 
   WriteAll(dir_ / "DATA" / "HULL.DAT", "x\n");
   InputFile f = s.OpenInput("DATA\\HULL.DAT");
   EXPECT_EQ(f.ReadLine(), "x");
-  EXPECT_EQ(f.DisplayName(), "DATA\\HULL.DAT");
+  EXPECT_EQ(f.DisplayName(), "DATA/HULL.DAT");
 }
 
 }  // namespace
