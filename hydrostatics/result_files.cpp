@@ -56,6 +56,7 @@ class Records {
   // 0) say where its numbers belong.
   void Add(std::initializer_list<Item> items, int station = 0, int waterline = 0) {
     std::string text;
+    char number[platform::kItemNumberRoom];
     for (const Item& item : items) {
       if (!std::isfinite(item.value)) {
         std::string quantity = item.quantity;
@@ -63,8 +64,8 @@ class Records {
         if (waterline > 0) quantity += ", su hatti " + std::to_string(waterline);
         platform::RequireFiniteOutput(fileName_, quantity, item.value);
       }
-      if (!text.empty()) text += ",";
-      text += platform::WriteItemNumber(item.value);
+      if (!text.empty()) text += ',';
+      text.append(number, platform::WriteItemNumberTo(number, item.value));
     }
     lines_.push_back(std::move(text));
   }

@@ -4,8 +4,10 @@
 // one HydroRun for the whole run and passes it by reference to its steps.
 
 #include <string>
+#include <vector>
 
 #include "common/hullform/hull_model.hpp"
+#include "common/hullform/section_spline.hpp"
 #include "common/platform/files.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/numerics/table.hpp"
@@ -86,11 +88,21 @@ struct HydrostaticResults {
   Vec T1{kMaxRunWaterlines}, MT1{kMaxRunWaterlines}, W1{kMaxRunWaterlines};
 };
 
+// A station's section: its spline broken at the knuckles and a copy of its
+// offset half-breadths (SectionHalfBreadths of the station).
+struct StationSection {
+  hullform::SectionSpline spline;
+  Vec halfBreadths{hullform::kPointColumns};
+};
+
 struct HydroRun {
   TaskValues task;
   RunValues run;
   hullform::HullModel hull;
   hullform::AppendageData appendages;
+  // Station i at i - 1, splined once for the run by SetUpComputation and read
+  // by the Bonjean integration and the girths.
+  std::vector<StationSection> stations;
   SectionResults sections;
   HydrostaticResults tables;
 };

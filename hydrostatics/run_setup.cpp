@@ -17,6 +17,7 @@
 #include "common/platform/prompts.hpp"
 #include "forms.hpp"
 #include "hydrostatics/script/scripts.hpp"
+#include "station_drawing.hpp"
 #include "task_file.hpp"
 
 namespace hydro {
@@ -179,6 +180,13 @@ void SetUpComputation(HydroRun& run) {
   RunValues& r = run.run;
 
   numerics::SetGaussLegendre10(r.Gauss);
+
+  // Every station splined once for the integrations of the run.
+  run.stations.clear();
+  run.stations.resize(static_cast<std::size_t>(std::max(run.hull.StationCount, 0)));
+  for (int i = 1; i <= run.hull.StationCount; ++i) {
+    BuildStationSection(run.hull, i, run.stations[static_cast<std::size_t>(i - 1)]);
+  }
 
   r.MeanDraft = (t.ForeDraft + t.AftDraft) / 2;
   t.ShellThickness = t.ShellThickness / 1000;

@@ -78,9 +78,15 @@ void FitCubicSpline(int n, const Vec& x, SplineTable& c, int startCondition, int
                     const SplineGuards& guards);
 
 // EvaluateSpline(n, x0, y0, x, c): y0 receives the spline value at x0, or
-// keeps its value when x0 lies outside [x(1), x(n)].
+// keeps its value when x0 lies outside [x(1), x(n)].  The knots must not
+// decrease (the fit's own condition); the interval x(k) < x0 <= x(k+1) is
+// found by bisection.
 void EvaluateSpline(int n, double x0, double& y0, const Vec& x, const SplineTable& c,
                     const SplineEvaluation& options);
+
+// On knots that do not decrease, with x(low) < x0 <= x(high): the interval
+// k (low <= k < high) with x(k) < x0 <= x(k+1), found by bisection.
+int BisectKnots(const Vec& x, int low, int high, double x0);
 
 // Value of the cubic piece k of a fitted spline at d = x - x(k), in the
 // evaluation order of the plain evaluation.
