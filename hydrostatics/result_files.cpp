@@ -77,7 +77,7 @@ void WriteHydrostaticCurvesData(platform::Session& session, HydroRun& run) {
   }
   // Closed before the script writer reads it back.
   file.Close();
-  WriteHydrostaticCurvesScripts(session, run.run.TaskDirectory, run.task.StationLabelScale, run.task.ReportLanguage,
+  WriteHydrostaticCurvesScripts(session, run.run.TaskDirectory, run.task.StationLabelScale, run.run.ReportLanguage,
                                 run.task.OUTDIR);
 }
 

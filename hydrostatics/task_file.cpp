@@ -60,7 +60,6 @@ void ReadTaskFile(platform::Session& session, HydroRun& run) {
   t.WaterlineStep = v[2];
   Skip(in, 3);
   t.ReportLanguage = in.ReadText();   // 45
-  t.ReportLanguageAsRead = t.ReportLanguage;
   Skip(in, 1);
   t.SeaWaterDensity = in.ReadNumber();   // 47
   Skip(in, 1);

@@ -27,7 +27,7 @@ using testing::TableRows;
 // waterline.
 std::unique_ptr<HydroRun> SmallRun(const std::string& language) {
   auto run = BoxBarge({1, 2}, 2, 25, language, 40, 8, 5);
-  run->task.ShellThickness = 0.008;
+  run->run.ShellThickness = 0.008;
   run->sections.BonjeanArea(1, 1) = 0;
   run->sections.BonjeanMoment(1, 1) = 0;
   run->sections.WaterlineHalfBreadth(1, 1) = 0;
