@@ -126,15 +126,20 @@ TEST(CurveData, BoxBargeRecordsCarryTheClosedFormsAndFeedTheScripts) {
   EXPECT_TRUE(std::filesystem::exists(room.dir / "ZAZURI2.SCR"));
 }
 
-TEST(FinishRun, ClosingPromptEndsTheRunWhateverTheAnswer) {
-  for (const char* answer : {"", "x\n"}) {
+// The closing prompt reads one answer, and no answer (not even a yes) stops
+// the run: it ends normally.
+TEST(FinishRun, ClosingPromptTakesOneAnswerAndTheRunEndsNormally) {
+  for (const char* answer : {"", "E\n", "x\n"}) {
     Room room;
-    room.in.str(answer);
-    FinishRun(room.session);
+    room.in.str(std::string(answer) + "left for later\n");
+    EXPECT_EQ(platform::RunProgram(room.session, FinishRun), 0) << answer;
     const std::string text = room.out.str();
     EXPECT_NE(text.find("== PROGRAM SONU =="), std::string::npos);
-    EXPECT_NE(text.find("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ"), std::string::npos);
-    EXPECT_NE(text.find("[default: 0]"), std::string::npos);
+    EXPECT_NE(text.find("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ\n[default: 0] > "),
+              std::string::npos);
+    std::string rest;
+    std::getline(room.in, rest);
+    EXPECT_EQ(rest, *answer ? "left for later" : "") << answer;
   }
 }
 
