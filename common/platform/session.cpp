@@ -127,10 +127,9 @@ InputFile Session::OpenInput(const std::string& programPath) const {
 void Session::WriteScreens() {
   for (const auto& form : forms_) {
     if (!form->Visible()) continue;
-    std::string svg = form->ToSvg();
     auto last = std::find_if(pictured_.begin(), pictured_.end(),
                              [&](const auto& entry) { return entry.first == form.get(); });
-    if (last != pictured_.end() && last->second == svg) continue;
+    if (last != pictured_.end() && last->second == form->Revision()) continue;
 
     std::error_code ec;
     std::filesystem::create_directories(ScreensDirectory(), ec);
@@ -138,7 +137,7 @@ void Session::WriteScreens() {
     std::snprintf(number, sizeof number, "%04d", screenCounter_ + 1);
     const std::filesystem::path file = ScreensDirectory() / (std::string(number) + "-" + FileNamePart(form->Name()) + ".svg");
     std::ofstream out(file, std::ios::out | std::ios::binary | std::ios::trunc);
-    out << svg;
+    if (out) form->WriteSvg(out);
     out.close();
     if (!out) {
       // A picture is a view for the user only: the run goes on without it.
@@ -148,9 +147,9 @@ void Session::WriteScreens() {
     ++screenCounter_;
     screenFiles_.push_back(file);
     if (last != pictured_.end()) {
-      last->second = std::move(svg);
+      last->second = form->Revision();
     } else {
-      pictured_.emplace_back(form.get(), std::move(svg));
+      pictured_.emplace_back(form.get(), form->Revision());
     }
   }
 }

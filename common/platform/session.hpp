@@ -97,8 +97,9 @@ class Session {
   std::list<std::unique_ptr<ConsoleForm>> forms_;
   std::list<std::unique_ptr<OutputFile>> outputs_;
   std::vector<std::filesystem::path> screenFiles_;
-  // The last picture written of each form, to write a new one only on a change.
-  std::vector<std::pair<const ConsoleForm*, std::string>> pictured_;
+  // The revision of each form at its last picture, to write a new one only
+  // after a change.
+  std::vector<std::pair<const ConsoleForm*, unsigned long>> pictured_;
   int screenCounter_ = 0;
   std::vector<const OutputFile*> reportedFailures_;
 };

@@ -196,10 +196,10 @@ TEST(ScreenPlots, WaterlineSketchDrawsEveryWaterlineAtOnce) {
   for (const auto& item : form.Items()) {
     if (item.kind == platform::FormItem::kLine) {
       ++lines;
-      if (item.colour == platform::PaletteColour(9)) ++deducted;
+      if (form.Colour(item) == platform::PaletteColour(9)) ++deducted;
     } else if (item.kind == platform::FormItem::kText) {
-      if (item.text == "HESAPLANAN SU HATLARI") ++captions;
-      if (item.text == "AP") ++ap;
+      if (form.Text(item) == "HESAPLANAN SU HATLARI") ++captions;
+      if (form.Text(item) == "AP") ++ap;
     }
   }
   // Per waterline: centre line, 11 ordinates, 10 chords, 10 inner chords.

@@ -61,7 +61,8 @@ inline std::vector<UserItem> UserItems(const platform::ConsoleForm& form, double
   const double ppuY = heightTwips / 15.0 / (bottom - top);
   std::vector<UserItem> items;
   for (const auto& it : form.Items()) {
-    UserItem u{it.kind, it.x1 / ppuX + left, it.y1 / ppuY + top, 0, 0, it.colour, it.text};
+    UserItem u{it.kind, it.x1 / ppuX + left, it.y1 / ppuY + top, 0, 0, form.Colour(it),
+                 it.kind == platform::FormItem::kText ? form.Text(it) : std::string()};
     if (it.kind == platform::FormItem::kCircle) {
       u.x2 = it.x2 / std::fabs(ppuX);
     } else {

@@ -9,6 +9,7 @@
 #include "common/hullform/section_window.hpp"
 #include "common/hullform/reviews.hpp"
 #include "hull_fixture.hpp"
+#include "tests/support/svg_picture.hpp"
 
 namespace {
 
@@ -185,7 +186,7 @@ TEST_F(ReviewsTest, CurvePlotDrawsOrdinatesAndChordsPausesAndClears) {
   std::string svg;
   for (const auto& f : std::filesystem::directory_iterator(dir_ / "screens")) svg += ReadAll(f.path());
   EXPECT_NE(svg.find(">KESIT ALANLARI</text>"), std::string::npos);
-  EXPECT_EQ(hull_test::Count(svg, "stroke=\"#800000\""), 4 + 3);  // red ordinates and chords
+  EXPECT_EQ(testsupport::ReadPicture(svg).Segments("#800000"), 4 + 3);  // red ordinates and chords
 }
 
 TEST_F(ReviewsTest, CurvePlotOfZerosOrOnePointOrMissingValuesStaysFinite) {

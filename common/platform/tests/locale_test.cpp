@@ -14,6 +14,7 @@
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
 #include "tests/support/locales.hpp"
+#include "tests/support/svg_picture.hpp"
 
 namespace {
 
@@ -53,8 +54,14 @@ class CommaLocaleTest : public platform_test::TempDirTest {
     form.UserScale(0, 3, 3, 0);
     form.Line(0.5, 0.5, 1.25, 2, 12);
     const std::string svg = form.ToSvg();
-    EXPECT_NE(svg.find("<line x1=\"166.667\" y1=\"833.333\" x2=\"416.667\" y2=\"333.333\""), std::string::npos)
-        << svg;
+    const testsupport::Picture picture = testsupport::ReadPicture(svg);
+    ASSERT_EQ(picture.AllSegments(), 1) << svg;
+    const testsupport::PictureSegment& line = picture.layers[0].segments[0];
+    EXPECT_NEAR(line.x1, 166.667, 1e-9);
+    EXPECT_NEAR(line.y1, 833.333, 1e-9);
+    EXPECT_NEAR(line.x2, 416.667, 1e-9);
+    EXPECT_NEAR(line.y2, 333.333, 1e-9);
+    EXPECT_NE(svg.find("M166.667 833.333l250-500"), std::string::npos) << svg;
     EXPECT_NE(svg.find("width=\"1000\""), std::string::npos) << svg;
   }
 
