@@ -53,8 +53,7 @@ DecimalText FromScientific(const char* first, const char* last) {
       d.fraction = digits.substr(intCount);
     }
   } else {
-    // The integer part stays "0".  (Assigning "0" here again makes GCC 12
-    // at -O3 warn falsely of an overlapping copy.)
+    // The integer part stays "0".
     d.fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
   }
   // Strip leading zeros of the integer part (a zero value gives "0").
