@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <istream>
 #include <ostream>
 #include <system_error>
@@ -205,6 +206,17 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
   // A run whose files are incomplete on disk has not gone to its end.
   if (status == ExitStatus::kComplete && session.OutputFailed()) status = ExitStatus::kDataError;
   return static_cast<int>(status);
+}
+
+int RunInCurrentDirectory(const std::function<void(Session&)>& driver) {
+  std::error_code error;
+  const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
+  if (error) {
+    std::cerr << "Calisma dizini okunamadi (" << error.message() << "). Bu durumda program calismaz.\n";
+    return static_cast<int>(ExitStatus::kDataError);
+  }
+  Session session(std::cin, std::cout, std::cerr, workingDirectory);
+  return RunProgram(session, driver);
 }
 
 }  // namespace platform
