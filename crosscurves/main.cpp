@@ -1,7 +1,7 @@
-// Pendrovix: not built yet; the program only says so.
-#include <iostream>
+// Pendrovix: the cross-curves program.  It runs in the current directory,
+// reads its task file "Pendrovix.TSK" there and answers its questions from
+// the standard input.
+#include "common/platform/session.hpp"
+#include "driver.hpp"
 
-int main() {
-  std::cerr << "Pendrovix: this program is not built yet.\n";
-  return 3;
-}
+int main() { return platform::RunInCurrentDirectory(cross::RunCrossCurvesProgram); }

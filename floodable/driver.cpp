@@ -5,8 +5,10 @@
 
 #include "common/platform/prompts.hpp"
 #include "compartments.hpp"
+#include "graphs.hpp"
 #include "loading.hpp"
 #include "report.hpp"
+#include "script.hpp"
 #include "tables.hpp"
 #include "task_file.hpp"
 #include "trials.hpp"
@@ -31,7 +33,7 @@ void RunFloodableLengthProgram(platform::Session& session) {
 
   platform::PauseForEnter(session);
   report.Close();
-  // The drawing script "Dolvenika_Tez.SCR" is written here (not built yet).
+  WriteFloodableLengthScript(session, run);
 }
 
 void RunPermeabilities(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
@@ -39,11 +41,11 @@ void RunPermeabilities(platform::Session& session, platform::OutputFile& report,
     FloodableLengthTrials(session, report, run, p);
     ComputeEndPoints(session, report, run, p);
     FormCurvePoints(run, p);
-    // The screen graphs of the permeability come here (not built yet).
+    ShowPermeabilityGraphs(session, run, p);
     SummaryTables(report, run, p);
   }
   PermeabilityTables(report, run);
-  // The combined graph of all permeabilities comes here (not built yet).
+  ShowCombinedGraph(session, run);
 }
 
 }  // namespace flood

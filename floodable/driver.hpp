@@ -10,7 +10,8 @@ namespace flood {
 void RunFloodableLengthProgram(platform::Session& session);
 
 // For each permeability of the task file: the trials and end points, the
-// curve points and the summary tables; then the tables by permeability.
+// curve points, the screen graphs and the summary tables; then the tables by
+// permeability and the combined graph.
 void RunPermeabilities(platform::Session& session, platform::OutputFile& report, FloodRun& run);
 
 }  // namespace flood

@@ -7,6 +7,7 @@
 #include "common/numerics/curves.hpp"
 #include "common/platform/prompts.hpp"
 #include "forms.hpp"
+#include "graphs.hpp"
 
 namespace flood {
 
@@ -105,14 +106,7 @@ void PreviewTrimLines(platform::Session& session, const FloodRun& run) {
     for (int j = 2; j <= h.PointCount(r); ++j)
       DrawLine(form, h.PointY(r, j - 1), h.PointZ(r, j - 1), h.PointY(r, j), h.PointZ(r, j), 2);
   }
-  for (int i = 1; i <= NST - 1; ++i)
-    DrawLine(form, h.StationPos(i), h.StationTop(i), h.StationPos(i + 1), h.StationTop(i + 1), 2);
-  const int sternTop = h.PointCount(h.SternRow());
-  const int stemTop = h.PointCount(h.StemRow());
-  if (sternTop >= 1)
-    DrawLine(form, x1, h.StationTop(1), h.PointY(h.SternRow(), sternTop), h.PointZ(h.SternRow(), sternTop), 2);
-  if (stemTop >= 1)
-    DrawLine(form, xN, h.StationTop(NST), h.PointY(h.StemRow(), stemTop), h.PointZ(h.StemRow(), stemTop), 2);
+  DeckLine(run, [&](double xa, double za, double xb, double zb) { DrawLine(form, xa, za, xb, zb, 2); });
 
   platform::StopIfConfirmed(session, "TRIM HATLARINDA EKSIKLIK veya YANLISLIK VAR MI E/H <H>");
 }

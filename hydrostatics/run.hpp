@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/hullform/hull_model.hpp"
+#include "common/platform/files.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/numerics/table.hpp"
 
@@ -27,11 +28,7 @@ inline constexpr int kMaxExtentFactor = 10;
 // Items of "Kormelant.TSK", as the file says them.  The set-up puts the
 // values the run computes with (converted units, the normalised language
 // letter) into RunValues.
-struct TaskValues {
-  std::string DATAFILE;
-  std::string DATADIR;
-  std::string REPORTFILE;
-  std::string OUTDIR;
+struct TaskValues : platform::TaskFileNames {
   double AppendageFlag = 0;
   double Lbp = 0, HalfBreadth = 0, Depth = 0;
   double ForeDraft = 0, AftDraft = 0;

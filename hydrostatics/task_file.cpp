@@ -13,10 +13,6 @@ namespace hydro {
 
 namespace {
 
-void Skip(platform::InputFile& in, int lines) {
-  for (int k = 0; k < lines; ++k) in.SkipLine();
-}
-
 std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
 
 [[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
@@ -30,41 +26,34 @@ void ReadTaskFile(platform::Session& session, HydroRun& run) {
   run.run.TaskDirectory = session.TaskDirectory();
   platform::InputFile in = session.OpenInput(run.run.TaskDirectory + kTaskFileName);
 
-  Skip(in, 11);                       // heading block, lines 1-11
-  t.DATAFILE = in.ReadText();         // 12
-  Skip(in, 1);
-  t.DATADIR = in.ReadText();          // 14
-  Skip(in, 1);
-  t.REPORTFILE = in.ReadText();       // 16
-  Skip(in, 1);
-  t.OUTDIR = in.ReadText();           // 18
-  Skip(in, 1);
+  platform::ReadTaskFileNames(in, t);  // lines 1-18
+  in.SkipLine();
   t.AppendageFlag = in.ReadNumber();  // 20
-  Skip(in, 3);
+  in.SkipLines(3);
   std::vector<double> v = in.ReadNumbers(3);  // 24
   t.Lbp = v[0];
   t.HalfBreadth = v[1];
   t.Depth = v[2];
-  Skip(in, 3);
+  in.SkipLines(3);
   v = in.ReadNumbers(2);              // 28
   t.ForeDraft = v[0];
   t.AftDraft = v[1];
-  Skip(in, 1);
+  in.SkipLine();
   t.ShellThickness = in.ReadNumber(); // 30
-  Skip(in, 3);
+  in.SkipLines(3);
   t.ModelScale = in.ReadNumber();     // 34
-  Skip(in, 6);
+  in.SkipLines(6);
   v = in.ReadNumbers(3);              // 41
   t.FirstWaterline = v[0];
   t.LastWaterline = v[1];
   t.WaterlineStep = v[2];
-  Skip(in, 3);
+  in.SkipLines(3);
   t.ReportLanguage = in.ReadText();   // 45
-  Skip(in, 1);
+  in.SkipLine();
   t.SeaWaterDensity = in.ReadNumber();   // 47
-  Skip(in, 1);
+  in.SkipLine();
   t.StationLabelScale = in.ReadNumber(); // 49
-  Skip(in, 2);
+  in.SkipLines(2);
   t.CurveScriptFlag = in.ReadNumber();   // 52
 
   RefuseUnworkableTaskValues(session, run);

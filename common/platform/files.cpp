@@ -46,6 +46,36 @@ std::vector<double> InputFile::ReadNumbers(int count) {
   return values;
 }
 
+std::vector<double> InputFile::ReadNumberList(int count, std::vector<int>* lines) {
+  std::vector<double> list;
+  if (lines) lines->clear();
+  while (static_cast<int>(list.size()) < count) {
+    const std::string line = ReadLine();
+    std::vector<double> values;
+    std::string problem;
+    if (!ParseNumberItems(line, values, problem)) Fail(problem);
+    if (static_cast<int>(list.size() + values.size()) > count) {
+      Fail(std::to_string(count) + " sayilik listenin " + std::to_string(list.size() + 1) + ". sayisindan baslayan "
+           "satirda " + std::to_string(values.size()) + " sayi var; listede " +
+           std::to_string(count - static_cast<int>(list.size())) + " sayi kalmisti");
+    }
+    list.insert(list.end(), values.begin(), values.end());
+    if (lines) lines->insert(lines->end(), values.size(), line_);
+  }
+  return list;
+}
+
+void ReadTaskFileNames(InputFile& in, TaskFileNames& names) {
+  in.SkipLines(11);                 // heading block, lines 1-11
+  names.DATAFILE = in.ReadText();   // 12
+  in.SkipLine();
+  names.DATADIR = in.ReadText();    // 14
+  in.SkipLine();
+  names.REPORTFILE = in.ReadText(); // 16
+  in.SkipLine();
+  names.OUTDIR = in.ReadText();     // 18
+}
+
 bool InputFile::AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
 
 void InputFile::Fail(const std::string& what) const {

@@ -284,9 +284,13 @@ bool ParseNumber(const std::string& text, double& value) {
   return true;
 }
 
-bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
+namespace {
+
+// The number items of a line; count is what the caller expects (0: any
+// number), for the message.
+bool SplitNumberItems(const std::string& line, int count, std::vector<std::string>& items, std::string& problem) {
+  const std::string expected = count > 0 ? " (" + std::to_string(count) + " sayi bekleniyordu)" : std::string();
   // An empty item (two commas in a row, or a comma at either end) is a fault.
-  std::vector<std::string> items;
   if (!TrimBlanks(line).empty()) {
     std::size_t start = 0;
     while (true) {
@@ -294,8 +298,7 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
       const std::string field =
           TrimBlanks(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
       if (field.empty()) {
-        problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
-                  " sayi bekleniyordu)";
+        problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var" + expected;
         return false;
       }
       std::size_t p = 0;
@@ -310,10 +313,10 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
       start = comma + 1;
     }
   }
-  if (static_cast<int>(items.size()) != count) {
-    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(items.size()) + " bulundu";
-    return false;
-  }
+  return true;
+}
+
+bool ParseItems(const std::vector<std::string>& items, std::vector<double>& values, std::string& problem) {
   values.clear();
   values.reserve(items.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
@@ -325,6 +328,28 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
     values.push_back(v);
   }
   return true;
+}
+
+}  // namespace
+
+bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
+  std::vector<std::string> items;
+  if (!SplitNumberItems(line, count, items, problem)) return false;
+  if (static_cast<int>(items.size()) != count) {
+    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(items.size()) + " bulundu";
+    return false;
+  }
+  return ParseItems(items, values, problem);
+}
+
+bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem) {
+  std::vector<std::string> items;
+  if (!SplitNumberItems(line, 0, items, problem)) return false;
+  if (items.empty()) {
+    problem = "bos satir; sayi bekleniyordu";
+    return false;
+  }
+  return ParseItems(items, values, problem);
 }
 
 }  // namespace platform

@@ -59,4 +59,8 @@ bool ParseNumber(const std::string& text, double& value);
 // line does not hold that.
 bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem);
 
+// The numbers of a line of a number list, however many (at least one), with
+// the item rules of ParseNumberLine.
+bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem);
+
 }  // namespace platform

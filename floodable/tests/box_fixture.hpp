@@ -140,7 +140,7 @@ inline double FloodedIn(Drafts d, double a, double l, double mu) {
 struct StepsResult {
   int status = 0;
   std::string report, out, err;
-  std::map<std::string, std::string> files;  // every file of the folder by name, the pictures' folder aside
+  std::map<std::string, std::string> files;  // every file of the folder by its path there ("screens/...")
 };
 inline StepsResult RunSteps(const std::function<void(platform::Session&, platform::OutputFile&)>& steps,
                             const std::string& answers = "",
@@ -155,8 +155,9 @@ inline StepsResult RunSteps(const std::function<void(platform::Session&, platfor
   r.status = o.status;
   r.out = o.out;
   r.err = o.err;
-  for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
-    if (e.is_regular_file()) r.files[e.path().filename().string()] = testsupport::ReadFile(e.path());
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir.Path())) {
+    if (e.is_regular_file())
+      r.files[e.path().lexically_relative(dir.Path()).generic_string()] = testsupport::ReadFile(e.path());
   }
   r.report = r.files["REPORT.SON"];
   return r;

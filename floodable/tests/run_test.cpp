@@ -16,19 +16,12 @@
 #include "floodable/report.hpp"
 #include "task_fixture.hpp"
 #include "tests/support/example_runs.hpp"
+#include "tests/support/script_reader.hpp"
 
 namespace flood {
 namespace {
 
 using namespace boxtest;
-
-StepsResult RunProgramWith(const TaskText& task, const testsupport::Hull& hull, const std::string& answers = "") {
-  return RunSteps([](platform::Session& s, platform::OutputFile&) { RunFloodableLengthProgram(s); }, answers,
-                  [&](const std::filesystem::path& dir) {
-                    testsupport::WriteFile(dir / kTaskFileName, TaskFileText(task));
-                    testsupport::WriteOffsetTable(dir / task.offsetFile, hull);
-                  });
-}
 
 // The hull loaded from its offset table, and the report's head.
 struct Loaded {
@@ -248,6 +241,16 @@ TEST(RunTest, BundledExample) {
   ASSERT_EQ(rows.size(), 7u);
   EXPECT_NEAR(rows[3].length, 52.1, 0.05);
   EXPECT_NEAR(rows[3].x, 48.4, 0.05);
+  // The drawing script, read back, and one picture for each of the five
+  // questions and the pauses of three permeabilities' graphs and the
+  // combined graph.
+  testsupport::ScratchDirectory dir("floodable-example-script");
+  testsupport::WriteFile(dir / kScriptFileName, r.files.at(kScriptFileName));
+  const scripttest::ParsedScript script = scripttest::ReadScript(dir / kScriptFileName, {.redrawAtEnd = false});
+  EXPECT_TRUE(script.faults.empty()) << scripttest::Faults(script);
+  EXPECT_EQ(script.PolylinesOn("YBB_Egrisi_Parabolic_Int").size(), 3u);
+  EXPECT_EQ(script.PolylinesOn("Perde_Koordinatlari").size(), 10u);
+  EXPECT_EQ(testsupport::CountOf(r.out, "(picture: screens/"), 4 + 1 + 3 * 5 + 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "box_fixture.hpp"
+#include "floodable/driver.hpp"
 #include "tests/support/task_files.hpp"
 
 namespace flood::boxtest {
@@ -46,6 +47,17 @@ inline std::string TaskFileText(const TaskText& t) {
   line += 2;
   for (const double q : t.bulkheads) v[line++] = Num(q);
   return testsupport::TaskFileText(line - 1, v);
+}
+
+// A whole run of the program on a task file and a hull, the answers given.
+inline StepsResult RunProgramWith(const TaskText& task, const testsupport::Hull& hull, const std::string& answers = "",
+                                  const std::function<void(const std::filesystem::path&)>& prepare = nullptr) {
+  return RunSteps([](platform::Session& s, platform::OutputFile&) { RunFloodableLengthProgram(s); }, answers,
+                  [&](const std::filesystem::path& dir) {
+                    testsupport::WriteFile(dir / kTaskFileName, TaskFileText(task));
+                    testsupport::WriteOffsetTable(dir / task.offsetFile, hull);
+                    if (prepare) prepare(dir);
+                  });
 }
 
 }  // namespace flood::boxtest

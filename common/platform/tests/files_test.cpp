@@ -67,6 +67,35 @@ TEST_F(InputFileTest, FaultyNumberLinesNameFileAndLine) {
   }
 }
 
+TEST_F(InputFileTest, NumberListOnOneLineOrOverSeveral) {
+  WriteAll(dir_ / "list.dat", "5, 10, 15, 20\r\nnext\r\n5\r\n10 15\r\n20\r\nnext\r\n");
+  InputFile f(dir_ / "list.dat", "list.dat");
+  EXPECT_TRUE(f.ReadNumberList(0).empty());
+  EXPECT_EQ(f.ReadNumberList(4), (std::vector<double>{5, 10, 15, 20}));
+  EXPECT_EQ(f.ReadText(), "next");
+  std::vector<int> lines;
+  EXPECT_EQ(f.ReadNumberList(4, &lines), (std::vector<double>{5, 10, 15, 20}));
+  EXPECT_EQ(lines, (std::vector<int>{3, 4, 4, 5}));
+  EXPECT_EQ(f.ReadText(), "next");
+
+  struct Case {
+    const char* lines;
+    const char* message;
+  } cases[] = {
+      {"5, 10\r\n15, 20\r\n", "\"list.dat\" dosyasi, satir 3: 3 sayilik listenin 3. sayisindan baslayan satirda 2 sayi "
+                                "var; listede 1 sayi kalmisti"},
+      {"5, 10\r\n\r\n", "\"list.dat\" dosyasi, satir 3: bos satir; sayi bekleniyordu"},
+      {"5, 10\r\nOLCU\r\n", "\"list.dat\" dosyasi, satir 3: 1. deger \"OLCU\" bir sayi degil"},
+      {"5, 10\r\n", "\"list.dat\" dosyasi, satir 3: dosya beklenmeden bitti, bir satir daha bekleniyordu"},
+  };
+  for (const auto& c : cases) {
+    WriteAll(dir_ / "list.dat", std::string("title\r\n") + c.lines);
+    InputFile g(dir_ / "list.dat", "list.dat");
+    g.SkipLine();
+    EXPECT_EQ(StopMessage([&] { g.ReadNumberList(3); }), c.message) << c.lines;
+  }
+}
+
 TEST_F(InputFileTest, MissingFileStopsNamingIt) {
   std::istringstream in("");
   std::ostringstream out, err;

@@ -1,0 +1,26 @@
+#pragma once
+// The cross curves of one heel angle: the section tables integrated along the
+// length into displacement, KN and the centre of buoyancy per inclined
+// waterline, and the heel angle's block of the report.
+
+#include "common/platform/files.hpp"
+#include "run.hpp"
+
+namespace cross {
+
+// Heel angles at or below this are the upright position: computed and
+// stored, but their block of the report is two blank lines.
+inline constexpr double kUprightPrintLimit = 0.1;
+
+// The report's rule of 59 "=" between two blanks.
+inline constexpr const char* kCrossTableRule = " =========================================================== ";
+
+// Fills row k of the result tables from the section tables of stations
+// 1..NST (positions X) and prints the block of heel angle HeelAngles(k).  KN
+// is VCB sin PHI - TCB cos PHI, the righting lever about the keel point on
+// the base line; a waterline without immersed volume gets 0 throughout.
+void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTables& sections, int NST, const Vec& X,
+                                 const Vec& HeelAngles, CrossCurveTables& results, double WaterDensity, int k,
+                                 int NWL);
+
+}  // namespace cross

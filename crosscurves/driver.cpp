@@ -1,0 +1,79 @@
+// The run sequence of Pendrovix.
+#include "driver.hpp"
+
+#include <memory>
+
+#include "common/hullform/checks.hpp"
+#include "common/hullform/offset_table.hpp"
+#include "common/numerics/gauss.hpp"
+#include "common/platform/numtext.hpp"
+#include "common/platform/prompts.hpp"
+#include "cross_table.hpp"
+#include "forms.hpp"
+#include "heel_angle.hpp"
+#include "preview.hpp"
+#include "task_file.hpp"
+
+namespace cross {
+
+void ComputeExtents(platform::Session& session, CrossRun& run) {
+  const hullform::HullModel& hull = run.hull;
+  double breadth = 0, height = 0;
+  for (int i = 1; i <= hull.StationCount; ++i) {
+    const int top = hull.PointCount(i);
+    if (hull.PointY(i, top) > breadth) breadth = hull.PointY(i, top);
+    if (hull.PointZ(i, top) > height) height = hull.PointZ(i, top);
+  }
+  const std::string file = "Data dosyasinda (" + run.task.DATAFILE + ") ";
+  if (!(breadth > 0)) {
+    platform::StopWithDataMessage(session,
+                                  file + "postalarin en ust noktalarinin yari genislikleri sifirdan buyuk degil (en "
+                                         "buyugu " + platform::WriteItemNumber(breadth) +
+                                      " m). Kesitlerin cizimi ve egik su hatlari bu genislikle olceklenir.",
+                                  "Kesit postalari data giris hatasi");
+  }
+  if (!(height > 0)) {
+    platform::StopWithDataMessage(session,
+                                  file + "postalarin en ust noktalari taban cizgisinin uzerinde degil (en yuksegi " +
+                                      platform::WriteItemNumber(height) +
+                                      " m). Kesitlerin cizimi ve egik su hatlari bu yukseklikle olceklenir.",
+                                  "Kesit postalari data giris hatasi");
+  }
+  run.run.MaxTopHalfBreadth = breadth;
+  run.run.HeightExtent = 1.25 * height;
+}
+
+void WriteBodyPlanScript(platform::Session& session, const CrossRun& run) {
+  (void)session;
+  (void)run;
+}
+
+void RunCrossCurvesProgram(platform::Session& session) {
+  auto owned = std::make_unique<CrossRun>();
+  CrossRun& run = *owned;
+  const TaskValues& t = run.task;
+
+  ReadTaskFile(session, run);
+  CheckInitialMetacentricHeight(session, run);
+  hullform::ReadOffsetTable(session, t.DATADIR + t.DATAFILE, run.hull, kCrossCurvesForms);
+  hullform::CheckStationPositions(session, run.hull, kCrossCurvesForms);
+  ComputeExtents(session, run);
+
+  platform::ConsoleForm& form = PendrovixForm(session);
+  PreviewStationSections(session, form, run);
+  WriteBodyPlanScript(session, run);
+  for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
+  numerics::SetGaussLegendre10(run.run.gauss);
+
+  platform::OutputFile& report = session.CreateOutput(t.OUTDIR + t.REPORTFILE);
+  report.Line(kCrossTableRule);
+  report.Line("           HESAPLANAN STABILITE CAPRAZ EGRILERI              ");
+  report.Line(kCrossTableRule);
+
+  for (int k = 1; k <= run.run.NA; ++k) ComputeCrossCurvesForAngle(form, report, run, k);
+
+  form.Label("Label1").caption = "";
+  form.Label("Label2").caption = "";
+}
+
+}  // namespace cross

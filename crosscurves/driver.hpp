@@ -1,0 +1,21 @@
+#pragma once
+// The cross-curves program's driver: one run from the task file to the end of
+// its last step.
+
+#include "common/platform/session.hpp"
+#include "run.hpp"
+
+namespace cross {
+
+void RunCrossCurvesProgram(platform::Session& session);
+
+// The extents that scale every drawing and the range of the inclined
+// waterlines: MaxTopHalfBreadth, the largest half-breadth of the stations'
+// top points, and HeightExtent, 1.25 times their greatest height.  Stops the
+// run when either is not above 0.
+void ComputeExtents(platform::Session& session, CrossRun& run);
+
+// The body plan of the hull as the drawing script "Enkesitler.SCR" in OUTDIR.
+void WriteBodyPlanScript(platform::Session& session, const CrossRun& run);
+
+}  // namespace cross

@@ -1,0 +1,112 @@
+// The heel-angle loop's steps for one angle.
+#include "heel_angle.hpp"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <thread>
+#include <vector>
+
+#include "common/hullform/section_window.hpp"
+#include "common/hullform/section_spline.hpp"
+#include "cross_table.hpp"
+#include "forms.hpp"
+#include "heeled_section.hpp"
+#include "preview.hpp"
+#include "waterlines.hpp"
+
+namespace cross {
+
+namespace {
+
+// What one station's cut leaves for its drawing and its row of the tables.
+struct StationCut {
+  hullform::SectionSpline section;
+  WaterlineCut cut;
+  SideProperties low, high;
+};
+
+void CutStation(const CrossRun& run, int i, double PHI, double WaterlineStart, double WaterlineEnd, StationCut& s) {
+  const int NWL = run.run.NWL;
+  hullform::SplineSectionWithKnuckles(i, run.hull, s.section, kCrossCurvesForms.sectionSpline);
+  IntersectInclinedWaterlines(PHI, WaterlineStart, WaterlineEnd, NWL, s.section, s.cut);
+  MirrorSectionContour(PHI, NWL, s.cut);
+  ComputeHeeledSectionProperties(PHI, s.section, s.cut, NWL, run.run.gauss, s.low, s.high);
+}
+
+// Cuts stations 1..NST on up to `threads` threads; the first failure of any
+// station is passed on.
+void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double WaterlineEnd, int threads,
+                 std::vector<StationCut>& cuts) {
+  const int NST = run.hull.StationCount;
+  std::atomic<int> next{1};
+  std::exception_ptr failure;
+  std::atomic<bool> failed{false};
+  const auto worker = [&] {
+    for (int i = next++; i <= NST && !failed; i = next++) {
+      try {
+        CutStation(run, i, PHI, WaterlineStart, WaterlineEnd, cuts[static_cast<std::size_t>(i - 1)]);
+      } catch (...) {
+        if (!failed.exchange(true)) failure = std::current_exception();
+      }
+    }
+  };
+  const int helpers = std::clamp(threads, 1, std::max(1, NST)) - 1;
+  std::vector<std::thread> pool;
+  pool.reserve(static_cast<std::size_t>(helpers));
+  for (int t = 0; t < helpers; ++t) pool.emplace_back(worker);
+  worker();
+  for (std::thread& t : pool) t.join();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
+
+platform::ConsoleForm& PendrovixForm(platform::Session& session) {
+  return session.Form("Pendrovix", "Pendrovix", 240, 525, 11880, 8595);
+}
+
+void SetRunCaption(platform::ConsoleForm& form, const std::string& label, const std::string& caption) {
+  platform::FormLabel& l = form.Label(label);
+  l.left = 1200;
+  l.top = label == "Label1" ? 4920 : 5520;
+  l.width = 3855;
+  l.height = 375;
+  l.fontName = "Arial";
+  l.fontSize = 15;
+  l.colour = platform::PaletteColour(9);
+  l.border = true;
+  l.alignment = 2;
+  l.caption = caption;
+}
+
+int CuttingThreads() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return static_cast<int>(std::clamp(cores, 1u, 8u));
+}
+
+void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
+                                int threads) {
+  const RunValues& rv = run.run;
+  const double PHI = run.task.HeelAngles(k);
+  double WaterlineStart = 0, WaterlineEnd = 0;
+  SetUpInclinedWaterlines(PHI, rv.MaxTopHalfBreadth, rv.HeightExtent, WaterlineStart, WaterlineEnd);
+
+  form.Clear();
+  hullform::PrepareSectionPlotForm(form, rv.MaxTopHalfBreadth, rv.HeightExtent, kCrossCurvesForms.sectionPlotForm);
+  SetRunCaption(form, "Label2", "MEYIL ACISI : " + FormatNumber(PHI, 2, 2) + " derece");
+
+  const int NST = run.hull.StationCount;
+  std::vector<StationCut> cuts(static_cast<std::size_t>(NST));
+  CutStations(run, PHI, WaterlineStart, WaterlineEnd, threads, cuts);
+  for (int i = 1; i <= NST; ++i) {
+    const StationCut& s = cuts[static_cast<std::size_t>(i - 1)];
+    SetRunCaption(form, "Label1", "POSTA NO    : " + numerics::FormatInteger(i, 2));
+    DrawStationSpline(form, run.hull, i, s.section, rv.MaxTopHalfBreadth);
+    DrawHeeledSection(form, rv.MaxTopHalfBreadth, i, s.cut, rv.NWL, s.low, s.high, run.sections, s.section, PHI);
+  }
+  TabulateCrossCurvesForAngle(report, run.sections, NST, run.hull.StationPos, run.task.HeelAngles, run.results,
+                              run.task.WaterDensity, k, rv.NWL);
+}
+
+}  // namespace cross

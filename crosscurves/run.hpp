@@ -1,0 +1,79 @@
+#pragma once
+// The values of one cross-curves run: the task file's items, the values the
+// set-up derives from them, the hull, the section tables of the heel angle
+// being computed and the result tables of every heel angle.  The driver owns
+// one CrossRun for the whole run and passes it by reference to its steps.
+
+#include <string>
+
+#include "common/hullform/hull_model.hpp"
+#include "common/platform/files.hpp"
+#include "common/numerics/gauss.hpp"
+#include "common/numerics/table.hpp"
+
+namespace cross {
+
+using numerics::Table;
+using numerics::Table2;
+using numerics::Vec;
+
+// Limits of a cross-curves run: the tables hold 100 heel angles, 100 inclined
+// waterlines and 100 stations.
+inline constexpr int kMaxHeelAngles = 100;
+inline constexpr int kMaxWaterlines = 100;
+inline constexpr int kMaxStations = 100;
+
+// Degree-to-radian factor of the waterline cutting, the heeled sections and
+// the integration along the length; the other steps take PiValue / 180.
+inline constexpr double kDegreeToRadian = 0.01745329252;
+inline constexpr double PiValue = 3.1415927;
+
+// Items of "Pendrovix.TSK", as read.
+struct TaskValues : platform::TaskFileNames {
+  double HeelAngleCount = 0;
+  Vec HeelAngles{kMaxHeelAngles};
+  double WaterDensity = 0;
+  double InclinedWaterlineCount = 0;
+  std::string CrossCurveDrawingAnswer;
+  std::string GzCurveAnswer;
+  double RequestedDisplacement = 0;
+  double KG = 0;
+  double KM = 0;
+};
+
+// Values derived by the set-up.
+struct RunValues {
+  std::string TaskDirectory;
+  int NA = 0;   // heel angles
+  int NWL = 0;  // inclined waterlines per heel angle
+  double MaxTopHalfBreadth = 0;  // largest half-breadth of the stations' top points
+  double HeightExtent = 0;       // 1.25 x the greatest height of the stations' top points
+  numerics::GaussLegendre10 gauss;
+};
+
+// Immersed area and its moments of every station (rows) below every inclined
+// waterline (columns) of the heel angle being computed.
+struct SectionTables {
+  Table2<double> HeeledArea{kMaxStations, kMaxWaterlines};
+  Table2<double> HeeledTransverseMoment{kMaxStations, kMaxWaterlines};
+  Table2<double> HeeledVerticalMoment{kMaxStations, kMaxWaterlines};
+};
+
+// The cross curves: heel angle (rows) by inclined waterline (columns).
+struct CrossCurveTables {
+  Table2<double> CrossCurveDisplacement{kMaxHeelAngles, kMaxWaterlines};
+  Table2<double> CrossCurveKN{kMaxHeelAngles, kMaxWaterlines};
+  Table2<double> CrossCurveVCB{kMaxHeelAngles, kMaxWaterlines};
+  Table2<double> CrossCurveTCB{kMaxHeelAngles, kMaxWaterlines};
+  Table2<double> CrossCurveLCB{kMaxHeelAngles, kMaxWaterlines};
+};
+
+struct CrossRun {
+  TaskValues task;
+  RunValues run;
+  hullform::HullModel hull;
+  SectionTables sections;
+  CrossCurveTables results;
+};
+
+}  // namespace cross

@@ -1,0 +1,155 @@
+// Reading and checking "Pendrovix.TSK".
+#include "task_file.hpp"
+
+#include <cmath>
+#include <vector>
+
+#include "common/hullform/report_path.hpp"
+#include "common/platform/numtext.hpp"
+#include "common/platform/prompts.hpp"
+
+namespace cross {
+
+namespace {
+
+std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
+
+[[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
+  platform::RefuseTaskValue(session, kTaskFileName, line, what);
+}
+
+bool IsWhole(double v) { return std::isfinite(v) && v == std::floor(v); }
+
+// The heel-angle count must be known to be sound before the list is read.
+void RefuseHeelAngleCount(platform::Session& session, double count, int line) {
+  if (!std::isfinite(count)) Refuse(session, line, "gecersiz sayi (sonlu bir sayi olmali).");
+  if (!IsWhole(count) || count < 0 || count > kMaxHeelAngles) {
+    Refuse(session, line,
+           "HeelAngleCount (meyil acisi sayisi) 0 ile " + std::to_string(kMaxHeelAngles) +
+               " arasinda bir tam sayi olmalidir; okunan deger " + Shown(count) + ".");
+  }
+}
+
+}  // namespace
+
+bool TaskAnswerIsYes(const std::string& answer) { return answer == "E" || answer == "e"; }
+
+void ReadTaskFile(platform::Session& session, CrossRun& run) {
+  TaskValues& t = run.task;
+  TaskLines lines;
+  run.run.TaskDirectory = session.TaskDirectory();
+  platform::InputFile in = session.OpenInput(run.run.TaskDirectory + kTaskFileName);
+
+  platform::ReadTaskFileNames(in, t);  // lines 1-18
+  in.SkipLines(2);
+  t.HeelAngleCount = in.ReadNumber();  // 21
+  lines.HeelAngleCount = in.LineNumber();
+  RefuseHeelAngleCount(session, t.HeelAngleCount, lines.HeelAngleCount);
+  const int NA = static_cast<int>(t.HeelAngleCount);
+  std::vector<int> angleLines;
+  const std::vector<double> angles = in.ReadNumberList(NA, &angleLines);
+  for (int k = 1; k <= NA; ++k) {
+    t.HeelAngles(k) = angles[static_cast<std::size_t>(k - 1)];
+    lines.HeelAngles(k) = angleLines[static_cast<std::size_t>(k - 1)];
+  }
+  in.SkipLine();
+  t.WaterDensity = in.ReadNumber();
+  lines.WaterDensity = in.LineNumber();
+  in.SkipLine();
+  t.InclinedWaterlineCount = in.ReadNumber();
+  lines.InclinedWaterlineCount = in.LineNumber();
+  in.SkipLines(3);
+  t.CrossCurveDrawingAnswer = in.ReadText();
+  lines.CrossCurveDrawingAnswer = in.LineNumber();
+  in.SkipLines(3);
+  t.GzCurveAnswer = in.ReadText();
+  lines.GzCurveAnswer = in.LineNumber();
+  in.SkipLine();
+  t.RequestedDisplacement = in.ReadNumber();
+  lines.RequestedDisplacement = in.LineNumber();
+  in.SkipLines(3);
+  const std::vector<double> v = in.ReadNumbers(2);
+  lines.KG = in.LineNumber();
+  t.KG = v[0];
+  t.KM = v[1];
+
+  RefuseUnworkableTaskValues(session, run, lines);
+  run.run.NA = NA;
+  run.run.NWL = static_cast<int>(t.InclinedWaterlineCount);
+}
+
+void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run, const TaskLines& lines) {
+  const TaskValues& t = run.task;
+  RefuseHeelAngleCount(session, t.HeelAngleCount, lines.HeelAngleCount);
+  const int NA = static_cast<int>(t.HeelAngleCount);
+
+  // Numbers that are not finite cannot enter any calculation.
+  for (int k = 1; k <= NA; ++k) {
+    if (!std::isfinite(t.HeelAngles(k)))
+      Refuse(session, lines.HeelAngles(k), std::to_string(k) + ". meyil acisi gecersiz sayi (sonlu bir sayi olmali).");
+  }
+  const struct {
+    int line;
+    double value;
+  } numbers[] = {{lines.WaterDensity, t.WaterDensity},
+                 {lines.InclinedWaterlineCount, t.InclinedWaterlineCount},
+                 {lines.RequestedDisplacement, t.RequestedDisplacement},
+                 {lines.KG, t.KG},
+                 {lines.KG, t.KM}};
+  for (const auto& n : numbers) {
+    if (!std::isfinite(n.value)) Refuse(session, n.line, "gecersiz sayi (sonlu bir sayi olmali).");
+  }
+
+  // The righting-lever curve puts the origin in front of the heel angles and
+  // runs along them.
+  const bool gz = TaskAnswerIsYes(t.GzCurveAnswer);
+  if (gz && NA > kMaxGzHeelAngles) {
+    Refuse(session, lines.HeelAngleCount,
+           "GZ egrisi istendiginde (satir " + std::to_string(lines.GzCurveAnswer) +
+               ") HeelAngleCount (meyil acisi sayisi) en fazla " + std::to_string(kMaxGzHeelAngles) +
+               " olabilir; okunan deger " + Shown(t.HeelAngleCount) + ".");
+  }
+  // The waterlines are laid from -MaxTopHalfBreadth tan PHI: a heel of 90
+  // degrees or more has no such line, a negative one turns the hull over.
+  for (int k = 1; k <= NA; ++k) {
+    const double a = t.HeelAngles(k);
+    if (a < 0 || a >= 90) {
+      Refuse(session, lines.HeelAngles(k),
+             std::to_string(k) + ". meyil acisi (" + Shown(a) +
+                 " derece) 0 ile 90 derece arasinda olmalidir (0 dahil, 90 haric).");
+    }
+    if (gz && k >= 2 && !(a > t.HeelAngles(k - 1))) {
+      Refuse(session, lines.HeelAngles(k),
+             "GZ egrisi istendiginde meyil acilari artan sirada olmalidir; " + std::to_string(k) + ". aci (" +
+                 Shown(a) + " derece) bir oncekinden (" + Shown(t.HeelAngles(k - 1)) + " derece) buyuk degil.");
+    }
+  }
+
+  if (!(t.WaterDensity > 0)) {
+    Refuse(session, lines.WaterDensity,
+           "WaterDensity (su yogunlugu) sifirdan buyuk olmalidir; okunan deger " + Shown(t.WaterDensity) + ".");
+  }
+  if (!IsWhole(t.InclinedWaterlineCount) || t.InclinedWaterlineCount < kMinWaterlines ||
+      t.InclinedWaterlineCount > kMaxWaterlines) {
+    Refuse(session, lines.InclinedWaterlineCount,
+           "InclinedWaterlineCount (egik su hatti sayisi) " + std::to_string(kMinWaterlines) + " ile " +
+               std::to_string(kMaxWaterlines) + " arasinda bir tam sayi olmalidir; okunan deger " +
+               Shown(t.InclinedWaterlineCount) + ".");
+  }
+
+  // The report must not replace an input or another output of the run.
+  std::vector<std::string> own = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE};
+  for (const char* name : kRunOutputFiles) own.push_back(t.OUTDIR + name);
+  hullform::RefuseReportOverOwnFile(session, kTaskFileName, 16, t.REPORTFILE, t.OUTDIR, own);
+}
+
+void CheckInitialMetacentricHeight(platform::Session& session, const CrossRun& run) {
+  const double GM0 = run.task.KM - run.task.KG;
+  if (!(GM0 < 0)) return;
+  const std::string answer = session.InputBox(
+      "BASLANGIC GM=KM-KG DEGERI NEGATIF CIKTI. BU DURUMDA HESABA DEVAM ETMEK ISTIYOR MUSUNUZ ? (E/H) <H>", " ", "H",
+      platform::kReviewBoxX, platform::kReviewBoxY);
+  if (platform::AnswerIsLetter(answer, 'H')) platform::StopByUser();
+}
+
+}  // namespace cross

@@ -1,0 +1,210 @@
+// Whole runs of Pendrovix: the box barge read back from the report against
+// its exact heeled rectangles, the refusals of unworkable task files and
+// hulls, the metacentric-height question, and the bundled example.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "run_fixture.hpp"
+
+namespace cross::testing {
+namespace {
+
+TEST(CrossCurvesRun, BoxReportMatchesTheExactRectangles) {
+  for (const auto* half : {&kBox, &kKnuckleBox}) {
+    ProgramRun run;
+    run.WriteTask(TaskText{});
+    run.WriteHull(*half);
+    ASSERT_EQ(run.Run(), 0) << run.Errors();
+    const std::string report = run.Report();
+    EXPECT_EQ(report.rfind(" =========================================================== \r\n"
+                           "           HESAPLANAN STABILITE CAPRAZ EGRILERI              \r\n"
+                           " =========================================================== \r\n"
+                           "\r\n\r\n\r\n\r\n",  // the upright angle: its two blank lines only
+                           0),
+              0u);
+    const PrintedBlocks blocks = ReadBlocks(report);
+    ASSERT_EQ(blocks.size(), 10u);
+    const auto polygon = SectionPolygon(kBox);
+    for (const auto& [phi, rows] : blocks) {
+      ASSERT_EQ(rows.size(), 16u);
+      const double tanPhi = std::tan(phi * 3.1415927 / 180);
+      for (int c = 1; c <= 16; ++c) {
+        const double h = -7 * tanPhi + c * (14 * tanPhi + 9) / 16;
+        const ImmersedSection exact = ClipBelowWaterline(polygon, phi, h);
+        const std::vector<double>& r = rows[static_cast<std::size_t>(c - 1)];
+        SCOPED_TRACE("heel " + std::to_string(phi) + " row " + std::to_string(c));
+        const double displacement = exact.area * 60 * 1.025;
+        EXPECT_NEAR(r[0], displacement, 1e-4 * displacement + 0.0005);
+        if (exact.area == 0) {
+          EXPECT_EQ(r, std::vector<double>(5, 0.0));
+          continue;
+        }
+        EXPECT_NEAR(r[1], ExactKN(exact, phi), 0.001);
+        EXPECT_NEAR(r[2], exact.vcb, 0.001);
+        EXPECT_NEAR(r[3], exact.tcb, 0.001);
+        EXPECT_EQ(r[4], 30);
+      }
+    }
+  }
+}
+
+TEST(CrossCurvesRun, HeelAnglesOverSeveralLinesReadAsOnOne) {
+  ProgramRun one, several;
+  TaskText t;
+  one.WriteTask(t);
+  t.HeelAngleLines = {"0, 8, 16", "24", "32 40 48, 56", "64, 72, 80"};
+  several.WriteTask(t);
+  one.WriteHull(kBox);
+  several.WriteHull(kBox);
+  ASSERT_EQ(one.Run(), 0) << one.Errors();
+  ASSERT_EQ(several.Run(), 0) << several.Errors();
+  EXPECT_EQ(one.Report(), several.Report());
+}
+
+// Each unworkable value stops the run before the report exists, with a
+// message naming the task-file line and the value.
+TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
+  struct Case {
+    const char* name;
+    void (*change)(TaskText&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"count above 100", [](TaskText& t) { t.HeelAngleCount = "101"; },
+       "Pendrovix.TSK satir 21: HeelAngleCount (meyil acisi sayisi) 0 ile 100 arasinda bir tam sayi olmalidir; okunan "
+       "deger 101."},
+      {"count not whole", [](TaskText& t) { t.HeelAngleCount = "10.5"; }, "okunan deger 10.5."},
+      {"count negative", [](TaskText& t) { t.HeelAngleCount = "-1"; }, "okunan deger -1."},
+      {"100 angles with the GZ curve",
+       [](TaskText& t) {
+         t.HeelAngleCount = "100";
+         t.HeelAngleLines.clear();
+         for (int k = 0; k < 100; ++k) t.HeelAngleLines.push_back(std::to_string(0.5 + 0.8 * k));
+         t.GzCurveAnswer = "E";
+       },
+       "Pendrovix.TSK satir 21: GZ egrisi istendiginde (satir 133) HeelAngleCount (meyil acisi sayisi) en fazla 99 "
+       "olabilir; okunan deger 100."},
+      {"negative angle", [](TaskText& t) { t.HeelAngleLines = {"0, 8, -16, 24, 32, 40, 48, 56, 64, 72, 80"}; },
+       "Pendrovix.TSK satir 22: 3. meyil acisi (-16 derece) 0 ile 90 derece arasinda olmalidir (0 dahil, 90 haric)."},
+      {"right angle", [](TaskText& t) { t.HeelAngleLines = {"0, 8, 16, 24", "32, 40, 48, 56, 64, 72, 90"}; },
+       "Pendrovix.TSK satir 23: 11. meyil acisi (90 derece) 0 ile 90 derece arasinda olmalidir"},
+      {"angles not increasing with the GZ curve",
+       [](TaskText& t) {
+         t.HeelAngleLines = {"0, 8, 16, 24, 32, 32, 48, 56, 64, 72, 80"};
+         t.GzCurveAnswer = "e";
+       },
+       "Pendrovix.TSK satir 22: GZ egrisi istendiginde meyil acilari artan sirada olmalidir; 6. aci (32 derece) bir "
+       "oncekinden (32 derece) buyuk degil."},
+      {"density zero", [](TaskText& t) { t.WaterDensity = "0"; },
+       "Pendrovix.TSK satir 24: WaterDensity (su yogunlugu) sifirdan buyuk olmalidir; okunan deger 0."},
+      {"four waterlines", [](TaskText& t) { t.InclinedWaterlineCount = "4"; },
+       "Pendrovix.TSK satir 26: InclinedWaterlineCount (egik su hatti sayisi) 5 ile 100 arasinda bir tam sayi "
+       "olmalidir; okunan deger 4."},
+      {"101 waterlines", [](TaskText& t) { t.InclinedWaterlineCount = "101"; }, "okunan deger 101."},
+      {"waterlines not whole", [](TaskText& t) { t.InclinedWaterlineCount = "16.5"; }, "okunan deger 16.5."},
+      {"number beyond any magnitude", [](TaskText& t) { t.WaterDensity = "1e999"; },
+       "Pendrovix.TSK\" dosyasi, satir 24: 1. deger \"1e999\" bir sayi degil"},
+      {"empty report name", [](TaskText& t) { t.REPORTFILE = "  "; },
+       "Pendrovix.TSK satir 16: REPORTFILE (rapor dosyasi adi) bos olamaz."},
+      {"report over the task file", [](TaskText& t) { t.REPORTFILE = "pendrovix.tsk"; },
+       "Pendrovix.TSK satir 16: REPORTFILE (pendrovix.tsk) programin kendi dosyalarindan birini"},
+      {"report over the offset table", [](TaskText& t) { t.REPORTFILE = "HULL.DAT"; },
+       "REPORTFILE (HULL.DAT) programin kendi dosyalarindan birini (HULL.DAT) gosteriyor"},
+      {"report over the data file", [](TaskText& t) { t.REPORTFILE = "STASCR.DAT"; },
+       "REPORTFILE (STASCR.DAT) programin kendi dosyalarindan birini (STASCR.DAT) gosteriyor"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramRun run;
+    TaskText t;
+    c.change(t);
+    run.WriteTask(t);
+    run.WriteHull(kBox);
+    EXPECT_EQ(run.Run(), 1);
+    EXPECT_NE(run.Errors().find(c.message), std::string::npos) << run.Errors();
+    EXPECT_FALSE(run.Exists("Pendrovix.SON"));
+  }
+}
+
+// Hulls the run cannot integrate or scale: stations closer than 0.01 m or out
+// of order along the length; every top point on the centre line (a hull
+// wider below its tops does not count), or every top at or below the base
+// line.
+TEST(CrossCurvesRun, UnworkableHullsAreRefused) {
+  struct Case {
+    testsupport::Hull hull;
+    const char* message;
+  };
+  testsupport::Hull close = PrismHull(kBox), disordered = PrismHull(kBox);
+  close.stations[3].x = close.stations[2].x + 0.005;
+  std::swap(disordered.stations[2].x, disordered.stations[3].x);
+  const Case cases[] = {
+      {close, "Istasyon Postasi =  20.00 m ile 20.01 m birbirine cok yakin"},
+      {disordered, "Istasyon Postasi =  20.00 m ile 30.00 m den kucuk"},
+      {PrismHull({{0, 7, 1}, {4, 7, 1}, {9, 0, 1}}),
+       "Data dosyasinda (HULL.DAT) postalarin en ust noktalarinin yari genislikleri sifirdan buyuk degil (en buyugu 0 "
+       "m)."},
+      {PrismHull({{-9, 7, 1}, {0, 7, 1}}),
+       "Data dosyasinda (HULL.DAT) postalarin en ust noktalari taban cizgisinin uzerinde degil (en yuksegi 0 m)."},
+  };
+  for (const Case& c : cases) {
+    ProgramRun run;
+    run.WriteTask(TaskText{});
+    run.WriteHull(c.hull);
+    EXPECT_EQ(run.Run(), 1);
+    EXPECT_NE(run.Errors().find(c.message), std::string::npos) << run.Errors();
+    EXPECT_FALSE(run.Exists("Pendrovix.SON"));
+  }
+}
+
+// A yes to the review of the stations ends the run before the report.
+TEST(CrossCurvesRun, StationReviewAnsweredYesEndsTheRun) {
+  for (const char* answer : {"E\n", "e\n", "H\n", ""}) {
+    ProgramRun run;
+    run.WriteTask(TaskText{});
+    run.WriteHull(kKnuckleBox);
+    const bool yes = answer[0] == 'E' || answer[0] == 'e';
+    EXPECT_EQ(run.Run(answer), yes ? 2 : 0) << answer;
+    EXPECT_NE(run.Terminal().find("POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>"), std::string::npos);
+    EXPECT_EQ(run.Exists("Pendrovix.SON"), !yes);
+  }
+}
+
+// A negative initial metacentric height asks whether to go on: "H" or "h"
+// (the pre-filled answer) ends the run before anything is written; any other
+// answer goes on.
+TEST(CrossCurvesRun, NegativeMetacentricHeightQuestion) {
+  struct Case {
+    const char* answer;
+    int status;
+  };
+  const Case cases[] = {{"h", 2}, {"H", 2}, {"", 2}, {" h", 0}, {"E", 0}, {"N", 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("answer '") + c.answer + "'");
+    ProgramRun run;
+    TaskText t;
+    t.KGKM = "6.0, 5.5";
+    t.HeelAngleCount = "1";
+    t.HeelAngleLines = {"30"};
+    run.WriteTask(t);
+    run.WriteHull(kBox);
+    EXPECT_EQ(run.Run(std::string(c.answer) + "\n"), c.status) << run.Errors();
+    EXPECT_NE(run.Terminal().find("BASLANGIC GM=KM-KG DEGERI NEGATIF CIKTI."), std::string::npos);
+    EXPECT_EQ(run.Exists("Pendrovix.SON"), c.status == 0);
+  }
+  // KM equal to KG asks nothing.
+  ProgramRun run;
+  TaskText t;
+  t.KGKM = "5.5, 5.5";
+  run.WriteTask(t);
+  run.WriteHull(kBox);
+  EXPECT_EQ(run.Run(), 0);
+  EXPECT_EQ(run.Terminal().find("BASLANGIC GM"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace cross::testing

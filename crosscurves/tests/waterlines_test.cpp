@@ -1,0 +1,113 @@
+// The points where inclined waterlines cut a station, against the geometry of
+// the box and the V prism: a line that passes below the keel on the centre
+// line, one that enters through the bottom and leaves through the deck, and a
+// crossing just below the deck edge.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/hullform/section_spline.hpp"
+#include "crosscurves/forms.hpp"
+#include "crosscurves/waterlines.hpp"
+#include "heeled_hulls.hpp"
+
+namespace cross::testing {
+namespace {
+
+struct Point {
+  double z, y;
+};
+
+struct CutCase {
+  const char* name;
+  const Section* half;
+  double phi;
+  int NWL;
+  int c;
+  // The four points as functions of the line's centre-line height h and
+  // cot(phi).
+  Point (*lowCrossing)(double h, double cot);
+  Point (*highCrossing)(double h, double cot);
+  Point (*highBottom)(double h, double cot);
+};
+
+// The searches stop within their 1E-4 tolerance.
+constexpr double kSearchTolerance = 2e-4;
+
+class WaterlineCuts : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(WaterlineCuts, PointsLieWhereTheLineMeetsTheContour) {
+  const CutCase& cc = GetParam();
+  auto run = PrismRun(*cc.half, {cc.phi}, cc.NWL);
+  hullform::SectionSpline section;
+  hullform::SplineSectionWithKnuckles(1, run->hull, section, kCrossCurvesForms.sectionSpline);
+  double start = 0, end = 0;
+  SetUpInclinedWaterlines(cc.phi, run->run.MaxTopHalfBreadth, run->run.HeightExtent, start, end);
+  WaterlineCut cut;
+  IntersectInclinedWaterlines(cc.phi, start, end, cc.NWL, section, cut);
+
+  const double h = cut.H(cc.c);
+  EXPECT_NEAR(h, start + cc.c * (end - start) / cc.NWL, 1e-9);
+  const double cot = 1 / std::tan(cc.phi * M_PI / 180);
+  const Point L = cc.lowCrossing(h, cot), Hc = cc.highCrossing(h, cot), B = cc.highBottom(h, cot);
+  EXPECT_NEAR(cut.LowSideCrossing.z(cc.c), L.z, kSearchTolerance);
+  EXPECT_NEAR(cut.LowSideCrossing.y(cc.c), L.y, kSearchTolerance);
+  EXPECT_NEAR(cut.HighSideCrossing.z(cc.c), Hc.z, kSearchTolerance);
+  EXPECT_NEAR(cut.HighSideCrossing.y(cc.c), Hc.y, kSearchTolerance);
+  EXPECT_NEAR(cut.HighSideBottom.z(cc.c), B.z, kSearchTolerance);
+  EXPECT_NEAR(cut.HighSideBottom.y(cc.c), B.y, kSearchTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, WaterlineCuts,
+    ::testing::Values(
+        // Below the keel on the centre line, in through the bottom and out
+        // through the side: both crossings on the high side.
+        CutCase{"box32row2", &kBox, 32, 16, 2, [](double, double) { return Point{0, 0}; },
+                [](double h, double cot) { return Point{h + 7 / cot, 7}; },
+                [](double h, double cot) { return Point{0, h * cot}; }},
+        // The same with the bottom drawn as a knuckle pair.
+        CutCase{"knucklebox16row1", &kKnuckleBox, 16, 16, 1, [](double, double) { return Point{0, 0}; },
+                [](double h, double cot) { return Point{h + 7 / cot, 7}; },
+                [](double h, double cot) { return Point{0, h * cot}; }},
+        // In through the bottom, out through the deck inside its edge.
+        CutCase{"box56row5", &kBox, 56, 16, 5, [](double, double) { return Point{0, 0}; },
+                [](double h, double cot) { return Point{9, (9 - h) * cot}; },
+                [](double h, double cot) { return Point{0, h * cot}; }},
+        // An ordinary line: the low side meets the side, the high side the
+        // side higher up.
+        CutCase{"box32row8", &kBox, 32, 16, 8, [](double h, double cot) { return Point{h - 7 / cot, 7}; },
+                [](double h, double cot) { return Point{h + 7 / cot, 7}; },
+                [](double h, double) { return Point{h, 0}; }},
+        // The V's low side meets the side just below the deck edge, in the
+        // last tenth of the search.
+        CutCase{"vprism56row29", &kVPrism, 56, 30, 29,
+                [](double h, double cot) {
+                  const double z = h * cot / (cot + 7.0 / 9);
+                  return Point{z, 7 * z / 9};
+                },
+                [](double h, double cot) { return Point{9, (9 - h) * cot}; },
+                [](double h, double) { return Point{h, 0}; }},
+        // Below the V's keel point the line enters the high side through the
+        // side and leaves through the deck.
+        CutCase{"vprism72row6", &kVPrism, 72, 16, 6, [](double, double) { return Point{0, 0}; },
+                [](double h, double cot) { return Point{9, (9 - h) * cot}; },
+                [](double h, double cot) {
+                  const double z = -h * cot / (7.0 / 9 - cot);
+                  return Point{z, -7 * z / 9};
+                }},
+        // Below the keel the line passes the end of a flat bottom by less
+        // than a thousandth of the depth, enters the flared side just above
+        // it and leaves through the deck.
+        CutCase{"chine70row7", &kChine, 70, 27, 7, [](double, double) { return Point{0, 0}; },
+                [](double h, double cot) { return Point{9, (9 - h) * cot}; },
+                [](double h, double cot) {
+                  const double z = (-h * cot - 3) / (1.5 - cot);
+                  return Point{z, -(3 + 1.5 * z)};
+                }}),
+    [](const ::testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace cross::testing
