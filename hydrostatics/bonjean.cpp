@@ -76,7 +76,7 @@ void ComputeBonjeanCurves(platform::Session& session, platform::OutputFile& repo
 
   report.Line();
   report.Line();
-  report.Line(Heading(t.ReportLanguage == "T" ? "BONJEAN ALAN ve MOMETLERI" : "BONJEAN AREA & MOMENTS"));
+  report.Line(Heading(rv.ReportLanguage == "T" ? "BONJEAN ALAN ve MOMETLERI" : "BONJEAN AREA & MOMENTS"));
   report.Line();
 
   platform::ConsoleForm& form = hullform::SectionForm(session);

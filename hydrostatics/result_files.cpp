@@ -28,12 +28,17 @@ void WriteBonjeanFile(platform::Session& session, HydroRun& run) {
   counts.Number(stations);
   counts.Number(waterlines);
   file.Line(counts.Text());
+  // Every number after one blank.
+  const auto field = [&](double x, int nInt, int nDec) {
+    file.Write(" ");
+    file.Write(FormatNumber(x, nInt, nDec));
+  };
   file.Write(Blanks(9));
-  for (int j = 1; j <= waterlines; ++j) file.Write(" " + FormatNumber(run.run.WaterlineDraft(j), 3, 3));
+  for (int j = 1; j <= waterlines; ++j) field(run.run.WaterlineDraft(j), 3, 3);
   file.EndLine();
   for (int i = 1; i <= stations; ++i) {
-    file.Write(" " + FormatNumber(run.hull.StationPos(i), 4, 3));
-    for (int j = 1; j <= waterlines; ++j) file.Write(" " + FormatNumber(run.sections.BonjeanArea(i, j), 3, 3));
+    field(run.hull.StationPos(i), 4, 3);
+    for (int j = 1; j <= waterlines; ++j) field(run.sections.BonjeanArea(i, j), 3, 3);
     file.EndLine();
   }
   file.Close();
@@ -127,7 +132,7 @@ void WriteHydrostaticCurvesData(platform::Session& session, HydroRun& run) {
   r.WriteTo(file);
   // Closed before the script writer reads it back.
   file.Close();
-  WriteHydrostaticCurvesScripts(session, run.run.TaskDirectory, run.task.StationLabelScale, run.task.ReportLanguage,
+  WriteHydrostaticCurvesScripts(session, run.run.TaskDirectory, run.task.StationLabelScale, run.run.ReportLanguage,
                                 run.task.OUTDIR);
 }
 

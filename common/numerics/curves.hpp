@@ -114,7 +114,8 @@ void InterpolateCurve(int n, const Vec& X, const Vec& Y, double x0, double& y0, 
 void InterpolateInTable(int n, double x, double& y, const Vec& X, const Vec& Y);
 
 // InterpolateLinear(x1, x2, y1, y2, x, y): value at x on the line through
-// (x1, y1) and (x2, y2).  Throws DataError when x1 and x2 (nearly) coincide.
+// (x1, y1) and (x2, y2).  Throws platform::DataError when x1 and x2 (nearly)
+// coincide.
 void InterpolateLinear(double x1, double x2, double y1, double y2, double x, double& y);
 
 // IntegrateUnequalSimpson(n, X, Y, total): integral of Y over [X(1), X(n)],

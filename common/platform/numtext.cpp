@@ -57,7 +57,7 @@ DecimalText FromScientific(const char* first, const char* last) {
       d.fraction = digits.substr(intCount);
     }
   } else {
-    d.integer = "0";
+    // The integer part stays "0".
     d.fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
   }
   // Strip leading zeros of the integer part (a zero value gives "0").
