@@ -1,0 +1,58 @@
+#pragma once
+// The righting-lever (GZ) curve of the task file's loading condition: KN read
+// off each heel angle's cross curve at the requested displacement, GZ = KN -
+// KG sin(phi), the initial metacentric height, the largest GZ and the areas
+// under the curve to 30 and 40 degrees and between them.
+
+#include "common/platform/files.hpp"
+#include "common/platform/session.hpp"
+#include "run.hpp"
+
+namespace cross {
+
+// The cross curves as the data file carries them: per heel angle its points
+// of displacement (t) and KN (m), the inclined waterlines upward.
+struct CrossCurveData {
+  int NA = 0;
+  Vec HeelAngles{kMaxHeelAngles};
+  Table<int> PointCounts{kMaxHeelAngles};
+  Table2<double> Displacement{kMaxHeelAngles, kMaxWaterlines};
+  Table2<double> KN{kMaxHeelAngles, kMaxWaterlines};
+};
+
+// The run's cross curves, every heel angle with its NWL points.
+CrossCurveData CrossCurvesOfRun(const CrossRun& run);
+
+// The points of cross curve i that carry the hull: positive displacement,
+// each above the one before (a line above the whole hull repeats the last).
+// X receives their displacements and Y their values of `values`; returns
+// their number.
+int FloatingPoints(const CrossCurveData& data, int i, const Table2<double>& values, Vec& X, Vec& Y);
+
+// What the GZ step works out and prints.
+struct RightingLeverCurve {
+  int NA = 0;
+  Vec GzValues{kMaxHeelAngles};
+  double GM0 = 0;
+  double LargestGz = 0;
+  // The curve with the origin in front: X in degrees (radians once the GM0
+  // line is printed), Y the levers; the upright angle is left out, the origin
+  // stands for it.
+  int n = 0;
+  Vec X{kMaxHeelAngles + 1};
+  Vec Y{kMaxHeelAngles + 1};
+  double MaximumGz = 0;
+  double MaximumGzAngle = 0;
+  double Area30 = 0, Area40 = 0, Area30To40 = 0;
+  bool Reaches30 = false, Reaches40 = false;
+};
+
+// The GZ step: stops the run (data error, before it prints anything) when the
+// requested displacement lies outside a heel angle's floating points; prints
+// the GZ table, the loading line, GM0, the largest GZ and the three areas
+// into the report, with the drawing steps at their points.
+RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::ConsoleForm& form,
+                                          platform::OutputFile& report, const CrossRun& run,
+                                          const CrossCurveData& data);
+
+}  // namespace cross
