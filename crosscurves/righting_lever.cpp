@@ -8,6 +8,7 @@
 #include "common/numerics/format.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "cross_table.hpp"
 
 namespace cross {
 
@@ -49,18 +50,6 @@ CrossCurveData CrossCurvesOfRun(const CrossRun& run) {
   return data;
 }
 
-int FloatingPoints(const CrossCurveData& data, int i, const Table2<double>& values, Vec& X, Vec& Y) {
-  int m = 0;
-  for (int j = 1; j <= data.PointCounts(i); ++j) {
-    const double d = data.Displacement(i, j);
-    if (!(d > 0) || (m > 0 && !(d > X(m)))) continue;
-    ++m;
-    X(m) = d;
-    Y(m) = values(i, j);
-  }
-  return m;
-}
-
 RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::ConsoleForm& form,
                                           platform::OutputFile& report, const CrossRun& run,
                                           const CrossCurveData& data) {
@@ -73,7 +62,7 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
   // where the hull floats; a displacement beyond them has no KN there.
   Vec XD(kMaxWaterlines), YK(kMaxWaterlines);
   for (int i = 1; i <= data.NA; ++i) {
-    const int m = FloatingPoints(data, i, data.KN, XD, YK);
+    const int m = FloatingPoints(data.Displacement, i, data.PointCounts(i), data.KN, XD, YK);
     if (m == 0 || t.RequestedDisplacement < XD(1) || t.RequestedDisplacement > XD(m)) {
       const std::string range = m == 0 ? std::string("yuzen bir su hatti yok")
                                        : "deplasmanlar " + platform::WriteItemNumber(XD(1)) + " ile " +

@@ -23,12 +23,6 @@ struct CrossCurveData {
 // The run's cross curves, every heel angle with its NWL points.
 CrossCurveData CrossCurvesOfRun(const CrossRun& run);
 
-// The points of cross curve i that carry the hull: positive displacement,
-// each above the one before (a line above the whole hull repeats the last).
-// X receives their displacements and Y their values of `values`; returns
-// their number.
-int FloatingPoints(const CrossCurveData& data, int i, const Table2<double>& values, Vec& X, Vec& Y);
-
 // What the GZ step works out and prints.
 struct RightingLeverCurve {
   int NA = 0;
