@@ -36,26 +36,22 @@ std::string AreaText(bool reached, double area) { return reached ? FormatNumber(
 
 }  // namespace
 
-CrossCurveData CrossCurvesOfRun(const CrossRun& run) {
-  CrossCurveData data;
-  data.NA = run.run.NA;
-  for (int i = 1; i <= data.NA; ++i) {
-    data.HeelAngles(i) = run.task.HeelAngles(i);
-    data.PointCounts(i) = run.run.NWL;
-    for (int j = 1; j <= run.run.NWL; ++j) {
-      data.Displacement(i, j) = run.results.CrossCurveDisplacement(i, j);
-      data.KN(i, j) = run.results.CrossCurveKN(i, j);
-    }
-  }
-  return data;
-}
-
 RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::ConsoleForm& form,
                                           platform::OutputFile& report, const CrossRun& run,
                                           const CrossCurveData& data) {
   (void)form;
   const TaskValues& t = run.task;
   RightingLeverCurve gz;
+  // The curve needs a heel angle above the upright one: its heel axis ends at
+  // the last heel angle.
+  bool heeled = false;
+  for (int i = 1; i <= data.NA; ++i) heeled = heeled || data.HeelAngles(i) > 0;
+  if (!heeled) {
+    session.MessageBox(data.NA == 0 ? "Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0): GZ egrisi hesaplanmadi."
+                                    : "Gorev dosyasinda 0 dereceden buyuk meyil acisi yok: GZ egrisi hesaplanmadi.",
+                       64, "Bilgi", "", 0);
+    return gz;
+  }
   gz.NA = data.NA;
 
   // KN at the requested displacement on every cross curve, among the points

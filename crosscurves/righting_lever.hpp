@@ -6,22 +6,10 @@
 
 #include "common/platform/files.hpp"
 #include "common/platform/session.hpp"
+#include "cross_data_file.hpp"
 #include "run.hpp"
 
 namespace cross {
-
-// The cross curves as the data file carries them: per heel angle its points
-// of displacement (t) and KN (m), the inclined waterlines upward.
-struct CrossCurveData {
-  int NA = 0;
-  Vec HeelAngles{kMaxHeelAngles};
-  Table<int> PointCounts{kMaxHeelAngles};
-  Table2<double> Displacement{kMaxHeelAngles, kMaxWaterlines};
-  Table2<double> KN{kMaxHeelAngles, kMaxWaterlines};
-};
-
-// The run's cross curves, every heel angle with its NWL points.
-CrossCurveData CrossCurvesOfRun(const CrossRun& run);
 
 // What the GZ step works out and prints.
 struct RightingLeverCurve {
@@ -41,7 +29,8 @@ struct RightingLeverCurve {
   bool Reaches30 = false, Reaches40 = false;
 };
 
-// The GZ step: stops the run (data error, before it prints anything) when the
+// The GZ step: without a heel angle above 0 a message says that there is no
+// curve.  It stops the run (data error, before it prints anything) when the
 // requested displacement lies outside a heel angle's floating points; prints
 // the GZ table, the loading line, GM0, the largest GZ and the three areas
 // into the report, with the drawing steps at their points.
