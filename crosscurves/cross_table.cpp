@@ -5,14 +5,13 @@
 #include <string>
 
 #include "common/numerics/curves.hpp"
-#include "common/numerics/format.hpp"
+#include "forms.hpp"
 
 namespace cross {
 
 void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTables& sections, int NST, const Vec& X,
                                  const Vec& HeelAngles, CrossCurveTables& results, double WaterDensity, int k,
                                  int NWL) {
-  using numerics::FormatNumber;
   const double PHI = HeelAngles(k);
   const bool printed = PHI > kUprightPrintLimit;
 
@@ -35,13 +34,13 @@ void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTabl
       longitudinal(i) = area(i) * X(i);
     }
     double V = 0;
-    numerics::IntegrateUnequalSimpson(NST, X, area, V, numerics::kCrossCurvesSimpsonGuard);
+    numerics::IntegrateUnequalSimpson(NST, X, area, V, kCrossCurvesForms.simpsonGuard);
     double KN = 0, VCB = 0, TCB = 0, LCB = 0;
     if (V > 0) {
       double I2 = 0, I3 = 0, I4 = 0;
-      numerics::IntegrateUnequalSimpson(NST, X, transverse, I2, numerics::kCrossCurvesSimpsonGuard);
-      numerics::IntegrateUnequalSimpson(NST, X, vertical, I3, numerics::kCrossCurvesSimpsonGuard);
-      numerics::IntegrateUnequalSimpson(NST, X, longitudinal, I4, numerics::kCrossCurvesSimpsonGuard);
+      numerics::IntegrateUnequalSimpson(NST, X, transverse, I2, kCrossCurvesForms.simpsonGuard);
+      numerics::IntegrateUnequalSimpson(NST, X, vertical, I3, kCrossCurvesForms.simpsonGuard);
+      numerics::IntegrateUnequalSimpson(NST, X, longitudinal, I4, kCrossCurvesForms.simpsonGuard);
       // The volume is positive here: the centre is the moments over it, also
       // for the sliver of the first immersed line.
       VCB = I3 / V;

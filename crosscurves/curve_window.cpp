@@ -1,7 +1,7 @@
 // The curve window of the form.
 #include "curve_window.hpp"
 
-#include "common/hullform/forms.hpp"
+#include "common/hullform/form_drawing.hpp"
 #include "common/platform/numtext.hpp"
 
 namespace cross {

@@ -7,7 +7,8 @@
 
 #include "common/hullform/section_spline.hpp"
 #include "common/numerics/curves.hpp"
-#include "common/numerics/format.hpp"
+#include "common/numerics/slice.hpp"
+#include "forms.hpp"
 
 namespace cross {
 
@@ -16,18 +17,14 @@ namespace {
 constexpr const char* kDeckEdgeRule = " =================================== ";
 
 // Area of both sides of the upright section between the heights za < zb, by
-// one 10-point Gauss-Legendre slab.
+// one 10-point Gauss-Legendre slice.
 double UprightSlab(const hullform::SectionSpline& s, const numerics::GaussLegendre10& gauss, double za, double zb) {
-  const double mid = (zb + za) / 2;
-  const double half = (zb - za) / 2;
-  double S = 0;
-  for (int g = 1; g <= 5; ++g) {
-    double yp = 0, ym = 0;
-    numerics::EvaluateSpline(s.m, mid + half * gauss.GaussAbscissa(g), yp, s.knots, s.table);
-    numerics::EvaluateSpline(s.m, mid - half * gauss.GaussAbscissa(g), ym, s.knots, s.table);
-    S += gauss.GaussWeight(g) * (yp + ym);
-  }
-  return 2 * half * S;
+  const numerics::SliceSums slice = numerics::IntegrateSlice(gauss, za, zb, [&](double z) {
+    double y = 0;
+    numerics::EvaluateSpline(s.m, z, y, s.knots, s.table, kCrossCurvesForms.splineEvaluation);
+    return y;
+  });
+  return 2 * slice.area;
 }
 
 }  // namespace
@@ -41,7 +38,7 @@ void ComputeDeckEdgeImmersionAngles(const CrossRun& run, DeckEdgeTable& table) {
   std::vector<hullform::SectionSpline> sections(static_cast<std::size_t>(NST));
   for (int i = 1; i <= NST; ++i) {
     hullform::SplineSectionWithKnuckles(i, hull, sections[static_cast<std::size_t>(i - 1)],
-                                        hullform::kCrossCurvesSectionSpline);
+                                        kCrossCurvesForms.sectionSpline);
   }
   const auto station = [&](int i) -> const hullform::SectionSpline& { return sections[static_cast<std::size_t>(i - 1)]; };
 
@@ -85,7 +82,7 @@ void ComputeDeckEdgeImmersionAngles(const CrossRun& run, DeckEdgeTable& table) {
       area(i) = table.DeckEdgeSectionArea(i, m);
     }
     double V = 0;
-    numerics::IntegrateUnequalSimpson(NST, hull.StationPos, area, V, numerics::kCrossCurvesSimpsonGuard);
+    numerics::IntegrateUnequalSimpson(NST, hull.StationPos, area, V, kCrossCurvesForms.simpsonGuard);
     table.DeckEdgeDisplacement(m) = V * run.task.WaterDensity;
   }
 
@@ -99,15 +96,14 @@ void ComputeDeckEdgeImmersionAngles(const CrossRun& run, DeckEdgeTable& table) {
   const double D = run.task.RequestedDisplacement;
   if (n >= 1 && LD(1) <= D && D <= LD(n)) {
     double angle = 0;
-    numerics::InterpolateCurve(n, LD, LA, D, angle, numerics::kParabolaMethod, numerics::kCrossCurvesInterpolationRule);
-    table.DeckEdgeImmersionText = numerics::FormatNumber(angle, 2, 3);
+    numerics::InterpolateCurve(n, LD, LA, D, angle, numerics::kParabolaMethod, kCrossCurvesForms.interpolationRule);
+    table.DeckEdgeImmersionText = FormatNumber(angle, 2, 3);
   } else {
     table.DeckEdgeImmersionText = " *****";
   }
 }
 
 void PrintDeckEdgeTable(platform::OutputFile& report, const DeckEdgeTable& table, double RequestedDisplacement) {
-  using numerics::FormatNumber;
   for (int k = 0; k < 4; ++k) report.Line();
   report.Line("  GUVERTE KENARI SUYA GIRME ACILARI");
   report.Line(kDeckEdgeRule);

@@ -3,16 +3,18 @@
 
 #include <memory>
 
+#include "common/hullform/checks.hpp"
 #include "common/hullform/offset_table.hpp"
-#include "common/numerics/format.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "cross_data_file.hpp"
 #include "cross_table.hpp"
 #include "deck_edge.hpp"
+#include "forms.hpp"
 #include "heel_angle.hpp"
 #include "interpolated_table.hpp"
+#include "preview.hpp"
 #include "righting_lever.hpp"
 #include "task_file.hpp"
 
@@ -45,6 +47,11 @@ void ComputeExtents(platform::Session& session, CrossRun& run) {
   run.run.HeightExtent = 1.25 * height;
 }
 
+void WriteBodyPlanScript(platform::Session& session, const CrossRun& run) {
+  (void)session;
+  (void)run;
+}
+
 void RunCrossCurvesProgram(platform::Session& session) {
   auto owned = std::make_unique<CrossRun>();
   CrossRun& run = *owned;
@@ -52,10 +59,13 @@ void RunCrossCurvesProgram(platform::Session& session) {
 
   ReadTaskFile(session, run);
   CheckInitialMetacentricHeight(session, run);
-  hullform::ReadOffsetTable(session, t.DATADIR + t.DATAFILE, run.hull, hullform::kCrossCurvesOffsetTable);
+  hullform::ReadOffsetTable(session, t.DATADIR + t.DATAFILE, run.hull, kCrossCurvesForms);
+  hullform::CheckStationPositions(session, run.hull, kCrossCurvesForms);
   ComputeExtents(session, run);
 
   platform::ConsoleForm& form = PendrovixForm(session);
+  PreviewStationSections(session, form, run);
+  WriteBodyPlanScript(session, run);
   for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
   numerics::SetGaussLegendre10(run.run.gauss);
 

@@ -15,4 +15,7 @@ void RunCrossCurvesProgram(platform::Session& session);
 // run when either is not above 0.
 void ComputeExtents(platform::Session& session, CrossRun& run);
 
+// The body plan of the hull as the drawing script "Enkesitler.SCR" in OUTDIR.
+void WriteBodyPlanScript(platform::Session& session, const CrossRun& run);
+
 }  // namespace cross

@@ -7,11 +7,12 @@
 #include <thread>
 #include <vector>
 
-#include "common/hullform/checks.hpp"
+#include "common/hullform/section_window.hpp"
 #include "common/hullform/section_spline.hpp"
-#include "common/numerics/format.hpp"
 #include "cross_table.hpp"
+#include "forms.hpp"
 #include "heeled_section.hpp"
+#include "preview.hpp"
 #include "waterlines.hpp"
 
 namespace cross {
@@ -27,7 +28,7 @@ struct StationCut {
 
 void CutStation(const CrossRun& run, int i, double PHI, double WaterlineStart, double WaterlineEnd, StationCut& s) {
   const int NWL = run.run.NWL;
-  hullform::SplineSectionWithKnuckles(i, run.hull, s.section, hullform::kCrossCurvesSectionSpline);
+  hullform::SplineSectionWithKnuckles(i, run.hull, s.section, kCrossCurvesForms.sectionSpline);
   IntersectInclinedWaterlines(PHI, WaterlineStart, WaterlineEnd, NWL, s.section, s.cut);
   MirrorSectionContour(PHI, NWL, s.cut);
   ComputeHeeledSectionProperties(PHI, s.section, s.cut, NWL, run.run.gauss, s.low, s.high);
@@ -92,8 +93,8 @@ void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFil
   SetUpInclinedWaterlines(PHI, rv.MaxTopHalfBreadth, rv.HeightExtent, WaterlineStart, WaterlineEnd);
 
   form.Clear();
-  hullform::PrepareSectionPlotForm(form, rv.MaxTopHalfBreadth, rv.HeightExtent, hullform::kCrossCurvesSectionPlotForm);
-  SetRunCaption(form, "Label2", "MEYIL ACISI : " + numerics::FormatNumber(PHI, 2, 2) + " derece");
+  hullform::PrepareSectionPlotForm(form, rv.MaxTopHalfBreadth, rv.HeightExtent, kCrossCurvesForms.sectionPlotForm);
+  SetRunCaption(form, "Label2", "MEYIL ACISI : " + FormatNumber(PHI, 2, 2) + " derece");
 
   const int NST = run.hull.StationCount;
   std::vector<StationCut> cuts(static_cast<std::size_t>(NST));
@@ -101,6 +102,7 @@ void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFil
   for (int i = 1; i <= NST; ++i) {
     const StationCut& s = cuts[static_cast<std::size_t>(i - 1)];
     SetRunCaption(form, "Label1", "POSTA NO    : " + numerics::FormatInteger(i, 2));
+    DrawStationSpline(form, run.hull, i, s.section, rv.MaxTopHalfBreadth);
     DrawHeeledSection(form, rv.MaxTopHalfBreadth, i, s.cut, rv.NWL, s.low, s.high, run.sections, s.section, PHI);
   }
   TabulateCrossCurvesForAngle(report, run.sections, NST, run.hull.StationPos, run.task.HeelAngles, run.results,

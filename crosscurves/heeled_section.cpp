@@ -5,7 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "common/hullform/checks.hpp"
+#include "common/numerics/slice.hpp"
+#include "forms.hpp"
 
 namespace cross {
 
@@ -14,10 +15,6 @@ namespace {
 // Crossings are located to this fraction of their height (and to this
 // height near the base line).
 constexpr double kCrossingResolution = 1e-13;
-
-struct SideSums {
-  double area = 0, transverse = 0, vertical = 0;
-};
 
 // Heights in ascending order where a side's strip width has a kink between
 // the knots: where the contour crosses its waterline, and for the high side
@@ -65,43 +62,26 @@ void AddContourCrossings(const hullform::SectionSpline& section, double h, doubl
   }
 }
 
-// Integrates strip(z, y, w, arm) (y the contour's half-breadth at height z;
-// the strip's width w and the lever arm of its centre about the centre line)
-// over [bottom, top] in the slabs of counter S: one slab for S = 1, else
-// S - 1 equal slabs; each slab is further split at the knots of the section
-// and at the breaks that fall inside it.  Within a slab so split the contour
-// is one cubic piece and the strip has no kink at a known height.
-template <class Strip>
-SideSums IntegrateSlabs(double bottom, double top, int S, const hullform::SectionSpline& section,
-                        const Breaks& breaks, const numerics::GaussLegendre10& gauss, const Strip& strip) {
-  SideSums sums;
+// Integrates strip(z, y) (y the contour's half-breadth at height z; the
+// strip the water covers there) over [bottom, top] in the slabs of counter
+// S: one slab for S = 1, else S - 1 equal slabs; each slab is further split
+// at the knots of the section and at the breaks that fall inside it.  Within
+// a slab so split the contour is one cubic piece and the strip has no kink at
+// a known height.
+template <class StripAt>
+numerics::SliceSums IntegrateSlabs(double bottom, double top, int S, const hullform::SectionSpline& section,
+                                   const Breaks& breaks, const numerics::GaussLegendre10& gauss, const StripAt& strip) {
+  numerics::SliceSums sums;
   if (!(top > bottom)) return sums;
-  double abscissa[5], weight[5];
-  for (int g = 0; g < 5; ++g) {
-    abscissa[g] = gauss.GaussAbscissa(g + 1);
-    weight[g] = gauss.GaussWeight(g + 1);
-  }
-  // Gauss-Legendre on [za, zb], which lies within the knot interval
-  // (knots(k), knots(k + 1)].
+  // The slice [za, zb] lies within the knot interval (knots(k), knots(k + 1)].
   const auto gaussSlab = [&](double za, double zb, int k) {
-    const double mid = (za + zb) / 2;
-    const double r = (zb - za) / 2;
     const double zk = section.knots(k);
-    double sA = 0, sT = 0, sV = 0;
-    for (int g = 0; g < 5; ++g) {
-      const double d = abscissa[g] * r;
-      for (const double z : {mid + d, mid - d}) {
-        const double y = numerics::EvaluateSplinePiece(section.table, k, z - zk);
-        double w = 0, arm = 0;
-        strip(z, y, w, arm);
-        sA += weight[g] * w;
-        sT += weight[g] * w * arm;
-        sV += weight[g] * z * w;
-      }
-    }
-    sums.area += r * sA;
-    sums.transverse += r * sT;
-    sums.vertical += r * sV;
+    const numerics::SliceSums s = numerics::IntegrateSlice(gauss, za, zb, [&](double z) {
+      return strip(z, numerics::EvaluateSplinePiece(section.table, k, z - zk));
+    });
+    sums.area += s.area;
+    sums.transverseMoment += s.transverseMoment;
+    sums.verticalMoment += s.verticalMoment;
   };
 
   const int slabs = S <= 1 ? 1 : S - 1;
@@ -123,10 +103,10 @@ SideSums IntegrateSlabs(double bottom, double top, int S, const hullform::Sectio
   return sums;
 }
 
-void Store(SideProperties& side, int c, const SideSums& s) {
+void Store(SideProperties& side, int c, const numerics::SliceSums& s) {
   side.area(c) = s.area;
-  side.transverse(c) = s.transverse;
-  side.vertical(c) = s.vertical;
+  side.transverse(c) = s.transverseMoment;
+  side.vertical(c) = s.verticalMoment;
 }
 
 }  // namespace
@@ -136,8 +116,8 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
                                     SideProperties& high) {
   PHI = CuttingHeelAngle(PHI);
   for (int c = 1; c <= NWL; ++c) {
-    Store(low, c, {});
-    Store(high, c, {});
+    Store(low, c, numerics::SliceSums{});
+    Store(high, c, numerics::SliceSums{});
   }
   if (!SectionRises(section)) return;
 
@@ -165,9 +145,8 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
     const double top = std::min(h, zn);
     breaks.Clear();
     AddContourCrossings(section, h, tLow, z1, top, breaks);
-    const SideSums s = IntegrateSlabs(z1, top, S, section, breaks, gauss, [&](double z, double y, double& w, double& arm) {
-      w = std::max(0.0, std::min(y, (z - h) * tLow));
-      arm = w / 2;
+    const numerics::SliceSums s = IntegrateSlabs(z1, top, S, section, breaks, gauss, [&](double z, double y) {
+      return numerics::StripFromCentreLine(std::max(0.0, std::min(y, (z - h) * tLow)));
     });
     Store(low, c, s);
     if (s.area > 0) ++S;
@@ -175,7 +154,7 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
 
   if (PHI == 0) {
     for (int c = 1; c <= NWL; ++c) {
-      Store(high, c, {low.area(c), -low.transverse(c), low.vertical(c)});
+      Store(high, c, numerics::SliceSums{low.area(c), -low.transverse(c), low.vertical(c)});
     }
     return;
   }
@@ -193,10 +172,10 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
     AddContourCrossings(section, h, tHigh, z1, zn, breaks);
     if (h > z1 && h < zn) breaks.Add(h);
     breaks.Sort();
-    const SideSums s = IntegrateSlabs(z1, zn, S, section, breaks, gauss, [&](double z, double y, double& w, double& arm) {
+    const numerics::SliceSums s = IntegrateSlabs(z1, zn, S, section, breaks, gauss, [&](double z, double y) {
       const double u = std::min(0.0, -(z - h) * tHigh);
-      w = std::max(0.0, y + u);
-      arm = u - w / 2;
+      const double w = std::max(0.0, y + u);
+      return numerics::Strip{w, u - w / 2};
     });
     Store(high, c, s);
     if (s.area > 0) ++S;
@@ -212,14 +191,17 @@ void DrawHeeledSection(platform::ConsoleForm& form, double MaxTopHalfBreadth, in
     // and the deck line.
     const platform::RgbColour contourColour = static_cast<platform::RgbColour>(4010 + 2500 * i);
     bool first = true;
-    hullform::WalkFittedRow(section, 2 * s, [&](double yp, double zp, double y, double z) {
-      if (first) {
-        yp = 0;
-        first = false;
-      }
-      form.LineRgb(yp, zp, y, z, contourColour);
-      form.LineRgb(-yp, zp, -y, z, contourColour);
-    });
+    hullform::WalkFittedRow(
+        section, 2 * s,
+        [&](double yp, double zp, double y, double z) {
+          if (first) {
+            yp = 0;
+            first = false;
+          }
+          form.LineRgb(yp, zp, y, z, contourColour);
+          form.LineRgb(-yp, zp, -y, z, contourColour);
+        },
+        kCrossCurvesForms.sectionSpline.evaluation);
     const double zn = section.knots(section.m);
     const double yn = section.table(1, section.m);
     form.LineRgb(yn, zn, -yn, zn, contourColour);

@@ -7,6 +7,7 @@
 
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
+#include "forms.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "cross_table.hpp"
@@ -147,8 +148,7 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
     for (int j = 1; j <= NWL; ++j) t.CrossCurveDisplacement(i, j) = d(j);
   }
 
-  using numerics::FormatNumber;
-  for (int i = 1; i <= NA; ++i) {
+    for (int i = 1; i <= NA; ++i) {
     for (int k = 0; k < 3; ++k) report.Line();
     report.Line(" INTERPOLE EDILMIS CAPRAZ STABILITE DEGERLERI");
     report.Line(" MEYIL ACISI = " + FormatNumber(run.task.HeelAngles(i), 2, 2) + " DERECE");

@@ -6,6 +6,7 @@
 
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
+#include "forms.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "cross_table.hpp"
@@ -15,7 +16,6 @@ namespace cross {
 namespace {
 
 using numerics::FormatInteger;
-using numerics::FormatNumber;
 
 // One stability area: n samples from `from` to `to` degrees, the last one at
 // `to` itself, integrated in radians.
@@ -25,10 +25,10 @@ double StabilityArea(const RightingLeverCurve& gz, int n, double from, double to
     const double phi = k == n ? to : from + (k - 1) * (to - from) / (n - 1);
     xs(k) = phi * PiValue / 180;
     numerics::InterpolateCurve(gz.n, gz.X, gz.Y, xs(k), ys(k), numerics::kParabolaMethod,
-                               numerics::kCrossCurvesInterpolationRule);
+                               kCrossCurvesForms.interpolationRule);
   }
   double area = 0;
-  numerics::IntegrateUnequalSimpson(n, xs, ys, area, numerics::kCrossCurvesSimpsonGuard);
+  numerics::IntegrateUnequalSimpson(n, xs, ys, area, kCrossCurvesForms.simpsonGuard);
   return area;
 }
 
@@ -72,7 +72,7 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
     }
     double KN = 0;
     numerics::InterpolateCurve(m, XD, YK, t.RequestedDisplacement, KN, numerics::kParabolaMethod,
-                               numerics::kCrossCurvesInterpolationRule);
+                               kCrossCurvesForms.interpolationRule);
     gz.GzValues(i) = KN - t.KG * std::sin(data.HeelAngles(i) * PiValue / 180);
   }
   gz.GM0 = t.KM - t.KG;
@@ -119,7 +119,7 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
     if (x > gz.X(1) && x < gz.X(gz.n)) {
       double y = 0;
       numerics::InterpolateCurve(gz.n, gz.X, gz.Y, x, y, numerics::kParabolaMethod,
-                                 numerics::kCrossCurvesInterpolationRule);
+                                 kCrossCurvesForms.interpolationRule);
       if (y > gz.MaximumGz) {
         gz.MaximumGz = y;
         gz.MaximumGzAngle = phi;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/hullform/hull_model.hpp"
+#include "common/platform/files.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/numerics/table.hpp"
 
@@ -28,11 +29,7 @@ inline constexpr double kDegreeToRadian = 0.01745329252;
 inline constexpr double PiValue = 3.1415927;
 
 // Items of "Pendrovix.TSK", as read.
-struct TaskValues {
-  std::string DATAFILE;
-  std::string DATADIR;
-  std::string REPORTFILE;
-  std::string OUTDIR;
+struct TaskValues : platform::TaskFileNames {
   double HeelAngleCount = 0;
   Vec HeelAngles{kMaxHeelAngles};
   double WaterDensity = 0;

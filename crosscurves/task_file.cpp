@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "common/hullform/report_path.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 
@@ -11,22 +12,10 @@ namespace cross {
 
 namespace {
 
-void Skip(platform::InputFile& in, int lines) {
-  for (int k = 0; k < lines; ++k) in.SkipLine();
-}
-
 std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
 
-std::string Lines(int first, int last) {
-  return first == last ? std::to_string(first) : std::to_string(first) + "-" + std::to_string(last);
-}
-
-[[noreturn]] void Refuse(platform::Session& session, const std::string& lines, const std::string& what) {
-  platform::StopWithDataMessage(session, std::string(kTaskFileName) + " satir " + lines + ": " + what,
-                                "Data giris hatasi");
-}
 [[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
-  Refuse(session, std::to_string(line), what);
+  platform::RefuseTaskValue(session, kTaskFileName, line, what);
 }
 
 bool IsWhole(double v) { return std::isfinite(v) && v == std::floor(v); }
@@ -51,39 +40,34 @@ void ReadTaskFile(platform::Session& session, CrossRun& run) {
   run.run.TaskDirectory = session.TaskDirectory();
   platform::InputFile in = session.OpenInput(run.run.TaskDirectory + kTaskFileName);
 
-  Skip(in, 11);                        // heading block, lines 1-11
-  t.DATAFILE = in.ReadText();          // 12
-  Skip(in, 1);
-  t.DATADIR = in.ReadText();           // 14
-  Skip(in, 1);
-  t.REPORTFILE = in.ReadText();        // 16
-  Skip(in, 1);
-  t.OUTDIR = in.ReadText();            // 18
-  Skip(in, 2);
+  platform::ReadTaskFileNames(in, t);  // lines 1-18
+  in.SkipLines(2);
   t.HeelAngleCount = in.ReadNumber();  // 21
   lines.HeelAngleCount = in.LineNumber();
   RefuseHeelAngleCount(session, t.HeelAngleCount, lines.HeelAngleCount);
   const int NA = static_cast<int>(t.HeelAngleCount);
-  lines.HeelAnglesFirst = in.LineNumber() + 1;
-  const std::vector<double> angles = in.ReadNumberList(NA);
-  lines.HeelAnglesLast = NA > 0 ? in.LineNumber() : lines.HeelAngleCount;
-  for (int k = 1; k <= NA; ++k) t.HeelAngles(k) = angles[static_cast<std::size_t>(k - 1)];
-  Skip(in, 1);
+  std::vector<int> angleLines;
+  const std::vector<double> angles = in.ReadNumberList(NA, &angleLines);
+  for (int k = 1; k <= NA; ++k) {
+    t.HeelAngles(k) = angles[static_cast<std::size_t>(k - 1)];
+    lines.HeelAngles(k) = angleLines[static_cast<std::size_t>(k - 1)];
+  }
+  in.SkipLine();
   t.WaterDensity = in.ReadNumber();
   lines.WaterDensity = in.LineNumber();
-  Skip(in, 1);
+  in.SkipLine();
   t.InclinedWaterlineCount = in.ReadNumber();
   lines.InclinedWaterlineCount = in.LineNumber();
-  Skip(in, 3);
+  in.SkipLines(3);
   t.CrossCurveDrawingAnswer = in.ReadText();
   lines.CrossCurveDrawingAnswer = in.LineNumber();
-  Skip(in, 3);
+  in.SkipLines(3);
   t.GzCurveAnswer = in.ReadText();
   lines.GzCurveAnswer = in.LineNumber();
-  Skip(in, 1);
+  in.SkipLine();
   t.RequestedDisplacement = in.ReadNumber();
   lines.RequestedDisplacement = in.LineNumber();
-  Skip(in, 3);
+  in.SkipLines(3);
   const std::vector<double> v = in.ReadNumbers(2);
   lines.KG = in.LineNumber();
   t.KG = v[0];
@@ -98,12 +82,11 @@ void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run,
   const TaskValues& t = run.task;
   RefuseHeelAngleCount(session, t.HeelAngleCount, lines.HeelAngleCount);
   const int NA = static_cast<int>(t.HeelAngleCount);
-  const std::string angleLines = Lines(lines.HeelAnglesFirst, lines.HeelAnglesLast);
 
   // Numbers that are not finite cannot enter any calculation.
   for (int k = 1; k <= NA; ++k) {
     if (!std::isfinite(t.HeelAngles(k)))
-      Refuse(session, angleLines, std::to_string(k) + ". meyil acisi gecersiz sayi (sonlu bir sayi olmali).");
+      Refuse(session, lines.HeelAngles(k), std::to_string(k) + ". meyil acisi gecersiz sayi (sonlu bir sayi olmali).");
   }
   const struct {
     int line;
@@ -131,12 +114,12 @@ void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run,
   for (int k = 1; k <= NA; ++k) {
     const double a = t.HeelAngles(k);
     if (a < 0 || a >= 90) {
-      Refuse(session, angleLines,
+      Refuse(session, lines.HeelAngles(k),
              std::to_string(k) + ". meyil acisi (" + Shown(a) +
                  " derece) 0 ile 90 derece arasinda olmalidir (0 dahil, 90 haric).");
     }
     if (gz && k >= 2 && !(a > t.HeelAngles(k - 1))) {
-      Refuse(session, angleLines,
+      Refuse(session, lines.HeelAngles(k),
              "GZ egrisi istendiginde meyil acilari artan sirada olmalidir; " + std::to_string(k) + ". aci (" +
                  Shown(a) + " derece) bir oncekinden (" + Shown(t.HeelAngles(k - 1)) + " derece) buyuk degil.");
     }
@@ -154,7 +137,10 @@ void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run,
                Shown(t.InclinedWaterlineCount) + ".");
   }
 
-  if (t.REPORTFILE.empty()) Refuse(session, 16, "REPORTFILE (rapor dosyasi adi) bos olamaz.");
+  // The report must not replace an input or another output of the run.
+  std::vector<std::string> own = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE};
+  for (const char* name : kRunOutputFiles) own.push_back(t.OUTDIR + name);
+  hullform::RefuseReportOverOwnFile(session, kTaskFileName, 16, t.REPORTFILE, t.OUTDIR, own);
 }
 
 void CheckInitialMetacentricHeight(platform::Session& session, const CrossRun& run) {

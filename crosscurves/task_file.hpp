@@ -25,7 +25,7 @@ inline constexpr int kMinWaterlines = 5;
 // one line or several.
 struct TaskLines {
   int HeelAngleCount = 21;
-  int HeelAnglesFirst = 22, HeelAnglesLast = 22;
+  Table<int> HeelAngles{kMaxHeelAngles};  // the line of each angle
   int WaterDensity = 24;
   int InclinedWaterlineCount = 26;
   int CrossCurveDrawingAnswer = 30;

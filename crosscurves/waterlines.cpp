@@ -1,7 +1,10 @@
 // Inclined waterlines and the cut of a station section.
 #include "waterlines.hpp"
 
+#include <algorithm>
 #include <cmath>
+
+#include "forms.hpp"
 
 namespace cross {
 
@@ -57,25 +60,26 @@ CutPoint UpwardCrossingSearch(const hullform::SectionSpline& section, double h, 
 }
 
 // First crossing of line h met coming down from the deck in thousandths of
-// the section's height; (h, 0) when the line reaches the bottom first.
+// the section's height, down to the bottom height itself; (h, 0) when the
+// line reaches the bottom first.
 CutPoint DownwardCrossingSearch(const hullform::SectionSpline& section, double h, double t, bool negate) {
   const double Z1 = section.knots(1);
   const double ZM = section.knots(section.m);
   double dz = (ZM - Z1) / 1000;
-  double z = ZM;
+  double z0 = ZM;  // the height of d0
   double B = 0;
-  double d0 = Deviation(section, z, h, t, false, B);
+  double d0 = Deviation(section, z0, h, t, false, B);
   for (int step = 0; step < kMaxSearchSteps; ++step) {
-    z -= dz;
-    if (z < Z1 + dz) return {h, 0};
+    if (z0 <= Z1) return {h, 0};
+    const double z = std::max(z0 - dz, Z1);
     const double d1 = Deviation(section, z, h, t, false, B);
     if (WithinTolerance(d0, d1)) return {z, negate ? -B : B};
     if (d0 * d1 <= 0) {
-      dz /= 2;
-      z += 2 * dz;  // back to the height of d0
+      dz = (z0 - z) / 2;  // back to the height of d0 with half the step
       if (dz > kSearchTolerance) continue;
-      return {z, negate ? -B : B};
+      return {z0, negate ? -B : B};
     }
+    z0 = z;
     d0 = d1;
   }
   return {h, 0};
@@ -106,7 +110,7 @@ double SearchHalfBreadth(const hullform::SectionSpline& section, double z) {
   if (z <= section.knots(1)) return BottomHalfBreadth(section);
   if (z >= section.knots(section.m)) return section.table(1, section.m);
   double y = 0;
-  numerics::EvaluateSpline(section.m, z, y, section.knots, section.table);
+  numerics::EvaluateSpline(section.m, z, y, section.knots, section.table, kCrossCurvesForms.splineEvaluation);
   return y;
 }
 

@@ -6,11 +6,12 @@
 #include <ostream>
 #include <string>
 
-#include "common/hullform/forms.hpp"
 #include "common/hullform/section_spline.hpp"
+#include "common/hullform/section_window.hpp"
 #include "common/numerics/curves.hpp"
-#include "common/numerics/format.hpp"
+#include "common/numerics/slice.hpp"
 #include "common/platform/prompts.hpp"
+#include "forms.hpp"
 #include "run_setup.hpp"
 
 namespace hydro {
@@ -49,21 +50,13 @@ double EvaluateSectionAt(const StationSection& section, double z) {
 
 SliceIntegral IntegrateSectionSlice(const StationSection& section, const RunValues& values, double a, double b,
                                     platform::ConsoleForm* trace) {
-  const double mid = (a + b) / 2;
-  const double half = (b - a) / 2;
-  double SA = 0, SM = 0;
-  for (int g = 1; g <= 5; ++g) {
-    const double d = values.GaussAbscissa(g) * half;
-    const double zp = d + mid;
-    const double yp = EvaluateSectionAt(section, zp);
-    if (trace) trace->Line(-yp, zp, yp, zp, kGaussLineColour);
-    const double zm = mid - d;
-    const double ym = EvaluateSectionAt(section, zm);
-    if (trace) trace->Line(-ym, zm, ym, zm, kGaussLineColour);
-    SA += (ym + yp) * values.GaussWeight(g);
-    SM += (zp * yp + zm * ym) * values.GaussWeight(g);
-  }
-  return {half * (SA * 2), half * (SM * 2)};
+  const auto breadth = [&](double z) { return EvaluateSectionAt(section, z); };
+  const auto draw = [&](double z, const numerics::Strip& s) {
+    if (trace) trace->Line(-s.width, z, s.width, z, kGaussLineColour);
+  };
+  const numerics::SliceSums half = numerics::IntegrateSlice(values.Gauss, a, b, breadth, draw);
+  // Both sides of the section.
+  return {2 * half.area, 2 * half.verticalMoment};
 }
 
 void ComputeBonjeanCurves(platform::Session& session, platform::OutputFile& report, HydroRun& run) {
@@ -113,7 +106,7 @@ void ComputeBonjeanCurves(platform::Session& session, platform::OutputFile& repo
       if (t.AppendageFlag == 1 && run.appendages.AppendageCount(i) > 0) {
         double z1 = j == 1 ? std::min(0.0, run.appendages.AppendageZ(i, 1)) : res.LocalDraft(i, j - 1);
         double z2 = h;
-        hullform::ComputeAppendageSection(i, z1, z2, run.appendages, appA, appM);
+        hullform::ComputeAppendageSection(i, z1, z2, run.appendages, appA, appM, kHydrostaticsForms);
       }
 
       res.LocalDraft(i, j) = h;
@@ -185,7 +178,7 @@ void SetAppendageWaterlineBreadths(HydroRun& run) {
     // points (a straight line for a strip of two points).
     auto breadth = [&](const Vec& y, double h) {
       double v = 0;
-      numerics::InterpolateCurve(n, z, y, h, v, numerics::kParabolaMethod);
+      numerics::InterpolateCurve(n, z, y, h, v, numerics::kParabolaMethod, kHydrostaticsForms.interpolationRule);
       return v;
     };
     for (int j = 1; j <= run.run.WaterlineCount; ++j) {
@@ -210,18 +203,18 @@ void ComputeWaterlineLengths(platform::Session& session, HydroRun& run) {
   // end point (the contour is carried on vertically), and the terminal says so.
   auto profileAt = [&](int row, const char* name, Vec& out) {
     hullform::SectionSpline s;
-    hullform::SplineSectionWithKnuckles(row, hull, s);
+    hullform::SplineSectionWithKnuckles(row, hull, s, kHydrostaticsForms.sectionSpline);
     const double zLow = s.knots(1), zHigh = s.knots(s.m);
     for (int j = 1; j <= rv.WaterlineCount; ++j) {
       const double z = rv.WaterlineDraft(j);
       double x = 0;
       if (z < zLow || z > zHigh) {
         x = z < zLow ? s.table(1, 1) : s.table(1, s.m);
-        session.Out() << "Not: " << name << " su hatti " << numerics::FormatNumber(z, 3, 3)
-                      << " m yuksekliginde tanimli degil; en yakin uc noktasi (x =" << numerics::FormatNumber(x, 4, 3)
+        session.Out() << "Not: " << name << " su hatti " << FormatNumber(z, 3, 3)
+                      << " m yuksekliginde tanimli degil; en yakin uc noktasi (x =" << FormatNumber(x, 4, 3)
                       << " m) alindi.\n";
       } else {
-        numerics::EvaluateSpline(s.m, z, x, s.knots, s.table);
+        numerics::EvaluateSpline(s.m, z, x, s.knots, s.table, kHydrostaticsForms.splineEvaluation);
       }
       out(j) = x;
     }

@@ -18,8 +18,9 @@ namespace hydro {
 double EvaluateSectionAt(const StationSection& section, double z);
 
 // Area and moment about the base line of the slice [a, b] of the section
-// (both sides), by the 10-point Gauss-Legendre rule.  When `trace` is given,
-// each Gauss point is drawn as a line across the section in palette colour 9.
+// (both sides), by the 10-point Gauss-Legendre rule on the section's
+// half-breadths.  When `trace` is given, each Gauss height is drawn as a line
+// across the section in palette colour 9.
 struct SliceIntegral {
   double area = 0;
   double moment = 0;

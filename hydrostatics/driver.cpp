@@ -5,6 +5,7 @@
 
 #include "bonjean.hpp"
 #include "common/hullform/offset_table.hpp"
+#include "forms.hpp"
 #include "girth.hpp"
 #include "run.hpp"
 #include "run_setup.hpp"
@@ -19,7 +20,7 @@ void RunHydrostaticsProgram(platform::Session& session) {
 
   ReadTaskFile(session, run);
   CheckDrafts(session, run);
-  hullform::ReadOffsetTable(session, run.task.DATADIR + run.task.DATAFILE, run.hull);
+  hullform::ReadOffsetTable(session, run.task.DATADIR + run.task.DATAFILE, run.hull, kHydrostaticsForms);
   ValidateStationPositions(session, run);
   FindMidshipSection(session, run);
   platform::OutputFile& report = OpenReportAndReview(session, run);

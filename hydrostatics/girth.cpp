@@ -3,10 +3,11 @@
 
 #include <cmath>
 
-#include "common/hullform/forms.hpp"
 #include "common/hullform/reviews.hpp"
+#include "common/hullform/section_window.hpp"
 #include "common/numerics/curves.hpp"
 #include "common/platform/prompts.hpp"
+#include "forms.hpp"
 #include "station_drawing.hpp"
 
 namespace hydro {
@@ -59,7 +60,7 @@ void ComputeGirthLengths(platform::Session& session, HydroRun& run) {
     auto contourY = [&](double z) {
       if (z == s.knots(1)) return hull.PointY(i, runEnd);
       double y = 0;
-      numerics::EvaluateSpline(s.m, z, y, s.knots, s.table);
+      numerics::EvaluateSpline(s.m, z, y, s.knots, s.table, kHydrostaticsForms.splineEvaluation);
       return y;
     };
 
@@ -81,7 +82,7 @@ void ComputeGirthLengths(platform::Session& session, HydroRun& run) {
         }
         numerics::EstimateNodeSlopes(kSubdivision, zt, yt, slope);
         for (int b = 1; b <= kSubdivision; ++b) f(b) = std::sqrt(slope(b) * slope(b) + 1);
-        numerics::IntegrateUnequalSimpson(kSubdivision, zt, f, dG);
+        numerics::IntegrateUnequalSimpson(kSubdivision, zt, f, dG, kHydrostaticsForms.simpsonGuard);
       }
       G += dG;
       res.StationGirth(i, k) = G;
@@ -105,7 +106,8 @@ void ComputeGirthLengths(platform::Session& session, HydroRun& run) {
   for (int i = 1; i <= hull.StationCount; ++i) {
     res.LoadWaterlineGirth(i) = GirthAtHeight(res, i, res.StationLoadWaterlineHeight(i));
   }
-  hullform::PlotSectionLengthsForReview(session, form, hull, t.Lbp, t.HalfBreadth, t.Depth, res.LoadWaterlineGirth);
+  hullform::PlotSectionLengthsForReview(session, form, hull, t.Lbp, t.HalfBreadth, t.Depth, res.LoadWaterlineGirth,
+                                        kHydrostaticsForms);
 
   for (int i = 1; i <= hull.StationCount; ++i) {
     for (int j = 1; j <= run.run.WaterlineCount; ++j) {
@@ -131,7 +133,7 @@ void ComputeWettedSurface(HydroRun& run) {
       n = N + 1;
     }
     double sides = 0;
-    numerics::IntegrateUnequalSimpson(n, x, g, sides);
+    numerics::IntegrateUnequalSimpson(n, x, g, sides, kHydrostaticsForms.simpsonGuard);
     res.WettedSurface(j) = res.BonjeanArea(1, j) + 2 * sides;
   }
 }

@@ -5,13 +5,13 @@
 
 #include "common/numerics/format.hpp"
 #include "result_steps.hpp"
+#include "forms.hpp"
 #include "tables.hpp"
 
 namespace hydro {
 
 using numerics::Blanks;
 using numerics::FormatInteger;
-using numerics::FormatNumber;
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include "common/platform/prompts.hpp"
 #include "hydrostatics/script/scripts.hpp"
 #include "result_steps.hpp"
+#include "forms.hpp"
 #include "tables.hpp"
 
 namespace hydro {
 
 using numerics::Blanks;
-using numerics::FormatNumber;
 
 void WriteBonjeanFile(platform::Session& session, HydroRun& run) {
   const int stations = run.hull.StationCount;

@@ -8,6 +8,10 @@
 
 namespace hydro {
 
+// The curve window of the hydrostatics program: plots along the length and
+// the sketch of the waterlines.
+platform::ConsoleForm& CurveForm(platform::Session& session);
+
 // Screen plots of the sectional areas and moments at the design waterline.
 void PlotSectionalCurves(platform::Session& session, HydroRun& run);
 // Screen plot of the girths at the design waterline.

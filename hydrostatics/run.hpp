@@ -6,6 +6,8 @@
 #include <string>
 
 #include "common/hullform/hull_model.hpp"
+#include "common/platform/files.hpp"
+#include "common/numerics/gauss.hpp"
 #include "common/numerics/table.hpp"
 
 namespace hydro {
@@ -25,11 +27,7 @@ inline constexpr int kMaxExtentFactor = 10;
 
 // Items of "Kormelant.TSK", as read (ShellThickness and ModelScale are
 // converted in place by the set-up, ReportLanguage normalised).
-struct TaskValues {
-  std::string DATAFILE;
-  std::string DATADIR;
-  std::string REPORTFILE;
-  std::string OUTDIR;
+struct TaskValues : platform::TaskFileNames {
   double AppendageFlag = 0;
   double Lbp = 0, HalfBreadth = 0, Depth = 0;
   double ForeDraft = 0, AftDraft = 0;
@@ -53,8 +51,7 @@ struct RunValues {
   Vec WaterlineDraft{kMaxRunWaterlines};
   int WaterlineCount = 0;
   int DesignWaterlineIndex = 0;
-  Vec GaussAbscissa{5};
-  Vec GaussWeight{5};
+  numerics::GaussLegendre10 Gauss;
 };
 
 // Tables per station (rows) and waterline (columns) of the Bonjean integration

@@ -6,36 +6,27 @@
 #include <string>
 
 #include "common/hullform/checks.hpp"
-#include "common/hullform/forms.hpp"
 #include "common/hullform/offset_table.hpp"
 #include "common/hullform/reviews.hpp"
+#include "common/hullform/section_window.hpp"
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "forms.hpp"
 #include "hydrostatics/script/scripts.hpp"
 
 namespace hydro {
 
 namespace {
 
-constexpr int kMessageCode = 20;
-constexpr const char* kHelpFile = "DEMO.HLP";
-constexpr int kHelpContext = 500;
 constexpr const char* kMidshipTitle = "MASTORI KESITI HATASI";
-
-std::string Trimmed(const std::string& s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string::npos) return std::string();
-  const auto last = s.find_last_not_of(" \t");
-  return s.substr(first, last - first + 1);
-}
 
 // True when `text` is a whole number from 1 to stationCount.
 bool IsStationIndex(const std::string& text, int stationCount, double& index) {
   double v = 0;
-  if (!platform::ParseNumber(Trimmed(text), v)) return false;
+  if (!platform::ParseNumber(text, v)) return false;
   if (!std::isfinite(v) || v != std::floor(v) || v < 1 || v > stationCount) return false;
   index = v;
   return true;
@@ -59,38 +50,12 @@ void ValidateStationPositions(platform::Session& session, HydroRun& run) {
   const int n = hull.StationCount;
   const std::string file = "Data dosyasinda (" + run.task.DATAFILE + ") ";
 
-  // Limits of the run's tables and of its integrations along the length.
+  // The run's tables hold 100 stations.
   if (n > kMaxRunStations) {
     platform::StopWithDataMessage(session,
                                   file + std::to_string(n) + " posta var. Bu program en fazla " +
                                       std::to_string(kMaxRunStations) + " posta ile calisir.",
                                   "Kesit postalari sayisi hatasi");
-  }
-  if (n < 3) {
-    platform::StopWithDataMessage(session,
-                                  file + std::to_string(n) + " posta var. Boyuna integrasyon icin en az 3 posta gereklidir.",
-                                  "Kesit postalari sayisi hatasi");
-  }
-  // Every station and both end contours are curves over height: their points
-  // must run from the keel upward.
-  for (int r = 1; r <= n + 2; ++r) {
-    const std::string row = r <= n   ? "Posta Kesiti No:" + numerics::FormatInteger(r, 2) + " (" +
-                                         numerics::FormatNumber(hull.StationPos(r), 3, 3) + " metre AP 'den)"
-                            : r == n + 1 ? std::string("KIC BODOSLAMA")
-                                         : std::string("BAS BODOSLAMA");
-    if (hull.PointCount(r) < 2) {
-      platform::StopWithDataMessage(session, file + row + " 'de en az 2 nokta olmalidir.", "Kesit postalari data giris hatasi");
-    }
-    for (int k = 2; k <= hull.PointCount(r); ++k) {
-      if (hull.PointZ(r, k) < hull.PointZ(r, k - 1)) {
-        platform::StopWithDataMessage(session,
-                                      file + row + " 'de nokta" + numerics::FormatInteger(k, 3) + " (Z =" +
-                                          numerics::FormatNumber(hull.PointZ(r, k), 2, 4) + ") bir onceki noktanin (Z =" +
-                                          numerics::FormatNumber(hull.PointZ(r, k - 1), 2, 4) +
-                                          ") altinda. Noktalar omurgadan yukari dogru sirali olmalidir.",
-                                      "Kesit postalari data giris hatasi");
-      }
-    }
   }
 
   // A point far outside the hull's own extents is a slip of the pen in the
@@ -104,13 +69,10 @@ void ValidateStationPositions(platform::Session& session, HydroRun& run) {
       const double z = hull.PointZ(r, k), y = hull.PointY(r, k);
       const bool station = r <= n;
       if (std::fabs(z) <= heightLimit && (!station || std::fabs(y) <= breadthLimit)) continue;
-      const std::string row = station ? "Posta Kesiti No:" + numerics::FormatInteger(r, 2) + " (" +
-                                            numerics::FormatNumber(hull.StationPos(r), 3, 3) + " metre AP 'den)"
-                              : r == n + 1 ? std::string("KIC BODOSLAMA")
-                                           : std::string("BAS BODOSLAMA");
       platform::StopWithDataMessage(
           session,
-          file + row + " 'de nokta" + numerics::FormatInteger(k, 3) + " (Z = " + platform::WriteItemNumber(z) +
+          file + hullform::RowName(hull, r, kHydrostaticsForms.formatNumber) + " 'de nokta" +
+              numerics::FormatInteger(k, 3) + " (Z = " + platform::WriteItemNumber(z) +
               ", Y = " + platform::WriteItemNumber(y) + ") geminin boyutlarinin cok disinda: yukseklik en fazla " +
               platform::WriteItemNumber(heightLimit) + " m (derinligin " + std::to_string(kMaxExtentFactor) +
               " kati), yari genislik en fazla " + platform::WriteItemNumber(breadthLimit) +
@@ -119,22 +81,7 @@ void ValidateStationPositions(platform::Session& session, HydroRun& run) {
     }
   }
 
-  for (int i = 1; i <= n - 1; ++i) {
-    if (std::fabs(hull.StationPos(i + 1) - hull.StationPos(i)) < 0.01) {
-      platform::StopWithDataMessage(session,
-                                    "Istasyon Postasi = " + numerics::FormatNumber(hull.StationPos(i), 3, 2) + " m ile" +
-                                        numerics::FormatNumber(hull.StationPos(i + 1), 3, 2) + " m birbirine cok yakin",
-                                    "Kesit postalari yeri giris hatasi");
-    }
-  }
-  for (int i = 1; i <= n - 1; ++i) {
-    if (hull.StationPos(i + 1) < hull.StationPos(i)) {
-      platform::StopWithDataMessage(session,
-                                    "Istasyon Postasi = " + numerics::FormatNumber(hull.StationPos(i + 1), 3, 2) +
-                                        " m ile" + numerics::FormatNumber(hull.StationPos(i), 3, 2) + " m den kucuk",
-                                    "Kesit postalari sirasi giris hatasi");
-    }
-  }
+  hullform::CheckStationPositions(session, hull, kHydrostaticsForms);
 }
 
 void FindMidshipSection(platform::Session& session, HydroRun& run) {
@@ -170,9 +117,10 @@ void FindMidshipSection(platform::Session& session, HydroRun& run) {
       run.run.MidshipIndex = static_cast<float>(index);
       return;
     }
-    session.MessageBox("Girilen mastori kesiti indisi (" + typed + ") 1 ile " + std::to_string(n) +
-                           " arasinda bir tam sayi olmalidir. Lutfen tekrar girin.",
-                       kMessageCode, kMidshipTitle, kHelpFile, kHelpContext);
+    platform::ShowMessage(session,
+                          "Girilen mastori kesiti indisi (" + typed + ") 1 ile " + std::to_string(n) +
+                              " arasinda bir tam sayi olmalidir. Lutfen tekrar girin.",
+                          kMidshipTitle);
   }
 }
 
@@ -181,11 +129,12 @@ platform::OutputFile& OpenReportAndReview(platform::Session& session, HydroRun& 
   platform::OutputFile& report = session.CreateOutput(t.OUTDIR + t.REPORTFILE);
   platform::ConsoleForm& form = hullform::SectionForm(session);
   hullform::PlotStationPositionsForReview(session, form, run.hull, t.Lbp, t.HalfBreadth, t.Depth, t.ForeDraft,
-                                          t.AftDraft, run.sections.StationLoadWaterlineHeight);
-  hullform::CheckStationSections(session, form, report, run.hull, t.HalfBreadth, t.Depth);
-  hullform::CheckStemSternProfiles(session, form, report, run.hull, t.HalfBreadth, t.Depth, t.Lbp);
+                                          t.AftDraft, run.sections.StationLoadWaterlineHeight, kHydrostaticsForms);
+  hullform::CheckStationSections(session, form, report, run.hull, t.HalfBreadth, t.Depth, kHydrostaticsForms);
+  hullform::CheckStemSternProfiles(session, form, report, run.hull, t.HalfBreadth, t.Depth, t.Lbp,
+                                   kHydrostaticsForms);
   WriteBodyPlanAndProfileScripts(session, t.OUTDIR, t.Lbp, t.HalfBreadth, t.Depth, run.hull, run.run.MidshipIndex,
-                                 t.ReportLanguageAsRead);
+                                 t.ReportLanguageAsRead, kHydrostaticsForms);
   if (t.AppendageFlag == 1) hullform::ReadAppendageFile(session, run.hull.StationCount, run.appendages, t.DATADIR);
   return report;
 }
@@ -230,7 +179,7 @@ void SetUpComputation(HydroRun& run) {
   TaskValues& t = run.task;
   RunValues& r = run.run;
 
-  numerics::SetGaussLegendre10(r.GaussAbscissa, r.GaussWeight);
+  numerics::SetGaussLegendre10(r.Gauss);
 
   r.MeanDraft = (t.ForeDraft + t.AftDraft) / 2;
   t.ShellThickness = t.ShellThickness / 1000;

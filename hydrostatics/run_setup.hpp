@@ -11,9 +11,10 @@ namespace hydro {
 // Stops the run when both drafts are (nearly) zero; sets TrimmedFlag.
 void CheckDrafts(platform::Session& session, HydroRun& run);
 
-// Refuses a hull the run cannot work with (too many or too few stations, a
-// row whose heights go down) and checks the spacing and the order of the
-// stations.
+// Refuses a hull the run cannot work with (more stations than the run's
+// tables hold, points far outside the ship's extents) and checks the spacing
+// and the order of the stations.  (The offset-table reader has already
+// refused too few stations or points and heights that go down.)
 void ValidateStationPositions(platform::Session& session, HydroRun& run);
 
 // The midship station: the station at Lbp/2, or the index the user types.

@@ -3,12 +3,15 @@
 // waterlines.
 #include <string>
 
-#include "common/hullform/forms.hpp"
 #include "common/hullform/reviews.hpp"
 #include "common/platform/prompts.hpp"
 #include "result_steps.hpp"
 
 namespace hydro {
+
+platform::ConsoleForm& CurveForm(platform::Session& session) {
+  return session.Form("Form2_KORMELAN", "Form2", 630, 2805, 10650, 6660);
+}
 
 namespace {
 
@@ -23,7 +26,7 @@ void PlotAlongLength(platform::Session& session, const HydroRun& run, const std:
     x(i) = run.hull.StationPos(i);
     y(i) = ordinate(i);
   }
-  platform::ConsoleForm& form = hullform::CurveForm(session);
+  platform::ConsoleForm& form = CurveForm(session);
   hullform::PlotCurveOnScreen(session, form, x, y, n, caption);
   form.Hide();
 }
@@ -56,7 +59,7 @@ void DrawWaterlineSketch(platform::Session& session, HydroRun& run) {
   const SectionResults& s = run.sections;
   auto x = [&](int i) { return run.hull.StationPos(i); };
 
-  platform::ConsoleForm& form = hullform::CurveForm(session);
+  platform::ConsoleForm& form = CurveForm(session);
   form.Show();
   form.Clear();
   form.FontName("Times New Roman");

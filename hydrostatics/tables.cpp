@@ -5,12 +5,12 @@
 
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
+#include "forms.hpp"
 #include "result_steps.hpp"
 
 namespace hydro {
 
 using numerics::FormatInteger;
-using numerics::FormatNumber;
 
 namespace {
 
@@ -50,7 +50,7 @@ double IntegrateAlongLength(const HydroRun& run, const std::function<double(int)
     y(i) = ordinate(i);
   }
   double total = 0;
-  numerics::IntegrateUnequalSimpson(n, x, y, total);
+  numerics::IntegrateUnequalSimpson(n, x, y, total, kHydrostaticsForms.simpsonGuard);
   return total;
 }
 

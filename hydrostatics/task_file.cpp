@@ -1,13 +1,10 @@
 // Reading and checking "Kormelant.TSK".
 #include "task_file.hpp"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
+#include "common/hullform/report_path.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "run_setup.hpp"
@@ -16,26 +13,10 @@ namespace hydro {
 
 namespace {
 
-void Skip(platform::InputFile& in, int lines) {
-  for (int k = 0; k < lines; ++k) in.SkipLine();
-}
-
 std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
 
 [[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
-  platform::StopWithDataMessage(session, std::string(kTaskFileName) + " satir " + std::to_string(line) + ": " + what,
-                                "Data giris hatasi");
-}
-
-// A path compared as the file system sees it: resolved, normalised and, since
-// the programs' file names are case-blind, in lower case.
-std::string PathKey(const std::filesystem::path& p) {
-  std::error_code ec;
-  std::filesystem::path c = std::filesystem::weakly_canonical(p, ec);
-  if (ec) c = p.lexically_normal();
-  std::string s = c.lexically_normal().generic_string();
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-  return s;
+  platform::RefuseTaskValue(session, kTaskFileName, line, what);
 }
 
 }  // namespace
@@ -45,42 +26,35 @@ void ReadTaskFile(platform::Session& session, HydroRun& run) {
   run.run.TaskDirectory = session.TaskDirectory();
   platform::InputFile in = session.OpenInput(run.run.TaskDirectory + kTaskFileName);
 
-  Skip(in, 11);                       // heading block, lines 1-11
-  t.DATAFILE = in.ReadText();         // 12
-  Skip(in, 1);
-  t.DATADIR = in.ReadText();          // 14
-  Skip(in, 1);
-  t.REPORTFILE = in.ReadText();       // 16
-  Skip(in, 1);
-  t.OUTDIR = in.ReadText();           // 18
-  Skip(in, 1);
+  platform::ReadTaskFileNames(in, t);  // lines 1-18
+  in.SkipLine();
   t.AppendageFlag = in.ReadNumber();  // 20
-  Skip(in, 3);
+  in.SkipLines(3);
   std::vector<double> v = in.ReadNumbers(3);  // 24
   t.Lbp = v[0];
   t.HalfBreadth = v[1];
   t.Depth = v[2];
-  Skip(in, 3);
+  in.SkipLines(3);
   v = in.ReadNumbers(2);              // 28
   t.ForeDraft = v[0];
   t.AftDraft = v[1];
-  Skip(in, 1);
+  in.SkipLine();
   t.ShellThickness = in.ReadNumber(); // 30
-  Skip(in, 3);
+  in.SkipLines(3);
   t.ModelScale = in.ReadNumber();     // 34
-  Skip(in, 6);
+  in.SkipLines(6);
   v = in.ReadNumbers(3);              // 41
   t.FirstWaterline = v[0];
   t.LastWaterline = v[1];
   t.WaterlineStep = v[2];
-  Skip(in, 3);
+  in.SkipLines(3);
   t.ReportLanguage = in.ReadText();   // 45
   t.ReportLanguageAsRead = t.ReportLanguage;
-  Skip(in, 1);
+  in.SkipLine();
   t.SeaWaterDensity = in.ReadNumber();   // 47
-  Skip(in, 1);
+  in.SkipLine();
   t.StationLabelScale = in.ReadNumber(); // 49
-  Skip(in, 2);
+  in.SkipLines(2);
   t.CurveScriptFlag = in.ReadNumber();   // 52
 
   RefuseUnworkableTaskValues(session, run);
@@ -142,17 +116,10 @@ void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run)
   }
 
   // The report must not replace one of the run's own files.
-  if (t.REPORTFILE.empty()) Refuse(session, 16, "REPORTFILE (rapor dosyasi adi) bos olamaz.");
-  const std::string report = PathKey(session.ResolvePath(t.OUTDIR + t.REPORTFILE));
   std::vector<std::string> own = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE,
                                   t.DATADIR + "APPENDIX.DAT"};
   for (const char* name : kRunOutputFiles) own.push_back(t.OUTDIR + name);
-  for (const std::string& other : own) {
-    if (PathKey(session.ResolvePath(other)) == report)
-      Refuse(session, 16,
-             "REPORTFILE (" + t.REPORTFILE + ") programin kendi dosyalarindan birini (" + other +
-                 ") gosteriyor; rapor bu dosyanin uzerine yazilamaz.");
-  }
+  hullform::RefuseReportOverOwnFile(session, kTaskFileName, 16, t.REPORTFILE, t.OUTDIR, own);
 }
 
 }  // namespace hydro

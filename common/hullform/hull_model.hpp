@@ -3,7 +3,10 @@
 // a list of points from the keel upward (height above the base line,
 // half-breadth, point code), followed by the stern and stem contours.
 
-#include "../numerics/table.hpp"
+#include <string>
+
+#include "common/numerics/format.hpp"
+#include "common/numerics/table.hpp"
 
 namespace hullform {
 
@@ -35,6 +38,14 @@ struct HullModel {
   int SternRow() const { return StationCount + 1; }  // aft end contour, "KIC BODOSLAMA"
   int StemRow() const { return StationCount + 2; }   // fore end contour, "BAS BODOSLAMA"
 };
+
+// The names by which messages and reports point at a row of the hull model:
+// "Posta Kesiti No: 3 (  20.000 metre AP 'den)" for station i at x, "KIC
+// BODOSLAMA" and "BAS BODOSLAMA" for the contours, the position written in
+// the program's number format.
+inline const char* ContourName(bool stern) { return stern ? "KIC BODOSLAMA" : "BAS BODOSLAMA"; }
+std::string StationName(int i, double x, numerics::NumberFormat formatNumber);
+std::string RowName(const HullModel& hull, int r, numerics::NumberFormat formatNumber);
 
 inline constexpr int kMaxAppendagePoints = 251;
 

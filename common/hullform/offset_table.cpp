@@ -13,15 +13,9 @@ namespace hullform {
 namespace {
 
 using numerics::FormatInteger;
-using numerics::FormatNumber;
 
 std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
 
-std::string StationName(int i, double x) {
-  return "Posta Kesiti No:" + FormatInteger(i, 2) + " (" + FormatNumber(x, 3, 3) + " metre AP 'den)";
-}
-
-std::string ContourName(bool stern) { return stern ? "KIC BODOSLAMA" : "BAS BODOSLAMA"; }
 
 // Line reader of the hull files.  Every fault of the file stops the run with
 // a message that names the file, the line and the place in the hull (station
@@ -116,12 +110,9 @@ void ReadContour(HullFile& file, HullModel& hull, int r, bool stern, const Offse
 
 }  // namespace
 
-void ReadOffsetTable(platform::Session& session, const std::string& path, HullModel& hull) {
-  ReadOffsetTable(session, path, hull, kHydrostaticsOffsetTable);
-}
-
 void ReadOffsetTable(platform::Session& session, const std::string& path, HullModel& result,
-                     const OffsetTableFormat& format) {
+                     const ProgramForms& forms) {
+  const OffsetTableFormat& format = forms.offsetTable;
   HullFile file(session, path, "Data dosyasi");
   // The model is built aside and handed over only when the whole file is sound.
   auto built = std::make_unique<HullModel>();
@@ -140,7 +131,7 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
                     "fazla " + std::to_string(format.maxStations) + " posta kesiti tutar.");
     }
     hull.StationPos(i) = file.Numbers(1, "Posta Kesiti No:" + FormatInteger(i, 2) + ", posta yeri")[0];
-    const std::string row = StationName(i, hull.StationPos(i));
+    const std::string row = StationName(i, hull.StationPos(i), forms.formatNumber);
 
     bool stationEnded = false;
     for (int j = 1; j <= format.maxStationLines; ++j) {
@@ -166,7 +157,7 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
     if (!stationEnded) {
       if (format.pointLimitBox) {
         const std::string prompt =
-            "Posta Kesiti No:" + FormatInteger(i, 2) + " 'de  (" + FormatNumber(hull.StationPos(i), 3, 3) +
+            "Posta Kesiti No:" + FormatInteger(i, 2) + " 'de  (" + forms.formatNumber(hull.StationPos(i), 3, 3) +
             " metre AP 'den ) 251 'den fazla nokta var. Bu durumda hesap devam edemez. LUtfen ilgili postadaki "
             "nokta sayisini 251 'e indirin. Programi sonlandirmak icin 'Enter' tusuna basin.";
         (void)session.InputBox(prompt, "Posta kesiti fazla nokta hatasi", "", platform::kDataBoxX,

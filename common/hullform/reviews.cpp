@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "common/hullform/checks.hpp"
-#include "common/hullform/forms.hpp"
+#include "common/hullform/drawing_extents.hpp"
+#include "common/hullform/form_drawing.hpp"
 #include "common/hullform/section_spline.hpp"
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
@@ -16,7 +16,7 @@ namespace {
 // The side view common to both reviews: stations, deck line, end contours,
 // keel line and the station numbers on a scale of 20 intervals along Lbp.
 void DrawSideView(platform::ConsoleForm& form, const HullModel& hull, double Lbp, double HalfBreadth,
-                  double Depth) {
+                  double Depth, const ProgramForms& forms) {
   const int N = hull.StationCount;
   if (N < 1) platform::StopForDataError("Tekne modelinde hic posta kesiti yok; yan gorunus cizilemez.");
   RequireDrawingExtent(kLbpName, Lbp);
@@ -34,16 +34,17 @@ void DrawSideView(platform::ConsoleForm& form, const HullModel& hull, double Lbp
   // End contours, the position from AP as a function of the height.
   SectionSpline contour;
   for (int r : {hull.SternRow(), hull.StemRow()}) {
-    SplineSectionWithKnuckles(r, hull, contour);
-    WalkFittedRow(contour, step,
-                  [&](double xp, double zp, double x, double z) { DrawLine(form, xp, zp, x, z, 10); });
+    SplineSectionWithKnuckles(r, hull, contour, forms.sectionSpline);
+    WalkFittedRow(
+        contour, step, [&](double xp, double zp, double x, double z) { DrawLine(form, xp, zp, x, z, 10); },
+        forms.sectionSpline.evaluation);
   }
 
   // Keel line from the lowest point of the stern contour to that of the stem.
   SectionSpline stern;
   SectionSpline stem;
-  SplineSectionWithKnuckles(hull.SternRow(), hull, stern);
-  SplineSectionWithKnuckles(hull.StemRow(), hull, stem);
+  SplineSectionWithKnuckles(hull.SternRow(), hull, stern, forms.sectionSpline);
+  SplineSectionWithKnuckles(hull.StemRow(), hull, stem, forms.sectionSpline);
   if (stern.m >= 1 && stem.m >= 1) {
     DrawLine(form, stern.table(1, 1), stern.knots(1), stem.table(1, 1), stem.knots(1), 13);
   }
@@ -53,7 +54,7 @@ void DrawSideView(platform::ConsoleForm& form, const HullModel& hull, double Lbp
     if (!std::isfinite(label) || !std::isfinite(hull.StationPos(i))) continue;
     form.CurrentX(hull.StationPos(i));
     form.CurrentY(0);
-    form.Print(numerics::FormatNumber(label, 2, 2));
+    form.Print(forms.formatNumber(label, 2, 2));
   }
 }
 
@@ -76,8 +77,9 @@ void PreparePlotForm(platform::ConsoleForm& form, double xmax, double ymax) {
 
 void PlotStationPositionsForReview(platform::Session& session, platform::ConsoleForm& form, const HullModel& hull,
                                    double Lbp, double HalfBreadth, double Depth, double ForeDraft,
-                                   double AftDraft, numerics::Vec& StationLoadWaterlineHeight) {
-  DrawSideView(form, hull, Lbp, HalfBreadth, Depth);
+                                   double AftDraft, numerics::Vec& StationLoadWaterlineHeight,
+                                   const ProgramForms& forms) {
+  DrawSideView(form, hull, Lbp, HalfBreadth, Depth, forms);
   const int N = hull.StationCount;
   const double x1 = hull.StationPos(1);
   const double xN = hull.StationPos(N);
@@ -102,8 +104,8 @@ void PlotStationPositionsForReview(platform::Session& session, platform::Console
 
 void PlotSectionLengthsForReview(platform::Session& session, platform::ConsoleForm& form, const HullModel& hull,
                                  double Lbp, double HalfBreadth, double Depth,
-                                 const numerics::Vec& LoadWaterlineGirth) {
-  DrawSideView(form, hull, Lbp, HalfBreadth, Depth);
+                                 const numerics::Vec& LoadWaterlineGirth, const ProgramForms& forms) {
+  DrawSideView(form, hull, Lbp, HalfBreadth, Depth, forms);
   for (int i = 1; i <= hull.StationCount; ++i) {
     DrawLine(form, hull.StationPos(i), 0, hull.StationPos(i), LoadWaterlineGirth(i), 10);
   }

@@ -6,6 +6,7 @@
 #include "common/numerics/table.hpp"
 #include "common/platform/session.hpp"
 #include "hull_model.hpp"
+#include "program_forms.hpp"
 
 namespace hullform {
 
@@ -16,13 +17,14 @@ void PreparePlotForm(platform::ConsoleForm& form, double xmax, double ymax);
 // and asks "POSTA YERLERINDE YANLISLIK VAR MI E/H <H>" (yes stops the run).
 void PlotStationPositionsForReview(platform::Session& session, platform::ConsoleForm& form, const HullModel& hull,
                                    double Lbp, double HalfBreadth, double Depth, double ForeDraft,
-                                   double AftDraft, numerics::Vec& StationLoadWaterlineHeight);
+                                   double AftDraft, numerics::Vec& StationLoadWaterlineHeight,
+                                   const ProgramForms& forms);
 
 // Side view with one bar per station as high as its girth at the load
 // waterline; asks "POSTA KESIT UZUNLUKLARINDA YANLISLIK VAR MI E/H <H>".
 void PlotSectionLengthsForReview(platform::Session& session, platform::ConsoleForm& form, const HullModel& hull,
                                  double Lbp, double HalfBreadth, double Depth,
-                                 const numerics::Vec& LoadWaterlineGirth);
+                                 const numerics::Vec& LoadWaterlineGirth, const ProgramForms& forms);
 
 // Height E of the curve window of PlotCurveOnScreen: the larger of the
 // largest ordinate and the magnitude of the smallest ordinate after the first

@@ -4,10 +4,6 @@
 
 namespace hullform {
 
-void SplineSectionWithKnuckles(int r, const HullModel& hull, int& m, Vec& t, SplineTable& c) {
-  SplineSectionWithKnuckles(r, hull, m, t, c, kHydrostaticSectionSpline);
-}
-
 void SplineSectionWithKnuckles(int r, const HullModel& hull, int& m, Vec& t, SplineTable& c,
                                const SectionSplineOptions& options) {
   m = hull.PointCount(r);
@@ -86,8 +82,28 @@ void SplineSectionWithKnuckles(int r, const HullModel& hull, int& m, Vec& t, Spl
   }
 }
 
+void WalkFittedRow(const SectionSpline& row, double step,
+                   const std::function<void(double, double, double, double)>& segment,
+                   const numerics::SplineEvaluation& evaluation) {
+  if (row.m < 1 || !(step > 0) || !std::isfinite(step)) return;
+  const double top = row.knots(row.m);
+  double yp = row.table(1, 1);
+  double zp = row.knots(1);
+  double z = zp + step;
+  for (int n = 0; z <= top && n < kMaxWalkSteps; ++n) {
+    double y = yp;
+    numerics::EvaluateSpline(row.m, z, y, row.knots, row.table, evaluation);
+    segment(yp, zp, y, z);
+    yp = y;
+    zp = z;
+    const double next = z + step;
+    if (!(next > z)) break;
+    z = next;
+  }
+}
+
 void ComputeAppendageSection(int i, double& z1, double& z2, const AppendageData& appendages, double& area,
-                             double& moment) {
+                             double& moment, const ProgramForms& forms) {
   area = 0;
   moment = 0;
   const int count = appendages.AppendageCount(i);
@@ -119,15 +135,15 @@ void ComputeAppendageSection(int i, double& z1, double& z2, const AppendageData&
       b1 = stripY1(1);
       b2 = stripY2(1);
     } else {
-      numerics::InterpolateCurve(count, stripZ, stripY1, s(k), b1, numerics::kParabolaMethod);
-      numerics::InterpolateCurve(count, stripZ, stripY2, s(k), b2, numerics::kParabolaMethod);
+      numerics::InterpolateCurve(count, stripZ, stripY1, s(k), b1, numerics::kParabolaMethod, forms.interpolationRule);
+      numerics::InterpolateCurve(count, stripZ, stripY2, s(k), b2, numerics::kParabolaMethod, forms.interpolationRule);
     }
     w(k) = std::abs(b2 - b1);
     v(k) = s(k) * w(k);
   }
   double a = 0, mz = 0;
-  numerics::IntegrateUnequalSimpson(kSamples, s, w, a);
-  numerics::IntegrateUnequalSimpson(kSamples, s, v, mz);
+  numerics::IntegrateUnequalSimpson(kSamples, s, w, a, forms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(kSamples, s, v, mz, forms.simpsonGuard);
   // Both sides of the ship.
   area = 2 * a;
   moment = 2 * mz;

@@ -5,8 +5,10 @@
 //
 // The routines follow the classical formulations with small additive guards
 // in their divisors; the guards enter the results.  The programs of the suite
-// use slightly different guards: each program's set is a constant of the
-// structs below, the defaults being those of the hydrostatics program.
+// use slightly different guards, interval rules and evaluation orders: those
+// are the structs below, and every routine that has such a variant takes it
+// as an argument without a default, so that each call names its program's
+// form (from the program's forms bundle).
 
 #include "table.hpp"
 
@@ -26,91 +28,44 @@ inline double GuardedQuotient(double numerator, double divisor, double guard) {
 
 // Additive guards of the divisions of FitCubicSpline.  A guard of 0 means the
 // division is made as it stands (a divisor that is then exactly zero is
-// replaced as GuardedQuotient says).
+// replaced as GuardedQuotient says).  The programs differ in these constants:
+// each program's set is part of its forms bundle, so every member is given
+// there and none is implied here.
 struct SplineGuards {
-  double difference = 1e-6;          // first divided differences
-  double firstRow = 1e-6;            // not-a-knot first row
-  double elimination = 1e-6;         // forward-elimination factor
-  double lastRowInner = 1e-6;        // not-a-knot last row, inner division (n >= 4)
-  double lastRowOuter = 1e-6;        // not-a-knot last row, outer division (n >= 4)
-  double lastRowFactor = 0.0;        // not-a-knot last row elimination factor (n >= 4)
-  double lastDiagonalExtra = 0.0;    // added to the last diagonal entry (n >= 4)
-  double closingN3 = 1e-6;           // closing factor for n = 3
-  double lastPivot = 1e-6;           // slope at the last knot
-  double backSubstitution = 1e-6;    // back-substitution pivots
-  double derivativeDifference = 1e-6;  // first difference of the derivative step
-  double secondDerivative = 1e-6;    // second derivative of the derivative step
-  double thirdDerivativeInner = 1e-6;  // third derivative, first division
-  double thirdDerivativeOuter = 1e-6;  // third derivative, second division
+  double difference = 0;            // first divided differences
+  double firstRow = 0;              // not-a-knot first row
+  double elimination = 0;           // forward-elimination factor
+  double lastRowInner = 0;          // not-a-knot last row, inner division (n >= 4)
+  double lastRowOuter = 0;          // not-a-knot last row, outer division (n >= 4)
+  double lastRowFactor = 0;         // not-a-knot last row elimination factor (n >= 4)
+  double lastDiagonalExtra = 0;     // added to the last diagonal entry (n >= 4)
+  double closingN3 = 0;             // closing factor for n = 3
+  double lastPivot = 0;             // slope at the last knot
+  double backSubstitution = 0;      // back-substitution pivots
+  double derivativeDifference = 0;  // first difference of the derivative step
+  double secondDerivative = 0;      // second derivative of the derivative step
+  double thirdDerivativeInner = 0;  // third derivative, first division
+  double thirdDerivativeOuter = 0;  // third derivative, second division
 };
 
-// Options of EvaluateSpline.
+// Options of EvaluateSpline.  Both false is the plain evaluation.
 struct SplineEvaluation {
   // When set, an interval whose two knot values are equal yields that value
-  // without evaluating the cubic (the floodable-length program's form).
+  // without evaluating the cubic.
   bool flatIntervalValue = false;
   // Order of evaluation of the cubic: false gives
   // c1 + c2*d + (c3 + c4*d/3)*d*d/2, true the fully nested
-  // c1 + d*(c2 + d*(c3 + c4*d/3)/2) of the floodable-length program.
+  // c1 + d*(c2 + d*(c3 + c4*d/3)/2).
   bool fullyNested = false;
 };
 
-// Interval rule of InterpolateCurve.
+// Interval rule of InterpolateCurve, with the guards of its spline method.
 struct CurveInterpolationRule {
   // false: k is the last i with X(i) <= x0 <= X(i+1) (closed intervals).
   // true: k is the last i with X(i) < x0 <= X(i+1), and k = 1 at x0 = X(1).
   bool leftOpenIntervals = false;
   SplineGuards splineGuards{};
 };
-
-// Guards of the hydrostatics program (the defaults above).
-inline constexpr SplineGuards kHydrostaticSplineGuards{};
-
-// Guards of the cross-curves program.
-inline constexpr SplineGuards kCrossCurvesSplineGuards{
-    .difference = 1e-6,
-    .firstRow = 1e-7,
-    .elimination = 1e-6,
-    .lastRowInner = 1e-6,
-    .lastRowOuter = 1e-6,
-    .lastRowFactor = 1e-16,
-    .lastDiagonalExtra = 1e-16,
-    .closingN3 = 1e-7,
-    .lastPivot = 1e-7,
-    .backSubstitution = 1e-7,
-    .derivativeDifference = 1e-7,
-    .secondDerivative = 1e-7,
-    .thirdDerivativeInner = 1e-6,
-    .thirdDerivativeOuter = 1e-7,
-};
-
-// Guards of the floodable-length program (several divisions unguarded).
-inline constexpr SplineGuards kFloodableSplineGuards{
-    .difference = 1e-6,
-    .firstRow = 1e-7,
-    .elimination = 0.0,
-    .lastRowInner = 0.0,
-    .lastRowOuter = 0.0,
-    .lastRowFactor = 0.0,
-    .lastDiagonalExtra = 0.0,
-    .closingN3 = 1e-7,
-    .lastPivot = 0.0,
-    .backSubstitution = 0.0,
-    .derivativeDifference = 1e-6,
-    .secondDerivative = 1e-6,
-    .thirdDerivativeInner = 1e-6,
-    .thirdDerivativeOuter = 1e-6,
-};
-
-// Spline evaluation of the floodable-length program.
-inline constexpr SplineEvaluation kFloodableSplineEvaluation{.flatIntervalValue = true, .fullyNested = true};
-
-// Interval rules of InterpolateCurve in the three programs.
-inline constexpr CurveInterpolationRule kHydrostaticInterpolationRule{};
-inline constexpr CurveInterpolationRule kCrossCurvesInterpolationRule{.leftOpenIntervals = true,
-                                                                      .splineGuards = kCrossCurvesSplineGuards};
-inline constexpr CurveInterpolationRule kFloodableInterpolationRule{.leftOpenIntervals = false,
-                                                                    .splineGuards = kFloodableSplineGuards};
 
 // FitCubicSpline(n, x, c, startCondition, endCondition): not-a-knot cubic
 // spline through the knots x(1..n) with ordinates c(1, 1..n); fills c(2..4, k).
@@ -120,15 +75,15 @@ inline constexpr CurveInterpolationRule kFloodableInterpolationRule{.leftOpenInt
 // constant c1(1); n <= 0 does nothing.  Coincident knots give very large but
 // finite coefficients.
 void FitCubicSpline(int n, const Vec& x, SplineTable& c, int startCondition, int endCondition,
-                    const SplineGuards& guards = kHydrostaticSplineGuards);
+                    const SplineGuards& guards);
 
 // EvaluateSpline(n, x0, y0, x, c): y0 receives the spline value at x0, or
 // keeps its value when x0 lies outside [x(1), x(n)].
 void EvaluateSpline(int n, double x0, double& y0, const Vec& x, const SplineTable& c,
-                    const SplineEvaluation& options = {});
+                    const SplineEvaluation& options);
 
 // Value of the cubic piece k of a fitted spline at d = x - x(k), in the
-// evaluation order of EvaluateSpline's default form.
+// evaluation order of the plain evaluation.
 double EvaluateSplinePiece(const SplineTable& c, int k, double d);
 
 // InterpolationMethod of InterpolateCurve.
@@ -142,12 +97,12 @@ enum InterpolationMethod : int { kChordMethod = 1, kParabolaMethod = 2, kSplineM
 // 1 to 3.  A two-point curve is interpolated linearly; a one-point curve gives
 // Y(1) at x0 = X(1).
 void InterpolateCurve(int n, const Vec& X, const Vec& Y, Vec& knotWork, SplineTable& coefWork, double x0,
-                      double& y0, int method, const CurveInterpolationRule& rule = {});
+                      double& y0, int method, const CurveInterpolationRule& rule);
 
 // The same with work tables of its own (the cross-curves and floodable-length
 // programs' six-argument form).
 void InterpolateCurve(int n, const Vec& X, const Vec& Y, double x0, double& y0, int method,
-                      const CurveInterpolationRule& rule = {});
+                      const CurveInterpolationRule& rule);
 
 // InterpolateInTable(n, x, y, X, Y): piecewise-linear interpolation.
 void InterpolateInTable(int n, double x, double& y, const Vec& X, const Vec& Y);
@@ -158,12 +113,9 @@ void InterpolateLinear(double x1, double x2, double y1, double y2, double x, dou
 
 // IntegrateUnequalSimpson(n, X, Y, total): integral of Y over [X(1), X(n)],
 // each interval under a parabola through three consecutive points; guard is
-// added to every divisor.  Two points give the trapezoid, fewer give 0.
-inline constexpr double kHydrostaticSimpsonGuard = 0.00005;
-inline constexpr double kCrossCurvesSimpsonGuard = 0.0;
-inline constexpr double kFloodableSimpsonGuard = 0.0;
-void IntegrateUnequalSimpson(int n, const Vec& X, const Vec& Y, double& total,
-                             double guard = kHydrostaticSimpsonGuard);
+// added to every divisor (0: the divisions as they stand).  Two points give
+// the trapezoid, fewer give 0.
+void IntegrateUnequalSimpson(int n, const Vec& X, const Vec& Y, double& total, double guard);
 
 // EstimateNodeSlopes(n, X, Y, S): slope dy/dx at every point, the derivative
 // of the parabola through the point and two neighbours.  The ratio of the

@@ -9,7 +9,7 @@
 
 namespace numerics {
 
-std::string FormatNumber(double x, int nInt, int nDec) {
+std::string FormatNumberRounded(double x, int nInt, int nDec) {
   std::string text = platform::FormatWithDigitMask(x, nInt, nDec);
   // Column of the decimal point (one past the digits when there is none).
   const std::string::size_type dot = text.find('.');

@@ -1,16 +1,24 @@
 #pragma once
 // Fixed-width number texts of the reports: the decimal point of a number
 // stands in a fixed column so that the tables can be read by column.
+//
+// The programs write their decimal numbers in one of two forms, rounding or
+// cutting the fraction.  Neither is "the" FormatNumber: each program's forms
+// bundle names its form, and a program's code formats through that.
 
 #include <string>
 
 namespace numerics {
 
+// A program's number text: x with nDec decimals, the decimal point in column
+// nInt + 1 where the integer part fits.
+using NumberFormat = std::string (*)(double x, int nInt, int nDec);
+
 // x rounded to nDec decimals (halves away from zero), the point in column
 // nInt + 1; an integer part that does not fit is shown whole with "%" appended.
-std::string FormatNumber(double x, int nInt, int nDec);
+std::string FormatNumberRounded(double x, int nInt, int nDec);
 
-// The floodable-length program's number text: x in its write-item form (up
+// Number text with a cut fraction: x in its write-item form (up
 // to 15 significant digits, no exponent) with the fraction cut, not rounded,
 // to nDec decimals; blanks in front up to nInt + nDec + 1 characters; a wider
 // text is returned whole and unmarked.  A whole number keeps a blank before

@@ -6,12 +6,66 @@
 // sums from it).  Reading or writing beyond the declared upper index is a
 // programming fault and throws std::out_of_range instead of touching memory.
 
+#include <algorithm>
 #include <cstddef>
-#include <stdexcept>
-#include <string>
-#include <vector>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <type_traits>
+#include <utility>
 
 namespace numerics {
+
+// The throws of the bounds checks, out of line and marked cold so that the
+// checked access itself stays a compare and a branch inlined in the loops.
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowTableIndex(int i, int upper);
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowTable2Index(int i, int j, int rows, int columns);
+
+// Zero-filled storage of a table.  It comes from calloc, so that a large
+// table (the maximum-size tables of the hull and of the run) gets pages the
+// system hands out already zero: nothing is written and no page is touched
+// until the calculation uses it.
+template <class T>
+class ZeroedStore {
+  static_assert(std::is_arithmetic_v<T>, "tables hold numbers");
+
+ public:
+  ZeroedStore() = default;
+  explicit ZeroedStore(std::size_t n) { Allocate(n); }
+  ZeroedStore(const ZeroedStore& other) {
+    Allocate(other.size_);
+    if (size_ > 0) std::memcpy(data_, other.data_, size_ * sizeof(T));
+  }
+  ZeroedStore(ZeroedStore&& other) noexcept
+      : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+  ZeroedStore& operator=(const ZeroedStore& other) {
+    if (this != &other) *this = ZeroedStore(other);
+    return *this;
+  }
+  ZeroedStore& operator=(ZeroedStore&& other) noexcept {
+    std::swap(data_, other.data_);
+    std::swap(size_, other.size_);
+    return *this;
+  }
+  ~ZeroedStore() { std::free(data_); }
+
+  std::size_t size() const { return size_; }
+  T* data() { return data_; }
+  const T* data() const { return data_; }
+  T& operator[](std::size_t k) { return data_[k]; }
+  const T& operator[](std::size_t k) const { return data_[k]; }
+  void Fill(const T& v) { std::fill(data_, data_ + size_, v); }
+
+ private:
+  void Allocate(std::size_t n) {
+    if (n == 0) return;
+    data_ = static_cast<T*>(std::calloc(n, sizeof(T)));
+    if (data_ == nullptr) throw std::bad_alloc();
+    size_ = n;
+  }
+  T* data_ = nullptr;
+  std::size_t size_ = 0;
+};
 
 template <class T>
 class Table {
@@ -21,21 +75,21 @@ class Table {
   explicit Table(int upper) : values_(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1) {}
 
   int Upper() const { return static_cast<int>(values_.size()) - 1; }
-  void Resize(int upper) { values_.assign(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1, T{}); }
-  void Fill(const T& v) { values_.assign(values_.size(), v); }
+  void Resize(int upper) { values_ = ZeroedStore<T>(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1); }
+  void Fill(const T& v) { values_.Fill(v); }
 
   T& operator()(int i) { return values_[Check(i)]; }
   const T& operator()(int i) const { return values_[Check(i)]; }
 
  private:
   std::size_t Check(int i) const {
-    if (i < 0 || i > Upper()) {
-      throw std::out_of_range("tablo indisi " + std::to_string(i) + ", 0.." + std::to_string(Upper()) +
-                              " araliginin disinda");
+    // One unsigned compare covers both ends: a negative index wraps to a huge one.
+    if (static_cast<std::size_t>(static_cast<unsigned>(i)) >= values_.size()) [[unlikely]] {
+      ThrowTableIndex(i, Upper());
     }
     return static_cast<std::size_t>(i);
   }
-  std::vector<T> values_;
+  ZeroedStore<T> values_;
 };
 
 // Two-dimensional one-based table with valid indices 0..rows by 0..columns.
@@ -50,24 +104,24 @@ class Table2 {
   void Resize(int rows, int columns) {
     rows_ = rows < 0 ? 0 : rows;
     columns_ = columns < 0 ? 0 : columns;
-    values_.assign(static_cast<std::size_t>(rows_ + 1) * static_cast<std::size_t>(columns_ + 1), T{});
+    values_ = ZeroedStore<T>(static_cast<std::size_t>(rows_ + 1) * static_cast<std::size_t>(columns_ + 1));
   }
-  void Fill(const T& v) { values_.assign(values_.size(), v); }
+  void Fill(const T& v) { values_.Fill(v); }
 
   T& operator()(int i, int j) { return values_[Check(i, j)]; }
   const T& operator()(int i, int j) const { return values_[Check(i, j)]; }
 
  private:
   std::size_t Check(int i, int j) const {
-    if (i < 0 || i > rows_ || j < 0 || j > columns_) {
-      throw std::out_of_range("tablo indisi (" + std::to_string(i) + ", " + std::to_string(j) + "), 0.." +
-                              std::to_string(rows_) + " x 0.." + std::to_string(columns_) + " araliginin disinda");
+    if (static_cast<unsigned>(i) > static_cast<unsigned>(rows_) ||
+        static_cast<unsigned>(j) > static_cast<unsigned>(columns_)) [[unlikely]] {
+      ThrowTable2Index(i, j, rows_, columns_);
     }
     return static_cast<std::size_t>(i) * static_cast<std::size_t>(columns_ + 1) + static_cast<std::size_t>(j);
   }
   int rows_ = 0;
   int columns_ = 0;
-  std::vector<T> values_;
+  ZeroedStore<T> values_;
 };
 
 using Vec = Table<double>;

@@ -12,13 +12,6 @@ namespace {
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
-std::string TrimBlanks(const std::string& s) {
-  const std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return std::string();
-  const std::size_t e = s.find_last_not_of(" \t");
-  return s.substr(b, e - b + 1);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- InputFile
@@ -53,8 +46,9 @@ std::vector<double> InputFile::ReadNumbers(int count) {
   return values;
 }
 
-std::vector<double> InputFile::ReadNumberList(int count) {
+std::vector<double> InputFile::ReadNumberList(int count, std::vector<int>* lines) {
   std::vector<double> list;
+  if (lines) lines->clear();
   while (static_cast<int>(list.size()) < count) {
     const std::string line = ReadLine();
     std::vector<double> values;
@@ -66,8 +60,20 @@ std::vector<double> InputFile::ReadNumberList(int count) {
            std::to_string(count - static_cast<int>(list.size())) + " sayi kalmisti");
     }
     list.insert(list.end(), values.begin(), values.end());
+    if (lines) lines->insert(lines->end(), values.size(), line_);
   }
   return list;
+}
+
+void ReadTaskFileNames(InputFile& in, TaskFileNames& names) {
+  in.SkipLines(11);                 // heading block, lines 1-11
+  names.DATAFILE = in.ReadText();   // 12
+  in.SkipLine();
+  names.DATADIR = in.ReadText();    // 14
+  in.SkipLine();
+  names.REPORTFILE = in.ReadText(); // 16
+  in.SkipLine();
+  names.OUTDIR = in.ReadText();     // 18
 }
 
 bool InputFile::AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }

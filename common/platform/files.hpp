@@ -20,8 +20,11 @@ class InputFile {
 
   // Whole next line without its line end (LF or CR LF), untrimmed.
   std::string ReadLine();
-  // Reads and ignores one line.
+  // Reads and ignores one line, or `n` lines.
   void SkipLine() { (void)ReadLine(); }
+  void SkipLines(int n) {
+    for (int k = 0; k < n; ++k) SkipLine();
+  }
   // Whole next line trimmed of leading and trailing blanks and tabs.
   std::string ReadText();
   // Next line holding exactly `count` numbers separated by commas and/or
@@ -30,8 +33,9 @@ class InputFile {
   double ReadNumber() { return ReadNumbers(1)[0]; }
   // A list of `count` numbers written over one or more whole lines (items
   // separated by commas and/or blanks); a line that would carry the list
-  // beyond `count` numbers stops the run.  Reads nothing for count 0.
-  std::vector<double> ReadNumberList(int count);
+  // beyond `count` numbers stops the run.  Reads nothing for count 0.  When
+  // `lines` is given it receives the line number of each value.
+  std::vector<double> ReadNumberList(int count, std::vector<int>* lines = nullptr);
   // True when no further line can be read.
   bool AtEnd();
   // Number of the line read last (1 for the first line).
@@ -45,6 +49,21 @@ class InputFile {
   std::string name_;
   int line_ = 0;
 };
+
+// The names the task files of the hydrostatics and cross-curves programs
+// give on their lines 12 to 18, each line trimmed: the offset table, its
+// directory (prefix of the path, with its trailing "\"), the report, and the
+// directory of every output.
+struct TaskFileNames {
+  std::string DATAFILE;
+  std::string DATADIR;
+  std::string REPORTFILE;
+  std::string OUTDIR;
+};
+
+// Reads lines 1 to 18 of such a task file: the heading block of lines 1-11
+// skipped, the four names with a label line before each of the last three.
+void ReadTaskFileNames(InputFile& in, TaskFileNames& names);
 
 // A text output file, created anew.  Owned by the Session, which closes every
 // open output file when the run ends, normally or early.

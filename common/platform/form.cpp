@@ -1,11 +1,22 @@
 #include "common/platform/form.hpp"
 
+#include <algorithm>
+#include <array>
+#include <compare>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
+#include <iterator>
+#include <limits>
+#include <map>
+#include <ostream>
 #include <sstream>
+#include <stdexcept>
+#include <string_view>
+#include <tuple>
 #include <utility>
+#include <vector>
 
-#include "common/platform/numtext.hpp"
 #include "common/platform/session.hpp"
 
 namespace platform {
@@ -20,24 +31,13 @@ constexpr double kFarPixels = 1e9;
 
 bool Drawable(double v) { return std::isfinite(v) && std::fabs(v) < kFarPixels; }
 
-// A pixel coordinate for the picture: three decimals at most, "." always.
-std::string Px(double v) {
-  double r = std::round(v * 1000.0) / 1000.0;
-  if (r == 0) r = 0;  // no "-0"
-  return WriteItemNumber(r);
-}
-
-std::string ColourText(RgbColour c) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", static_cast<unsigned>(c & 0xFFu),
-                static_cast<unsigned>((c >> 8) & 0xFFu), static_cast<unsigned>((c >> 16) & 0xFFu));
-  return buf;
-}
+// A pixel coordinate as a whole number of thousandths of a pixel (halves away
+// from zero); |v| < kFarPixels keeps it well inside 64 bits.
+std::int64_t PxCode(double v) { return std::llround(v * 1000.0); }
 
 // Text for XML character data and attributes.  Bytes above 127 are taken as
 // Latin-1 characters; control characters, which XML does not allow, become "?".
-std::string XmlText(const std::string& s) {
-  std::string r;
+void AppendXmlText(std::string& r, const std::string& s) {
   for (unsigned char c : s) {
     switch (c) {
       case '&': r += "&amp;"; break;
@@ -47,9 +47,11 @@ std::string XmlText(const std::string& s) {
       case '\'': r += "&apos;"; break;
       default:
         if (c >= 0x80) {
-          char buf[12];
-          std::snprintf(buf, sizeof buf, "&#x%X;", static_cast<unsigned>(c));
-          r += buf;
+          static constexpr char kHex[] = "0123456789ABCDEF";
+          r += "&#x";
+          r += kHex[c >> 4];
+          r += kHex[c & 0xF];
+          r += ';';
         } else if (c < 0x20 && c != '\t') {
           r += '?';
         } else {
@@ -57,10 +59,322 @@ std::string XmlText(const std::string& s) {
         }
     }
   }
-  return r;
 }
 
 double PointsToPixels(double points) { return points * kTwipsPerPoint / kTwipsPerPixel; }
+
+// The picture's characters, gathered in a string; when the string is the
+// buffer of a stream, handed to the stream in large pieces.
+class SvgStream {
+ public:
+  explicit SvgStream(std::string& text) : buffer_(text) {}
+  SvgStream(std::string& buffer, std::ostream& out) : buffer_(buffer), out_(&out) {}
+
+  SvgStream& operator<<(std::string_view text) {
+    buffer_.append(text);
+    if (out_ != nullptr && buffer_.size() >= kPiece) Flush();
+    return *this;
+  }
+  SvgStream& operator<<(char c) {
+    buffer_ += c;
+    return *this;
+  }
+  // A pixel coordinate: three decimals at most, no trailing zeros, "." always,
+  // never "-0".
+  SvgStream& Px(double v) { return Code(PxCode(v)); }
+  SvgStream& Code(std::int64_t thousandths) {
+    if (thousandths < 0) {
+      buffer_ += '-';
+      thousandths = -thousandths;
+    }
+    char digits[24];
+    const auto r = std::to_chars(digits, digits + sizeof digits, thousandths / 1000);
+    buffer_.append(digits, r.ptr);
+    int fraction = static_cast<int>(thousandths % 1000);
+    if (fraction != 0) {
+      buffer_ += '.';
+      for (int unit = 100; fraction != 0; unit /= 10) {
+        buffer_ += static_cast<char>('0' + fraction / unit);
+        fraction %= unit;
+      }
+    }
+    return *this;
+  }
+  SvgStream& Integer(long v) {
+    char digits[24];
+    const auto r = std::to_chars(digits, digits + sizeof digits, v);
+    buffer_.append(digits, r.ptr);
+    return *this;
+  }
+  // An attribute: name="text".
+  SvgStream& Attribute(std::string_view name, std::string_view text) {
+    buffer_ += ' ';
+    buffer_.append(name);
+    buffer_ += "=\"";
+    buffer_.append(text);
+    buffer_ += '"';
+    return *this;
+  }
+  SvgStream& PxAttribute(std::string_view name, double v) { return CodeAttribute(name, PxCode(v)); }
+  SvgStream& CodeAttribute(std::string_view name, std::int64_t thousandths) {
+    buffer_ += ' ';
+    buffer_.append(name);
+    buffer_ += "=\"";
+    Code(thousandths);
+    buffer_ += '"';
+    return *this;
+  }
+  SvgStream& Xml(const std::string& text) {
+    AppendXmlText(buffer_, text);
+    return *this;
+  }
+  void Flush() {
+    if (out_ == nullptr) return;
+    out_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+  }
+
+ private:
+  static constexpr std::size_t kPiece = 1 << 16;
+  std::string& buffer_;
+  std::ostream* out_ = nullptr;
+};
+
+// "#RRGGBB" of a colour number (red in the low byte).
+std::string ColourText(RgbColour c) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string text = "#000000";
+  const unsigned bytes[3] = {c & 0xFFu, (c >> 8) & 0xFFu, (c >> 16) & 0xFFu};
+  for (int k = 0; k < 3; ++k) {
+    text[static_cast<std::size_t>(1 + 2 * k)] = kHex[bytes[k] >> 4];
+    text[static_cast<std::size_t>(2 + 2 * k)] = kHex[bytes[k] & 0xFu];
+  }
+  return text;
+}
+
+// A run of this many marks of one set of radii is drawn as marker vertices.
+constexpr long kMarkerRow = 8;
+
+struct PxPoint {
+  std::int64_t x, y;
+  bool operator==(const PxPoint&) const = default;
+};
+
+// The radii of the circles about one centre, increasing, in thousandths of a
+// pixel.
+struct Radii {
+  static constexpr int kMost = 4;
+  std::array<std::int64_t, kMost> r{};
+  int count = 0;
+  auto operator<=>(const Radii&) const = default;
+};
+
+// The picture's point-mark definitions, made as the marks are first met:
+// a symbol for each set of radii (its circles take the colour of the group
+// that places it), and a marker for each set of radii and style.
+class MarkDefinitions {
+ public:
+  MarkDefinitions(const std::vector<FormStyle>& styles, const std::vector<std::string>& colours)
+      : styles_(styles), colours_(colours) {}
+
+  long Symbol(const Radii& radii) {
+    const auto [at, added] = symbols_.try_emplace(radii, next_);
+    if (added) {
+      SvgStream svg(text_);
+      svg << "<symbol id=\"m";
+      svg.Integer(next_++) << "\" overflow=\"visible\">";
+      Circles(svg, radii);
+      svg << "</symbol>\n";
+    }
+    return at->second;
+  }
+  long Marker(std::uint16_t style, const Radii& radii) {
+    const auto [at, added] = markers_.try_emplace(std::make_pair(style, radii), next_);
+    if (added) {
+      SvgStream svg(text_);
+      svg << "<marker id=\"m";
+      svg.Integer(next_++) << "\" markerUnits=\"userSpaceOnUse\" overflow=\"visible\" fill=\"none\"";
+      svg.Attribute("stroke", colours_[style]).PxAttribute("stroke-width", styles_[style].width) << '>';
+      Circles(svg, radii);
+      svg << "</marker>\n";
+    }
+    return at->second;
+  }
+  const std::string& Text() const { return text_; }
+
+ private:
+  static void Circles(SvgStream& svg, const Radii& radii) {
+    for (int k = 0; k < radii.count; ++k) {
+      svg << "<circle";
+      svg.CodeAttribute("r", radii.r[static_cast<std::size_t>(k)]) << "/>";
+    }
+  }
+  const std::vector<FormStyle>& styles_;
+  const std::vector<std::string>& colours_;
+  std::map<Radii, long> symbols_;
+  std::map<std::pair<std::uint16_t, Radii>, long> markers_;
+  long next_ = 1;
+  std::string text_;
+};
+
+// A run of consecutive lines and circles of one style (colour and width).
+// Within a run the order of drawing does not show, so a run is drawn as one
+// group of one path of polylines and one point mark per centre:
+// - a line that starts (or ends) where one of the few most recently extended
+//   polylines ends continues it, so the two sides of a body plan become two
+//   polylines; a line that repeats the last piece of a polyline adds nothing
+//   to the picture and is left out;
+// - the circles about one centre make one point mark; a circle drawn twice
+//   is drawn once.
+class StyleRun {
+ public:
+  void Start(std::uint16_t style) {
+    style_ = style;
+    used_ = 0;
+    recentCount_ = 0;
+    circles_.clear();
+  }
+  std::uint16_t Style() const { return style_; }
+  bool Empty() const { return used_ == 0 && circles_.empty(); }
+
+  void AddLine(PxPoint a, PxPoint b) {
+    for (int k = 0; k < recentCount_; ++k) {
+      std::vector<PxPoint>& line = lines_[recent_[k]];
+      const PxPoint end = line.back();
+      const PxPoint before = line[line.size() - 2];
+      if (end == a) {
+        if (!(b == before)) line.push_back(b);
+      } else if (end == b) {
+        if (!(a == before)) line.push_back(a);
+      } else {
+        continue;
+      }
+      Touch(k);
+      return;
+    }
+    if (used_ == lines_.size()) lines_.emplace_back();
+    std::vector<PxPoint>& line = lines_[used_++];
+    line.clear();
+    line.push_back(a);
+    line.push_back(b);
+    if (recentCount_ < kRecent) ++recentCount_;
+    for (int k = recentCount_ - 1; k > 0; --k) recent_[k] = recent_[k - 1];
+    recent_[0] = used_ - 1;
+  }
+
+  void AddCircle(PxPoint centre, std::int64_t radius) { circles_.push_back(Circle{centre, radius}); }
+
+  // The group of the run: "M x y l dx dy dx dy ..." for each polyline, its
+  // further points as steps, which are exact in thousandths of a pixel; then
+  // its point marks.
+  void Write(SvgStream& svg, MarkDefinitions& definitions, const std::string& colour, double width) {
+    svg << "<g";
+    svg.Attribute("stroke", colour);
+    if (PxCode(width) != 1000) svg.PxAttribute("stroke-width", width);
+    svg << ">\n";
+    if (used_ > 0) {
+      svg << "<path d=\"";
+      for (std::size_t k = 0; k < used_; ++k) {
+        const std::vector<PxPoint>& line = lines_[k];
+        svg << 'M';
+        svg.Code(line[0].x);
+        Separated(svg, line[0].y);
+        svg << 'l';
+        for (std::size_t p = 1; p < line.size(); ++p) {
+          if (p > 1) {
+            Separated(svg, line[p].x - line[p - 1].x);
+          } else {
+            svg.Code(line[p].x - line[p - 1].x);
+          }
+          Separated(svg, line[p].y - line[p - 1].y);
+        }
+      }
+      svg << "\"/>\n";
+    }
+    if (!circles_.empty()) WriteMarks(svg, definitions);
+    svg << "</g>\n";
+  }
+
+ private:
+  struct Circle {
+    PxPoint centre;
+    std::int64_t radius;
+  };
+  struct Mark {
+    PxPoint centre;
+    Radii radii;
+  };
+
+  void WriteMarks(SvgStream& svg, MarkDefinitions& definitions) {
+    // The circles by centre, each centre's radii in increasing order.
+    std::sort(circles_.begin(), circles_.end(), [](const Circle& a, const Circle& b) {
+      return std::tie(a.centre.x, a.centre.y, a.radius) < std::tie(b.centre.x, b.centre.y, b.radius);
+    });
+    marks_.clear();
+    for (std::size_t k = 0; k < circles_.size(); ++k) {
+      const Circle& c = circles_[k];
+      if (k > 0 && c.centre == circles_[k - 1].centre && c.radius == circles_[k - 1].radius) continue;
+      if (marks_.empty() || !(marks_.back().centre == c.centre) || marks_.back().radii.count == Radii::kMost) {
+        marks_.push_back(Mark{c.centre, Radii{}});
+      }
+      Radii& radii = marks_.back().radii;
+      radii.r[static_cast<std::size_t>(radii.count++)] = c.radius;
+    }
+    // Sets of radii placed at many points of the run: rows of markers.
+    rows_.clear();
+    for (const Mark& mark : marks_) {
+      auto row = std::find_if(rows_.begin(), rows_.end(), [&](const auto& r) { return r.first == mark.radii; });
+      if (row == rows_.end()) {
+        rows_.emplace_back(mark.radii, 1);
+      } else {
+        ++row->second;
+      }
+    }
+    for (const auto& [radii, count] : rows_) {
+      if (count < kMarkerRow) continue;
+      svg << "<polyline points=\"";
+      bool first = true;
+      for (const Mark& mark : marks_) {
+        if (!(mark.radii == radii)) continue;
+        if (!first) svg << ' ';
+        first = false;
+        svg.Code(mark.centre.x) << ',';
+        svg.Code(mark.centre.y);
+      }
+      std::string url = "url(#m" + std::to_string(definitions.Marker(style_, radii)) + ")";
+      svg << "\" stroke=\"none\"";
+      svg.Attribute("marker-start", url).Attribute("marker-mid", url).Attribute("marker-end", url) << "/>\n";
+    }
+    for (const Mark& mark : marks_) {
+      const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const auto& r) { return r.first == mark.radii; });
+      if (row->second >= kMarkerRow) continue;
+      svg << "<use href=\"#m";
+      svg.Integer(definitions.Symbol(mark.radii)) << '"';
+      svg.CodeAttribute("x", mark.centre.x).CodeAttribute("y", mark.centre.y) << "/>\n";
+    }
+  }
+
+  // A blank between two numbers, left out before a minus sign.
+  static void Separated(SvgStream& svg, std::int64_t code) {
+    if (code >= 0) svg << ' ';
+    svg.Code(code);
+  }
+  void Touch(int k) {
+    const std::size_t index = recent_[k];
+    for (; k > 0; --k) recent_[k] = recent_[k - 1];
+    recent_[0] = index;
+  }
+
+  static constexpr int kRecent = 4;
+  std::uint16_t style_ = 0;
+  std::vector<std::vector<PxPoint>> lines_;  // the first used_ are this run's
+  std::size_t used_ = 0;
+  std::size_t recent_[kRecent] = {};
+  int recentCount_ = 0;
+  std::vector<Circle> circles_;
+  std::vector<Mark> marks_;
+  std::vector<std::pair<Radii, long>> rows_;
+};
 
 }  // namespace
 
@@ -98,6 +412,7 @@ void ConsoleForm::Hide() {
 
 void ConsoleForm::Clear() {
   items_.clear();
+  texts_.clear();
   currentX_ = 0;
   currentY_ = 0;
   Changed();
@@ -129,21 +444,45 @@ double ConsoleForm::PixelX(double x) const { return (x - scaleLeft_) * PixelsPer
 
 double ConsoleForm::PixelY(double y) const { return (y - scaleTop_) * PixelsPerUnitY(); }
 
+std::uint16_t ConsoleForm::StyleIndex(RgbColour colour, double width, const std::string& fontName,
+                                      double fontSize) {
+  const auto same = [&](const FormStyle& s) {
+    return s.colour == colour && s.width == width && s.fontSize == fontSize && s.fontName == fontName;
+  };
+  if (lastStyle_ < styles_.size() && same(styles_[lastStyle_])) return lastStyle_;
+  for (std::size_t k = 0; k < styles_.size(); ++k) {
+    if (same(styles_[k])) {
+      lastStyle_ = static_cast<std::uint16_t>(k);
+      return lastStyle_;
+    }
+  }
+  if (styles_.size() > std::numeric_limits<std::uint16_t>::max()) {
+    throw std::length_error("form " + name_ + ": too many drawing styles");
+  }
+  styles_.push_back(FormStyle{colour, width, fontName, fontSize});
+  lastStyle_ = static_cast<std::uint16_t>(styles_.size() - 1);
+  return lastStyle_;
+}
+
+void ConsoleForm::Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2) {
+  FormItem item;
+  item.kind = kind;
+  item.style = style;
+  item.x1 = x1;
+  item.y1 = y1;
+  item.x2 = x2;
+  item.y2 = y2;
+  items_.push_back(item);
+  Changed();
+}
+
 void ConsoleForm::Line(double x1, double y1, double x2, double y2, int paletteIndex) {
   LineRgb(x1, y1, x2, y2, PaletteColour(paletteIndex));
 }
 
 void ConsoleForm::LineRgb(double x1, double y1, double x2, double y2, RgbColour colour) {
-  FormItem item;
-  item.kind = FormItem::kLine;
-  item.x1 = PixelX(x1);
-  item.y1 = PixelY(y1);
-  item.x2 = PixelX(x2);
-  item.y2 = PixelY(y2);
-  item.colour = colour;
-  item.width = drawWidth_;
-  items_.push_back(std::move(item));
-  Changed();
+  Add(FormItem::kLine, StyleIndex(colour, drawWidth_, std::string(), 0), PixelX(x1), PixelY(y1), PixelX(x2),
+      PixelY(y2));
 }
 
 void ConsoleForm::Circle(double x, double y, double radius, int paletteIndex) {
@@ -151,29 +490,18 @@ void ConsoleForm::Circle(double x, double y, double radius, int paletteIndex) {
 }
 
 void ConsoleForm::CircleRgb(double x, double y, double radius, RgbColour colour) {
-  FormItem item;
-  item.kind = FormItem::kCircle;
-  item.x1 = PixelX(x);
-  item.y1 = PixelY(y);
   // A true circle whatever the scale: the radius counts in x units.
-  item.x2 = std::fabs(radius * PixelsPerUnitX());
-  item.colour = colour;
-  item.width = drawWidth_;
-  items_.push_back(std::move(item));
-  Changed();
+  Add(FormItem::kCircle, StyleIndex(colour, drawWidth_, std::string(), 0), PixelX(x), PixelY(y),
+      std::fabs(radius * PixelsPerUnitX()), 0);
 }
 
 void ConsoleForm::Print(const std::string& text) {
-  FormItem item;
-  item.kind = FormItem::kText;
-  item.x1 = PixelX(currentX_);
-  item.y1 = PixelY(currentY_);
-  item.colour = foreColour_;
-  item.text = text;
-  item.fontName = fontName_;
-  item.fontSize = fontSize_;
-  items_.push_back(std::move(item));
-  Changed();
+  if (texts_.size() >= std::numeric_limits<std::uint32_t>::max()) {
+    throw std::length_error("form " + name_ + ": too many texts");
+  }
+  Add(FormItem::kText, StyleIndex(foreColour_, 1, fontName_, fontSize_), PixelX(currentX_), PixelY(currentY_), 0, 0);
+  items_.back().text = static_cast<std::uint32_t>(texts_.size());
+  texts_.push_back(text);
   session_.Out() << text << '\n';
   // Next line: one text height lower, back to the left edge of the scale.
   const double heightPixels = fontSize_ * kTwipsPerPoint / kTwipsPerPixel;
@@ -191,41 +519,80 @@ FormLabel& ConsoleForm::Label(const std::string& name) {
 }
 
 std::string ConsoleForm::ToSvg() const {
-  const double w = widthTwips_ / kTwipsPerPixel;
-  const double h = heightTwips_ / kTwipsPerPixel;
-  std::ostringstream svg;
-  svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Px(w) << "\" height=\"" << Px(h)
-      << "\" viewBox=\"0 0 " << Px(w) << " " << Px(h) << "\">\n"
-      << "<title>" << XmlText(caption_) << "</title>\n"
-      << "<rect x=\"0\" y=\"0\" width=\"" << Px(w) << "\" height=\"" << Px(h) << "\" fill=\"#FFFFFF\"/>\n";
-  for (const FormItem& item : items_) {
-    switch (item.kind) {
-      case FormItem::kLine:
-        if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(item.x2) || !Drawable(item.y2) ||
-            !Drawable(item.width))
-          break;
-        svg << "<line x1=\"" << Px(item.x1) << "\" y1=\"" << Px(item.y1) << "\" x2=\"" << Px(item.x2)
-            << "\" y2=\"" << Px(item.y2) << "\" stroke=\"" << ColourText(item.colour) << "\" stroke-width=\""
-            << Px(item.width) << "\" stroke-linecap=\"round\"/>\n";
-        break;
-      case FormItem::kCircle:
-        if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(item.x2) || !Drawable(item.width)) break;
-        svg << "<circle cx=\"" << Px(item.x1) << "\" cy=\"" << Px(item.y1) << "\" r=\"" << Px(item.x2)
-            << "\" fill=\"none\" stroke=\"" << ColourText(item.colour) << "\" stroke-width=\"" << Px(item.width)
-            << "\"/>\n";
-        break;
-      case FormItem::kText: {
-        if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(item.fontSize)) break;
-        const double size = PointsToPixels(item.fontSize);
+  std::ostringstream out;
+  WriteSvg(out);
+  return out.str();
+}
+
+void ConsoleForm::WriteSvg(std::ostream& out) const {
+  // Colour texts of the styles, made once for the picture.
+  std::vector<std::string> colours;
+  colours.reserve(styles_.size());
+  for (const FormStyle& s : styles_) colours.push_back(ColourText(s.colour));
+
+  // The drawing in the order of the items: runs of lines and circles of one
+  // style, and texts.  Items with runaway coordinates are not drawn.  The
+  // point marks are defined as they are met and written before the drawing.
+  std::string drawing;
+  MarkDefinitions definitions(styles_, colours);
+  {
+    SvgStream svg(drawing);
+    StyleRun run;
+    bool runOpen = false;
+    const auto endRun = [&] {
+      if (runOpen && !run.Empty()) run.Write(svg, definitions, colours[run.Style()], styles_[run.Style()].width);
+      runOpen = false;
+    };
+    for (const FormItem& item : items_) {
+      const FormStyle& style = styles_[item.style];
+      if (item.kind == FormItem::kText) {
+        if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(style.fontSize)) continue;
+        endRun();
+        const double size = PointsToPixels(style.fontSize);
         // The item's point is the top-left corner of the text; SVG places the baseline.
-        svg << "<text x=\"" << Px(item.x1) << "\" y=\"" << Px(item.y1 + 0.8 * size) << "\" font-family=\""
-            << XmlText(item.fontName) << "\" font-size=\"" << Px(size) << "\" fill=\"" << ColourText(item.colour)
-            << "\" xml:space=\"preserve\">" << XmlText(item.text) << "</text>\n";
-        break;
+        svg << "<text";
+        svg.PxAttribute("x", item.x1).PxAttribute("y", item.y1 + 0.8 * size) << " font-family=\"";
+        svg.Xml(style.fontName) << '"';
+        svg.PxAttribute("font-size", size).Attribute("fill", colours[item.style]) << " xml:space=\"preserve\">";
+        svg.Xml(texts_[item.text]) << "</text>\n";
+        continue;
+      }
+      const bool drawable = item.kind == FormItem::kLine
+                                ? Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2) && Drawable(item.y2)
+                                : Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2);
+      if (!drawable || !Drawable(style.width)) continue;
+      if (!runOpen || run.Style() != item.style) {
+        endRun();
+        run.Start(item.style);
+        runOpen = true;
+      }
+      const PxPoint first{PxCode(item.x1), PxCode(item.y1)};
+      if (item.kind == FormItem::kLine) {
+        run.AddLine(first, PxPoint{PxCode(item.x2), PxCode(item.y2)});
+      } else {
+        run.AddCircle(first, PxCode(item.x2));
       }
     }
+    endRun();
   }
+
+  const double w = widthTwips_ / kTwipsPerPixel;
+  const double h = heightTwips_ / kTwipsPerPixel;
+  std::string buffer;
+  buffer.reserve(1 << 17);
+  SvgStream svg(buffer, out);
+  svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+  svg.PxAttribute("width", w).PxAttribute("height", h) << " viewBox=\"0 0 ";
+  svg.Px(w) << ' ';
+  svg.Px(h) << "\">\n<title>";
+  svg.Xml(caption_) << "</title>\n<rect x=\"0\" y=\"0\"";
+  svg.PxAttribute("width", w).PxAttribute("height", h) << " fill=\"#FFFFFF\"/>\n";
+  if (!definitions.Text().empty()) svg << "<defs>\n" << definitions.Text() << "</defs>\n";
+  svg << "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+  svg.Flush();
+  out.write(drawing.data(), static_cast<std::streamsize>(drawing.size()));
+  svg << "</g>\n";
+
   for (const LabelEntry& entry : labels_) {
     const FormLabel& label = entry.label;
     if (!label.visible) continue;
@@ -244,10 +611,12 @@ std::string ConsoleForm::ToSvg() const {
       lh = -lh;
     }
     if (!Drawable(x) || !Drawable(y) || !Drawable(lw) || !Drawable(lh) || !Drawable(label.fontSize)) continue;
-    svg << "<g id=\"" << XmlText(entry.name) << "\">\n";
+    svg << "<g id=\"";
+    svg.Xml(entry.name) << "\">\n";
     if (label.border) {
-      svg << "<rect x=\"" << Px(x) << "\" y=\"" << Px(y) << "\" width=\"" << Px(lw) << "\" height=\"" << Px(lh)
-          << "\" fill=\"none\" stroke=\"#000000\" stroke-width=\"1\"/>\n";
+      svg << "<rect";
+      svg.PxAttribute("x", x).PxAttribute("y", y).PxAttribute("width", lw).PxAttribute("height", lh)
+          << " fill=\"none\" stroke=\"#000000\" stroke-width=\"1\"/>\n";
     }
     if (!label.caption.empty()) {
       const double size = PointsToPixels(label.fontSize);
@@ -260,14 +629,17 @@ std::string ConsoleForm::ToSvg() const {
         anchor = "middle";
         tx = x + lw / 2;
       }
-      svg << "<text x=\"" << Px(tx) << "\" y=\"" << Px(y + 0.8 * size + 1) << "\" text-anchor=\"" << anchor
-          << "\" font-family=\"" << XmlText(label.fontName) << "\" font-size=\"" << Px(size) << "\" fill=\""
-          << ColourText(label.colour) << "\" xml:space=\"preserve\">" << XmlText(label.caption) << "</text>\n";
+      svg << "<text";
+      svg.PxAttribute("x", tx).PxAttribute("y", y + 0.8 * size + 1).Attribute("text-anchor", anchor)
+          << " font-family=\"";
+      svg.Xml(label.fontName) << '"';
+      svg.PxAttribute("font-size", size).Attribute("fill", ColourText(label.colour)) << " xml:space=\"preserve\">";
+      svg.Xml(label.caption) << "</text>\n";
     }
     svg << "</g>\n";
   }
   svg << "</svg>\n";
-  return svg.str();
+  svg.Flush();
 }
 
 }  // namespace platform

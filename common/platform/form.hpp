@@ -5,8 +5,11 @@
 // asks a question and when it ends, so the user can look at the drawing the
 // question belongs to.
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <list>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -32,15 +35,77 @@ struct FormLabel {
   bool visible = true;
 };
 
-// One thing drawn on a form, in drawing-area pixels (1 pixel = 15 twips).
+// One thing drawn on a form, in drawing-area pixels (1 pixel = 15 twips): a
+// small plain record.  Its colour, line width and font are the form's style
+// number `style`; the characters of a text are the form's text number `text`.
 struct FormItem {
-  enum Kind { kLine, kCircle, kText } kind = kLine;
+  enum Kind : std::uint8_t { kLine, kCircle, kText };
+  Kind kind = kLine;
+  std::uint16_t style = 0;
+  std::uint32_t text = 0;                 // kText: the text, its top-left corner at (x1, y1)
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line ends; circle centre in (x1, y1), radius in x2
+};
+
+// How an item is drawn: its colour and line width in pixels (lines and
+// circles), or its colour and font (texts).
+struct FormStyle {
   RgbColour colour = 0;
-  double width = 1;      // line width in pixels
-  std::string text;      // kText: the text, its top-left corner at (x1, y1)
-  std::string fontName;  // kText
-  double fontSize = 0;   // kText, points
+  double width = 1;
+  std::string fontName;  // texts only
+  double fontSize = 0;   // texts only, points
+};
+
+// The items of a form, kept in blocks of fixed size: drawing more never moves
+// the items drawn before, and a clear keeps the blocks for the next drawing.
+class FormItems {
+  static constexpr unsigned kShift = 11;  // 2048 items a block
+  static constexpr std::size_t kBlock = std::size_t{1} << kShift;
+
+ public:
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  const FormItem& operator[](std::size_t k) const { return blocks_[k >> kShift][k & (kBlock - 1)]; }
+  FormItem& operator[](std::size_t k) { return blocks_[k >> kShift][k & (kBlock - 1)]; }
+  const FormItem& back() const { return (*this)[size_ - 1]; }
+  FormItem& back() { return (*this)[size_ - 1]; }
+  void push_back(const FormItem& item) {
+    if (size_ == blocks_.size() * kBlock) blocks_.push_back(std::make_unique<FormItem[]>(kBlock));
+    (*this)[size_++] = item;
+  }
+  void clear() { size_ = 0; }
+
+  class const_iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = FormItem;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const FormItem*;
+    using reference = const FormItem&;
+    const_iterator() = default;
+    const_iterator(const FormItems* items, std::size_t k) : items_(items), k_(k) {}
+    reference operator*() const { return (*items_)[k_]; }
+    pointer operator->() const { return &(*items_)[k_]; }
+    const_iterator& operator++() {
+      ++k_;
+      return *this;
+    }
+    const_iterator operator++(int) {
+      const_iterator before = *this;
+      ++k_;
+      return before;
+    }
+    bool operator==(const const_iterator& other) const { return k_ == other.k_; }
+
+   private:
+    const FormItems* items_ = nullptr;
+    std::size_t k_ = 0;
+  };
+  const_iterator begin() const { return const_iterator(this, 0); }
+  const_iterator end() const { return const_iterator(this, size_); }
+
+ private:
+  std::vector<std::unique_ptr<FormItem[]>> blocks_;
+  std::size_t size_ = 0;
 };
 
 class Session;
@@ -92,11 +157,21 @@ class ConsoleForm {
   // A label of the form, created empty on first use.
   FormLabel& Label(const std::string& name);
 
-  // What is drawn since the last clear, and the picture of it.
-  const std::vector<FormItem>& Items() const { return items_; }
+  // What is drawn since the last clear, and how each item is drawn.
+  const FormItems& Items() const { return items_; }
+  const FormStyle& Style(const FormItem& item) const { return styles_[item.style]; }
+  RgbColour Colour(const FormItem& item) const { return Style(item).colour; }
+  double Width(const FormItem& item) const { return Style(item).width; }
+  const std::string& Text(const FormItem& item) const { return texts_[item.text]; }
+
+  // The picture of the form, streamed into `out`: consecutive lines and
+  // circles of one style as one group, its lines as polylines of one path,
+  // its circles as point marks (one symbol or marker for each set of radii).
+  void WriteSvg(std::ostream& out) const;
   std::string ToSvg() const;
-  // Incremented by every change of the drawing.  (The Session compares the
-  // pictures themselves to write a new one only after a change.)
+  // Incremented by every change of what the form shows (drawing, clearing,
+  // showing, hiding, a label handed out for change); the Session writes a
+  // new picture of a form only when this has moved since its last one.
   unsigned long Revision() const { return revision_; }
 
  private:
@@ -105,6 +180,8 @@ class ConsoleForm {
   double PixelsPerUnitX() const;
   double PixelsPerUnitY() const;
   void Changed() { ++revision_; }
+  std::uint16_t StyleIndex(RgbColour colour, double width, const std::string& fontName, double fontSize);
+  void Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2);
 
   Session& session_;
   std::string name_, caption_;
@@ -117,7 +194,10 @@ class ConsoleForm {
   // User coordinates of the top-left corner and the extent of the area.
   double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
   double currentX_ = 0, currentY_ = 0;
-  std::vector<FormItem> items_;
+  FormItems items_;
+  std::vector<FormStyle> styles_;  // kept over clears: a form uses few styles
+  std::vector<std::string> texts_;
+  std::uint16_t lastStyle_ = 0;
   // Labels in a list so that references handed out stay valid; each keeps
   // the form's scale of the moment it was created.
   struct LabelEntry {

@@ -69,13 +69,6 @@ DecimalText ShortestDecimal(double x) {
   return FromScientific(buf, r.ptr);
 }
 
-// x correctly rounded to `digits` significant digits (x finite).
-DecimalText SignificantDecimal(double x, int digits) {
-  char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digits - 1);
-  return FromScientific(buf, r.ptr);
-}
-
 bool IsZero(const DecimalText& d) {
   return d.integer == "0" && d.fraction.find_first_not_of('0') == std::string::npos;
 }
@@ -115,13 +108,42 @@ std::string NonFiniteText(double x) {
   return x < 0 ? "-Inf" : "Inf";
 }
 
-// Magnitude text of a finite x in write-item form: at most 15 significant
-// digits, no trailing zeros, no point for a whole value.
-std::string ItemMagnitude(double x) {
-  DecimalText d = SignificantDecimal(x, 15);
-  const std::size_t last = d.fraction.find_last_not_of('0');
-  d.fraction = (last == std::string::npos) ? std::string() : d.fraction.substr(0, last + 1);
-  return d.fraction.empty() ? d.integer : d.integer + "." + d.fraction;
+// The write-item text of a finite, non-zero x, written at `out`: x rounded to
+// 15 significant digits by std::to_chars, its digits then placed around the
+// point without an exponent, trailing zeros of the fraction dropped.  Returns
+// the end of the text.  `out` has room for kItemTextRoom characters.
+constexpr std::size_t kItemTextRoom = 352;  // "-0." + 323 zeros + 15 digits, or "-" + 309 digits
+char* WriteItemText(char* out, double x) {
+  char scientific[32];  // "d.dddddddddddddde-ddd"
+  const auto r = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(x),
+                               std::chars_format::scientific, 14);
+  // Mantissa digits without the point, and the decimal exponent.
+  char digits[15];
+  int count = 0;
+  const char* p = scientific;
+  for (; p != r.ptr && *p != 'e'; ++p) {
+    if (*p != '.') digits[count++] = *p;
+  }
+  int exponent = 0;
+  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, exponent);
+  while (count > 1 && digits[count - 1] == '0') --count;
+
+  if (x < 0) *out++ = '-';
+  if (exponent >= 0) {
+    // Integer digits, filled with zeros beyond the significant ones.
+    const int integerDigits = exponent + 1;
+    for (int k = 0; k < integerDigits; ++k) *out++ = k < count ? digits[k] : '0';
+    if (count > integerDigits) {
+      *out++ = '.';
+      for (int k = integerDigits; k < count; ++k) *out++ = digits[k];
+    }
+  } else {
+    *out++ = '0';
+    *out++ = '.';
+    for (int k = 1; k < -exponent; ++k) *out++ = '0';
+    for (int k = 0; k < count; ++k) *out++ = digits[k];
+  }
+  return out;
 }
 
 }  // namespace
@@ -216,9 +238,8 @@ std::string FormatWithMask(double x, const std::string& mask) {
 std::string WriteItemNumber(double x) {
   if (!std::isfinite(x)) throw std::invalid_argument("WriteItemNumber: sayi sonlu degil (NaN ya da sonsuz)");
   if (x == 0) return "0";
-  const std::string magnitude = ItemMagnitude(std::fabs(x));
-  if (magnitude == "0") return "0";
-  return x < 0 ? "-" + magnitude : magnitude;
+  char text[kItemTextRoom];
+  return std::string(text, WriteItemText(text, x));
 }
 
 std::string PrintItemNumber(double x) {
@@ -236,11 +257,16 @@ void PrintZoneLine::Item(const std::string& text) {
   text_ += text;
 }
 
+std::string TrimBlanks(const std::string& s) {
+  const std::size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return std::string();
+  const std::size_t e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
+}
+
 bool ParseNumber(const std::string& text, double& value) {
-  std::size_t b = text.find_first_not_of(" \t");
-  if (b == std::string::npos) return false;
-  const std::size_t e = text.find_last_not_of(" \t");
-  std::string s = text.substr(b, e - b + 1);
+  std::string s = TrimBlanks(text);
+  if (s.empty()) return false;
   // Only digits, a point, signs and exponent letters make a number here
   // (no "inf", "nan" or hexadecimal forms).
   for (char c : s) {
@@ -262,24 +288,18 @@ bool ParseNumber(const std::string& text, double& value) {
 }
 
 namespace {
-std::string TrimmedItem(const std::string& s) {
-  const std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return std::string();
-  const std::size_t e = s.find_last_not_of(" \t");
-  return s.substr(b, e - b + 1);
-}
 
 // The number items of a line; count is what the caller expects (0: any
 // number), for the message.
 bool SplitNumberItems(const std::string& line, int count, std::vector<std::string>& items, std::string& problem) {
   const std::string expected = count > 0 ? " (" + std::to_string(count) + " sayi bekleniyordu)" : std::string();
   // An empty item (two commas in a row, or a comma at either end) is a fault.
-  if (!TrimmedItem(line).empty()) {
+  if (!TrimBlanks(line).empty()) {
     std::size_t start = 0;
     while (true) {
       const std::size_t comma = line.find(',', start);
       const std::string field =
-          TrimmedItem(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+          TrimBlanks(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
       if (field.empty()) {
         problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var" + expected;
         return false;

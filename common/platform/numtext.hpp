@@ -52,6 +52,9 @@ class PrintZoneLine {
   std::string text_;
 };
 
+// The text without its leading and trailing blanks and tabs.
+std::string TrimBlanks(const std::string& s);
+
 // Parses one number item the way the task files and offset tables write them
 // ("12", "-0.5", ".25", "1e3", "+4"); returns false when the text is not a
 // number.  Locale-independent.

@@ -20,9 +20,17 @@ void StopIfConfirmed(Session& session, const std::string& prompt, const std::str
   if (YesNoPrompt(session, prompt, prefilled)) StopByUser();
 }
 
-void StopWithDataMessage(Session& session, const std::string& prompt, const std::string& title) {
+void ShowMessage(Session& session, const std::string& prompt, const std::string& title) {
   session.MessageBox(prompt, 20, title, "DEMO.HLP", 500);
+}
+
+void StopWithDataMessage(Session& session, const std::string& prompt, const std::string& title) {
+  ShowMessage(session, prompt, title);
   StopForDataError(prompt);
+}
+
+void RefuseTaskValue(Session& session, const std::string& taskFileName, int line, const std::string& what) {
+  StopWithDataMessage(session, taskFileName + " satir " + std::to_string(line) + ": " + what, "Data giris hatasi");
 }
 
 }  // namespace platform

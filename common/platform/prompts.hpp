@@ -28,8 +28,16 @@ bool YesNoPrompt(Session& session, const std::string& prompt, const std::string&
 // A review answered with yes ends the run at once (user stop, status 2).
 void StopIfConfirmed(Session& session, const std::string& prompt, const std::string& prefilled = "0");
 
-// Message box of a failed data check (buttons-and-icon code 20, help file
-// "DEMO.HLP", context 500), then the run ends as a data error.
+// The programs' message box: buttons-and-icon code 20, help file "DEMO.HLP",
+// context 500.
+void ShowMessage(Session& session, const std::string& prompt, const std::string& title);
+
+// Message box of a failed data check, then the run ends as a data error.
 [[noreturn]] void StopWithDataMessage(Session& session, const std::string& prompt, const std::string& title);
+
+// A task-file value the run cannot work with: the message box "<task file>
+// satir <line>: <what>" titled "Data giris hatasi", then a data error.
+[[noreturn]] void RefuseTaskValue(Session& session, const std::string& taskFileName, int line,
+                                  const std::string& what);
 
 }  // namespace platform

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <istream>
 #include <ostream>
 #include <system_error>
 
 #include "common/numerics/errors.hpp"
+#include "common/platform/numtext.hpp"
 
 namespace platform {
 
@@ -28,7 +30,7 @@ std::string FileNamePart(const std::string& name) {
   return s.empty() ? "form" : s;
 }
 
-bool AllBlanks(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+bool AllBlanks(const std::string& s) { return TrimBlanks(s).empty(); }
 
 }  // namespace
 
@@ -126,10 +128,9 @@ InputFile Session::OpenInput(const std::string& programPath) const {
 void Session::WriteScreens() {
   for (const auto& form : forms_) {
     if (!form->Visible()) continue;
-    std::string svg = form->ToSvg();
     auto last = std::find_if(pictured_.begin(), pictured_.end(),
                              [&](const auto& entry) { return entry.first == form.get(); });
-    if (last != pictured_.end() && last->second == svg) continue;
+    if (last != pictured_.end() && last->second == form->Revision()) continue;
 
     std::error_code ec;
     std::filesystem::create_directories(ScreensDirectory(), ec);
@@ -137,7 +138,7 @@ void Session::WriteScreens() {
     std::snprintf(number, sizeof number, "%04d", screenCounter_ + 1);
     const std::filesystem::path file = ScreensDirectory() / (std::string(number) + "-" + FileNamePart(form->Name()) + ".svg");
     std::ofstream out(file, std::ios::out | std::ios::binary | std::ios::trunc);
-    out << svg;
+    if (out) form->WriteSvg(out);
     out.close();
     if (!out) {
       // A picture is a view for the user only: the run goes on without it.
@@ -147,9 +148,9 @@ void Session::WriteScreens() {
     ++screenCounter_;
     screenFiles_.push_back(file);
     if (last != pictured_.end()) {
-      last->second = std::move(svg);
+      last->second = form->Revision();
     } else {
-      pictured_.emplace_back(form.get(), std::move(svg));
+      pictured_.emplace_back(form.get(), form->Revision());
     }
   }
 }
@@ -205,6 +206,17 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
   // A run whose files are incomplete on disk has not gone to its end.
   if (status == ExitStatus::kComplete && session.OutputFailed()) status = ExitStatus::kDataError;
   return static_cast<int>(status);
+}
+
+int RunInCurrentDirectory(const std::function<void(Session&)>& driver) {
+  std::error_code error;
+  const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
+  if (error) {
+    std::cerr << "Calisma dizini okunamadi (" << error.message() << "). Bu durumda program calismaz.\n";
+    return static_cast<int>(ExitStatus::kDataError);
+  }
+  Session session(std::cin, std::cout, std::cerr, workingDirectory);
+  return RunProgram(session, driver);
 }
 
 }  // namespace platform

@@ -97,8 +97,9 @@ class Session {
   std::list<std::unique_ptr<ConsoleForm>> forms_;
   std::list<std::unique_ptr<OutputFile>> outputs_;
   std::vector<std::filesystem::path> screenFiles_;
-  // The last picture written of each form, to write a new one only on a change.
-  std::vector<std::pair<const ConsoleForm*, std::string>> pictured_;
+  // The revision of each form at its last picture, to write a new one only
+  // after a change.
+  std::vector<std::pair<const ConsoleForm*, unsigned long>> pictured_;
   int screenCounter_ = 0;
   std::vector<const OutputFile*> reportedFailures_;
 };
@@ -107,5 +108,11 @@ class Session {
 // the RunStop (1 for numerics::DataError, 3 for any other fault) after the
 // session has closed every file.  The message of an early end goes to err.
 int RunProgram(Session& session, const std::function<void(Session&)>& driver);
+
+// A program's whole run: a session on the current directory with the
+// terminal's streams (answers from standard input), the driver run through
+// RunProgram; the exit status.  A current directory that cannot be read ends
+// with a message and the data-error status.
+int RunInCurrentDirectory(const std::function<void(Session&)>& driver);
 
 }  // namespace platform

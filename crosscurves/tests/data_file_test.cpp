@@ -2,7 +2,6 @@
 // refuses.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "crosscurves/cross_data_file.hpp"
@@ -11,35 +10,18 @@
 namespace cross::testing {
 namespace {
 
-struct FileRun {
-  int status = 0;
-  std::string errors;
-};
-
-// Runs `step` in a session on `dir`.
-template <class Step>
-FileRun InSession(const std::filesystem::path& dir, Step step) {
-  std::istringstream in;
-  std::ostringstream out, err;
-  FileRun r;
-  {
-    platform::Session session(in, out, err, dir);
-    r.status = platform::RunProgram(session, step);
-  }
-  r.errors = err.str();
-  return r;
-}
+using testsupport::RunStep;
 
 TEST(CrossCurveDataFile, RecordsReadBackEqual) {
   auto run = PrismRun(kVPrism, {0, 16.5, 48}, 5);
   ComputeAllAngles(*run);
   testsupport::ScratchDirectory dir("crosscurves-data");
   CrossCurveData back;
-  const FileRun r = InSession(dir.Path(), [&](platform::Session& s) {
+  const testsupport::StepOutcome r = RunStep(dir, "", [&](platform::Session& s) {
     WriteCrossCurveDataFile(s, *run);
     back = ReadCrossCurveDataFile(s, "");
   });
-  ASSERT_EQ(r.status, 0) << r.errors;
+  ASSERT_EQ(r.status, 0) << r.err;
   const std::string text = testsupport::ReadFile(dir.Path() / "STASCR.DAT");
   EXPECT_EQ(testsupport::CountOf(text, "\r\n"), 1 + 3 * (1 + 5));
   EXPECT_EQ(text.rfind("3\r\n5,0\r\n", 0), 0u);
@@ -57,7 +39,7 @@ TEST(CrossCurveDataFile, RecordsReadBackEqual) {
   // No heel angle: the single record 0.
   auto none = PrismRun(kBox, {}, 5);
   testsupport::ScratchDirectory empty("crosscurves-data");
-  ASSERT_EQ(InSession(empty.Path(), [&](platform::Session& s) { WriteCrossCurveDataFile(s, *none); }).status, 0);
+  ASSERT_EQ(RunStep(empty, "", [&](platform::Session& s) { WriteCrossCurveDataFile(s, *none); }).status, 0);
   EXPECT_EQ(testsupport::ReadFile(empty.Path() / "STASCR.DAT"), "0\r\n");
 }
 
@@ -80,9 +62,9 @@ TEST(CrossCurveDataFile, FilesTheReaderRefuses) {
     SCOPED_TRACE(c.name);
     testsupport::ScratchDirectory dir("crosscurves-data");
     if (c.text) testsupport::WriteFile(dir.Path() / "STASCR.DAT", c.text);
-    const FileRun r = InSession(dir.Path(), [&](platform::Session& s) { (void)ReadCrossCurveDataFile(s, ""); });
+    const testsupport::StepOutcome r = RunStep(dir, "", [&](platform::Session& s) { (void)ReadCrossCurveDataFile(s, ""); });
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.errors.find(c.message), std::string::npos) << r.errors;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
   }
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/numerics/format.hpp"
+#include "crosscurves/forms.hpp"
 #include "crosscurves/deck_edge.hpp"
 #include "heeled_hulls.hpp"
 
@@ -61,8 +61,8 @@ TEST(DeckEdge, BoxDraftsDisplacementsAndAngles) {
     double requested;
     std::string text;
   };
-  const Case cases[] = {{table.DeckEdgeDisplacement(2), numerics::FormatNumber(Degrees(std::atan(8.4 / 7)), 2, 3)},
-                        {table.DeckEdgeDisplacement(15), numerics::FormatNumber(Degrees(std::atan(0.6 / 7)), 2, 3)},
+  const Case cases[] = {{table.DeckEdgeDisplacement(2), FormatNumber(Degrees(std::atan(8.4 / 7)), 2, 3)},
+                        {table.DeckEdgeDisplacement(15), FormatNumber(Degrees(std::atan(0.6 / 7)), 2, 3)},
                         {516.5, " *****"},
                         {7232.5, " *****"},
                         {7500, " *****"}};

@@ -91,7 +91,7 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
       {"negative angle", [](TaskText& t) { t.HeelAngleLines = {"0, 8, -16, 24, 32, 40, 48, 56, 64, 72, 80"}; },
        "Pendrovix.TSK satir 22: 3. meyil acisi (-16 derece) 0 ile 90 derece arasinda olmalidir (0 dahil, 90 haric)."},
       {"right angle", [](TaskText& t) { t.HeelAngleLines = {"0, 8, 16, 24", "32, 40, 48, 56, 64, 72, 90"}; },
-       "Pendrovix.TSK satir 22-23: 11. meyil acisi (90 derece) 0 ile 90 derece arasinda olmalidir"},
+       "Pendrovix.TSK satir 23: 11. meyil acisi (90 derece) 0 ile 90 derece arasinda olmalidir"},
       {"angles not increasing with the GZ curve",
        [](TaskText& t) {
          t.HeelAngleLines = {"0, 8, 16, 24, 32, 32, 48, 56, 64, 72, 80"};
@@ -110,6 +110,12 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
        "Pendrovix.TSK\" dosyasi, satir 24: 1. deger \"1e999\" bir sayi degil"},
       {"empty report name", [](TaskText& t) { t.REPORTFILE = "  "; },
        "Pendrovix.TSK satir 16: REPORTFILE (rapor dosyasi adi) bos olamaz."},
+      {"report over the task file", [](TaskText& t) { t.REPORTFILE = "pendrovix.tsk"; },
+       "Pendrovix.TSK satir 16: REPORTFILE (pendrovix.tsk) programin kendi dosyalarindan birini"},
+      {"report over the offset table", [](TaskText& t) { t.REPORTFILE = "HULL.DAT"; },
+       "REPORTFILE (HULL.DAT) programin kendi dosyalarindan birini (HULL.DAT) gosteriyor"},
+      {"report over the data file", [](TaskText& t) { t.REPORTFILE = "STASCR.DAT"; },
+       "REPORTFILE (STASCR.DAT) programin kendi dosyalarindan birini (STASCR.DAT) gosteriyor"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -124,28 +130,47 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
   }
 }
 
-// Hulls whose extents scale nothing: every top point on the centre line (a
-// hull wider below its tops does not count), or every top at or below the
-// base line.
-TEST(CrossCurvesRun, HullsWithoutExtentsAreRefused) {
+// Hulls the run cannot integrate or scale: stations closer than 0.01 m or out
+// of order along the length; every top point on the centre line (a hull
+// wider below its tops does not count), or every top at or below the base
+// line.
+TEST(CrossCurvesRun, UnworkableHullsAreRefused) {
   struct Case {
-    std::vector<OffsetPoint> half;
+    testsupport::Hull hull;
     const char* message;
   };
+  testsupport::Hull close = PrismHull(kBox), disordered = PrismHull(kBox);
+  close.stations[3].x = close.stations[2].x + 0.005;
+  std::swap(disordered.stations[2].x, disordered.stations[3].x);
   const Case cases[] = {
-      {{{0, 7, 1}, {4, 7, 1}, {9, 0, 1}},
+      {close, "Istasyon Postasi =  20.00 m ile 20.01 m birbirine cok yakin"},
+      {disordered, "Istasyon Postasi =  20.00 m ile 30.00 m den kucuk"},
+      {PrismHull({{0, 7, 1}, {4, 7, 1}, {9, 0, 1}}),
        "Data dosyasinda (HULL.DAT) postalarin en ust noktalarinin yari genislikleri sifirdan buyuk degil (en buyugu 0 "
        "m)."},
-      {{{-9, 7, 1}, {0, 7, 1}},
+      {PrismHull({{-9, 7, 1}, {0, 7, 1}}),
        "Data dosyasinda (HULL.DAT) postalarin en ust noktalari taban cizgisinin uzerinde degil (en yuksegi 0 m)."},
   };
   for (const Case& c : cases) {
     ProgramRun run;
     run.WriteTask(TaskText{});
-    run.WriteHull(c.half);
+    run.WriteHull(c.hull);
     EXPECT_EQ(run.Run(), 1);
     EXPECT_NE(run.Errors().find(c.message), std::string::npos) << run.Errors();
     EXPECT_FALSE(run.Exists("Pendrovix.SON"));
+  }
+}
+
+// A yes to the review of the stations ends the run before the report.
+TEST(CrossCurvesRun, StationReviewAnsweredYesEndsTheRun) {
+  for (const char* answer : {"E\n", "e\n", "H\n", ""}) {
+    ProgramRun run;
+    run.WriteTask(TaskText{});
+    run.WriteHull(kKnuckleBox);
+    const bool yes = answer[0] == 'E' || answer[0] == 'e';
+    EXPECT_EQ(run.Run(answer), yes ? 2 : 0) << answer;
+    EXPECT_NE(run.Terminal().find("POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>"), std::string::npos);
+    EXPECT_EQ(run.Exists("Pendrovix.SON"), !yes);
   }
 }
 

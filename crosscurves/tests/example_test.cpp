@@ -5,22 +5,20 @@
 #include <sys/wait.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "heeled_hulls.hpp"
+#include "tests/support/example_copy.hpp"
 #include "tests/support/scratch.hpp"
 
 namespace cross::testing {
 namespace {
 
 TEST(BundledExample, RunsToItsEndWithTenHeelBlocks) {
-  const char* examples = std::getenv("SUITE_EXAMPLES_DIR");
-  ASSERT_NE(examples, nullptr) << "SUITE_EXAMPLES_DIR names the bundled examples (set by CTest)";
   testsupport::ScratchDirectory dir("crosscurves-example");
-  std::filesystem::copy(examples, dir.Path(), std::filesystem::copy_options::recursive);
+  std::filesystem::copy(testsupport::ExamplesDirectory(), dir.Path(), std::filesystem::copy_options::recursive);
   const std::string command =
       "cd '" + dir.Path().string() + "' && '" + std::string(PENDROVIX_PATH) + "' </dev/null >terminal.txt 2>&1";
   const int rc = std::system(command.c_str());

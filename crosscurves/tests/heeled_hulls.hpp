@@ -16,13 +16,14 @@
 #include "common/platform/session.hpp"
 #include "crosscurves/heel_angle.hpp"
 #include "crosscurves/run.hpp"
+#include "tests/support/hulls.hpp"
 #include "tests/support/scratch.hpp"
+#include "tests/support/session_runs.hpp"
 
 namespace cross::testing {
 
-struct OffsetPoint {
-  double z, y, code;
-};
+// A station's offsets from the keel upward (the starboard half).
+using Section = std::vector<testsupport::Point>;
 
 // The exact immersed part of a section below a waterline.
 struct ImmersedSection {
@@ -33,9 +34,9 @@ struct ImmersedSection {
 
 // Both sides of a station given by its offsets from the keel upward (the
 // starboard half), closed across the deck: a polygon in (y, z).
-inline std::vector<std::pair<double, double>> SectionPolygon(const std::vector<OffsetPoint>& half) {
+inline std::vector<std::pair<double, double>> SectionPolygon(const Section& half) {
   std::vector<std::pair<double, double>> poly;
-  for (const OffsetPoint& p : half) poly.emplace_back(p.y, p.z);
+  for (const testsupport::Point& p : half) poly.emplace_back(p.y, p.z);
   for (auto it = half.rbegin(); it != half.rend(); ++it) poly.emplace_back(-it->y, it->z);
   return poly;
 }
@@ -84,23 +85,10 @@ inline double ExactKN(const ImmersedSection& s, double phiDegrees) {
 // A run over a prism of stations 0, 10, ..., 60 m, all of one section, with
 // the heel angles, waterline count and density given; the task values and
 // extents set as the driver sets them.
-inline std::unique_ptr<CrossRun> PrismRun(const std::vector<OffsetPoint>& half, const std::vector<double>& heels,
-                                          int NWL, double density = 1.025, int stations = 7) {
+inline std::unique_ptr<CrossRun> PrismRun(const Section& half, const std::vector<double>& heels, int NWL,
+                                          double density = 1.025, int stations = 7) {
   auto run = std::make_unique<CrossRun>();
-  hullform::HullModel& hull = run->hull;
-  hull.StationCount = stations;
-  for (int i = 1; i <= stations; ++i) {
-    hull.StationPos(i) = 60.0 * (i - 1) / (stations - 1);
-    hull.PointCount(i) = static_cast<int>(half.size());
-    for (std::size_t j = 0; j < half.size(); ++j) {
-      const int p = static_cast<int>(j) + 1;
-      hull.PointZ(i, p) = half[j].z;
-      hull.PointY(i, p) = half[j].y;
-      hull.PointCode(i, p) = half[j].code;
-    }
-    hull.StationBottom(i) = half.front().z;
-    hull.StationTop(i) = half.back().z;
-  }
+  testsupport::SetHull(run->hull, testsupport::PrismaticHull(half, stations, 60));
   run->task.HeelAngleCount = static_cast<double>(heels.size());
   for (std::size_t k = 0; k < heels.size(); ++k) run->task.HeelAngles(static_cast<int>(k) + 1) = heels[k];
   run->task.WaterDensity = density;
@@ -119,22 +107,16 @@ inline std::unique_ptr<CrossRun> PrismRun(const std::vector<OffsetPoint>& half, 
 inline std::string ComputeAllAngles(CrossRun& run, int threads = CuttingThreads(),
                                     std::vector<std::string>* pictures = nullptr) {
   testsupport::ScratchDirectory dir("crosscurves-angles");
-  std::istringstream in;
-  std::ostringstream out, err;
-  std::string text;
-  {
-    platform::Session session(in, out, err, dir.Path());
-    const int status = platform::RunProgram(session, [&](platform::Session& s) {
-      platform::OutputFile& report = s.CreateOutput("report.txt");
-      platform::ConsoleForm& form = PendrovixForm(s);
-      for (int k = 1; k <= run.run.NA; ++k) {
-        ComputeCrossCurvesForAngle(form, report, run, k, threads);
-        if (pictures) pictures->push_back(form.ToSvg());
-      }
-    });
-    EXPECT_EQ(status, 0) << err.str();
-  }
-  return testsupport::ReadFile(dir.Path() / "report.txt");
+  const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
+    platform::OutputFile& report = s.CreateOutput("report.txt");
+    platform::ConsoleForm& form = PendrovixForm(s);
+    for (int k = 1; k <= run.run.NA; ++k) {
+      ComputeCrossCurvesForAngle(form, report, run, k, threads);
+      if (pictures) pictures->push_back(form.ToSvg());
+    }
+  });
+  EXPECT_EQ(r.status, 0) << r.err;
+  return testsupport::ReadFile(dir / "report.txt");
 }
 
 // Rows of the printed blocks: heel angle -> rows of (displacement, KN, VCB,
@@ -162,17 +144,17 @@ inline PrintedBlocks ReadBlocks(const std::string& report) {
 }
 
 // Offsets of the test sections.
-inline const std::vector<OffsetPoint> kBox = {{0, 7, 1}, {9, 7, 1}};
-inline const std::vector<OffsetPoint> kKnuckleBox = {{0, 0, 0}, {0, 7, 0}, {9, 7, 1}};
-inline const std::vector<OffsetPoint> kVPrism = {{0, 0, 1}, {9, 7, 1}};
-inline const std::vector<OffsetPoint> kLoweredBox = {{-2, 7, 1}, {7, 7, 1}};
+inline const Section kBox = {{0, 7, 1}, {9, 7, 1}};
+inline const Section kKnuckleBox = {{0, 0, 0}, {0, 7, 0}, {9, 7, 1}};
+inline const Section kVPrism = {{0, 0, 1}, {9, 7, 1}};
+inline const Section kLoweredBox = {{-2, 7, 1}, {7, 7, 1}};
 // Sections of straight lines between knuckles: a hard chine with flare, a
 // tumblehome, a V flared above a knuckle, a bar keel below a flat bottom (a
 // step of the contour), a deck narrower than the ship.
-inline const std::vector<OffsetPoint> kChine = {{0, 0, 0}, {0, 3, 0}, {2, 6, 0}, {9, 8, 0}};
-inline const std::vector<OffsetPoint> kTumblehome = {{0, 0, 0}, {0, 4, 0}, {5, 8, 0}, {9, 6, 0}};
-inline const std::vector<OffsetPoint> kFlaredV = {{0, 0, 0}, {4, 3, 0}, {9, 8, 0}};
-inline const std::vector<OffsetPoint> kBarKeel = {{-1, 0, 0}, {-1, 0.5, 0}, {0, 0.5, 0}, {0, 7, 0}, {9, 7, 0}};
-inline const std::vector<OffsetPoint> kNarrowDeck = {{0, 0, 0}, {0, 7, 0}, {8, 7, 0}, {9, 2, 0}};
+inline const Section kChine = {{0, 0, 0}, {0, 3, 0}, {2, 6, 0}, {9, 8, 0}};
+inline const Section kTumblehome = {{0, 0, 0}, {0, 4, 0}, {5, 8, 0}, {9, 6, 0}};
+inline const Section kFlaredV = {{0, 0, 0}, {4, 3, 0}, {9, 8, 0}};
+inline const Section kBarKeel = {{-1, 0, 0}, {-1, 0.5, 0}, {0, 0.5, 0}, {0, 7, 0}, {9, 7, 0}};
+inline const Section kNarrowDeck = {{0, 0, 0}, {0, 7, 0}, {8, 7, 0}, {9, 2, 0}};
 
 }  // namespace cross::testing

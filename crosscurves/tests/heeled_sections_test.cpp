@@ -32,7 +32,7 @@ constexpr double kTolerance = 1e-5;
 
 struct HullCase {
   const char* name;
-  const std::vector<OffsetPoint>* half;
+  const Section* half;
   int NWL;
 };
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -41,20 +40,16 @@ TableRun Interpolate(const std::vector<double>& heels, int NWL, const std::strin
   ComputeAllAngles(*r.run);
   r.computed = r.run->results;
   testsupport::ScratchDirectory dir("crosscurves-interpolated");
-  std::istringstream in(answers);
-  std::ostringstream out, err;
-  {
-    platform::Session session(in, out, err, dir.Path());
-    r.status = platform::RunProgram(session, [&](platform::Session& s) {
-      platform::OutputFile& report = s.CreateOutput("report.txt");
-      platform::ConsoleForm& form = PendrovixForm(s);
-      WriteInterpolatedCrossStabilityTable(s, form, report, *r.run);
-      r.items = form.Items();
-    });
-  }
-  r.report = testsupport::ReadFile(dir.Path() / "report.txt");
-  r.terminal = out.str();
-  r.errors = err.str();
+  const testsupport::StepOutcome outcome = testsupport::RunStep(dir, answers, [&](platform::Session& s) {
+    platform::OutputFile& report = s.CreateOutput("report.txt");
+    platform::ConsoleForm& form = PendrovixForm(s);
+    WriteInterpolatedCrossStabilityTable(s, form, report, *r.run);
+    for (const platform::FormItem& item : form.Items()) r.items.push_back(item);
+  });
+  r.status = outcome.status;
+  r.terminal = outcome.out;
+  r.errors = outcome.err;
+  r.report = testsupport::ReadFile(dir / "report.txt");
   return r;
 }
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,7 +46,7 @@ struct GzRun {
   std::string errors;
 };
 
-GzRun RunGzStep(const std::vector<OffsetPoint>& half, const std::vector<double>& heels, int NWL, double requested) {
+GzRun RunGzStep(const Section& half, const std::vector<double>& heels, int NWL, double requested) {
   auto run = PrismRun(half, heels, NWL);
   run->task.RequestedDisplacement = requested;
   run->task.KG = kKG;
@@ -56,17 +55,13 @@ GzRun RunGzStep(const std::vector<OffsetPoint>& half, const std::vector<double>&
   const CrossCurveData data = CrossCurvesOfRun(*run);
   GzRun r;
   testsupport::ScratchDirectory dir("crosscurves-gz");
-  std::istringstream in;
-  std::ostringstream out, err;
-  {
-    platform::Session session(in, out, err, dir.Path());
-    r.status = platform::RunProgram(session, [&](platform::Session& s) {
-      platform::OutputFile& report = s.CreateOutput("report.txt");
-      r.gz = DrawRightingLeverCurve(s, PendrovixForm(s), report, *run, data);
-    });
-  }
-  r.report = testsupport::ReadFile(dir.Path() / "report.txt");
-  r.errors = err.str();
+  const testsupport::StepOutcome outcome = testsupport::RunStep(dir, "", [&](platform::Session& s) {
+    platform::OutputFile& report = s.CreateOutput("report.txt");
+    r.gz = DrawRightingLeverCurve(s, PendrovixForm(s), report, *run, data);
+  });
+  r.status = outcome.status;
+  r.errors = outcome.err;
+  r.report = testsupport::ReadFile(dir / "report.txt");
   return r;
 }
 

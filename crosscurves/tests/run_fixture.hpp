@@ -14,7 +14,10 @@
 #include "common/platform/session.hpp"
 #include "crosscurves/driver.hpp"
 #include "heeled_hulls.hpp"
+#include "tests/support/hulls.hpp"
 #include "tests/support/scratch.hpp"
+#include "tests/support/session_runs.hpp"
+#include "tests/support/task_files.hpp"
 
 namespace cross::testing {
 
@@ -34,42 +37,28 @@ struct TaskText {
   std::string KGKM = "4.5, 5.7667";
 };
 
-inline std::string TaskFileText(const TaskText& t) {
-  std::vector<std::string> lines;
-  for (int k = 1; k <= 11; ++k) lines.push_back("heading " + std::to_string(k));
-  lines.insert(lines.end(), {t.DATAFILE, "DATADIR", t.DATADIR, "REPORTFILE", t.REPORTFILE, "OUTDIR", t.OUTDIR,
-                             "heel angles", "HeelAngleCount", t.HeelAngleCount});
-  lines.insert(lines.end(), t.HeelAngleLines.begin(), t.HeelAngleLines.end());
-  lines.insert(lines.end(), {"WaterDensity", t.WaterDensity, "InclinedWaterlineCount", t.InclinedWaterlineCount,
-                             "drawing", "CrossCurveDrawingAnswer", "E = yes", t.CrossCurveDrawingAnswer, "GZ",
-                             "GzCurveAnswer", "E = yes", t.GzCurveAnswer, "RequestedDisplacement",
-                             t.RequestedDisplacement, "loading", "KG, KM", "KG, KM", t.KGKM});
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
-
-inline std::string Number(double v) {
-  std::ostringstream s;
-  s.imbue(std::locale::classic());
-  s.precision(12);
-  s << v;
-  return s.str();
-}
-
-// Offset table of stations at the given positions, all with the same
-// section (the starboard offsets from the keel up).
-inline std::string OffsetTableText(const std::vector<double>& positions, const std::vector<OffsetPoint>& half) {
-  std::string t = "Test hull\r\n";
-  for (std::size_t i = 0; i < positions.size(); ++i) {
-    t += Number(positions[i]) + "\r\n";
-    for (const OffsetPoint& p : half) t += Number(p.z) + ", " + Number(p.y) + ", " + Number(p.code) + "\r\n";
-    t += i + 1 == positions.size() ? "0, 0, 9999\r\n" : "0, 0, 99\r\n";
+// The task file's lines: heading 1-11, the texts at 12, 14, 16 and 18, the
+// count at 21, the heel angles from 22 over as many lines as given, then the
+// items after them, each after its label lines.
+inline std::string PendrovixTaskText(const TaskText& t) {
+  testsupport::TaskLines lines = {{12, t.DATAFILE}, {14, t.DATADIR}, {16, t.REPORTFILE}, {18, t.OUTDIR},
+                                  {21, t.HeelAngleCount}};
+  int line = 21;
+  for (const std::string& angles : t.HeelAngleLines) lines[++line] = angles;
+  const std::string after[] = {t.WaterDensity,  t.InclinedWaterlineCount, t.CrossCurveDrawingAnswer,
+                               t.GzCurveAnswer, t.RequestedDisplacement,  t.KGKM};
+  const int labels[] = {1, 1, 3, 3, 1, 3};
+  for (int k = 0; k < 6; ++k) {
+    line += labels[k] + 1;
+    lines[line] = after[k];
   }
-  return t;
+  return testsupport::TaskFileText(line, lines);
 }
 
-inline std::vector<double> SevenStations() { return {0, 10, 20, 30, 40, 50, 60}; }
+// A prismatic hull of stations at 0, 10, ..., 60 m.
+inline testsupport::Hull PrismHull(const Section& half, int stations = 7) {
+  return testsupport::PrismaticHull(half, stations, 60);
+}
 
 // One run of Pendrovix in a fresh working directory.
 class ProgramRun {
@@ -78,28 +67,24 @@ class ProgramRun {
   const std::filesystem::path& Dir() const { return dir_.Path(); }
 
   void Write(const std::string& name, const std::string& text) { testsupport::WriteFile(Dir() / name, text); }
-  void WriteTask(const TaskText& t) { Write("Pendrovix.TSK", TaskFileText(t)); }
-  void WriteHull(const std::vector<OffsetPoint>& half, const std::vector<double>& positions = SevenStations()) {
-    Write("HULL.DAT", OffsetTableText(positions, half));
-  }
+  void WriteTask(const TaskText& t) { Write("Pendrovix.TSK", PendrovixTaskText(t)); }
+  void WriteHull(const testsupport::Hull& hull) { testsupport::WriteOffsetTable(Dir() / "HULL.DAT", hull); }
+  void WriteHull(const Section& half) { WriteHull(PrismHull(half)); }
 
   // Runs the program with the answers (one per line); returns its status.
   int Run(const std::string& answers = std::string()) {
-    std::istringstream in(answers);
-    out_.str("");
-    err_.str("");
-    platform::Session session(in, out_, err_, Dir());
-    return platform::RunProgram(session, RunCrossCurvesProgram);
+    outcome_ = testsupport::RunStep(Dir(), answers, RunCrossCurvesProgram);
+    return outcome_.status;
   }
 
   std::string Report(const std::string& name = "Pendrovix.SON") const { return testsupport::ReadFile(Dir() / name); }
   bool Exists(const std::string& name) const { return std::filesystem::exists(Dir() / name); }
-  std::string Terminal() const { return out_.str(); }
-  std::string Errors() const { return err_.str(); }
+  const std::string& Terminal() const { return outcome_.out; }
+  const std::string& Errors() const { return outcome_.err; }
 
  private:
   testsupport::ScratchDirectory dir_;
-  std::ostringstream out_, err_;
+  testsupport::StepOutcome outcome_;
 };
 
 }  // namespace cross::testing

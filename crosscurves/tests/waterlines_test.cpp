@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/hullform/section_spline.hpp"
+#include "crosscurves/forms.hpp"
 #include "crosscurves/waterlines.hpp"
 #include "heeled_hulls.hpp"
 
@@ -21,7 +22,7 @@ struct Point {
 
 struct CutCase {
   const char* name;
-  const std::vector<OffsetPoint>* half;
+  const Section* half;
   double phi;
   int NWL;
   int c;
@@ -41,7 +42,7 @@ TEST_P(WaterlineCuts, PointsLieWhereTheLineMeetsTheContour) {
   const CutCase& cc = GetParam();
   auto run = PrismRun(*cc.half, {cc.phi}, cc.NWL);
   hullform::SectionSpline section;
-  hullform::SplineSectionWithKnuckles(1, run->hull, section, hullform::kCrossCurvesSectionSpline);
+  hullform::SplineSectionWithKnuckles(1, run->hull, section, kCrossCurvesForms.sectionSpline);
   double start = 0, end = 0;
   SetUpInclinedWaterlines(cc.phi, run->run.MaxTopHalfBreadth, run->run.HeightExtent, start, end);
   WaterlineCut cut;
@@ -96,6 +97,15 @@ INSTANTIATE_TEST_SUITE_P(
                 [](double h, double cot) {
                   const double z = -h * cot / (7.0 / 9 - cot);
                   return Point{z, -7 * z / 9};
+                }},
+        // Below the keel the line passes the end of a flat bottom by less
+        // than a thousandth of the depth, enters the flared side just above
+        // it and leaves through the deck.
+        CutCase{"chine70row7", &kChine, 70, 27, 7, [](double, double) { return Point{0, 0}; },
+                [](double h, double cot) { return Point{9, (9 - h) * cot}; },
+                [](double h, double cot) {
+                  const double z = (-h * cot - 3) / (1.5 - cot);
+                  return Point{z, -(3 + 1.5 * z)};
                 }}),
     [](const ::testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
 

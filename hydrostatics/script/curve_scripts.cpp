@@ -10,14 +10,14 @@
 #include "common/numerics/table.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
-#include "dialect.hpp"
+#include "common/drawing/dialect.hpp"
+#include "hydrostatics/forms.hpp"
 #include "scripts.hpp"
 
 namespace hydro {
 
 namespace {
 
-using numerics::FormatNumber;
 using numerics::Table2;
 using numerics::Vec;
 
@@ -192,11 +192,8 @@ double AskScale(platform::Session& session, const std::string& scaleText, const 
   for (int attempt = 0; attempt < kScaleAttempts; ++attempt) {
     std::string typed = session.InputBox(scaleText + secondJoint + "YENI OLCEGI GIRIN", title, "0", kPromptPosX,
                                          kPromptPosY);
-    std::size_t first = typed.find_first_not_of(" \t");
-    std::size_t last = typed.find_last_not_of(" \t");
     double s = 0;
-    if (first != std::string::npos && platform::ParseNumber(typed.substr(first, last - first + 1), s) && s > 0 &&
-        UsableScale(s, largest)) {
+    if (platform::ParseNumber(typed, s) && s > 0 && UsableScale(s, largest)) {
       return s;
     }
   }
@@ -211,7 +208,7 @@ void WriteCurveSheetGrid(drawing::ScriptWriter& w, const Placement& p, double St
                          bool dotLineWithEmptyLine) {
   const CurveSheet& k = p.k;
   const CurveData& d = p.d;
-  w.SheetSetUp(k.sheet);
+  w.SheetSetUp(k.sheet, true);
   w.TextStyle(k.titleHeight);
   w.TextAt("text c", (k.x0 + k.x1) / 2, k.y1 + k.titleRise, 0, turkish ? turkishTitle : englishTitle);
   for (int i = 1; i <= d.NST; ++i) w.Segment("line", p.X(i), p.Y(1), p.X(i), p.Y(d.NW));
@@ -259,7 +256,7 @@ void WriteStationCurves(drawing::ScriptWriter& w, const Placement& p, const Tabl
       w.Point(p.X(i) + value(i, j) / scale, p.Y(j));
       w.Point(p.X(i) + value(i, j + 1) / scale, p.Y(j + 1));
     }
-    w.FitLastPolyline();
+    w.EndPolyline(drawing::kFittedPolylineEnd);
   }
 }
 
@@ -516,7 +513,7 @@ void WriteHydrostaticCurvesScript(platform::Session& session, const CurveData& d
       w.Command("f");
       w.Empty();
     } else {
-      w.FitLastPolyline();
+      w.EndPolyline(drawing::kFittedPolylineEnd);
     }
     if (r + 1 < rows.size()) w.LayerOff(row.layer);
   }
@@ -529,12 +526,6 @@ void WriteHydrostaticCurvesScript(platform::Session& session, const CurveData& d
   }
   w.Redraw();
   file.Close();
-}
-
-// A drawing that the data cannot give is left out with a message; the run
-// goes on to its end.
-void SkipWithMessage(platform::Session& session, const std::string& prompt) {
-  session.MessageBox(prompt, 20, "Cizim dosyalari", "DEMO.HLP", 500);
 }
 
 }  // namespace
@@ -550,21 +541,21 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
 
   const std::string both = " ZAZURI1.SCR ve ZAZURI2.SCR yazilmadi.";
   if (d.NST < 1) {
-    SkipWithMessage(session, "ZAZURI.DAT dosyasinda hic posta yok." + both);
+    SkipDrawing(session, "ZAZURI.DAT dosyasinda hic posta yok." + both);
     return;
   }
   if (!(d.L > 0)) {
-    SkipWithMessage(session, "ZAZURI.DAT dosyasinda gemi boyu (Lbp) sifirdan buyuk degil; okunan deger " +
+    SkipDrawing(session, "ZAZURI.DAT dosyasinda gemi boyu (Lbp) sifirdan buyuk degil; okunan deger " +
                                  platform::WriteItemNumber(d.L) + "." + both);
     return;
   }
   if (d.NW < kMinBonjeanWaterlines) {
-    SkipWithMessage(session, "ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
+    SkipDrawing(session, "ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
                                  " su hatti var; Bonjean egrileri icin en az 2 su hatti gerekli." + both);
     return;
   }
   if (!(d.WL(d.NW) > 0)) {
-    SkipWithMessage(session, "ZAZURI.DAT dosyasinda en ust su hatti sifirdan buyuk degil; okunan deger " +
+    SkipDrawing(session, "ZAZURI.DAT dosyasinda en ust su hatti sifirdan buyuk degil; okunan deger " +
                                  platform::WriteItemNumber(d.WL(d.NW)) + "." + both);
     return;
   }
@@ -572,9 +563,7 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
   std::string answer = session.InputBox("KAGIT BOYUTU A4 => 1 / A0 => 2 <1>", "KAGIT BOYUTU", "0", kPromptPosX,
                                         kPromptPosY);
   double paper = 0;
-  std::size_t first = answer.find_first_not_of(" \t");
-  std::size_t last = answer.find_last_not_of(" \t");
-  bool numeric = first != std::string::npos && platform::ParseNumber(answer.substr(first, last - first + 1), paper);
+  const bool numeric = platform::ParseNumber(answer, paper);
   // Only 2 chooses the A0 sheet; every other answer (the untouched 0
   // included) draws on A4.
   const CurveSheet& sheet = numeric && paper == 2 ? kA0Sheet : kA4Sheet;
@@ -582,7 +571,7 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
   WriteBonjeanScript(session, d, sheet, StationLabelScale, turkish, OUTDIR);
 
   if (d.NW < kMinHydrostaticWaterlines) {
-    SkipWithMessage(session, "ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
+    SkipDrawing(session, "ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
                                  " su hatti var; hidrostatik egriler icin en az 4 su hatti gerekli. ZAZURI2.SCR "
                                  "yazilmadi.");
     return;

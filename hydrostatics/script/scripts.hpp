@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/hullform/hull_model.hpp"
+#include "common/hullform/program_forms.hpp"
 #include "common/platform/session.hpp"
 
 namespace hydro {
@@ -13,12 +14,17 @@ namespace hydro {
 // file: only "T" gives Turkish texts.
 void WriteBodyPlanAndProfileScripts(platform::Session& session, const std::string& OUTDIR, double Lbp,
                                     double HalfBreadth, double Depth, const hullform::HullModel& hull,
-                                    double MidshipIndex, const std::string& languageLetter);
+                                    double MidshipIndex, const std::string& languageLetter,
+                                    const hullform::ProgramForms& forms);
 
 // "ZAZURI1.SCR" (Bonjean curves) and "ZAZURI2.SCR" (hydrostatic curves) in
 // OUTDIR, drawn from "ZAZURI.DAT" in OUTDIR; asks for paper size and scales.
 void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string& TaskDirectory,
                                    double StationLabelScale, const std::string& ReportLanguage,
                                    const std::string& OUTDIR);
+
+// A drawing that the data cannot give is left out with a message box; the run
+// goes on to its end.
+void SkipDrawing(platform::Session& session, const std::string& prompt);
 
 }  // namespace hydro

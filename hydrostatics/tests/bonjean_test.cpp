@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "common/hullform/forms.hpp"
+#include "common/hullform/section_window.hpp"
 #include "hydrostatics/bonjean.hpp"
 #include "hydrostatics/run_setup.hpp"
 #include "run_fixture.hpp"
@@ -25,11 +25,29 @@ struct Setting {
   std::function<void(HydroRun&)> appendages;
 };
 
+// A drawn item of the section window with its colour and width.
+struct Drawn {
+  platform::FormItem::Kind kind;
+  platform::RgbColour colour;
+  double width;
+  double x2;
+  std::string text;
+};
+
+std::vector<Drawn> DrawnItems(const platform::ConsoleForm& form) {
+  std::vector<Drawn> items;
+  for (const auto& it : form.Items()) {
+    items.push_back(Drawn{it.kind, form.Colour(it), form.Width(it), it.x2,
+                          it.kind == platform::FormItem::kText ? form.Text(it) : std::string()});
+  }
+  return items;
+}
+
 // Integrates the hull as the run does, with all answers defaulted.
 // `trace` receives what the section window shows at the end: the last
 // station with its integration trace.
 std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vector<std::string>* reportLines = nullptr,
-                                    std::vector<platform::FormItem>* trace = nullptr) {
+                                    std::vector<Drawn>* trace = nullptr) {
   auto run = std::make_unique<HydroRun>();
   TaskValues& t = run->task;
   t.Lbp = 100;
@@ -54,7 +72,7 @@ std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vec
   platform::OutputFile& report = qs.session.CreateOutput("REPORT.TXT");
   ComputeBonjeanCurves(qs.session, report, *run);
   report.Close();
-  if (trace) *trace = hullform::SectionForm(qs.session).Items();
+  if (trace) *trace = DrawnItems(hullform::SectionForm(qs.session));
   if (reportLines) {
     const std::string text = FileText(qs.dir / "REPORT.TXT");
     std::size_t start = 0, end;
@@ -197,7 +215,7 @@ TEST(Bonjean, TrimmedRunIntegratesUpToTheLocalWaterline) {
     const auto run = Integrate(PrismaticHull(c.section, 11, 100, -1, 12), s);
     ASSERT_EQ(run->run.WaterlineCount, 1);
     EXPECT_DOUBLE_EQ(run->run.WaterlineDraft(1), 6);
-    const double bottom = c.section.front()[0], top = c.section.back()[0];
+    const double bottom = c.section.front().z, top = c.section.back().z;
     for (int i = 1; i <= 11; ++i) {
       const double x = run->hull.StationPos(i);
       const double h = 5 + 2 * x / 100;
@@ -319,9 +337,8 @@ TEST(Bonjean, ReportOpensWithTheHeadingInItsLanguage) {
   }
 }
 
-std::size_t CountItems(const std::vector<platform::FormItem>& items, platform::FormItem::Kind kind,
-                       platform::RgbColour colour) {
-  return static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [&](const platform::FormItem& it) {
+std::size_t CountItems(const std::vector<Drawn>& items, platform::FormItem::Kind kind, platform::RgbColour colour) {
+  return static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [&](const Drawn& it) {
     return it.kind == kind && it.colour == colour;
   }));
 }
@@ -348,7 +365,7 @@ TEST(StationDrawing, CaptionContourAndFrame) {
     StationSection section;
     BuildStationSection(run.hull, i, section);
     DrawStationSection(qs.session, run, i, section);
-    const auto& items = hullform::SectionForm(qs.session).Items();
+    const auto items = DrawnItems(hullform::SectionForm(qs.session));
     std::vector<std::string> texts;
     for (const auto& it : items)
       if (it.kind == platform::FormItem::kText) texts.push_back(it.text);
@@ -383,7 +400,7 @@ TEST(Bonjean, StationTraceMarksGaussPointsWaterlinesAndCentroids) {
     s.fore = c.fore;
     s.aft = c.aft;
     s.first = c.first;
-    std::vector<platform::FormItem> items;
+    std::vector<Drawn> items;
     const auto run = Integrate(PrismaticHull(BoxSection(10)), s, nullptr, &items);
     EXPECT_EQ(CountItems(items, platform::FormItem::kLine, platform::PaletteColour(9)), 11 + c.gaussLines);
     for (int j = 1; j <= run->run.WaterlineCount; ++j) {

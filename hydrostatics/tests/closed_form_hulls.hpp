@@ -22,7 +22,7 @@
 
 namespace hydro::testing {
 
-using testsupport::FreshDirectory;
+using testsupport::ScratchDirectory;
 
 // The common task values of the test runs; drafts given separately.
 inline std::unique_ptr<HydroRun> BaseRun(double Lbp, double B, int stations, const std::vector<double>& drafts,
@@ -127,7 +127,7 @@ inline std::vector<std::string> ReadLines(const std::filesystem::path& path) {
 
 // Writes a report with the given printing step into a fresh file and reads it back.
 inline std::vector<std::string> Report(const std::function<void(platform::OutputFile&)>& print) {
-  const auto dir = FreshDirectory("hydro-report");
+  const ScratchDirectory dir("hydro-report");
   const auto path = dir / "REPORT.TXT";
   {
     platform::OutputFile file(path, "REPORT.TXT");
@@ -135,7 +135,6 @@ inline std::vector<std::string> Report(const std::function<void(platform::Output
     file.Close();
   }
   auto lines = ReadLines(path);
-  std::filesystem::remove_all(dir);
   return lines;
 }
 

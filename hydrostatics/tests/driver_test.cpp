@@ -22,8 +22,8 @@ std::filesystem::path ExamplesDirectory() {
 }
 
 // A copy of the bundled example in a fresh working directory.
-std::filesystem::path CopyOfExample() {
-  const auto dir = FreshDirectory("kormelant-example");
+testsupport::ScratchDirectory CopyOfExample() {
+  testsupport::ScratchDirectory dir("kormelant-example");
   std::filesystem::copy(ExamplesDirectory(), dir, std::filesystem::copy_options::recursive);
   return dir;
 }
@@ -45,7 +45,6 @@ TEST(Driver, BundledExampleRunsToItsEndWithoutInput) {
   const std::string report = FileText(ExampleReport(dir));
   EXPECT_EQ(report.rfind("\r\n\r\n     BONJEAN ", 0), 0u) << report.substr(0, 200);
   EXPECT_NE(r.out.find("PROGRAM CALISMASI TAMAMLANDI"), std::string::npos);
-  std::filesystem::remove_all(dir);
 }
 
 TEST(Driver, ProgramRunsTheExampleInAFreshFolder) {
@@ -56,7 +55,6 @@ TEST(Driver, ProgramRunsTheExampleInAFreshFolder) {
   ASSERT_TRUE(WIFEXITED(rc));
   EXPECT_EQ(WEXITSTATUS(rc), 0) << FileText(dir / "terminal.txt").substr(0, 2000);
   EXPECT_NE(FileText(ExampleReport(dir)).find("BONJEAN"), std::string::npos);
-  std::filesystem::remove_all(dir);
 }
 
 TEST(Driver, BoxBargeRunsToItsEnd) {
@@ -69,7 +67,6 @@ TEST(Driver, BoxBargeRunsToItsEnd) {
   const RunOutcome r = RunProgramIn(dir);
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(FileText(dir / "RAPOR.TXT").rfind("\r\n\r\n     BONJEAN ALAN ve MOMETLERI       \r\n\r\n", 0), 0u);
-  std::filesystem::remove_all(dir);
 }
 
 // The report is opened before the first review: a yes to the first question
@@ -81,7 +78,6 @@ TEST(Driver, ReviewAnsweredYesLeavesAnEmptyReport) {
   ASSERT_TRUE(std::filesystem::exists(dir / "RAPOR.TXT"));
   EXPECT_EQ(FileText(dir / "RAPOR.TXT"), "");
   EXPECT_FALSE(std::filesystem::exists(dir / "BONJEAN.SON"));
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <sys/wait.h>
 
+#include "tests/support/example_copy.hpp"
 #include "tests/support/scratch.hpp"
 
 namespace hydro {
@@ -18,24 +19,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path ExamplesDirectory() {
-  if (const char* env = std::getenv("SUITE_EXAMPLES_DIR")) return env;
-  return fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
-}
-
 fs::path RecordedDirectory() { return fs::path(__FILE__).parent_path() / "recorded"; }
 
 // Runs the program in a copy of the example whose draft line (task-file line
 // 28) is `drafts`, and compares every recorded file of `recorded`.
 void ExpectRecordedOutputs(const std::string& drafts, const std::string& recorded) {
   testsupport::ScratchDirectory dir("kormelant-recorded");
-  fs::copy(ExamplesDirectory(), dir.Path(), fs::copy_options::recursive);
-  std::string task = testsupport::ReadFile(dir.Path() / "Kormelant.TSK");
-  const std::string keel = "\r\n6.5, 6.5\r\n";
-  const auto at = task.find(keel);
-  ASSERT_NE(at, std::string::npos);
-  task.replace(at, keel.size(), "\r\n" + drafts + "\r\n");
-  testsupport::WriteFile(dir.Path() / "Kormelant.TSK", task);
+  ASSERT_NO_FATAL_FAILURE(testsupport::CopyExampleWithDrafts(dir.Path(), drafts));
 
   const std::string command =
       "cd '" + dir.Path().string() + "' && '" + std::string(KORMELANT_PATH) + "' </dev/null >terminal.txt 2>&1";

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "closed_form_hulls.hpp"
-#include "common/hullform/forms.hpp"
+#include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/particulars.hpp"
 #include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"
@@ -195,21 +195,21 @@ TEST(ReportLayout, BonjeanTableShowsStationsAndZeroCentroids) {
 
 TEST(ScreenPlots, WaterlineSketchDrawsEveryWaterlineAtOnce) {
   auto run = BoxBarge({1, 2, 3}, 2);
-  const auto dir = testing::FreshDirectory("hydro-sketch");
+  const testsupport::ScratchDirectory dir("hydro-sketch");
   std::istringstream in;
   std::ostringstream out, err;
   platform::Session session(in, out, err, dir);
   DrawWaterlineSketch(session, *run);
-  platform::ConsoleForm& form = hullform::CurveForm(session);
+  platform::ConsoleForm& form = hydro::CurveForm(session);
   EXPECT_FALSE(form.Visible());
   int lines = 0, deducted = 0, captions = 0, ap = 0;
   for (const auto& item : form.Items()) {
     if (item.kind == platform::FormItem::kLine) {
       ++lines;
-      if (item.colour == platform::PaletteColour(9)) ++deducted;
+      if (form.Colour(item) == platform::PaletteColour(9)) ++deducted;
     } else if (item.kind == platform::FormItem::kText) {
-      if (item.text == "HESAPLANAN SU HATLARI") ++captions;
-      if (item.text == "AP") ++ap;
+      if (form.Text(item) == "HESAPLANAN SU HATLARI") ++captions;
+      if (form.Text(item) == "AP") ++ap;
     }
   }
   // Per waterline: centre line, 11 ordinates, 10 chords, 10 inner chords.
@@ -218,7 +218,6 @@ TEST(ScreenPlots, WaterlineSketchDrawsEveryWaterlineAtOnce) {
   EXPECT_EQ(captions, 3);
   EXPECT_EQ(ap, 3);
   EXPECT_NE(out.str().find("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN"), std::string::npos);
-  std::filesystem::remove_all(dir);
 }
 
 // The captions of the curves and of the sketch, on even keel and trimmed; the
@@ -239,21 +238,20 @@ TEST(ScreenPlots, CurvesAndSketchCarryTheCaptionsOfTheirRun) {
   for (const Case& c : cases) {
     auto run = BoxBarge({3}, 1);
     run->run.TrimmedFlag = c.trimmed;
-    const auto dir = testing::FreshDirectory("hydro-plots");
+    const testsupport::ScratchDirectory dir("hydro-plots");
     std::istringstream in;
     std::ostringstream out, err;
     platform::Session session(in, out, err, dir);
     DrawWaterlineSketch(session, *run);
     PlotSectionalCurves(session, *run);
     PlotGirthCurve(session, *run);
-    EXPECT_FALSE(hullform::CurveForm(session).Visible());
+    EXPECT_FALSE(hydro::CurveForm(session).Visible());
     const std::string text = out.str();
     for (const char* caption : c.captions) {
       EXPECT_NE(text.find(std::string(caption) + "\n"), std::string::npos) << caption;
     }
     // One pause for the sketch and one for each of the three curves.
     EXPECT_EQ(testsupport::CountOf(text, "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN"), 4) << c.trimmed;
-    std::filesystem::remove_all(dir);
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "closed_form_hulls.hpp"
 #include "common/numerics/format.hpp"
+#include "hydrostatics/forms.hpp"
 #include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"
 
@@ -23,14 +24,11 @@ using testing::RecordNumbers;
 // A session in a fresh working directory, answering every question with its
 // default.
 struct Room {
-  std::filesystem::path dir = testing::FreshDirectory("hydro-results");
+  testsupport::ScratchDirectory dir{"hydro-results"};
   std::istringstream in;
   std::ostringstream out, err;
   platform::Session session{in, out, err, dir};
-  ~Room() {
-    session.Finish();
-    std::filesystem::remove_all(dir);
-  }
+  ~Room() { session.Finish(); }
 };
 
 TEST(BonjeanFile, CountsDraftsAndAreasStandInTheirColumns) {
@@ -46,7 +44,7 @@ TEST(BonjeanFile, CountsDraftsAndAreasStandInTheirColumns) {
   ASSERT_EQ(lines.size(), 2u + 21u);
   EXPECT_EQ(lines[0], " 21            12 ");
   std::string drafts2(9, ' ');
-  for (int j = 1; j <= 12; ++j) drafts2 += " " + numerics::FormatNumber(0.5 * j, 3, 3);
+  for (int j = 1; j <= 12; ++j) drafts2 += " " + FormatNumber(0.5 * j, 3, 3);
   EXPECT_EQ(lines[1], drafts2);
   EXPECT_EQ(lines[1].substr(0, 17), "            0.500");
   EXPECT_EQ(lines[3].substr(0, 17), "    7.500  12.346");

@@ -9,10 +9,15 @@
 #include <fstream>
 #include <sstream>
 
+#include <memory>
+
 #include "closed_form_hulls.hpp"
 #include "common/numerics/curves.hpp"
+#include "hydrostatics/forms.hpp"
 #include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"
+#include "run_fixture.hpp"
+#include "tests/support/hulls.hpp"
 
 namespace hydro {
 namespace {
@@ -310,37 +315,28 @@ TEST(HydrostaticTables, UndefinedQuotientsNeverReachTheReport) {
 // an offset table.
 
 struct ProgramRun {
-  std::filesystem::path dir;
+  // Removed with the run, even when an assertion ends the test early.
+  std::unique_ptr<testsupport::ScratchDirectory> scratch = std::make_unique<testsupport::ScratchDirectory>(
+      "kormelant-program");
+  std::filesystem::path dir = scratch->Path();
   int status = -1;
 };
 
-// Runs Kormelant in a fresh working directory on the offset table `hull`,
-// every question answered with its default.
-ProgramRun RunProgramOnHull(const std::string& hull, const std::string& dimensions, const std::string& drafts,
+// Runs Kormelant in a fresh working directory on `hull`, every question
+// answered with its default.
+ProgramRun RunProgramOnHull(const testsupport::Hull& hull, const std::string& dimensions, const std::string& drafts,
                             const std::string& waterlines, const std::string& language, const std::string& scale) {
   ProgramRun r;
-  r.dir = testing::FreshDirectory("kormelant-program");
-  std::ofstream(r.dir / "HULL.DAT", std::ios::binary) << hull;
-  {
-    std::vector<std::string> lines(53);
-    for (int k = 1; k <= 52; ++k) lines[static_cast<std::size_t>(k)] = "ACIKLAMA " + std::to_string(k);
-    lines[12] = "HULL.DAT";
-    lines[14] = "";
-    lines[16] = "RAPOR.TXT";
-    lines[18] = "";
-    lines[20] = "0";
-    lines[24] = dimensions;
-    lines[28] = drafts;
-    lines[30] = "0";
-    lines[34] = scale;
-    lines[41] = waterlines;
-    lines[45] = language;
-    lines[47] = "1.025";
-    lines[49] = "10";
-    lines[52] = "1";
-    std::ofstream task(r.dir / "Kormelant.TSK", std::ios::binary);
-    for (int k = 1; k <= 52; ++k) task << lines[static_cast<std::size_t>(k)] << "\r\n";
-  }
+  testsupport::WriteOffsetTable(r.dir / "HULL.DAT", hull);
+  runtest::TaskText task;
+  task.Dimensions = dimensions;
+  task.Drafts = drafts;
+  task.ModelScale = scale;
+  task.Waterlines = waterlines;
+  task.Language = language;
+  task.LabelScale = "10";
+  task.CurveScriptFlag = "1";
+  runtest::WriteTaskFile(r.dir / "Kormelant.TSK", task);
   const std::string command =
       "cd '" + r.dir.string() + "' && '" + std::string(KORMELANT_PATH) + "' </dev/null >terminal.txt 2>&1";
   const int rc = std::system(command.c_str());
@@ -349,14 +345,8 @@ ProgramRun RunProgramOnHull(const std::string& hull, const std::string& dimensio
 }
 
 ProgramRun RunBoxBargeProgram(const std::string& drafts, const std::string& language, const std::string& scale) {
-  std::ostringstream hull;
-  hull << "BOX BARGE 100 x 20 x 12\r\n";
-  for (int i = 0; i <= 10; ++i) {
-    hull << 10 * i << "\r\n0, 10, 1\r\n6, 10, 1\r\n12, 10, 1\r\n0, 0, " << (i == 10 ? "9999" : "99") << "\r\n";
-  }
-  hull << "KIC BODOSLAMA\r\n0, 0, 1\r\n6, 0, 1\r\n12, 0, 1\r\n0, 0, 99\r\n";
-  hull << "BAS BODOSLAMA\r\n0, 100, 1\r\n6, 100, 1\r\n12, 100, 1\r\n0, 0, 99\r\n";
-  return RunProgramOnHull(hull.str(), "100, 10, 12", drafts, "0, 8, 1", language, scale);
+  const testsupport::Hull hull = testsupport::PrismaticHull(testsupport::BoxSection(10, 0, 12), 11, 100, 0, 12);
+  return RunProgramOnHull(hull, "100, 10, 12", drafts, "0, 8, 1", language, scale);
 }
 
 // Girth of a box station of half-breadth 10 and height 12 at draft T as the
@@ -370,7 +360,7 @@ double BoxGirth(double T) {
     one(b) = 1;
   }
   double step = 0;
-  numerics::IntegrateUnequalSimpson(5, z, one, step);
+  numerics::IntegrateUnequalSimpson(5, z, one, step, kHydrostaticsForms.simpsonGuard);
   return 10 + T * step / spacing;
 }
 
@@ -416,7 +406,6 @@ TEST(HydrostaticsProgram, BoxBargeEvenKeelTablesFollowTheClosedForms) {
   EXPECT_TRUE(std::filesystem::exists(r.dir / "ZAZURI1.SCR"));
   EXPECT_TRUE(std::filesystem::exists(r.dir / "ZAZURI2.SCR"));
   EXPECT_EQ(lines.back(), "Ps: Mastori Section was taken as   6 th section.");
-  std::filesystem::remove_all(r.dir);
 }
 
 // Trimmed by the stern, aft draft 6 and fore draft 4: the sectional area falls
@@ -451,7 +440,6 @@ TEST(HydrostaticsProgram, TrimmedBoxBargeRunsToItsEnd) {
             lines.end());
   EXPECT_EQ(testing::ReadLines(r.dir / "BONJEAN.SON").front(), " 11            1 ");
   EXPECT_FALSE(std::filesystem::exists(r.dir / "ZAZURI.DAT"));
-  std::filesystem::remove_all(r.dir);
 }
 
 
@@ -460,21 +448,21 @@ TEST(HydrostaticsProgram, TrimmedBoxBargeRunsToItsEnd) {
 // up to the design draft T, wall-sided above it (a knuckle at T).
 TEST(HydrostaticsProgram, WigleyHullGivesItsFormCoefficientsAndRadii) {
   const double L = 100, B = 10, T = 6;
-  std::ostringstream hull;
-  hull.precision(17);
-  hull << "WIGLEY HULL 100 x 10 x 6\r\n";
+  testsupport::Hull hull;
   for (int i = 0; i <= 20; ++i) {
     const double x = 5.0 * i, xi = 2 * x / L - 1, top = B / 2 * (1 - xi * xi);
-    hull << x << "\r\n";
+    testsupport::Station station{x, {}};
     for (int k = 0; k <= 12; ++k) {
       const double z = 0.5 * k;
-      hull << z << ", " << top * (2 * z / T - z * z / (T * T)) << ", " << (k == 12 ? 0 : 1) << "\r\n";
+      station.points.push_back({z, top * (2 * z / T - z * z / (T * T)), k == 12 ? 0.0 : 1.0});
     }
-    hull << "7.5, " << top << ", 1\r\n9, " << top << ", 1\r\n0, 0, " << (i == 20 ? "9999" : "99") << "\r\n";
+    station.points.push_back({7.5, top, 1});
+    station.points.push_back({9, top, 1});
+    hull.stations.push_back(station);
   }
-  hull << "KIC BODOSLAMA\r\n0, 0, 1\r\n4.5, 0, 1\r\n9, 0, 1\r\n0, 0, 99\r\n";
-  hull << "BAS BODOSLAMA\r\n0, 100, 1\r\n4.5, 100, 1\r\n9, 100, 1\r\n0, 0, 99\r\n";
-  const ProgramRun r = RunProgramOnHull(hull.str(), "100, 5, 9", "6, 6", "0, 6, 1", "I", "0");
+  hull.stern = {{0, 0, 1}, {4.5, 0, 1}, {9, 0, 1}};
+  hull.stem = {{0, 100, 1}, {4.5, 100, 1}, {9, 100, 1}};
+  const ProgramRun r = RunProgramOnHull(hull, "100, 5, 9", "6, 6", "0, 6, 1", "I", "0");
   ASSERT_EQ(r.status, 0) << testing::ReadLines(r.dir / "terminal.txt").size();
   const auto lines = testing::ReadLines(r.dir / "RAPOR.TXT");
   const auto rowsI = TableRows(lines, kShipTableI);
@@ -482,7 +470,6 @@ TEST(HydrostaticsProgram, WigleyHullGivesItsFormCoefficientsAndRadii) {
   ASSERT_EQ(rowsI.size(), 6u);
   ASSERT_EQ(rowsII.size(), 6u);
   ExpectWigleyRows(Numbers(rowsI[5]), Numbers(rowsII[5]), L, B, T);
-  testsupport::RemoveDirectory(r.dir);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace testsupport {
 
@@ -29,14 +30,24 @@ inline void RemoveDirectory(const std::filesystem::path& dir) {
   std::filesystem::remove_all(dir, ec);
 }
 
-// A fresh directory for the lifetime of the object.
+// A fresh directory for the lifetime of the object: removed when the object
+// goes, also when an assertion ends the test early.  It stands for its path
+// ("dir / name", a path argument).
 class ScratchDirectory {
  public:
   explicit ScratchDirectory(const std::string& stem) : path_(FreshDirectory(stem)) {}
-  ~ScratchDirectory() { RemoveDirectory(path_); }
+  ~ScratchDirectory() {
+    if (!path_.empty()) RemoveDirectory(path_);
+  }
+  ScratchDirectory(ScratchDirectory&& other) noexcept : path_(std::move(other.path_)) { other.path_.clear(); }
   ScratchDirectory(const ScratchDirectory&) = delete;
   ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(ScratchDirectory&&) = delete;
+
   const std::filesystem::path& Path() const { return path_; }
+  operator const std::filesystem::path&() const { return path_; }
+  std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+  std::string string() const { return path_.string(); }
 
  private:
   std::filesystem::path path_;

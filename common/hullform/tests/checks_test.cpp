@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/hullform/checks.hpp"
-#include "common/hullform/forms.hpp"
+#include "common/hullform/section_window.hpp"
 #include "hull_fixture.hpp"
 
 namespace {
@@ -35,8 +35,9 @@ class ChecksTest : public hull_test::HullTest {
       platform::OutputFile& report = s.CreateOutput("REPORT.TXT");
       platform::ConsoleForm& form = hullform::SectionForm(s);
       try {
-        hullform::CheckStationSections(s, form, report, hull, halfBreadth, depth);
-        if (contours) hullform::CheckStemSternProfiles(s, form, report, hull, halfBreadth, depth, 20);
+        hullform::CheckStationSections(s, form, report, hull, halfBreadth, depth, hull_test::kClassicalForms);
+        if (contours) hullform::CheckStemSternProfiles(s, form, report, hull, halfBreadth, depth, 20,
+                                                        hull_test::kClassicalForms);
       } catch (const platform::RunStop& stop) {
         // A data error closes the report itself, before the run ends.
         if (stop.Status() == platform::ExitStatus::kDataError) reportClosedByCheck_ = !report.IsOpen();
@@ -59,7 +60,7 @@ class ChecksTest : public hull_test::HullTest {
 TEST_F(ChecksTest, ClosePointsAreReportedAndStopTheRunWithTheReportOnDisk) {
   std::vector<Station> st = Stations(3, 6.25);
   st[2].points = {{0, 0, 0}, {0, 3, 0}, {0.5, 3.8, 1}, {1, 3.9, 1}, {2.0, 4, 1}, {2.00004, 4, 1}, {5, 4, 1}};
-  const HullModel hull = hull_test::MakeHull(st, Stern(), Stem());
+  const HullModel hull = testsupport::MakeHullModel({st, Stern(), Stem()});
   EXPECT_EQ(RunChecks(hull, ""), 1);
   EXPECT_TRUE(reportClosedByCheck_);
   EXPECT_EQ(report_,
@@ -91,19 +92,19 @@ TEST_F(ChecksTest, PairRule) {
   for (const Case& c : cases) {
     std::vector<Station> st = Stations(3, 5);
     st[1].points = {{-1, 0, 1}, {c.z1, 1, c.c1}, {c.z2, 2, c.c2}, {4, 3, 1}};
-    EXPECT_EQ(RunChecks(hull_test::MakeHull(st, Stern(), Stem()), "") == 1, c.fault) << c.z1 << " " << c.z2;
+    EXPECT_EQ(RunChecks(testsupport::MakeHullModel({st, Stern(), Stem()}), "") == 1, c.fault) << c.z1 << " " << c.z2;
   }
   // Heights that go down but stay apart are not this check's business.
   std::vector<Station> st = Stations(3, 5);
   st[0].points = {{0, 0, 1}, {1, 1, 1}, {2, 2, 1}, {1.5, 2.5, 1}, {3, 3, 1}};
-  EXPECT_EQ(RunChecks(hull_test::MakeHull(st, Stern(), Stem()), ""), 0);
+  EXPECT_EQ(RunChecks(testsupport::MakeHullModel({st, Stern(), Stem()}), ""), 0);
 }
 
 TEST_F(ChecksTest, EveryFaultyStationIsListedBeforeTheMessage) {
   std::vector<Station> st = Stations(6, 2);
   st[1].points = {{0, 0, 1}, {1, 1, 1}, {1.00001, 2, 1}, {3, 3, 1}, {3, 3.5, 1}, {4, 4, 1}};
   st[4].points = {{0, 0, 1}, {0.00002, 1, 0}, {4, 4, 1}};
-  EXPECT_EQ(RunChecks(hull_test::MakeHull(st, Stern(), Stem()), ""), 1);
+  EXPECT_EQ(RunChecks(testsupport::MakeHullModel({st, Stern(), Stem()}), ""), 1);
   EXPECT_EQ(report_,
             "\r\n**** POSTA KESITI NO =  2 'DE DATA GIRDI HATASI ****\r\n"
             "     Posta Yeri =   2.000 metre AP 'den\r\n"
@@ -122,7 +123,7 @@ TEST_F(ChecksTest, SternContourFaultStopsBeforeTheStemIsTested) {
   stern[2].z = 1.00003;
   std::vector<Point> stem = Stem();
   stem[2].z = 2.00001;
-  EXPECT_EQ(RunChecks(hull_test::MakeHull(Stations(3, 5), stern, stem), "", true), 1);
+  EXPECT_EQ(RunChecks(testsupport::MakeHullModel({Stations(3, 5), stern, stem}), "", true), 1);
   EXPECT_TRUE(reportClosedByCheck_);
   EXPECT_EQ(report_,
             "\r\nKIC BODOSLAMA 'DA DATA GIRDI HATASI ****\r\n"
@@ -137,7 +138,7 @@ TEST_F(ChecksTest, SternContourFaultStopsBeforeTheStemIsTested) {
 }
 
 TEST_F(ChecksTest, OnlyExactlyEOrLowerEEndsTheRun) {
-  const HullModel hull = hull_test::MakeHull(Stations(3, 5), Stern(), Stem());
+  const HullModel hull = testsupport::MakeHullModel({Stations(3, 5), Stern(), Stem()});
   for (const char* yes : {"E\n", "e\n"}) {
     EXPECT_EQ(RunChecks(hull, yes, true), 2) << yes;
   }
@@ -155,7 +156,7 @@ TEST_F(ChecksTest, OnlyExactlyEOrLowerEEndsTheRun) {
 TEST_F(ChecksTest, BodyPlanDrawsEveryStationOnBothSidesWithItsPoints) {
   std::vector<Station> st = Stations(3, 5);
   st[2].points = {{1, 0, 1}, {2, 1.5, 1}, {3, 2.5, 1}, {4.5, 3.5, 1}};  // a V-shaped end station
-  const HullModel hull = hull_test::MakeHull(st, Stern(), Stem());
+  const HullModel hull = testsupport::MakeHullModel({st, Stern(), Stem()});
   ASSERT_EQ(RunChecks(hull, "H\n"), 0) << err_.str();
 
   // Frame and section box: ten lines in light blue.
@@ -197,7 +198,7 @@ TEST_F(ChecksTest, BodyPlanDrawsEveryStationOnBothSidesWithItsPoints) {
 }
 
 TEST_F(ChecksTest, AHalfBreadthThatIsNotPositiveStopsTheRunInsteadOfDrawing) {
-  const HullModel hull = hull_test::MakeHull(Stations(3, 5), Stern(), Stem());
+  const HullModel hull = testsupport::MakeHullModel({Stations(3, 5), Stern(), Stem()});
   for (double b : {0.0, -4.0}) {
     EXPECT_EQ(RunChecks(hull, "", false, b), 1);
     EXPECT_NE(err_.str().find("Gorev dosyasindaki HalfBreadth (yari genislik) degeri sifirdan buyuk olmalidir; "
@@ -211,18 +212,22 @@ TEST_F(ChecksTest, AHalfBreadthThatIsNotPositiveStopsTheRunInsteadOfDrawing) {
 
 namespace {
 
-TEST_F(ChecksTest, SectionFormStylesOfTheOtherPrograms) {
+// A window the caller has cleared keeps what the caller drew; a caption line
+// comes after the frame.
+TEST_F(ChecksTest, SectionFormStyles) {
+  const hullform::SectionPlotFormStyle keep{.clear = false, .fontSize = 20, .foreColour = 9, .printCaption = false};
+  const hullform::SectionPlotFormStyle caption{.clear = true, .fontSize = 14, .foreColour = 1, .printCaption = true};
   ASSERT_EQ(Run("", [&](platform::Session& s) {
               platform::ConsoleForm& form = hullform::SectionForm(s);
               form.Show();
               form.UserScale(0, 1, 1, 0);
               form.Line(0.1, 0.1, 0.2, 0.2, 4);  // drawn by the caller before
-              hullform::PrepareSectionPlotForm(form, 4, 5, hullform::kCrossCurvesSectionPlotForm);
+              hullform::PrepareSectionPlotForm(form, 4, 5, keep);
               EXPECT_EQ(form.Items().size(), 11u);  // kept, plus the ten frame lines
-              hullform::PrepareSectionPlotForm(form, 4, 5, hullform::kFloodableSectionPlotForm);
+              hullform::PrepareSectionPlotForm(form, 4, 5, caption);
               ASSERT_EQ(form.Items().size(), 11u);  // cleared: ten lines and the caption line
               EXPECT_EQ(form.Items().back().kind, platform::FormItem::kText);
-              hullform::PrepareSectionPlotForm(form, 4, 5);
+              hullform::PrepareSectionPlotForm(form, 4, 5, hull_test::kClassicalForms.sectionPlotForm);
               EXPECT_EQ(form.Items().size(), 10u);
             }),
             0);
@@ -232,19 +237,20 @@ TEST_F(ChecksTest, SectionFormStylesOfTheOtherPrograms) {
 
 namespace {
 
-// The floodable-length program evaluates an interval between two equal
-// half-breadths as that breadth (a parallel side stays straight), the
-// hydrostatics program by its cubic, which bulges there.
-TEST_F(ChecksTest, FloodableBodyPlanKeepsAParallelSideStraight) {
+// The body plan is walked with the section spline's own evaluation: the
+// flat-interval form draws an interval between two equal half-breadths as
+// that breadth (a parallel side stays straight), the plain form by its cubic,
+// which bulges there.
+TEST_F(ChecksTest, BodyPlanWalksWithTheSectionSplinesEvaluation) {
   std::vector<Station> st = Stations(3, 5);
   st[0].points = {{0, 0, 1}, {1, 2.5, 1}, {2, 4, 1}, {3, 4, 1}, {4, 4.5, 1}};
-  const HullModel hull = hull_test::MakeHull(st, Stern(), Stem());
+  const HullModel hull = testsupport::MakeHullModel({st, Stern(), Stem()});
   // Largest distance from y = 4 of the walked points of station 1 between z = 2 and z = 3.
   const auto bulge = [&](const hullform::SectionSplineOptions& options) {
     double worst = 0;
     EXPECT_EQ(Run("", [&](platform::Session& s) {
                 platform::ConsoleForm& form = hullform::SectionForm(s);
-                hullform::PrepareSectionPlotForm(form, 4, 5);
+                hullform::PrepareSectionPlotForm(form, 4, 5, hull_test::kClassicalForms.sectionPlotForm);
                 form.Clear();
                 hullform::HullModel one = hull;
                 one.StationCount = 1;
@@ -258,8 +264,10 @@ TEST_F(ChecksTest, FloodableBodyPlanKeepsAParallelSideStraight) {
               0);
     return worst;
   };
-  EXPECT_LT(bulge(hullform::kFloodableSectionSpline), 1e-6);
-  EXPECT_GT(bulge(hullform::kHydrostaticSectionSpline), 0.01);
+  hullform::SectionSplineOptions flat = hull_test::kClassicalForms.sectionSpline;
+  flat.evaluation = testsupport::curve_forms::kFlatNestedEvaluation;
+  EXPECT_LT(bulge(flat), 1e-6);
+  EXPECT_GT(bulge(hull_test::kClassicalForms.sectionSpline), 0.01);
 }
 
 }  // namespace
@@ -274,7 +282,7 @@ TEST_F(ChecksTest, SectionWindowFrameLinesInOrder) {
   std::vector<hull_test::UserItem> items;
   ASSERT_EQ(Run("", [&](platform::Session& s) {
               platform::ConsoleForm& form = hullform::SectionForm(s);
-              hullform::PrepareSectionPlotForm(form, p, q);
+              hullform::PrepareSectionPlotForm(form, p, q, hull_test::kClassicalForms.sectionPlotForm);
               items = hull_test::UserItems(form, 11880, 8595, -3 * p, 1.25 * q, 2 * p, -1.25 * q);
             }),
             0);
@@ -298,7 +306,7 @@ TEST_F(ChecksTest, SectionWindowFrameLinesInOrder) {
 // the stem contour about the centre line (x - Lbp), one side only, with two
 // circles at each of its points.
 TEST_F(ChecksTest, ContourReviewsShiftEachContour) {
-  const HullModel hull = hull_test::MakeHull(Stations(3, 5), Stern(), Stem());
+  const HullModel hull = testsupport::MakeHullModel({Stations(3, 5), Stern(), Stem()});
   const struct {
     const char* answers;
     std::vector<Point> contour;
@@ -334,6 +342,42 @@ TEST_F(ChecksTest, ContourReviewsShiftEachContour) {
     }
     EXPECT_GE(left, xMin - 0.05);
     EXPECT_LE(right, xMax + 0.05);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every pair is tested for spacing before any pair is tested for order; the
+// message names the two stations with their positions.
+TEST_F(ChecksTest, StationSpacingThenOrderMessagesNameTheTwoStations) {
+  struct Case {
+    std::vector<double> x;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{0, 5, 5.006}, "*** Kesit postalari yeri giris hatasi ***\n"
+                      "Istasyon Postasi =   5.00 m ile  5.01 m birbirine cok yakin\n"},
+      {{0, 10, 5}, "*** Kesit postalari sirasi giris hatasi ***\n"
+                   "Istasyon Postasi =   5.00 m ile 10.00 m den kucuk\n"},
+      {{0, 10, 5, 20, 20.005}, "*** Kesit postalari yeri giris hatasi ***\n"
+                               "Istasyon Postasi =  20.00 m ile 20.01 m birbirine cok yakin\n"},
+      {{0, 0.01, 20}, nullptr},  // 0.01 m apart is enough
+  };
+  for (const Case& c : cases) {
+    testsupport::Hull h = testsupport::PrismaticHull(testsupport::BoxSection(10), static_cast<int>(c.x.size()), 10);
+    for (std::size_t k = 0; k < c.x.size(); ++k) h.stations[k].x = c.x[k];
+    const HullModel hull = testsupport::MakeHullModel(h);
+    const int status = Run("", [&](platform::Session& s) {
+      hullform::CheckStationPositions(s, hull, hull_test::kClassicalForms);
+    });
+    if (c.message == nullptr) {
+      EXPECT_EQ(status, 0) << err_.str();
+      continue;
+    }
+    EXPECT_EQ(status, 1) << c.message;
+    EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
   }
 }
 

@@ -9,11 +9,12 @@
 #include <string>
 
 #include "common/hullform/checks.hpp"
-#include "common/hullform/forms.hpp"
+#include "common/hullform/section_window.hpp"
 #include "common/hullform/offset_table.hpp"
 #include "common/hullform/reviews.hpp"
 #include "common/hullform/section_spline.hpp"
 #include "hull_fixture.hpp"
+#include "tests/support/svg_picture.hpp"
 
 namespace {
 
@@ -28,15 +29,15 @@ class ExampleHullTest : public hull_test::HullTest {
  protected:
   void SetUp() override {
     HullTest::SetUp();
-    ASSERT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, ExamplesDir() + "ORNEK.DAT", hull_); }),
+    ASSERT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, ExamplesDir() + "ORNEK.DAT", hull_, hull_test::kClassicalForms); }),
               0)
         << err_.str();
   }
   double At(int row, double z) {
     hullform::SectionSpline s;
-    hullform::SplineSectionWithKnuckles(row, hull_, s);
+    hullform::SplineSectionWithKnuckles(row, hull_, s, hull_test::kClassicalForms.sectionSpline);
     double y = 0;
-    numerics::EvaluateSpline(s.m, z, y, s.knots, s.table);
+    numerics::EvaluateSpline(s.m, z, y, s.knots, s.table, hull_test::kClassicalForms.splineEvaluation);
     return y;
   }
   hullform::HullModel hull_;
@@ -100,9 +101,10 @@ TEST_F(ExampleHullTest, PassesItsChecksAndReviewsWithTheDefaultAnswers) {
               report = &s.CreateOutput("RAPOR.TXT");
               platform::ConsoleForm& form = hullform::SectionForm(s);
               hullform::PlotStationPositionsForReview(s, form, hull_, kLbp, kHalfBreadth, kDepth, kDraft, kDraft,
-                                                      height);
-              hullform::CheckStationSections(s, form, *report, hull_, kHalfBreadth, kDepth);
-              hullform::CheckStemSternProfiles(s, form, *report, hull_, kHalfBreadth, kDepth, kLbp);
+                                                      height, hull_test::kClassicalForms);
+              hullform::CheckStationSections(s, form, *report, hull_, kHalfBreadth, kDepth, hull_test::kClassicalForms);
+              hullform::CheckStemSternProfiles(s, form, *report, hull_, kHalfBreadth, kDepth, kLbp,
+                                               hull_test::kClassicalForms);
               hullform::ReadAppendageFile(s, hull_.StationCount, appendages, ExamplesDir());
             }),
             0)
@@ -118,7 +120,7 @@ TEST_F(ExampleHullTest, PassesItsChecksAndReviewsWithTheDefaultAnswers) {
     if (f.path().filename().string().rfind("0002-", 0) == 0) bodyPlan = ReadAll(f.path());
   }
   EXPECT_EQ(pictures, 4);
-  EXPECT_GT(hull_test::Count(bodyPlan, "<line"), 2 * 21 * 40);
+  EXPECT_GT(testsupport::ReadPicture(bodyPlan).AllSegments(), 2 * 21 * 40);
   EXPECT_EQ(bodyPlan.find("nan"), std::string::npos);
 
   // The skeg under the raised aft body: 0.2 m each side over 2.8 m at x = 5,
@@ -128,7 +130,7 @@ TEST_F(ExampleHullTest, PassesItsChecksAndReviewsWithTheDefaultAnswers) {
   EXPECT_EQ(appendages.AppendageCount(3), 3);
   for (int i = 4; i <= 21; ++i) EXPECT_EQ(appendages.AppendageCount(i), 0);
   double z1 = 0, z2 = kDraft, area = 0, moment = 0;
-  hullform::ComputeAppendageSection(2, z1, z2, appendages, area, moment);
+  hullform::ComputeAppendageSection(2, z1, z2, appendages, area, moment, hull_test::kClassicalForms);
   EXPECT_NEAR(area, 2 * 0.2 * 2.8, 1e-4);
   EXPECT_NEAR(moment, 2 * 0.2 * 2.8 * 2.8 / 2, 1e-4);
   EXPECT_EQ(z2, 2.8);

@@ -16,9 +16,14 @@
 
 #include "common/hullform/hull_model.hpp"
 #include "common/platform/session.hpp"
+#include "tests/support/hulls.hpp"
+#include "tests/support/program_forms.hpp"
 #include "tests/support/scratch.hpp"
+#include "tests/support/session_runs.hpp"
 
 namespace hull_test {
+
+using testsupport::kClassicalForms;
 
 class HullTest : public ::testing::Test {
  protected:
@@ -34,73 +39,20 @@ class HullTest : public ::testing::Test {
   // Runs `step` in a session on this test's directory with the given answers
   // (one per line); returns the exit status and keeps the terminal texts.
   int Run(const std::string& answers, const std::function<void(platform::Session&)>& step) {
-    std::istringstream in(answers);
-    out_.str("");
-    err_.str("");
-    platform::Session session(in, out_, err_, dir_);
-    return platform::RunProgram(session, step);
+    const testsupport::StepOutcome r = testsupport::RunStep(dir_, answers, step);
+    out_.str(r.out);
+    err_.str(r.err);
+    return r.status;
   }
 
   std::filesystem::path dir_;
   std::ostringstream out_, err_;
 };
 
-// Builds an offset-table text: title, stations (each a position and its
-// "z, y, code" lines), the stern and stem contours, with their markers.
-struct Point {
-  double z, y, code;
-};
-struct Station {
-  double x;
-  std::vector<Point> points;
-};
-inline std::string Num(double v) {
-  std::ostringstream s;
-  s.imbue(std::locale::classic());
-  s.precision(12);
-  s << v;
-  return s.str();
-}
-inline std::string OffsetText(const std::vector<Station>& stations, const std::vector<Point>& stern,
-                              const std::vector<Point>& stem) {
-  std::string t = "Test hull\r\n";
-  for (std::size_t i = 0; i < stations.size(); ++i) {
-    t += Num(stations[i].x) + "\r\n";
-    for (const Point& p : stations[i].points) t += Num(p.z) + ", " + Num(p.y) + ", " + Num(p.code) + "\r\n";
-    t += (i + 1 == stations.size()) ? "0, 0, 9999\r\n" : "0, 0, 99\r\n";
-  }
-  t += "KIC BODOSLAMA\r\n";
-  for (const Point& p : stern) t += Num(p.z) + ", " + Num(p.y) + ", " + Num(p.code) + "\r\n";
-  t += "0, 0, 99\r\nBAS BODOSLAMA\r\n";
-  for (const Point& p : stem) t += Num(p.z) + ", " + Num(p.y) + ", " + Num(p.code) + "\r\n";
-  t += "0, 0, 99\r\n";
-  return t;
-}
-
-// Fills a hull model directly (rows 1..N stations, then the two contours).
-inline void SetRow(hullform::HullModel& hull, int r, const std::vector<Point>& points) {
-  hull.PointCount(r) = static_cast<int>(points.size());
-  for (std::size_t j = 0; j < points.size(); ++j) {
-    hull.PointZ(r, static_cast<int>(j) + 1) = points[j].z;
-    hull.PointY(r, static_cast<int>(j) + 1) = points[j].y;
-    hull.PointCode(r, static_cast<int>(j) + 1) = points[j].code;
-  }
-}
-inline hullform::HullModel MakeHull(const std::vector<Station>& stations, const std::vector<Point>& stern,
-                                    const std::vector<Point>& stem) {
-  hullform::HullModel hull;
-  hull.StationCount = static_cast<int>(stations.size());
-  for (int i = 1; i <= hull.StationCount; ++i) {
-    const Station& s = stations[static_cast<std::size_t>(i - 1)];
-    hull.StationPos(i) = s.x;
-    SetRow(hull, i, s.points);
-    hull.StationBottom(i) = s.points.front().z;
-    hull.StationTop(i) = s.points.back().z;
-  }
-  SetRow(hull, hull.SternRow(), stern);
-  SetRow(hull, hull.StemRow(), stem);
-  return hull;
-}
+using testsupport::Num;
+using testsupport::Point;
+using testsupport::SetRow;
+using testsupport::Station;
 
 // A drawn item in the user coordinates of the window (x1, y1, x2, y2) =
 // (left, top, right, bottom) that was in force when it was drawn.
@@ -116,7 +68,8 @@ inline std::vector<UserItem> UserItems(const platform::ConsoleForm& form, double
   const double ppuY = heightTwips / 15.0 / (bottom - top);
   std::vector<UserItem> items;
   for (const auto& it : form.Items()) {
-    UserItem u{it.kind, it.x1 / ppuX + left, it.y1 / ppuY + top, 0, 0, it.colour, it.text};
+    UserItem u{it.kind, it.x1 / ppuX + left, it.y1 / ppuY + top, 0, 0, form.Colour(it),
+                 it.kind == platform::FormItem::kText ? form.Text(it) : std::string()};
     if (it.kind == platform::FormItem::kCircle) {
       u.x2 = it.x2 / std::fabs(ppuX);
     } else {
@@ -146,10 +99,6 @@ inline int CountKind(const std::vector<UserItem>& items, platform::FormItem::Kin
   return n;
 }
 
-inline int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + what.size())) ++n;
-  return n;
-}
+inline int Count(const std::string& text, const std::string& what) { return testsupport::CountOf(text, what); }
 
 }  // namespace hull_test

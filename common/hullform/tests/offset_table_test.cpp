@@ -9,7 +9,6 @@
 namespace {
 
 using hull_test::Num;
-using hull_test::OffsetText;
 using hull_test::Point;
 using hull_test::Station;
 
@@ -17,10 +16,10 @@ class OffsetTableTest : public hull_test::HullTest {
  protected:
   // Reads `text` as "HULL.DAT"; returns the exit status.
   int ReadText(const std::string& text, hullform::HullModel& hull,
-               const hullform::OffsetTableFormat& format = hullform::kHydrostaticsOffsetTable,
+               const hullform::ProgramForms& forms = hull_test::kClassicalForms,
                const std::string& answers = "") {
     WriteAll(dir_ / "HULL.DAT", text);
-    return Run(answers, [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", hull, format); });
+    return Run(answers, [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", hull, forms); });
   }
 
   // Three plain stations of two points each and two-point contours.
@@ -35,8 +34,8 @@ TEST_F(OffsetTableTest, ThirteenLineExampleGivesOneStationAndBothContours) {
   const std::string text =
       "a title\n0\n0, 0, 0\n2, 5, 1\n0, 0, 9999\nany text\n0, -1, 1\n3, 0, 1\n0, 0, 99\nany text\n"
       "0, 21, 1\n3, 20, 1\n0, 0, 99\n";
-  hullform::OffsetTableFormat oneStation = hullform::kHydrostaticsOffsetTable;
-  oneStation.minStations = 1;
+  hullform::ProgramForms oneStation = hull_test::kClassicalForms;
+  oneStation.offsetTable.minStations = 1;
   hullform::HullModel hull;
   ASSERT_EQ(ReadText(text, hull, oneStation), 0) << err_.str();
 
@@ -128,7 +127,7 @@ TEST_F(OffsetTableTest, StationOfTwoHundredFiftyPointsFitsOneMoreGivesThePointLi
 }
 
 TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
-  const std::string good = OffsetText(Plain(), Stern(), Stem());
+  const std::string good = testsupport::OffsetTableText({Plain(), Stern(), Stem()});
   std::string noEnd = "title\r\n";
   for (int i = 1; i <= 148; ++i) noEnd += Num(i) + "\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n";
   noEnd += "149\r\n";
@@ -181,7 +180,7 @@ TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
   }
 
   hullform::HullModel hull;
-  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "NOHULL.DAT", hull); }), 1);
+  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "NOHULL.DAT", hull, hull_test::kClassicalForms); }), 1);
   EXPECT_NE(err_.str().find("Data dosyasi \"NOHULL.DAT\" acilamadi (dosya yok ya da okunamiyor)."), std::string::npos)
       << err_.str();
 }
@@ -190,33 +189,8 @@ TEST_F(OffsetTableTest, FlatBottomKnucklesMayShareAHeight) {
   std::vector<Station> st = Plain();
   st[1].points = {{0, 0, 0}, {0, 2.5, 0}, {1, 3, 1}, {4, 3, 1}};
   hullform::HullModel hull;
-  ASSERT_EQ(ReadText(OffsetText(st, Stern(), Stem()), hull), 0) << err_.str();
+  ASSERT_EQ(ReadText(testsupport::OffsetTableText({st, Stern(), Stem()}), hull), 0) << err_.str();
   EXPECT_EQ(hull.PointCount(2), 4);
-}
-
-TEST_F(OffsetTableTest, FormatsOfTheOtherPrograms) {
-  // Cross curves: no contours are read; a station may hold 99 points.
-  std::string text = "title\r\n0\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n" + LongStation(99, 5) + "0,0,99\r\n10\r\n0,0,0\r\n"
-                     "1,1,1\r\n0,0,9999\r\nthe contours that follow are not read\r\n";
-  hullform::HullModel hull;
-  ASSERT_EQ(ReadText(text, hull, hullform::kCrossCurvesOffsetTable), 0) << err_.str();
-  EXPECT_EQ(hull.StationCount, 3);
-  EXPECT_EQ(hull.PointCount(2), 99);
-  EXPECT_EQ(hull.PointCount(hull.SternRow()), 0);
-
-  text = "title\r\n0\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n" + LongStation(100, 5);
-  EXPECT_EQ(ReadText(text, hull, hullform::kCrossCurvesOffsetTable), 1);
-  EXPECT_NE(err_.str().find("Posta Kesiti No: 2 (  5.000 metre AP 'den): bir posta kesiti en fazla 99 nokta tutar; "
-                            "100 satir icinde bitis isareti (kodu 99 ya da 9999 olan satir) yok."),
-            std::string::npos)
-      << err_.str();
-  EXPECT_EQ(out_.str().find("Posta kesiti fazla nokta hatasi"), std::string::npos);
-
-  // Floodable length: at most 100 stations.
-  text = "title\r\n";
-  for (int i = 1; i <= 101; ++i) text += Num(i) + "\r\n0,0,0\r\n1,1,1\r\n0,0,99\r\n";
-  EXPECT_EQ(ReadText(text, hull, hullform::kFloodableOffsetTable), 1);
-  EXPECT_NE(err_.str().find("100 posta kesiti icinde posta listesinin sonu"), std::string::npos) << err_.str();
 }
 
 class AppendageFileTest : public hull_test::HullTest {

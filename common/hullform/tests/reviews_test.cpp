@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "common/hullform/forms.hpp"
+#include "common/hullform/section_window.hpp"
 #include "common/hullform/reviews.hpp"
 #include "hull_fixture.hpp"
+#include "tests/support/svg_picture.hpp"
 
 namespace {
 
@@ -23,8 +24,8 @@ HullModel TenStations() {
   std::vector<Station> st;
   for (int i = 0; i < 10; ++i) st.push_back({5.0 * i, {{0, 0, 0}, {0, 3, 0}, {1, 4, 1}, {5, 4, 1}}});
   st[0].points = {{2, 0, 1}, {3, 2, 1}, {5, 3.5, 1}};  // overhanging stern
-  return hull_test::MakeHull(st, {{0, 3, 0}, {1.5, 1.5, 1}, {3, 0.5, 1}, {5, -1, 1}},
-                             {{0, 43, 0}, {2, 44.5, 1}, {4, 45.3, 1}, {5, 46, 1}});
+  return testsupport::MakeHullModel({st, {{0, 3, 0}, {1.5, 1.5, 1}, {3, 0.5, 1}, {5, -1, 1}},
+                             {{0, 43, 0}, {2, 44.5, 1}, {4, 45.3, 1}, {5, 46, 1}}});
 }
 
 class ReviewsTest : public hull_test::HullTest {
@@ -41,7 +42,8 @@ TEST_F(ReviewsTest, StationPositionsReviewDrawsTheSideViewAndTheLoadWaterline) {
   numerics::Vec height(100);
   ASSERT_EQ(Run("", [&](platform::Session& s) {
               hullform::PlotStationPositionsForReview(s, hullform::SectionForm(s), hull, kLbp, kHalfBreadth, kDepth,
-                                                      3.0, -1.0, height);
+                                                      3.0, -1.0, height,
+                                                      hull_test::kClassicalForms);
               items_ = SideViewItems(s);
             }),
             0)
@@ -94,8 +96,10 @@ TEST_F(ReviewsTest, OnlyExactlyEOrLowerEEndsTheSideViews) {
   for (int i = 1; i <= 10; ++i) values(i) = 5;
   const auto both = [&](platform::Session& s) {
     hullform::PlotStationPositionsForReview(s, hullform::SectionForm(s), hull, kLbp, kHalfBreadth, kDepth, 3, 3,
-                                            values);
-    hullform::PlotSectionLengthsForReview(s, hullform::SectionForm(s), hull, kLbp, kHalfBreadth, kDepth, values);
+                                            values,
+                                                      hull_test::kClassicalForms);
+    hullform::PlotSectionLengthsForReview(s, hullform::SectionForm(s), hull, kLbp, kHalfBreadth, kDepth, values,
+                                                    hull_test::kClassicalForms);
   };
   EXPECT_EQ(Run("E\n", both), 2);
   EXPECT_EQ(out_.str().find("POSTA KESIT UZUNLUKLARINDA"), std::string::npos);
@@ -112,7 +116,8 @@ TEST_F(ReviewsTest, SectionLengthsReviewDrawsOneBarPerStationAndSkipsMissingValu
   girth(5) = std::numeric_limits<double>::quiet_NaN();
   ASSERT_EQ(Run("", [&](platform::Session& s) {
               hullform::PlotSectionLengthsForReview(s, hullform::SectionForm(s), hull, kLbp, kHalfBreadth, kDepth,
-                                                    girth);
+                                                    girth,
+                                                    hull_test::kClassicalForms);
               items_ = SideViewItems(s);
             }),
             0)
@@ -130,7 +135,8 @@ TEST_F(ReviewsTest, SideViewNeedsPositiveExtents) {
   numerics::Vec height(100);
   EXPECT_EQ(Run("", [&](platform::Session& s) {
               hullform::PlotStationPositionsForReview(s, hullform::SectionForm(s), hull, kLbp, 0, kDepth, 3, 3,
-                                                      height);
+                                                      height,
+                                                      hull_test::kClassicalForms);
             }),
             1);
   EXPECT_NE(err_.str().find("HalfBreadth (yari genislik) degeri sifirdan buyuk olmalidir; okunan deger 0."),
@@ -138,7 +144,8 @@ TEST_F(ReviewsTest, SideViewNeedsPositiveExtents) {
       << err_.str();
   EXPECT_EQ(Run("", [&](platform::Session& s) {
               hullform::PlotStationPositionsForReview(s, hullform::SectionForm(s), hull, 0, kHalfBreadth, kDepth, 3,
-                                                      3, height);
+                                                      3, height,
+                                                      hull_test::kClassicalForms);
             }),
             1);
   EXPECT_NE(err_.str().find("Lbp (dikmeler arasi boy) degeri sifirdan buyuk olmalidir; okunan deger 0."),
@@ -160,12 +167,15 @@ TEST(CurvePlotExtent, LargestOrdinateOrMagnitudeOfTheSmallestAfterTheFirst) {
   EXPECT_EQ(hullform::CurvePlotExtent(Values({1, nan, 2}), 3), 2);
 }
 
+// A curve window as a program would have one.
+platform::ConsoleForm& CurvePlotForm(platform::Session& s) { return s.Form("Curves", "Curves", 630, 2805, 10650, 6660); }
+
 TEST_F(ReviewsTest, CurvePlotDrawsOrdinatesAndChordsPausesAndClears) {
   const numerics::Vec x = Values({0, 10, 20, 30});
   const numerics::Vec y = Values({0, 40, 60, 20});
   bool shownAndEmpty = false;
   ASSERT_EQ(Run("\n", [&](platform::Session& s) {
-              platform::ConsoleForm& form = hullform::CurveForm(s);
+              platform::ConsoleForm& form = CurvePlotForm(s);
               hullform::PlotCurveOnScreen(s, form, x, y, 4, "KESIT ALANLARI");
               shownAndEmpty = form.Visible() && form.Items().empty();
             }),
@@ -176,7 +186,7 @@ TEST_F(ReviewsTest, CurvePlotDrawsOrdinatesAndChordsPausesAndClears) {
   std::string svg;
   for (const auto& f : std::filesystem::directory_iterator(dir_ / "screens")) svg += ReadAll(f.path());
   EXPECT_NE(svg.find(">KESIT ALANLARI</text>"), std::string::npos);
-  EXPECT_EQ(hull_test::Count(svg, "stroke=\"#800000\""), 4 + 3);  // red ordinates and chords
+  EXPECT_EQ(testsupport::ReadPicture(svg).Segments("#800000"), 4 + 3);  // red ordinates and chords
 }
 
 TEST_F(ReviewsTest, CurvePlotOfZerosOrOnePointOrMissingValuesStaysFinite) {
@@ -186,7 +196,7 @@ TEST_F(ReviewsTest, CurvePlotOfZerosOrOnePointOrMissingValuesStaysFinite) {
                                std::pair{std::vector<double>{0, 5, 10}, std::vector<double>{1, inf, 2}}}) {
     const numerics::Vec x = Values(xs), y = Values(ys);
     ASSERT_EQ(Run("", [&](platform::Session& s) {
-                hullform::PlotCurveOnScreen(s, hullform::CurveForm(s), x, y, static_cast<int>(xs.size()), "C");
+                hullform::PlotCurveOnScreen(s, CurvePlotForm(s), x, y, static_cast<int>(xs.size()), "C");
               }),
               0);
     std::string svg;

@@ -17,13 +17,13 @@ using hullform::SectionSpline;
 HullModel OneRow(const std::vector<Point>& points) {
   HullModel hull;
   hull.StationCount = 1;
-  hull_test::SetRow(hull, 1, points);
+  testsupport::SetRow(hull, 1, points);
   return hull;
 }
 
 double At(const SectionSpline& s, double z) {
   double y = -999;
-  numerics::EvaluateSpline(s.m, z, y, s.knots, s.table);
+  numerics::EvaluateSpline(s.m, z, y, s.knots, s.table, hull_test::kClassicalForms.splineEvaluation);
   return y;
 }
 
@@ -53,7 +53,7 @@ TEST(SectionSpline, BoxWedgeAndChineSectionsGiveTheirClosedFormBreadths) {
   for (const ClosedForm& c : cases) {
     const HullModel hull = OneRow(c.points);
     SectionSpline s;
-    hullform::SplineSectionWithKnuckles(1, hull, s);
+    hullform::SplineSectionWithKnuckles(1, hull, s, hull_test::kClassicalForms.sectionSpline);
     ASSERT_EQ(s.m, static_cast<int>(c.points.size())) << c.name;
     const double bottom = c.points.front().z, top = c.points.back().z;
     for (int k = 1; k <= 40; ++k) {
@@ -72,7 +72,7 @@ numerics::SplineTable PlainFit(const std::vector<Point>& points, numerics::Vec& 
     t(k) = points[k - 1].z;
     c(1, k) = points[k - 1].y;
   }
-  numerics::FitCubicSpline(n, t, c, 0, 0);
+  numerics::FitCubicSpline(n, t, c, 0, 0, hull_test::kClassicalForms.splineGuards);
   return c;
 }
 
@@ -86,7 +86,7 @@ TEST(SectionSpline, RowWithoutKnuckleOrWithOnlyAnEndKnuckleIsOneFit) {
     std::vector<Point> points = kTenPoints;
     if (knuckleAt > 0) points[knuckleAt - 1].code = 0;
     SectionSpline s;
-    hullform::SplineSectionWithKnuckles(1, OneRow(points), s);
+    hullform::SplineSectionWithKnuckles(1, OneRow(points), s, hull_test::kClassicalForms.sectionSpline);
     for (int k = 1; k < 10; ++k) {
       for (int e = 1; e <= 4; ++e) EXPECT_DOUBLE_EQ(s.table(e, k), plain(e, k)) << knuckleAt << " " << k;
     }
@@ -99,7 +99,7 @@ TEST(SectionSpline, KnucklesSplitTheRowIntoIndependentFits) {
   points[3].code = 0;  // point 4
   points[6].code = 0;  // point 7
   SectionSpline s;
-  hullform::SplineSectionWithKnuckles(1, OneRow(points), s);
+  hullform::SplineSectionWithKnuckles(1, OneRow(points), s, hull_test::kClassicalForms.sectionSpline);
 
   const int ranges[3][2] = {{1, 4}, {4, 7}, {7, 10}};
   for (const auto& r : ranges) {
@@ -125,7 +125,7 @@ TEST(SectionSpline, TwoPointPiecesAreStraightLinesWithTheirGuards) {
   // Point 1 smooth, point 2 the first knuckle: a straight first piece, guard 1e-7.
   {
     SectionSpline s;
-    hullform::SplineSectionWithKnuckles(1, OneRow({{0, 1, 1}, {2, 5, 0}}), s);
+    hullform::SplineSectionWithKnuckles(1, OneRow({{0, 1, 1}, {2, 5, 0}}), s, hull_test::kClassicalForms.sectionSpline);
     EXPECT_DOUBLE_EQ(s.table(2, 1), 4 / (2 + 1e-7));
     EXPECT_EQ(s.table(3, 1), 0);
     EXPECT_EQ(s.table(4, 1), 0);
@@ -135,7 +135,7 @@ TEST(SectionSpline, TwoPointPiecesAreStraightLinesWithTheirGuards) {
   // Knuckles at 3 and 4 after a first piece: a line between them, guard 1e-4.
   {
     SectionSpline s;
-    hullform::SplineSectionWithKnuckles(1, OneRow({{0, 0, 1}, {1, 2, 1}, {2, 3, 0}, {3, 3.5, 0}, {4, 3.6, 1}}), s);
+    hullform::SplineSectionWithKnuckles(1, OneRow({{0, 0, 1}, {1, 2, 1}, {2, 3, 0}, {3, 3.5, 0}, {4, 3.6, 1}}), s, hull_test::kClassicalForms.sectionSpline);
     EXPECT_DOUBLE_EQ(s.table(2, 3), 0.5 / (1 + 1e-4));
     EXPECT_EQ(s.table(3, 3), 0);
     EXPECT_EQ(s.table(4, 3), 0);
@@ -143,7 +143,7 @@ TEST(SectionSpline, TwoPointPiecesAreStraightLinesWithTheirGuards) {
   // A flat bottom: two knuckles at one height, half-breadths 0 and 5.
   {
     SectionSpline s;
-    hullform::SplineSectionWithKnuckles(1, OneRow({{0, 0, 0}, {0, 5, 0}, {1, 5.5, 1}, {3, 6, 1}}), s);
+    hullform::SplineSectionWithKnuckles(1, OneRow({{0, 0, 0}, {0, 5, 0}, {1, 5.5, 1}, {3, 6, 1}}), s, hull_test::kClassicalForms.sectionSpline);
     EXPECT_NEAR(s.table(2, 1), 5e4, 1e-6);
     EXPECT_EQ(s.table(1, 2), 5);
     EXPECT_NEAR(At(s, 1), 5.5, 1e-5);
@@ -152,7 +152,7 @@ TEST(SectionSpline, TwoPointPiecesAreStraightLinesWithTheirGuards) {
   {
     const std::vector<Point> points = {{0, 0, 1}, {1, 1, 1}, {2, 1.5, 1}, {3, 2, 0}, {4, 4, 0}};
     SectionSpline s;
-    hullform::SplineSectionWithKnuckles(1, OneRow(points), s);
+    hullform::SplineSectionWithKnuckles(1, OneRow(points), s, hull_test::kClassicalForms.sectionSpline);
     numerics::Vec t;
     const numerics::SplineTable fit = PlainFit({points.begin(), points.begin() + 4}, t);
     for (int k = 1; k <= 3; ++k) {
@@ -163,12 +163,14 @@ TEST(SectionSpline, TwoPointPiecesAreStraightLinesWithTheirGuards) {
     EXPECT_EQ(s.table(1, 5), 4);
     EXPECT_EQ(At(s, 4), 4);
   }
-  // The cross-curves program's form guards every two-point piece with 1e-7.
+  // A knuckle at the keel point: the flat bottom is a later piece, its slope
+  // 5 / the later pieces' guard.
   {
+    hullform::SectionSplineOptions options = hull_test::kClassicalForms.sectionSpline;
+    options.laterPieceGuard = 1e-6;
     SectionSpline s;
-    hullform::SplineSectionWithKnuckles(1, OneRow({{0, 0, 0}, {0, 5, 0}, {1, 5.5, 1}, {3, 6, 1}}), s,
-                                        hullform::kCrossCurvesSectionSpline);
-    EXPECT_NEAR(s.table(2, 1), 5e7, 1e-3);
+    hullform::SplineSectionWithKnuckles(1, OneRow({{0, 0, 0}, {0, 5, 0}, {1, 5.5, 1}, {3, 6, 1}}), s, options);
+    EXPECT_NEAR(s.table(2, 1), 5e6, 1e-6);
   }
 }
 
@@ -186,7 +188,7 @@ hullform::AppendageData Strip(const std::vector<std::array<double, 3>>& points) 
 TEST(AppendageSection, ConstantStripGivesItsAreaAndMoment) {
   const hullform::AppendageData a = Strip({{1, 0.2, 0.5}, {2, 0.2, 0.5}, {3, 0.2, 0.5}});
   double z1 = 0, z2 = 4, area = 0, moment = 0;
-  hullform::ComputeAppendageSection(1, z1, z2, a, area, moment);
+  hullform::ComputeAppendageSection(1, z1, z2, a, area, moment, hull_test::kClassicalForms);
   EXPECT_NEAR(area, 1.2, 1e-4);    // 2 x 0.3 x 2.0
   EXPECT_NEAR(moment, 2.4, 1e-4);  // 2 x 0.3 x (3^2 - 1^2) / 2
   EXPECT_EQ(z1, 1);
@@ -198,7 +200,7 @@ TEST(AppendageSection, SliceIsClippedToTheStrip) {
   // clipped to 1..2, where the width runs from 0.1 to 0.3.
   const hullform::AppendageData a = Strip({{1, 0, 0.1}, {2, 0, 0.3}, {3, 0, 0.5}});
   double z1 = 0, z2 = 2, area = 0, moment = 0;
-  hullform::ComputeAppendageSection(1, z1, z2, a, area, moment);
+  hullform::ComputeAppendageSection(1, z1, z2, a, area, moment, hull_test::kClassicalForms);
   EXPECT_EQ(z1, 1);
   EXPECT_EQ(z2, 2);
   // w(z) = 0.2 z - 0.1: area 2 * 0.2, moment 2 * int z w dz over 1..2.
@@ -210,14 +212,14 @@ TEST(AppendageSection, SliceOutsideTheStripOrOnePointGivesNothing) {
   const hullform::AppendageData a = Strip({{1, 0.2, 0.5}, {2, 0.2, 0.5}, {3, 0.2, 0.5}});
   for (auto [lo, hi] : {std::pair{3.5, 5.0}, std::pair{-1.0, 0.5}}) {
     double z1 = lo, z2 = hi, area = 7, moment = 7;
-    hullform::ComputeAppendageSection(1, z1, z2, a, area, moment);
+    hullform::ComputeAppendageSection(1, z1, z2, a, area, moment, hull_test::kClassicalForms);
     EXPECT_EQ(area, 0);
     EXPECT_EQ(moment, 0);
     EXPECT_EQ(z1, lo);
     EXPECT_EQ(z2, hi);
   }
   double z1 = 0, z2 = 4, area = 7, moment = 7;
-  hullform::ComputeAppendageSection(1, z1, z2, Strip({{2, 0.2, 0.5}}), area, moment);
+  hullform::ComputeAppendageSection(1, z1, z2, Strip({{2, 0.2, 0.5}}), area, moment, hull_test::kClassicalForms);
   EXPECT_EQ(area, 0);
   EXPECT_EQ(moment, 0);
 }
@@ -225,7 +227,7 @@ TEST(AppendageSection, SliceOutsideTheStripOrOnePointGivesNothing) {
 TEST(AppendageSection, TwoPointStripIsStraightBetweenItsPoints) {
   // Width 0.2 at z = 0 growing to 0.6 at z = 2: a trapezoid.
   double z1 = 0, z2 = 2, area = 0, moment = 0;
-  hullform::ComputeAppendageSection(1, z1, z2, Strip({{0, 0, 0.2}, {2, 0, 0.6}}), area, moment);
+  hullform::ComputeAppendageSection(1, z1, z2, Strip({{0, 0, 0.2}, {2, 0, 0.6}}), area, moment, hull_test::kClassicalForms);
   EXPECT_NEAR(area, 2 * 0.8, 1e-4);
   EXPECT_NEAR(moment, 2 * (0.2 * 2 + 0.2 * 8 / 3.0), 1e-4);
 }

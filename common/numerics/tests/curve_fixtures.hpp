@@ -4,16 +4,13 @@
 #include <initializer_list>
 
 #include "common/numerics/curves.hpp"
+#include "tests/support/curve_forms.hpp"
 
 namespace numerics::testing {
 
-// One-based table holding the values in order from index 1.
-inline Vec MakeVec(std::initializer_list<double> values) {
-  Vec v(static_cast<int>(values.size()));
-  int i = 1;
-  for (double value : values) v(i++) = value;
-  return v;
-}
+using namespace testsupport::curve_forms;
+
+inline Vec MakeVec(std::initializer_list<double> values) { return Values(values); }
 
 // Ordinates f(X(i)) for every point.
 template <class F>

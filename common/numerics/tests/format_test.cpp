@@ -23,14 +23,14 @@ TEST(FormatNumber, FixedPointColumnAndOverflowMark) {
       {-0.125, 2, 2, "-0.13"},    {-0.125, 1, 2, "-0.13%"},  {1234.5678, 6, 5, "  1234.56780"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(FormatNumber(c.x, c.nInt, c.nDec), c.text) << c.x << " with " << c.nInt << ", " << c.nDec;
+    EXPECT_EQ(FormatNumberRounded(c.x, c.nInt, c.nDec), c.text) << c.x << " with " << c.nInt << ", " << c.nDec;
   }
 }
 
 // Numbers that fit their field line up on the decimal point.
 TEST(FormatNumber, NumbersThatFitShareTheirWidthAndPointColumn) {
   for (double x : {0.0, 0.004, -0.4, 7.25, -73.5, 999.994, -99.5}) {
-    const std::string text = FormatNumber(x, 4, 2);
+    const std::string text = FormatNumberRounded(x, 4, 2);
     EXPECT_EQ(text.size(), 7u) << x;
     EXPECT_EQ(text.find('.'), 4u) << x;
   }
@@ -86,7 +86,7 @@ TEST(FormatDecimalsFixed, ThreeDecimals) {
   // The station labels of the curve drawing, FormatNumber texts with two
   // integer columns and three decimals, pass unchanged.
   for (double x : {0.0, 0.5, 5.0, 12.5, 20.0, -0.25, -7.125, 99.9996, 123.4, -12.5}) {
-    std::string label = FormatNumber(x, 2, 3);
+    std::string label = FormatNumberRounded(x, 2, 3);
     const std::string before = label;
     FormatDecimalsFixed(label, 6);
     EXPECT_EQ(label, before) << x;

@@ -17,7 +17,8 @@ struct SquareCurve {
   Vec knots;
   SplineTable coefficients = MakeSplineTable(4);
 
-  double At(double x0, int method, const CurveInterpolationRule& rule = {}, double preset = 99.0) {
+  double At(double x0, int method, const CurveInterpolationRule& rule = testing::kClosedIntervals,
+            double preset = 99.0) {
     double y0 = preset;
     InterpolateCurve(4, X, Y, knots, coefficients, x0, y0, method, rule);
     return y0;
@@ -56,7 +57,7 @@ TEST(InterpolateCurve, FlatIntervalGivesItsLeftOrdinate) {
   const Vec Y = MakeVec({0.0, 1.0, 1.000005, 5.0});
   for (int method : {kChordMethod, kParabolaMethod, kSplineMethod}) {
     double y0 = 99.0;
-    InterpolateCurve(4, X, Y, 1.5, y0, method);
+    InterpolateCurve(4, X, Y, 1.5, y0, method, testing::kClosedIntervals);
     EXPECT_EQ(y0, 1.0) << method;
   }
 }
@@ -78,25 +79,25 @@ TEST(InterpolateCurve, ShortCurvesStayInsideTheirTables) {
   const Vec Y2 = MakeVec({0.0, 4.0});
   for (int method : {kChordMethod, kParabolaMethod, kSplineMethod}) {
     double y0 = 99.0;
-    InterpolateCurve(2, X2, Y2, 0.5, y0, method);
+    InterpolateCurve(2, X2, Y2, 0.5, y0, method, testing::kClosedIntervals);
     EXPECT_DOUBLE_EQ(y0, 1.0) << method;
     y0 = 99.0;
-    InterpolateCurve(2, X2, Y2, 2.5, y0, method);
+    InterpolateCurve(2, X2, Y2, 2.5, y0, method, testing::kClosedIntervals);
     EXPECT_EQ(y0, 99.0) << method;
   }
   double flat = 99.0;
-  InterpolateCurve(2, X2, MakeVec({3.0, 3.000001}), 1.0, flat, kChordMethod);
+  InterpolateCurve(2, X2, MakeVec({3.0, 3.000001}), 1.0, flat, kChordMethod, testing::kClosedIntervals);
   EXPECT_EQ(flat, 3.0);
 
   const Vec X1 = MakeVec({5.0});
   const Vec Y1 = MakeVec({7.0});
   double y0 = 99.0;
-  InterpolateCurve(1, X1, Y1, 5.0, y0, kParabolaMethod);
+  InterpolateCurve(1, X1, Y1, 5.0, y0, kParabolaMethod, testing::kClosedIntervals);
   EXPECT_EQ(y0, 7.0);
   y0 = 99.0;
-  InterpolateCurve(1, X1, Y1, 4.0, y0, kParabolaMethod);
+  InterpolateCurve(1, X1, Y1, 4.0, y0, kParabolaMethod, testing::kClosedIntervals);
   EXPECT_EQ(y0, 99.0);
-  InterpolateCurve(0, Vec(), Vec(), 0.0, y0, kParabolaMethod);
+  InterpolateCurve(0, Vec(), Vec(), 0.0, y0, kParabolaMethod, testing::kClosedIntervals);
   EXPECT_EQ(y0, 99.0);
 }
 
@@ -109,15 +110,14 @@ TEST(InterpolateCurve, SplineMethodEnlargesSmallWorkTables) {
 
 // With intervals open on the left an interior abscissa belongs to the
 // interval before it, which changes the three-point group.
-TEST(InterpolateCurve, CrossCurvesIntervalRule) {
+TEST(InterpolateCurve, LeftOpenIntervalRule) {
   SquareCurve curve;
   EXPECT_DOUBLE_EQ(curve.At(2.0, kChordMethod), 5.0);  // group 2..4
-  EXPECT_DOUBLE_EQ(curve.At(2.0, kChordMethod, kCrossCurvesInterpolationRule), 4.0);  // group 1..3
-  EXPECT_DOUBLE_EQ(curve.At(2.0, kParabolaMethod, kCrossCurvesInterpolationRule), 4.0);
-  EXPECT_DOUBLE_EQ(curve.At(0.0, kChordMethod, kCrossCurvesInterpolationRule), 0.0);
-  EXPECT_EQ(curve.At(-0.1, kChordMethod, kCrossCurvesInterpolationRule), 99.0);
-  EXPECT_NEAR(curve.At(2.5, kSplineMethod, kCrossCurvesInterpolationRule), 6.25, 1e-5);
-  EXPECT_NEAR(curve.At(2.5, kSplineMethod, kFloodableInterpolationRule), 6.25, 1e-5);
+  EXPECT_DOUBLE_EQ(curve.At(2.0, kChordMethod, testing::kLeftOpenIntervals), 4.0);  // group 1..3
+  EXPECT_DOUBLE_EQ(curve.At(2.0, kParabolaMethod, testing::kLeftOpenIntervals), 4.0);
+  EXPECT_DOUBLE_EQ(curve.At(0.0, kChordMethod, testing::kLeftOpenIntervals), 0.0);
+  EXPECT_EQ(curve.At(-0.1, kChordMethod, testing::kLeftOpenIntervals), 99.0);
+  EXPECT_NEAR(curve.At(2.5, kSplineMethod, testing::kLeftOpenIntervals), 6.25, 1e-5);
 }
 
 TEST(InterpolateInTable, LinearOnTheBracketingInterval) {

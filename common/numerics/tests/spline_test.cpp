@@ -17,20 +17,20 @@ struct NamedGuards {
 };
 
 const NamedGuards kGuardSets[] = {
-    {"hydrostatics", kHydrostaticSplineGuards},
-    {"cross curves", kCrossCurvesSplineGuards},
-    {"floodable length", kFloodableSplineGuards},
+    {"every division guarded", testing::kEveryDivisionGuarded},
+    {"small guards", testing::kSmallGuards},
+    {"unguarded", testing::kUnguarded},
 };
 
 TEST(FitCubicSpline, TwoKnotsGiveTheStraightLine) {
   const Vec x = MakeVec({0.0, 2.0});
-  const SplineTable c = FitThrough(x, MakeVec({0.0, 4.0}), kHydrostaticSplineGuards);
+  const SplineTable c = FitThrough(x, MakeVec({0.0, 4.0}), testing::kEveryDivisionGuarded);
   EXPECT_NEAR(c(2, 1), 2.0, 1e-5);
   EXPECT_NEAR(c(2, 2), 2.0, 1e-5);
   EXPECT_NEAR(c(3, 1), 0.0, 1e-5);
   EXPECT_NEAR(c(4, 1), 0.0, 1e-5);
   double y = 0.0;
-  EvaluateSpline(2, 1.5, y, x, c);
+  EvaluateSpline(2, 1.5, y, x, c, testing::kPlainEvaluation);
   EXPECT_NEAR(y, 3.0, 1e-5);
 }
 
@@ -47,7 +47,7 @@ TEST(FitCubicSpline, ThreeKnotsGiveTheParabola) {
     EXPECT_NEAR(c(4, 1), 0.0, 1e-4);
     EXPECT_NEAR(c(4, 2), 0.0, 1e-4);
     double y = 0.0;
-    EvaluateSpline(3, 2.0, y, x, c);
+    EvaluateSpline(3, 2.0, y, x, c, testing::kPlainEvaluation);
     EXPECT_NEAR(y, 4.0, 1e-5);
   }
 }
@@ -65,10 +65,9 @@ TEST(FitCubicSpline, ReproducesACubicOnUnequalKnots) {
     double derivativeTolerance;
   };
   const Case cases[] = {
-      {"unguarded", SplineGuards{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1e-11, 1e-10},
-      {"hydrostatics", kHydrostaticSplineGuards, 1e-4, 5e-3},
-      {"cross curves", kCrossCurvesSplineGuards, 1e-4, 5e-3},
-      {"floodable length", kFloodableSplineGuards, 1e-4, 5e-3},
+      {"unguarded", testing::kUnguarded, 1e-11, 1e-10},
+      {"every division guarded", testing::kEveryDivisionGuarded, 1e-4, 5e-3},
+      {"small guards", testing::kSmallGuards, 1e-4, 5e-3},
   };
   for (const auto& set : cases) {
     SCOPED_TRACE(set.name);
@@ -82,7 +81,7 @@ TEST(FitCubicSpline, ReproducesACubicOnUnequalKnots) {
       }
       for (double t = 0.0; t <= x(n); t += 0.05) {
         double y = -100.0;
-        EvaluateSpline(n, t, y, x, c);
+        EvaluateSpline(n, t, y, x, c, testing::kPlainEvaluation);
         EXPECT_NEAR(y, f(t), set.valueTolerance) << "at x = " << t;
       }
     }
@@ -91,49 +90,49 @@ TEST(FitCubicSpline, ReproducesACubicOnUnequalKnots) {
 
 TEST(EvaluateSpline, EndKnotsGiveTheStoredOrdinates) {
   const Vec x = MakeVec({0.0, 1.0, 3.0});
-  SplineTable c = FitThrough(x, MakeVec({0.0, 1.0, 9.0}), kHydrostaticSplineGuards);
+  SplineTable c = FitThrough(x, MakeVec({0.0, 1.0, 9.0}), testing::kEveryDivisionGuarded);
   // The end values come from c1 alone, whatever the derivatives say.
   for (int i = 1; i <= 3; ++i) c(2, i) = c(3, i) = c(4, i) = 1e9;
   double y = 0.0;
-  EvaluateSpline(3, 0.0, y, x, c);
+  EvaluateSpline(3, 0.0, y, x, c, testing::kPlainEvaluation);
   EXPECT_EQ(y, 0.0);
-  EvaluateSpline(3, 3.0, y, x, c);
+  EvaluateSpline(3, 3.0, y, x, c, testing::kPlainEvaluation);
   EXPECT_EQ(y, 9.0);
 }
 
 TEST(EvaluateSpline, OutsideTheKnotsLeavesTheResult) {
   const Vec x = MakeVec({0.0, 1.0, 3.0});
-  const SplineTable c = FitThrough(x, MakeVec({0.0, 1.0, 9.0}), kHydrostaticSplineGuards);
+  const SplineTable c = FitThrough(x, MakeVec({0.0, 1.0, 9.0}), testing::kEveryDivisionGuarded);
   for (double x0 : {-0.001, 3.001, -50.0}) {
     double y = 7.0;
-    EvaluateSpline(3, x0, y, x, c);
+    EvaluateSpline(3, x0, y, x, c, testing::kPlainEvaluation);
     EXPECT_EQ(y, 7.0) << x0;
   }
 }
 
 TEST(EvaluateSpline, InteriorKnotUsesTheIntervalOnItsLeft) {
   const Vec x = MakeVec({0.0, 1.0, 2.5, 4.0});
-  const SplineTable c = FitThrough(x, MakeVec({1.0, 3.0, 2.0, 5.0}), kHydrostaticSplineGuards);
+  const SplineTable c = FitThrough(x, MakeVec({1.0, 3.0, 2.0, 5.0}), testing::kEveryDivisionGuarded);
   double y = 0.0;
-  EvaluateSpline(4, 2.5, y, x, c);
+  EvaluateSpline(4, 2.5, y, x, c, testing::kPlainEvaluation);
   EXPECT_DOUBLE_EQ(y, EvaluateSplinePiece(c, 2, 1.5));
   EXPECT_NEAR(y, 2.0, 1e-5);
 }
 
-TEST(EvaluateSpline, FloodableFormKeepsAFlatIntervalFlat) {
+TEST(EvaluateSpline, FlatIntervalFormKeepsAFlatIntervalFlat) {
   const Vec x = MakeVec({0.0, 1.0, 2.0, 3.0});
-  const SplineTable c = FitThrough(x, MakeVec({0.0, 2.0, 2.0, 0.0}), kFloodableSplineGuards);
+  const SplineTable c = FitThrough(x, MakeVec({0.0, 2.0, 2.0, 0.0}), testing::kUnguarded);
   double flat = 0.0;
   double cubic = 0.0;
-  EvaluateSpline(4, 1.5, flat, x, c, kFloodableSplineEvaluation);
-  EvaluateSpline(4, 1.5, cubic, x, c);
+  EvaluateSpline(4, 1.5, flat, x, c, testing::kFlatNestedEvaluation);
+  EvaluateSpline(4, 1.5, cubic, x, c, testing::kPlainEvaluation);
   EXPECT_EQ(flat, 2.0);
   EXPECT_GT(cubic, 2.1);  // the spline bulges between the equal ordinates
   // Elsewhere both orders of evaluation give the same cubic.
   double a = 0.0;
   double b = 0.0;
-  EvaluateSpline(4, 0.4, a, x, c, kFloodableSplineEvaluation);
-  EvaluateSpline(4, 0.4, b, x, c);
+  EvaluateSpline(4, 0.4, a, x, c, testing::kFlatNestedEvaluation);
+  EvaluateSpline(4, 0.4, b, x, c, testing::kPlainEvaluation);
   EXPECT_NEAR(a, b, 1e-12);
 }
 
@@ -154,7 +153,7 @@ TEST(FitCubicSpline, CoincidentKnotsStayFinite) {
       }
       for (double t = x(1); t <= x(n); t += 0.25) {
         double y = 0.0;
-        EvaluateSpline(n, t, y, x, c);
+        EvaluateSpline(n, t, y, x, c, testing::kPlainEvaluation);
         EXPECT_TRUE(std::isfinite(y)) << "n " << n << " at " << t;
       }
     }
@@ -162,24 +161,24 @@ TEST(FitCubicSpline, CoincidentKnotsStayFinite) {
 }
 
 // Two coincident knots one unit apart in height: the divided difference is
-// 1 / 1e-6 in every form, and the slope at the first knot is what the
-// back-substitution pivot 1 + guard leaves of it, so each program's guard
-// shows in the result.
+// 1 / 1e-6 (the zero width falls back on 1e-6 where it carries no guard), and
+// the slope at the first knot is what the back-substitution pivot 1 + guard
+// leaves of it, so the guard shows in the result.
 TEST(FitCubicSpline, GuardsEnterTheSlopesOfCoincidentKnots) {
   struct Case {
     const char* name;
     SplineGuards guards;
     double firstSlope;
   } cases[] = {
-      {"hydrostatics", kHydrostaticSplineGuards, 1e6 / (1.0 + 1e-6)},
-      {"cross curves", kCrossCurvesSplineGuards, 1e6 / (1.0 + 1e-7)},
-      {"floodable length", kFloodableSplineGuards, 1e6},
+      {"every division guarded", testing::kEveryDivisionGuarded, 1e6 / (1.0 + 1e-6)},
+      {"small guards", SplineGuards{.difference = 1e-6, .backSubstitution = 1e-7}, 1e6 / (1.0 + 1e-7)},
+      {"unguarded", testing::kUnguarded, 1e6},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const SplineTable t = FitThrough(MakeVec({1.0, 1.0}), MakeVec({0.0, 1.0}), c.guards);
     EXPECT_NEAR(t(2, 2), 1e6, 1e-6);
-    EXPECT_NEAR(t(2, 1), c.firstSlope, 1e-6);
+    EXPECT_NEAR(testing::FirstSlopeAtCoincidentKnots(c.guards), c.firstSlope, 1e-6);
   }
 }
 
@@ -190,16 +189,16 @@ TEST(EvaluateSpline, LastIntervalHoldingTheAbscissaCounts) {
   SplineTable c = MakeSplineTable(4);
   for (int k = 1; k <= 4; ++k) c(1, k) = 10.0 * k;
   double y = 0.0;
-  EvaluateSpline(4, 1.5, y, x, c);  // intervals 1 (0..2) and 3 (1..3)
+  EvaluateSpline(4, 1.5, y, x, c, testing::kPlainEvaluation);  // intervals 1 (0..2) and 3 (1..3)
   EXPECT_EQ(y, 30.0);
 }
 
 TEST(FitCubicSpline, OneKnotIsAConstant) {
   const Vec x = MakeVec({4.0});
-  const SplineTable c = FitThrough(x, MakeVec({3.0}), kHydrostaticSplineGuards);
+  const SplineTable c = FitThrough(x, MakeVec({3.0}), testing::kEveryDivisionGuarded);
   EXPECT_EQ(c(2, 1), 0.0);
   double y = 0.0;
-  EvaluateSpline(1, 4.0, y, x, c);
+  EvaluateSpline(1, 4.0, y, x, c, testing::kPlainEvaluation);
   EXPECT_EQ(y, 3.0);
 }
 

@@ -73,7 +73,9 @@ TEST_F(InputFileTest, NumberListOnOneLineOrOverSeveral) {
   EXPECT_TRUE(f.ReadNumberList(0).empty());
   EXPECT_EQ(f.ReadNumberList(4), (std::vector<double>{5, 10, 15, 20}));
   EXPECT_EQ(f.ReadText(), "next");
-  EXPECT_EQ(f.ReadNumberList(4), (std::vector<double>{5, 10, 15, 20}));
+  std::vector<int> lines;
+  EXPECT_EQ(f.ReadNumberList(4, &lines), (std::vector<double>{5, 10, 15, 20}));
+  EXPECT_EQ(lines, (std::vector<int>{3, 4, 4, 5}));
   EXPECT_EQ(f.ReadText(), "next");
 
   struct Case {

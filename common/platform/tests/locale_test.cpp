@@ -14,6 +14,7 @@
 #include "common/platform/numtext.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/svg_picture.hpp"
 
 namespace {
 
@@ -37,8 +38,8 @@ class CommaLocaleTest : public platform_test::TempDirTest {
     probe << 1234.5;
     ASSERT_NE(probe.str().find(','), std::string::npos) << probe.str();
 
-    EXPECT_EQ(numerics::FormatNumber(1234.5, 4, 2), "1234.50");
-    EXPECT_EQ(numerics::FormatNumber(-0.125, 2, 2), "-0.13");
+    EXPECT_EQ(numerics::FormatNumberRounded(1234.5, 4, 2), "1234.50");
+    EXPECT_EQ(numerics::FormatNumberRounded(-0.125, 2, 2), "-0.13");
     EXPECT_EQ(numerics::FormatInteger(123456.0, 8), "  123456");
     EXPECT_EQ(platform::WriteItemNumber(1234.25), "1234.25");
     EXPECT_EQ(platform::PrintItemNumber(21), " 21 ");
@@ -59,8 +60,14 @@ class CommaLocaleTest : public platform_test::TempDirTest {
     form.UserScale(0, 3, 3, 0);
     form.Line(0.5, 0.5, 1.25, 2, 12);
     const std::string svg = form.ToSvg();
-    EXPECT_NE(svg.find("<line x1=\"166.667\" y1=\"833.333\" x2=\"416.667\" y2=\"333.333\""), std::string::npos)
-        << svg;
+    const testsupport::Picture picture = testsupport::ReadPicture(svg);
+    ASSERT_EQ(picture.AllSegments(), 1) << svg;
+    const testsupport::PictureSegment& line = picture.layers[0].segments[0];
+    EXPECT_NEAR(line.x1, 166.667, 1e-9);
+    EXPECT_NEAR(line.y1, 833.333, 1e-9);
+    EXPECT_NEAR(line.x2, 416.667, 1e-9);
+    EXPECT_NEAR(line.y2, 333.333, 1e-9);
+    EXPECT_NE(svg.find("M166.667 833.333l250-500"), std::string::npos) << svg;
     EXPECT_NE(svg.find("width=\"1000\""), std::string::npos) << svg;
   }
 

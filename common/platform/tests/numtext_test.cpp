@@ -54,8 +54,16 @@ TEST(NumText, WriteItemFormIsPlainDecimal) {
       {1e20, "100000000000000000000"},          {1e-9, "0.000000001"},
       {-1.5e-7, "-0.00000015"}, {123456789012.5, "123456789012.5"},
       {2.9999999999999996, "3"},
+      {1e-7, "0.0000001"},  {0.1, "0.1"},         {-2.0 / 3, "-0.666666666666667"},
+      {1e15, "1000000000000000"},               {999999999999999.0, "999999999999999"},
+      {999999999999999.9, "1000000000000000"},  {1234567890123456789.0, "1234567890123460000"},
+      {-42, "-42"},          {0.000123456789012345678, "0.000123456789012346"},
   };
   for (const auto& c : cases) EXPECT_EQ(platform::WriteItemNumber(c.x), c.text) << c.x;
+  // The extremes of a double: every digit written out, never an exponent.
+  EXPECT_EQ(platform::WriteItemNumber(std::numeric_limits<double>::max()), "179769313486232" + std::string(294, '0'));
+  EXPECT_EQ(platform::WriteItemNumber(-std::numeric_limits<double>::denorm_min()),
+            "-0." + std::string(323, '0') + "494065645841247");
   EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::quiet_NaN()), std::invalid_argument);
   EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::infinity()), std::invalid_argument);
 }

@@ -14,6 +14,7 @@
 #include "common/platform/prompts.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/svg_picture.hpp"
 
 namespace {
 
@@ -170,8 +171,12 @@ TEST_F(SessionTest, PictureOfEveryVisibleChangedFormAtEachQuestion) {
   EXPECT_NE(out_.str().find("screens/0001-Form1_KORMELAN.svg"), std::string::npos);
   const std::string svg = ReadAll(s.ScreenFiles()[0]);
   EXPECT_NE(svg.find("<title>Form1_KORMELAN</title>"), std::string::npos);
-  EXPECT_NE(svg.find("<line x1=\"0\" y1=\"0\" x2=\"66.667\" y2=\"66.667\" stroke=\"#0000FF\""), std::string::npos)
-      << svg;
+  const testsupport::Picture picture = testsupport::ReadPicture(svg);
+  ASSERT_EQ(picture.layers.size(), 1u) << svg;
+  EXPECT_EQ(picture.layers[0].colour, "#0000FF");
+  ASSERT_EQ(picture.layers[0].segments.size(), 1u);
+  const testsupport::PictureSegment& line = picture.layers[0].segments[0];
+  EXPECT_EQ(std::vector<double>({line.x1, line.y1, line.x2, line.y2}), std::vector<double>({0, 0, 66.667, 66.667}));
 
   s.InputBox("?", " ", "0", 4000, 8500);  // nothing changed: no new picture
   EXPECT_EQ(s.ScreenFiles().size(), 1u);
@@ -188,7 +193,7 @@ TEST_F(SessionTest, PictureOfEveryVisibleChangedFormAtEachQuestion) {
   shown.Clear();
   s.Finish();  // the last picture: the cleared section window only
   ASSERT_EQ(s.ScreenFiles().size(), 4u);
-  EXPECT_EQ(Count(ReadAll(s.ScreenFiles()[3]), "<line"), 0);
+  EXPECT_EQ(testsupport::ReadPicture(ReadAll(s.ScreenFiles()[3])).AllSegments(), 0);
 }
 
 TEST_F(SessionTest, CircleStaysRoundUnderAStretchedScaleAndBadCoordinatesAreSkipped) {
@@ -207,7 +212,7 @@ TEST_F(SessionTest, CircleStaysRoundUnderAStretchedScaleAndBadCoordinatesAreSkip
   EXPECT_NEAR(c.x1, 3 * p * 792.0 / (5 * p), 1e-9);  // centre line at three fifths of the width
   EXPECT_NEAR(c.y1, 573.0 / 2, 1e-9);                  // base line at mid-height
   EXPECT_NEAR(c.x2, 0.5 * 792.0 / (5 * p), 1e-9);      // radius in x units, whatever y does
-  EXPECT_EQ(c.colour, 0x0000FFu);                       // light red, red in the low byte
+  EXPECT_EQ(f.Colour(c), 0x0000FFu);                    // light red, red in the low byte
 
   f.ForeColourRgb(0x00FF8000);  // blue 255, green 128, red 0
   f.LineRgb(0, 0, p, 0, 0x00123456);
@@ -217,16 +222,21 @@ TEST_F(SessionTest, CircleStaysRoundUnderAStretchedScaleAndBadCoordinatesAreSkip
   f.CurrentY(0);
   f.Print("A & B <1>");
   const std::string svg = f.ToSvg();
-  EXPECT_NE(svg.find("<circle cx=\"475.2\" cy=\"286.5\" r=\"7.92\" fill=\"none\" stroke=\"#FF0000\""),
-            std::string::npos)
-      << svg;
-  EXPECT_NE(svg.find("stroke=\"#563412\""), std::string::npos);
-  EXPECT_EQ(Count(svg, "<line"), 1);
-  EXPECT_EQ(Count(svg, "<circle"), 1);
+  const testsupport::Picture picture = testsupport::ReadPicture(svg);
+  ASSERT_EQ(picture.layers.size(), 3u) << svg;
+  ASSERT_EQ(picture.layers[0].circles.size(), 1u) << svg;
+  EXPECT_EQ(picture.layers[0].colour, "#FF0000");
+  EXPECT_EQ(picture.layers[0].width, 1);
+  const testsupport::PictureCircle& circle = picture.layers[0].circles[0];
+  EXPECT_EQ(std::vector<double>({circle.cx, circle.cy, circle.r}), std::vector<double>({475.2, 286.5, 7.92}));
+  EXPECT_EQ(picture.layers[1].colour, "#563412");
+  EXPECT_EQ(picture.AllSegments(), 1);  // the line with a NaN end is not drawn
+  EXPECT_EQ(picture.Circles("#FF0000") + picture.Circles("#000080"), 1);  // nor the circle at infinity
   EXPECT_EQ(svg.find("nan"), std::string::npos);
   EXPECT_EQ(svg.find("inf"), std::string::npos);
-  EXPECT_NE(svg.find("fill=\"#0080FF\" xml:space=\"preserve\">A &amp; B &lt;1&gt;</text>"), std::string::npos)
-      << svg;
+  ASSERT_TRUE(picture.layers[2].isText);
+  EXPECT_EQ(picture.layers[2].text.text, "A & B <1>");
+  EXPECT_EQ(picture.layers[2].text.fill, "#0080FF");
   EXPECT_NE(out_.str().find("A & B <1>\n"), std::string::npos);  // echoed to the terminal
 }
 

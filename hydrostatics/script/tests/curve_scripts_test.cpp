@@ -12,12 +12,14 @@
 #include "common/numerics/format.hpp"
 #include "common/platform/numtext.hpp"
 #include "fixtures.hpp"
+#include "hydrostatics/forms.hpp"
 #include "hydrostatics/script/scripts.hpp"
-#include "script_reader.hpp"
+#include "tests/support/script_reader.hpp"
+#include "tests/support/sheet_set_ups.hpp"
 
 namespace {
 
-using numerics::FormatNumber;
+using hydro::FormatNumber;
 using scripttest::ParsedScript;
 using scripttest::Polyline;
 using scripttest::ReadScript;
@@ -111,17 +113,10 @@ int Count(const std::string& text, const std::string& what) {
   return n;
 }
 
-const std::vector<std::string> kA4SetUp{
-    "ltscale 10", "Osmode 0", "Snap off", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0",
-    " regenauto off", "COLOR 4", "line 10,10 275,10 275,188 10,188 C"};
-const std::vector<std::string> kA0SetUp{
-    "ltscale 30", "Osmode 0", "Snap off",
-    "erase w -50,-50 1050,750  limits -50,-50 1050,750 grid 50 zoom a layer set 0", " regenauto off", "COLOR 4",
-    "line 10,10 990,10 990,690 10,690 C"};
+using testsupport::kKormelantA0SetUp;
+using testsupport::kKormelantA4SetUp;
 
-std::vector<std::string> FirstLines(const ParsedScript& s, std::size_t n) {
-  return std::vector<std::string>(s.lines.begin(), s.lines.begin() + static_cast<long>(std::min(n, s.lines.size())));
-}
+std::vector<std::string> FirstLines(const ParsedScript& s, std::size_t n) { return testsupport::FirstLines(s.lines, n); }
 
 // A4 sheet of a box barge: x0 = 20, y0 = 20, sx = 240 / L, sy = 155 / Tmax.
 struct A4Placement {
@@ -148,7 +143,7 @@ TEST(BonjeanCurvesScript, BoxBargeOnA4) {
   ASSERT_TRUE(r.bonjeanWritten);
   const ParsedScript& s = r.bonjean;
   EXPECT_TRUE(s.faults.empty()) << scripttest::Faults(s);
-  EXPECT_EQ(FirstLines(s, 7), kA4SetUp);
+  EXPECT_EQ(FirstLines(s, 7), kKormelantA4SetUp);
 
   const scripttest::ScriptText* title = s.FindText("HIDROSTATIK EGRILER - 1");
   ASSERT_NE(title, nullptr);
@@ -258,8 +253,8 @@ TEST(BonjeanCurvesScript, PaperAnswers) {
     SCOPED_TRACE("answer [" + c.answer + "]");
     EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
     EXPECT_TRUE(r.curves.faults.empty()) << scripttest::Faults(r.curves);
-    EXPECT_EQ(FirstLines(r.bonjean, 7), c.a0 ? kA0SetUp : kA4SetUp);
-    EXPECT_EQ(FirstLines(r.curves, 7), c.a0 ? kA0SetUp : kA4SetUp);
+    EXPECT_EQ(FirstLines(r.bonjean, 7), c.a0 ? kKormelantA0SetUp : kKormelantA4SetUp);
+    EXPECT_EQ(FirstLines(r.curves, 7), c.a0 ? kKormelantA0SetUp : kKormelantA4SetUp);
     const scripttest::ScriptText* title = r.bonjean.FindText("HIDROSTATIK EGRILER - 1");
     ASSERT_NE(title, nullptr);
     EXPECT_DOUBLE_EQ(title->at.x, c.a0 ? 500 : 140);
@@ -460,7 +455,7 @@ TEST(HydrostaticCurvesScript, BoxBargeOnA4) {
   ASSERT_TRUE(r.curvesWritten);
   const ParsedScript& s = r.curves;
   EXPECT_TRUE(s.faults.empty()) << scripttest::Faults(s);
-  EXPECT_EQ(FirstLines(s, 7), kA4SetUp);
+  EXPECT_EQ(FirstLines(s, 7), kKormelantA4SetUp);
   ASSERT_NE(s.FindText("HIDROSTATIK EGRILER - 2"), nullptr);
   EXPECT_NE(std::find(s.lines.begin(), s.lines.end(), "linetype s dot "), s.lines.end());
 

@@ -10,8 +10,9 @@
 
 #include <sys/wait.h>
 
-#include "script_reader.hpp"
+#include "tests/support/script_reader.hpp"
 #include "tests/support/scratch.hpp"
+#include "tests/support/sheet_set_ups.hpp"
 
 namespace {
 
@@ -32,9 +33,6 @@ TEST(ExampleScripts, KormelantWritesAllFourScriptsWithoutInput) {
   ASSERT_TRUE(WIFEXITED(rc));
   ASSERT_EQ(WEXITSTATUS(rc), 0) << testsupport::ReadFile(dir.Path() / "terminal.txt").substr(0, 2000);
 
-  const std::vector<std::string> a4{"ltscale 10", "Osmode 0", "Snap off",
-                                    "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0",
-                                    " regenauto off", "COLOR 4", "line 10,10 275,10 275,188 10,188 C"};
   struct Script {
     const char* name;
     bool lineTypeScale;
@@ -46,7 +44,8 @@ TEST(ExampleScripts, KormelantWritesAllFourScriptsWithoutInput) {
     ASSERT_TRUE(std::filesystem::exists(dir.Path() / script.name));
     const ParsedScript s = ReadScript(dir.Path() / script.name);
     EXPECT_TRUE(s.faults.empty()) << scripttest::Faults(s);
-    const std::vector<std::string> setUp(a4.begin() + (script.lineTypeScale ? 0 : 1), a4.end());
+    const std::vector<std::string> setUp = script.lineTypeScale ? testsupport::kKormelantA4SetUp
+                                                                : testsupport::WithoutFirstLine(testsupport::kKormelantA4SetUp);
     ASSERT_GE(s.lines.size(), setUp.size());
     EXPECT_EQ(std::vector<std::string>(s.lines.begin(), s.lines.begin() + static_cast<long>(setUp.size())), setUp);
     std::size_t created = 0;

@@ -4,12 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "common/platform/session.hpp"
 #include "tests/support/scratch.hpp"
@@ -19,24 +16,16 @@ namespace scripttest {
 // OUTDIR as the programs write it: a prefix ending with "\".
 inline const std::string kOutDir = "out\\";
 
+// A fresh working directory with its output folder "out", removed with the
+// object (SUITE_KEEP_TEST_DIRS keeps it to look at the scripts).
 class WorkingDirectory {
  public:
-  WorkingDirectory() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-    for (char& c : name) {
-      if (c == '/') c = '_';
-    }
-    path_ = std::filesystem::temp_directory_path() / ("script_tests_" + std::to_string(::getpid())) / name;
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_ / "out");
-  }
-  ~WorkingDirectory() { testsupport::RemoveDirectory(path_); }  // SUITE_KEEP_TEST_DIRS keeps the scripts
-  const std::filesystem::path& Path() const { return path_; }
-  std::filesystem::path Out(const std::string& name) const { return path_ / "out" / name; }
+  WorkingDirectory() { std::filesystem::create_directories(dir_.Path() / "out"); }
+  const std::filesystem::path& Path() const { return dir_.Path(); }
+  std::filesystem::path Out(const std::string& name) const { return dir_.Path() / "out" / name; }
 
  private:
-  std::filesystem::path path_;
+  testsupport::ScratchDirectory dir_{"script-test"};
 };
 
 // A session answering from `answers` (one answer per line).

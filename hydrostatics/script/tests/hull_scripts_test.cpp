@@ -11,8 +11,11 @@
 
 #include "common/hullform/hull_model.hpp"
 #include "fixtures.hpp"
+#include "tests/support/hulls.hpp"
+#include "tests/support/sheet_set_ups.hpp"
+#include "hydrostatics/forms.hpp"
 #include "hydrostatics/script/scripts.hpp"
-#include "script_reader.hpp"
+#include "tests/support/script_reader.hpp"
 
 namespace {
 
@@ -25,31 +28,7 @@ using scripttest::WorkingDirectory;
 // Box barge: keel point and bilge corner (both knuckles), two side points;
 // vertical stern contour at AP and stem contour at FP.
 hullform::HullModel BoxHull(int NST, double L, double b, double D) {
-  hullform::HullModel hull;
-  hull.StationCount = NST;
-  for (int i = 1; i <= NST; ++i) {
-    hull.StationPos(i) = L * (i - 1) / (NST - 1);
-    const double z[] = {0, 0, D / 2, D};
-    const double y[] = {0, b, b, b};
-    const double code[] = {0, 0, 1, 1};
-    hull.PointCount(i) = 4;
-    for (int k = 1; k <= 4; ++k) {
-      hull.PointZ(i, k) = z[k - 1];
-      hull.PointY(i, k) = y[k - 1];
-      hull.PointCode(i, k) = code[k - 1];
-    }
-    hull.StationBottom(i) = 0;
-    hull.StationTop(i) = D;
-  }
-  for (int row : {hull.SternRow(), hull.StemRow()}) {
-    hull.PointCount(row) = 3;
-    for (int k = 1; k <= 3; ++k) {
-      hull.PointZ(row, k) = D * (k - 1) / 2;
-      hull.PointY(row, k) = row == hull.SternRow() ? 0 : L;
-      hull.PointCode(row, k) = 1;
-    }
-  }
-  return hull;
+  return testsupport::MakeHullModel(testsupport::PrismaticHull(testsupport::KnuckledBoxSection(b, 0, D), NST, L, 0, D));
 }
 
 struct HullRun {
@@ -65,7 +44,8 @@ HullRun RunHull(const WorkingDirectory& dir, const hullform::HullModel& hull, do
   std::filesystem::remove(dir.Out("Enkesitler.SCR"));
   std::filesystem::remove(dir.Out("ProfilResmi.SCR"));
   ScriptedSession s(dir.Path(), "");
-  hydro::WriteBodyPlanAndProfileScripts(s.session, scripttest::kOutDir, Lbp, b, D, hull, MidshipIndex, language);
+  hydro::WriteBodyPlanAndProfileScripts(s.session, scripttest::kOutDir, Lbp, b, D, hull, MidshipIndex, language,
+                                        hydro::kHydrostaticsForms);
   s.session.Finish();
   HullRun r;
   r.bodyPlanWritten = std::filesystem::exists(dir.Out("Enkesitler.SCR"));
@@ -76,9 +56,8 @@ HullRun RunHull(const WorkingDirectory& dir, const hullform::HullModel& hull, do
   return r;
 }
 
-const std::vector<std::string> kSetUpWithoutLineTypeScale{
-    "Osmode 0", "Snap off", "erase w 0,0 500,500  limits 0,0 285,198 grid 10 zoom a layer set 0", " regenauto off",
-    "COLOR 4", "line 10,10 275,10 275,188 10,188 C"};
+const std::vector<std::string> kSetUpWithoutLineTypeScale =
+    testsupport::WithoutFirstLine(testsupport::kKormelantA4SetUp);
 
 TEST(BodyPlanScript, BoxBargeContoursLieOnTheBoxSections) {
   WorkingDirectory dir;

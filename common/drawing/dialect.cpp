@@ -1,5 +1,5 @@
 // The drawing-script dialect: line forms and the program's set-up data.
-#include "dialect.hpp"
+#include "common/drawing/dialect.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -34,12 +34,12 @@ const std::vector<std::string> kKormelantA0{
 }  // namespace
 
 const Dialect& KormelantCurvesDialect() {
-  static const Dialect d{kKormelantA4, kKormelantA0, kStyleComplexFont, "COLOR", "layer new", "set"};
+  static const Dialect d{kKormelantA4, kKormelantA0, kStyleComplexFont, kColourUpperCase, kLayerLowerCase, "Circle"};
   return d;
 }
 
 const Dialect& KormelantHullDialect() {
-  static const Dialect d{kKormelantA4, kKormelantA0, kStyleComplexFont, "COLOR", "Layer New", "Set"};
+  static const Dialect d{kKormelantA4, kKormelantA0, kStyleComplexFont, kColourUpperCase, kLayerCapitals, "Circle"};
   return d;
 }
 
@@ -48,9 +48,9 @@ const Dialect& PendrovixCurvesDialect() {
                           " regenauto off", "color 4", "line 10,10 275,10 275,188 10,188 C"},
                          {},
                          kStyleComplexNoFont,
-                         "color",
-                         "layer new",
-                         "set"};
+                         kColourLowerCase,
+                         kLayerLowerCase,
+                         "circle"};
   return d;
 }
 
@@ -59,9 +59,9 @@ const Dialect& PendrovixBodyPlanDialect() {
                           "COLOR 4", "line 10,10 275,10 275,188 10,188 C"},
                          {},
                          kStyleComplexFont,
-                         "COLOR",
-                         "Layer New",
-                         "Set"};
+                         kColourUpperCase,
+                         kLayerCapitals,
+                         "Circle"};
   return d;
 }
 
@@ -70,9 +70,9 @@ const Dialect& DolvenikaDialect() {
                           "regenauto off", "color 4", "line 10,10 275,10 275,188 10,188 C"},
                          {},
                          kStyleComplexNoFont,
-                         "Color",
-                         "layer new",
-                         "set"};
+                         kColourCapital,
+                         kLayerLowerCase,
+                         "Circle"};
   return d;
 }
 
@@ -108,23 +108,50 @@ void ScriptWriter::SheetSetUp(Sheet sheet, bool withLineTypeScale) {
   }
 }
 
-void ScriptWriter::TextStyle(double height) { TextStyle(height, dialect_.textStyle); }
-
-void ScriptWriter::TextStyle(double height, const TextStyleForm& form) {
-  Command(form.head + StyleHeightText(height) + form.tail);
+void ScriptWriter::TextStyle(double height) {
+  Command(dialect_.textStyle.head + StyleHeightText(height) + dialect_.textStyle.tail);
 }
 
-void ScriptWriter::Colour(int number) { Colour(number, dialect_.colourWord); }
+void ScriptWriter::Colour(int number) { Colour(number, dialect_.colour); }
 
-void ScriptWriter::Colour(int number, const std::string& word) { Command(word + " " + std::to_string(number)); }
-
-void ScriptWriter::NewLayer(const std::string& name) {
-  Command(dialect_.layerNewWord + " " + name + " " + dialect_.layerSetWord + " " + name + " ");
+void ScriptWriter::Colour(int number, const ColourForm& form) {
+  if (form.numberOnNextLine) {
+    Command(form.word);
+    Command(std::to_string(number));
+  } else {
+    Command(form.word + " " + std::to_string(number));
+  }
 }
 
-void ScriptWriter::LayerOff(const std::string& name) { Command("layer off " + name + " y "); }
+void ScriptWriter::NewLayer(const std::string& name) { NewLayer(name, dialect_.layer); }
 
-void ScriptWriter::LayerOn(const std::string& name) { Command("layer on " + name + " "); }
+void ScriptWriter::NewLayer(const std::string& name, const LayerForm& form) {
+  if (form.itemPerLine) {
+    for (const std::string& item : {form.newWord, name, form.setWord, name, std::string()}) Command(item);
+  } else {
+    Command(form.newWord + " " + name + " " + form.setWord + " " + name + " ");
+  }
+}
+
+void ScriptWriter::LayerOff(const std::string& name) { LayerOff(name, dialect_.layer); }
+
+void ScriptWriter::LayerOff(const std::string& name, const LayerForm& form) {
+  if (form.itemPerLine) {
+    for (const std::string& item : {std::string("layer off"), name, std::string("y"), std::string()}) Command(item);
+  } else {
+    Command("layer off " + name + " y ");
+  }
+}
+
+void ScriptWriter::LayerOn(const std::string& name) { LayerOn(name, dialect_.layer); }
+
+void ScriptWriter::LayerOn(const std::string& name, const LayerForm& form) {
+  if (form.itemPerLine) {
+    for (const std::string& item : {std::string("layer on"), name, std::string()}) Command(item);
+  } else {
+    Command("layer on " + name + " ");
+  }
+}
 
 void ScriptWriter::TextAt(const std::string& command, double x, double y, double angle, const std::string& text) {
   Command(command);
@@ -134,7 +161,7 @@ void ScriptWriter::TextAt(const std::string& command, double x, double y, double
 }
 
 void ScriptWriter::Circle(double x, double y, double radius) {
-  Command("Circle");
+  Command(dialect_.circleWord);
   Point(x, y);
   Number(radius);
 }
@@ -146,7 +173,9 @@ void ScriptWriter::Segment(const std::string& command, double x1, double y1, dou
   Empty();
 }
 
-void ScriptWriter::FitLastPolyline() { Command(" pedit l f "); }
+void ScriptWriter::EndPolyline(const PolylineEnd& end) {
+  for (const std::string& line : end.lines) Command(line);
+}
 
 void ScriptWriter::Redraw() { Command("REDRAW "); }
 

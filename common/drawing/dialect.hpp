@@ -6,8 +6,9 @@
 // trailing blank ends the command of its own line.
 //
 // The three programs write the same dialect with small differences in their
-// sheet set-ups, text-style lines, colour words and layer commands; those
-// differences are data (a Dialect), the writer is one.
+// sheet set-ups, text-style lines, colour words, circle words and layer
+// commands; those differences are data (a Dialect and the line forms below),
+// the writer is one.
 
 #include <string>
 #include <vector>
@@ -27,40 +28,79 @@ struct TextStyleForm {
   std::string tail;
 };
 
+// An entity colour: the word and the colour number on one line ("COLOR 4",
+// "color 10", "Color 2"), or the word alone with the number on the next line.
+struct ColourForm {
+  std::string word;
+  bool numberOnNextLine = false;
+};
+
+// Layer commands: on one line ("layer new L set L ", "layer off L y ",
+// "layer on L "), or one item per line ("layer new", L, "set", L, an empty
+// line; "layer off", L, "y", an empty line; "layer on", L, an empty line).
+struct LayerForm {
+  std::string newWord;  // "layer new" or "Layer New"
+  std::string setWord;  // "set" or "Set"
+  bool itemPerLine = false;
+};
+
+// The lines that end a polyline after its points: the leading blank of the
+// first ends the point list.
+struct PolylineEnd {
+  std::vector<std::string> lines;
+};
+
 struct Dialect {
   // Lines that open a script on an A4 or an A0 sheet (erase, limits, grid,
   // zoom, frame); empty when the program has no such sheet.
   std::vector<std::string> a4SetUp;
   std::vector<std::string> a0SetUp;
   TextStyleForm textStyle;
-  std::string colourWord;  // "COLOR", "color" or "Color", followed by a blank and the number
-  // "<new> <L> <set> <L> " creates layer L and makes it current.
-  std::string layerNewWord;
-  std::string layerSetWord;
+  ColourForm colour;
+  LayerForm layer;
+  std::string circleWord;  // "Circle" or "circle"
 };
 
-// Text-style forms used by the programs.
+// Text-style forms used by the programs: with the font name, or with two
+// blanks where the font name would stand.
 inline const TextStyleForm kStyleComplexFont{"style complex complex ", " 1 0 n n n"};
 inline const TextStyleForm kStyleComplexNoFont{"style complex  ", " 1 0 n n n"};
+
+// Colour forms used by the programs.
+inline const ColourForm kColourUpperCase{"COLOR", false};
+inline const ColourForm kColourLowerCase{"color", false};
+inline const ColourForm kColourCapital{"Color", false};
+inline const ColourForm kColourCapitalNumberBelow{"Color", true};
+
+// Layer forms used by the programs.
+inline const LayerForm kLayerLowerCase{"layer new", "set", false};
+inline const LayerForm kLayerCapitals{"Layer New", "Set", false};
+inline const LayerForm kLayerItemPerLine{"layer new", "set", true};
+
+// Polyline endings: " pedit l f " fits a curve through the points; " pedit",
+// " l" and an empty line end the polyline as it stands.
+inline const PolylineEnd kFittedPolylineEnd{{" pedit l f "}};
+inline const PolylineEnd kPlainPolylineEnd{{" pedit", " l", ""}};
 
 // The hydrostatics program: curve drawings (A4 and A0) ...
 const Dialect& KormelantCurvesDialect();
 // ... and the body plan and profile, whose layers are "Layer New <L> Set <L> ".
 const Dialect& KormelantHullDialect();
 // The cross-curves program: its curve drawings (A4, colour in lower case,
-// style lines without font name) ...
+// style lines without font name, "circle") ...
 const Dialect& PendrovixCurvesDialect();
 // ... and its body plan (no "ltscale", "Osmode" or "Snap" line).
 const Dialect& PendrovixBodyPlanDialect();
-// The floodable-length program (set-up without grid, one item per line).
+// The floodable-length program (set-up without grid, one item per line,
+// colour word "Color").
 const Dialect& DolvenikaDialect();
 
-// Writes the lines of one script into an open output file.
+// Writes the lines of one script into an open output file.  Every number must
+// be finite: a number that is not is a fault of the caller and throws
+// std::invalid_argument before anything of its line is written.
 class ScriptWriter {
  public:
   ScriptWriter(platform::OutputFile& file, const Dialect& dialect);
-
-  const Dialect& Forms() const { return dialect_; }
 
   // The five kinds of line.
   void Command(const std::string& text);   // verbatim, blanks included
@@ -71,29 +111,30 @@ class ScriptWriter {
 
   // Sheet set-up of the dialect.  Without the line-type scale the leading
   // "ltscale" line is left out (the body-plan and profile sheets).
-  void SheetSetUp(Sheet sheet, bool withLineTypeScale = true);
+  void SheetSetUp(Sheet sheet, bool withLineTypeScale);
   // Text-style line of the dialect for a height in millimetres.
   void TextStyle(double height);
-  void TextStyle(double height, const TextStyleForm& form);
-  // Entity colour: "<colour word> <n>".
+  // Entity colour in the dialect's form, or in another form of the program.
   void Colour(int number);
-  void Colour(int number, const std::string& word);
+  void Colour(int number, const ColourForm& form);
 
   // Layers: create and set, switch off (answering "y" for the current
-  // layer), switch on.
+  // layer), switch on; in the dialect's form or in another.
   void NewLayer(const std::string& name);
+  void NewLayer(const std::string& name, const LayerForm& form);
   void LayerOff(const std::string& name);
+  void LayerOff(const std::string& name, const LayerForm& form);
   void LayerOn(const std::string& name);
+  void LayerOn(const std::string& name, const LayerForm& form);
 
   // "text c" / "text r" / "text": justification, insertion point, angle, string.
   void TextAt(const std::string& command, double x, double y, double angle, const std::string& text);
-  // "Circle", centre, radius.
+  // The dialect's circle word, centre, radius.
   void Circle(double x, double y, double radius);
-  // Two-point "line" or "pline" ended by an empty line.
+  // Two-point "line", "pline" or "Pline" ended by an empty line.
   void Segment(const std::string& command, double x1, double y1, double x2, double y2);
-  // " pedit l f ": its leading blank ends a running point list, then the
-  // last polyline is fitted with a smooth curve.
-  void FitLastPolyline();
+  // The lines that end a polyline after its points.
+  void EndPolyline(const PolylineEnd& end);
   // "REDRAW ", the last line of a script.
   void Redraw();
 

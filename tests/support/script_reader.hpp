@@ -1,8 +1,13 @@
 #pragma once
-// A small reader of the drawing-script dialect, for the tests: it replays a
-// script the way AutoCAD takes it line by line and collects what would be
-// drawn (polylines, texts, circles, layer changes), noting every line that
-// breaks the dialect.
+// A small reader of the drawing-script dialect, for the tests of the three
+// programs: it replays a script the way AutoCAD takes it line by line and
+// collects what would be drawn (polylines, texts, circles, hatches, layer
+// changes), noting every line that breaks the dialect.  It knows every line
+// form the programs write: colour words "COLOR", "color" and "Color" with the
+// number on the same line or ("Color") on the next, layer commands on one
+// line or one item per line, "circle" and "Circle", "line", "pline" and
+// "Pline", the polyline endings (" pedit l f ", " pedit" with " l" or with a
+// point and "f"), "C"/"c" closing a line, and both text-style lines.
 
 #include <cmath>
 #include <filesystem>
@@ -22,13 +27,14 @@ struct ScriptPoint {
 };
 
 struct Polyline {
-  std::string command;  // "line" or "pline"
+  std::string command;  // "line", "pline" or "Pline"
   std::vector<ScriptPoint> points;
   std::string layer;
   int colour = 0;
   std::string linetype;
   bool fitted = false;     // " pedit l f " or " pedit" ... "f"
   bool endedByEmptyLine = false;
+  bool closed = false;     // a line ended by "C" or "c"
 };
 
 struct ScriptText {
@@ -46,6 +52,13 @@ struct ScriptCircle {
   std::string layer;
 };
 
+struct ScriptHatch {
+  std::string pattern;  // "angle"
+  double scale = 0, angle = 0;
+  std::vector<ScriptPoint> points;
+  std::string layer;
+};
+
 struct LayerEvent {
   std::string kind;  // "new", "off", "on"
   std::string name;
@@ -57,6 +70,7 @@ struct ParsedScript {
   std::vector<Polyline> polylines;
   std::vector<ScriptText> texts;
   std::vector<ScriptCircle> circles;
+  std::vector<ScriptHatch> hatches;
   std::vector<LayerEvent> layers;
   std::vector<std::string> faults;
 
@@ -121,7 +135,12 @@ inline std::vector<std::string> SplitCrLf(const std::string& raw, std::vector<st
   return lines;
 }
 
-inline ParsedScript ReadScript(const std::filesystem::path& path) {
+// What a script of a program must end with.
+struct ReadOptions {
+  bool redrawAtEnd = true;  // "REDRAW " as its last line (the hydrostatics and body-plan scripts)
+};
+
+inline ParsedScript ReadScript(const std::filesystem::path& path, const ReadOptions& options = ReadOptions{}) {
   ParsedScript s;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
@@ -133,9 +152,9 @@ inline ParsedScript ReadScript(const std::filesystem::path& path) {
   const std::vector<std::string>& L = s.lines;
 
   static const std::regex ltscale(R"(^ltscale [0-9]+$)");
-  static const std::regex colour(R"(^COLOR ([0-9]+)$)");
+  static const std::regex colour(R"(^(COLOR|color|Color) ([0-9]+)$)");
   static const std::regex frame(R"(^line [-0-9.,]+( [-0-9.,]+)+ C$)");
-  static const std::regex style(R"(^style complex complex ([0-9]+\.[0-9]) 1 0 n n n$)");
+  static const std::regex style(R"(^style complex (complex )?( )?([0-9]+\.[0-9]) 1 0 n n n$)");
   static const std::regex newLayer(R"(^(layer new|Layer New) (\S+) (set|Set) (\S+) $)");
   static const std::regex layerOff(R"(^layer off (\S+) y $)");
   static const std::regex layerOn(R"(^layer on (\S+)( +)$)");
@@ -171,8 +190,9 @@ inline ParsedScript ReadScript(const std::filesystem::path& path) {
     const std::string& line = L[i];
     std::smatch m;
     bool wasPline = false;
-    if (line == "line" || line == "pline") {
-      Polyline p{line, {}, layer, currentColour, linetype, false, false};
+    if (line == "line" || line == "pline" || line == "Pline") {
+      const bool poly = line != "line";
+      Polyline p{line, {}, layer, currentColour, linetype, false, false, false};
       std::size_t j = i + 1;
       while (j < L.size()) {
         ScriptPoint q;
@@ -181,7 +201,12 @@ inline ParsedScript ReadScript(const std::filesystem::path& path) {
           ++j;
           break;
         }
-        if (line == "pline" && L[j][0] == ' ') break;  // a leading blank ends the list
+        if (!poly && (L[j] == "C" || L[j] == "c")) {
+          p.closed = true;
+          ++j;
+          break;
+        }
+        if (poly && L[j][0] == ' ') break;  // a leading blank ends the list
         if (!ParsePointLine(L[j], q)) {
           fault(j, "point list of " + line + " not ended");
           break;
@@ -190,9 +215,9 @@ inline ParsedScript ReadScript(const std::filesystem::path& path) {
         ++j;
       }
       if (j >= L.size() && !p.endedByEmptyLine) fault(j, "point list runs to the end of the script");
-      if (line == "line" && !p.endedByEmptyLine) fault(j, "line not ended by an empty line");
+      if (!poly && !p.endedByEmptyLine && !p.closed) fault(j, "line not ended by an empty line or C");
       s.polylines.push_back(p);
-      wasPline = line == "pline" && !p.endedByEmptyLine;
+      wasPline = poly && !p.endedByEmptyLine;
       i = j;
       lastWasPline = wasPline;
       continue;
@@ -203,13 +228,16 @@ inline ParsedScript ReadScript(const std::filesystem::path& path) {
       ++i;
     } else if (line == " pedit") {
       ScriptPoint q;
-      if (s.polylines.empty() || s.polylines.back().command != "pline") fault(i, "pedit without a polyline");
-      if (i + 3 < L.size() && point(i + 1, q) && L[i + 2] == "f" && L[i + 3].empty()) {
+      if (!lastWasPline || s.polylines.empty()) fault(i, "pedit without a polyline in hand");
+      if (i + 2 < L.size() && L[i + 1] == " l" && L[i + 2].empty()) {
+        i += 3;  // the polyline ended as it stands
+      } else if (i + 3 < L.size() && point(i + 1, q) && L[i + 2] == "f" && L[i + 3].empty()) {
         if (!s.polylines.empty()) s.polylines.back().fitted = true;
+        i += 4;
       } else {
-        fault(i, "pedit pick: point, f, empty line expected");
+        fault(i, "pedit: \" l\" and an empty line, or a point, f and an empty line expected");
+        i += 1;
       }
-      i += 4;
     } else if (line == "text c" || line == "text r" || line == "text") {
       ScriptText t;
       t.command = line;
@@ -220,18 +248,66 @@ inline ParsedScript ReadScript(const std::filesystem::path& path) {
       else fault(i, "text operands");
       s.texts.push_back(t);
       i += 4;
-    } else if (line == "Circle") {
+    } else if (line == "Circle" || line == "circle") {
       ScriptCircle c;
       c.layer = layer;
       if (!(point(i + 1, c.centre) && number(i + 2, c.radius))) fault(i, "circle operands");
       s.circles.push_back(c);
       i += 3;
+    } else if (line == "hatch") {
+      ScriptHatch h;
+      h.layer = layer;
+      std::size_t j = i + 1;
+      if (j + 2 < L.size() && L[j] == "angle" && number(j + 1, h.scale) && number(j + 2, h.angle)) {
+        h.pattern = L[j];
+        j += 3;
+        ScriptPoint q;
+        while (j < L.size() && !L[j].empty() && ParsePointLine(L[j], q)) {
+          h.points.push_back(q);
+          ++j;
+        }
+        if (j >= L.size() || !L[j].empty()) fault(j, "hatch points not ended by an empty line");
+        ++j;
+      } else {
+        fault(i, "hatch: angle, scale, angle and points expected");
+        j = i + 1;
+      }
+      s.hatches.push_back(h);
+      i = j;
     } else if (std::regex_match(line, m, style)) {
-      height = m[1];
+      height = m[3];
       ++i;
     } else if (std::regex_match(line, m, colour)) {
-      currentColour = std::stoi(m[1]);
+      currentColour = std::stoi(m[2]);
       ++i;
+    } else if (line == "Color") {
+      double v = 0;
+      if (number(i + 1, v)) currentColour = static_cast<int>(v);
+      i += 2;
+    } else if (line == "layer new" || line == "layer off" || line == "layer on") {
+      // One item per line: "layer new", L, "set", L, empty line; "layer off",
+      // L, "y", empty line; "layer on", L, empty line.
+      const std::string kind = line.substr(6);
+      const std::size_t items = kind == "new" ? 5 : kind == "off" ? 4 : 3;
+      if (i + items - 1 >= L.size()) {
+        fault(i, "layer command cut short");
+        i = L.size();
+        continue;
+      }
+      const std::string name = L[i + 1];
+      bool sound = !name.empty() && L[i + items - 1].empty();
+      if (kind == "new") sound = sound && L[i + 2] == "set" && L[i + 3] == name;
+      if (kind == "off") sound = sound && L[i + 2] == "y";
+      if (!sound) fault(i, "layer command items");
+      if (kind == "new") {
+        if (existing.count(name)) fault(i, "layer created twice");
+        existing.insert(name);
+        layer = name;
+      } else if (!existing.count(name)) {
+        fault(i, "layer switched " + kind + " before it was created");
+      }
+      s.layers.push_back({kind, name, line});
+      i += items;
     } else if (line == "linetype s dot") {
       linetype = "dot";
       if (i + 1 >= L.size() || !L[i + 1].empty()) fault(i, "linetype dialogue not ended by an empty line");
@@ -255,7 +331,8 @@ inline ParsedScript ReadScript(const std::filesystem::path& path) {
       s.layers.push_back({"on", m[1], line});
       ++i;
     } else if (std::regex_match(line, ltscale) || line == "Osmode 0" || line == "Snap off" ||
-               line.rfind("erase w ", 0) == 0 || line == " regenauto off" || std::regex_match(line, frame)) {
+               line.rfind("erase w ", 0) == 0 || line == " regenauto off" || line == "regenauto off" ||
+               line == "limits 0,0 285,198" || line == "zoom a layer set 0 " || std::regex_match(line, frame)) {
       ++i;
     } else if (line == "REDRAW ") {
       if (i + 1 != L.size()) fault(i, "REDRAW before the end of the script");
@@ -266,7 +343,7 @@ inline ParsedScript ReadScript(const std::filesystem::path& path) {
     }
     lastWasPline = false;
   }
-  if (L.empty() || L.back() != "REDRAW ") s.faults.push_back("last line is not REDRAW");
+  if (options.redrawAtEnd && (L.empty() || L.back() != "REDRAW ")) s.faults.push_back("last line is not REDRAW");
   return s;
 }
 
