@@ -8,6 +8,7 @@
 #include "common/numerics/gauss.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "cross_curves_drawing.hpp"
 #include "cross_data_file.hpp"
 #include "cross_table.hpp"
 #include "deck_edge.hpp"
@@ -92,6 +93,7 @@ void RunCrossCurvesProgram(platform::Session& session) {
     WriteCrossCurveDataFile(session, run);
     curves = ReadCrossCurveDataFile(session, t.OUTDIR);
     TakeCrossCurveData(curves, run);
+    DrawCrossCurves(session, form, run);
   }
   if (TaskAnswerIsYes(t.GzCurveAnswer)) DrawRightingLeverCurve(session, form, report, run, curves);
 }

@@ -10,6 +10,7 @@
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "cross_table.hpp"
+#include "gz_drawing.hpp"
 
 namespace cross {
 
@@ -39,7 +40,6 @@ std::string AreaText(bool reached, double area) { return reached ? FormatNumber(
 RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::ConsoleForm& form,
                                           platform::OutputFile& report, const CrossRun& run,
                                           const CrossCurveData& data) {
-  (void)form;
   const TaskValues& t = run.task;
   RightingLeverCurve gz;
   // The curve needs a heel angle above the upright one: its heel axis ends at
@@ -76,6 +76,7 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
     gz.GzValues(i) = KN - t.KG * std::sin(data.HeelAngles(i) * PiValue / 180);
   }
   gz.GM0 = t.KM - t.KG;
+  WriteGzScriptHead(session, run);
 
   for (int k = 0; k < 4; ++k) report.Line();
   report.Line(" GZ VE MEYIL ACISI DEGERLERI ");
@@ -107,8 +108,14 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
     gz.Y(gz.n) = gz.GzValues(i);
   }
 
+  gz.Amax = gz.X(gz.n);
+  gz.GzAxisTop = gz.LargestGz;
+  PlotGzCurveOnScreen(form, run, gz);
+  AskGzAxisTop(session, form, run, gz);
+  WriteGzScriptCurve(session, run, gz);
+
   report.Line("BASLANGIC GM0 = " + FormatNumber(gz.GM0, 3, 3) + " m. (serbest yuzey duzeltmesi yapilmadi)");
-  const double lastAngle = gz.X(gz.n);
+  const double lastAngle = gz.Amax;
   for (int i = 1; i <= gz.n; ++i) gz.X(i) = gz.X(i) * PiValue / 180;
 
   // The largest lever on the curve, from the first heel angle in quarter

@@ -23,6 +23,10 @@ struct RightingLeverCurve {
   int n = 0;
   Vec X{kMaxHeelAngles + 1};
   Vec Y{kMaxHeelAngles + 1};
+  // The drawings' ranges: heel 0 to the last angle of the curve (degrees),
+  // GZ 0 to GzAxisTop (the largest GZ unless the user types another top).
+  double Amax = 0;
+  double GzAxisTop = 0;
   double MaximumGz = 0;
   double MaximumGzAngle = 0;
   double Area30 = 0, Area40 = 0, Area30To40 = 0;

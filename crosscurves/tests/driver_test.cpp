@@ -5,9 +5,11 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "common/platform/numtext.hpp"
 #include "run_fixture.hpp"
 
 namespace cross::testing {
@@ -242,6 +244,33 @@ TEST(CrossCurvesRun, DeckEdgeTableThenTheRightingLeverCurve) {
     EXPECT_EQ(GzLines(report), gz);
     EXPECT_EQ(run.Exists("STASCR.DAT"), std::string(drawing) != "H");
   }
+}
+
+// After the interpolated table the data file carries its evenly spaced rows,
+// each displacement with its interpolated KN.
+TEST(CrossCurvesRun, DataFileHoldsTheInterpolatedRows) {
+  ProgramRun run;
+  TaskText t;
+  t.HeelAngleCount = "2";
+  t.HeelAngleLines = {"16, 48"};
+  t.CrossCurveDrawingAnswer = "E";
+  run.WriteTask(t);
+  run.WriteHull(kBox);
+  ASSERT_EQ(run.Run("\nE\n1000\n7000\n"), 0) << run.Errors();
+  std::istringstream file(run.Report("STASCR.DAT"));
+  std::string line;
+  std::getline(file, line);
+  EXPECT_EQ(line, "2\r");
+  for (const char* head : {"16,16\r", "16,48\r"}) {
+    std::getline(file, line);
+    EXPECT_EQ(line, head);
+    for (int j = 1; j <= 16; ++j) {
+      std::getline(file, line);
+      EXPECT_EQ(line.substr(0, line.find(',')), platform::WriteItemNumber(1000 + 400 * (j - 1)));
+    }
+  }
+  EXPECT_NE(run.Report().find(" INTERPOLE EDILMIS CAPRAZ STABILITE DEGERLERI\r\n MEYIL ACISI = 48.00 DERECE\r\n"),
+            std::string::npos);
 }
 
 // Without heel angles the deck-edge table still stands; the interpolated
