@@ -1,7 +1,7 @@
-// Dolvenika_Tez: not built yet; the program only says so.
-#include <iostream>
+// Dolvenika_Tez: the floodable-length program.  It runs in the current
+// directory, reads its task file "Dolvenika_Tez.TSK" there and answers its
+// questions from the standard input.
+#include "common/platform/session.hpp"
+#include "driver.hpp"
 
-int main() {
-  std::cerr << "Dolvenika_Tez: this program is not built yet.\n";
-  return 3;
-}
+int main() { return platform::RunInCurrentDirectory(flood::RunFloodableLengthProgram); }

@@ -209,25 +209,22 @@ std::string FormatWithMask(double x, const std::string& mask) {
   }
   if (firstPlaceholder == std::string::npos) intText += digits;
 
+  // Optional "#" decimals drop trailing zeros beyond the forced ones; the
+  // mask's other characters stay where they stand, also after the digits.
+  int keep = nDec;
+  if (nDec > nDecForced) {
+    while (keep > nDecForced && d.fraction[static_cast<std::size_t>(keep) - 1] == '0') --keep;
+  }
   std::string decText;
-  std::size_t k = 0;
+  int k = 0;
   for (std::size_t i = 0; i < decMask.size(); ++i) {
     const char c = decMask[i];
     if (c == '0' || c == '#') {
-      decText += d.fraction[k++];
+      if (k < keep) decText += d.fraction[static_cast<std::size_t>(k)];
+      ++k;
     } else {
       decText += c;
     }
-  }
-  // Optional "#" decimals drop trailing zeros beyond the forced ones.
-  if (nDec > nDecForced) {
-    std::size_t forcedEnd = 0;
-    int seen = 0;
-    for (std::size_t i = 0; i < decText.size() && seen < nDecForced; ++i) {
-      if (decMask[i] == '0' || decMask[i] == '#') ++seen;
-      forcedEnd = i + 1;
-    }
-    while (decText.size() > forcedEnd && decText.back() == '0') decText.pop_back();
   }
   std::string text = negative ? "-" : "";
   text += intText;

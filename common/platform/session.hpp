@@ -109,10 +109,9 @@ class Session {
 // session has closed every file.  The message of an early end goes to err.
 int RunProgram(Session& session, const std::function<void(Session&)>& driver);
 
-// A program's whole run: a session on the current directory with the
-// terminal's streams (answers from standard input), the driver run through
-// RunProgram; the exit status.  A current directory that cannot be read ends
-// with a message and the data-error status.
+// The whole of a program's main: the driver run in a session on the current
+// directory, the terminal's input, output and error streams; its exit
+// status.  A current directory that cannot be read ends with status 1.
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver);
 
 }  // namespace platform

@@ -39,6 +39,12 @@ TEST(NumText, GeneralMaskPadsWithZerosAndKeepsLiterals) {
   EXPECT_EQ(platform::FormatWithMask(0.5, "###0.000"), "0.500");
   EXPECT_EQ(platform::FormatWithMask(2.5, "0.0#"), "2.5");
   EXPECT_EQ(platform::FormatWithMask(2.0, "0"), "2");
+  // Literals after optional decimals stay when the trailing zeros go.
+  EXPECT_EQ(platform::FormatWithMask(0, " ###.### / "), " . / ");
+  EXPECT_EQ(platform::FormatWithMask(1.25, " ###.### / "), " 1.25 / ");
+  EXPECT_EQ(platform::FormatWithMask(80, "###.### m)"), "80. m)");
+  EXPECT_EQ(platform::FormatWithMask(12.3456, "###.### m)"), "12.346 m)");
+  EXPECT_EQ(platform::FormatWithMask(7, "##"), "7");
 }
 
 struct ItemCase {

@@ -1,0 +1,51 @@
+// The run sequence of Dolvenika_Tez.
+#include "driver.hpp"
+
+#include <memory>
+
+#include "common/platform/prompts.hpp"
+#include "compartments.hpp"
+#include "graphs.hpp"
+#include "loading.hpp"
+#include "report.hpp"
+#include "script.hpp"
+#include "tables.hpp"
+#include "task_file.hpp"
+#include "trials.hpp"
+#include "trim_lines.hpp"
+
+namespace flood {
+
+void RunFloodableLengthProgram(platform::Session& session) {
+  auto owned = std::make_unique<FloodRun>();
+  FloodRun& run = *owned;
+
+  ReadTaskFile(session, run.task);
+  LoadHullAndBonjeanData(session, run);
+  CheckBulkheads(session, run);
+  NameTrimLines(run.task.TrimLineCount, run.trim.TrimLineNames);
+  platform::OutputFile& report = WriteSectionsAndBonjean(session, run);
+
+  PreviewTrimLines(session, run);
+  TrimmedDisplacements(report, run);
+  ComputeFloodedWater(session, report, run);
+  RunPermeabilities(session, report, run);
+
+  platform::PauseForEnter(session);
+  report.Close();
+  WriteFloodableLengthScript(session, run);
+}
+
+void RunPermeabilities(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
+  for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
+    FloodableLengthTrials(session, report, run, p);
+    ComputeEndPoints(session, report, run, p);
+    FormCurvePoints(run, p);
+    ShowPermeabilityGraphs(session, run, p);
+    SummaryTables(report, run, p);
+  }
+  PermeabilityTables(report, run);
+  ShowCombinedGraph(session, run);
+}
+
+}  // namespace flood

@@ -1,0 +1,308 @@
+// Screen graphs of the floodable-length run.
+#include "graphs.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "common/hullform/checks.hpp"
+#include "common/hullform/form_drawing.hpp"
+#include "common/hullform/section_spline.hpp"
+#include "common/numerics/curves.hpp"
+#include "common/platform/prompts.hpp"
+#include "forms.hpp"
+#include "trim_lines.hpp"
+
+namespace flood {
+
+namespace {
+
+using hullform::DrawCircle;
+using hullform::DrawLine;
+
+constexpr int kCurveChords = 1000;          // graph 5
+constexpr int kCombinedCurveChords = 250;   // the combined graph
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+// Clears the form and sets it up for a graph over [left, right] and the
+// vertical extent given.
+void BeginGraph(platform::ConsoleForm& form, double left, double right, VerticalExtent e) {
+  form.Show();
+  form.Clear();
+  form.FontName("Times New Roman");
+  form.FontName("Arial");
+  form.FontSize(10);
+  form.ForeColour(1);
+  form.DrawWidth(1);
+  form.UserScale(left, e.top, right, e.bottom);
+}
+
+void PrintAt(platform::ConsoleForm& form, double x, double y, const std::string& text, int colour = 1) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
+  form.ForeColour(colour);
+  form.CurrentX(x);
+  form.CurrentY(y);
+  form.Print(text);
+  form.ForeColour(1);
+}
+
+void EndGraph(platform::Session& session, platform::ConsoleForm& form) {
+  platform::PauseForEnter(session);
+  form.Clear();
+}
+
+// Graphs 1 to 3: one value per trim line over the line's index.
+void GraphOverTrimLines(platform::Session& session, const FloodRun& run, const Vec& y, double topFactor,
+                        double bottomFactor, bool bottomFromMinimum, const std::string& caption, double d) {
+  const int n = run.task.TrimLineCount;
+  double ymax = y(1), ymin = y(1);
+  for (int m = 2; m <= n; ++m) {
+    ymax = std::max(ymax, y(m));
+    ymin = std::min(ymin, y(m));
+  }
+  platform::ConsoleForm& form = GraphForm(session);
+  BeginGraph(form, 0, n + 1,
+             GraphExtent(topFactor * ymax, bottomFactor * (bottomFromMinimum ? ymin : ymax)));
+  DrawLine(form, 1, ymin, n, ymin, 1);
+  for (int m = 1; m <= n; ++m) {
+    DrawLine(form, m, ymin, m, ymax, 2);
+    PrintAt(form, m, ymin, run.trim.TrimLineNames(m));
+  }
+  for (int m = 1; m <= n - 1; ++m) DrawLine(form, m, y(m), m + 1, y(m + 1), 13);
+  for (int m = 1; m <= n; ++m) {
+    for (const double r : {0.05, 0.025, 0.0125}) DrawCircle(form, m, y(m), r, 13);
+  }
+  PrintAt(form, (n + 1) / 2.0 - d, 1.15 * ymax, caption);
+  EndGraph(session, form);
+}
+
+// Draws the spline through a found curve from its first to its last point in
+// `chords` chords; says on the terminal when the points cannot carry one.
+void DrawCurve(platform::Session& session, platform::ConsoleForm& form, const FloodRun& run, int p,
+               const FoundCurve& curve, int chords, int colour) {
+  if (!curve.Fittable()) {
+    session.Out() << "PERMEABILITE " << FormatNumber(run.task.ZonePermeability(p), 4, 1)
+                  << " % : bulunan noktalar AP 'den basa dogru sirali degil; egri cizilmedi, yalniz ordinatlar var.\n";
+    return;
+  }
+  const CurveSpline spline(curve);
+  double xp = curve.X(1), yp = curve.length(1);
+  ForEachStep(curve.X(1), curve.X(curve.n), chords, [&](double x) {
+    const double y = spline.At(x);
+    DrawLine(form, xp, yp, x, y, colour);
+    xp = x;
+    yp = y;
+  });
+}
+
+double LargestLength(const FoundCurve& c) {
+  double lmax = 0;
+  for (int b = 1; b <= c.n; ++b) lmax = std::max(lmax, c.length(b));
+  return lmax;
+}
+
+}  // namespace
+
+// ------------------------------------------------------ the drawing's pieces
+
+bool FoundCurve::Fittable() const {
+  if (n < 2) return false;
+  for (int b = 2; b <= n; ++b) {
+    if (!(X(b) > X(b - 1))) return false;
+  }
+  return true;
+}
+
+FoundCurve FoundCurvePoints(const FloodRun& run, int p) {
+  FoundCurve c;
+  const CurvePoints& cp = run.curves;
+  for (int b = 1; b <= cp.CurvePointCount; ++b) {
+    if (cp.CurvePointNotFound(b, p) != 0) continue;
+    ++c.n;
+    c.X(c.n) = cp.CurvePointX(b, p);
+    c.length(c.n) = cp.CurvePointLength(b, p);
+  }
+  return c;
+}
+
+CurveSpline::CurveSpline(const FoundCurve& curve)
+    : n_(curve.n), knots_(curve.n), table_(numerics::MakeSplineTable(curve.n)) {
+  for (int b = 1; b <= n_; ++b) {
+    knots_(b) = curve.X(b);
+    table_(1, b) = curve.length(b);
+  }
+  numerics::FitCubicSpline(n_, knots_, table_, 0, 0, kFloodableForms.splineGuards);
+}
+
+double CurveSpline::At(double x, double outside) const {
+  double y = outside;
+  numerics::EvaluateSpline(n_, x, y, knots_, table_, kFloodableForms.splineEvaluation);
+  return y;
+}
+
+void ForEachStep(double start, double end, int count, const std::function<void(double)>& step) {
+  const double s = (end - start) / count;
+  if (!(s > 0)) return;
+  for (int j = 1; j <= count; ++j) step(j == count ? end : start + j * s);
+}
+
+void ZoneBoundaryLines(const FloodRun& run, const Vec& lStart, const Vec& lEnd, const ZoneSegmentSink& sink) {
+  for (int p = 1; p <= run.task.PermeabilityCount - 1; ++p) {
+    const double e = run.task.ZoneEnd(p);
+    double h = kNoValue;
+    for (const double v : {lEnd(p), lStart(p + 1)}) {
+      if (std::isfinite(v) && !(v <= h)) h = v;  // the larger of the known lengths
+    }
+    if (std::isfinite(h)) sink(p, e, 0, e, h);
+  }
+}
+
+void AftTerminalLine(const FloodRun& run, const Vec& lStart, const SegmentSink& sink) {
+  if (!std::isfinite(lStart(1))) return;
+  sink(run.hull.hull.StationPos(1) + run.hull.AftOverhang, 0, run.task.ZoneStart(1), lStart(1));
+}
+
+void ForeTerminalLine(const FloodRun& run, const Vec& lEnd, const SegmentSink& sink) {
+  const int P = run.task.PermeabilityCount;
+  if (!std::isfinite(lEnd(P))) return;
+  const hullform::HullModel& h = run.hull.hull;
+  sink(h.StationPos(h.StationCount) + run.hull.ForeOverhang, 0, run.task.ZoneEnd(P), lEnd(P));
+}
+
+void CompartmentLines(const FloodRun& run, const SegmentSink& sink) {
+  const int nB = run.task.BulkheadCount;
+  const Vec& q = run.task.BulkheadPositions;
+  const Table2<double>& T = run.CompartmentTriangles;
+  for (int i = 1; i <= nB - 1; ++i) sink(q(i), 0, T(i, 1), T(i, 2));
+  for (int i = 2; i <= nB; ++i) sink(T(i - 1, 1), T(i - 1, 2), q(i), 0);
+}
+
+void CentreplaneOutline(const FloodRun& run, const std::function<void(bool starting)>& profile,
+                        const SegmentSink& contour, const SegmentSink& deck) {
+  const hullform::HullModel& h = run.hull.hull;
+  const double step = run.hull.MaxHalfBreadth / 40;
+  hullform::SectionSpline row;
+  for (const int r : {h.SternRow(), h.StemRow()}) {
+    hullform::SplineSectionWithKnuckles(r, h, row, kFloodableForms.sectionSpline);
+    profile(true);
+    hullform::WalkFittedRow(
+        row, step, [&](double xp, double zp, double x, double z) { contour(xp, zp, x, z); },
+        kFloodableForms.sectionSpline.evaluation);
+    profile(false);
+  }
+  DeckLine(run, deck);
+}
+
+void DeckLine(const FloodRun& run, const SegmentSink& sink) {
+  const hullform::HullModel& h = run.hull.hull;
+  const int NST = h.StationCount;
+  for (int i = 1; i <= NST - 1; ++i) sink(h.StationPos(i), h.StationTop(i), h.StationPos(i + 1), h.StationTop(i + 1));
+  const int stern = h.SternRow(), stem = h.StemRow();
+  if (h.PointCount(stern) >= 1) {
+    const int j = h.PointCount(stern);
+    sink(h.StationPos(1), h.StationTop(1), h.PointY(stern, j), h.PointZ(stern, j));
+  }
+  if (h.PointCount(stem) >= 1) {
+    const int j = h.PointCount(stem);
+    sink(h.StationPos(NST), h.StationTop(NST), h.PointY(stem, j), h.PointZ(stem, j));
+  }
+}
+
+// ----------------------------------------------------------------- the graphs
+
+VerticalExtent GraphExtent(double top, double bottom) {
+  if (top == bottom) return {top + 0.5, bottom - 0.5};
+  return {top, bottom};
+}
+
+void ShowPermeabilityGraphs(platform::Session& session, const FloodRun& run, int p) {
+  const TrimResults& t = run.trim;
+  GraphOverTrimLines(session, run, t.FloodedWaterVolume, 1.25, -0.1, false, "v2 - YARALI SU HACMI (m3)", 1);
+  GraphOverTrimLines(session, run, t.TrimmedLcb, 1.5, 0.01, true, "TRIM HATTI LCB DEGERLERI (AP DEN) (m)", 2);
+  GraphOverTrimLines(session, run, t.FloodedWaterLcg, 1.25, -0.1, false, "Xw - YARALI SU LCG DEGERLERI (AP DEN) (m)", 2);
+
+  const hullform::HullModel& h = run.hull.hull;
+  const int NST = h.StationCount;
+  const int n = run.task.TrimLineCount;
+  const double S = run.hull.StationSpan;
+  const double x1 = h.StationPos(1);
+  const double xN = h.StationPos(NST);
+  platform::ConsoleForm& form = GraphForm(session);
+
+  // Graph 4: the sectional areas of the trim lines along the ship.
+  double Amax = 0;
+  for (int m = 1; m <= n; ++m) {
+    for (int i = 1; i <= NST; ++i) Amax = std::max(Amax, t.TrimSectionArea(m, i));
+  }
+  BeginGraph(form, -0.3 * S, 1.3 * S, GraphExtent(1.5 * Amax, -1.1 * Amax));
+  DrawLine(form, x1, 0, xN, 0, 1);
+  for (int i = 1; i <= NST; ++i) DrawLine(form, h.StationPos(i), 0, h.StationPos(i), 1.1 * Amax, 5);
+  for (int m = 1; m <= n; ++m) {
+    for (int i = 1; i <= NST - 1; ++i)
+      DrawLine(form, h.StationPos(i), t.TrimSectionArea(m, i), h.StationPos(i + 1), t.TrimSectionArea(m, i + 1), 5);
+  }
+  PrintAt(form, S / 5, 1.2 * Amax, "TRIM HATLARI ICIN KESIT ALANLARI EGRILERI");
+  EndGraph(session, form);
+
+  // Graph 5: the floodable-length curve of this permeability, the points not
+  // found left out.
+  const CurvePoints& cp = run.curves;
+  double lmax = 0;
+  for (int m = 1; m <= n; ++m) {
+    if (cp.CurvePointNotFound(m + 1, p) == 0) lmax = std::max(lmax, cp.CurvePointLength(m + 1, p));
+  }
+  BeginGraph(form, -0.3 * S, 1.3 * S, GraphExtent(1.25 * lmax, -0.1 * lmax));
+  DrawLine(form, x1, 0, xN, 0, 1);
+  for (int b = 1; b <= cp.CurvePointCount; ++b) {
+    if (cp.CurvePointNotFound(b, p) != 0) continue;
+    const bool endPoint = b == 1 || b == cp.CurvePointCount;
+    DrawLine(form, cp.CurvePointX(b, p), 0, cp.CurvePointX(b, p), cp.CurvePointLength(b, p), endPoint ? 3 : 5);
+  }
+  for (int m = 1; m <= n; ++m) {
+    if (cp.CurvePointNotFound(m + 1, p) == 0)
+      PrintAt(form, cp.CurvePointX(m + 1, p), cp.CurvePointLength(m + 1, p), t.TrimLineNames(m), 2);
+  }
+  PrintAt(form, S / 5, 1.2 * lmax, "YARALI BOLME BOYU DEGERLERI - l");
+  PrintAt(form, S / 5 + S / 15, 1.125 * lmax,
+          "PERMEABILITE = " + FormatNumber(run.task.ZonePermeability(p), 4, 1) + " %");
+  DrawCurve(session, form, run, p, FoundCurvePoints(run, p), kCurveChords, 1);
+  EndGraph(session, form);
+}
+
+void ShowCombinedGraph(platform::Session& session, const FloodRun& run) {
+  const int P = run.task.PermeabilityCount;
+  const double S = run.hull.StationSpan;
+  double lmax = 0;
+  for (int p = 1; p <= P; ++p) lmax = std::max(lmax, LargestLength(FoundCurvePoints(run, p)));
+
+  platform::ConsoleForm& form = GraphForm(session);
+  BeginGraph(form, -0.3 * S, 1.3 * S, GraphExtent(1.25 * lmax, -0.1 * lmax));
+  PrintAt(form, S / 10, lmax, "PERMEABILITE'YE BAGLI YARALI BOLME BOYU DEGISIMI");
+
+  // Each curve over its whole span, and its values at its zone's ends.
+  Vec lStart(kLineTableSize), lEnd(kLineTableSize);
+  for (int p = 1; p <= P; ++p) {
+    const FoundCurve curve = FoundCurvePoints(run, p);
+    DrawCurve(session, form, run, p, curve, kCombinedCurveChords, p + 1);
+    lStart(p) = kNoValue;
+    lEnd(p) = kNoValue;
+    if (curve.Fittable()) {
+      const CurveSpline spline(curve);
+      lStart(p) = spline.At(run.task.ZoneStart(p), kNoValue);
+      lEnd(p) = spline.At(run.task.ZoneEnd(p), kNoValue);
+    }
+  }
+  ZoneBoundaryLines(run, lStart, lEnd, [&](int p, double x1, double y1, double x2, double y2) {
+    DrawLine(form, x1, y1, x2, y2, p + 1);
+  });
+  AftTerminalLine(run, lStart, [&](double x1, double y1, double x2, double y2) { DrawLine(form, x1, y1, x2, y2, 2); });
+  ForeTerminalLine(run, lEnd,
+                   [&](double x1, double y1, double x2, double y2) { DrawLine(form, x1, y1, x2, y2, P + 1); });
+  CompartmentLines(run, [&](double x1, double y1, double x2, double y2) { DrawLine(form, x1, y1, x2, y2, 5); });
+  const SegmentSink outline = [&](double x1, double y1, double x2, double y2) { DrawLine(form, x1, y1, x2, y2, 4); };
+  CentreplaneOutline(run, [](bool) {}, outline, outline);
+  platform::PauseForEnter(session);
+}
+
+}  // namespace flood

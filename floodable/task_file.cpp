@@ -1,0 +1,140 @@
+// Reading "Dolvenika_Tez.TSK".
+#include "task_file.hpp"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/hullform/report_path.hpp"
+#include "common/numerics/format.hpp"
+#include "common/platform/numtext.hpp"
+#include "common/platform/prompts.hpp"
+
+namespace flood {
+
+namespace {
+
+void Skip(platform::InputFile& in, int lines) {
+  for (int k = 0; k < lines; ++k) in.SkipLine();
+}
+
+bool IsWhole(double v) { return v == std::floor(v); }
+
+std::string Shown(double v) { return platform::WriteItemNumber(v); }
+
+[[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
+  platform::RefuseTaskValue(session, kTaskFileName, line, what);
+}
+
+}  // namespace
+
+void ReadTaskFile(platform::Session& session, TaskValues& t) {
+  platform::InputFile in = session.OpenInput(session.TaskDirectory() + kTaskFileName);
+
+  Skip(in, 12);                          // heading block, lines 1-12
+  t.OffsetFileName = in.ReadText();      // 13
+  Skip(in, 2);
+  t.RunTitle = in.ReadText();            // 16
+  Skip(in, 1);
+  t.OutputDirectory = in.ReadText();     // 18
+  // The report and the script must not be written over the hull.
+  const std::string clash = hullform::FindPathClash(
+      session, t.OffsetFileName, {t.OutputDirectory + kReportFileName, t.OutputDirectory + kScriptFileName});
+  if (!clash.empty()) {
+    Refuse(session, in.LineNumber(),
+           "cikti dizini (" + t.OutputDirectory + ") ile programin cikti dosyasi " + clash +
+               " offset tablosunu (" + t.OffsetFileName + ") gosteriyor; tablo bu dosyanin uzerine yazilamaz.");
+  }
+  Skip(in, 1);
+  t.ShipLength = in.ReadNumber();        // 20
+  // L scales the start centres of the trials, the station numbers and the
+  // drawing.
+  if (!(t.ShipLength > 0))
+    Refuse(session, in.LineNumber(), "L (gemi boyu) sifirdan buyuk olmalidir; okunan deger " + Shown(t.ShipLength) + ".");
+  Skip(in, 2);
+
+  // An odd count puts the even-keel line "PAR." in the middle and the load
+  // waterline "SLL." on row nTrim + 1; an even count would name the load
+  // waterline after a trim line and leave the end-point tables without their
+  // middle line.
+  const double trimCount = in.ReadNumber();  // 23
+  if (!IsWhole(trimCount) || trimCount < 1 || trimCount > kMaxTrimLines ||
+      std::fmod(trimCount, 2.0) == 0.0) {
+    Refuse(session, in.LineNumber(),
+           "trim hatti sayisi 1 ile " + std::to_string(kMaxTrimLines) +
+               " arasinda tek bir tam sayi olmalidir (kic trimli hatlar, ortada 'PAR.' duz omurga hatti, bas trimli "
+               "hatlar; cift sayida hatta yuk su hatti bir trim hattinin adini alir); okunan deger " +
+               Shown(trimCount) + ".");
+  }
+  t.TrimLineCount = static_cast<int>(trimCount);
+  const int N = t.TrimLineCount;
+  Skip(in, 3);
+  for (int m = 1; m <= N; ++m) {  // 27 .. 26 + N
+    const std::vector<double> v = in.ReadNumbers(2);
+    t.TrimDrafts(m, 1) = v[0];
+    t.TrimDrafts(m, 2) = v[1];
+  }
+  Skip(in, 1);
+  {
+    const std::vector<double> v = in.ReadNumbers(2);  // 28 + N, the load waterline
+    t.TrimDrafts(N + 1, 1) = v[0];
+    t.TrimDrafts(N + 1, 2) = v[1];
+  }
+  Skip(in, 1);
+
+  const double zoneCount = in.ReadNumber();  // 30 + N
+  if (!IsWhole(zoneCount) || zoneCount < 1 || zoneCount > kMaxZones) {
+    Refuse(session, in.LineNumber(),
+           "permeabilite bolgesi sayisi 1 ile " + std::to_string(kMaxZones) +
+               " arasinda bir tam sayi olmalidir; okunan deger " + Shown(zoneCount) + ".");
+  }
+  t.PermeabilityCount = static_cast<int>(zoneCount);
+  Skip(in, 1);
+  for (int p = 1; p <= t.PermeabilityCount; ++p) {  // 32 + N .. 31 + N + P
+    const std::vector<double> v = in.ReadNumbers(3);
+    t.ZoneStart(p) = v[0];
+    t.ZoneEnd(p) = v[1];
+    t.ZonePermeability(p) = v[2];
+    if (!(v[2] > 0 && v[2] <= 100)) {
+      Refuse(session, in.LineNumber(),
+             "permeabilite (yuzde) sifirdan buyuk ve 100 'den buyuk olmayan bir sayi olmalidir; okunan deger " +
+                 Shown(v[2]) + ".");
+    }
+    if (!(v[1] > v[0])) {
+      Refuse(session, in.LineNumber(),
+             "bolge sonu (" + Shown(v[1]) + " m) bolge basindan (" + Shown(v[0]) + " m) ileride olmalidir.");
+    }
+  }
+  Skip(in, 4);
+
+  // A count of 1 or below 0 is refused after the hull is loaded, by the
+  // bulkhead check of the run.
+  const double bulkheadCount = in.ReadNumber();  // 36 + N + P
+  if (!IsWhole(bulkheadCount) || bulkheadCount > kMaxBulkheads) {
+    Refuse(session, in.LineNumber(),
+           "perde sayisi en fazla " + std::to_string(kMaxBulkheads) + " olan bir tam sayi olmalidir; okunan deger " +
+               Shown(bulkheadCount) + ".");
+  }
+  t.BulkheadCount = static_cast<int>(bulkheadCount);
+  Skip(in, 2);  // read even when there are no bulkheads
+  for (int i = 1; i <= t.BulkheadCount; ++i) {  // 39 + N + P ..
+    t.BulkheadPositions(i) = in.ReadNumber();
+    if (i > 1 && !(t.BulkheadPositions(i) > t.BulkheadPositions(i - 1))) {
+      Refuse(session, in.LineNumber(),
+             "perde yerleri kictan basa artan sirada olmalidir; " + std::to_string(i) + ". perde (" +
+                 Shown(t.BulkheadPositions(i)) + " m) bir onceki perdenin (" + Shown(t.BulkheadPositions(i - 1)) +
+                 " m) ilerisinde degil.");
+    }
+  }
+}
+
+void NameTrimLines(int TrimLineCount, NameTable& TrimLineNames) {
+  const int k = TrimLineCount / 2;
+  int row = 0;
+  for (int i = k; i >= 1; --i) TrimLineNames(++row) = numerics::FormatInteger(i, 1) + "A  ";
+  TrimLineNames(++row) = "PAR.";
+  for (int i = 1; i <= k; ++i) TrimLineNames(++row) = numerics::FormatInteger(i, 1) + "F  ";
+  TrimLineNames(++row) = "SLL.";
+}
+
+}  // namespace flood

@@ -1,0 +1,227 @@
+// Trim lines, trimmed displacements and the flooded water.
+#include "trim_lines.hpp"
+
+#include <string>
+
+#include "common/hullform/form_drawing.hpp"
+#include "common/numerics/curves.hpp"
+#include "common/platform/prompts.hpp"
+#include "forms.hpp"
+#include "graphs.hpp"
+
+namespace flood {
+
+using numerics::FormatInteger;
+
+namespace {
+
+using hullform::DrawLine;
+
+const std::string kStars(71, '*');
+constexpr double kSameVolumeFraction = 1e-6;
+const std::string kRule37(37, '=');
+
+constexpr const char* kCentreOutsideMessage = "Yarali Su LCG degerlerinde hata olustu. Draftlari yeniden girmek gerek";
+
+// The flooded-water centres of every trim line with the ones outside the
+// stations marked, after the error banner.
+void WriteCentreErrorBlock(platform::OutputFile& report, const FloodRun& run) {
+  const int NST = run.hull.hull.StationCount;
+  const double x1 = run.hull.hull.StationPos(1);
+  const double xN = run.hull.hull.StationPos(NST);
+  for (int k = 0; k < 3; ++k) report.Line();
+  report.Line(kStars);
+  report.Line(kStars);
+  report.Line("**************************        Hata         ************************");
+  report.Line(kStars);
+  report.Line(kStars);
+  report.Line();
+  report.Line(kCentreOutsideMessage);
+  report.Line();
+  report.Line("YARALI SU LCG DEGERLERI");
+  report.Line(kRule37);
+  report.Line("NO     LCG-w             DURUM       ");
+  report.Line("        (m) ");
+  report.Line(kRule37);
+  for (int b = 1; b <= run.task.TrimLineCount; ++b) {
+    const double xw = run.trim.FloodedWaterLcg(b);
+    const bool outside = xw < x1 || xw > xN;
+    report.Line(FormatInteger(b, 2) + "   " + FormatNumber(xw, 4, 3) + "  " +
+                (outside ? "** LCG GEMI DISINDA ** " : " "));
+  }
+  report.Line(kRule37);
+  report.Line();
+  report.Line();
+  report.Line(kStars);
+  report.Line(kStars);
+}
+
+}  // namespace
+
+platform::ConsoleForm& GraphForm(platform::Session& session) {
+  return session.Form("Form1_Dolvenika_Tez", "Form1_Dolvenika_Tez", 240, 525, 11880, 8595);
+}
+
+void PreviewTrimLines(platform::Session& session, const FloodRun& run) {
+  const hullform::HullModel& h = run.hull.hull;
+  const int NST = h.StationCount;
+  const double S = run.hull.StationSpan;
+  const double H = run.hull.MaxHeight;
+  const double x1 = h.StationPos(1);
+  const double xN = h.StationPos(NST);
+
+  platform::ConsoleForm& form = GraphForm(session);
+  form.Show();
+  form.Clear();
+  form.FontName("Arial");
+  form.FontSize(14);
+  form.ForeColour(1);
+  form.DrawWidth(1);
+  form.UserScale(-0.3 * S, 1.25 * H, 1.3 * S, -0.25 * H);
+
+  // Frame from the first to the last station, base line to the highest point.
+  DrawLine(form, x1, 0, xN, 0, 1);
+  DrawLine(form, x1, H, xN, H, 1);
+  DrawLine(form, x1, 0, x1, H, 1);
+  DrawLine(form, xN, 0, xN, H, 1);
+  for (int i = 1; i <= NST; ++i) DrawLine(form, h.StationPos(i), 0, h.StationPos(i), H, 6);
+
+  // Bonjean curves, areas to a tenth.
+  for (int i = 1; i <= NST; ++i) {
+    const double x = h.StationPos(i);
+    for (int k = 2; k <= run.hull.LevelCount(i); ++k) {
+      DrawLine(form, x + run.hull.CumulativeSectionArea(i, k - 1) / kBonjeanPlotDivisor, run.hull.LevelHeight(i, k - 1),
+               x + run.hull.CumulativeSectionArea(i, k) / kBonjeanPlotDivisor, run.hull.LevelHeight(i, k), 5);
+    }
+  }
+
+  // The trim lines and the load waterline, aft draft at the first station,
+  // fore draft at the last.
+  for (int m = 1; m <= run.task.TrimLineCount + 1; ++m)
+    DrawLine(form, x1, run.task.TrimDrafts(m, 1), xN, run.task.TrimDrafts(m, 2), 2);
+
+  // Stern and stem contours (position against height), the deck line and the
+  // joins of the deck to the contours' tops.
+  for (const int r : {h.SternRow(), h.StemRow()}) {
+    for (int j = 2; j <= h.PointCount(r); ++j)
+      DrawLine(form, h.PointY(r, j - 1), h.PointZ(r, j - 1), h.PointY(r, j), h.PointZ(r, j), 2);
+  }
+  DeckLine(run, [&](double xa, double za, double xb, double zb) { DrawLine(form, xa, za, xb, zb, 2); });
+
+  platform::StopIfConfirmed(session, "TRIM HATLARINDA EKSIKLIK veya YANLISLIK VAR MI E/H <H>");
+}
+
+double SectionAreaAtHeight(const HullData& hull, int i, double h) {
+  const int n = hull.LevelCount(i);
+  if (n < 1) return 0.0;
+  // A draft above the station's top: the whole section.
+  if (h > hull.LevelHeight(i, n)) return hull.CumulativeSectionArea(i, n);
+  Vec z(n), a(n);
+  for (int k = 1; k <= n; ++k) {
+    z(k) = hull.LevelHeight(i, k);
+    a(k) = hull.CumulativeSectionArea(i, k);
+  }
+  double area = 0.0;
+  numerics::InterpolateCurve(n, z, a, h, area, numerics::kParabolaMethod, kFloodableForms.interpolationRule);
+  return area;
+}
+
+void TrimmedDisplacements(platform::OutputFile& report, FloodRun& run) {
+  const hullform::HullModel& h = run.hull.hull;
+  const int NST = h.StationCount;
+  const double x1 = h.StationPos(1);
+  const double xN = h.StationPos(NST);
+  Vec x(NST), a(NST), ax(NST);
+  for (int i = 1; i <= NST; ++i) x(i) = h.StationPos(i);
+
+  double lcb = 0.0;  // a line without volume keeps the centre of the line before
+  for (int m = 1; m <= run.task.TrimLineCount + 1; ++m) {
+    const double Ta = run.task.TrimDrafts(m, 1);
+    const double Tf = run.task.TrimDrafts(m, 2);
+    for (int i = 1; i <= NST; ++i) {
+      double draft = 0.0;
+      numerics::InterpolateLinear(x1, xN, Ta, Tf, x(i), draft);
+      if (draft < 0) draft = 0;
+      run.trim.StationDraft(i) = draft;
+      a(i) = SectionAreaAtHeight(run.hull, i, draft);
+      ax(i) = a(i) * x(i);
+    }
+    double V = 0.0;
+    numerics::IntegrateUnequalSimpson(NST, x, a, V, kFloodableForms.simpsonGuard);
+    if (V > 0) {
+      double moment = 0.0;
+      numerics::IntegrateUnequalSimpson(NST, x, ax, moment, kFloodableForms.simpsonGuard);
+      lcb = moment / V;
+    }
+
+    report.Line();
+    report.Line();
+    report.Line("  TRIM HATTI NO:" + FormatInteger(m, 2) + " ICIN HESAP");
+    report.Line();
+    report.Line();
+    report.Line("   BAS DRAFT = " + FormatNumber(Tf, 3, 2) + " m");
+    report.Line("   KIC DRAFT = " + FormatNumber(Ta, 3, 2) + " m");
+    report.Line();
+    report.Line();
+    report.Line("SU HATTININ POSTALAR ILE KESIM NOKTALARI ");
+    report.Line(std::string(29, '='));
+    report.Line("NO      X      DRAFT    ALAN ");
+    report.Line("       (m)      (m)     (m2) ");
+    report.Line(std::string(29, '='));
+    for (int i = 1; i <= NST; ++i) {
+      report.Line(FormatInteger(i, 2) + "  " + FormatNumber(x(i), 3, 3) + "  " +
+                  FormatNumber(run.trim.StationDraft(i), 3, 3) + "  " + FormatNumber(a(i), 3, 3));
+    }
+    report.Line(std::string(28, '='));
+    report.Line("HESAPLANAN DEPLASMAN = " + FormatNumber(V, 5, 2) + " m3");
+    report.Line("HESAPLANAN LCB = " + FormatNumber(lcb, 3, 2) + " m (AP den)");
+
+    run.trim.TrimmedVolume(m) = V;
+    run.trim.TrimmedLcb(m) = lcb;
+    for (int i = 1; i <= NST; ++i) run.trim.TrimSectionArea(m, i) = a(i);
+  }
+}
+
+void ComputeFloodedWater(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
+  const int n = run.task.TrimLineCount;
+  TrimResults& t = run.trim;
+  const double V0 = t.TrimmedVolume(n + 1);
+  const double lcb0 = t.TrimmedLcb(n + 1);
+
+  // The water that sinks the ship to a trim line is what that line holds more
+  // than the load waterline; a line holding no more cannot be reached by
+  // flooding, and its centre would divide by zero.  Within a millionth of the
+  // line's volume the two volumes are the same (the integrations of two
+  // lines of one mean draft differ in their last digits).
+  for (int m = 1; m <= n; ++m) {
+    const double v2 = t.TrimmedVolume(m) - V0;
+    if (!(v2 > kSameVolumeFraction * t.TrimmedVolume(m))) {
+      platform::StopWithDataMessage(
+          session,
+          "Trim hatti " + std::to_string(m) + " (" + t.TrimLineNames(m) + ") yuk su hattindan (" +
+              FormatNumber(V0, 5, 2) + " m3) fazla hacim kapsamiyor (" + FormatNumber(t.TrimmedVolume(m), 5, 2) +
+              " m3): yarali su hacmi sifirdan buyuk olmalidir. Draftlari yeniden girmek gerek.",
+          "Data giris hatasi");
+    }
+  }
+
+  for (int m = 1; m <= n; ++m) {
+    t.FloodedWaterVolume(m) = t.TrimmedVolume(m) - V0;
+    t.LcbShift(m) = t.TrimmedLcb(m) - lcb0;
+    t.FloodedWaterLcg(m) = (t.TrimmedVolume(m) * t.TrimmedLcb(m) - V0 * lcb0) / t.FloodedWaterVolume(m);
+  }
+
+  const hullform::HullModel& h = run.hull.hull;
+  const double x1 = h.StationPos(1);
+  const double xN = h.StationPos(h.StationCount);
+  for (int m = 1; m <= n; ++m) {
+    const double xw = t.FloodedWaterLcg(m);
+    if (xw < x1 || xw > xN) {
+      session.MessageBox(kCentreOutsideMessage, 276, "MsgBox - Hata gösterimi", "", 1000);
+      WriteCentreErrorBlock(report, run);
+      platform::StopForDataError(kCentreOutsideMessage);
+    }
+  }
+}
+
+}  // namespace flood
