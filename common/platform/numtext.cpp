@@ -527,4 +527,14 @@ std::string MessageNumber(double x) {
   return std::string(buffer, result.ptr);
 }
 
+std::string RoundTripNumber(double x) {
+  if (!std::isfinite(x)) throw std::invalid_argument("RoundTripNumber: sayi sonlu degil (NaN ya da sonsuz)");
+  // The shortest fixed-point text that reads back as x: at most 309 digits
+  // before the point and 1074 after it.
+  char text[1100];
+  const auto r = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed);
+  if (r.ec != std::errc()) throw std::invalid_argument("RoundTripNumber: sayi yazilamadi");
+  return std::string(text, r.ptr);
+}
+
 }  // namespace platform

@@ -34,6 +34,13 @@ std::string WriteItemNumber(double x);
 inline constexpr std::size_t kItemNumberRoom = 352;
 char* WriteItemNumberTo(char* out, double x);
 
+// Round-trip form of a number (data files that the program reads back): the
+// shortest plain decimal text, "." always and never an exponent, that
+// ParseNumber reads back as the very same double ("0.1", "-2.5", "1e-05"
+// as "0.00001", 3e20 as "300000000000000000000"; -0 as "-0").  Non-finite
+// values throw std::invalid_argument.
+std::string RoundTripNumber(double x);
+
 // Print form of a number in a print-zone line: a blank (sign position) or "-",
 // the number as in WriteItemNumber without its sign, and one trailing blank.
 std::string PrintItemNumber(double x);

@@ -81,6 +81,27 @@ TEST(NumText, WriteItemFormIsPlainDecimal) {
   EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::infinity()), std::invalid_argument);
 }
 
+// Every value reads back as the same double from a text without exponent.
+TEST(NumText, RoundTripFormReadsBackExactly) {
+  EXPECT_EQ(platform::RoundTripNumber(0.1), "0.1");
+  EXPECT_EQ(platform::RoundTripNumber(-2.5), "-2.5");
+  EXPECT_EQ(platform::RoundTripNumber(0.1 + 0.2), "0.30000000000000004");
+  EXPECT_EQ(platform::RoundTripNumber(1e-5), "0.00001");
+  EXPECT_EQ(platform::RoundTripNumber(3e20), "300000000000000000000");
+  EXPECT_EQ(platform::RoundTripNumber(90), "90");
+  const double values[] = {0.0, -0.0, 1.0 / 3, -2.0 / 3, 4.7e-324, 2.2250738585072014e-308, 1e-300, 1.7976931348623157e308,
+                           6.0913215437619745, -51.21, 7749.000000000001, 0.1 + 0.2};
+  for (double v : values) {
+    const std::string text = platform::RoundTripNumber(v);
+    EXPECT_EQ(text.find_first_of("eE,"), std::string::npos) << text;
+    double back = 1;
+    ASSERT_TRUE(platform::ParseNumber(text, back)) << text;
+    EXPECT_EQ(back, v) << text;
+    EXPECT_EQ(std::signbit(back), std::signbit(v)) << text;
+  }
+  EXPECT_THROW(platform::RoundTripNumber(std::nan("")), std::invalid_argument);
+}
+
 TEST(NumText, PrintZonesOfFourteenColumns) {
   platform::PrintZoneLine counts;
   counts.Number(21);
