@@ -66,4 +66,17 @@ void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTabl
   if (printed) report.Line(kCrossTableRule);
 }
 
+int FloatingPoints(const Table2<double>& displacement, int i, int count, const Table2<double>& values, Vec& X,
+                   Vec& Y) {
+  int m = 0;
+  for (int j = 1; j <= count; ++j) {
+    const double d = displacement(i, j);
+    if (!(d > 0) || (m > 0 && !(d > X(m)))) continue;
+    ++m;
+    X(m) = d;
+    Y(m) = values(i, j);
+  }
+  return m;
+}
+
 }  // namespace cross

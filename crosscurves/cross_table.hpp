@@ -23,4 +23,11 @@ void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTabl
                                  const Vec& HeelAngles, CrossCurveTables& results, double WaterDensity, int k,
                                  int NWL);
 
+// The rows 1..count of heel angle i whose waterline carries the hull:
+// positive displacement, each above the one before (a line above the whole
+// hull repeats the last).  X receives their displacements and Y their
+// entries of `values`; returns their number.
+int FloatingPoints(const Table2<double>& displacement, int i, int count, const Table2<double>& values, Vec& X,
+                   Vec& Y);
+
 }  // namespace cross

@@ -8,10 +8,15 @@
 #include "common/numerics/gauss.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "cross_curves_drawing.hpp"
+#include "cross_data_file.hpp"
 #include "cross_table.hpp"
+#include "deck_edge.hpp"
 #include "forms.hpp"
 #include "heel_angle.hpp"
+#include "interpolated_table.hpp"
 #include "preview.hpp"
+#include "righting_lever.hpp"
 #include "task_file.hpp"
 
 namespace cross {
@@ -74,6 +79,23 @@ void RunCrossCurvesProgram(platform::Session& session) {
 
   form.Label("Label1").caption = "";
   form.Label("Label2").caption = "";
+  WriteInterpolatedCrossStabilityTable(session, form, report, run);
+  {
+    auto deckEdge = std::make_unique<DeckEdgeTable>();
+    ComputeDeckEdgeImmersionAngles(run, *deckEdge);
+    PrintDeckEdgeTable(report, *deckEdge, t.RequestedDisplacement);
+  }
+
+  // The result drawings and the GZ step work on this run's cross curves;
+  // when the data file is written they take them from it, read back equal.
+  CrossCurveData curves = CrossCurvesOfRun(run);
+  if (TaskAnswerIsYes(t.CrossCurveDrawingAnswer)) {
+    WriteCrossCurveDataFile(session, run);
+    curves = ReadCrossCurveDataFile(session, t.OUTDIR);
+    TakeCrossCurveData(curves, run);
+    DrawCrossCurves(session, form, run);
+  }
+  if (TaskAnswerIsYes(t.GzCurveAnswer)) DrawRightingLeverCurve(session, form, report, run, curves);
 }
 
 }  // namespace cross

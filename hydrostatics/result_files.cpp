@@ -28,12 +28,17 @@ void WriteBonjeanFile(platform::Session& session, HydroRun& run) {
   counts.Number(stations);
   counts.Number(waterlines);
   file.Line(counts.Text());
+  // Every number after one blank.
+  const auto field = [&](double x, int nInt, int nDec) {
+    file.Write(" ");
+    file.Write(FormatNumber(x, nInt, nDec));
+  };
   file.Write(Blanks(9));
-  for (int j = 1; j <= waterlines; ++j) file.Write(" " + FormatNumber(run.run.WaterlineDraft(j), 3, 3));
+  for (int j = 1; j <= waterlines; ++j) field(run.run.WaterlineDraft(j), 3, 3);
   file.EndLine();
   for (int i = 1; i <= stations; ++i) {
-    file.Write(" " + FormatNumber(run.hull.StationPos(i), 4, 3));
-    for (int j = 1; j <= waterlines; ++j) file.Write(" " + FormatNumber(run.sections.BonjeanArea(i, j), 3, 3));
+    field(run.hull.StationPos(i), 4, 3);
+    for (int j = 1; j <= waterlines; ++j) field(run.sections.BonjeanArea(i, j), 3, 3);
     file.EndLine();
   }
   file.Close();
@@ -56,6 +61,7 @@ class Records {
   // 0) say where its numbers belong.
   void Add(std::initializer_list<Item> items, int station = 0, int waterline = 0) {
     std::string text;
+    char number[platform::kItemNumberRoom];
     for (const Item& item : items) {
       if (!std::isfinite(item.value)) {
         std::string quantity = item.quantity;
@@ -63,8 +69,8 @@ class Records {
         if (waterline > 0) quantity += ", su hatti " + std::to_string(waterline);
         platform::RequireFiniteOutput(fileName_, quantity, item.value);
       }
-      if (!text.empty()) text += ",";
-      text += platform::WriteItemNumber(item.value);
+      if (!text.empty()) text += ',';
+      text.append(number, platform::WriteItemNumberTo(number, item.value));
     }
     lines_.push_back(std::move(text));
   }
@@ -126,7 +132,7 @@ void WriteHydrostaticCurvesData(platform::Session& session, HydroRun& run) {
   r.WriteTo(file);
   // Closed before the script writer reads it back.
   file.Close();
-  WriteHydrostaticCurvesScripts(session, run.run.TaskDirectory, run.task.StationLabelScale, run.task.ReportLanguage,
+  WriteHydrostaticCurvesScripts(session, run.run.TaskDirectory, run.task.StationLabelScale, run.run.ReportLanguage,
                                 run.task.OUTDIR);
 }
 

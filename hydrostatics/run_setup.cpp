@@ -17,6 +17,7 @@
 #include "common/platform/prompts.hpp"
 #include "forms.hpp"
 #include "hydrostatics/script/scripts.hpp"
+#include "station_drawing.hpp"
 #include "task_file.hpp"
 
 namespace hydro {
@@ -130,7 +131,7 @@ platform::OutputFile& OpenReportAndReview(platform::Session& session, HydroRun& 
   hullform::CheckStemSternProfiles(session, form, report, run.hull, t.HalfBreadth, t.Depth, t.Lbp,
                                    kHydrostaticsForms);
   WriteBodyPlanAndProfileScripts(session, t.OUTDIR, t.Lbp, t.HalfBreadth, t.Depth, run.hull, run.run.MidshipIndex,
-                                 t.ReportLanguageAsRead, kHydrostaticsForms);
+                                 t.ReportLanguage, kHydrostaticsForms);
   if (t.AppendageFlag == 1) {
     hullform::ReadAppendageFile(session, run.hull.StationCount, run.appendages, t.DATADIR,
                                 hullform::ShipHullLimits(t.Lbp, t.HalfBreadth, t.Depth));
@@ -180,11 +181,19 @@ void SetUpComputation(HydroRun& run) {
 
   numerics::SetGaussLegendre10(r.Gauss);
 
+  // Every station splined once for the integrations of the run.
+  run.stations.clear();
+  run.stations.resize(static_cast<std::size_t>(std::max(run.hull.StationCount, 0)));
+  for (int i = 1; i <= run.hull.StationCount; ++i) {
+    BuildStationSection(run.hull, i, run.stations[static_cast<std::size_t>(i - 1)]);
+  }
+
   r.MeanDraft = (t.ForeDraft + t.AftDraft) / 2;
-  t.ShellThickness = t.ShellThickness / 1000;
-  if (t.ModelScale != 0) t.ModelScale = 1 / t.ModelScale;
-  if (t.ReportLanguage == "0" || t.ReportLanguage == "i") t.ReportLanguage = "I";
-  if (t.ReportLanguage == "t") t.ReportLanguage = "T";
+  r.ShellThickness = t.ShellThickness / 1000;
+  r.ModelScale = t.ModelScale != 0 ? 1 / t.ModelScale : 0;
+  r.ReportLanguage = t.ReportLanguage;
+  if (r.ReportLanguage == "0" || r.ReportLanguage == "i") r.ReportLanguage = "I";
+  if (r.ReportLanguage == "t") r.ReportLanguage = "T";
   r.TrimAngle = std::atan((t.ForeDraft - t.AftDraft) / t.Lbp);
 
   r.WaterlineDraft.Resize(kMaxRunWaterlines);

@@ -13,7 +13,7 @@
 namespace hydro {
 
 // True when the report is in Turkish ("T"), otherwise English.
-inline bool TurkishReport(const HydroRun& run) { return run.task.ReportLanguage == "T"; }
+inline bool TurkishReport(const HydroRun& run) { return run.run.ReportLanguage == "T"; }
 
 // A quotient that user data can make undefined (a zero length, a waterline
 // without waterplane or volume) is reported as 0 instead of inf or nan.

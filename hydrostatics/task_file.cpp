@@ -50,7 +50,6 @@ void ReadTaskFile(platform::Session& session, HydroRun& run) {
   t.WaterlineStep = v[2];
   in.SkipLines(3);
   t.ReportLanguage = in.ReadText();   // 45
-  t.ReportLanguageAsRead = t.ReportLanguage;
   in.SkipLine();
   t.SeaWaterDensity = in.ReadNumber();   // 47
   in.SkipLine();

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 
 #include "common/platform/numtext.hpp"
 
@@ -95,14 +96,38 @@ void ScriptWriter::Command(const std::string& text) {
 }
 
 void ScriptWriter::Point(double x, double y) {
-  platform::RequireFiniteOutput(file_.DisplayName(), Quantity("noktasinin x koordinati"), x);
-  platform::RequireFiniteOutput(file_.DisplayName(), Quantity("noktasinin y koordinati"), y);
-  file_.Line(platform::WriteItemNumber(x) + "," + platform::WriteItemNumber(y));
+  // A number that is not finite stops the run with a message naming it.
+  if (!std::isfinite(x)) platform::RequireFiniteOutput(file_.DisplayName(), Quantity("noktasinin x koordinati"), x);
+  if (!std::isfinite(y)) platform::RequireFiniteOutput(file_.DisplayName(), Quantity("noktasinin y koordinati"), y);
+  // Equal numbers have equal texts (0 and -0 both "0").
+  if (point_.text.empty() || x != point_.x || y != point_.y) {
+    char text[2 * platform::kItemNumberRoom + 1];
+    char* end = platform::WriteItemNumberTo(text, x);
+    *end++ = ',';
+    end = platform::WriteItemNumberTo(end, y);
+    point_.text.assign(text, end);
+    point_.x = x;
+    point_.y = y;
+  }
+  file_.Line(point_.text);
 }
 
 void ScriptWriter::Number(double value) {
-  platform::RequireFiniteOutput(file_.DisplayName(), Quantity("sayisi (aci, yaricap)"), value);
-  file_.Line(platform::WriteItemNumber(value));
+  if (!std::isfinite(value)) {
+    platform::RequireFiniteOutput(file_.DisplayName(), Quantity("sayisi (aci, yaricap)"), value);
+  }
+  for (const Written& n : numbers_) {
+    if (!n.text.empty() && n.x == value) {
+      file_.Line(n.text);
+      return;
+    }
+  }
+  Written& n = numbers_[nextNumber_];
+  nextNumber_ = 1 - nextNumber_;
+  char text[platform::kItemNumberRoom];
+  n.text.assign(text, platform::WriteItemNumberTo(text, value));
+  n.x = value;
+  file_.Line(n.text);
 }
 
 std::string ScriptWriter::Quantity(const char* what) const {

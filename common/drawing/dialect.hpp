@@ -146,6 +146,15 @@ class ScriptWriter {
   platform::OutputFile& file_;
   const Dialect& dialect_;
   std::string command_;  // the last command written
+  // The last point and the last two numbers written, with their texts: a
+  // polyline repeats each vertex, the point marks their centre and radii.
+  struct Written {
+    double x = 0, y = 0;
+    std::string text;
+  };
+  Written point_{0, 0, std::string()};
+  Written numbers_[2];
+  int nextNumber_ = 0;
 };
 
 // Height of a text-style line: one decimal, "." as the point ("1.5", "15.0").

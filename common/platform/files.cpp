@@ -39,8 +39,8 @@ InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
   }
 }
 
-std::string InputFile::ReadLine() {
-  std::string line;
+const std::string& InputFile::NextLine() {
+  std::string& line = current_;
   if (!std::getline(in_, line)) {
     ++line_;
     Fail("dosya beklenmeden bitti, bir satir daha bekleniyordu");
@@ -57,6 +57,8 @@ std::string InputFile::ReadLine() {
   if (line_ == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
   return line;
 }
+
+std::string InputFile::ReadLine() { return NextLine(); }
 
 std::string InputFile::ReadText() { return TrimBlanks(ReadLine()); }
 
@@ -117,15 +119,27 @@ OutputFile::OutputFile(const std::filesystem::path& path, std::string displayNam
     StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
                      "program calismaz.");
   }
+  pending_.reserve(kPiece + 1024);
 }
 
-void OutputFile::Line(const std::string& text) {
-  out_ << text << "\r\n";
-  CheckWritten();
+void OutputFile::Line(std::string_view text) {
+  Put(text);
+  Put("\r\n");
 }
 
-void OutputFile::Write(const std::string& text) {
-  out_ << text;
+void OutputFile::Write(std::string_view text) { Put(text); }
+
+void OutputFile::Put(std::string_view text) {
+  // Gathered here and handed to the file in large pieces.
+  if (!out_.is_open()) return;
+  pending_.append(text);
+  if (pending_.size() >= kPiece) WritePending();
+}
+
+void OutputFile::WritePending() {
+  if (pending_.empty()) return;
+  out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+  pending_.clear();
   CheckWritten();
 }
 
@@ -135,6 +149,7 @@ void OutputFile::CheckWritten() {
 
 void OutputFile::Flush() {
   if (!out_.is_open()) return;
+  WritePending();
   out_.flush();
   CheckWritten();
 }
@@ -146,6 +161,10 @@ void OutputFile::Close() {
 
 void OutputFile::CloseQuietly() noexcept {
   if (!out_.is_open()) return;
+  if (!pending_.empty()) {
+    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    pending_.clear();
+  }
   out_.flush();
   if (out_.fail()) failed_ = true;
   out_.close();

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -23,6 +24,8 @@ class InputFile {
   // with a carriage return inside it (a file whose lines end in CR alone)
   // stops the run with a message that says so.
   std::string ReadLine();
+  // The same, read into the file's own line buffer: valid until the next read.
+  const std::string& NextLine();
   // Reads and ignores one line, or `n` lines.
   void SkipLine() { (void)ReadLine(); }
   void SkipLines(int n) {
@@ -51,6 +54,7 @@ class InputFile {
   std::ifstream in_;
   std::string name_;
   int line_ = 0;
+  std::string current_;
 };
 
 // The names the task files of the hydrostatics and cross-curves programs
@@ -81,9 +85,9 @@ class OutputFile {
   OutputFile& operator=(const OutputFile&) = delete;
 
   // Writes text and then CR LF.  A failed write stops the run.
-  void Line(const std::string& text = std::string());
+  void Line(std::string_view text = {});
   // Writes text without a line end.
-  void Write(const std::string& text);
+  void Write(std::string_view text);
   // Ends the current line with CR LF.
   void EndLine() { Write("\r\n"); }
   // Writes what is buffered; a failed write stops the run.
@@ -108,6 +112,11 @@ class OutputFile {
 
  private:
   void CheckWritten();
+  void Put(std::string_view text);
+  void WritePending();
+
+  static constexpr std::size_t kPiece = std::size_t{1} << 16;
+  std::string pending_;  // written text not yet handed to the file
 
   std::ofstream out_;
   std::filesystem::path path_;

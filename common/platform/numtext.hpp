@@ -3,6 +3,7 @@
 // numbers into characters.  "." is always the decimal point; no routine here
 // depends on the C or C++ locale, and none ever writes an exponent.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,17 @@ std::string FormatWithMask(double x, const std::string& mask);
 // magnitude is below 1.  Never an exponent.  Non-finite values are a fault of
 // the caller and throw std::invalid_argument.
 std::string WriteItemNumber(double x);
+// The same written at `out`, which has room for kItemNumberRoom characters;
+// returns the end of the text.
+inline constexpr std::size_t kItemNumberRoom = 352;
+char* WriteItemNumberTo(char* out, double x);
+
+// Round-trip form of a number (data files that the program reads back): the
+// shortest plain decimal text, "." always and never an exponent, that
+// ParseNumber reads back as the very same double ("0.1", "-2.5", "1e-05"
+// as "0.00001", 3e20 as "300000000000000000000"; -0 as "-0").  Non-finite
+// values throw std::invalid_argument.
+std::string RoundTripNumber(double x);
 
 // Print form of a number in a print-zone line: a blank (sign position) or "-",
 // the number as in WriteItemNumber without its sign, and one trailing blank.

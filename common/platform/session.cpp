@@ -14,7 +14,7 @@
 #include <ostream>
 #include <system_error>
 
-#include "common/numerics/errors.hpp"
+#include "common/platform/errors.hpp"
 #include "common/platform/numtext.hpp"
 
 namespace platform {
@@ -233,7 +233,7 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
   } catch (const RunStop& stop) {
     status = stop.Status();
     message = stop.what();
-  } catch (const numerics::DataError& e) {
+  } catch (const DataError& e) {
     status = ExitStatus::kDataError;
     message = e.what();
   } catch (const std::exception& e) {

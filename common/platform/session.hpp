@@ -123,7 +123,7 @@ class Session {
 };
 
 // Runs a program's driver: returns 0 when it ends normally, or the status of
-// the RunStop (1 for numerics::DataError, 3 for any other fault) after the
+// the RunStop (1 for a DataError, 3 for any other fault) after the
 // session has closed every file.  The message of an early end goes to err.
 // The working directory (where the pictures go) is locked before the driver
 // starts: a second run in it is refused at once.

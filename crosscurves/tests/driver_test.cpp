@@ -5,9 +5,11 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "common/platform/numtext.hpp"
 #include "run_fixture.hpp"
 
 namespace cross::testing {
@@ -204,6 +206,118 @@ TEST(CrossCurvesRun, NegativeMetacentricHeightQuestion) {
   run.WriteHull(kBox);
   EXPECT_EQ(run.Run(), 0);
   EXPECT_EQ(run.Terminal().find("BASLANGIC GM"), std::string::npos);
+}
+
+// The report after the heel-angle blocks: the deck-edge table, then the GZ
+// lines, which do not depend on the drawing answer nor on a data file an
+// earlier run left in the output folder.
+std::string GzLines(const std::string& report) {
+  const std::size_t at = report.find(" GZ VE MEYIL ACISI DEGERLERI ");
+  return at == std::string::npos ? std::string() : report.substr(at);
+}
+
+TEST(CrossCurvesRun, DeckEdgeTableThenTheRightingLeverCurve) {
+  TaskText t;
+  t.HeelAngleCount = "10";
+  t.HeelAngleLines = {"8, 16, 24, 32, 40, 48, 56, 64, 72, 80"};
+  t.InclinedWaterlineCount = "40";
+  t.GzCurveAnswer = "E";
+  std::string gz;
+  for (const char* drawing : {"E", "H", "foreign"}) {
+    SCOPED_TRACE(drawing);
+    ProgramRun run;
+    t.CrossCurveDrawingAnswer = std::string(drawing) == "foreign" ? "H" : drawing;
+    run.WriteTask(t);
+    run.WriteHull(kBox);
+    if (std::string(drawing) == "foreign") run.Write("STASCR.DAT", "1\r\n2,30\r\n100,9\r\n9000,9\r\n");
+    ASSERT_EQ(run.Run(), 0) << run.Errors();
+    const std::string report = run.Report();
+    const std::size_t deck = report.find("  GUVERTE KENARI SUYA GIRME ACILARI\r\n");
+    ASSERT_NE(deck, std::string::npos);
+    EXPECT_LT(report.find("MEYIL ACISI : 80.00 derece"), deck);
+    EXPECT_NE(report.find(" ISTENEN DEPLASMAN =  4305.000 ton\r\n GUV. SUYA GIRME ACISI = 29.745 der.\r\n"), std::string::npos);
+    EXPECT_LT(deck, report.find(" GZ VE MEYIL ACISI DEGERLERI "));
+    EXPECT_NE(report.find("30-40 DER. ARASINDA EGRI ALTINDA KALAN ALAN =  0.191 (m*rad) (min 0.03 m*rad)\r\n"),
+              std::string::npos);
+    EXPECT_EQ(report.size() - report.rfind("(min 0.03 m*rad)\r\n"), std::string("(min 0.03 m*rad)\r\n").size());
+    if (gz.empty()) gz = GzLines(report);
+    EXPECT_EQ(GzLines(report), gz);
+    EXPECT_EQ(run.Exists("STASCR.DAT"), std::string(drawing) != "H");
+  }
+}
+
+// After the interpolated table the data file carries its evenly spaced rows,
+// each displacement with its interpolated KN.
+TEST(CrossCurvesRun, DataFileHoldsTheInterpolatedRows) {
+  ProgramRun run;
+  TaskText t;
+  t.HeelAngleCount = "2";
+  t.HeelAngleLines = {"16, 48"};
+  t.CrossCurveDrawingAnswer = "E";
+  run.WriteTask(t);
+  run.WriteHull(kBox);
+  ASSERT_EQ(run.Run("\nE\n1000\n7000\n"), 0) << run.Errors();
+  std::istringstream file(run.Report("STASCR.DAT"));
+  std::string line;
+  std::getline(file, line);
+  EXPECT_EQ(line, "2\r");
+  for (const char* head : {"16,16\r", "16,48\r"}) {
+    std::getline(file, line);
+    EXPECT_EQ(line, head);
+    for (int j = 1; j <= 16; ++j) {
+      std::getline(file, line);
+      EXPECT_EQ(line.substr(0, line.find(',')), platform::WriteItemNumber(1000 + 400 * (j - 1)));
+    }
+  }
+  EXPECT_NE(run.Report().find(" INTERPOLE EDILMIS CAPRAZ STABILITE DEGERLERI\r\n MEYIL ACISI = 48.00 DERECE\r\n"),
+            std::string::npos);
+}
+
+// Without heel angles the deck-edge table still stands; the interpolated
+// table and the GZ step say why they are not there.  Upright only, the GZ
+// step is skipped.
+TEST(CrossCurvesRun, NoHeelAnglesOrUprightOnly) {
+  for (const bool upright : {false, true}) {
+    ProgramRun run;
+    TaskText t;
+    t.HeelAngleCount = upright ? "1" : "0";
+    t.HeelAngleLines = upright ? std::vector<std::string>{"0"} : std::vector<std::string>{};
+    t.GzCurveAnswer = "E";
+    t.CrossCurveDrawingAnswer = "E";
+    run.WriteTask(t);
+    run.WriteHull(kBox);
+    ASSERT_EQ(run.Run(), 0) << run.Errors();
+    const std::string report = run.Report();
+    EXPECT_NE(report.find("  GUVERTE KENARI SUYA GIRME ACILARI\r\n"), std::string::npos);
+    EXPECT_EQ(report.find(" GZ VE MEYIL ACISI DEGERLERI "), std::string::npos);
+    EXPECT_NE(run.Errors().find(upright ? "0 dereceden buyuk meyil acisi yok: GZ egrisi hesaplanmadi."
+                                        : "(HeelAngleCount = 0): GZ egrisi hesaplanmadi."),
+              std::string::npos)
+        << run.Errors();
+    if (!upright) {
+      EXPECT_NE(run.Errors().find("(HeelAngleCount = 0): interpole edilmis capraz stabilite tablosu yazilmadi."),
+                std::string::npos);
+      EXPECT_EQ(testsupport::ReadFile(run.Dir() / "STASCR.DAT"), "0\r\n");
+    }
+  }
+}
+
+// The GZ step at a displacement below the V prism's floating rows at 48
+// degrees stops the run; the report keeps what came before.
+TEST(CrossCurvesRun, RequestedDisplacementOffACrossCurveStops) {
+  ProgramRun run;
+  TaskText t;
+  t.HeelAngleCount = "2";
+  t.HeelAngleLines = {"16, 48"};
+  t.GzCurveAnswer = "E";
+  t.RequestedDisplacement = "300";
+  run.WriteTask(t);
+  run.WriteHull(kVPrism);
+  EXPECT_EQ(run.Run(), 1);
+  EXPECT_NE(run.Errors().find("48.00 derece meyil acisinin capraz egrisinin disinda"), std::string::npos);
+  const std::string report = run.Report();
+  EXPECT_EQ(report.size() - report.rfind(" =================================== \r\n"),
+            std::string(" =================================== \r\n").size());
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "heeled_hulls.hpp"
-#include "tests/support/example_copy.hpp"
+#include "tests/support/example_runs.hpp"
 #include "tests/support/scratch.hpp"
 
 namespace cross::testing {
@@ -25,7 +25,8 @@ TEST(BundledExample, RunsToItsEndWithTenHeelBlocks) {
   ASSERT_TRUE(WIFEXITED(rc));
   ASSERT_EQ(WEXITSTATUS(rc), 0) << testsupport::ReadFile(dir.Path() / "terminal.txt").substr(0, 2000);
 
-  const PrintedBlocks blocks = ReadBlocks(testsupport::ReadFile(dir.Path() / "Pendrovix.SON"));
+  const std::string report = testsupport::ReadFile(dir.Path() / "Pendrovix.SON");
+  const PrintedBlocks blocks = ReadBlocks(report);
   ASSERT_EQ(blocks.size(), 10u);
   for (const auto& [phi, rows] : blocks) EXPECT_EQ(rows.size(), 40u) << phi;
 
@@ -39,6 +40,18 @@ TEST(BundledExample, RunsToItsEndWithTenHeelBlocks) {
   }
   EXPECT_NEAR((*nearest)[0], 7500, 250);
   EXPECT_NEAR((*nearest)[1], 6.82 * std::sin(5 * M_PI / 180), 0.01);
+
+  // Then the deck-edge table, and the GZ lines end the report; GZ at 5
+  // degrees is GM0 sin(5 degrees) to the same curvature.
+  const std::size_t deck = report.find("  GUVERTE KENARI SUYA GIRME ACILARI\r\n");
+  ASSERT_NE(deck, std::string::npos);
+  const std::size_t gz = report.find("  1      0.0");
+  ASSERT_NE(gz, std::string::npos);
+  EXPECT_LT(deck, gz);
+  EXPECT_NEAR(std::stod(report.substr(gz + 4, 10)), 0.82 * std::sin(5 * M_PI / 180), 0.005);
+  const std::string last = "30-40 DER. ARASINDA EGRI ALTINDA KALAN ALAN = ";
+  ASSERT_NE(report.rfind(last), std::string::npos);
+  EXPECT_EQ(report.find("\r\n", report.rfind(last)), report.size() - 2);
 }
 
 }  // namespace

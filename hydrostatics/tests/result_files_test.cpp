@@ -176,49 +176,21 @@ TEST(ResultFiles, NumbersThatAreNotFiniteStopEachWriterNamingFileAndQuantity) {
   }
 }
 
-TEST(FinishRun, ClosingPromptEndsTheRunWhateverTheAnswer) {
-  for (const char* answer : {"", "x\n"}) {
+// The closing prompt reads one answer, and no answer (not even a yes) stops
+// the run: it ends normally.
+TEST(FinishRun, ClosingPromptTakesOneAnswerAndTheRunEndsNormally) {
+  for (const char* answer : {"", "E\n", "x\n"}) {
     Room room;
-    room.in.str(answer);
-    FinishRun(room.session);
+    room.in.str(std::string(answer) + "left for later\n");
+    EXPECT_EQ(platform::RunProgram(room.session, FinishRun), 0) << answer;
     const std::string text = room.out.str();
     EXPECT_NE(text.find("== PROGRAM SONU =="), std::string::npos);
-    EXPECT_NE(text.find("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ"), std::string::npos);
-    EXPECT_NE(text.find("[default: 0]"), std::string::npos);
+    EXPECT_NE(text.find("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ\n[default: 0] > "),
+              std::string::npos);
+    std::string rest;
+    std::getline(room.in, rest);
+    EXPECT_EQ(rest, *answer ? "left for later" : "") << answer;
   }
-}
-
-// The bundled example (even keel, curves asked for) run as the README runs
-// it, with no input: both data files are written completely beside the report.
-TEST(ResultFiles, BundledExampleWritesBonjeanAndCurveData) {
-  const char* env = std::getenv("SUITE_EXAMPLES_DIR");
-  const std::filesystem::path examples =
-      env != nullptr ? std::filesystem::path(env)
-                     : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
-  const testsupport::ScratchDirectory scratch("kormelant-example-results");
-  const auto& dir = scratch.Path();
-  std::filesystem::copy(examples, dir, std::filesystem::copy_options::recursive);
-  const std::string command =
-      "cd '" + dir.string() + "' && '" + std::string(KORMELANT_PATH) + "' </dev/null >terminal.txt 2>&1";
-  const int rc = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(rc));
-  ASSERT_EQ(WEXITSTATUS(rc), 0);
-  // 21 stations; waterlines 0.5 to 8 m in steps of 0.5 m (the mean draft of
-  // 6.5 m among them).
-  const std::size_t N = 21, W = 16;
-  const auto bonjean = ReadLines(dir / "BONJEAN.SON");
-  ASSERT_EQ(bonjean.size(), 2 + N);
-  EXPECT_EQ(bonjean[0], " 21            16 ");
-  EXPECT_EQ(bonjean[1].size(), 9 + 8 * W);
-  const auto zazuri = ReadLines(dir / "ZAZURI.DAT");
-  ASSERT_EQ(zazuri.size(), 1 + N + W + N * W + 2 * W);
-  EXPECT_EQ(zazuri[0], "21,16,100,11");
-  EXPECT_EQ(zazuri[1 + N + W - 1], "8");
-  EXPECT_EQ(RecordNumbers(zazuri.back()).size(), 9u);
-  EXPECT_TRUE(std::filesystem::exists(dir / "ZAZURI1.SCR"));
-  EXPECT_TRUE(std::filesystem::exists(dir / "ZAZURI2.SCR"));
-  const auto terminal = testsupport::ReadFile(dir / "terminal.txt");
-  EXPECT_NE(terminal.find("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ"), std::string::npos);
 }
 
 }  // namespace

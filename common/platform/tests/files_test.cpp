@@ -58,6 +58,12 @@ TEST_F(InputFileTest, FaultyNumberLinesNameFileAndLine) {
        "bekleniyordu)"},
       {"1,2,3,", 3, "\"hull.dat\" dosyasi, satir 2: iki virgul arasinda ya da satir basinda/sonunda bos deger var (3 sayi "
        "bekleniyordu)"},
+      // An empty item is told before a wrong count, a wrong count before an
+      // item that is not a number, and the first such item is named.
+      {"abc, 2,", 3, "\"hull.dat\" dosyasi, satir 2: iki virgul arasinda ya da satir basinda/sonunda bos deger var (3 sayi "
+       "bekleniyordu)"},
+      {"abc 2 3 4", 3, "\"hull.dat\" dosyasi, satir 2: 3 sayi bekleniyordu, 4 bulundu"},
+      {"1 x y", 3, "\"hull.dat\" dosyasi, satir 2: 2. deger \"x\" bir sayi degil"},
   };
   for (const auto& c : cases) {
     WriteAll(dir_ / "hull.dat", std::string("title\r\n") + c.line + "\r\n");

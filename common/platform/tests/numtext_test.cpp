@@ -64,6 +64,13 @@ TEST(NumText, WriteItemFormIsPlainDecimal) {
       {1e15, "1000000000000000"},               {999999999999999.0, "999999999999999"},
       {999999999999999.9, "1000000000000000"},  {1234567890123456789.0, "1234567890123460000"},
       {-42, "-42"},          {0.000123456789012345678, "0.000123456789012346"},
+      // Exact halves of the 15th digit go to the even digit; the nearest
+      // double decides any other case.
+      {1000000000000005.0, "1000000000000000"}, {1000000000000015.0, "1000000000000020"},
+      {1000000000000025.0, "1000000000000020"}, {0.1000000000000005, "0.100000000000001"},
+      {123.4567890123455, "123.456789012345"}, {100000000000000.5, "100000000000000"},
+      {100000000000001.5, "100000000000002"},   {12345678901234.25, "12345678901234.2"},
+      {99999999999999.95, "100000000000000"},   {1.2345678901234567e-8, "0.0000000123456789012346"},
   };
   for (const auto& c : cases) EXPECT_EQ(platform::WriteItemNumber(c.x), c.text) << c.x;
   // The extremes of a double: every digit written out, never an exponent.
@@ -72,6 +79,27 @@ TEST(NumText, WriteItemFormIsPlainDecimal) {
             "-0." + std::string(323, '0') + "494065645841247");
   EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::quiet_NaN()), std::invalid_argument);
   EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::infinity()), std::invalid_argument);
+}
+
+// Every value reads back as the same double from a text without exponent.
+TEST(NumText, RoundTripFormReadsBackExactly) {
+  EXPECT_EQ(platform::RoundTripNumber(0.1), "0.1");
+  EXPECT_EQ(platform::RoundTripNumber(-2.5), "-2.5");
+  EXPECT_EQ(platform::RoundTripNumber(0.1 + 0.2), "0.30000000000000004");
+  EXPECT_EQ(platform::RoundTripNumber(1e-5), "0.00001");
+  EXPECT_EQ(platform::RoundTripNumber(3e20), "300000000000000000000");
+  EXPECT_EQ(platform::RoundTripNumber(90), "90");
+  const double values[] = {0.0, -0.0, 1.0 / 3, -2.0 / 3, 4.7e-324, 2.2250738585072014e-308, 1e-300, 1.7976931348623157e308,
+                           6.0913215437619745, -51.21, 7749.000000000001, 0.1 + 0.2};
+  for (double v : values) {
+    const std::string text = platform::RoundTripNumber(v);
+    EXPECT_EQ(text.find_first_of("eE,"), std::string::npos) << text;
+    double back = 1;
+    ASSERT_TRUE(platform::ParseNumber(text, back)) << text;
+    EXPECT_EQ(back, v) << text;
+    EXPECT_EQ(std::signbit(back), std::signbit(v)) << text;
+  }
+  EXPECT_THROW(platform::RoundTripNumber(std::nan("")), std::invalid_argument);
 }
 
 TEST(NumText, PrintZonesOfFourteenColumns) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/numerics/errors.hpp"
+#include "common/platform/errors.hpp"
 #include "common/platform/prompts.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
@@ -327,7 +327,7 @@ TEST_F(SessionTest, RunProgramClosesEveryFileAndReturnsTheStatus) {
   } cases[] = {
       {"normal", 0, [] {}, ""},
       {"data", 1, [] { platform::StopForDataError("\"hull.dat\", line 3: bad"); }, "\"hull.dat\", line 3: bad"},
-      {"numerics", 1, [] { throw numerics::DataError("two equal abscissae"); }, "two equal abscissae"},
+      {"numerics", 1, [] { throw platform::DataError("two equal abscissae"); }, "two equal abscissae"},
       {"user", 2, [] { platform::StopByUser(); }, ""},
       {"fault", 3, [] { throw std::logic_error("table index 0"); }, "Program hatasi: table index 0"},
   };

@@ -1,0 +1,80 @@
+// Writing and reading "STASCR.DAT".
+#include "cross_data_file.hpp"
+
+#include <cmath>
+#include <vector>
+
+#include "common/platform/numtext.hpp"
+
+namespace cross {
+
+namespace {
+
+// A count of the file: a whole number from 0 to `most`.
+int ReadCount(platform::InputFile& in, double value, int most, const std::string& what) {
+  if (!(value >= 0 && value <= most && value == std::floor(value))) {
+    in.Fail(what + " 0 ile " + std::to_string(most) + " arasinda bir tam sayi olmalidir; okunan deger " +
+            platform::WriteItemNumber(value) + ".");
+  }
+  return static_cast<int>(value);
+}
+
+}  // namespace
+
+CrossCurveData CrossCurvesOfRun(const CrossRun& run) {
+  CrossCurveData data;
+  data.NA = run.run.NA;
+  for (int i = 1; i <= data.NA; ++i) {
+    data.HeelAngles(i) = run.task.HeelAngles(i);
+    data.PointCounts(i) = run.run.NWL;
+    for (int j = 1; j <= run.run.NWL; ++j) {
+      data.Displacement(i, j) = run.results.CrossCurveDisplacement(i, j);
+      data.KN(i, j) = run.results.CrossCurveKN(i, j);
+    }
+  }
+  return data;
+}
+
+void WriteCrossCurveDataFile(platform::Session& session, const CrossRun& run) {
+  using platform::RoundTripNumber;
+  platform::OutputFile& file = session.CreateOutput(run.task.OUTDIR + kCrossCurveDataFile);
+  file.Line(RoundTripNumber(run.run.NA));
+  for (int i = 1; i <= run.run.NA; ++i) {
+    file.Line(RoundTripNumber(run.run.NWL) + "," + RoundTripNumber(run.task.HeelAngles(i)));
+    for (int j = 1; j <= run.run.NWL; ++j) {
+      file.Line(RoundTripNumber(run.results.CrossCurveDisplacement(i, j)) + "," +
+                RoundTripNumber(run.results.CrossCurveKN(i, j)));
+    }
+  }
+  file.Close();
+}
+
+CrossCurveData ReadCrossCurveDataFile(platform::Session& session, const std::string& OUTDIR) {
+  platform::InputFile in = session.OpenInput(OUTDIR + kCrossCurveDataFile);
+  CrossCurveData data;
+  data.NA = ReadCount(in, in.ReadNumber(), kMaxHeelAngles, "egri sayisi");
+  for (int i = 1; i <= data.NA; ++i) {
+    const std::vector<double> head = in.ReadNumbers(2);
+    data.PointCounts(i) = ReadCount(in, head[0], kMaxWaterlines, std::to_string(i) + ". egrinin nokta sayisi");
+    data.HeelAngles(i) = head[1];
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      const std::vector<double> point = in.ReadNumbers(2);
+      data.Displacement(i, j) = point[0];
+      data.KN(i, j) = point[1];
+    }
+  }
+  return data;
+}
+
+void TakeCrossCurveData(const CrossCurveData& data, CrossRun& run) {
+  run.run.NA = data.NA;
+  for (int i = 1; i <= data.NA; ++i) {
+    run.task.HeelAngles(i) = data.HeelAngles(i);
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      run.results.CrossCurveDisplacement(i, j) = data.Displacement(i, j);
+      run.results.CrossCurveKN(i, j) = data.KN(i, j);
+    }
+  }
+}
+
+}  // namespace cross

@@ -1,0 +1,177 @@
+// The interpolated cross-stability table.
+#include "interpolated_table.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "common/numerics/curves.hpp"
+#include "common/numerics/format.hpp"
+#include "forms.hpp"
+#include "common/platform/numtext.hpp"
+#include "common/platform/prompts.hpp"
+#include "cross_table.hpp"
+#include "curve_window.hpp"
+
+namespace cross {
+
+namespace {
+
+constexpr const char* kRule = " ========================================================== ";
+constexpr const char* kTitle = " ";
+
+void SetLabel(platform::ConsoleForm& form, const std::string& name, const std::string& caption) {
+  platform::FormLabel& l = form.Label(name);
+  l.fontName = "Arial";
+  l.fontSize = 8;
+  l.colour = platform::PaletteColour(9);
+  l.caption = caption;
+}
+
+// A fraction of a data range; a range of no width counts as 1.
+double Fraction(double v, double lo, double hi) { return (v - lo) / (hi > lo ? hi - lo : 1.0); }
+
+// The displacements every heel angle's floating rows cover.
+struct Range {
+  double lo, hi;
+  bool Empty() const { return !(hi >= lo); }
+};
+Range CommonRange(const CrossRun& run) {
+  Range r{-HUGE_VAL, HUGE_VAL};
+  Vec X(kMaxWaterlines), Y(kMaxWaterlines);
+  for (int i = 1; i <= run.run.NA; ++i) {
+    const int m = FloatingPoints(run.results.CrossCurveDisplacement, i, run.run.NWL, run.results.CrossCurveKN, X, Y);
+    if (m == 0) return {1, 0};
+    r.lo = std::max(r.lo, X(1));
+    r.hi = std::min(r.hi, X(m));
+  }
+  return r;
+}
+
+// Asks for one displacement of the range, pre-filled with `prefill`.
+bool AskDisplacement(platform::Session& session, const std::string& prompt, double prefill, double& value) {
+  const std::string text =
+      session.InputBox(prompt, kTitle, platform::WriteItemNumber(prefill), platform::kReviewBoxX, platform::kReviewBoxY);
+  return platform::ParseNumber(text, value);
+}
+
+}  // namespace
+
+void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::ConsoleForm& form,
+                                          platform::OutputFile& report, CrossRun& run) {
+  const int NA = run.run.NA;
+  const int NWL = run.run.NWL;
+  CrossCurveTables& t = run.results;
+  if (NA == 0) {
+    session.MessageBox("Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0): interpole edilmis capraz stabilite "
+                       "tablosu yazilmadi.",
+                       64, "Bilgi", "", 0);
+    return;
+  }
+
+  // The data range of every computed row.
+  double DMIN = t.CrossCurveDisplacement(1, 1), DMAX = DMIN;
+  double KNMIN = t.CrossCurveKN(1, 1), KNMAX = KNMIN;
+  for (int i = 1; i <= NA; ++i) {
+    for (int j = 1; j <= NWL; ++j) {
+      DMIN = std::min(DMIN, t.CrossCurveDisplacement(i, j));
+      KNMIN = std::min(KNMIN, t.CrossCurveKN(i, j));
+      DMAX = std::max(DMAX, t.CrossCurveDisplacement(i, j));
+      KNMAX = std::max(KNMAX, t.CrossCurveKN(i, j));
+    }
+  }
+
+  // The computed curves, placed over the data range.
+  const CurveWindow w = PrepareCurveWindow(form, run.run.MaxTopHalfBreadth, run.run.HeightExtent, true);
+  Vec xs(NWL), ys(NWL);
+  for (int i = 1; i <= NA; ++i) {
+    for (int j = 1; j <= NWL; ++j) {
+      xs(j) = w.X(Fraction(t.CrossCurveDisplacement(i, j), DMIN, DMAX));
+      ys(j) = w.Yc(Fraction(t.CrossCurveKN(i, j), KNMIN, KNMAX));
+    }
+    PlotWindowCurve(form, w, xs, ys, NWL, CurveColour(i), HeelAngleLabel(run.task.HeelAngles(i)));
+  }
+  PrintAxisNumbers(form, w, DMIN, (DMAX - DMIN) / 4, 5);
+  SetLabel(form, "Label1", " EN KUCUK DEPLASMAN = " + platform::FormatWithMask(DMIN, "000000.00") + " (ton)");
+  SetLabel(form, "Label2", " EN BUYUK DEPLASMAN = " + platform::FormatWithMask(DMAX, "000000.00") + " (ton)");
+
+  if (!platform::YesNoPrompt(session,
+                             "CAPRAZ STABILITE DEGERLERININ INTERPOLASYONU ICIN DEPLASMAN BASLANGIC VE BITIS DEGERLERINI "
+                             "DEGISTIRMEK ISTER MISIN E/H <H>")) {
+    return;
+  }
+
+  // The range: numbers, the largest above the smallest, within the floating
+  // rows of every heel angle.
+  const Range admissible = CommonRange(run);
+  if (admissible.Empty()) {
+    session.MessageBox("Butun meyil acilarinin yuzen su hatlarinin ortak bir deplasman araligi yok; capraz stabilite "
+                       "degerleri interpole edilemez.",
+                       64, "Bilgi", "", 0);
+    return;
+  }
+  const std::string admissibleText = "(" + platform::WriteItemNumber(admissible.lo) + " ile " +
+                                     platform::WriteItemNumber(admissible.hi) + " ton arasinda)";
+  double lo = admissible.lo, hi = admissible.hi;
+  for (;;) {
+    const bool numbers = AskDisplacement(session, "MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", admissible.lo, lo) &
+                         AskDisplacement(session, "MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN", admissible.hi, hi);
+    std::string problem;
+    if (!numbers) {
+      problem = "Girilen deplasmanlardan biri sayi degil.";
+    } else if (!(hi > lo)) {
+      problem = "En buyuk deplasman en kucukten buyuk olmalidir.";
+    } else if (lo < admissible.lo || hi > admissible.hi) {
+      problem = "Deplasman araligi butun meyil acilarinin hesaplanan deplasmanlari icinde olmalidir.";
+    }
+    if (problem.empty()) break;
+    session.MessageBox(problem + " Deplasmanlar " + admissibleText + " olmali; lutfen tekrar girin.", 48,
+                       "Deplasman araligi", "", 0);
+  }
+  for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
+
+  // Every heel angle at the same evenly spaced displacements, each value on
+  // the straight line between the two computed rows around it.
+  Vec d(NWL);
+  for (int j = 1; j <= NWL; ++j) d(j) = j == NWL ? hi : lo + (j - 1) * (hi - lo) / (NWL - 1);
+  Table2<double>* const quantities[] = {&t.CrossCurveKN, &t.CrossCurveVCB, &t.CrossCurveTCB, &t.CrossCurveLCB};
+  Vec X(NWL), Y(NWL);
+  for (int i = 1; i <= NA; ++i) {
+    for (Table2<double>* q : quantities) {
+      const int m = FloatingPoints(t.CrossCurveDisplacement, i, NWL, *q, X, Y);
+      for (int j = 1; j <= NWL; ++j) {
+        double v = Y(1);
+        numerics::InterpolateInTable(m, std::clamp(d(j), X(1), X(m)), v, X, Y);
+        (*q)(i, j) = v;
+      }
+    }
+    for (int j = 1; j <= NWL; ++j) t.CrossCurveDisplacement(i, j) = d(j);
+  }
+
+    for (int i = 1; i <= NA; ++i) {
+    for (int k = 0; k < 3; ++k) report.Line();
+    report.Line(" INTERPOLE EDILMIS CAPRAZ STABILITE DEGERLERI");
+    report.Line(" MEYIL ACISI = " + FormatNumber(run.task.HeelAngles(i), 2, 2) + " DERECE");
+    report.Line(kRule);
+    report.Line(" DEPLASMAN        KN          VCB         TCB         LCB )  ");
+    report.Line("   (ton)        (metre)     (metre)     (metre)     (metre)  ");
+    report.Line(kRule);
+    for (int j = 1; j <= NWL; ++j) {
+      report.Line(" " + FormatNumber(t.CrossCurveDisplacement(i, j), 5, 3) + "     " +
+                  FormatNumber(t.CrossCurveKN(i, j), 3, 3) + "     " + FormatNumber(t.CrossCurveVCB(i, j), 3, 3) +
+                  "     " + FormatNumber(t.CrossCurveTCB(i, j), 3, 3) + "     " +
+                  FormatNumber(t.CrossCurveLCB(i, j), 3, 3));
+    }
+    report.Line(kRule);
+  }
+  for (int k = 0; k < 3; ++k) report.Line();
+  report.Line(kRule);
+  report.Line(" ======  ACIKLAMALAR  ===================================== ");
+  report.Line("  KN : DOGRULTUCU MOMENT KOLU DEGERI (BL DEN GECEN EKSENE GORE)");
+  report.Line(" VCB : SEPHIYE MERKEZININ DUSEY YERI");
+  report.Line(" TCB : SEPHIYE MERKEZININ YATAY YERI");
+  report.Line(" LCB : SEPHIYE MERKEZININ BOYUNA YERI (AP'DEN)");
+  report.Line(kRule);
+}
+
+}  // namespace cross

@@ -1,0 +1,22 @@
+#pragma once
+// The interpolated cross-stability table: the computed cross curves shown on
+// the form, and on request re-tabulated at evenly spaced displacements over
+// a range the user gives, printed per heel angle with a legend.
+
+#include "common/platform/session.hpp"
+#include "run.hpp"
+
+namespace cross {
+
+// Shows the cross curves and asks whether to give the displacement range.
+// On "E"/"e" asks the smallest and largest displacement (again, with the
+// admissible range, until both are numbers, the largest above the smallest,
+// and every heel angle's floating rows cover them), replaces the five result
+// tables by their values at NWL evenly spaced displacements (on the straight
+// line between the two computed rows around each) and prints the blocks and
+// the legend.  Any other answer returns at once.  A run without heel angles
+// has no table: a message says so.
+void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::ConsoleForm& form,
+                                          platform::OutputFile& report, CrossRun& run);
+
+}  // namespace cross

@@ -1,0 +1,154 @@
+// The righting-lever curve and its stability areas.
+#include "righting_lever.hpp"
+
+#include <cmath>
+#include <string>
+
+#include "common/numerics/curves.hpp"
+#include "common/numerics/format.hpp"
+#include "forms.hpp"
+#include "common/platform/numtext.hpp"
+#include "common/platform/prompts.hpp"
+#include "cross_table.hpp"
+#include "gz_drawing.hpp"
+
+namespace cross {
+
+namespace {
+
+using numerics::FormatInteger;
+
+// One stability area: n samples from `from` to `to` degrees, the last one at
+// `to` itself, integrated in radians.
+double StabilityArea(const RightingLeverCurve& gz, int n, double from, double to) {
+  Vec xs(n), ys(n);
+  for (int k = 1; k <= n; ++k) {
+    const double phi = k == n ? to : from + (k - 1) * (to - from) / (n - 1);
+    xs(k) = phi * PiValue / 180;
+    numerics::InterpolateCurve(gz.n, gz.X, gz.Y, xs(k), ys(k), numerics::kParabolaMethod,
+                               kCrossCurvesForms.interpolationRule);
+  }
+  double area = 0;
+  numerics::IntegrateUnequalSimpson(n, xs, ys, area, kCrossCurvesForms.simpsonGuard);
+  return area;
+}
+
+std::string AreaText(bool reached, double area) { return reached ? FormatNumber(area, 2, 3) : std::string(" *****"); }
+
+}  // namespace
+
+RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::ConsoleForm& form,
+                                          platform::OutputFile& report, const CrossRun& run,
+                                          const CrossCurveData& data) {
+  const TaskValues& t = run.task;
+  RightingLeverCurve gz;
+  // The curve needs a heel angle above the upright one: its heel axis ends at
+  // the last heel angle.
+  bool heeled = false;
+  for (int i = 1; i <= data.NA; ++i) heeled = heeled || data.HeelAngles(i) > 0;
+  if (!heeled) {
+    session.MessageBox(data.NA == 0 ? "Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0): GZ egrisi hesaplanmadi."
+                                    : "Gorev dosyasinda 0 dereceden buyuk meyil acisi yok: GZ egrisi hesaplanmadi.",
+                       64, "Bilgi", "", 0);
+    return gz;
+  }
+  gz.NA = data.NA;
+
+  // KN at the requested displacement on every cross curve, among the points
+  // where the hull floats; a displacement beyond them has no KN there.
+  Vec XD(kMaxWaterlines), YK(kMaxWaterlines);
+  for (int i = 1; i <= data.NA; ++i) {
+    const int m = FloatingPoints(data.Displacement, i, data.PointCounts(i), data.KN, XD, YK);
+    if (m == 0 || t.RequestedDisplacement < XD(1) || t.RequestedDisplacement > XD(m)) {
+      const std::string range = m == 0 ? std::string("yuzen bir su hatti yok")
+                                       : "deplasmanlar " + platform::WriteItemNumber(XD(1)) + " ile " +
+                                             platform::WriteItemNumber(XD(m)) + " ton arasinda";
+      platform::StopWithDataMessage(
+          session,
+          "GZ egrisi hesaplanamadi: istenen deplasman (" + platform::WriteItemNumber(t.RequestedDisplacement) +
+              " ton) " + FormatNumber(data.HeelAngles(i), 2, 2) + " derece meyil acisinin capraz egrisinin disinda (" +
+              range + "). RequestedDisplacement ya da su hatlari (InclinedWaterlineCount) degistirilmelidir.",
+          "Data giris hatasi");
+    }
+    double KN = 0;
+    numerics::InterpolateCurve(m, XD, YK, t.RequestedDisplacement, KN, numerics::kParabolaMethod,
+                               kCrossCurvesForms.interpolationRule);
+    gz.GzValues(i) = KN - t.KG * std::sin(data.HeelAngles(i) * PiValue / 180);
+  }
+  gz.GM0 = t.KM - t.KG;
+  WriteGzScriptHead(session, run);
+
+  for (int k = 0; k < 4; ++k) report.Line();
+  report.Line(" GZ VE MEYIL ACISI DEGERLERI ");
+  report.Line("=========================");
+  report.Line(" NO      GZ(m)   ACI(der)");
+  report.Line("=========================");
+  for (int i = 1; i <= data.NA; ++i) {
+    report.Line(" " + FormatInteger(i, 2) + "    " + FormatNumber(gz.GzValues(i), 3, 3) + "   " +
+                FormatNumber(data.HeelAngles(i), 3, 3));
+  }
+  report.Line("=========================");
+  report.Line();
+  report.Line();
+  report.Line("DEPLASMAN " + FormatNumber(t.RequestedDisplacement, 6, 3) + " ton icin KG = " + FormatNumber(t.KG, 3, 3) +
+              " m (BL'den) ve KM = " + FormatNumber(t.KM, 3, 3) + " m (BL'den)");
+
+  // The curve from the origin; the upright angle is the origin itself.
+  gz.LargestGz = gz.GzValues(1);
+  for (int i = 1; i <= data.NA; ++i) {
+    if (gz.GzValues(i) > gz.LargestGz) gz.LargestGz = gz.GzValues(i);
+  }
+  gz.n = 1;
+  gz.X(1) = 0;
+  gz.Y(1) = 0;
+  for (int i = 1; i <= data.NA; ++i) {
+    if (!(data.HeelAngles(i) > 0)) continue;
+    ++gz.n;
+    gz.X(gz.n) = data.HeelAngles(i);
+    gz.Y(gz.n) = gz.GzValues(i);
+  }
+
+  gz.Amax = gz.X(gz.n);
+  gz.GzAxisTop = gz.LargestGz;
+  PlotGzCurveOnScreen(form, run, gz);
+  AskGzAxisTop(session, form, run, gz);
+  WriteGzScriptCurve(session, run, gz);
+
+  report.Line("BASLANGIC GM0 = " + FormatNumber(gz.GM0, 3, 3) + " m. (serbest yuzey duzeltmesi yapilmadi)");
+  const double lastAngle = gz.Amax;
+  for (int i = 1; i <= gz.n; ++i) gz.X(i) = gz.X(i) * PiValue / 180;
+
+  // The largest lever on the curve, from the first heel angle in quarter
+  // degrees; of equal values the smaller angle.
+  const double end = data.HeelAngles(data.NA) - 0.25;
+  for (double phi = data.HeelAngles(1); phi <= end; phi += 0.25) {
+    const double x = phi * PiValue / 180;
+    if (x > gz.X(1) && x < gz.X(gz.n)) {
+      double y = 0;
+      numerics::InterpolateCurve(gz.n, gz.X, gz.Y, x, y, numerics::kParabolaMethod,
+                                 kCrossCurvesForms.interpolationRule);
+      if (y > gz.MaximumGz) {
+        gz.MaximumGz = y;
+        gz.MaximumGzAngle = phi;
+      }
+    }
+  }
+  report.Line("MAXIMUM GZ = " + FormatNumber(gz.MaximumGz, 2, 3) + " (m) MEYIL ACISI = " +
+              FormatNumber(gz.MaximumGzAngle, 3, 2) + " derece");
+
+  // Areas the curve reaches.
+  gz.Reaches30 = lastAngle >= 30;
+  gz.Reaches40 = lastAngle >= 40;
+  if (gz.Reaches30) gz.Area30 = StabilityArea(gz, 11, 0, 30);
+  if (gz.Reaches40) gz.Area40 = StabilityArea(gz, 15, 0, 40);
+  if (gz.Reaches40) gz.Area30To40 = StabilityArea(gz, 11, 30, 40);
+  report.Line("30 DER. MEYILDE EGRI ALTINDA KALAN ALAN = " + AreaText(gz.Reaches30, gz.Area30) +
+              " (m*rad) (min 0.055 m*rad)");
+  report.Line("40 DER. MEYILDE EGRI ALTINDA KALAN ALAN = " + AreaText(gz.Reaches40, gz.Area40) +
+              " (m*rad) (min 0.09 m*rad)");
+  report.Line("30-40 DER. ARASINDA EGRI ALTINDA KALAN ALAN = " + AreaText(gz.Reaches40, gz.Area30To40) +
+              " (m*rad) (min 0.03 m*rad)");
+  return gz;
+}
+
+}  // namespace cross

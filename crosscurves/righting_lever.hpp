@@ -1,0 +1,45 @@
+#pragma once
+// The righting-lever (GZ) curve of the task file's loading condition: KN read
+// off each heel angle's cross curve at the requested displacement, GZ = KN -
+// KG sin(phi), the initial metacentric height, the largest GZ and the areas
+// under the curve to 30 and 40 degrees and between them.
+
+#include "common/platform/files.hpp"
+#include "common/platform/session.hpp"
+#include "cross_data_file.hpp"
+#include "run.hpp"
+
+namespace cross {
+
+// What the GZ step works out and prints.
+struct RightingLeverCurve {
+  int NA = 0;
+  Vec GzValues{kMaxHeelAngles};
+  double GM0 = 0;
+  double LargestGz = 0;
+  // The curve with the origin in front: X in degrees (radians once the GM0
+  // line is printed), Y the levers; the upright angle is left out, the origin
+  // stands for it.
+  int n = 0;
+  Vec X{kMaxHeelAngles + 1};
+  Vec Y{kMaxHeelAngles + 1};
+  // The drawings' ranges: heel 0 to the last angle of the curve (degrees),
+  // GZ 0 to GzAxisTop (the largest GZ unless the user types another top).
+  double Amax = 0;
+  double GzAxisTop = 0;
+  double MaximumGz = 0;
+  double MaximumGzAngle = 0;
+  double Area30 = 0, Area40 = 0, Area30To40 = 0;
+  bool Reaches30 = false, Reaches40 = false;
+};
+
+// The GZ step: without a heel angle above 0 a message says that there is no
+// curve.  It stops the run (data error, before it prints anything) when the
+// requested displacement lies outside a heel angle's floating points; prints
+// the GZ table, the loading line, GM0, the largest GZ and the three areas
+// into the report, with the drawing steps at their points.
+RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::ConsoleForm& form,
+                                          platform::OutputFile& report, const CrossRun& run,
+                                          const CrossCurveData& data);
+
+}  // namespace cross
