@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/platform/prompts.hpp"
+#include "common/platform/run_files.hpp"
 #include "compartments.hpp"
 #include "graphs.hpp"
 #include "loading.hpp"
@@ -21,6 +22,11 @@ void RunFloodableLengthProgram(platform::Session& session) {
   FloodRun& run = *owned;
 
   ReadTaskFile(session, run.task);
+  // Nothing is written over the task file or the hull, and no second run
+  // works in the same folders.
+  platform::ClaimRunFiles(session, {{session.TaskDirectory() + kTaskFileName, run.task.OffsetFileName},
+                                    {run.task.OutputDirectory + kReportFileName,
+                                     run.task.OutputDirectory + kScriptFileName}});
   LoadHullAndBonjeanData(session, run);
   CheckBulkheads(session, run);
   NameTrimLines(run.task.TrimLineCount, run.trim.TrimLineNames);

@@ -148,7 +148,12 @@ double BreadthAtHeight(const hullform::SectionSpline& s, double z) {
 void LoadHullAndBonjeanData(platform::Session& session, FloodRun& run) {
   HullData& d = run.hull;
   hullform::HullModel& h = d.hull;
-  hullform::ReadOffsetTable(session, run.task.OffsetFileName, h, kFloodableForms, hullform::AbsoluteHullLimits());
+  // Positions within ten lengths of the ship; heights and half-breadths
+  // (the task file gives neither breadth nor depth) within 10 km.
+  hullform::HullLimits limits = hullform::AbsoluteHullLimits();
+  limits.position = hullform::kExtentFactor * run.task.ShipLength;
+  limits.positionReason = "boyun (L) 10 kati";
+  hullform::ReadOffsetTable(session, run.task.OffsetFileName, h, kFloodableForms, limits);
   hullform::CheckStationPositions(session, h, kFloodableForms);
   MeasureHull(session, run);
 

@@ -1,6 +1,9 @@
 // The report's head.
 #include "report.hpp"
 
+#include <cmath>
+#include <string>
+
 #include "common/platform/numtext.hpp"
 #include "forms.hpp"
 
@@ -15,8 +18,18 @@ std::string StationCaption(int i, double x, double ShipLength) {
 }
 
 platform::OutputFile& WriteSectionsAndBonjean(platform::Session& session, const FloodRun& run) {
-  platform::OutputFile& report = session.CreateOutput(run.task.OutputDirectory + kReportFileName);
+  const std::string name = run.task.OutputDirectory + kReportFileName;
   const hullform::HullModel& h = run.hull.hull;
+  for (int i = 1; i <= h.StationCount; ++i) {
+    for (int k = 1; k <= run.hull.LevelCount(i); ++k) {
+      const double z = run.hull.LevelHeight(i, k), a = run.hull.CumulativeSectionArea(i, k);
+      if (std::isfinite(z) && std::isfinite(a)) continue;
+      const std::string at = ", posta " + std::to_string(i) + ", seviye " + std::to_string(k);
+      platform::RequireFiniteOutput(name, "su hatti yuksekligi" + at, z);
+      platform::RequireFiniteOutput(name, "Bonjean alani" + at, a);
+    }
+  }
+  platform::OutputFile& report = session.CreateOutput(name);
   report.Line(" KESIT SAYISI = " + FormatInteger(h.StationCount, 2));
   report.Line();
   for (int i = 1; i <= h.StationCount; ++i) {

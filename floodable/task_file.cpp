@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/hullform/limits.hpp"
 #include "common/hullform/report_path.hpp"
 #include "common/numerics/format.hpp"
 #include "common/platform/numtext.hpp"
@@ -20,7 +21,7 @@ void Skip(platform::InputFile& in, int lines) {
 
 bool IsWhole(double v) { return v == std::floor(v); }
 
-std::string Shown(double v) { return platform::WriteItemNumber(v); }
+std::string Shown(double v) { return platform::MessageNumber(v); }
 
 [[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
   platform::RefuseTaskValue(session, kTaskFileName, line, what);
@@ -42,15 +43,16 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
       session, t.OffsetFileName, {t.OutputDirectory + kReportFileName, t.OutputDirectory + kScriptFileName});
   if (!clash.empty()) {
     Refuse(session, in.LineNumber(),
-           "cikti dizini (" + t.OutputDirectory + ") ile programin cikti dosyasi " + clash +
-               " offset tablosunu (" + t.OffsetFileName + ") gosteriyor; tablo bu dosyanin uzerine yazilamaz.");
+           "cikti dizini (" + platform::ShownPath(t.OutputDirectory) + ") ile programin cikti dosyasi " +
+               platform::ShownPath(clash) + " offset tablosunu (" + platform::ShownPath(t.OffsetFileName) +
+               ") gosteriyor; tablo bu dosyanin uzerine yazilamaz.");
   }
   Skip(in, 1);
   t.ShipLength = in.ReadNumber();        // 20
   // L scales the start centres of the trials, the station numbers and the
-  // drawing.
-  if (!(t.ShipLength > 0))
-    Refuse(session, in.LineNumber(), "L (gemi boyu) sifirdan buyuk olmalidir; okunan deger " + Shown(t.ShipLength) + ".");
+  // drawing; a length no ship has would overflow them.
+  platform::RequireTaskValueWithin(session, kTaskFileName, in.LineNumber(), "L (gemi boyu)", t.ShipLength,
+                                   {hullform::kSmallestDimension, hullform::kLargestDimension, false, "m"});
   Skip(in, 2);
 
   // An odd count puts the even-keel line "PAR." in the middle and the load
@@ -69,17 +71,22 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   t.TrimLineCount = static_cast<int>(trimCount);
   const int N = t.TrimLineCount;
   Skip(in, 3);
-  for (int m = 1; m <= N; ++m) {  // 27 .. 26 + N
+  // Drafts and positions lie within the largest dimension of a ship (a
+  // local draft below the base line counts as 0, so it may be negative).
+  const platform::ValueRange extent{-hullform::kLargestDimension, hullform::kLargestDimension, false, "m"};
+  const auto readDrafts = [&](int m) {
     const std::vector<double> v = in.ReadNumbers(2);
+    for (int k = 0; k < 2; ++k) {
+      platform::RequireTaskValueWithin(session, kTaskFileName, in.LineNumber(),
+                                       std::string(k == 0 ? "kic" : "bas") + " drafti", v[static_cast<std::size_t>(k)],
+                                       extent);
+    }
     t.TrimDrafts(m, 1) = v[0];
     t.TrimDrafts(m, 2) = v[1];
-  }
+  };
+  for (int m = 1; m <= N; ++m) readDrafts(m);  // 27 .. 26 + N
   Skip(in, 1);
-  {
-    const std::vector<double> v = in.ReadNumbers(2);  // 28 + N, the load waterline
-    t.TrimDrafts(N + 1, 1) = v[0];
-    t.TrimDrafts(N + 1, 2) = v[1];
-  }
+  readDrafts(N + 1);  // 28 + N, the load waterline
   Skip(in, 1);
 
   const double zoneCount = in.ReadNumber();  // 30 + N
@@ -92,6 +99,8 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   Skip(in, 1);
   for (int p = 1; p <= t.PermeabilityCount; ++p) {  // 32 + N .. 31 + N + P
     const std::vector<double> v = in.ReadNumbers(3);
+    platform::RequireTaskValueWithin(session, kTaskFileName, in.LineNumber(), "bolge basi", v[0], extent);
+    platform::RequireTaskValueWithin(session, kTaskFileName, in.LineNumber(), "bolge sonu", v[1], extent);
     t.ZoneStart(p) = v[0];
     t.ZoneEnd(p) = v[1];
     t.ZonePermeability(p) = v[2];
@@ -119,6 +128,8 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   Skip(in, 2);  // read even when there are no bulkheads
   for (int i = 1; i <= t.BulkheadCount; ++i) {  // 39 + N + P ..
     t.BulkheadPositions(i) = in.ReadNumber();
+    platform::RequireTaskValueWithin(session, kTaskFileName, in.LineNumber(), "perde yeri", t.BulkheadPositions(i),
+                                     extent);
     if (i > 1 && !(t.BulkheadPositions(i) > t.BulkheadPositions(i - 1))) {
       Refuse(session, in.LineNumber(),
              "perde yerleri kictan basa artan sirada olmalidir; " + std::to_string(i) + ". perde (" +

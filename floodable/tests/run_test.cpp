@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -122,9 +123,19 @@ TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
     bool reported;  // the report was begun before the refusal
   } cases[] = {
       {task([](TaskText& t) { t.offsetFile = "cikti/Dolvenika_Tez.SON"; t.outputDirectory = "CIKTI\\"; }), BoxHull(),
-       "satir 18: cikti dizini (CIKTI\\) ile programin cikti dosyasi CIKTI\\Dolvenika_Tez.SON offset tablosunu", false},
+       "satir 18: cikti dizini (CIKTI/) ile programin cikti dosyasi CIKTI/Dolvenika_Tez.SON offset tablosunu", false},
       {task([](TaskText& t) { t.length = "0"; }), BoxHull(), "Dolvenika_Tez.TSK satir 20: L (gemi boyu)", false},
-      {task([](TaskText& t) { t.length = "-80"; }), BoxHull(), "satir 20: L (gemi boyu) sifirdan buyuk olmalidir; okunan deger -80.", false},
+      {task([](TaskText& t) { t.length = "-80"; }), BoxHull(),
+       "satir 20: L (gemi boyu) 0.01 m ile 10000 m arasinda olmalidir; okunan deger -80.", false},
+      // Magnitudes no ship has, refused on their lines with their bounds.
+      {task([](TaskText& t) { t.length = "1e307"; }), BoxHull(), "satir 20: L (gemi boyu) 0.01 m ile 10000 m", false},
+      {task([](TaskText& t) { t.lines[1] = {1e300, 6}; }), BoxHull(),
+       "satir 28: kic drafti -10000 m ile 10000 m arasinda olmalidir; okunan deger 1e+300.", false},
+      {task([](TaskText& t) { t.load = {4, -2e4}; }), BoxHull(), "satir 33: bas drafti -10000 m ile 10000 m arasinda olmalidir; okunan deger -20000.", false},
+      {task([](TaskText& t) { t.zones = {{0, 1e5, 60}}; }), BoxHull(), "satir 37: bolge sonu -10000 m ile 10000 m", false},
+      {task([](TaskText& t) { t.bulkheads = {10, 2e4}; }), BoxHull(), "satir 46: perde yeri -10000 m ile 10000 m", false},
+      {TaskText{}, hull([](testsupport::Hull& h) { h.stations.back().x = 800.5; }),
+       "posta yeri X = 800.5 geminin boyutlarinin cok disinda; en fazla 800 m (boyun (L) 10 kati) olabilir.", false},
       {task([](TaskText& t) { t.trimCount = "2.5"; }), BoxHull(), "satir 23: trim hatti sayisi", false},
       {task([](TaskText& t) { t.trimCount = "0"; t.lines = {}; }), BoxHull(), "satir 23: trim hatti sayisi", false},
       {task([](TaskText& t) { t.trimCount = "25"; }), BoxHull(), "okunan deger 25.", false},
@@ -163,6 +174,60 @@ TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
       EXPECT_EQ(r.files.at("Dolvenika_Tez.SON").find("YARALI BOLME BOYU HESABI"), std::string::npos);
     }
   }
+}
+
+// Nothing of the run is written over its inputs: a left-over link where the
+// script goes, or a report that is a hard link to the hull, is refused before
+// any file is touched, the hull as it was.
+TEST(RunTest, OutputsOverTheHullAreRefusedBeforeAnythingIsWritten) {
+  const struct {
+    const char* name;
+    void (*prepare)(const std::filesystem::path& dir);
+    const char* says;
+  } cases[] = {
+      {"link", [](const std::filesystem::path& d) { std::filesystem::create_symlink(d / "BOX.DAT", d / kScriptFileName); },
+       "satir 18: cikti dizini () ile programin cikti dosyasi Dolvenika_Tez.SCR offset tablosunu (BOX.DAT) gosteriyor"},
+      {"hard link", [](const std::filesystem::path& d) { std::filesystem::create_hard_link(d / "BOX.DAT", d / kReportFileName); },
+       "satir 18: cikti dizini () ile programin cikti dosyasi Dolvenika_Tez.SON offset tablosunu (BOX.DAT) gosteriyor"},
+      {"hull in the pictures folder",
+       [](const std::filesystem::path& d) {
+         std::filesystem::create_directories(d / "screens");
+         std::filesystem::copy_file(d / "BOX.DAT", d / "screens" / "BOX.DAT");
+         std::filesystem::remove(d / "BOX.DAT");
+         std::filesystem::create_symlink(d / "screens" / "BOX.DAT", d / "BOX.DAT");
+       },
+       "Girdi dosyasi \"BOX.DAT\" ekran resimleri klasorunde"},
+  };
+  for (const auto& c : cases) {
+    std::string hullText;
+    const StepsResult r = RunProgramWith(TaskText{}, BoxHull(), "", [&](const std::filesystem::path& d) {
+      c.prepare(d);
+      hullText = testsupport::ReadFile(d / "BOX.DAT");  // links followed
+    });
+    EXPECT_EQ(r.status, 1) << c.name;
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << c.name << r.err;
+    EXPECT_EQ(r.files.at("BOX.DAT"), hullText) << c.name;
+    EXPECT_EQ(r.files.count("screens/0001-Form1_KORMELAN.svg"), 0u) << c.name;
+  }
+}
+
+// A level table holding a number that is not finite never reaches the
+// report: the run stops naming the file and the quantity.
+TEST(RunTest, ReportTakesNoNumberThatIsNotFinite) {
+  const StepsResult r = RunSteps([](platform::Session& s, platform::OutputFile&) {
+    auto run = std::make_unique<FloodRun>();
+    run->task.ShipLength = 80;
+    run->hull.hull.StationCount = 2;
+    run->hull.LevelCount(1) = run->hull.LevelCount(2) = 2;
+    run->hull.LevelHeight(2, 2) = std::nan("");
+    WriteSectionsAndBonjean(s, *run);
+  });
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("\"Dolvenika_Tez.SON\" dosyasina yazilacak su hatti yuksekligi, posta 2, seviye 2 sonlu bir "
+                       "sayi degil"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.files.count(kReportFileName), 0u);
 }
 
 // A flooded-water centre outside the stations lists every centre, marked,

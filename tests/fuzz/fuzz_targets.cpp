@@ -4,7 +4,16 @@
 
 #include <memory>
 
+#include "common/hullform/checks.hpp"
 #include "common/hullform/offset_table.hpp"
+#include "crosscurves/driver.hpp"
+#include "crosscurves/forms.hpp"
+#include "crosscurves/run.hpp"
+#include "crosscurves/task_file.hpp"
+#include "floodable/driver.hpp"
+#include "floodable/forms.hpp"
+#include "floodable/run.hpp"
+#include "floodable/task_file.hpp"
 #include "fuzz_support.hpp"
 #include "hydrostatics/driver.hpp"
 #include "hydrostatics/forms.hpp"
@@ -16,17 +25,42 @@ namespace fuzz {
 
 namespace {
 
-// Kormelant -------------------------------------------------------------
-
-void KormelantTaskFile(const std::vector<std::string>& parts) {
+// A task-file reader on the first part, as the program's task file.
+template <class Values, void (*read)(platform::Session&, Values&)>
+void TaskFile(const char* taskFileName, const std::vector<std::string>& parts) {
   const auto& folder = FreshFolder();
-  Write(folder / "Kormelant.TSK", Part(parts, 0));
-  auto run = std::make_unique<hydro::HydroRun>();
-  RunStep(folder, "", [&](platform::Session& s) { hydro::ReadTaskFile(s, *run); });
+  Write(folder / taskFileName, Part(parts, 0));
+  auto values = std::make_unique<Values>();
+  RunStep(folder, "", [&](platform::Session& s) { read(s, *values); });
 }
 
-// The offset table of the bundled example's ship (Lbp 100, half-breadth 8,
-// depth 10), with the checks of the stations that follow its reading.
+// The offset table as a program reads it: its format, the bounds it knows,
+// and the station checks that follow the reading.
+template <const hullform::ProgramForms& forms>
+void OffsetTable(const std::vector<std::string>& parts) {
+  const auto& folder = FreshFolder();
+  Write(folder / "ORNEK.DAT", Part(parts, 0));
+  auto hull = std::make_unique<hullform::HullModel>();
+  RunStep(folder, "", [&](platform::Session& s) {
+    hullform::ReadOffsetTable(s, "ORNEK.DAT", *hull, forms, hullform::AbsoluteHullLimits());
+    hullform::CheckStationPositions(s, *hull, forms);
+  });
+}
+
+// A whole run: the parts are the files named (task file first), then the
+// answers.  A task file whose names would lead out of the scratch folder
+// (the name lines `nameLines`) is skipped: the fuzzer may run as root.
+void WholeRun(const std::vector<std::string>& parts, const std::vector<std::string>& files,
+              const std::vector<int>& nameLines, void (*program)(platform::Session&)) {
+  if (!StaysInFolder(Part(parts, 0), nameLines)) return;
+  const auto& folder = FreshFolder();
+  for (std::size_t k = 0; k < files.size(); ++k) Write(folder / files[k], Part(parts, k));
+  RunStep(folder, Part(parts, files.size()), program);
+  RequireFiniteOutputs(folder, files);
+}
+
+// Kormelant's offset table of the bundled example's ship (Lbp 100,
+// half-breadth 8, depth 10) within the ship's bounds, and its appendages.
 void KormelantOffsetTable(const std::vector<std::string>& parts) {
   const auto& folder = FreshFolder();
   Write(folder / "ORNEK.DAT", Part(parts, 0));
@@ -51,25 +85,30 @@ void KormelantAppendages(const std::vector<std::string>& parts) {
   });
 }
 
-// A whole run: task file, offset table, appendage file and the answers.
-void KormelantRun(const std::vector<std::string>& parts) {
-  if (!StaysInFolder(Part(parts, 0), {12, 14, 16, 18})) return;
-  const auto& folder = FreshFolder();
-  Write(folder / "Kormelant.TSK", Part(parts, 0));
-  Write(folder / "ORNEK.DAT", Part(parts, 1));
-  Write(folder / "APPENDIX.DAT", Part(parts, 2));
-  RunStep(folder, Part(parts, 3), hydro::RunHydrostaticsProgram);
-  RequireFiniteOutputs(folder, {"Kormelant.TSK", "ORNEK.DAT", "APPENDIX.DAT"});
-}
+using Parts = std::vector<std::string>;
 
 }  // namespace
 
 const std::vector<Target>& Targets() {
   static const std::vector<Target> targets = {
-      {"kormelant_task_file", {"Kormelant.TSK"}, KormelantTaskFile},
+      {"kormelant_task_file", {"Kormelant.TSK"},
+       [](const Parts& p) { TaskFile<hydro::HydroRun, hydro::ReadTaskFile>("Kormelant.TSK", p); }},
       {"kormelant_offset_table", {"ORNEK.DAT"}, KormelantOffsetTable},
       {"kormelant_appendages", {"APPENDIX.DAT"}, KormelantAppendages},
-      {"kormelant_run", {"Kormelant.TSK", "ORNEK.DAT", "APPENDIX.DAT", ""}, KormelantRun},
+      {"kormelant_run", {"Kormelant.TSK", "ORNEK.DAT", "APPENDIX.DAT", ""},
+       [](const Parts& p) {
+         WholeRun(p, {"Kormelant.TSK", "ORNEK.DAT", "APPENDIX.DAT"}, {12, 14, 16, 18}, hydro::RunHydrostaticsProgram);
+       }},
+      {"pendrovix_task_file", {"Pendrovix.TSK"},
+       [](const Parts& p) { TaskFile<cross::CrossRun, cross::ReadTaskFile>("Pendrovix.TSK", p); }},
+      {"pendrovix_offset_table", {"ORNEK.DAT"}, OffsetTable<cross::kCrossCurvesForms>},
+      {"pendrovix_run", {"Pendrovix.TSK", "ORNEK.DAT", ""},
+       [](const Parts& p) { WholeRun(p, {"Pendrovix.TSK", "ORNEK.DAT"}, {12, 14, 16, 18}, cross::RunCrossCurvesProgram); }},
+      {"dolvenika_task_file", {"Dolvenika_Tez.TSK"},
+       [](const Parts& p) { TaskFile<flood::TaskValues, flood::ReadTaskFile>("Dolvenika_Tez.TSK", p); }},
+      {"dolvenika_offset_table", {"ORNEK.DAT"}, OffsetTable<flood::kFloodableForms>},
+      {"dolvenika_run", {"Dolvenika_Tez.TSK", "ORNEK.DAT", ""},
+       [](const Parts& p) { WholeRun(p, {"Dolvenika_Tez.TSK", "ORNEK.DAT"}, {13, 18}, flood::RunFloodableLengthProgram); }},
   };
   return targets;
 }
