@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "common/drawing/hull_drawings.hpp"
 #include "common/hullform/checks.hpp"
 #include "common/hullform/offset_table.hpp"
 #include "common/numerics/gauss.hpp"
@@ -48,9 +49,20 @@ void ComputeExtents(platform::Session& session, CrossRun& run) {
   run.run.HeightExtent = 1.25 * height;
 }
 
-void WriteBodyPlanScript(platform::Session& session, const CrossRun& run) {
-  (void)session;
-  (void)run;
+void WriteBodyPlanScript(platform::Session& session, platform::ConsoleForm& form, const CrossRun& run) {
+  const double B = run.run.MaxTopHalfBreadth;
+  drawing::WriteBodyPlan(session, run.task.OUTDIR, drawing::PendrovixBodyPlanDialect(), run.hull, B,
+                         run.run.HeightExtent, run.hull.StationCount / 2, "POSTA KESITLERI",
+                         kCrossCurvesForms.sectionSpline);
+  // The script's two passes over the stations (sections, then their points)
+  // each draw the fitted stations on the form.
+  hullform::SectionSpline section;
+  for (int pass = 1; pass <= 2; ++pass) {
+    for (int i = 1; i <= run.hull.StationCount; ++i) {
+      hullform::SplineSectionWithKnuckles(i, run.hull, section, kCrossCurvesForms.sectionSpline);
+      DrawStationSpline(form, run.hull, i, section, B);
+    }
+  }
 }
 
 void RunCrossCurvesProgram(platform::Session& session) {
@@ -66,7 +78,7 @@ void RunCrossCurvesProgram(platform::Session& session) {
 
   platform::ConsoleForm& form = PendrovixForm(session);
   PreviewStationSections(session, form, run);
-  WriteBodyPlanScript(session, run);
+  WriteBodyPlanScript(session, form, run);
   for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
   numerics::SetGaussLegendre10(run.run.gauss);
 

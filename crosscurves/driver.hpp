@@ -15,7 +15,9 @@ void RunCrossCurvesProgram(platform::Session& session);
 // run when either is not above 0.
 void ComputeExtents(platform::Session& session, CrossRun& run);
 
-// The body plan of the hull as the drawing script "Enkesitler.SCR" in OUTDIR.
-void WriteBodyPlanScript(platform::Session& session, const CrossRun& run);
+// The body plan of the hull as the drawing script "Enkesitler.SCR" in OUTDIR
+// (stations 1 .. NST \ 2 left of the centre line), each station also drawn on
+// the form as fitted.
+void WriteBodyPlanScript(platform::Session& session, platform::ConsoleForm& form, const CrossRun& run);
 
 }  // namespace cross
