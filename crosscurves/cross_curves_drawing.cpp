@@ -9,18 +9,22 @@
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "forms.hpp"
+#include "graph_script.hpp"
 
 namespace cross {
 
 namespace {
 
 // The graph box on the A4 sheet, its intervals and ticks (drawing mm).
-constexpr double XL = 50, YB = 50, XR = 250, YT = 170;
+constexpr double XL = kGraphLeft, YB = kGraphBottom, XR = kGraphRight, YT = kGraphTop;
 constexpr int NX = 20, NY = 10;
 constexpr double DX = (XR - XL) / NX, DY = (YT - YB) / NY;
 // Curves with markers; the markers' size and circle radius.
 constexpr int kMarkedCurves = 14;
 constexpr double kMarkerSize = 2.5;
+// Lengths on the sheet below this (mm) are no length: the rounding of points
+// that coincide.
+constexpr double kNoLength = 1e-6;
 
 // A marker is drawn from pieces, each a list of offsets from the point in
 // units of the marker size s (a circle has its radius in mm).
@@ -98,14 +102,6 @@ AxisRanges DataExtremes(const CrossCurveData& data) {
   return a;
 }
 
-void SetLabel(platform::ConsoleForm& form, const std::string& name, double size, const std::string& caption) {
-  platform::FormLabel& l = form.Label(name);
-  l.fontName = "Arial";
-  l.fontSize = size;
-  l.colour = platform::PaletteColour(9);
-  l.caption = caption;
-}
-
 std::string Masked(double v, const char* mask) { return platform::FormatWithMask(v, mask); }
 
 // Asks the two ends of one axis, pre-filled with the data's, until both are
@@ -140,21 +136,21 @@ void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, Cros
     return;
   }
   for (;;) {
-    SetLabel(form, "Label1", 7,
+    SetCurveLabel(form, "Label1", 7,
              Masked(extremes.AxisMinX, "000000.00") + " < DEP_X < " + Masked(extremes.AxisMaxX, "000000.00") +
                  "(NX=20 ARALIK)");
     AskAxis(session, "X EKSENI MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", "X EKSENI MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN",
             extremes.AxisMinX, extremes.AxisMaxX, axes.AxisMinX, axes.AxisMaxX);
-    SetLabel(form, "Label2", 7,
+    SetCurveLabel(form, "Label2", 7,
              Masked(extremes.AxisMinY, "000.000") + " < KZ_Y < " + Masked(extremes.AxisMaxY, "000.000") +
                  "(NY=10 ARALIK)");
     AskAxis(session, "Y EKSENI MINIMUM KZ (m) DEGERINI GIRIN", "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN",
             extremes.AxisMinY, extremes.AxisMaxY, axes.AxisMinY, axes.AxisMaxY);
     for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
-    SetLabel(form, "Label1", 7,
+    SetCurveLabel(form, "Label1", 7,
              Masked(axes.AxisMinX, "000000.00") + " < DEP_X < " + Masked(axes.AxisMaxX, "000000.00") +
                  " (NX=20 ARALIK)");
-    SetLabel(form, "Label2", 7,
+    SetCurveLabel(form, "Label2", 7,
              Masked(axes.AxisMinY, "000.000") + " < KZ_Y < " + Masked(axes.AxisMaxY, "000.000") + " (NY=10 ARALIK)");
     PlotCrossCurvesOnForm(form, run, data, axes, false);
     if (!platform::YesNoPrompt(session, "YANLISLIK VAR MI E/H <H>")) return;
@@ -189,27 +185,16 @@ void PlotCrossCurvesOnForm(platform::ConsoleForm& form, const CrossRun& run, con
 }
 
 platform::OutputFile& WriteCrossCurvesScriptHead(platform::Session& session, const std::string& OUTDIR) {
-  platform::OutputFile& file = session.CreateOutput(OUTDIR + kCrossCurvesScript);
-  drawing::ScriptWriter w(file, drawing::PendrovixCurvesDialect());
-  w.SheetSetUp(drawing::Sheet::kA4, true);
-  w.Command("line");
-  w.Point(XL, YB);
-  w.Point(XR, YB);
-  w.Point(XR, YT);
-  w.Point(XL, YT);
-  w.Command("c");
-  for (int i = 1; i <= NX - 1; ++i) w.Segment("line", XL + DX * i, YB - 2, XL + DX * i, YB + 2);
-  for (int i = 1; i <= NY - 1; ++i) w.Segment("line", XL - 2, YB + DY * i, XL + 2, YB + DY * i);
-  w.TextStyle(4.0);
-  w.TextAt("text c", (XL + XR) / 2, YT + 2, 0, "STABILITE CAPRAZ EGRILERI");
-  w.TextStyle(2.5);
-  w.TextAt("text c", (XL + XR) / 2, 35, 0, "DEPLASMAN (ton)");
-  w.TextAt("text c", 35, (YB + YT) / 2, 90, "KZ-MOMENT KOLU (m)");
-  w.Command("linetype s dot ");
-  for (int i = 1; i <= NX; ++i) w.Segment("line", XL + DX * i, YB + 2, XL + DX * i, YT);
-  for (int i = 1; i <= NY - 1; ++i) w.Segment("line", XL + 2, YB + DY * i, XR, YB + DY * i);
-  w.Command("linetype s bylayer ");
-  return file;
+  GraphSheet sheet{"STABILITE CAPRAZ EGRILERI", "DEPLASMAN (ton)", "KZ-MOMENT KOLU (m)", {}, {}, {}, {}};
+  for (int i = 1; i <= NX; ++i) {
+    if (i < NX) sheet.xTicks.push_back(XL + DX * i);
+    sheet.xGrid.push_back(XL + DX * i);
+  }
+  for (int i = 1; i <= NY - 1; ++i) {
+    sheet.yTicks.push_back(YB + DY * i);
+    sheet.yGrid.push_back(YB + DY * i);
+  }
+  return WriteGraphScriptHead(session, OUTDIR + kCrossCurvesScript, sheet);
 }
 
 void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveData& data, const AxisRanges& axes) {
@@ -243,19 +228,20 @@ void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveDa
     }
     w.EndPolyline(drawing::kPlainPolylineEnd);
 
-    // The label at the middle of the last segment, along it (a vertical
-    // segment gives 90 degrees); a curve of one point has it at its point.
+    // The label at the middle of the curve's last segment, along it (a
+    // vertical segment gives 90 degrees).  Lines above the whole hull repeat
+    // the last point: a segment without length is passed over.  A curve
+    // without a segment has its label at its last point, level.
     double lx = n >= 1 ? X(data.Displacement(i, n)) : XL, ly = n >= 1 ? Y(data.KN(i, n)) : YB, angle = 0;
-    if (n >= 2) {
-      const double x0 = X(data.Displacement(i, n - 1)), y0 = Y(data.KN(i, n - 1));
-      const double dx = lx - x0, dy = ly - y0;
-      if (dx != 0) {
-        angle = std::atan(dy / dx) * 180 / PiValue;
-      } else if (dy != 0) {
-        angle = 90;
-      }
-      lx = (x0 + lx) / 2;
-      ly = (y0 + ly) / 2;
+    for (int j = n; j >= 2; --j) {
+      const double xa = X(data.Displacement(i, j - 1)), ya = Y(data.KN(i, j - 1));
+      const double xb = X(data.Displacement(i, j)), yb = Y(data.KN(i, j));
+      const double dx = xb - xa, dy = yb - ya;
+      if (std::hypot(dx, dy) <= kNoLength) continue;
+      angle = std::fabs(dx) > kNoLength ? std::atan(dy / dx) * 180 / PiValue : 90.0;
+      lx = (xa + xb) / 2;
+      ly = (ya + yb) / 2;
+      break;
     }
     w.TextAt("text c", lx, ly, angle, FormatNumber(data.HeelAngles(i), 3, 3) + " derece");
 
@@ -286,10 +272,10 @@ void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, Cr
   platform::OutputFile& script = WriteCrossCurvesScriptHead(session, run.task.OUTDIR);
   AxisRanges axes = extremes;
   PlotCrossCurvesOnForm(form, run, data, axes, true);
-  SetLabel(form, "Label3", 9, " EN KUCUK DEPLASMAN  = " + Masked(axes.AxisMinX, "000000.00") + " (ton)");
-  SetLabel(form, "Label4", 9, " EN BUYUK DEPLASMAN  = " + Masked(axes.AxisMaxX, "000000.00") + " (ton)");
-  SetLabel(form, "Label5", 9, " EN KUCUK MOMENT KOLU = " + Masked(axes.AxisMinY, "   000.00") + "  (m)");
-  SetLabel(form, "Label6", 9, " EN BUYUK MOMENT KOLU = " + Masked(axes.AxisMaxY, "   000.00") + "  (m)");
+  SetCurveLabel(form, "Label3", 9, " EN KUCUK DEPLASMAN  = " + Masked(axes.AxisMinX, "000000.00") + " (ton)");
+  SetCurveLabel(form, "Label4", 9, " EN BUYUK DEPLASMAN  = " + Masked(axes.AxisMaxX, "000000.00") + " (ton)");
+  SetCurveLabel(form, "Label5", 9, " EN KUCUK MOMENT KOLU = " + Masked(axes.AxisMinY, "   000.00") + "  (m)");
+  SetCurveLabel(form, "Label6", 9, " EN BUYUK MOMENT KOLU = " + Masked(axes.AxisMaxY, "   000.00") + "  (m)");
   AskAxisRanges(session, form, run, data, extremes, axes);
   form.Label("Label2").caption = "";
   form.Label("Label1").caption = "";

@@ -6,6 +6,7 @@
 #include "common/platform/prompts.hpp"
 #include "curve_window.hpp"
 #include "forms.hpp"
+#include "graph_script.hpp"
 
 namespace cross {
 
@@ -13,46 +14,30 @@ namespace {
 
 // The graph box on the A4 sheet: heel 0-90 degrees in nine intervals, GZ
 // 0-Gtop in ten (drawing mm).
-constexpr double XL = 50, YB = 50, XR = 250, YT = 170;
+constexpr double XL = kGraphLeft, YB = kGraphBottom, XR = kGraphRight, YT = kGraphTop;
 constexpr int NX = 10, NY = 11;
 constexpr double DX = (XR - XL) / (NX - 1), DY = (YT - YB) / (NY - 1);
 constexpr double SX = (XR - XL) / 90;
 // The initial metacentric height is drawn to one radian, 57.3 degrees.
 constexpr double kRadianDegrees = 57.3;
 
-void SetLabel(platform::ConsoleForm& form, const std::string& name, const std::string& caption) {
-  platform::FormLabel& l = form.Label(name);
-  l.fontName = "Arial";
-  l.fontSize = 10;
-  l.colour = platform::PaletteColour(9);
-  l.caption = caption;
-}
-
 std::string AxisCaption(double top) { return " 0.000<GZ<" + platform::FormatWithMask(top, "000.000") + " (m)"; }
 
 }  // namespace
 
 platform::OutputFile& WriteGzScriptHead(platform::Session& session, const CrossRun& run) {
-  platform::OutputFile& file = session.CreateOutput(run.task.OUTDIR + kGzScript);
+  GraphSheet sheet{"DOGRULTMA MOMENTI KOLU - MEYIL ACISI EGRISI", "MEYIL ACISI (derece)", "GZ-MOMENT KOLU (m)",
+                   {}, {}, {}, {}};
+  for (int i = 1; i <= NX; ++i) {
+    sheet.xTicks.push_back(XL + DX * (i - 1));
+    sheet.xGrid.push_back(XL + DX * (i - 1));
+  }
+  for (int i = 1; i <= NY; ++i) {
+    sheet.yTicks.push_back(YB + DY * (i - 1));
+    if (i < NY) sheet.yGrid.push_back(YB + DY * (i - 1));
+  }
+  platform::OutputFile& file = WriteGraphScriptHead(session, run.task.OUTDIR + kGzScript, sheet);
   drawing::ScriptWriter w(file, drawing::PendrovixCurvesDialect());
-  w.SheetSetUp(drawing::Sheet::kA4, true);
-  w.Command("line");
-  w.Point(XL, YB);
-  w.Point(XR, YB);
-  w.Point(XR, YT);
-  w.Point(XL, YT);
-  w.Command("c");
-  for (int i = 1; i <= NX; ++i) w.Segment("line", XL + DX * (i - 1), YB - 2, XL + DX * (i - 1), YB + 2);
-  for (int i = 1; i <= NY; ++i) w.Segment("line", XL - 2, YB + DY * (i - 1), XL + 2, YB + DY * (i - 1));
-  w.TextStyle(4.0);
-  w.TextAt("text c", (XL + XR) / 2, YT + 2, 0, "DOGRULTMA MOMENTI KOLU - MEYIL ACISI EGRISI");
-  w.TextStyle(2.5);
-  w.TextAt("text c", (XL + XR) / 2, 35, 0, "MEYIL ACISI (derece)");
-  w.TextAt("text c", 35, (YB + YT) / 2, 90, "GZ-MOMENT KOLU (m)");
-  w.Command("linetype s dot ");
-  for (int i = 1; i <= NX; ++i) w.Segment("line", XL + DX * (i - 1), YB + 2, XL + DX * (i - 1), YT);
-  for (int i = 1; i <= NY - 1; ++i) w.Segment("line", XL + 2, YB + DY * (i - 1), XR, YB + DY * (i - 1));
-  w.Command("linetype s bylayer ");
   // The displacement in the plain number text: a blank before a value that
   // is not negative.
   const double D = run.task.RequestedDisplacement;
@@ -73,7 +58,7 @@ void PlotGzCurveOnScreen(platform::ConsoleForm& form, const CrossRun& run, const
   PlotWindowCurve(form, w, xs, ys, gz.n, CurveColour(1), HeelAngleLabel(gz.Amax));
   PrintAxisNumbers(form, w, 0, gz.Amax / 8, 9);
   if (first) {
-    for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) SetLabel(form, label, "");
+    for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) SetCurveLabel(form, label, 10, "");
   }
 }
 
@@ -85,7 +70,7 @@ void AskGzAxisTop(platform::Session& session, platform::ConsoleForm& form, const
     return;
   }
   do {
-    SetLabel(form, "Label1", AxisCaption(gz.GzAxisTop));
+    SetCurveLabel(form, "Label1", 10, AxisCaption(gz.GzAxisTop));
     for (;;) {
       const std::string typed = session.InputBox("Y EKSENI ICIN GZ_MAX'I GIRIN", " ",
                                                  platform::WriteItemNumber(gz.GzAxisTop), platform::kReviewBoxX,
@@ -99,7 +84,7 @@ void AskGzAxisTop(platform::Session& session, platform::ConsoleForm& form, const
                              platform::WriteItemNumber(gz.LargestGz) + " m. Lutfen tekrar girin.",
                          48, "GZ ekseni", "", 0);
     }
-    SetLabel(form, "Label2", AxisCaption(gz.GzAxisTop));
+    SetCurveLabel(form, "Label2", 10, AxisCaption(gz.GzAxisTop));
     PlotGzCurveOnScreen(form, run, gz, false);
   } while (platform::YesNoPrompt(session, "YANLISLIK VAR MI E/H <H>"));
 }

@@ -243,10 +243,19 @@ TEST(Drawings, UprightOnlySkipsBothDrawings) {
 }
 
 // A last segment of equal displacements: the label stands along it at 90
-// degrees; a curve of one point has its label at the point.
+// degrees; a curve of one point has its label at the point; a curve whose
+// last two points coincide (lines above the whole hull) has it on the
+// segment before.
 TEST(Drawings, LabelOfAVerticalLastSegmentAndOfASinglePoint) {
   CrossCurveData data;
-  data.NA = 2;
+  data.NA = 3;
+  data.HeelAngles(3) = 50;
+  data.PointCounts(3) = 3;
+  const double repeated[3][2] = {{1000, 1}, {2000, 3}, {2000, 3}};
+  for (int j = 1; j <= 3; ++j) {
+    data.Displacement(3, j) = repeated[j - 1][0];
+    data.KN(3, j) = repeated[j - 1][1];
+  }
   data.HeelAngles(1) = 30;
   data.PointCounts(1) = 3;
   const double points[3][2] = {{1000, 1}, {2000, 2}, {2000, 3}};
@@ -273,6 +282,10 @@ TEST(Drawings, LabelOfAVerticalLastSegmentAndOfASinglePoint) {
   ASSERT_NE(single, nullptr);
   EXPECT_EQ(single->angle, 0);
   ExpectPoint(single->at, 150, 110);
+  const ScriptText* repeatedLabel = s.FindText(" 50.000 derece");
+  ASSERT_NE(repeatedLabel, nullptr);
+  ExpectPoint(repeatedLabel->at, 150, 110);
+  EXPECT_NEAR(repeatedLabel->angle, std::atan(120.0 / 200) * 180 / 3.1415927, 1e-9);
 }
 
 // Answers from a pipe: after "E" a text that is no number and a maximum below
