@@ -122,8 +122,16 @@ TEST(Drawings, CrossCurvesScriptPlacesEveryPointOverTheDataRanges) {
     EXPECT_TRUE(marks[0]->closed);
     EXPECT_EQ(marks[0]->points.size(), 3u);
   }
-  EXPECT_EQ(s.layers.back().kind, "on");
-  EXPECT_EQ(s.layers.back().name, "20");
+  // Layer 0 off; each curve's layer made, then switched off for its marker
+  // layer; all switched on at the end, 0 to 20.
+  std::vector<std::string> layers = {"off 0"};
+  for (int i = 1; i <= 10; ++i) {
+    layers.push_back("new " + std::to_string(2 * i - 1));
+    layers.push_back("off " + std::to_string(2 * i - 1));
+    layers.push_back("new " + std::to_string(2 * i));
+  }
+  for (int k = 0; k <= 20; ++k) layers.push_back("on " + std::to_string(k));
+  EXPECT_EQ(s.LayerSequence(), layers);
   // Ten displacement numbers from the left edge in steps of two ticks, KN
   // numbers on both edges.
   const ScriptText* first = s.FindText(FormatNumber(dMin, 6, 2));
@@ -196,7 +204,9 @@ TEST(Drawings, RightingLeverScriptCurveAndGmLine) {
   }
   EXPECT_EQ(s.FindText(FormatNumber(0, 2, 2)), nullptr);
   EXPECT_NE(s.FindText("DEPLASMAN = 4305 ton"), nullptr);
-  EXPECT_EQ(s.layers.back().name, "stab_kol");
+  EXPECT_EQ(s.LayerSequence(), (std::vector<std::string>{"off 0", "new gz_phi_egrisi", "off gz_phi_egrisi",
+                                                         "new stab_kol", "off stab_kol", "new stab_kol_yaz", "on 0",
+                                                         "on gz_phi_egrisi", "on stab_kol"}));
 }
 
 TEST(Drawings, BodyPlanOfTheBox) {
@@ -229,6 +239,9 @@ TEST(Drawings, BodyPlanOfTheBox) {
     EXPECT_EQ(s.circles[k].layer, "Noktalar");
   }
   EXPECT_NE(s.FindText("POSTA KESITLERI"), nullptr);
+  EXPECT_EQ(s.LayerSequence(), (std::vector<std::string>{"off 0", "new Dis_Cerceve", "off Dis_Cerceve",
+                                                         "off Dis_Cerceve", "new Postalar", "off Postalar",
+                                                         "new Noktalar", "on 0", "on Dis_Cerceve", "on Postalar"}));
 }
 
 // Upright only: no scale for either drawing; both are skipped with a message.
