@@ -72,7 +72,7 @@ void RunCrossCurvesProgram(platform::Session& session) {
 
   ReadTaskFile(session, run);
   CheckInitialMetacentricHeight(session, run);
-  hullform::ReadOffsetTable(session, t.DATADIR + t.DATAFILE, run.hull, kCrossCurvesForms);
+  hullform::ReadOffsetTable(session, t.DATADIR + t.DATAFILE, run.hull, kCrossCurvesForms, hullform::AbsoluteHullLimits());
   hullform::CheckStationPositions(session, run.hull, kCrossCurvesForms);
   ComputeExtents(session, run);
 

@@ -148,7 +148,7 @@ double BreadthAtHeight(const hullform::SectionSpline& s, double z) {
 void LoadHullAndBonjeanData(platform::Session& session, FloodRun& run) {
   HullData& d = run.hull;
   hullform::HullModel& h = d.hull;
-  hullform::ReadOffsetTable(session, run.task.OffsetFileName, h, kFloodableForms);
+  hullform::ReadOffsetTable(session, run.task.OffsetFileName, h, kFloodableForms, hullform::AbsoluteHullLimits());
   hullform::CheckStationPositions(session, h, kFloodableForms);
   MeasureHull(session, run);
 

@@ -37,11 +37,20 @@ double EvaluateSectionAt(const StationSection& section, double z) {
   const numerics::SplineTable& c = section.spline.table;
   if (z < t(1)) return 0;
   if (z > t(m)) return section.halfBreadths(m);
-  for (int k = 1; k <= m - 1; ++k) {
-    if (t(k + 1) > t(k) && t(k) <= z && z <= t(k + 1)) {
-      const double d = z - t(k);
-      return c(1, k) + d * (c(2, k) + d * (c(3, k) + d * c(4, k) / 3) / 2);
-    }
+  // The first piece of some height with t(k) <= z <= t(k+1).  The heights of
+  // a section do not decrease, so it is found by bisection: below the first
+  // height at or above z, or, where z is the lowest height, after the last
+  // point at that height (a flat bottom's knuckle pair).
+  int k = 0;
+  if (z > t(1)) {
+    k = numerics::BisectKnots(t, 1, m, z);
+  } else {
+    k = 1;
+    while (k < m && t(k + 1) == t(k)) ++k;
+  }
+  if (k < m && t(k + 1) > t(k)) {
+    const double d = z - t(k);
+    return c(1, k) + d * (c(2, k) + d * (c(3, k) + d * c(4, k) / 3) / 2);
   }
   // Only a section of no height at all (every point at one height) gets
   // here: its half-breadth is that of its last point.
@@ -67,15 +76,14 @@ void ComputeBonjeanCurves(platform::Session& session, platform::OutputFile& repo
 
   report.Line();
   report.Line();
-  report.Line(Heading(t.ReportLanguage == "T" ? "BONJEAN ALAN ve MOMETLERI" : "BONJEAN AREA & MOMENTS"));
+  report.Line(Heading(rv.ReportLanguage == "T" ? "BONJEAN ALAN ve MOMETLERI" : "BONJEAN AREA & MOMENTS"));
   report.Line();
 
   platform::ConsoleForm& form = hullform::SectionForm(session);
   const double HB = t.HalfBreadth;
-  StationSection section;
 
   for (int i = 1; i <= hull.StationCount; ++i) {
-    BuildStationSection(hull, i, section);
+    const StationSection& section = run.stations.at(static_cast<std::size_t>(i - 1));
     DrawStationSection(session, run, i, section);
 
     const int m = section.spline.m;

@@ -20,7 +20,9 @@ void RunHydrostaticsProgram(platform::Session& session) {
 
   ReadTaskFile(session, run);
   CheckDrafts(session, run);
-  hullform::ReadOffsetTable(session, run.task.DATADIR + run.task.DATAFILE, run.hull, kHydrostaticsForms);
+  platform::ClaimRunFiles(session, RunFilesOf(run));
+  hullform::ReadOffsetTable(session, run.task.DATADIR + run.task.DATAFILE, run.hull, kHydrostaticsForms,
+                            hullform::ShipHullLimits(run.task.Lbp, run.task.HalfBreadth, run.task.Depth));
   ValidateStationPositions(session, run);
   FindMidshipSection(session, run);
   platform::OutputFile& report = OpenReportAndReview(session, run);

@@ -39,11 +39,10 @@ void ComputeGirthLengths(platform::Session& session, HydroRun& run) {
   const double radius = t.HalfBreadth / 150;
   const int N = kGirthSamples;
 
-  StationSection section;
   Vec zt(kSubdivision), yt(kSubdivision), slope(kSubdivision), f(kSubdivision);
 
   for (int i = 1; i <= hull.StationCount; ++i) {
-    BuildStationSection(hull, i, section);
+    const StationSection& section = run.stations.at(static_cast<std::size_t>(i - 1));
     DrawStationSection(session, run, i, section);
     const hullform::SectionSpline& s = section.spline;
     const double bottom = hull.StationBottom(i);

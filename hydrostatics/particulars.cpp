@@ -110,7 +110,7 @@ std::array<ParticularRow, 28> ParticularRows(const HydroRun& run, bool withModel
   const HydrostaticResults& t = run.tables;
   const SectionResults& s = run.sections;
   const int d = run.run.DesignWaterlineIndex;
-  const double M = task.ModelScale;
+  const double M = run.run.ModelScale;
   const double M2 = M * M, M3 = M2 * M, M4 = M2 * M2;
   const double T = run.run.MeanDraft;
   const bool trimmed = run.run.TrimmedFlag != 0;
@@ -172,7 +172,7 @@ std::string Rule(int n) { return std::string(static_cast<std::size_t>(n), '='); 
 
 std::vector<std::string> DesignWaterlineParticularLines(const HydroRun& run) {
   const bool tr = TurkishReport(run);
-  const bool withModel = run.task.ModelScale != 0;
+  const bool withModel = run.run.ModelScale != 0;
   const int width = withModel ? 75 : 67;
   std::vector<std::string> lines;
   if (withModel) {
@@ -180,7 +180,7 @@ std::vector<std::string> DesignWaterlineParticularLines(const HydroRun& run) {
     lines.push_back(Rule(width));
     if (tr) {
       lines.emplace_back("       YUKLU SU HATTI HIDROSTATIK DEGERLERI; ");
-      lines.push_back("                         OLCEK=1/" + FormatNumber(Guarded(1.0 / run.task.ModelScale), 3, 2));
+      lines.push_back("                         OLCEK=1/" + FormatNumber(Guarded(1.0 / run.run.ModelScale), 3, 2));
     } else {
       lines.emplace_back("           HYDROSTATIC PARTICULARS FOR DESIGN WATERLINE                    ");
     }

@@ -4,8 +4,10 @@
 // one HydroRun for the whole run and passes it by reference to its steps.
 
 #include <string>
+#include <vector>
 
 #include "common/hullform/hull_model.hpp"
+#include "common/hullform/section_spline.hpp"
 #include "common/platform/files.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/numerics/table.hpp"
@@ -20,22 +22,18 @@ using numerics::Vec;
 inline constexpr int kMaxRunStations = 100;
 inline constexpr int kMaxRunWaterlines = 100;   // the mean draft appended included
 inline constexpr int kGirthSamples = 100;
-// An offset point whose height lies more than this many depths from the base
-// line, or a half-breadth of more than this many half-breadths, is refused
-// as a slip of the pen.
-inline constexpr int kMaxExtentFactor = 10;
 
-// Items of "Kormelant.TSK", as read (ShellThickness and ModelScale are
-// converted in place by the set-up, ReportLanguage normalised).
+// Items of "Kormelant.TSK", as the file says them.  The set-up puts the
+// values the run computes with (converted units, the normalised language
+// letter) into RunValues.
 struct TaskValues : platform::TaskFileNames {
   double AppendageFlag = 0;
   double Lbp = 0, HalfBreadth = 0, Depth = 0;
   double ForeDraft = 0, AftDraft = 0;
-  double ShellThickness = 0;        // mm in the file, m after the set-up
-  double ModelScale = 0;            // denominator in the file, its reciprocal after the set-up (0: no model)
+  double ShellThickness = 0;        // mm
+  double ModelScale = 0;            // the model scale's denominator (0: no model)
   double FirstWaterline = 0, LastWaterline = 0, WaterlineStep = 0;
-  std::string ReportLanguage;       // "T" Turkish, anything else English
-  std::string ReportLanguageAsRead; // the trimmed letter before normalisation
+  std::string ReportLanguage;       // the letter as written (trimmed)
   double SeaWaterDensity = 0;
   double StationLabelScale = 0;
   double CurveScriptFlag = 0;
@@ -44,6 +42,9 @@ struct TaskValues : platform::TaskFileNames {
 // Values derived by the set-up.
 struct RunValues {
   std::string TaskDirectory;
+  double ShellThickness = 0;        // m
+  double ModelScale = 0;            // model length over ship length (0: no model)
+  std::string ReportLanguage;       // "T" Turkish, "I" or anything else English
   int TrimmedFlag = 0;
   float MidshipIndex = 0;           // a single-precision number, as typed when asked
   double MeanDraft = 0;
@@ -90,11 +91,21 @@ struct HydrostaticResults {
   Vec T1{kMaxRunWaterlines}, MT1{kMaxRunWaterlines}, W1{kMaxRunWaterlines};
 };
 
+// A station's section: its spline broken at the knuckles and a copy of its
+// offset half-breadths (SectionHalfBreadths of the station).
+struct StationSection {
+  hullform::SectionSpline spline;
+  Vec halfBreadths{hullform::kPointColumns};
+};
+
 struct HydroRun {
   TaskValues task;
   RunValues run;
   hullform::HullModel hull;
   hullform::AppendageData appendages;
+  // Station i at i - 1, splined once for the run by SetUpComputation and read
+  // by the Bonjean integration and the girths.
+  std::vector<StationSection> stations;
   SectionResults sections;
   HydrostaticResults tables;
 };

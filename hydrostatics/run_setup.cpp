@@ -2,6 +2,7 @@
 // set-up of the computation.
 #include "run_setup.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -16,6 +17,8 @@
 #include "common/platform/prompts.hpp"
 #include "forms.hpp"
 #include "hydrostatics/script/scripts.hpp"
+#include "station_drawing.hpp"
+#include "task_file.hpp"
 
 namespace hydro {
 
@@ -58,27 +61,21 @@ void ValidateStationPositions(platform::Session& session, HydroRun& run) {
                                   "Kesit postalari sayisi hatasi");
   }
 
-  // A point far outside the hull's own extents is a slip of the pen in the
-  // offset table (a height of 10324 m for 10.324); the reviews and the
-  // drawing scripts walk every section in steps of HalfBreadth/40 and would
-  // never reach such a top.
-  const double heightLimit = kMaxExtentFactor * run.task.Depth;
-  const double breadthLimit = kMaxExtentFactor * run.task.HalfBreadth;
-  for (int r = 1; r <= n + 2; ++r) {
-    for (int k = 1; k <= hull.PointCount(r); ++k) {
-      const double z = hull.PointZ(r, k), y = hull.PointY(r, k);
-      const bool station = r <= n;
-      if (std::fabs(z) <= heightLimit && (!station || std::fabs(y) <= breadthLimit)) continue;
-      platform::StopWithDataMessage(
-          session,
-          file + hullform::RowName(hull, r, kHydrostaticsForms.formatNumber) + " 'de nokta" +
-              numerics::FormatInteger(k, 3) + " (Z = " + platform::WriteItemNumber(z) +
-              ", Y = " + platform::WriteItemNumber(y) + ") geminin boyutlarinin cok disinda: yukseklik en fazla " +
-              platform::WriteItemNumber(heightLimit) + " m (derinligin " + std::to_string(kMaxExtentFactor) +
-              " kati), yari genislik en fazla " + platform::WriteItemNumber(breadthLimit) +
-              " m olabilir. Offset tablosunda yazim hatasi olabilir.",
-          "Kesit postalari data giris hatasi");
-    }
+  // Drafts above the highest station top would give the tables of a
+  // submerged hull, every row of them looking complete.
+  double highestTop = hull.StationTop(1);
+  for (int i = 2; i <= n; ++i) highestTop = std::max(highestTop, hull.StationTop(i));
+  const struct {
+    const char* name;
+    double draft;
+  } drafts[] = {{"ForeDraft (bas draft)", run.task.ForeDraft}, {"AftDraft (kic draft)", run.task.AftDraft}};
+  for (const auto& d : drafts) {
+    if (d.draft <= highestTop) continue;
+    platform::RefuseTaskValue(session, kTaskFileName, 28,
+                              std::string(d.name) + " " + platform::MessageNumber(d.draft) +
+                                  " m, offset tablosundaki en yuksek posta ustunden (" +
+                                  platform::WriteItemNumber(highestTop) +
+                                  " m) yukarida; tekne bu draftta tamamen suya batmis olur.");
   }
 
   hullform::CheckStationPositions(session, hull, kHydrostaticsForms);
@@ -134,8 +131,11 @@ platform::OutputFile& OpenReportAndReview(platform::Session& session, HydroRun& 
   hullform::CheckStemSternProfiles(session, form, report, run.hull, t.HalfBreadth, t.Depth, t.Lbp,
                                    kHydrostaticsForms);
   WriteBodyPlanAndProfileScripts(session, t.OUTDIR, t.Lbp, t.HalfBreadth, t.Depth, run.hull, run.run.MidshipIndex,
-                                 t.ReportLanguageAsRead, kHydrostaticsForms);
-  if (t.AppendageFlag == 1) hullform::ReadAppendageFile(session, run.hull.StationCount, run.appendages, t.DATADIR);
+                                 t.ReportLanguage, kHydrostaticsForms);
+  if (t.AppendageFlag == 1) {
+    hullform::ReadAppendageFile(session, run.hull.StationCount, run.appendages, t.DATADIR,
+                                hullform::ShipHullLimits(t.Lbp, t.HalfBreadth, t.Depth));
+  }
   return report;
 }
 
@@ -181,11 +181,19 @@ void SetUpComputation(HydroRun& run) {
 
   numerics::SetGaussLegendre10(r.Gauss);
 
+  // Every station splined once for the integrations of the run.
+  run.stations.clear();
+  run.stations.resize(static_cast<std::size_t>(std::max(run.hull.StationCount, 0)));
+  for (int i = 1; i <= run.hull.StationCount; ++i) {
+    BuildStationSection(run.hull, i, run.stations[static_cast<std::size_t>(i - 1)]);
+  }
+
   r.MeanDraft = (t.ForeDraft + t.AftDraft) / 2;
-  t.ShellThickness = t.ShellThickness / 1000;
-  if (t.ModelScale != 0) t.ModelScale = 1 / t.ModelScale;
-  if (t.ReportLanguage == "0" || t.ReportLanguage == "i") t.ReportLanguage = "I";
-  if (t.ReportLanguage == "t") t.ReportLanguage = "T";
+  r.ShellThickness = t.ShellThickness / 1000;
+  r.ModelScale = t.ModelScale != 0 ? 1 / t.ModelScale : 0;
+  r.ReportLanguage = t.ReportLanguage;
+  if (r.ReportLanguage == "0" || r.ReportLanguage == "i") r.ReportLanguage = "I";
+  if (r.ReportLanguage == "t") r.ReportLanguage = "T";
   r.TrimAngle = std::atan((t.ForeDraft - t.AftDraft) / t.Lbp);
 
   r.WaterlineDraft.Resize(kMaxRunWaterlines);

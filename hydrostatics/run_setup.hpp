@@ -12,9 +12,10 @@ namespace hydro {
 void CheckDrafts(platform::Session& session, HydroRun& run);
 
 // Refuses a hull the run cannot work with (more stations than the run's
-// tables hold, points far outside the ship's extents) and checks the spacing
+// tables hold, drafts above its highest station top) and checks the spacing
 // and the order of the stations.  (The offset-table reader has already
-// refused too few stations or points and heights that go down.)
+// refused too few stations or points, heights that go down and points far
+// outside the ship's extents.)
 void ValidateStationPositions(platform::Session& session, HydroRun& run);
 
 // The midship station: the station at Lbp/2, or the index the user types.

@@ -8,13 +8,6 @@
 
 namespace hydro {
 
-// The current station's section: its spline broken at the knuckles and a copy
-// of its offset half-breadths (SectionHalfBreadths of the station).
-struct StationSection {
-  hullform::SectionSpline spline;
-  Vec halfBreadths{hullform::kPointColumns};
-};
-
 // Splines station i and copies its half-breadths.
 void BuildStationSection(const hullform::HullModel& hull, int i, StationSection& section);
 

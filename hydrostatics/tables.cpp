@@ -65,7 +65,7 @@ void ComputeHydrostaticTableI(HydroRun& run) {
     const double T = run.run.WaterlineDraft(j);
     const double V0 = IntegrateAlongLength(run, [&](int i) { return s.BonjeanArea(i, j); });
     // The shell plating is a layer of the mean thickness over the wetted surface.
-    t.Volume(j) = Guarded(V0 + run.task.ShellThickness * s.WettedSurface(j));
+    t.Volume(j) = Guarded(V0 + run.run.ShellThickness * s.WettedSurface(j));
     t.Displacement(j) = Guarded(t.Volume(j) * rho);
     const double Mz = IntegrateAlongLength(run, [&](int i) { return s.BonjeanMoment(i, j); });
     t.Cb(j) = Guarded(t.Volume(j) / (T * Lbp * B + kDivisorGuard));
@@ -121,7 +121,7 @@ void ComputeHydrostaticTableII(HydroRun& run) {
 }
 
 double ModelMT1(const HydroRun& run, int j) {
-  const double M = run.task.ModelScale;
+  const double M = run.run.ModelScale;
   return Cube(M) * run.tables.MT1(j);
 }
 
@@ -136,7 +136,29 @@ std::string BonjeanRow(const HydroRun& run, int i, int j) {
          FormatNumber(area, 4, 2) + " " + FormatNumber(moment, 5, 2) + "   " + FormatNumber(zg, 3, 2);
 }
 
+void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run, bool withMoments) {
+  const SectionResults& s = run.sections;
+  const auto require = [&](const char* quantity, double v, int i, int j) {
+    if (std::isfinite(v)) return;
+    std::string where = quantity;
+    if (i > 0) where += ", posta " + std::to_string(i);
+    if (j > 0) where += ", su hatti " + std::to_string(j);
+    platform::RequireFiniteOutput(fileName, where, v);
+  };
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) require("draft", run.run.WaterlineDraft(j), 0, j);
+  for (int i = 1; i <= run.hull.StationCount; ++i) {
+    require("posta yeri", run.hull.StationPos(i), i, 0);
+    for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+      require("Bonjean alani", s.BonjeanArea(i, j), i, j);
+      if (!withMoments) continue;
+      require("yerel draft", s.LocalDraft(i, j), i, j);
+      require("Bonjean momenti", s.BonjeanMoment(i, j), i, j);
+    }
+  }
+}
+
 void PrintBonjeanTable(platform::OutputFile& report, const HydroRun& run) {
+  RequireFiniteBonjeanValues(report.DisplayName(), run, true);
   const bool tr = TurkishReport(run);
   report.Line();
   for (int i = 1; i <= run.hull.StationCount; ++i) {
@@ -198,7 +220,7 @@ void PrintShipTableI(platform::OutputFile& report, const HydroRun& run) {
   for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(ShipTableIRow(run, j));
   report.Line(Rule(95));
   report.Line();
-  const std::string shell = FormatNumber(1000.0 * run.task.ShellThickness, 3, 2);
+  const std::string shell = FormatNumber(1000.0 * run.run.ShellThickness, 3, 2);
   const std::string rho = FormatNumber(run.task.SeaWaterDensity, 1, 3);
   if (tr) {
     report.Line("ORTALAMA SAC KALINLIGI = " + shell + " mm");
@@ -212,7 +234,7 @@ void PrintShipTableI(platform::OutputFile& report, const HydroRun& run) {
 std::string ModelTableIRow(const HydroRun& run, int j) {
   const HydrostaticResults& t = run.tables;
   const SectionResults& s = run.sections;
-  const double M = run.task.ModelScale;
+  const double M = run.run.ModelScale;
   // A scale far outside any model basin can overflow a power of it: such a
   // value prints as 0 rather than as an undefined number.
   const double Vm = Guarded(Cube(M) * t.Volume(j));  // fresh water: tonnes equal cubic metres
@@ -227,7 +249,7 @@ std::string ModelTableIRow(const HydroRun& run, int j) {
 
 void PrintModelTableI(platform::OutputFile& report, const HydroRun& run) {
   const bool tr = TurkishReport(run);
-  const double M = run.task.ModelScale;
+  const double M = run.run.ModelScale;
   report.Line();
   report.Line(Rule(95));
   report.Line(tr ? "                HIDROSTATIK HESAPLAR - I - (MODEL)                                "
@@ -290,7 +312,7 @@ void PrintShipTableII(platform::OutputFile& report, const HydroRun& run) {
 
 std::string ModelTableIIRow(const HydroRun& run, int j) {
   const HydrostaticResults& t = run.tables;
-  const double M = run.task.ModelScale;
+  const double M = run.run.ModelScale;
   const double M2 = M * M;
   const double BMm = Guarded(M * t.BM(j));
   const double BMLm = Guarded(M * t.BML(j));
@@ -331,13 +353,13 @@ void PrintHydrostaticTablesFirstHalf(platform::OutputFile& report, HydroRun& run
   PrintBonjeanTable(report, run);
   ComputeHydrostaticTableI(run);
   PrintShipTableI(report, run);
-  if (run.task.ModelScale != 0) PrintModelTableI(report, run);
+  if (run.run.ModelScale != 0) PrintModelTableI(report, run);
 }
 
 void PrintHydrostaticTablesSecondHalf(platform::OutputFile& report, HydroRun& run) {
   ComputeHydrostaticTableII(run);
   PrintShipTableII(report, run);
-  if (run.task.ModelScale != 0) PrintModelTableII(report, run);
+  if (run.run.ModelScale != 0) PrintModelTableII(report, run);
 }
 
 }  // namespace hydro

@@ -13,7 +13,7 @@
 namespace hydro {
 
 // True when the report is in Turkish ("T"), otherwise English.
-inline bool TurkishReport(const HydroRun& run) { return run.task.ReportLanguage == "T"; }
+inline bool TurkishReport(const HydroRun& run) { return run.run.ReportLanguage == "T"; }
 
 // A quotient that user data can make undefined (a zero length, a waterline
 // without waterplane or volume) is reported as 0 instead of inf or nan.
@@ -36,6 +36,11 @@ void ComputeHydrostaticTableI(HydroRun& run);
 // Waterplane area and moments, LCF, Cwp, IT, IL, BM, KM, BML, KML, T1, MT1 and
 // W1 of every waterline (needs table I).
 void ComputeHydrostaticTableII(HydroRun& run);
+
+// Refuses (a data error naming the file and the quantity) a station
+// position, draft or Bonjean area (and, withMoments, local draft and Bonjean
+// moment) that is not finite, before any of them is written into `fileName`.
+void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run, bool withMoments);
 
 // Report blocks.
 void PrintBonjeanTable(platform::OutputFile& report, const HydroRun& run);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "common/hullform/limits.hpp"
 #include "common/hullform/report_path.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
@@ -13,7 +14,7 @@ namespace hydro {
 
 namespace {
 
-std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
+std::string Shown(double v) { return platform::MessageNumber(v); }
 
 [[noreturn]] void Refuse(platform::Session& session, int line, const std::string& what) {
   platform::RefuseTaskValue(session, kTaskFileName, line, what);
@@ -49,7 +50,6 @@ void ReadTaskFile(platform::Session& session, HydroRun& run) {
   t.WaterlineStep = v[2];
   in.SkipLines(3);
   t.ReportLanguage = in.ReadText();   // 45
-  t.ReportLanguageAsRead = t.ReportLanguage;
   in.SkipLine();
   t.SeaWaterDensity = in.ReadNumber();   // 47
   in.SkipLine();
@@ -76,21 +76,45 @@ void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run)
     if (!std::isfinite(n.value)) Refuse(session, n.line, "gecersiz sayi (sonlu bir sayi olmali).");
   }
 
-  // Main dimensions: every scale, step and coefficient of the run divides by them.
-  if (!(t.Lbp > 0)) Refuse(session, 24, "Lbp (dikmeler arasi boy) sifirdan buyuk olmalidir; okunan deger " + Shown(t.Lbp) + ".");
-  if (!(t.HalfBreadth > 0))
-    Refuse(session, 24, "HalfBreadth (yari genislik) sifirdan buyuk olmalidir; okunan deger " + Shown(t.HalfBreadth) + ".");
-  if (!(t.Depth > 0)) Refuse(session, 24, "Depth (derinlik) sifirdan buyuk olmalidir; okunan deger " + Shown(t.Depth) + ".");
+  // Main dimensions: every scale, step and coefficient of the run divides by
+  // them, and every offset is bounded by them; a length no ship has would
+  // overflow the figures derived from it.
+  const platform::ValueRange length{hullform::kSmallestDimension, hullform::kLargestDimension, false, "m"};
+  platform::RequireTaskValueWithin(session, kTaskFileName, 24, "Lbp (dikmeler arasi boy)", t.Lbp, length);
+  platform::RequireTaskValueWithin(session, kTaskFileName, 24, "HalfBreadth (yari genislik)", t.HalfBreadth, length);
+  platform::RequireTaskValueWithin(session, kTaskFileName, 24, "Depth (derinlik)", t.Depth, length);
 
   // A model is smaller than its ship (or as large): its scale denominator is 0
   // (no model) or at least 1; anything else gives negative or absurd model
   // dimensions in every model table.
-  if (t.ModelScale != 0 && !(t.ModelScale >= 1))
-    Refuse(session, 34, "ModelScale (model olcegi paydasi) 0 (model yok) ya da 1 'den kucuk olmayan bir sayi "
-                        "olmalidir; okunan deger " + Shown(t.ModelScale) + ".");
+  if (t.ModelScale != 0)
+    platform::RequireTaskValueWithin(session, kTaskFileName, 34,
+                                     "ModelScale (model olcegi paydasi; 0: model yok)", t.ModelScale,
+                                     {1, kLargestModelScale, false, ""});
 
-  if (t.ForeDraft < 0) Refuse(session, 28, "ForeDraft (bas draft) negatif olamaz; okunan deger " + Shown(t.ForeDraft) + ".");
-  if (t.AftDraft < 0) Refuse(session, 28, "AftDraft (kic draft) negatif olamaz; okunan deger " + Shown(t.AftDraft) + ".");
+  // Drafts from the base line up; that they lie below the hull's top is
+  // checked once the offset table is read.
+  const platform::ValueRange draft{0, hullform::kLargestDimension, false, "m"};
+  platform::RequireTaskValueWithin(session, kTaskFileName, 28, "ForeDraft (bas draft)", t.ForeDraft, draft);
+  platform::RequireTaskValueWithin(session, kTaskFileName, 28, "AftDraft (kic draft)", t.AftDraft, draft);
+
+  // A negative plating would take volume away from the hull.
+  platform::RequireTaskValueWithin(session, kTaskFileName, 30, "ShellThickness (ortalama sac kalinligi)",
+                                   t.ShellThickness, {0, kLargestShellThickness, false, "mm"});
+  // Displacement is volume times density: no water is weightless, none
+  // weighs more than a few tonnes a cubic metre.
+  platform::RequireTaskValueWithin(session, kTaskFileName, 47, "SeaWaterDensity (suyun yogunlugu)",
+                                   t.SeaWaterDensity, {0, hullform::kLargestWaterDensity, true, "t/m3"});
+  // The station labels of the curve drawings are this scale times x / Lbp.
+  platform::RequireTaskValueWithin(session, kTaskFileName, 49, "StationLabelScale (posta numarasi olcegi)",
+                                   t.StationLabelScale, {-kLargestLabelScale, kLargestLabelScale, false, ""});
+
+  // The waterline heights lie within the ship's largest dimension.
+  const platform::ValueRange height{-hullform::kLargestDimension, hullform::kLargestDimension, false, "m"};
+  platform::RequireTaskValueWithin(session, kTaskFileName, 41, "FirstWaterline (ilk su hatti)", t.FirstWaterline,
+                                   height);
+  platform::RequireTaskValueWithin(session, kTaskFileName, 41, "LastWaterline (son su hatti)", t.LastWaterline,
+                                   height);
 
   // The waterline series of an even-keel run (a trimmed run has one waterline).
   const bool trimmed = std::fabs(t.ForeDraft - t.AftDraft) > 0.0001;
@@ -120,6 +144,19 @@ void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run)
                                   t.DATADIR + "APPENDIX.DAT"};
   for (const char* name : kRunOutputFiles) own.push_back(t.OUTDIR + name);
   hullform::RefuseReportOverOwnFile(session, kTaskFileName, 16, t.REPORTFILE, t.OUTDIR, own);
+}
+
+platform::RunFiles RunFilesOf(const HydroRun& run) {
+  const TaskValues& t = run.task;
+  platform::RunFiles files;
+  files.inputs = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE};
+  if (t.AppendageFlag == 1) files.inputs.push_back(t.DATADIR + "APPENDIX.DAT");
+  files.outputs = {t.OUTDIR + t.REPORTFILE, t.OUTDIR + "Enkesitler.SCR", t.OUTDIR + "ProfilResmi.SCR",
+                   t.OUTDIR + "BONJEAN.SON"};
+  if (run.run.TrimmedFlag == 0 && t.CurveScriptFlag == 1) {
+    for (const char* name : {"ZAZURI.DAT", "ZAZURI1.SCR", "ZAZURI2.SCR"}) files.outputs.push_back(t.OUTDIR + name);
+  }
+  return files;
 }
 
 }  // namespace hydro

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/platform/run_files.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 
@@ -14,6 +15,14 @@ inline constexpr const char* kTaskFileName = "Kormelant.TSK";
 inline constexpr const char* kRunOutputFiles[] = {"BONJEAN.SON",  "ZAZURI.DAT",     "ZAZURI1.SCR",
                                                    "ZAZURI2.SCR",  "Enkesitler.SCR", "ProfilResmi.SCR"};
 
+// Bounds of the task values that only this program has (the lengths and the
+// density are bounded as in every program of the suite): a model of 1/10000,
+// plating a metre thick or station labels of a thousand times x / Lbp are
+// slips of the pen.
+inline constexpr double kLargestModelScale = 10000;
+inline constexpr double kLargestShellThickness = 1000;  // mm
+inline constexpr double kLargestLabelScale = 1000;
+
 // Reads TaskDirectory followed by "Kormelant.TSK" line by line (heading and
 // label lines skipped, text lines trimmed, number lines with exactly their
 // count of numbers), then refuses the values the run cannot work with.
@@ -22,5 +31,10 @@ void ReadTaskFile(platform::Session& session, HydroRun& run);
 // The refusals of ReadTaskFile: each stops the run with a message naming the
 // task-file line and the value (data error).
 void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run);
+
+// The files this run reads and the files it will write, as the task file
+// names them (the curve data and scripts only on an even keel with curves
+// asked for); TrimmedFlag must be set.
+platform::RunFiles RunFilesOf(const HydroRun& run);
 
 }  // namespace hydro

@@ -4,12 +4,15 @@
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 
 #include "common/platform/numtext.hpp"
 
 namespace drawing {
 
 namespace {
+
+bool TrimBlanksEmpty(const std::string& text) { return platform::TrimBlanks(text).empty(); }
 
 const std::vector<std::string> kKormelantA4{
     "ltscale 10",
@@ -87,13 +90,49 @@ std::string StyleHeightText(double height) {
 
 ScriptWriter::ScriptWriter(platform::OutputFile& file, const Dialect& dialect) : file_(file), dialect_(dialect) {}
 
-void ScriptWriter::Command(const std::string& text) { file_.Line(text); }
-
-void ScriptWriter::Point(double x, double y) {
-  file_.Line(platform::WriteItemNumber(x) + "," + platform::WriteItemNumber(y));
+void ScriptWriter::Command(const std::string& text) {
+  file_.Line(text);
+  if (!TrimBlanksEmpty(text)) command_ = text;
 }
 
-void ScriptWriter::Number(double value) { file_.Line(platform::WriteItemNumber(value)); }
+void ScriptWriter::Point(double x, double y) {
+  // A number that is not finite stops the run with a message naming it.
+  if (!std::isfinite(x)) platform::RequireFiniteOutput(file_.DisplayName(), Quantity("noktasinin x koordinati"), x);
+  if (!std::isfinite(y)) platform::RequireFiniteOutput(file_.DisplayName(), Quantity("noktasinin y koordinati"), y);
+  // Equal numbers have equal texts (0 and -0 both "0").
+  if (point_.text.empty() || x != point_.x || y != point_.y) {
+    char text[2 * platform::kItemNumberRoom + 1];
+    char* end = platform::WriteItemNumberTo(text, x);
+    *end++ = ',';
+    end = platform::WriteItemNumberTo(end, y);
+    point_.text.assign(text, end);
+    point_.x = x;
+    point_.y = y;
+  }
+  file_.Line(point_.text);
+}
+
+void ScriptWriter::Number(double value) {
+  if (!std::isfinite(value)) {
+    platform::RequireFiniteOutput(file_.DisplayName(), Quantity("sayisi (aci, yaricap)"), value);
+  }
+  for (const Written& n : numbers_) {
+    if (!n.text.empty() && n.x == value) {
+      file_.Line(n.text);
+      return;
+    }
+  }
+  Written& n = numbers_[nextNumber_];
+  nextNumber_ = 1 - nextNumber_;
+  char text[platform::kItemNumberRoom];
+  n.text.assign(text, platform::WriteItemNumberTo(text, value));
+  n.x = value;
+  file_.Line(n.text);
+}
+
+std::string ScriptWriter::Quantity(const char* what) const {
+  return "\"" + platform::TrimBlanks(command_) + "\" komutunun " + what;
+}
 
 void ScriptWriter::Empty() { file_.Line(); }
 
@@ -109,6 +148,7 @@ void ScriptWriter::SheetSetUp(Sheet sheet, bool withLineTypeScale) {
 }
 
 void ScriptWriter::TextStyle(double height) {
+  platform::RequireFiniteOutput(file_.DisplayName(), "yazi yuksekligi", height);
   Command(dialect_.textStyle.head + StyleHeightText(height) + dialect_.textStyle.tail);
 }
 

@@ -95,9 +95,9 @@ const Dialect& PendrovixBodyPlanDialect();
 // colour word "Color").
 const Dialect& DolvenikaDialect();
 
-// Writes the lines of one script into an open output file.  Every number must
-// be finite: a number that is not is a fault of the caller and throws
-// std::invalid_argument before anything of its line is written.
+// Writes the lines of one script into an open output file.  A number that is
+// not finite stops the run as a data error naming the script and the command
+// it belongs to, before anything of its line is written.
 class ScriptWriter {
  public:
   ScriptWriter(platform::OutputFile& file, const Dialect& dialect);
@@ -139,8 +139,22 @@ class ScriptWriter {
   void Redraw();
 
  private:
+  // The quantity a number of the last command stands for, for the message of
+  // a number that is not finite.
+  std::string Quantity(const char* what) const;
+
   platform::OutputFile& file_;
   const Dialect& dialect_;
+  std::string command_;  // the last command written
+  // The last point and the last two numbers written, with their texts: a
+  // polyline repeats each vertex, the point marks their centre and radii.
+  struct Written {
+    double x = 0, y = 0;
+    std::string text;
+  };
+  Written point_{0, 0, std::string()};
+  Written numbers_[2];
+  int nextNumber_ = 0;
 };
 
 // Height of a text-style line: one decimal, "." as the point ("1.5", "15.0").

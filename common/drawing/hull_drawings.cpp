@@ -1,6 +1,7 @@
 #include "common/drawing/hull_drawings.hpp"
 
 #include <algorithm>
+#include <vector>
 
 namespace drawing {
 
@@ -66,9 +67,11 @@ void WriteBodyPlan(platform::Session& session, const std::string& OUTDIR, const 
     const double side = i <= lastLeftStation ? -1.0 : 1.0;
     return [=](double z, double v) { return SheetPoint{c + side * s * v, base + s * z}; };
   };
+  // Each station splined once for its contour and its point marks.
   const double h = B / 40;
-  hullform::SectionSpline spline;
+  std::vector<hullform::SectionSpline> splines(static_cast<std::size_t>(std::max(hull.StationCount, 0)));
   for (int i = 1; i <= hull.StationCount; ++i) {
+    hullform::SectionSpline& spline = splines[static_cast<std::size_t>(i - 1)];
     hullform::SplineSectionWithKnuckles(i, hull, spline, sectionSpline);
     WriteFittedRow(w, spline, h, sectionSpline.evaluation, mapping(i));
   }
@@ -77,8 +80,7 @@ void WriteBodyPlan(platform::Session& session, const std::string& OUTDIR, const 
   w.NewLayer("Noktalar");
   w.Colour(4);
   for (int i = 1; i <= hull.StationCount; ++i) {
-    hullform::SplineSectionWithKnuckles(i, hull, spline, sectionSpline);
-    WritePointMarks(w, spline, mapping(i), B / 40, B / 80);
+    WritePointMarks(w, splines[static_cast<std::size_t>(i - 1)], mapping(i), B / 40, B / 80);
   }
 
   w.LayerOn("0");

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "common/numerics/format.hpp"
@@ -14,8 +15,19 @@ namespace {
 
 using numerics::FormatInteger;
 
-std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?"); }
+std::string Shown(double v) { return platform::MessageNumber(v); }
 
+
+// The place in the hull a message names: a text, or a callable that makes it
+// only when a message needs it.
+template <class Where>
+std::string Named(const Where& where) {
+  if constexpr (std::is_invocable_v<const Where&>) {
+    return where();
+  } else {
+    return std::string(where);
+  }
+}
 
 // Line reader of the hull files.  Every fault of the file stops the run with
 // a message that names the file, the line and the place in the hull (station
@@ -30,23 +42,26 @@ class HullFile {
                                where + ": " + what);
   }
 
-  std::string Line(const std::string& where) {
+  // The next line, valid until the next read.  `where` names the place in
+  // the hull: a text, or a callable that makes it only for a message.
+  template <class Where>
+  const std::string& Line(const Where& where) {
     if (in_.AtEnd()) {
       ++line_;
-      Fail(where, line_ == 1 ? "dosya bos." : "dosya beklenmeden bitti; bu satir eksik.");
+      Fail(Named(where), line_ == 1 ? "dosya bos." : "dosya beklenmeden bitti; bu satir eksik.");
     }
-    std::string text = in_.ReadLine();
+    const std::string& text = in_.NextLine();
     line_ = in_.LineNumber();
     return text;
   }
 
-  // A line of exactly `count` numbers, separated by commas and/or blanks.
-  std::vector<double> Numbers(int count, const std::string& where) {
-    const std::string line = Line(where);
-    std::vector<double> values;
-    std::string problem;
-    if (!platform::ParseNumberLine(line, count, values, problem)) Fail(where, problem + ".");
-    return values;
+  // A line of exactly `count` numbers, separated by commas and/or blanks,
+  // read where they stand in the line; valid until the next line is read.
+  template <class Where>
+  const std::vector<double>& Numbers(int count, const Where& where) {
+    const std::string& line = Line(where);
+    if (!platform::ParseNumberLine(line, count, values_, problem_)) Fail(Named(where), problem_ + ".");
+    return values_;
   }
 
  private:
@@ -55,7 +70,7 @@ class HullFile {
       return session.OpenInput(path);
     } catch (const platform::RunStop& stop) {
       if (stop.Status() != platform::ExitStatus::kDataError) throw;
-      platform::StopForDataError(kind + " \"" + path + "\" acilamadi (dosya yok ya da okunamiyor). Bu durumda "
+      platform::StopForDataError(kind + " \"" + platform::ShownPath(path) + "\" acilamadi (dosya yok ya da okunamiyor). Bu durumda "
                                  "program calismaz.");
     }
   }
@@ -63,6 +78,8 @@ class HullFile {
   platform::InputFile in_;
   std::string kind_;
   int line_ = 0;
+  std::vector<double> values_;
+  std::string problem_;
 };
 
 // Heights of a section or contour run from the keel upward; two points may
@@ -86,19 +103,45 @@ void RequireTwoPoints(const HullFile& file, int count, const std::string& row) {
   }
 }
 
+// A point far outside the ship's extents, or a negative half-breadth, is a
+// slip of the pen: the reviews and the drawings walk every section in steps
+// of a fraction of the breadth and would never reach such a point, and the
+// integrations would carry it into every figure.
+template <class Where>
+void RequireWithin(const HullFile& file, const Where& where, const char* quantity, double value, double bound,
+                   const std::string& reason) {
+  if (std::fabs(value) <= bound) return;
+  file.Fail(Named(where), std::string(quantity) + " = " + Shown(value) + " geminin boyutlarinin cok disinda; en fazla " +
+                       BoundText(bound, reason) + " olabilir. Dosyada yazim hatasi olabilir.");
+}
+
+template <class Where>
+void RequireStationPoint(const HullFile& file, const Where& where, double z, double y, const HullLimits& limits) {
+  RequireWithin(file, where, "yukseklik Z", z, limits.height, limits.heightReason);
+  if (y < 0) {
+    file.Fail(Named(where), "yari genislik Y = " + Shown(y) + " negatif; bir posta kesitinin yari genisligi 0 ya da daha "
+                     "buyuk olmalidir.");
+  }
+  RequireWithin(file, where, "yari genislik Y", y, limits.halfBreadth, limits.halfBreadthReason);
+}
+
 // Reads one contour block into row r: lines of z, x, code ended by code 99.
 // Here 9999 is an ordinary smooth point.
-void ReadContour(HullFile& file, HullModel& hull, int r, bool stern, const OffsetTableFormat& format) {
+void ReadContour(HullFile& file, HullModel& hull, int r, bool stern, const OffsetTableFormat& format,
+                 const HullLimits& limits) {
   const std::string row = ContourName(stern);
   file.Line(row + " baslik satiri");
   for (int j = 1; j <= format.maxProfileLines; ++j) {
-    const std::vector<double> v = file.Numbers(3, row + ", nokta satiri " + std::to_string(j));
+    const auto where = [&] { return row + ", nokta satiri " + std::to_string(j); };
+    const std::vector<double>& v = file.Numbers(3, where);
     if (v[2] == kEndOfStationCode) {
       hull.PointCount(r) = j - 1;
       RequireTwoPoints(file, j - 1, row);
       return;
     }
     if (j == format.maxProfileLines) break;  // no room for a further point
+    RequireWithin(file, where, "yukseklik Z", v[0], limits.height, limits.heightReason);
+    RequireWithin(file, where, "konum X", v[1], limits.position, limits.positionReason);
     hull.PointZ(r, j) = v[0];
     hull.PointY(r, j) = v[1];
     hull.PointCode(r, j) = v[2];
@@ -111,7 +154,7 @@ void ReadContour(HullFile& file, HullModel& hull, int r, bool stern, const Offse
 }  // namespace
 
 void ReadOffsetTable(platform::Session& session, const std::string& path, HullModel& result,
-                     const ProgramForms& forms) {
+                     const ProgramForms& forms, const HullLimits& limits) {
   const OffsetTableFormat& format = forms.offsetTable;
   HullFile file(session, path, "Data dosyasi");
   // The model is built aside and handed over only when the whole file is sound.
@@ -130,12 +173,15 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
                     " posta kesiti icinde posta listesinin sonu (kodu 9999 olan satir) yok; bir offset tablosu en "
                     "fazla " + std::to_string(format.maxStations) + " posta kesiti tutar.");
     }
-    hull.StationPos(i) = file.Numbers(1, "Posta Kesiti No:" + FormatInteger(i, 2) + ", posta yeri")[0];
+    const auto positionLine = [&] { return "Posta Kesiti No:" + FormatInteger(i, 2) + ", posta yeri"; };
+    hull.StationPos(i) = file.Numbers(1, positionLine)[0];
+    RequireWithin(file, positionLine, "posta yeri X", hull.StationPos(i), limits.position, limits.positionReason);
     const std::string row = StationName(i, hull.StationPos(i), forms.formatNumber);
 
     bool stationEnded = false;
     for (int j = 1; j <= format.maxStationLines; ++j) {
-      const std::vector<double> v = file.Numbers(3, row + ", nokta satiri " + std::to_string(j));
+      const auto where = [&] { return row + ", nokta satiri " + std::to_string(j); };
+      const std::vector<double>& v = file.Numbers(3, where);
       const double code = v[2];
       if (code == kEndOfStationListCode || code == kEndOfStationCode) {
         hull.PointCount(i) = j - 1;
@@ -147,6 +193,7 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
         }
         break;
       }
+      if (j < format.maxStationLines) RequireStationPoint(file, where, v[0], v[1], limits);
       hull.PointZ(i, j) = v[0];
       hull.PointY(i, j) = v[1];
       hull.PointCode(i, j) = code;
@@ -181,8 +228,8 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
   }
 
   if (format.readProfiles) {
-    ReadContour(file, hull, hull.SternRow(), true, format);
-    ReadContour(file, hull, hull.StemRow(), false, format);
+    ReadContour(file, hull, hull.SternRow(), true, format, limits);
+    ReadContour(file, hull, hull.StemRow(), false, format, limits);
   }
   // Anything after the stem contour is not read.
 
@@ -190,7 +237,7 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
 }
 
 void ReadAppendageFile(platform::Session& session, int StationCount, AppendageData& appendages,
-                       const std::string& DATADIR) {
+                       const std::string& DATADIR, const HullLimits& limits) {
   HullFile file(session, DATADIR + "APPENDIX.DAT", "Takinti dosyasi");
   auto built = std::make_unique<AppendageData>();
   AppendageData& a = *built;
@@ -213,7 +260,11 @@ void ReadAppendageFile(platform::Session& session, int StationCount, AppendageDa
     const int n = static_cast<int>(count);
     for (int j = 1; j <= n; ++j) {
       const std::string where = station + ", nokta " + std::to_string(j);
-      const std::vector<double> v = file.Numbers(3, where);
+      const std::vector<double>& v = file.Numbers(3, where);
+      // The strip lies on the hull: within the same extents as the offsets.
+      RequireWithin(file, where, "yukseklik Z", v[0], limits.height, limits.heightReason);
+      RequireWithin(file, where, "birinci genislik Y1", v[1], limits.halfBreadth, limits.halfBreadthReason);
+      RequireWithin(file, where, "ikinci genislik Y2", v[2], limits.halfBreadth, limits.halfBreadthReason);
       a.AppendageZ(i, j) = v[0];
       a.AppendageY1(i, j) = v[1];
       a.AppendageY2(i, j) = v[2];

@@ -7,16 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "common/platform/run_files.hpp"
 #include "common/platform/session.hpp"
 
 namespace hullform {
 
-// A path compared as the file system sees it: resolved, normalised and, since
-// the programs' file names are case-blind, in lower case.
-std::string PathKey(const std::filesystem::path& p);
+using platform::PathKey;
 
-// The first of `others` (paths as the programs write them) that names the
-// same file as `path`, or an empty text when none does.
+// The first of `others` (paths as the programs write them) that is the same
+// file as `path` (platform::SameFile), or an empty text when none is.
 std::string FindPathClash(const platform::Session& session, const std::string& path,
                           const std::vector<std::string>& others);
 

@@ -78,9 +78,15 @@ void FitCubicSpline(int n, const Vec& x, SplineTable& c, int startCondition, int
                     const SplineGuards& guards);
 
 // EvaluateSpline(n, x0, y0, x, c): y0 receives the spline value at x0, or
-// keeps its value when x0 lies outside [x(1), x(n)].
+// keeps its value when x0 lies outside [x(1), x(n)].  The knots must not
+// decrease (the fit's own condition); the interval x(k) < x0 <= x(k+1) is
+// found by bisection.
 void EvaluateSpline(int n, double x0, double& y0, const Vec& x, const SplineTable& c,
                     const SplineEvaluation& options);
+
+// On knots that do not decrease, with x(low) < x0 <= x(high): the interval
+// k (low <= k < high) with x(k) < x0 <= x(k+1), found by bisection.
+int BisectKnots(const Vec& x, int low, int high, double x0);
 
 // Value of the cubic piece k of a fitted spline at d = x - x(k), in the
 // evaluation order of the plain evaluation.
@@ -108,7 +114,8 @@ void InterpolateCurve(int n, const Vec& X, const Vec& Y, double x0, double& y0, 
 void InterpolateInTable(int n, double x, double& y, const Vec& X, const Vec& Y);
 
 // InterpolateLinear(x1, x2, y1, y2, x, y): value at x on the line through
-// (x1, y1) and (x2, y2).  Throws DataError when x1 and x2 (nearly) coincide.
+// (x1, y1) and (x2, y2).  Throws platform::DataError when x1 and x2 (nearly)
+// coincide.
 void InterpolateLinear(double x1, double x2, double y1, double y2, double x, double& y);
 
 // IntegrateUnequalSimpson(n, X, Y, total): integral of Y over [X(1), X(n)],

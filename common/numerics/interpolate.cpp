@@ -7,7 +7,7 @@
 #include <string>
 
 #include "curves.hpp"
-#include "errors.hpp"
+#include "common/platform/errors.hpp"
 
 namespace numerics {
 
@@ -140,7 +140,7 @@ void InterpolateLinear(double x1, double x2, double y1, double y2, double x, dou
     const auto result = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 3);
     return result.ec == std::errc() ? std::string(text, result.ptr) : std::string("?");
   };
-  throw DataError("Iki noktanin x degerleri cakisiyor (x1 = " + shown(x1) + ", x2 = " + shown(x2) +
+  throw platform::DataError("Iki noktanin x degerleri cakisiyor (x1 = " + shown(x1) + ", x2 = " + shown(x2) +
                   "); bu iki noktadan dogru gecirilemez. Bu durumda program calismaz.");
 }
 

@@ -98,17 +98,28 @@ void EvaluateSpline(int n, double x0, double& y0, const Vec& x, const SplineTabl
     y0 = c(1, n);
     return;
   }
-  // Every interval x(k) < x0 <= x(k+1) is evaluated; with increasing knots
-  // there is at most one.
-  for (int k = 1; k <= n - 1; ++k) {
-    if (x(k) < x0 && x0 <= x(k + 1)) {
-      if (options.flatIntervalValue && c(1, k) == c(1, k + 1)) {
-        y0 = c(1, k);
-        return;
-      }
-      y0 = SplinePiece(c, k, x0 - x(k), options.fullyNested);
+  // The interval x(k) < x0 <= x(k+1); outside the knots (or at a NaN) the
+  // value is kept.  On knots that do not decrease there is at most one such
+  // interval, found by bisection: k + 1 is the first knot at or above x0.
+  if (!(x(1) < x0 && x0 < x(n))) return;
+  const int k = BisectKnots(x, 1, n, x0);
+  if (options.flatIntervalValue && c(1, k) == c(1, k + 1)) {
+    y0 = c(1, k);
+    return;
+  }
+  y0 = SplinePiece(c, k, x0 - x(k), options.fullyNested);
+}
+
+int BisectKnots(const Vec& x, int low, int high, double x0) {
+  while (high - low > 1) {  // x(low) < x0 <= x(high)
+    const int mid = low + (high - low) / 2;
+    if (x(mid) < x0) {
+      low = mid;
+    } else {
+      high = mid;
     }
   }
+  return low;
 }
 
 double EvaluateSplinePiece(const SplineTable& c, int k, double d) { return SplinePiece(c, k, d, false); }

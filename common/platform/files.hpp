@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -15,11 +16,16 @@ namespace platform {
 // with a message naming the file and the line.
 class InputFile {
  public:
-  // displayName is the name shown in messages (as the user wrote it).
+  // displayName is the name shown in messages (as the user wrote it, with "/"
+  // separators: ShownPath).
   InputFile(const std::filesystem::path& path, std::string displayName);
 
-  // Whole next line without its line end (LF or CR LF), untrimmed.
+  // Whole next line without its line end (LF or CR LF), untrimmed.  A line
+  // with a carriage return inside it (a file whose lines end in CR alone)
+  // stops the run with a message that says so.
   std::string ReadLine();
+  // The same, read into the file's own line buffer: valid until the next read.
+  const std::string& NextLine();
   // Reads and ignores one line, or `n` lines.
   void SkipLine() { (void)ReadLine(); }
   void SkipLines(int n) {
@@ -48,6 +54,7 @@ class InputFile {
   std::ifstream in_;
   std::string name_;
   int line_ = 0;
+  std::string current_;
 };
 
 // The names the task files of the hydrostatics and cross-curves programs
@@ -66,32 +73,66 @@ struct TaskFileNames {
 void ReadTaskFileNames(InputFile& in, TaskFileNames& names);
 
 // A text output file, created anew.  Owned by the Session, which closes every
-// open output file when the run ends, normally or early.
+// open output file when the run ends, normally or early.  A symbolic link
+// standing where the file is to be written is replaced by the file, never
+// written through.  A write that fails (a full disk, a lost device) stops the
+// run at once as a data error naming the file; so does a Close whose last
+// writes fail.
 class OutputFile {
  public:
   OutputFile(const std::filesystem::path& path, std::string displayName);
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  // Writes text and then CR LF.
-  void Line(const std::string& text = std::string());
+  // Writes text and then CR LF.  A failed write stops the run.
+  void Line(std::string_view text = {});
   // Writes text without a line end.
-  void Write(const std::string& text);
+  void Write(std::string_view text);
   // Ends the current line with CR LF.
   void EndLine() { Write("\r\n"); }
+  // Writes what is buffered; a failed write stops the run.
   void Flush();
+  // Writes what is buffered and closes; a failed write stops the run.
   void Close();
   bool IsOpen() const { return out_.is_open(); }
   // True when some text could not be written (a full disk, a lost device).
   bool WriteFailed() const { return failed_ || (out_.is_open() && out_.fail()); }
+  // Closes the file without stopping the run when that fails (the end of a
+  // run, which reports an incomplete file itself).
+  void CloseQuietly() noexcept;
+  // Stops the run as a data error: the file could not be written completely.
+  [[noreturn]] void StopOnFailedWrite();
+  // The message of a file that could not be written completely, and whether
+  // the run has already said it.
+  std::string FailedWriteMessage() const;
+  bool FailureReported() const { return reported_; }
+  void MarkFailureReported() { reported_ = true; }
   const std::string& DisplayName() const { return name_; }
   const std::filesystem::path& Path() const { return path_; }
 
  private:
+  void CheckWritten();
+  void Put(std::string_view text);
+  void WritePending();
+
+  static constexpr std::size_t kPiece = std::size_t{1} << 16;
+  std::string pending_;  // written text not yet handed to the file
+
   std::ofstream out_;
   std::filesystem::path path_;
   std::string name_;
   bool failed_ = false;
+  bool reported_ = false;
 };
+
+// No output holds a number that is not finite: a writer hands every number
+// it is about to write here first.  One that is not finite stops the run as a
+// data error naming the file (as the program writes its path) and the
+// quantity, e.g. "Bonjean alani, posta 3, su hatti 5".
+void RequireFiniteOutput(const std::string& fileName, const std::string& quantity, double value);
+
+// A path of the programs ("\" separators, directory prefixes joined without a
+// separator) as the messages show it: with "/" separators only.
+std::string ShownPath(const std::string& programPath);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <map>
@@ -33,7 +34,12 @@ bool Drawable(double v) { return std::isfinite(v) && std::fabs(v) < kFarPixels; 
 
 // A pixel coordinate as a whole number of thousandths of a pixel (halves away
 // from zero); |v| < kFarPixels keeps it well inside 64 bits.
-std::int64_t PxCode(double v) { return std::llround(v * 1000.0); }
+std::int64_t PxCode(double v) {
+  const double t = v * 1000.0;
+  const auto whole = static_cast<std::int64_t>(t);  // toward zero
+  const double rest = t - static_cast<double>(whole);  // exact below 2^52
+  return rest >= 0.5 ? whole + 1 : rest <= -0.5 ? whole - 1 : whole;
+}
 
 // Text for XML character data and attributes.  Bytes above 127 are taken as
 // Latin-1 characters; control characters, which XML does not allow, become "?".
@@ -63,81 +69,114 @@ void AppendXmlText(std::string& r, const std::string& s) {
 
 double PointsToPixels(double points) { return points * kTwipsPerPoint / kTwipsPerPixel; }
 
-// The picture's characters, gathered in a string; when the string is the
-// buffer of a stream, handed to the stream in large pieces.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// The picture's characters, written straight into a string used as a byte
+// buffer (appended to what it holds); when the string is the buffer of a
+// stream, handed to the stream in large pieces.  The string holds exactly the
+// text written once the SvgStream is gone.
 class SvgStream {
  public:
-  explicit SvgStream(std::string& text) : buffer_(text) {}
-  SvgStream(std::string& buffer, std::ostream& out) : buffer_(buffer), out_(&out) {}
+  explicit SvgStream(std::string& text) : buffer_(text), used_(text.size()) {}
+  SvgStream(std::string& buffer, std::ostream& out) : buffer_(buffer), out_(&out), used_(buffer.size()) {}
+  SvgStream(const SvgStream&) = delete;
+  SvgStream& operator=(const SvgStream&) = delete;
+  ~SvgStream() { buffer_.resize(used_); }
 
   SvgStream& operator<<(std::string_view text) {
-    buffer_.append(text);
-    if (out_ != nullptr && buffer_.size() >= kPiece) Flush();
+    std::memcpy(Room(text.size()), text.data(), text.size());
+    used_ += text.size();
+    if (out_ != nullptr && used_ >= kPiece) Flush();
     return *this;
   }
   SvgStream& operator<<(char c) {
-    buffer_ += c;
+    *Room(1) = c;
+    ++used_;
     return *this;
   }
   // A pixel coordinate: three decimals at most, no trailing zeros, "." always,
   // never "-0".
   SvgStream& Px(double v) { return Code(PxCode(v)); }
   SvgStream& Code(std::int64_t thousandths) {
+    // Written in place at the end of the buffer: the integer digits counted
+    // first, then filled in from the right two at a time.
+    constexpr std::size_t kMost = 26;  // sign, 19 digits, point, 3 decimals
+    char* out = Room(kMost);
+    char* const start = out;
+    std::uint64_t n = static_cast<std::uint64_t>(thousandths);
     if (thousandths < 0) {
-      buffer_ += '-';
-      thousandths = -thousandths;
+      *out++ = '-';
+      n = 0 - n;
     }
-    char digits[24];
-    const auto r = std::to_chars(digits, digits + sizeof digits, thousandths / 1000);
-    buffer_.append(digits, r.ptr);
-    int fraction = static_cast<int>(thousandths % 1000);
+    const auto fraction = static_cast<unsigned>(n % 1000);
+    n /= 1000;
+    int digits = 1;
+    for (std::uint64_t limit = 10; digits < 20 && n >= limit; limit *= 10) ++digits;
+    char* p = out + digits;
+    out = p;
+    while (n >= 100) {
+      const auto pair = static_cast<unsigned>(n % 100);
+      n /= 100;
+      *--p = kDigitPairs[2 * pair + 1];
+      *--p = kDigitPairs[2 * pair];
+    }
+    if (n >= 10) {
+      *--p = kDigitPairs[2 * n + 1];
+      *--p = kDigitPairs[2 * n];
+    } else {
+      *--p = static_cast<char>('0' + n);
+    }
     if (fraction != 0) {
-      buffer_ += '.';
-      for (int unit = 100; fraction != 0; unit /= 10) {
-        buffer_ += static_cast<char>('0' + fraction / unit);
-        fraction %= unit;
-      }
+      const unsigned d1 = fraction / 100, d2 = fraction / 10 % 10, d3 = fraction % 10;
+      *out++ = '.';
+      *out++ = static_cast<char>('0' + d1);
+      if (d2 != 0 || d3 != 0) *out++ = static_cast<char>('0' + d2);
+      if (d3 != 0) *out++ = static_cast<char>('0' + d3);
     }
+    used_ += static_cast<std::size_t>(out - start);
     return *this;
   }
   SvgStream& Integer(long v) {
     char digits[24];
     const auto r = std::to_chars(digits, digits + sizeof digits, v);
-    buffer_.append(digits, r.ptr);
-    return *this;
+    return *this << std::string_view(digits, static_cast<std::size_t>(r.ptr - digits));
   }
   // An attribute: name="text".
   SvgStream& Attribute(std::string_view name, std::string_view text) {
-    buffer_ += ' ';
-    buffer_.append(name);
-    buffer_ += "=\"";
-    buffer_.append(text);
-    buffer_ += '"';
-    return *this;
+    *this << ' ' << name << "=\"" << text;
+    return *this << '"';
   }
   SvgStream& PxAttribute(std::string_view name, double v) { return CodeAttribute(name, PxCode(v)); }
   SvgStream& CodeAttribute(std::string_view name, std::int64_t thousandths) {
-    buffer_ += ' ';
-    buffer_.append(name);
-    buffer_ += "=\"";
+    *this << ' ' << name << "=\"";
     Code(thousandths);
-    buffer_ += '"';
-    return *this;
+    return *this << '"';
   }
   SvgStream& Xml(const std::string& text) {
-    AppendXmlText(buffer_, text);
-    return *this;
+    std::string escaped;
+    AppendXmlText(escaped, text);
+    return *this << escaped;
   }
   void Flush() {
     if (out_ == nullptr) return;
-    out_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    out_->write(buffer_.data(), static_cast<std::streamsize>(used_));
+    used_ = 0;
   }
 
  private:
+  // Room for n more characters at the end of what is written.
+  char* Room(std::size_t n) {
+    if (used_ + n > buffer_.size()) buffer_.resize(std::max(2 * buffer_.size(), used_ + n + 4096));
+    return buffer_.data() + used_;
+  }
+
   static constexpr std::size_t kPiece = 1 << 16;
   std::string& buffer_;
   std::ostream* out_ = nullptr;
+  std::size_t used_;
 };
 
 // "#RRGGBB" of a colour number (red in the low byte).
@@ -224,8 +263,7 @@ class MarkDefinitions {
 //   polylines ends continues it, so the two sides of a body plan become two
 //   polylines; a line that repeats the last piece of a polyline adds nothing
 //   to the picture and is left out;
-// - the circles about one centre make one point mark; a circle drawn twice
-//   is drawn once.
+// - the circles about one centre make one point mark.
 class StyleRun {
  public:
   void Start(std::uint16_t style) {
@@ -303,55 +341,83 @@ class StyleRun {
   struct Mark {
     PxPoint centre;
     Radii radii;
+    std::size_t row = 0;  // its set of radii in rows_
   };
 
   void WriteMarks(SvgStream& svg, MarkDefinitions& definitions) {
-    // The circles by centre, each centre's radii in increasing order.
-    std::sort(circles_.begin(), circles_.end(), [](const Circle& a, const Circle& b) {
-      return std::tie(a.centre.x, a.centre.y, a.radius) < std::tie(b.centre.x, b.centre.y, b.radius);
-    });
+    // The circles about one centre: a circle joins the mark of its centre
+    // among the last few marks (the program draws the circles of a point one
+    // after the other, or those of both sides in turn); a circle drawn twice
+    // is drawn once.
     marks_.clear();
-    for (std::size_t k = 0; k < circles_.size(); ++k) {
-      const Circle& c = circles_[k];
-      if (k > 0 && c.centre == circles_[k - 1].centre && c.radius == circles_[k - 1].radius) continue;
-      if (marks_.empty() || !(marks_.back().centre == c.centre) || marks_.back().radii.count == Radii::kMost) {
-        marks_.push_back(Mark{c.centre, Radii{}});
+    for (const Circle& c : circles_) {
+      Mark* mark = nullptr;
+      const std::size_t first = marks_.size() > kRecentMarks ? marks_.size() - kRecentMarks : 0;
+      for (std::size_t k = marks_.size(); k-- > first;) {
+        if (marks_[k].centre == c.centre) {
+          mark = &marks_[k];
+          break;
+        }
       }
-      Radii& radii = marks_.back().radii;
-      radii.r[static_cast<std::size_t>(radii.count++)] = c.radius;
+      if (mark != nullptr) {
+        Radii& radii = mark->radii;
+        const auto end = radii.r.begin() + radii.count;
+        const auto at = std::lower_bound(radii.r.begin(), end, c.radius);
+        if (at != end && *at == c.radius) continue;
+        if (radii.count < Radii::kMost) {
+          std::copy_backward(at, end, end + 1);
+          *at = c.radius;
+          ++radii.count;
+          continue;
+        }
+      }
+      marks_.push_back(Mark{c.centre, Radii{}, 0});
+      marks_.back().radii.r[0] = c.radius;
+      marks_.back().radii.count = 1;
     }
-    // Sets of radii placed at many points of the run: rows of markers.
+    // Sets of radii placed at many points of the run: rows of markers.  The
+    // marks of one set mostly follow one another, so the set of the mark
+    // before is tried first.
     rows_.clear();
-    for (const Mark& mark : marks_) {
-      auto row = std::find_if(rows_.begin(), rows_.end(), [&](const auto& r) { return r.first == mark.radii; });
-      if (row == rows_.end()) {
-        rows_.emplace_back(mark.radii, 1);
-      } else {
-        ++row->second;
+    std::size_t last = 0;
+    for (Mark& mark : marks_) {
+      if (rows_.empty() || !SameRadii(rows_[last].first, mark.radii)) {
+        last = 0;
+        while (last < rows_.size() && !SameRadii(rows_[last].first, mark.radii)) ++last;
+        if (last == rows_.size()) rows_.emplace_back(mark.radii, 0);
       }
+      ++rows_[last].second;
+      mark.row = last;
     }
-    for (const auto& [radii, count] : rows_) {
-      if (count < kMarkerRow) continue;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+      if (rows_[r].second < kMarkerRow) continue;
       svg << "<polyline points=\"";
       bool first = true;
       for (const Mark& mark : marks_) {
-        if (!(mark.radii == radii)) continue;
+        if (mark.row != r) continue;
         if (!first) svg << ' ';
         first = false;
         svg.Code(mark.centre.x) << ',';
         svg.Code(mark.centre.y);
       }
-      std::string url = "url(#m" + std::to_string(definitions.Marker(style_, radii)) + ")";
+      std::string url = "url(#m" + std::to_string(definitions.Marker(style_, rows_[r].first)) + ")";
       svg << "\" stroke=\"none\"";
       svg.Attribute("marker-start", url).Attribute("marker-mid", url).Attribute("marker-end", url) << "/>\n";
     }
     for (const Mark& mark : marks_) {
-      const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const auto& r) { return r.first == mark.radii; });
-      if (row->second >= kMarkerRow) continue;
+      if (rows_[mark.row].second >= kMarkerRow) continue;
       svg << "<use href=\"#m";
       svg.Integer(definitions.Symbol(mark.radii)) << '"';
       svg.CodeAttribute("x", mark.centre.x).CodeAttribute("y", mark.centre.y) << "/>\n";
     }
+  }
+
+  static bool SameRadii(const Radii& a, const Radii& b) {
+    if (a.count != b.count) return false;
+    for (int k = 0; k < a.count; ++k) {
+      if (a.r[static_cast<std::size_t>(k)] != b.r[static_cast<std::size_t>(k)]) return false;
+    }
+    return true;
   }
 
   // A blank between two numbers, left out before a minus sign.
@@ -366,6 +432,7 @@ class StyleRun {
   }
 
   static constexpr int kRecent = 4;
+  static constexpr std::size_t kRecentMarks = 8;
   std::uint16_t style_ = 0;
   std::vector<std::vector<PxPoint>> lines_;  // the first used_ are this run's
   std::size_t used_ = 0;

@@ -1,8 +1,12 @@
 #include "common/platform/numtext.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
+#include <string_view>
 #include <system_error>
 
 namespace platform {
@@ -53,7 +57,7 @@ DecimalText FromScientific(const char* first, const char* last) {
       d.fraction = digits.substr(intCount);
     }
   } else {
-    d.integer = "0";
+    // The integer part stays "0".
     d.fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
   }
   // Strip leading zeros of the integer part (a zero value gives "0").
@@ -108,26 +112,92 @@ std::string NonFiniteText(double x) {
   return x < 0 ? "-Inf" : "Inf";
 }
 
-// The write-item text of a finite, non-zero x, written at `out`: x rounded to
-// 15 significant digits by std::to_chars, its digits then placed around the
-// point without an exponent, trailing zeros of the fraction dropped.  Returns
-// the end of the text.  `out` has room for kItemTextRoom characters.
-constexpr std::size_t kItemTextRoom = 352;  // "-0." + 323 zeros + 15 digits, or "-" + 309 digits
-char* WriteItemText(char* out, double x) {
-  char scientific[32];  // "d.dddddddddddddde-ddd"
-  const auto r = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(x),
-                               std::chars_format::scientific, 14);
-  // Mantissa digits without the point, and the decimal exponent.
-  char digits[15];
+// Powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                          1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The significant digits (at most 15, no trailing zeros) and the decimal
+// exponent of a finite, non-zero |x| rounded to 15 significant digits: the
+// exact binary value rounded, an exact half to the even digit, as
+// std::to_chars rounds it.  Returns the digit count.
+int FifteenDigits(double x, char (&digits)[17], int& exponent) {
+  const double ax = std::fabs(x);
+  if (ax >= 1e-8 && ax < 1e15) {
+    // |x| 10^k with 10^k exact (k = 14 - e from 0 to 22) lies in [1e14, 1e15)
+    // for the decimal exponent e of x.  Its rounding to a whole number is the
+    // 15 digits, decided on the exact product: fma gives the error of the
+    // rounded one, which is below half the spacing of doubles there.
+    int binary = 0;
+    std::frexp(ax, &binary);
+    int e = static_cast<int>(std::floor((binary - 1) * 0.30102999566398120));
+    for (int tries = 0; tries < 4; ++tries) {
+      const int k = 14 - e;
+      if (k < 0 || k > 22) break;
+      const double p = ax * kExactPowersOfTen[k];
+      if (p >= 1e15) {
+        ++e;
+        continue;
+      }
+      if (p < 1e14) {
+        --e;
+        continue;
+      }
+      const double error = std::fma(ax, kExactPowersOfTen[k], -p);  // exact product = p + error
+      auto n = static_cast<std::int64_t>(p);                        // p < 2^53: its whole part is exact
+      const double fraction = p - static_cast<double>(n);
+      if (fraction > 0.5 || (fraction == 0.5 && (error > 0 || (error == 0 && n % 2 == 1)))) ++n;
+      if (n == 1000000000000000) {
+        n = 100000000000000;
+        ++e;
+      }
+      // Two digits at a time, in 32-bit halves: n = high 10^8 + low.
+      static constexpr char kPairs[] =
+          "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+          "8081828384858687888990919293949596979899";
+      auto low = static_cast<std::uint32_t>(n % 100000000);
+      auto high = static_cast<std::uint32_t>(n / 100000000);  // seven digits
+      for (int d = 13; d >= 7; d -= 2) {
+        const std::uint32_t pair = low % 100;
+        low /= 100;
+        digits[d] = kPairs[2 * pair];
+        digits[d + 1] = kPairs[2 * pair + 1];
+      }
+      for (int d = 5; d >= 0; d -= 2) {
+        const std::uint32_t pair = high % 100;
+        high /= 100;
+        digits[d] = kPairs[2 * pair];
+        digits[d + 1] = kPairs[2 * pair + 1];
+      }
+      digits[0] = static_cast<char>('0' + high);
+      exponent = e;
+      int count = 15;
+      while (count > 1 && digits[count - 1] == '0') --count;
+      return count;
+    }
+  }
+  char text[40];
+  const auto r = std::to_chars(text, text + sizeof text, ax, std::chars_format::scientific, 14);
   int count = 0;
-  const char* p = scientific;
+  const char* p = text;
   for (; p != r.ptr && *p != 'e'; ++p) {
     if (*p != '.') digits[count++] = *p;
   }
-  int exponent = 0;
+  exponent = 0;
   std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, exponent);
   while (count > 1 && digits[count - 1] == '0') --count;
+  return count;
+}
 
+// The write-item text of a finite, non-zero x, written at `out`: x rounded to
+// 15 significant digits, its digits placed around the point without an
+// exponent, trailing zeros of the fraction dropped.  Returns the end of the
+// text.  `out` has room for kItemNumberRoom characters ("-0." + 323 zeros +
+// 15 digits, or "-" + 309 digits).
+char* WriteItemText(char* out, double x) {
+  char digits[17];
+  int exponent = 0;
+  const int count = FifteenDigits(x, digits, exponent);
   if (x < 0) *out++ = '-';
   if (exponent >= 0) {
     // Integer digits, filled with zeros beyond the significant ones.
@@ -151,13 +221,54 @@ char* WriteItemText(char* out, double x) {
 std::string FormatWithDigitMask(double x, int nInt, int nDec) {
   (void)nInt;  // "#" signs show the digits present and never cut the integer part
   if (!std::isfinite(x)) return NonFiniteText(x);
-  DecimalText d = ShortestDecimal(x);
-  RoundDecimals(d, nDec);
+  // The shortest decimal text of x, its digits placed around the point, then
+  // rounded to nDec decimals (halves away from zero), all in one buffer:
+  // digits[0] is kept free for a carry out of the integer part.
+  char scientific[40];
+  const auto r = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(x), std::chars_format::scientific);
+  char significant[20];
+  int count = 0;
+  const char* p = scientific;
+  for (; p != r.ptr && *p != 'e'; ++p) {
+    if (*p != '.') significant[count++] = *p;
+  }
+  int exponent = 0;
+  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, exponent);
+
+  const int decimals = nDec < 0 ? 0 : nDec;
+  // Integer digits: exponent + 1 of them (at least one, "0").
+  const int integerDigits = exponent >= 0 ? exponent + 1 : 1;
+  std::string digits(static_cast<std::size_t>(1 + integerDigits + decimals), '0');
+  // The digit of position q (0 the first integer digit) from the significant ones.
+  const int firstAt = exponent >= 0 ? 0 : integerDigits - 1 - exponent;  // where significant[0] stands
+  bool roundUp = false;
+  for (int k = 0; k < count; ++k) {
+    const int q = firstAt + k;
+    if (q < integerDigits + decimals) {
+      digits[static_cast<std::size_t>(1 + q)] = significant[k];
+    } else if (q == integerDigits + decimals) {
+      roundUp = significant[k] >= '5';
+      break;
+    }
+  }
+  if (roundUp) {
+    std::size_t i = digits.size();
+    while (digits[--i] == '9') digits[i] = '0';
+    ++digits[i];
+  }
+  // Leading zeros of the integer part go (a zero stays before the point).
+  std::size_t start = 0;
+  while (start < static_cast<std::size_t>(integerDigits) && digits[start] == '0') ++start;
+  const bool zero = digits.find_first_not_of('0') == std::string::npos;
   std::string text;
+  text.reserve(digits.size() + 2);
   // A value that rounds to zero is written without a sign.
-  if (d.negative && !IsZero(d)) text += '-';
-  text += d.integer;
-  if (nDec > 0) text += "." + d.fraction;
+  if (x < 0 && !zero) text += '-';
+  text.append(digits, start, static_cast<std::size_t>(1 + integerDigits) - start);
+  if (decimals > 0) {
+    text += '.';
+    text.append(digits, static_cast<std::size_t>(1 + integerDigits), static_cast<std::size_t>(decimals));
+  }
   return text;
 }
 
@@ -232,11 +343,18 @@ std::string FormatWithMask(double x, const std::string& mask) {
   return text;
 }
 
-std::string WriteItemNumber(double x) {
+char* WriteItemNumberTo(char* out, double x) {
   if (!std::isfinite(x)) throw std::invalid_argument("WriteItemNumber: sayi sonlu degil (NaN ya da sonsuz)");
-  if (x == 0) return "0";
-  char text[kItemTextRoom];
-  return std::string(text, WriteItemText(text, x));
+  if (x == 0) {
+    *out++ = '0';
+    return out;
+  }
+  return WriteItemText(out, x);
+}
+
+std::string WriteItemNumber(double x) {
+  char text[kItemNumberRoom];
+  return std::string(text, WriteItemNumberTo(text, x));
 }
 
 std::string PrintItemNumber(double x) {
@@ -261,8 +379,19 @@ std::string TrimBlanks(const std::string& s) {
   return s.substr(b, e - b + 1);
 }
 
-bool ParseNumber(const std::string& text, double& value) {
-  std::string s = TrimBlanks(text);
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimmedView(std::string_view s) {
+  std::size_t b = 0, e = s.size();
+  while (b < e && IsBlank(s[b])) ++b;
+  while (e > b && IsBlank(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+bool ParseNumberText(std::string_view s, double& value) {
+  s = TrimmedView(s);
   if (s.empty()) return false;
   // Only digits, a point, signs and exponent letters make a number here
   // (no "inf", "nan" or hexadecimal forms).
@@ -271,85 +400,131 @@ bool ParseNumber(const std::string& text, double& value) {
     if (!ok) return false;
   }
   if (s[0] == '+') {
-    s.erase(0, 1);
+    s.remove_prefix(1);
     if (s.empty() || s[0] == '-' || s[0] == '+') return false;
   }
   double v = 0;
-  const char* first = s.data();
   const char* last = s.data() + s.size();
-  const auto r = std::from_chars(first, last, v, std::chars_format::general);
+  const auto r = std::from_chars(s.data(), last, v, std::chars_format::general);
   if (r.ec != std::errc() || r.ptr != last) return false;
   if (!std::isfinite(v)) return false;
   value = v;
   return true;
 }
 
-namespace {
-
-// The number items of a line; count is what the caller expects (0: any
-// number), for the message.
-bool SplitNumberItems(const std::string& line, int count, std::vector<std::string>& items, std::string& problem) {
-  const std::string expected = count > 0 ? " (" + std::to_string(count) + " sayi bekleniyordu)" : std::string();
-  // An empty item (two commas in a row, or a comma at either end) is a fault.
-  if (!TrimBlanks(line).empty()) {
-    std::size_t start = 0;
-    while (true) {
-      const std::size_t comma = line.find(',', start);
-      const std::string field =
-          TrimBlanks(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-      if (field.empty()) {
-        problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var" + expected;
-        return false;
-      }
-      std::size_t p = 0;
-      while (p < field.size()) {
-        const std::size_t q = field.find_first_of(" \t", p);
-        items.push_back(field.substr(p, q == std::string::npos ? std::string::npos : q - p));
-        if (q == std::string::npos) break;
-        p = field.find_first_not_of(" \t", q);
-        if (p == std::string::npos) break;
-      }
-      if (comma == std::string::npos) break;
-      start = comma + 1;
+// Calls `item` with every item of a number line, where it stands in the line:
+// fields between commas, trimmed, and within a field the texts between runs
+// of blanks.  Returns false at an empty field (two commas in a row, or a
+// comma at either end of a line that is not blank).
+template <class Item>
+bool ForEachItem(std::string_view line, Item&& item) {
+  if (TrimmedView(line).empty()) return true;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = line.find(',', start);
+    const std::string_view field =
+        TrimmedView(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+    if (field.empty()) return false;
+    // The field is trimmed: items alternate with runs of blanks.
+    std::size_t p = 0;
+    while (p < field.size()) {
+      std::size_t q = p;
+      while (q < field.size() && !IsBlank(field[q])) ++q;
+      item(field.substr(p, q - p));
+      while (q < field.size() && IsBlank(field[q])) ++q;
+      p = q;
     }
-  }
-  return true;
-}
-
-bool ParseItems(const std::vector<std::string>& items, std::vector<double>& values, std::string& problem) {
-  values.clear();
-  values.reserve(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    double v = 0;
-    if (!ParseNumber(items[i], v)) {
-      problem = std::to_string(i + 1) + ". deger \"" + items[i] + "\" bir sayi degil";
-      return false;
-    }
-    values.push_back(v);
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
   }
   return true;
 }
 
 }  // namespace
 
+bool ParseNumber(const std::string& text, double& value) { return ParseNumberText(text, value); }
+
+namespace {
+
+// One pass over the items of a line where they stand: the first `most`
+// numbers into values; whether every field held an item, how many items there
+// were, and the first item that is not a number.
+struct ItemScan {
+  bool fieldsSound = true;
+  int found = 0;
+  int badItem = 0;
+  std::string_view bad;
+};
+
+ItemScan ScanItems(std::string_view line, int most, std::vector<double>& values) {
+  ItemScan scan;
+  values.clear();
+  values.reserve(static_cast<std::size_t>(most > 0 ? std::min(most, 256) : 0));
+  scan.fieldsSound = ForEachItem(line, [&](std::string_view item) {
+    ++scan.found;
+    if (scan.badItem != 0 || scan.found > most) return;
+    double v = 0;
+    if (!ParseNumberText(item, v)) {
+      scan.badItem = scan.found;
+      scan.bad = item;
+      return;
+    }
+    values.push_back(v);
+  });
+  return scan;
+}
+
+std::string NotANumber(const ItemScan& scan) {
+  return std::to_string(scan.badItem) + ". deger \"" + std::string(scan.bad) + "\" bir sayi degil";
+}
+
+}  // namespace
+
 bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem) {
-  std::vector<std::string> items;
-  if (!SplitNumberItems(line, count, items, problem)) return false;
-  if (static_cast<int>(items.size()) != count) {
-    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(items.size()) + " bulundu";
+  // The faults are told in this order: an empty item, then a wrong count,
+  // then the first item that is not a number.
+  const ItemScan scan = ScanItems(line, count, values);
+  if (!scan.fieldsSound) {
+    problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var (" + std::to_string(count) +
+              " sayi bekleniyordu)";
     return false;
   }
-  return ParseItems(items, values, problem);
+  if (scan.found != count) {
+    problem = std::to_string(count) + " sayi bekleniyordu, " + std::to_string(scan.found) + " bulundu";
+    return false;
+  }
+  if (scan.badItem != 0) {
+    problem = NotANumber(scan);
+    return false;
+  }
+  return true;
 }
 
 bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem) {
-  std::vector<std::string> items;
-  if (!SplitNumberItems(line, 0, items, problem)) return false;
-  if (items.empty()) {
+  // As a number line of any length, at least one item: an empty item, then
+  // a blank line, then the first item that is not a number.
+  const ItemScan scan = ScanItems(line, std::numeric_limits<int>::max(), values);
+  if (!scan.fieldsSound) {
+    problem = "iki virgul arasinda ya da satir basinda/sonunda bos deger var";
+    return false;
+  }
+  if (scan.found == 0) {
     problem = "bos satir; sayi bekleniyordu";
     return false;
   }
-  return ParseItems(items, values, problem);
+  if (scan.badItem != 0) {
+    problem = NotANumber(scan);
+    return false;
+  }
+  return true;
+}
+
+std::string MessageNumber(double x) {
+  if (!std::isfinite(x)) return std::isnan(x) ? "NaN" : (x < 0 ? "-Inf" : "Inf");
+  if (x == 0 || (std::fabs(x) < 1e15 && std::fabs(x) >= 1e-6)) return WriteItemNumber(x);
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
+  return std::string(buffer, result.ptr);
 }
 
 std::string RoundTripNumber(double x) {

@@ -3,6 +3,7 @@
 // numbers into characters.  "." is always the decimal point; no routine here
 // depends on the C or C++ locale, and none ever writes an exponent.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ std::string FormatWithMask(double x, const std::string& mask);
 // magnitude is below 1.  Never an exponent.  Non-finite values are a fault of
 // the caller and throw std::invalid_argument.
 std::string WriteItemNumber(double x);
+// The same written at `out`, which has room for kItemNumberRoom characters;
+// returns the end of the text.
+inline constexpr std::size_t kItemNumberRoom = 352;
+char* WriteItemNumberTo(char* out, double x);
 
 // Round-trip form of a number (data files that the program reads back): the
 // shortest plain decimal text, "." always and never an exponent, that
@@ -69,5 +74,11 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
 // The numbers of a line of a number list, however many (at least one), with
 // the item rules of ParseNumberLine.
 bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem);
+
+// A number as a message shows the value read: the write-item form, or for a
+// magnitude of 1e15 and more or below 1e-6 the shortest form with an exponent
+// ("9e+307", "5e-324"),
+// "Inf", "-Inf" or "NaN" for a value that is not finite.
+std::string MessageNumber(double x);
 
 }  // namespace platform

@@ -1,5 +1,9 @@
 #include "common/platform/prompts.hpp"
 
+#include <cmath>
+
+#include "common/platform/numtext.hpp"
+
 namespace platform {
 
 void PauseForEnter(Session& session) {
@@ -31,6 +35,19 @@ void StopWithDataMessage(Session& session, const std::string& prompt, const std:
 
 void RefuseTaskValue(Session& session, const std::string& taskFileName, int line, const std::string& what) {
   StopWithDataMessage(session, taskFileName + " satir " + std::to_string(line) + ": " + what, "Data giris hatasi");
+}
+
+void RequireTaskValueWithin(Session& session, const std::string& taskFileName, int line, const std::string& name,
+                            double value, const ValueRange& range) {
+  const bool aboveLow = range.lowExcluded ? value > range.low : value >= range.low;
+  if (std::isfinite(value) && aboveLow && value <= range.high) return;
+  const std::string unit = range.unit[0] == '\0' ? std::string() : std::string(" ") + range.unit;
+  const std::string bounds =
+      range.lowExcluded
+          ? WriteItemNumber(range.low) + unit + " 'dan buyuk ve en fazla " + WriteItemNumber(range.high) + unit
+          : WriteItemNumber(range.low) + unit + " ile " + WriteItemNumber(range.high) + unit + " arasinda";
+  const std::string read = MessageNumber(value);
+  RefuseTaskValue(session, taskFileName, line, name + " " + bounds + " olmalidir; okunan deger " + read + ".");
 }
 
 }  // namespace platform

@@ -40,4 +40,19 @@ void ShowMessage(Session& session, const std::string& prompt, const std::string&
 [[noreturn]] void RefuseTaskValue(Session& session, const std::string& taskFileName, int line,
                                   const std::string& what);
 
+// The range a task-file value must lie in, as the message says it: "<low>
+// ile <high> <unit> arasinda" (the low end excluded when lowExcluded: "0 'dan
+// buyuk ve en fazla <high> <unit>").
+struct ValueRange {
+  double low;
+  double high;
+  bool lowExcluded;
+  const char* unit;  // "m", "mm", "t/m3", or "" for a pure number
+};
+
+// Refuses (RefuseTaskValue) a value outside its range, or not finite, naming
+// the quantity, the range and the value read.
+void RequireTaskValueWithin(Session& session, const std::string& taskFileName, int line, const std::string& name,
+                            double value, const ValueRange& range);
+
 }  // namespace platform

@@ -1,6 +1,12 @@
 #include "common/platform/session.hpp"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -8,7 +14,7 @@
 #include <ostream>
 #include <system_error>
 
-#include "common/numerics/errors.hpp"
+#include "common/platform/errors.hpp"
 #include "common/platform/numtext.hpp"
 
 namespace platform {
@@ -35,26 +41,40 @@ bool AllBlanks(const std::string& s) { return TrimBlanks(s).empty(); }
 }  // namespace
 
 Session::Session(std::istream& in, std::ostream& out, std::ostream& err, std::filesystem::path workingDirectory)
-    : in_(in), out_(out), err_(err), workingDirectory_(std::move(workingDirectory)) {
-  // The pictures of an earlier run would mix with this run's numbering.
-  std::error_code ec;
-  const std::filesystem::path screens = ScreensDirectory();
-  if (std::filesystem::is_directory(screens, ec)) {
-    std::vector<std::filesystem::path> old;
-    for (const auto& entry : std::filesystem::directory_iterator(screens, ec)) {
-      if (entry.path().extension() == ".svg") old.push_back(entry.path());
-    }
-    for (const auto& p : old) std::filesystem::remove(p, ec);
-  }
-}
+    : in_(in), out_(out), err_(err), workingDirectory_(std::move(workingDirectory)) {}
 
 Session::~Session() {
-  for (auto& f : outputs_) {
-    try {
-      f->Close();
-    } catch (...) {
+  for (auto& f : outputs_) f->CloseQuietly();
+  ReleaseFolders();
+}
+
+void Session::LockFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat here {};
+  if (::fstat(fd, &here) == 0) {
+    for (int held : folderLocks_) {
+      struct stat other {};
+      if (::fstat(held, &other) == 0 && other.st_dev == here.st_dev && other.st_ino == here.st_ino) {
+        ::close(fd);  // this run holds it already
+        return;
+      }
     }
   }
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
+    ::close(fd);
+    if (error != EWOULDBLOCK) return;  // a file system without locks: the run goes on unguarded
+    StopForDataError("\"" + folder.generic_string() +
+                     "\" klasorunde baska bir program calismasi suruyor. Ayni klasorde iki calisma birbirinin "
+                     "dosyalarini ve ekran resimlerini bozar; oteki calisma bitince tekrar deneyin.");
+  }
+  folderLocks_.push_back(fd);
+}
+
+void Session::ReleaseFolders() noexcept {
+  for (int fd : folderLocks_) ::close(fd);
+  folderLocks_.clear();
 }
 
 std::string Session::TaskDirectory() const { return workingDirectory_.string() + "\\"; }
@@ -71,6 +91,9 @@ std::string Session::InputBox(const std::string& prompt, const std::string& titl
                               int xTwips, int yTwips) {
   (void)xTwips;
   (void)yTwips;
+  // What the run has written so far is on disk while the user answers; a
+  // full disk is said now, not after further questions.
+  FlushOutputs();
   const std::size_t before = screenFiles_.size();
   WriteScreens();
   out_ << "\n";
@@ -125,13 +148,28 @@ InputFile Session::OpenInput(const std::string& programPath) const {
   return InputFile(ResolvePath(programPath), programPath);
 }
 
+void Session::ClearEarlierPictures() {
+  // The pictures of an earlier run would mix with this run's numbering.
+  picturesCleared_ = true;
+  std::error_code ec;
+  const std::filesystem::path screens = ScreensDirectory();
+  if (!std::filesystem::is_directory(screens, ec)) return;
+  std::vector<std::filesystem::path> old;
+  for (const auto& entry : std::filesystem::directory_iterator(screens, ec)) {
+    if (entry.path().extension() == ".svg") old.push_back(entry.path());
+  }
+  for (const auto& p : old) std::filesystem::remove(p, ec);
+}
+
 void Session::WriteScreens() {
+  if (picturesFailed_) return;
   for (const auto& form : forms_) {
     if (!form->Visible()) continue;
     auto last = std::find_if(pictured_.begin(), pictured_.end(),
                              [&](const auto& entry) { return entry.first == form.get(); });
     if (last != pictured_.end() && last->second == form->Revision()) continue;
 
+    if (!picturesCleared_) ClearEarlierPictures();
     std::error_code ec;
     std::filesystem::create_directories(ScreensDirectory(), ec);
     char number[16];
@@ -141,9 +179,12 @@ void Session::WriteScreens() {
     if (out) form->WriteSvg(out);
     out.close();
     if (!out) {
-      // A picture is a view for the user only: the run goes on without it.
-      err_ << "Ekran resmi " << file.generic_string() << " yazilamadi.\n";
-      continue;
+      // The pictures are a view for the user only: the run goes on without
+      // them, and says so once.
+      picturesFailed_ = true;
+      err_ << "Ekran resimleri \"" << ScreensDirectory().generic_string()
+           << "\" klasorune yazilamiyor; calisma ekran resimleri olmadan devam ediyor.\n";
+      return;
     }
     ++screenCounter_;
     screenFiles_.push_back(file);
@@ -155,23 +196,23 @@ void Session::WriteScreens() {
   }
 }
 
+void Session::FlushOutputs() {
+  for (auto& f : outputs_) f->Flush();
+}
+
 void Session::Finish() {
   for (auto& f : outputs_) {
-    try {
-      f->Flush();
-      f->Close();
-    } catch (...) {
-    }
-    if (f->WriteFailed() &&
-        std::find(reportedFailures_.begin(), reportedFailures_.end(), f.get()) == reportedFailures_.end()) {
-      reportedFailures_.push_back(f.get());
-      err_ << "\"" << f->DisplayName() << "\" dosyasi tam olarak yazilamadi (disk dolu ya da yazilamiyor).\n";
+    f->CloseQuietly();
+    if (f->WriteFailed() && !f->FailureReported()) {
+      f->MarkFailureReported();
+      err_ << f->FailedWriteMessage() << "\n";
     }
   }
   try {
     WriteScreens();
   } catch (...) {
   }
+  ReleaseFolders();
   out_ << std::flush;
   err_ << std::flush;
 }
@@ -187,11 +228,12 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
   ExitStatus status = ExitStatus::kComplete;
   std::string message;
   try {
+    session.LockFolder(session.WorkingDirectory());
     driver(session);
   } catch (const RunStop& stop) {
     status = stop.Status();
     message = stop.what();
-  } catch (const numerics::DataError& e) {
+  } catch (const DataError& e) {
     status = ExitStatus::kDataError;
     message = e.what();
   } catch (const std::exception& e) {

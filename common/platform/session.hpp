@@ -43,7 +43,8 @@ class Session {
  public:
   // in: where the answers come from; out: the terminal (titles, prompts,
   // form text); err: message boxes and the final message of an early end.
-  // The pictures of an earlier run under workingDirectory/screens are removed.
+  // The pictures of an earlier run under workingDirectory/screens are removed
+  // when this run writes its first picture.
   Session(std::istream& in, std::ostream& out, std::ostream& err, std::filesystem::path workingDirectory);
   ~Session();
   Session(const Session&) = delete;
@@ -57,7 +58,15 @@ class Session {
   // machine; a relative path is taken from the working directory.
   std::filesystem::path ResolvePath(const std::string& programPath) const;
 
-  // Modal input box: writes the pictures of the visible forms, prints title,
+  // Takes the advisory lock of a folder for the rest of the run, so that no
+  // second run works in it at the same time; a folder another run holds
+  // stops this run as a data error (nothing written).  The system releases
+  // the lock when the process ends, however it ends.  A folder that cannot
+  // be opened is not locked (writing into it fails with its own message).
+  void LockFolder(const std::filesystem::path& folder);
+
+  // Modal input box: writes what the output files hold so far to disk and the
+  // pictures of the visible forms, prints title,
   // prompt and default, reads one line.  An empty line or end of input gives
   // the default text; otherwise the line as typed (only its line end removed).
   std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
@@ -76,7 +85,11 @@ class Session {
   InputFile OpenInput(const std::string& programPath) const;
 
   // Writes a picture of every visible form changed since its last picture.
+  // A pictures folder that cannot be written is said once; the run goes on.
   void WriteScreens();
+  // Writes what every open output file holds to disk; a failed write stops
+  // the run as a data error.
+  void FlushOutputs();
   // Closes every output file and writes the last pictures; called at the end
   // of every run, normal or early.
   void Finish();
@@ -101,12 +114,19 @@ class Session {
   // after a change.
   std::vector<std::pair<const ConsoleForm*, unsigned long>> pictured_;
   int screenCounter_ = 0;
-  std::vector<const OutputFile*> reportedFailures_;
+  bool picturesCleared_ = false;
+  bool picturesFailed_ = false;
+  // Folders locked by this run: the open descriptor that holds each lock.
+  std::vector<int> folderLocks_;
+  void ClearEarlierPictures();
+  void ReleaseFolders() noexcept;
 };
 
 // Runs a program's driver: returns 0 when it ends normally, or the status of
-// the RunStop (1 for numerics::DataError, 3 for any other fault) after the
+// the RunStop (1 for a DataError, 3 for any other fault) after the
 // session has closed every file.  The message of an early end goes to err.
+// The working directory (where the pictures go) is locked before the driver
+// starts: a second run in it is refused at once.
 int RunProgram(Session& session, const std::function<void(Session&)>& driver);
 
 // The whole of a program's main: the driver run in a session on the current

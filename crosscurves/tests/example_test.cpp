@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "heeled_hulls.hpp"
-#include "tests/support/example_copy.hpp"
+#include "tests/support/example_runs.hpp"
 #include "tests/support/scratch.hpp"
 #include "tests/support/script_reader.hpp"
 

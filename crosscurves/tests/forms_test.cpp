@@ -77,7 +77,7 @@ TEST(CrossCurvesForms, OffsetTableOfUpTo99PointsWithoutContours) {
   const testsupport::ScratchDirectory dir("cross-forms");
   testsupport::WriteFile(dir / "HULL.DAT", testsupport::OffsetTableText(hull));
   hullform::HullModel read;
-  const auto reader = [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", read, kForms); };
+  const auto reader = [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", read, kForms, hullform::AbsoluteHullLimits()); };
   ASSERT_EQ(testsupport::RunStep(dir, "", reader).status, 0);
   EXPECT_EQ(read.PointCount(2), 99);
   EXPECT_EQ(read.PointCount(read.SternRow()), 0);

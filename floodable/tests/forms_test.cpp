@@ -91,7 +91,7 @@ TEST(FloodableForms, SimpsonRuleIsExactForAParabola) {
 TEST(FloodableForms, OffsetTableOfUpTo100Stations) {
   const testsupport::ScratchDirectory dir("flood-forms");
   hullform::HullModel read;
-  const auto reader = [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", read, kForms); };
+  const auto reader = [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", read, kForms, hullform::AbsoluteHullLimits()); };
 
   testsupport::Hull hull = testsupport::PrismaticHull(testsupport::BoxSection(6, 0, 8), 100, 99);
   std::vector<Point> many;

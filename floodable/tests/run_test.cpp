@@ -15,7 +15,7 @@
 #include "floodable/loading.hpp"
 #include "floodable/report.hpp"
 #include "task_fixture.hpp"
-#include "tests/support/example_copy.hpp"
+#include "tests/support/example_runs.hpp"
 #include "tests/support/script_reader.hpp"
 
 namespace flood {

@@ -55,24 +55,27 @@ void WriteProfile(platform::Session& session, const std::string& OUTDIR, double 
   w.NewLayer("Postalar");
   w.Colour(2);
 
-  SectionSpline spline;
+  // A station in the profile is the vertical from its lowest to its highest
+  // offset point (the first and last knot of its section spline).
+  const auto lowest = [&](int i) { return hull.PointZ(i, 1); };
+  const auto highest = [&](int i) { return hull.PointZ(i, std::max(hull.PointCount(i), 1)); };
   for (int i = 1; i <= NST; ++i) {
-    hullform::SplineSectionWithKnuckles(i, hull, spline, forms.sectionSpline);
     double x = left + sx * XS(i);
-    w.Segment("pline", x, base + sz * spline.knots(1), x, base + sz * spline.knots(std::max(spline.m, 1)));
+    w.Segment("pline", x, base + sz * lowest(i), x, base + sz * highest(i));
   }
 
   w.LayerOff("Postalar");
   w.NewLayer("Noktalar");
   w.Colour(4);
   for (int i = 1; i <= NST; ++i) {
-    hullform::SplineSectionWithKnuckles(i, hull, spline, forms.sectionSpline);
     double x = left + sx * XS(i);
-    for (double z : {spline.knots(1), spline.knots(std::max(spline.m, 1))}) {
+    for (double z : {lowest(i), highest(i)}) {
       w.Circle(x, base + sz * z, b / 10);
       w.Circle(x, base + sz * z, b / 20);
     }
   }
+
+  SectionSpline spline;
 
   w.LayerOff("Noktalar");
   w.NewLayer("PostaNo");

@@ -194,6 +194,46 @@ TEST(Bonjean, FlatBottomOfTwoKnucklesEqualsTheBox) {
   EXPECT_EQ(EvaluateSectionAt(section, 10.5), 10);       // above: the top point's half-breadth
 }
 
+// The piece of the section is found by bisection over its heights; it is the
+// first piece of some height holding z, as a scan of every piece finds it,
+// for sections with points at repeated heights (a flat bottom, a shelf, a
+// flat top) and for a section of no height at all.
+TEST(Bonjean, SectionPieceByBisectionIsThePieceOfTheScan) {
+  const std::vector<std::vector<Point>> sections = {
+      {{1, 0, 0}, {1, 4, 0}, {2, 5, 1}, {3, 5.5, 0}, {3, 7, 0}, {5, 7.5, 1}, {6, 8, 1}, {8, 8, 0}, {8, 9, 0}},
+      {{0, 0, 1}, {0.5, 1, 1}, {1, 2, 1}, {2, 3, 1}, {4, 3.5, 1}, {7, 4, 1}, {10, 4.2, 1}},
+      {{2, 3, 0}, {2, 5, 0}, {2, 6, 0}},
+  };
+  for (const auto& points : sections) {
+    hullform::HullModel hull;
+    SetHull(hull, PrismaticHull(points));
+    StationSection section;
+    BuildStationSection(hull, 2, section);
+    const int m = section.spline.m;
+    const Vec& t = section.spline.knots;
+    const auto scan = [&](double z) {
+      if (z < t(1)) return 0.0;
+      if (z > t(m)) return section.halfBreadths(m);
+      for (int k = 1; k <= m - 1; ++k) {
+        if (t(k + 1) > t(k) && t(k) <= z && z <= t(k + 1)) {
+          const auto& c = section.spline.table;
+          const double d = z - t(k);
+          return c(1, k) + d * (c(2, k) + d * (c(3, k) + d * c(4, k) / 3) / 2);
+        }
+      }
+      return section.halfBreadths(m);
+    };
+    std::vector<double> heights;
+    for (int k = 1; k <= m; ++k) {
+      heights.push_back(t(k));
+      heights.push_back(std::nextafter(t(k), -1e9));
+      heights.push_back(std::nextafter(t(k), 1e9));
+    }
+    for (double z = -0.5; z <= 10.5; z += 0.03125) heights.push_back(z);
+    for (const double z : heights) EXPECT_EQ(EvaluateSectionAt(section, z), scan(z)) << z;
+  }
+}
+
 // Trimmed run: each station integrated from its lowest point up to its own
 // waterline height, rising from 5 m at AP to 7 m at FP.
 TEST(Bonjean, TrimmedRunIntegratesUpToTheLocalWaterline) {

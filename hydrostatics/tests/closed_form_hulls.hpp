@@ -34,13 +34,17 @@ inline std::unique_ptr<HydroRun> BaseRun(double Lbp, double B, int stations, con
   task.Depth = 12;
   task.ForeDraft = task.AftDraft = drafts[static_cast<std::size_t>(designIndex - 1)];
   task.ShellThickness = 0;
-  task.ModelScale = modelDenominator == 0 ? 0 : 1.0 / modelDenominator;
+  task.ModelScale = modelDenominator;
   task.ReportLanguage = language;
   task.SeaWaterDensity = 1.025;
   task.StationLabelScale = 10;
   task.CurveScriptFlag = 1;
   task.OUTDIR = "";
   RunValues& rv = run->run;
+  // What the set-up makes of them.
+  rv.ShellThickness = 0;
+  rv.ModelScale = modelDenominator == 0 ? 0 : 1.0 / modelDenominator;
+  rv.ReportLanguage = language;
   rv.TrimmedFlag = 0;
   rv.MeanDraft = task.ForeDraft;
   rv.WaterlineCount = static_cast<int>(drafts.size());

@@ -22,7 +22,7 @@ std::vector<std::string> ParticularsReport(HydroRun& run) {
     PrintHydrostaticTablesSecondHalf(f, run);
     PrintDesignWaterlineParticulars(f, run);
   });
-  const std::size_t width = run.task.ModelScale != 0 ? 75 : 67;
+  const std::size_t width = run.run.ModelScale != 0 ? 75 : 67;
   auto first = std::find(lines.begin(), lines.end(), std::string(width, '='));
   // Table II of the model uses a rule of 80, table II of the ship of 81: the
   // first rule of this width opens the particulars.

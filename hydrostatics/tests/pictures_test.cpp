@@ -13,7 +13,7 @@
 
 #include "common/platform/session.hpp"
 #include "hydrostatics/driver.hpp"
-#include "tests/support/example_copy.hpp"
+#include "tests/support/example_runs.hpp"
 #include "tests/support/scratch.hpp"
 #include "tests/support/svg_picture.hpp"
 

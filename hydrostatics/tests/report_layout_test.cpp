@@ -9,10 +9,10 @@
 #include <sstream>
 
 #include "closed_form_hulls.hpp"
-#include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/particulars.hpp"
 #include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"
+#include "tests/support/golden_text.hpp"
 
 namespace hydro {
 namespace {
@@ -27,7 +27,7 @@ using testing::TableRows;
 // waterline.
 std::unique_ptr<HydroRun> SmallRun(const std::string& language) {
   auto run = BoxBarge({1, 2}, 2, 25, language, 40, 8, 5);
-  run->task.ShellThickness = 0.008;
+  run->run.ShellThickness = 0.008;
   run->sections.BonjeanArea(1, 1) = 0;
   run->sections.BonjeanMoment(1, 1) = 0;
   run->sections.WaterlineHalfBreadth(1, 1) = 0;
@@ -46,19 +46,9 @@ std::filesystem::path GoldenPath(const std::string& name) {
   return std::filesystem::path(__FILE__).parent_path() / "golden" / name;
 }
 
-// Compares with the golden text; with HYDRO_WRITE_GOLDEN set the golden text
-// is written anew instead (to be reviewed before it is committed).
+// The layout exactly, the numbers within their printed rounding.
 void ExpectGolden(const std::vector<std::string>& lines, const std::string& name) {
-  const auto path = GoldenPath(name);
-  if (std::getenv("HYDRO_WRITE_GOLDEN") != nullptr) {
-    std::ofstream out(path, std::ios::binary);
-    for (const auto& line : lines) out << line << "\r\n";
-    return;
-  }
-  ASSERT_TRUE(std::filesystem::exists(path)) << path;
-  const auto golden = testing::ReadLines(path);
-  ASSERT_EQ(lines.size(), golden.size());
-  for (std::size_t k = 0; k < lines.size(); ++k) EXPECT_EQ(lines[k], golden[k]) << name << " line " << k + 1;
+  testsupport::ExpectMatchesGolden(lines, GoldenPath(name));
 }
 
 TEST(ReportLayout, TurkishReportMatchesItsGoldenText) {

@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -126,49 +127,70 @@ TEST(CurveData, BoxBargeRecordsCarryTheClosedFormsAndFeedTheScripts) {
   EXPECT_TRUE(std::filesystem::exists(room.dir / "ZAZURI2.SCR"));
 }
 
-TEST(FinishRun, ClosingPromptEndsTheRunWhateverTheAnswer) {
-  for (const char* answer : {"", "x\n"}) {
+// A number that is not finite never reaches a result file: each writer stops
+// the run as a data error naming its file and the quantity, before it writes
+// anything of the file.
+TEST(ResultFiles, NumbersThatAreNotFiniteStopEachWriterNamingFileAndQuantity) {
+  struct Case {
+    const char* name;
+    void (*spoil)(HydroRun&);
+    void (*write)(platform::Session&, HydroRun&);
+    const char* file;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"BONJEAN.SON", [](HydroRun& r) { r.sections.BonjeanArea(2, 2) = std::nan(""); },
+       [](platform::Session& s, HydroRun& r) { WriteBonjeanFile(s, r); }, "BONJEAN.SON",
+       "\"BONJEAN.SON\" dosyasina yazilacak Bonjean alani, posta 2, su hatti 2 sonlu bir sayi degil: tanimsiz (NaN)"},
+      {"ZAZURI.DAT", [](HydroRun& r) { r.tables.BM(2) = HUGE_VAL; },
+       [](platform::Session& s, HydroRun& r) { WriteHydrostaticCurvesData(s, r); }, "ZAZURI.DAT",
+       "\"ZAZURI.DAT\" dosyasina yazilacak BM, su hatti 2 sonlu bir sayi degil: sonsuz (+Inf)"},
+      {"ZAZURI.DAT moment", [](HydroRun& r) { r.sections.BonjeanMoment(11, 1) = -HUGE_VAL; },
+       [](platform::Session& s, HydroRun& r) { WriteHydrostaticCurvesData(s, r); }, "ZAZURI.DAT",
+       "yazilacak Bonjean momenti, posta 11, su hatti 1 sonlu bir sayi degil: sonsuz (-Inf)"},
+      {"report", [](HydroRun& r) { r.sections.BonjeanMoment(4, 2) = std::nan(""); },
+       [](platform::Session& s, HydroRun& r) {
+         platform::OutputFile& report = s.CreateOutput("RAPOR.TXT");
+         report.Line("heading");
+         PrintBonjeanTable(report, r);
+       },
+       nullptr, "\"RAPOR.TXT\" dosyasina yazilacak Bonjean momenti, posta 4, su hatti 2 sonlu bir sayi degil"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto run = BoxBarge({2, 4}, 2);
+    run->task.CurveScriptFlag = 1;
+    ComputeHydrostaticTableI(*run);
+    ComputeHydrostaticTableII(*run);
+    c.spoil(*run);
     Room room;
-    room.in.str(answer);
-    FinishRun(room.session);
-    const std::string text = room.out.str();
-    EXPECT_NE(text.find("== PROGRAM SONU =="), std::string::npos);
-    EXPECT_NE(text.find("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ"), std::string::npos);
-    EXPECT_NE(text.find("[default: 0]"), std::string::npos);
+    run->run.TaskDirectory = room.session.TaskDirectory();
+    const int status = platform::RunProgram(room.session, [&](platform::Session& s) { c.write(s, *run); });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(room.err.str().find(c.message), std::string::npos) << room.err.str();
+    if (c.file != nullptr) {
+      EXPECT_FALSE(std::filesystem::exists(room.dir / c.file));
+    } else {
+      EXPECT_EQ(testsupport::ReadFile(room.dir / "RAPOR.TXT"), "heading\r\n");
+    }
   }
 }
 
-// The bundled example (even keel, curves asked for) run as the README runs
-// it, with no input: both data files are written completely beside the report.
-TEST(ResultFiles, BundledExampleWritesBonjeanAndCurveData) {
-  const char* env = std::getenv("SUITE_EXAMPLES_DIR");
-  const std::filesystem::path examples =
-      env != nullptr ? std::filesystem::path(env)
-                     : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
-  const testsupport::ScratchDirectory scratch("kormelant-example-results");
-  const auto& dir = scratch.Path();
-  std::filesystem::copy(examples, dir, std::filesystem::copy_options::recursive);
-  const std::string command =
-      "cd '" + dir.string() + "' && '" + std::string(KORMELANT_PATH) + "' </dev/null >terminal.txt 2>&1";
-  const int rc = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(rc));
-  ASSERT_EQ(WEXITSTATUS(rc), 0);
-  // 21 stations; waterlines 0.5 to 8 m in steps of 0.5 m (the mean draft of
-  // 6.5 m among them).
-  const std::size_t N = 21, W = 16;
-  const auto bonjean = ReadLines(dir / "BONJEAN.SON");
-  ASSERT_EQ(bonjean.size(), 2 + N);
-  EXPECT_EQ(bonjean[0], " 21            16 ");
-  EXPECT_EQ(bonjean[1].size(), 9 + 8 * W);
-  const auto zazuri = ReadLines(dir / "ZAZURI.DAT");
-  ASSERT_EQ(zazuri.size(), 1 + N + W + N * W + 2 * W);
-  EXPECT_EQ(zazuri[0], "21,16,100,11");
-  EXPECT_EQ(zazuri[1 + N + W - 1], "8");
-  EXPECT_EQ(RecordNumbers(zazuri.back()).size(), 9u);
-  EXPECT_TRUE(std::filesystem::exists(dir / "ZAZURI1.SCR"));
-  EXPECT_TRUE(std::filesystem::exists(dir / "ZAZURI2.SCR"));
-  const auto terminal = testsupport::ReadFile(dir / "terminal.txt");
-  EXPECT_NE(terminal.find("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ"), std::string::npos);
+// The closing prompt reads one answer, and no answer (not even a yes) stops
+// the run: it ends normally.
+TEST(FinishRun, ClosingPromptTakesOneAnswerAndTheRunEndsNormally) {
+  for (const char* answer : {"", "E\n", "x\n"}) {
+    Room room;
+    room.in.str(std::string(answer) + "left for later\n");
+    EXPECT_EQ(platform::RunProgram(room.session, FinishRun), 0) << answer;
+    const std::string text = room.out.str();
+    EXPECT_NE(text.find("== PROGRAM SONU =="), std::string::npos);
+    EXPECT_NE(text.find("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ\n[default: 0] > "),
+              std::string::npos);
+    std::string rest;
+    std::getline(room.in, rest);
+    EXPECT_EQ(rest, *answer ? "left for later" : "") << answer;
+  }
 }
 
 }  // namespace

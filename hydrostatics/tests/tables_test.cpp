@@ -108,7 +108,7 @@ TEST(HydrostaticTables, BoxBargeShipTablesFollowTheClosedForms) {
 
 TEST(HydrostaticTables, ShellPlatingAddsALayerOverTheWettedSurface) {
   auto run = BoxBarge({2, 4}, 2);
-  run->task.ShellThickness = 0.012;  // metres after the set-up
+  run->run.ShellThickness = 0.012;  // 12 mm in the task file
   const auto lines = TablesReport(*run);
   const auto rows = TableRows(lines, kShipTableI);
   ASSERT_EQ(rows.size(), 2u);

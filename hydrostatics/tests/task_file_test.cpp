@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "common/numerics/slice.hpp"
 #include "common/platform/prompts.hpp"
 #include "hydrostatics/run_setup.hpp"
 #include "hydrostatics/task_file.hpp"
@@ -52,8 +53,7 @@ TEST(TaskFile, ReadsEveryItemFromItsLine) {
   EXPECT_EQ(v.FirstWaterline, 0.5);
   EXPECT_EQ(v.LastWaterline, 8);
   EXPECT_EQ(v.WaterlineStep, 0.25);
-  EXPECT_EQ(v.ReportLanguage, "t");
-  EXPECT_EQ(v.ReportLanguageAsRead, "t");
+  EXPECT_EQ(v.ReportLanguage, "t");  // as written, trimmed
   EXPECT_EQ(v.SeaWaterDensity, 1.025);
   EXPECT_EQ(v.StationLabelScale, 10);
   EXPECT_EQ(v.CurveScriptFlag, 1);
@@ -92,6 +92,26 @@ TEST(TaskFile, RefusesUnworkableValues) {
       {"report reaching the offset table from OUTDIR",
        [](TaskText& t) { t.OUTDIR = "cikti\\"; t.REPORTFILE = "..\\.\\HULL.DAT"; }, "REPORTFILE"},
       {"both drafts zero", [](TaskText& t) { t.Drafts = "0, 0"; }, "bas ve kic draftlar 0"},
+      // Magnitudes no ship has, each refused with its bound: the smallest
+      // values that overflowed a derived figure or printed a wrong one.
+      {"Lbp so small the station labels overflow", [](TaskText& t) { t.Dimensions = "4.9e-324, 8, 10"; },
+       "Kormelant.TSK satir 24: Lbp (dikmeler arasi boy) 0.01 m ile 10000 m arasinda olmalidir; okunan deger 5e-324."},
+      {"Lbp so large the report stays empty", [](TaskText& t) { t.Dimensions = "9e307, 8, 10"; },
+       "satir 24: Lbp (dikmeler arasi boy) 0.01 m ile 10000 m arasinda olmalidir; okunan deger 9e+307."},
+      {"half-breadth under a centimetre", [](TaskText& t) { t.Dimensions = "100, 0.005, 12"; },
+       "satir 24: HalfBreadth (yari genislik) 0.01 m ile 10000 m arasinda olmalidir; okunan deger 0.005."},
+      {"depth over 10 km", [](TaskText& t) { t.Dimensions = "100, 10, 10000.5"; }, "satir 24: Depth (derinlik)"},
+      {"label scale writing Inf labels", [](TaskText& t) { t.LabelScale = "1e307"; },
+       "satir 49: StationLabelScale (posta numarasi olcegi) -1000 ile 1000 arasinda olmalidir; okunan deger 1e+307."},
+      {"no water", [](TaskText& t) { t.Density = "0"; },
+       "satir 47: SeaWaterDensity (suyun yogunlugu) 0 t/m3 'dan buyuk ve en fazla 20 t/m3 olmalidir; okunan deger 0."},
+      {"negative shell plating", [](TaskText& t) { t.ShellThickness = "-1"; },
+       "satir 30: ShellThickness (ortalama sac kalinligi) 0 mm ile 1000 mm arasinda olmalidir; okunan deger -1."},
+      {"model scale beyond 1/10000", [](TaskText& t) { t.ModelScale = "1e6"; }, "satir 34: ModelScale"},
+      {"first waterline beyond 10 km", [](TaskText& t) { t.Waterlines = "-1e308, 10, 1"; },
+       "satir 41: FirstWaterline (ilk su hatti) -10000 m ile 10000 m arasinda"},
+      {"draft above the highest station top", [](TaskText& t) { t.Drafts = "10.5, 6"; },
+       "satir 28: ForeDraft (bas draft) 10.5 m, offset tablosundaki en yuksek posta ustunden (10 m) yukarida"},
   };
   const Hull hull = PrismaticHull(BoxSection(10));
   for (const Case& c : cases) {
@@ -146,7 +166,8 @@ TEST(StationChecks, RefuseHullsOutsideTheRunsLimits) {
       {"stations too close", close, "birbirine cok yakin"},
       {"stations out of order", backwards, "m den kucuk"},
       {"a height far above the depth", slip,
-       "Posta Kesiti No: 6 ( 50.000 metre AP 'den) 'de nokta  3 (Z = 10000, Y = 10) geminin boyutlarinin cok disinda"},
+       "\"HULL.DAT\", satir 30, Posta Kesiti No: 6 ( 50.000 metre AP 'den), nokta satiri 3: yukseklik Z = 10000 "
+       "geminin boyutlarinin cok disinda; en fazla 120 m (derinligin 10 kati) olabilir."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -274,6 +295,8 @@ TEST(SetUp, EvenKeelSeriesWithTheMeanDraftSortedIn) {
   }
 }
 
+// The set-up keeps the task values as read and puts the converted ones into
+// the run's values; its Gauss table integrates a section exactly.
 TEST(SetUp, TrimmedRunHasOneWaterlineAndConvertsItsValues) {
   HydroRun run;
   run.task.Lbp = 80;
@@ -288,11 +311,16 @@ TEST(SetUp, TrimmedRunHasOneWaterlineAndConvertsItsValues) {
   EXPECT_EQ(run.run.DesignWaterlineIndex, 1);
   EXPECT_DOUBLE_EQ(run.run.WaterlineDraft(1), 2.5);
   EXPECT_DOUBLE_EQ(run.run.TrimAngle, std::atan(-1.0 / 80));
-  EXPECT_DOUBLE_EQ(run.task.ShellThickness, 0.012);
-  EXPECT_DOUBLE_EQ(run.task.ModelScale, 0.04);
-  EXPECT_EQ(run.task.ReportLanguage, "T");
-  EXPECT_DOUBLE_EQ(run.run.Gauss.GaussAbscissa(5), 0.973906529);
-  EXPECT_DOUBLE_EQ(run.run.Gauss.GaussWeight(1), 0.2955242247);
+  EXPECT_DOUBLE_EQ(run.run.ShellThickness, 0.012);
+  EXPECT_DOUBLE_EQ(run.run.ModelScale, 0.04);
+  EXPECT_EQ(run.run.ReportLanguage, "T");
+  EXPECT_EQ(run.task.ShellThickness, 12);
+  EXPECT_EQ(run.task.ModelScale, 25);
+  EXPECT_EQ(run.task.ReportLanguage, "t");
+  // A parabolic half-section y = 3 z (1 - z/8) from the keel to 8 m: 32 m2.
+  const numerics::SliceSums s =
+      numerics::IntegrateSlice(run.run.Gauss, 0.0, 8.0, [](double z) { return 3 * z * (1 - z / 8); });
+  EXPECT_NEAR(s.area, 32.0, 1e-7);
 }
 
 TEST(SetUp, LanguageLetterNormalised) {
@@ -304,7 +332,8 @@ TEST(SetUp, LanguageLetterNormalised) {
     run.task.WaterlineStep = 1;
     run.task.ReportLanguage = read;
     SetUpComputation(run);
-    EXPECT_EQ(run.task.ReportLanguage, used);
+    EXPECT_EQ(run.run.ReportLanguage, used);
+    EXPECT_EQ(run.task.ReportLanguage, read);
   }
 }
 

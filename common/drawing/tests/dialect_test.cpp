@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/platform/session.hpp"
 #include "tests/support/scratch.hpp"
 #include "tests/support/script_reader.hpp"
 #include "tests/support/sheet_set_ups.hpp"
@@ -163,14 +164,54 @@ TEST(DrawingDialect, LineFormsOfEveryProgram) {
   EXPECT_EQ(s.circles[0].radius, 1.5);
 }
 
-TEST(DrawingDialect, MissingSheetAndNonFiniteNumbersAreRefused) {
+TEST(DrawingDialect, MissingSheetIsAFaultOfTheProgram) {
   WorkingDirectory dir;
   platform::OutputFile file(dir.Out("s.SCR"), "s.SCR");
   drawing::ScriptWriter w(file, drawing::PendrovixCurvesDialect());
   EXPECT_THROW(w.SheetSetUp(drawing::Sheet::kA0, true), std::logic_error);
-  EXPECT_THROW(w.Point(std::nan(""), 1), std::invalid_argument);
-  EXPECT_THROW(w.Number(HUGE_VAL), std::invalid_argument);
-  EXPECT_THROW(w.TextStyle(std::nan("")), std::invalid_argument);
+}
+
+// A number that is not finite never reaches a script: the run stops as a data
+// error naming the script and the command the number belongs to, before
+// anything of its line is written.
+TEST(DrawingDialect, NonFiniteNumbersStopTheRunNamingScriptAndCommand) {
+  struct Case {
+    const char* name;
+    void (*write)(drawing::ScriptWriter&);
+    const char* quantity;
+  };
+  const Case cases[] = {
+      {"point", [](drawing::ScriptWriter& w) { w.Segment("pline", 0, 0, std::nan(""), 1); },
+       "\"pline\" komutunun noktasinin x koordinati sonlu bir sayi degil: tanimsiz (NaN)"},
+      {"radius", [](drawing::ScriptWriter& w) { w.Circle(1, 2, HUGE_VAL); },
+       "\"Circle\" komutunun sayisi (aci, yaricap) sonlu bir sayi degil: sonsuz (+Inf)"},
+      {"text angle", [](drawing::ScriptWriter& w) { w.TextAt("text c", 1, 2, -HUGE_VAL, "A"); },
+       "\"text c\" komutunun sayisi (aci, yaricap) sonlu bir sayi degil: sonsuz (-Inf)"},
+      {"style height", [](drawing::ScriptWriter& w) { w.TextStyle(std::nan("")); },
+       "yazi yuksekligi sonlu bir sayi degil"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WorkingDirectory dir;
+    {
+      platform::OutputFile file(dir.Out("s.SCR"), "cikti\\s.SCR");
+      drawing::ScriptWriter w(file, drawing::KormelantCurvesDialect());
+      w.Command("Osmode 0");
+      try {
+        c.write(w);
+        ADD_FAILURE() << "not refused";
+      } catch (const platform::RunStop& stop) {
+        EXPECT_EQ(stop.Status(), platform::ExitStatus::kDataError);
+        EXPECT_NE(std::string(stop.what()).find("\"cikti/s.SCR\" dosyasina yazilacak " + std::string(c.quantity)),
+                  std::string::npos)
+            << stop.what();
+      }
+    }
+    const std::string text = RawFile(dir.Out("s.SCR"));
+    EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+    EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+    EXPECT_EQ(text.find("style"), std::string::npos) << text;
+  }
 }
 
 TEST(DrawingDialect, ReaderFollowsLayersAndPointLists) {

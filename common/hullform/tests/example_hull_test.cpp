@@ -29,7 +29,11 @@ class ExampleHullTest : public hull_test::HullTest {
  protected:
   void SetUp() override {
     HullTest::SetUp();
-    ASSERT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, ExamplesDir() + "ORNEK.DAT", hull_, hull_test::kClassicalForms); }),
+    ASSERT_EQ(Run("",
+                  [&](platform::Session& s) {
+                    hullform::ReadOffsetTable(s, ExamplesDir() + "ORNEK.DAT", hull_, hull_test::kClassicalForms,
+                                              hullform::AbsoluteHullLimits());
+                  }),
               0)
         << err_.str();
   }
@@ -83,7 +87,13 @@ TEST_F(ExampleHullTest, MidshipSectionHasTheAreaOfItsBilgeRadius) {
     area += 2 * At(11, z) * kDraft / n;
   }
   EXPECT_NEAR(area / exact, 1, 0.002);
-  EXPECT_NEAR(exact / (kDraft * 2 * kHalfBreadth), 0.9894, 0.0001);  // midship coefficient
+  // The bilge is the quarter circle y = 8 - 1.6 + sqrt(1.6^2 - (1.6 - z)^2)
+  // below z = 1.6 (the spline through its offsets within 4 cm), the side
+  // vertical above it.
+  for (double z : {0.2, 0.5, 0.8, 1.2, 1.5}) {
+    EXPECT_NEAR(At(11, z), kHalfBreadth - 1.6 + std::sqrt(1.6 * 1.6 - (1.6 - z) * (1.6 - z)), 0.04) << z;
+  }
+  for (double z : {1.6, 3.0, kDraft, kDepth}) EXPECT_NEAR(At(11, z), kHalfBreadth, 1e-6) << z;
   // The breadth never exceeds the moulded half-breadth anywhere on the hull.
   for (int i = 1; i <= hull_.StationCount; ++i) {
     for (double z = hull_.StationBottom(i); z <= hull_.StationTop(i); z += 0.05) {
@@ -102,10 +112,11 @@ TEST_F(ExampleHullTest, PassesItsChecksAndReviewsWithTheDefaultAnswers) {
               platform::ConsoleForm& form = hullform::SectionForm(s);
               hullform::PlotStationPositionsForReview(s, form, hull_, kLbp, kHalfBreadth, kDepth, kDraft, kDraft,
                                                       height, hull_test::kClassicalForms);
-              hullform::CheckStationSections(s, form, *report, hull_, kHalfBreadth, kDepth, hull_test::kClassicalForms);
+              hullform::CheckStationSections(s, form, *report, hull_, kHalfBreadth, kDepth,
+                                             hull_test::kClassicalForms);
               hullform::CheckStemSternProfiles(s, form, *report, hull_, kHalfBreadth, kDepth, kLbp,
                                                hull_test::kClassicalForms);
-              hullform::ReadAppendageFile(s, hull_.StationCount, appendages, ExamplesDir());
+              hullform::ReadAppendageFile(s, hull_.StationCount, appendages, ExamplesDir(), hullform::AbsoluteHullLimits());
             }),
             0)
       << err_.str();

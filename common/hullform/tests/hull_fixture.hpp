@@ -19,22 +19,16 @@
 #include "tests/support/hulls.hpp"
 #include "tests/support/program_forms.hpp"
 #include "tests/support/scratch.hpp"
+#include "tests/support/scratch_test.hpp"
 #include "tests/support/session_runs.hpp"
 
 namespace hull_test {
 
 using testsupport::kClassicalForms;
 
-class HullTest : public ::testing::Test {
+class HullTest : public testsupport::ScratchTest {
  protected:
-  void SetUp() override {
-    dir_ = testsupport::FreshDirectory("hullform-" +
-                                       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-  }
-  void TearDown() override { testsupport::RemoveDirectory(dir_); }
-
-  static std::string ReadAll(const std::filesystem::path& p) { return testsupport::ReadFile(p); }
-  static void WriteAll(const std::filesystem::path& p, const std::string& text) { testsupport::WriteFile(p, text); }
+  HullTest() : ScratchTest("hullform") {}
 
   // Runs `step` in a session on this test's directory with the given answers
   // (one per line); returns the exit status and keeps the terminal texts.
@@ -45,7 +39,6 @@ class HullTest : public ::testing::Test {
     return r.status;
   }
 
-  std::filesystem::path dir_;
   std::ostringstream out_, err_;
 };
 

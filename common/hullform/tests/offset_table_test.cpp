@@ -19,7 +19,7 @@ class OffsetTableTest : public hull_test::HullTest {
                const hullform::ProgramForms& forms = hull_test::kClassicalForms,
                const std::string& answers = "") {
     WriteAll(dir_ / "HULL.DAT", text);
-    return Run(answers, [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", hull, forms); });
+    return Run(answers, [&](platform::Session& s) { hullform::ReadOffsetTable(s, "HULL.DAT", hull, forms, hullform::AbsoluteHullLimits()); });
   }
 
   // Three plain stations of two points each and two-point contours.
@@ -180,9 +180,84 @@ TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
   }
 
   hullform::HullModel hull;
-  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "NOHULL.DAT", hull, hull_test::kClassicalForms); }), 1);
+  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "NOHULL.DAT", hull, hull_test::kClassicalForms, hullform::AbsoluteHullLimits()); }), 1);
   EXPECT_NE(err_.str().find("Data dosyasi \"NOHULL.DAT\" acilamadi (dosya yok ya da okunamiyor)."), std::string::npos)
       << err_.str();
+}
+
+// A magnitude no ship has is refused on the line it stands on, with the
+// value and the bound: offsets within ten depths and half-breadths of the
+// ship, positions within ten lengths (Lbp 100, half-breadth 8, depth 10
+// here), every one within 10 km where the program knows no extents.  Each
+// case is the bounded table with one line changed.
+TEST_F(OffsetTableTest, MagnitudesNoShipHasAreRefusedOnTheirLine) {
+  const std::vector<std::string> lines = {"title", "0", "0,0,0", "4,3,1", "0,0,99", "5", "0,0,0", "4,3,1",
+                                          "0,0,99", "10", "0,0,0", "4,3,1", "0,0,9999", "KIC BODOSLAMA", "0,-1,1",
+                                          "4,0,1", "0,0,99", "BAS BODOSLAMA", "0,11,1", "4,10,1", "0,0,99"};
+  const auto textWith = [&](int line, const std::string& replacement) {
+    std::string text;
+    for (int k = 1; k <= static_cast<int>(lines.size()); ++k) {
+      text += (k == line ? replacement : lines[static_cast<std::size_t>(k - 1)]) + "\r\n";
+    }
+    return text;
+  };
+  const hullform::HullLimits ship = hullform::ShipHullLimits(100, 8, 10);
+  struct Case {
+    const char* name;
+    int line;
+    const char* replacement;
+    hullform::HullLimits limits;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"stern contour at 1e308 m", 15, "0.100, 1e308, 1", ship,
+       "satir 15, KIC BODOSLAMA, nokta satiri 1: konum X = 1e+308 geminin boyutlarinin cok disinda; en fazla "
+       "1000 m (boyun (Lbp) 10 kati) olabilir."},
+      {"stem contour at 10068 m for 100.68", 19, "0.300, 10068, 1", ship,
+       "satir 19, BAS BODOSLAMA, nokta satiri 1: konum X = 10068 geminin boyutlarinin cok disinda; en fazla 1000 m"},
+      {"station position", 10, "1000.5", ship,
+       "satir 10, Posta Kesiti No: 3, posta yeri: posta yeri X = 1000.5 geminin boyutlarinin cok disinda"},
+      {"height above ten depths", 12, "100.5,3,1", ship,
+       "satir 12, Posta Kesiti No: 3 ( 10.000 metre AP 'den), nokta satiri 2: yukseklik Z = 100.5 geminin "
+       "boyutlarinin cok disinda; en fazla 100 m (derinligin 10 kati) olabilir."},
+      {"contour height below ten depths", 15, "-100.5,-1,1", ship, "satir 15, KIC BODOSLAMA, nokta satiri 1: yukseklik Z = -100.5"},
+      {"half-breadth above ten half-breadths", 8, "4,80.5,1", ship,
+       "satir 8, Posta Kesiti No: 2 (  5.000 metre AP 'den), nokta satiri 2: yari genislik Y = 80.5 geminin "
+       "boyutlarinin cok disinda; en fazla 80 m (yari genisligin 10 kati) olabilir."},
+      {"negative half-breadth", 4, "4,-7.1,1", ship,
+       "satir 4, Posta Kesiti No: 1 (  0.000 metre AP 'den), nokta satiri 2: yari genislik Y = -7.1 negatif"},
+      {"no extents known: 10 km", 4, "4,10000.5,1", hullform::AbsoluteHullLimits(),
+       "satir 4, Posta Kesiti No: 1 (  0.000 metre AP 'den), nokta satiri 2: yari genislik Y = 10000.5 geminin "
+       "boyutlarinin cok disinda; en fazla 10000 m (bir geminin en buyuk boyutu) olabilir."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteAll(dir_ / "HULL.DAT", textWith(c.line, c.replacement));
+    hullform::HullModel hull;
+    err_.str("");
+    EXPECT_EQ(Run("", [&](platform::Session& s) {
+                hullform::ReadOffsetTable(s, "HULL.DAT", hull, hull_test::kClassicalForms, c.limits);
+              }),
+              1);
+    EXPECT_NE(err_.str().find("Data dosyasi \"HULL.DAT\", " + std::string(c.message)), std::string::npos)
+        << err_.str();
+  }
+  // The bounds themselves, and the markers' own numbers, are accepted.
+  std::vector<std::string> edge = lines;
+  edge[11] = "100,80,1";            // line 12: the top of station 3 at ten depths and half-breadths
+  edge[12] = "1e308,-1e308,9999";   // line 13: the list's marker
+  edge[14] = "-100,-1000,1";        // line 15: the stern contour ten lengths aft of AP
+  std::string text;
+  for (const std::string& line : edge) text += line + "\r\n";
+  WriteAll(dir_ / "HULL.DAT", text);
+  hullform::HullModel hull;
+  ASSERT_EQ(Run("", [&](platform::Session& s) {
+              hullform::ReadOffsetTable(s, "HULL.DAT", hull, hull_test::kClassicalForms, ship);
+            }),
+            0)
+      << err_.str();
+  EXPECT_EQ(hull.PointY(3, 2), 80);
+  EXPECT_EQ(hull.PointY(hull.SternRow(), 1), -1000);
 }
 
 TEST_F(OffsetTableTest, FlatBottomKnucklesMayShareAHeight) {
@@ -195,9 +270,10 @@ TEST_F(OffsetTableTest, FlatBottomKnucklesMayShareAHeight) {
 
 class AppendageFileTest : public hull_test::HullTest {
  protected:
-  int ReadText(const std::string& text, int stations, hullform::AppendageData& a) {
+  int ReadText(const std::string& text, int stations, hullform::AppendageData& a,
+               const hullform::HullLimits& limits = hullform::AbsoluteHullLimits()) {
     WriteAll(dir_ / "DATA" / "APPENDIX.DAT", text);
-    return Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, stations, a, "DATA\\"); });
+    return Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, stations, a, "DATA\\", limits); });
   }
 };
 
@@ -221,7 +297,7 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
     std::string name, text, message;
   } cases[] = {
       {"more than 251 points", tooMany,
-       "Takinti dosyasi \"DATA\\APPENDIX.DAT\", satir 2, Posta Kesiti No: 1 takintisi, nokta sayisi: 252 nokta var; "
+       "Takinti dosyasi \"DATA/APPENDIX.DAT\", satir 2, Posta Kesiti No: 1 takintisi, nokta sayisi: 252 nokta var; "
        "bir posta kesitinin takintisi en fazla 251 nokta tutar."},
       {"negative count", "1\n-1\n",
        "Posta Kesiti No: 1 takintisi, nokta sayisi: nokta sayisi -1 bir tam sayi degil (0 ya da daha buyuk olmali)."},
@@ -231,7 +307,7 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
        "satir 4, Posta Kesiti No: 1 takintisi, nokta 2: 2. noktanin yuksekligi (Z = 1) 1. noktanin yuksekliginden "
        "(Z = 1) buyuk degil; takinti noktalarinin yukseklikleri artarak yazilmalidir."},
       {"early end", "0\n",
-       "Takinti dosyasi \"DATA\\APPENDIX.DAT\", satir 2, Posta Kesiti No: 2 takintisi, takinti isareti: dosya "
+       "Takinti dosyasi \"DATA/APPENDIX.DAT\", satir 2, Posta Kesiti No: 2 takintisi, takinti isareti: dosya "
        "beklenmeden bitti; bu satir eksik."},
       {"two breadths missing", "1\n1\n1\n",
        "satir 3, Posta Kesiti No: 1 takintisi, nokta 1: 3 sayi bekleniyordu, 1 bulundu."},
@@ -241,9 +317,27 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
     EXPECT_EQ(ReadText(c.text, 2, a), 1) << c.name;
     EXPECT_NE(err_.str().find(c.message), std::string::npos) << c.name << "\n" << err_.str();
   }
+  // The strip lies on the hull: its heights and breadths within the same
+  // extents as the offsets (ship of half-breadth 8 and depth 10).
+  const struct {
+    const char* name;
+    const char* text;
+    const char* message;
+  } bounds[] = {
+      {"breadth 9e307", "1\n2\n0.2,0,0.4\n1.400, 0.000, 9e307\n",
+       "satir 4, Posta Kesiti No: 1 takintisi, nokta 2: ikinci genislik Y2 = 9e+307 geminin boyutlarinin cok disinda; "
+       "en fazla 80 m (yari genisligin 10 kati) olabilir."},
+      {"breadth 1e300", "1\n1\n1,-1e300,0\n", "nokta 1: birinci genislik Y1 = -1e+300 geminin boyutlarinin"},
+      {"height", "1\n1\n100.5,0,0.3\n", "nokta 1: yukseklik Z = 100.5 geminin boyutlarinin cok disinda; en fazla 100 m"},
+  };
+  for (const auto& c : bounds) {
+    hullform::AppendageData strip;
+    EXPECT_EQ(ReadText(c.text, 1, strip, hullform::ShipHullLimits(100, 8, 10)), 1) << c.name;
+    EXPECT_NE(err_.str().find(c.message), std::string::npos) << c.name << "\n" << err_.str();
+  }
   hullform::AppendageData a;
-  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, 2, a, "NODIR\\"); }), 1);
-  EXPECT_NE(err_.str().find("Takinti dosyasi \"NODIR\\APPENDIX.DAT\" acilamadi (dosya yok ya da okunamiyor)."),
+  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadAppendageFile(s, 2, a, "NODIR\\", hullform::AbsoluteHullLimits()); }), 1);
+  EXPECT_NE(err_.str().find("Takinti dosyasi \"NODIR/APPENDIX.DAT\" acilamadi (dosya yok ya da okunamiyor)."),
             std::string::npos)
       << err_.str();
 }

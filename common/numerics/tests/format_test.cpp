@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/numerics/format.hpp"
+#include "tests/support/locales.hpp"
 
 namespace numerics {
 namespace {
@@ -55,6 +56,15 @@ struct IntegerCase {
   int w;
   const char* text;
 };
+
+// A machine writing a comma as decimal point changes no report number.
+TEST(FormatNumber, CommaDecimalLocaleChangesNothing) {
+  const testsupport::CommaLocale comma;
+  EXPECT_EQ(FormatNumberRounded(1234.5, 4, 2), "1234.50");
+  EXPECT_EQ(FormatNumberRounded(-0.125, 2, 2), "-0.13");
+  EXPECT_EQ(FormatNumberTruncated(1234.567, 2, 2), "1234.56");
+  EXPECT_EQ(FormatInteger(123456.0, 8), "  123456");
+}
 
 TEST(FormatInteger, RightAlignedNeverCut) {
   const IntegerCase cases[] = {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/numerics/errors.hpp"
+#include "common/platform/errors.hpp"
 #include "curve_fixtures.hpp"
 
 namespace numerics {
@@ -150,13 +150,13 @@ TEST(InterpolateLinear, CoincidentAbscissaeAreADataError) {
   try {
     InterpolateLinear(5.0, 5.0, 1.0, 2.0, 5.0, y);
     FAIL() << "no DataError";
-  } catch (const DataError& e) {
+  } catch (const platform::DataError& e) {
     EXPECT_EQ(std::string(e.what()),
               "Iki noktanin x degerleri cakisiyor (x1 = 5.000, x2 = 5.000); bu iki noktadan dogru gecirilemez. "
               "Bu durumda program calismaz.");
   }
   EXPECT_EQ(y, 7.0);
-  EXPECT_THROW(InterpolateLinear(0.0, 0.00001, 0.0, 1.0, 0.0, y), DataError);
+  EXPECT_THROW(InterpolateLinear(0.0, 0.00001, 0.0, 1.0, 0.0, y), platform::DataError);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "curve_fixtures.hpp"
 
@@ -182,15 +183,38 @@ TEST(FitCubicSpline, GuardsEnterTheSlopesOfCoincidentKnots) {
   }
 }
 
-// Every interval that holds x0 is evaluated and the last one counts; with
-// knots out of order two intervals can hold the same abscissa.
-TEST(EvaluateSpline, LastIntervalHoldingTheAbscissaCounts) {
-  const Vec x = MakeVec({0.0, 2.0, 1.0, 3.0});
-  SplineTable c = MakeSplineTable(4);
-  for (int k = 1; k <= 4; ++k) c(1, k) = 10.0 * k;
-  double y = 0.0;
-  EvaluateSpline(4, 1.5, y, x, c, testing::kPlainEvaluation);  // intervals 1 (0..2) and 3 (1..3)
-  EXPECT_EQ(y, 30.0);
+// The interval is found by bisection: on knots that do not decrease (equal
+// neighbours included, as at a flat bottom's knuckle pair) it is the one
+// interval x(k) < x0 <= x(k+1) that a scan of every interval finds, for any
+// abscissa: at every knot, between knots, outside them and at a NaN.
+TEST(EvaluateSpline, BisectionFindsTheIntervalOfTheFullScan) {
+  const Vec x = MakeVec({-2.0, -2.0, 0.0, 0.5, 0.5, 0.5, 1.0, 3.0, 3.25, 7.0, 7.0, 10.0});
+  const int n = 12;
+  SplineTable c = MakeSplineTable(n);
+  for (int k = 1; k <= n; ++k) {
+    for (int q = 1; q <= 4; ++q) c(q, k) = 1.0 + k + 0.1 * q;
+  }
+  // Every interval evaluated, the last one holding x0 counting.
+  const auto scan = [&](double x0, double y0) {
+    if (x0 == x(1)) return c(1, 1);
+    if (x0 == x(n)) return c(1, n);
+    for (int k = 1; k <= n - 1; ++k) {
+      if (x(k) < x0 && x0 <= x(k + 1)) y0 = EvaluateSplinePiece(c, k, x0 - x(k));
+    }
+    return y0;
+  };
+  std::vector<double> abscissae = {std::nan(""), -100, 100};
+  for (int k = 1; k <= n; ++k) {
+    abscissae.push_back(x(k));
+    abscissae.push_back(std::nextafter(x(k), -1e9));
+    abscissae.push_back(std::nextafter(x(k), 1e9));
+  }
+  for (double a = -2.5; a <= 10.5; a += 0.0625) abscissae.push_back(a);
+  for (const double x0 : abscissae) {
+    double y = -77.0;
+    EvaluateSpline(n, x0, y, x, c, testing::kPlainEvaluation);
+    EXPECT_EQ(y, scan(x0, -77.0)) << x0;
+  }
 }
 
 TEST(FitCubicSpline, OneKnotIsAConstant) {

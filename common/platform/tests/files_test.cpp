@@ -58,6 +58,12 @@ TEST_F(InputFileTest, FaultyNumberLinesNameFileAndLine) {
        "bekleniyordu)"},
       {"1,2,3,", 3, "\"hull.dat\" dosyasi, satir 2: iki virgul arasinda ya da satir basinda/sonunda bos deger var (3 sayi "
        "bekleniyordu)"},
+      // An empty item is told before a wrong count, a wrong count before an
+      // item that is not a number, and the first such item is named.
+      {"abc, 2,", 3, "\"hull.dat\" dosyasi, satir 2: iki virgul arasinda ya da satir basinda/sonunda bos deger var (3 sayi "
+       "bekleniyordu)"},
+      {"abc 2 3 4", 3, "\"hull.dat\" dosyasi, satir 2: 3 sayi bekleniyordu, 4 bulundu"},
+      {"1 x y", 3, "\"hull.dat\" dosyasi, satir 2: 2. deger \"x\" bir sayi degil"},
   };
   for (const auto& c : cases) {
     WriteAll(dir_ / "hull.dat", std::string("title\r\n") + c.line + "\r\n");
@@ -101,12 +107,13 @@ TEST_F(InputFileTest, MissingFileStopsNamingIt) {
   std::ostringstream out, err;
   platform::Session s(in, out, err, dir_);
   const std::string message = StopMessage([&] { s.OpenInput("DATA\\NOHULL.DAT"); });
-  EXPECT_EQ(message, "\"DATA\\NOHULL.DAT\" dosyasi acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
+  // Paths in messages are shown with one separator style.
+  EXPECT_EQ(message, "\"DATA/NOHULL.DAT\" dosyasi acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
 
   WriteAll(dir_ / "DATA" / "HULL.DAT", "x\n");
   InputFile f = s.OpenInput("DATA\\HULL.DAT");
   EXPECT_EQ(f.ReadLine(), "x");
-  EXPECT_EQ(f.DisplayName(), "DATA\\HULL.DAT");
+  EXPECT_EQ(f.DisplayName(), "DATA/HULL.DAT");
 }
 
 }  // namespace

@@ -11,21 +11,13 @@
 #include <string>
 
 #include "tests/support/scratch.hpp"
+#include "tests/support/scratch_test.hpp"
 
 namespace platform_test {
 
-class TempDirTest : public ::testing::Test {
+class TempDirTest : public testsupport::ScratchTest {
  protected:
-  void SetUp() override {
-    dir_ = testsupport::FreshDirectory("platform-" +
-                                       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-  }
-  void TearDown() override { testsupport::RemoveDirectory(dir_); }
-
-  static std::string ReadAll(const std::filesystem::path& p) { return testsupport::ReadFile(p); }
-  static void WriteAll(const std::filesystem::path& p, const std::string& text) { testsupport::WriteFile(p, text); }
-
-  std::filesystem::path dir_;
+  TempDirTest() : ScratchTest("platform") {}
 };
 
 using testsupport::CountOf;

@@ -9,21 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "common/numerics/format.hpp"
 #include "common/platform/files.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/locales.hpp"
 #include "tests/support/svg_picture.hpp"
 
 namespace {
 
-// Comma as decimal point and "." between groups of three digits.
-struct CommaDecimals : std::numpunct<char> {
-  char do_decimal_point() const override { return ','; }
-  char do_thousands_sep() const override { return '.'; }
-  std::string do_grouping() const override { return "\3"; }
-};
+using testsupport::CommaDecimals;
 
 class CommaLocaleTest : public platform_test::TempDirTest {
  protected:
@@ -38,9 +33,8 @@ class CommaLocaleTest : public platform_test::TempDirTest {
     probe << 1234.5;
     ASSERT_NE(probe.str().find(','), std::string::npos) << probe.str();
 
-    EXPECT_EQ(numerics::FormatNumberRounded(1234.5, 4, 2), "1234.50");
-    EXPECT_EQ(numerics::FormatNumberRounded(-0.125, 2, 2), "-0.13");
-    EXPECT_EQ(numerics::FormatInteger(123456.0, 8), "  123456");
+    EXPECT_EQ(platform::FormatWithDigitMask(1234.5, 4, 2), "1234.50");
+    EXPECT_EQ(platform::FormatWithMask(-0.125, "##0.00"), "-0.13");
     EXPECT_EQ(platform::WriteItemNumber(1234.25), "1234.25");
     EXPECT_EQ(platform::PrintItemNumber(21), " 21 ");
     double v = 0;

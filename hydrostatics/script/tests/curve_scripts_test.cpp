@@ -60,7 +60,10 @@ struct BoxBarge {
 
 std::string Record(const std::vector<double>& items) {
   std::string line;
-  for (double v : items) line += (line.empty() ? "" : ",") + platform::WriteItemNumber(v);
+  for (double v : items) {
+    if (!line.empty()) line += ',';
+    line += platform::WriteItemNumber(v);
+  }
   return line + "\r\n";
 }
 

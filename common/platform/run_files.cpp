@@ -1,0 +1,85 @@
+#include "common/platform/run_files.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+#include "common/platform/files.hpp"
+
+namespace platform {
+
+std::string PathKey(const std::filesystem::path& p) {
+  std::error_code ec;
+  std::filesystem::path c = std::filesystem::weakly_canonical(p, ec);
+  if (ec) c = p.lexically_normal();
+  std::string s = c.lexically_normal().generic_string();
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  return s;
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code ea, eb, ec;
+  if (std::filesystem::exists(a, ea) && std::filesystem::exists(b, eb)) {
+    const bool same = std::filesystem::equivalent(a, b, ec);
+    if (!ec) return same;
+  }
+  return PathKey(a) == PathKey(b);
+}
+
+namespace {
+
+// True when `p` is the folder `folder` or lies in it (both resolved).
+bool InFolder(const std::filesystem::path& p, const std::filesystem::path& folder) {
+  const std::string f = PathKey(folder);
+  const std::string k = PathKey(p);
+  return k == f || (k.size() > f.size() && k.compare(0, f.size(), f) == 0 && k[f.size()] == '/');
+}
+
+// Two outputs are one file when writing one would change the other: a
+// symbolic link where an output goes is replaced, so it stands for its own
+// name only.
+bool SameOutput(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code ec;
+  const bool linked = std::filesystem::is_symlink(std::filesystem::symlink_status(a, ec)) ||
+                      std::filesystem::is_symlink(std::filesystem::symlink_status(b, ec));
+  if (!linked) return SameFile(a, b);
+  return PathKey(a.parent_path()) == PathKey(b.parent_path()) &&
+         PathKey(a.filename()) == PathKey(b.filename());
+}
+
+[[noreturn]] void RefuseClash(const std::string& output, const std::string& other, const char* what) {
+  StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" ile " + what + " \"" + ShownPath(other) +
+                   "\" diskte ayni dosya; program bu dosyanin uzerine yazamaz. Dosya adlarini, DATADIR ve OUTDIR "
+                   "dizinlerini gorev dosyasinda ayri tutun. Hicbir dosya yazilmadi.");
+}
+
+}  // namespace
+
+void ClaimRunFiles(Session& session, const RunFiles& files) {
+  std::vector<std::filesystem::path> outputs;
+  for (const std::string& o : files.outputs) outputs.push_back(session.ResolvePath(o));
+
+  for (std::size_t k = 0; k < outputs.size(); ++k) {
+    for (const std::string& input : files.inputs) {
+      if (SameFile(outputs[k], session.ResolvePath(input))) RefuseClash(files.outputs[k], input, "girdi dosyasi");
+    }
+    for (std::size_t m = 0; m < k; ++m) {
+      if (SameOutput(outputs[k], outputs[m])) RefuseClash(files.outputs[k], files.outputs[m], "cikti dosyasi");
+    }
+  }
+  // The pictures folder belongs to the run: it removes the pictures of the
+  // run before, and writes its own.
+  const auto refuseInPictures = [&](const std::string& path, const char* what) {
+    if (!InFolder(session.ResolvePath(path), session.ScreensDirectory())) return;
+    StopForDataError(std::string(what) + " \"" + ShownPath(path) + "\" ekran resimleri klasorunde (\"" +
+                     session.ScreensDirectory().generic_string() +
+                     "\") duruyor; her calisma bu klasordeki resimleri yenisiyle degistirir. Dosyayi baska bir "
+                     "klasore tasiyin. Hicbir dosya yazilmadi.");
+  };
+  for (const std::string& input : files.inputs) refuseInPictures(input, "Girdi dosyasi");
+  for (const std::string& output : files.outputs) refuseInPictures(output, "Cikti dosyasi");
+
+  for (const auto& o : outputs) session.LockFolder(o.parent_path());
+}
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+// The files of one run: what it reads and what it writes.  Before anything is
+// written, a run hands its list to ClaimRunFiles, so that no output can
+// destroy an input (the user's hull above all) and no second run can work in
+// the same output folder at the same time.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "session.hpp"
+
+namespace platform {
+
+// A path compared as the file system sees it: resolved, normalised and, since
+// the programs' file names are case-blind, in lower case.
+std::string PathKey(const std::filesystem::path& p);
+
+// True when two paths of this machine name the same file: the same file on
+// disk where both exist (hard links and symbolic links followed), otherwise
+// the same resolved name.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Paths as the programs write them ("\" separators, DATADIR or OUTDIR
+// prefixes), each taken from the session's working directory.
+struct RunFiles {
+  std::vector<std::string> inputs;   // every file the run reads: task file, offset table, ...
+  std::vector<std::string> outputs;  // every file the run will write: report, data files, scripts
+};
+
+// Before anything is written: refuses (data error, a message naming both
+// files) an output that is the same file as an input or as another output,
+// and an input or output that lies in the pictures folder, whose pictures
+// each run replaces; then locks the folder of every output (LockFolder).
+void ClaimRunFiles(Session& session, const RunFiles& files);
+
+}  // namespace platform

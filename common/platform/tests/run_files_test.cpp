@@ -1,0 +1,253 @@
+// The files of a run: outputs never over inputs, never written through a
+// symbolic link, a failed write said at once, one run per folder, line ends
+// that only a carriage return marks.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "common/platform/files.hpp"
+#include "common/platform/prompts.hpp"
+#include "common/platform/run_files.hpp"
+#include "common/platform/session.hpp"
+#include "fixture.hpp"
+
+namespace {
+
+using platform::Session;
+namespace fs = std::filesystem;
+
+class RunFilesTest : public platform_test::TempDirTest {
+ protected:
+  // Runs `driver` in a session on the test's directory with no answers.
+  int Run(const std::function<void(Session&)>& driver) {
+    std::istringstream in("");
+    out_.str("");
+    err_.str("");
+    Session s(in, out_, err_, dir_);
+    return platform::RunProgram(s, driver);
+  }
+  std::ostringstream out_, err_;
+};
+
+TEST_F(RunFilesTest, SameFileByIdentityWhereBothExistOtherwiseByResolvedName) {
+  WriteAll(dir_ / "HULL.DAT", "hull");
+  WriteAll(dir_ / "OTHER.DAT", "hull");  // same content, another file
+  fs::create_hard_link(dir_ / "HULL.DAT", dir_ / "hard.txt");
+  fs::create_symlink(dir_ / "HULL.DAT", dir_ / "soft.txt");
+  fs::create_directories(dir_ / "sub");
+  struct Case {
+    fs::path a, b;
+    bool same;
+  } cases[] = {
+      {dir_ / "HULL.DAT", dir_ / "hard.txt", true},
+      {dir_ / "HULL.DAT", dir_ / "soft.txt", true},
+      {dir_ / "HULL.DAT", dir_ / "sub" / ".." / "HULL.DAT", true},
+      {dir_ / "HULL.DAT", dir_ / "OTHER.DAT", false},
+      {dir_ / "new.txt", dir_ / "sub" / ".." / "NEW.TXT", true},  // neither exists: names, case-blind
+      {dir_ / "new.txt", dir_ / "new2.txt", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(platform::SameFile(c.a, c.b), c.same) << c.a << " " << c.b;
+  }
+}
+
+// Before anything is written, an output that is an input (by name, by a hard
+// link, through a left-over symbolic link), or another output, is refused
+// naming both; so is an input in the pictures folder.  Nothing on disk changes.
+TEST_F(RunFilesTest, ClashesAreRefusedBeforeAnythingIsWritten) {
+  struct Case {
+    const char* name;
+    void (*prepare)(const fs::path& dir);
+    platform::RunFiles files;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"same name", [](const fs::path&) {}, {{"HULL.DAT"}, {"OUT.TXT", "HULL.DAT"}},
+       "Cikti dosyasi \"HULL.DAT\" ile girdi dosyasi \"HULL.DAT\" diskte ayni dosya"},
+      {"hard link", [](const fs::path& d) { fs::create_hard_link(d / "HULL.DAT", d / "OUT.TXT"); },
+       {{"HULL.DAT"}, {"OUT.TXT"}}, "Cikti dosyasi \"OUT.TXT\" ile girdi dosyasi \"HULL.DAT\""},
+      {"left-over symbolic link", [](const fs::path& d) { fs::create_symlink(d / "HULL.DAT", d / "BONJEAN.SON"); },
+       {{"HULL.DAT"}, {"BONJEAN.SON"}}, "Cikti dosyasi \"BONJEAN.SON\" ile girdi dosyasi \"HULL.DAT\""},
+      {"input through a link in the output folder",
+       [](const fs::path& d) {
+         fs::create_directories(d / "out");
+         fs::create_symlink(d / "out" / "ZAZURI.DAT", d / "hull.lnk");
+         fs::rename(d / "HULL.DAT", d / "out" / "ZAZURI.DAT");
+       },
+       {{"hull.lnk"}, {"out\\ZAZURI.DAT"}}, "Cikti dosyasi \"out/ZAZURI.DAT\" ile girdi dosyasi \"hull.lnk\""},
+      {"two outputs one file", [](const fs::path& d) { fs::create_hard_link(d / "HULL.DAT", d / "B.SON"); },
+       {{}, {"HULL.DAT", "B.SON"}}, "Cikti dosyasi \"B.SON\" ile cikti dosyasi \"HULL.DAT\""},
+      {"input in the pictures folder",
+       [](const fs::path& d) {
+         fs::create_directories(d / "screens");
+         fs::rename(d / "HULL.DAT", d / "screens" / "HULL.DAT");
+       },
+       {{"screens\\HULL.DAT"}, {"OUT.TXT"}}, "Girdi dosyasi \"screens/HULL.DAT\" ekran resimleri klasorunde"},
+      {"output in the pictures folder", [](const fs::path& d) { fs::create_directories(d / "screens"); },
+       {{"HULL.DAT"}, {"screens\\0001-Form1_KORMELAN.svg"}},
+       "Cikti dosyasi \"screens/0001-Form1_KORMELAN.svg\" ekran resimleri klasorunde"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    WriteAll(dir_ / "HULL.DAT", "title\r\n0\r\n");
+    c.prepare(dir_);
+    std::vector<std::string> before;
+    for (const auto& e : fs::recursive_directory_iterator(dir_)) before.push_back(e.path().string());
+    const int status = Run([&](Session& s) {
+      platform::ClaimRunFiles(s, c.files);
+      for (const std::string& o : c.files.outputs) s.CreateOutput(o).Line("overwritten");
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
+    EXPECT_NE(err_.str().find("Hicbir dosya yazilmadi."), std::string::npos) << err_.str();
+    std::vector<std::string> after;
+    for (const auto& e : fs::recursive_directory_iterator(dir_)) after.push_back(e.path().string());
+    EXPECT_EQ(after, before);
+    for (const fs::path& hull : {dir_ / "HULL.DAT", dir_ / "screens" / "HULL.DAT", dir_ / "out" / "ZAZURI.DAT"}) {
+      if (fs::exists(hull)) {
+        EXPECT_EQ(ReadAll(hull), "title\r\n0\r\n");
+      }
+    }
+  }
+}
+
+// A symbolic link where an output goes is replaced by the file: what it
+// points at is never written.
+TEST_F(RunFilesTest, OutputOverASymbolicLinkReplacesTheLink) {
+  WriteAll(dir_ / "notes.txt", "the user's notes");
+  fs::create_symlink(dir_ / "notes.txt", dir_ / "BONJEAN.SON");
+  fs::create_symlink(dir_ / "nowhere" / "x.txt", dir_ / "ZAZURI.DAT");  // dangling
+  EXPECT_EQ(Run([](Session& s) {
+              platform::ClaimRunFiles(s, {{}, {"BONJEAN.SON", "ZAZURI.DAT"}});
+              s.CreateOutput("BONJEAN.SON").Line("1");
+              s.CreateOutput("ZAZURI.DAT").Line("2");
+            }),
+            0)
+      << err_.str();
+  EXPECT_EQ(ReadAll(dir_ / "notes.txt"), "the user's notes");
+  EXPECT_FALSE(fs::is_symlink(dir_ / "BONJEAN.SON"));
+  EXPECT_EQ(ReadAll(dir_ / "BONJEAN.SON"), "1\r\n");
+  EXPECT_FALSE(fs::is_symlink(dir_ / "ZAZURI.DAT"));
+  EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
+}
+
+// A second run in a folder that a run is working in is refused at its start,
+// before it touches the first run's pictures or files; the lock goes with the
+// run that held it, however that run ends.
+TEST_F(RunFilesTest, OneRunAtATimeInAFolder) {
+  fs::create_directories(dir_ / "cikti");
+  std::istringstream holderIn("");
+  std::ostringstream holderOut, holderErr;
+  {
+    Session first(holderIn, holderOut, holderErr, dir_);
+    first.LockFolder(dir_);
+    first.Form("F", "F", 0, 0, 1500, 1500).Show();
+    first.WriteScreens();
+    ASSERT_TRUE(fs::exists(dir_ / "screens" / "0001-F.svg"));
+
+    EXPECT_EQ(Run([](Session& s) { s.Form("G", "G", 0, 0, 1500, 1500).Show(); }), 1);
+    EXPECT_NE(err_.str().find("\"" + dir_.generic_string() + "\" klasorunde baska bir program calismasi suruyor"),
+              std::string::npos)
+        << err_.str();
+    EXPECT_TRUE(fs::exists(dir_ / "screens" / "0001-F.svg"));
+    first.Finish();
+  }
+  // The output folder is claimed with the run's files.
+  {
+    Session holder(holderIn, holderOut, holderErr, dir_ / "cikti");
+    holder.LockFolder(dir_ / "cikti");
+    EXPECT_EQ(Run([](Session& s) { platform::ClaimRunFiles(s, {{}, {"cikti\\RAPOR.TXT"}}); }), 1);
+    EXPECT_NE(err_.str().find("cikti\" klasorunde baska bir program calismasi suruyor"), std::string::npos)
+        << err_.str();
+    EXPECT_FALSE(fs::exists(dir_ / "cikti" / "RAPOR.TXT"));
+  }
+  // A run that crashes holding the lock leaves none behind.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::istringstream in("");
+    std::ostringstream out, err;
+    Session crashing(in, out, err, dir_);
+    crashing.LockFolder(dir_);
+    _exit(3);  // no clean-up of any kind
+  }
+  int childStatus = 0;
+  ASSERT_EQ(waitpid(child, &childStatus, 0), child);
+  EXPECT_EQ(Run([](Session& s) { platform::ClaimRunFiles(s, {{}, {"cikti\\RAPOR.TXT"}}); }), 0) << err_.str();
+}
+
+// A full disk is said at the first write that fails, and the run stops there:
+// no later step, no further question, one message.
+TEST_F(RunFilesTest, FailedWriteStopsTheRunAtOnce) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  int asked = 0;
+  const int status = Run([&](Session& s) {
+    platform::OutputFile& full = s.CreateOutput("/dev/full");
+    full.Line("a first line that stays in the buffer");
+    (void)s.InputBox("SORU", " ", "0", 4000, 8500);  // what is written is on disk before a question
+    ++asked;
+  });
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(out_.str().find("SORU"), std::string::npos) << out_.str();
+  EXPECT_EQ(err_.str(),
+            "\n\"/dev/full\" dosyasi tam olarak yazilamadi (disk dolu ya da yazilamiyor). Bu durumda program "
+            "calismaz.\n");
+
+  // A file larger than its buffer fails at the write that fills it.
+  int lines = 0;
+  EXPECT_EQ(Run([&](Session& s) {
+              platform::OutputFile& full = s.CreateOutput("/dev/full");
+              for (;; ++lines) full.Line(std::string(100, 'x'));
+            }),
+            1);
+  EXPECT_LT(lines, 100000);
+  EXPECT_EQ(testsupport::CountOf(err_.str(), "tam olarak yazilamadi"), 1) << err_.str();
+
+  // So does the closing of a file read back at once.
+  EXPECT_EQ(Run([&](Session& s) {
+              platform::OutputFile& full = s.CreateOutput("/dev/full");
+              full.Line("ZAZURI");
+              full.Close();
+              ADD_FAILURE() << "the run went on after a failed close";
+            }),
+            1);
+  EXPECT_EQ(testsupport::CountOf(err_.str(), "tam olarak yazilamadi"), 1) << err_.str();
+}
+
+TEST_F(RunFilesTest, LinesEndedByACarriageReturnAloneAreRefusedAsSuch) {
+  WriteAll(dir_ / "HULL.DAT", "a title\r0\r0, 0, 0\r");
+  EXPECT_EQ(Run([](Session& s) { s.OpenInput("HULL.DAT").ReadLine(); }), 1);
+  EXPECT_NE(err_.str().find("\"HULL.DAT\" dosyasi, satir 1: satir sonlari yalniz CR (satir basi) karakteri; "
+                            "dosyanin satirlari CR LF ya da LF ile bitmelidir."),
+            std::string::npos)
+      << err_.str();
+  EXPECT_EQ(err_.str().find("beklenmeden bitti"), std::string::npos);
+}
+
+// A pictures folder that cannot be written is said once, and the run goes on.
+TEST_F(RunFilesTest, UnwritablePicturesFolderIsSaidOnce) {
+  WriteAll(dir_ / "screens", "a file where the folder would be");
+  EXPECT_EQ(Run([](Session& s) {
+              platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 1500, 1500);
+              f.Show();
+              for (int k = 0; k < 3; ++k) {
+                f.Line(0, 0, k, k, 1);
+                (void)s.InputBox("SORU", " ", "0", 4000, 8500);
+              }
+            }),
+            0);
+  EXPECT_EQ(testsupport::CountOf(err_.str(), "Ekran resimleri"), 1) << err_.str();
+  EXPECT_NE(err_.str().find("\"" + (dir_ / "screens").generic_string() + "\" klasorune yazilamiyor"),
+            std::string::npos);
+}
+
+}  // namespace
