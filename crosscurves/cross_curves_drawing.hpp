@@ -12,8 +12,6 @@
 
 namespace cross {
 
-inline constexpr const char* kCrossCurvesScript = "Pendrovix_KZ_DEP.SCR";
-
 // The ranges of the two axes of the drawing: displacement (t) and KN (m).
 struct AxisRanges {
   double AxisMinX = 0, AxisMaxX = 0;

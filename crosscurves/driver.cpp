@@ -5,6 +5,7 @@
 
 #include "common/drawing/hull_drawings.hpp"
 #include "common/hullform/checks.hpp"
+#include "common/hullform/limits.hpp"
 #include "common/hullform/offset_table.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/platform/numtext.hpp"
@@ -31,19 +32,31 @@ void ComputeExtents(platform::Session& session, CrossRun& run) {
     if (hull.PointZ(i, top) > height) height = hull.PointZ(i, top);
   }
   const std::string file = "Data dosyasinda (" + run.task.DATAFILE + ") ";
-  if (!(breadth > 0)) {
+  const std::string least = platform::WriteItemNumber(hullform::kSmallestDimension);
+  if (!(breadth >= hullform::kSmallestDimension)) {
     platform::StopWithDataMessage(session,
-                                  file + "postalarin en ust noktalarinin yari genislikleri sifirdan buyuk degil (en "
-                                         "buyugu " + platform::WriteItemNumber(breadth) +
+                                  file + "postalarin en ust noktalarinin en buyuk yari genisligi " + least +
+                                      " m 'den kucuk (" + platform::MessageNumber(breadth) +
                                       " m). Kesitlerin cizimi ve egik su hatlari bu genislikle olceklenir.",
                                   "Kesit postalari data giris hatasi");
   }
-  if (!(height > 0)) {
+  if (!(height >= hullform::kSmallestDimension)) {
     platform::StopWithDataMessage(session,
-                                  file + "postalarin en ust noktalari taban cizgisinin uzerinde degil (en yuksegi " +
-                                      platform::WriteItemNumber(height) +
+                                  file + "postalarin en ust noktalarinin en buyuk yuksekligi " + least +
+                                      " m 'den kucuk (" + platform::MessageNumber(height) +
                                       " m). Kesitlerin cizimi ve egik su hatlari bu yukseklikle olceklenir.",
                                   "Kesit postalari data giris hatasi");
+  }
+  // The drawings walk every section in height steps of a fortieth of that
+  // half-breadth: a section far higher than it is wide is a slip of the pen.
+  if (height > kMostHeightPerBreadth * breadth) {
+    platform::StopWithDataMessage(
+        session,
+        file + "postalarin en ust noktalarinin en buyuk yuksekligi (" + platform::MessageNumber(height) +
+            " m) en buyuk yari genisliklerinin (" + platform::MessageNumber(breadth) + " m) " +
+            std::to_string(static_cast<int>(kMostHeightPerBreadth)) +
+            " katindan buyuk. Offset tablosunda yazim hatasi olabilir.",
+        "Kesit postalari data giris hatasi");
   }
   run.run.MaxTopHalfBreadth = breadth;
   run.run.HeightExtent = 1.25 * height;
@@ -71,6 +84,7 @@ void RunCrossCurvesProgram(platform::Session& session) {
   const TaskValues& t = run.task;
 
   ReadTaskFile(session, run);
+  platform::ClaimRunFiles(session, RunFilesOf(run));
   CheckInitialMetacentricHeight(session, run);
   hullform::ReadOffsetTable(session, t.DATADIR + t.DATAFILE, run.hull, kCrossCurvesForms, hullform::AbsoluteHullLimits());
   hullform::CheckStationPositions(session, run.hull, kCrossCurvesForms);

@@ -12,7 +12,9 @@ void RunCrossCurvesProgram(platform::Session& session);
 // The extents that scale every drawing and the range of the inclined
 // waterlines: MaxTopHalfBreadth, the largest half-breadth of the stations'
 // top points, and HeightExtent, 1.25 times their greatest height.  Stops the
-// run when either is not above 0.
+// run when either is below 0.01 m, or the height is more than a hundred times
+// the half-breadth.
+inline constexpr double kMostHeightPerBreadth = 100;
 void ComputeExtents(platform::Session& session, CrossRun& run);
 
 // The body plan of the hull as the drawing script "Enkesitler.SCR" in OUTDIR

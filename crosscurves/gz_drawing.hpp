@@ -9,8 +9,6 @@
 
 namespace cross {
 
-inline constexpr const char* kGzScript = "Pendrovix_GZ_PHI.SCR";
-
 // Creates OUTDIR followed by "Pendrovix_GZ_PHI.SCR" with its head (sheet,
 // graph box, ticks, titles, grid, the displacement caption); the file stays
 // open for the curve.

@@ -149,6 +149,11 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
     report.Line("   (ton)        (metre)     (metre)     (metre)     (metre)  ");
     report.Line(kRule);
     for (int j = 1; j <= NWL; ++j) {
+      RequireFiniteValues(report.DisplayName(),
+                          {t.CrossCurveDisplacement(i, j), t.CrossCurveKN(i, j), t.CrossCurveVCB(i, j),
+                           t.CrossCurveTCB(i, j), t.CrossCurveLCB(i, j)},
+                          [&] { return "interpole capraz egri degeri, meyil " + std::to_string(i) + ", satir " +
+                                       std::to_string(j); });
       report.Line(" " + FormatNumber(t.CrossCurveDisplacement(i, j), 5, 3) + "     " +
                   FormatNumber(t.CrossCurveKN(i, j), 3, 3) + "     " + FormatNumber(t.CrossCurveVCB(i, j), 3, 3) +
                   "     " + FormatNumber(t.CrossCurveTCB(i, j), 3, 3) + "     " +

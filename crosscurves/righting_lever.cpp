@@ -91,6 +91,7 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
   report.Line(" NO      GZ(m)   ACI(der)");
   report.Line("=========================");
   for (int i = 1; i <= data.NA; ++i) {
+    RequireFiniteValues(report.DisplayName(), {gz.GzValues(i)}, [&] { return "GZ, meyil " + std::to_string(i); });
     report.Line(" " + FormatInteger(i, 2) + "    " + FormatNumber(gz.GzValues(i), 3, 3) + "   " +
                 FormatNumber(data.HeelAngles(i), 3, 3));
   }
