@@ -1,8 +1,285 @@
-// The cross-curves drawing (not built yet: it draws and writes nothing).
+// The cross-curves drawing on the form and in its script.
 #include "cross_curves_drawing.hpp"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "common/drawing/dialect.hpp"
+#include "common/platform/numtext.hpp"
+#include "common/platform/prompts.hpp"
+#include "forms.hpp"
+#include "graph_script.hpp"
 
 namespace cross {
 
-void DrawCrossCurves(platform::Session&, platform::ConsoleForm&, CrossRun&) {}
+namespace {
+
+// The graph box on the A4 sheet, its intervals and ticks (drawing mm).
+constexpr double XL = kGraphLeft, YB = kGraphBottom, XR = kGraphRight, YT = kGraphTop;
+constexpr int NX = 20, NY = 10;
+constexpr double DX = (XR - XL) / NX, DY = (YT - YB) / NY;
+// Curves with markers; the markers' size and circle radius.
+constexpr int kMarkedCurves = 14;
+constexpr double kMarkerSize = 2.5;
+// Lengths on the sheet below this (mm) are no length: the rounding of points
+// that coincide.
+constexpr double kNoLength = 1e-6;
+
+// A marker is drawn from pieces, each a list of offsets from the point in
+// units of the marker size s (a circle has its radius in mm).
+struct MarkerPiece {
+  enum Kind { kClosedLine, kOpenLine, kCircle, kHatch } kind;
+  std::vector<std::array<double, 2>> offsets;  // in units of s
+  double value = 0;                            // circle radius (mm), hatch angle (degrees)
+};
+using Marker = std::vector<MarkerPiece>;
+
+const std::array<Marker, 7>& MarkerShapes() {
+  const double r3 = 1 / std::sqrt(3.0);
+  const double d = 0.5 * std::sin(45 * PiValue / 180);
+  const MarkerPiece triangle{MarkerPiece::kClosedLine, {{0, 2.0 / 3}, {-r3, -1.0 / 3}, {r3, -1.0 / 3}}};
+  const MarkerPiece square{MarkerPiece::kClosedLine, {{0.5, 0.5}, {-0.5, 0.5}, {-0.5, -0.5}, {0.5, -0.5}}};
+  const MarkerPiece across{MarkerPiece::kOpenLine, {{-0.5, 0}, {0.5, 0}}};
+  const MarkerPiece upright{MarkerPiece::kOpenLine, {{0, -0.5}, {0, 0.5}}};
+  static const std::array<Marker, 7> shapes = {
+      Marker{triangle},
+      Marker{square},
+      Marker{{MarkerPiece::kCircle, {{0, 0}}, 1.5}},
+      Marker{across, upright},
+      Marker{across, upright, {MarkerPiece::kOpenLine, {{-d, d}, {d, -d}}},
+             {MarkerPiece::kOpenLine, {{-d, -d}, {d, d}}}},
+      Marker{triangle, {MarkerPiece::kHatch, triangle.offsets, 60}},
+      Marker{square, {MarkerPiece::kHatch, {{0, 0.5}, {-0.5, 0}, {0, -0.5}, {0.5, 0}}, 45}},
+  };
+  return shapes;
+}
+
+void WriteMarker(drawing::ScriptWriter& w, const Marker& marker, double x, double y) {
+  for (const MarkerPiece& piece : marker) {
+    const auto points = [&] {
+      for (const auto& o : piece.offsets) w.Point(x + o[0] * kMarkerSize, y + o[1] * kMarkerSize);
+    };
+    switch (piece.kind) {
+      case MarkerPiece::kClosedLine:
+        w.Command("line");
+        points();
+        w.Command("C");
+        break;
+      case MarkerPiece::kOpenLine:
+        w.Command("line");
+        points();
+        w.Empty();
+        break;
+      case MarkerPiece::kCircle:
+        w.Circle(x, y, piece.value);
+        break;
+      case MarkerPiece::kHatch:
+        w.Command("hatch");
+        w.Command("angle");
+        w.Number(2);
+        w.Number(piece.value);
+        points();
+        w.Empty();
+        break;
+    }
+  }
+}
+
+// The data extremes, the first point seeding them.
+AxisRanges DataExtremes(const CrossCurveData& data) {
+  AxisRanges a;
+  a.AxisMinX = a.AxisMaxX = data.Displacement(1, 1);
+  a.AxisMinY = a.AxisMaxY = data.KN(1, 1);
+  for (int i = 1; i <= data.NA; ++i) {
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      a.AxisMinX = std::min(a.AxisMinX, data.Displacement(i, j));
+      a.AxisMinY = std::min(a.AxisMinY, data.KN(i, j));
+      a.AxisMaxX = std::max(a.AxisMaxX, data.Displacement(i, j));
+      a.AxisMaxY = std::max(a.AxisMaxY, data.KN(i, j));
+    }
+  }
+  return a;
+}
+
+std::string Masked(double v, const char* mask) { return platform::FormatWithMask(v, mask); }
+
+// Asks the two ends of one axis, pre-filled with the data's, until both are
+// numbers and the maximum lies above the minimum and above 0.
+void AskAxis(platform::Session& session, const char* minPrompt, const char* maxPrompt, double dataMin,
+             double dataMax, double& axisMin, double& axisMax) {
+  for (;;) {
+    const std::string low = session.InputBox(minPrompt, " ", platform::WriteItemNumber(dataMin), platform::kReviewBoxX,
+                                             platform::kReviewBoxY);
+    const std::string high = session.InputBox(maxPrompt, " ", platform::WriteItemNumber(dataMax),
+                                              platform::kReviewBoxX, platform::kReviewBoxY);
+    std::string problem;
+    if (!platform::ParseNumber(low, axisMin) || !platform::ParseNumber(high, axisMax)) {
+      problem = "Girilen degerlerden biri sayi degil.";
+    } else if (!(axisMax > axisMin)) {
+      problem = "En buyuk deger en kucukten buyuk olmalidir.";
+    } else if (!(axisMax > 0)) {
+      problem = "En buyuk deger sifirdan buyuk olmalidir.";
+    }
+    if (problem.empty()) return;
+    session.MessageBox(problem + " Verilerin araligi " + platform::WriteItemNumber(dataMin) + " ile " +
+                           platform::WriteItemNumber(dataMax) + "; lutfen tekrar girin.",
+                       48, "Eksen araligi", "", 0);
+  }
+}
+
+void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, CrossRun& run, CrossCurveData& data,
+                   const AxisRanges& extremes, AxisRanges& axes) {
+  if (!platform::YesNoPrompt(session,
+                             "AUTOCAD ORTAMINDA KN-DEPLASMAN EGRILERININ CIZIMI ICIN OLUSTURULACAK SCRIPT DOSYADA "
+                             "EKSENLERI DEGISTIRMEK ISTER MISIN E/H <H>")) {
+    return;
+  }
+  for (;;) {
+    SetCurveLabel(form, "Label1", 7,
+             Masked(extremes.AxisMinX, "000000.00") + " < DEP_X < " + Masked(extremes.AxisMaxX, "000000.00") +
+                 "(NX=20 ARALIK)");
+    AskAxis(session, "X EKSENI MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", "X EKSENI MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN",
+            extremes.AxisMinX, extremes.AxisMaxX, axes.AxisMinX, axes.AxisMaxX);
+    SetCurveLabel(form, "Label2", 7,
+             Masked(extremes.AxisMinY, "000.000") + " < KZ_Y < " + Masked(extremes.AxisMaxY, "000.000") +
+                 "(NY=10 ARALIK)");
+    AskAxis(session, "Y EKSENI MINIMUM KZ (m) DEGERINI GIRIN", "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN",
+            extremes.AxisMinY, extremes.AxisMaxY, axes.AxisMinY, axes.AxisMaxY);
+    for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
+    SetCurveLabel(form, "Label1", 7,
+             Masked(axes.AxisMinX, "000000.00") + " < DEP_X < " + Masked(axes.AxisMaxX, "000000.00") +
+                 " (NX=20 ARALIK)");
+    SetCurveLabel(form, "Label2", 7,
+             Masked(axes.AxisMinY, "000.000") + " < KZ_Y < " + Masked(axes.AxisMaxY, "000.000") + " (NY=10 ARALIK)");
+    PlotCrossCurvesOnForm(form, run, data, axes, false);
+    if (!platform::YesNoPrompt(session, "YANLISLIK VAR MI E/H <H>")) return;
+    data = ReadCrossCurveDataFile(session, run.task.OUTDIR);
+    TakeCrossCurveData(data, run);
+  }
+}
+
+}  // namespace
+
+int CurveLayerColour(int L) {
+  const int n = 10 * L;
+  return n <= 255 ? n : (n - 1) % 255 + 1;
+}
+
+void PlotCrossCurvesOnForm(platform::ConsoleForm& form, const CrossRun& run, const CrossCurveData& data,
+                           const AxisRanges& axes, bool show) {
+  const CurveWindow w = PrepareCurveWindow(form, run.run.MaxTopHalfBreadth, run.run.HeightExtent, show);
+  // The axes run from 0 to the maxima (a maximum of 0 counts as 1).
+  const double spanX = axes.AxisMaxX != 0 ? axes.AxisMaxX : 1.0;
+  const double spanY = axes.AxisMaxY != 0 ? axes.AxisMaxY : 1.0;
+  Vec xs(kMaxWaterlines), ys(kMaxWaterlines);
+  for (int i = 1; i <= data.NA; ++i) {
+    const int n = data.PointCounts(i);
+    for (int j = 1; j <= n; ++j) {
+      xs(j) = w.X(data.Displacement(i, j) / spanX);
+      ys(j) = w.Yc(data.KN(i, j) / spanY);
+    }
+    PlotWindowCurve(form, w, xs, ys, n, CurveColour(i), HeelAngleLabel(data.HeelAngles(i)));
+  }
+  PrintAxisNumbers(form, w, 0, axes.AxisMaxX / 4, 5);
+}
+
+platform::OutputFile& WriteCrossCurvesScriptHead(platform::Session& session, const std::string& OUTDIR) {
+  GraphSheet sheet{"STABILITE CAPRAZ EGRILERI", "DEPLASMAN (ton)", "KZ-MOMENT KOLU (m)", {}, {}, {}, {}};
+  for (int i = 1; i <= NX; ++i) {
+    if (i < NX) sheet.xTicks.push_back(XL + DX * i);
+    sheet.xGrid.push_back(XL + DX * i);
+  }
+  for (int i = 1; i <= NY - 1; ++i) {
+    sheet.yTicks.push_back(YB + DY * i);
+    sheet.yGrid.push_back(YB + DY * i);
+  }
+  return WriteGraphScriptHead(session, OUTDIR + kCrossCurvesScript, sheet);
+}
+
+void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveData& data, const AxisRanges& axes) {
+  drawing::ScriptWriter w(file, drawing::PendrovixCurvesDialect());
+  w.TextStyle(2.5);
+  const double DXV = (axes.AxisMaxX - axes.AxisMinX) / NX;
+  for (int i = 1; i <= NX; i += 2) {
+    w.TextAt("text c", XL + DX * (i - 1), YB - 4, 0, FormatNumber(axes.AxisMinX + DXV * (i - 1), 6, 2));
+  }
+  const double DYV = (axes.AxisMaxY - axes.AxisMinY) / NY;
+  for (int i = 1; i <= NY + 1; ++i) {
+    w.TextAt("text r", XL - 4, YB + DY * (i - 1), 0, FormatNumber(axes.AxisMinY + DYV * (i - 1), 3, 3));
+  }
+
+  // Each axis from its minimum at one box edge to its maximum at the other;
+  // nothing is clipped.
+  const auto X = [&](double d) { return XL + (d - axes.AxisMinX) * (XR - XL) / (axes.AxisMaxX - axes.AxisMinX); };
+  const auto Y = [&](double k) { return YB + (k - axes.AxisMinY) * (YT - YB) / (axes.AxisMaxY - axes.AxisMinY); };
+  w.LayerOff("0");
+  w.TextStyle(3.5);
+  int L = 0;
+  for (int i = 1; i <= data.NA; ++i) {
+    const int n = data.PointCounts(i);
+    ++L;
+    w.NewLayer(std::to_string(L), drawing::kLayerItemPerLine);
+    w.Colour(CurveLayerColour(L));
+    w.Command("pline");
+    for (int j = 1; j <= n - 1; ++j) {
+      w.Point(X(data.Displacement(i, j)), Y(data.KN(i, j)));
+      w.Point(X(data.Displacement(i, j + 1)), Y(data.KN(i, j + 1)));
+    }
+    w.EndPolyline(drawing::kPlainPolylineEnd);
+
+    // The label at the middle of the curve's last segment, along it (a
+    // vertical segment gives 90 degrees).  Lines above the whole hull repeat
+    // the last point: a segment without length is passed over.  A curve
+    // without a segment has its label at its last point, level.
+    double lx = n >= 1 ? X(data.Displacement(i, n)) : XL, ly = n >= 1 ? Y(data.KN(i, n)) : YB, angle = 0;
+    for (int j = n; j >= 2; --j) {
+      const double xa = X(data.Displacement(i, j - 1)), ya = Y(data.KN(i, j - 1));
+      const double xb = X(data.Displacement(i, j)), yb = Y(data.KN(i, j));
+      const double dx = xb - xa, dy = yb - ya;
+      if (std::hypot(dx, dy) <= kNoLength) continue;
+      angle = std::fabs(dx) > kNoLength ? std::atan(dy / dx) * 180 / PiValue : 90.0;
+      lx = (xa + xb) / 2;
+      ly = (ya + yb) / 2;
+      break;
+    }
+    w.TextAt("text c", lx, ly, angle, FormatNumber(data.HeelAngles(i), 3, 3) + " derece");
+
+    if (i <= kMarkedCurves) {
+      w.LayerOff(std::to_string(L), drawing::kLayerItemPerLine);
+      ++L;
+      w.NewLayer(std::to_string(L), drawing::kLayerItemPerLine);
+      const Marker& marker = MarkerShapes()[static_cast<std::size_t>((i - 1) % 7)];
+      for (int j = 1; j <= n; ++j) WriteMarker(w, marker, X(data.Displacement(i, j)), Y(data.KN(i, j)));
+    }
+  }
+  for (int k = 0; k <= L; ++k) w.LayerOn(std::to_string(k), drawing::kLayerItemPerLine);
+  file.Close();
+}
+
+void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, CrossRun& run) {
+  CrossCurveData data = ReadCrossCurveDataFile(session, run.task.OUTDIR);
+  TakeCrossCurveData(data, run);
+  // Curves whose displacements or KN all coincide have no scale.
+  const AxisRanges extremes = data.NA > 0 ? DataExtremes(data) : AxisRanges{};
+  if (data.NA == 0 || !(extremes.AxisMaxX > extremes.AxisMinX) || !(extremes.AxisMaxY > extremes.AxisMinY)) {
+    session.MessageBox("Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece "
+                       "meyil acisi): olcek kurulamadigi icin capraz egriler cizilmedi ve " +
+                           std::string(kCrossCurvesScript) + " yazilmadi.",
+                       64, "Bilgi", "", 0);
+    return;
+  }
+  platform::OutputFile& script = WriteCrossCurvesScriptHead(session, run.task.OUTDIR);
+  AxisRanges axes = extremes;
+  PlotCrossCurvesOnForm(form, run, data, axes, true);
+  SetCurveLabel(form, "Label3", 9, " EN KUCUK DEPLASMAN  = " + Masked(axes.AxisMinX, "000000.00") + " (ton)");
+  SetCurveLabel(form, "Label4", 9, " EN BUYUK DEPLASMAN  = " + Masked(axes.AxisMaxX, "000000.00") + " (ton)");
+  SetCurveLabel(form, "Label5", 9, " EN KUCUK MOMENT KOLU = " + Masked(axes.AxisMinY, "   000.00") + "  (m)");
+  SetCurveLabel(form, "Label6", 9, " EN BUYUK MOMENT KOLU = " + Masked(axes.AxisMaxY, "   000.00") + "  (m)");
+  AskAxisRanges(session, form, run, data, extremes, axes);
+  form.Label("Label2").caption = "";
+  form.Label("Label1").caption = "";
+  WriteCrossCurvesScriptCurves(script, data, axes);
+}
 
 }  // namespace cross

@@ -1,13 +1,44 @@
 #pragma once
-// The cross curves read back from "STASCR.DAT", shown on the form with the
-// data extremes, and written as the drawing script "Pendrovix_KZ_DEP.SCR"
-// over axis ranges the user may change.
+// The cross-curves drawing: the curves read back from "STASCR.DAT", shown on
+// the form with the data extremes, and written as the drawing script
+// "Pendrovix_KZ_DEP.SCR" over axis ranges the user may change.
+
+#include <string>
 
 #include "common/platform/session.hpp"
+#include "cross_data_file.hpp"
+#include "curve_window.hpp"
 #include "run.hpp"
 
 namespace cross {
 
+// The ranges of the two axes of the drawing: displacement (t) and KN (m).
+struct AxisRanges {
+  double AxisMinX = 0, AxisMaxX = 0;
+  double AxisMinY = 0, AxisMaxY = 0;
+};
+
+// Reads the data file, shows the curves, lets the user change the axis
+// ranges and writes the script.  Curves whose displacements or KN all
+// coincide give no scale: the drawing is skipped with a message.
 void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, CrossRun& run);
+
+// The curves on the form against axes from 0 to the axis maxima (the minima
+// only appear in the captions).
+void PlotCrossCurvesOnForm(platform::ConsoleForm& form, const CrossRun& run, const CrossCurveData& data,
+                           const AxisRanges& axes, bool show);
+
+// Creates OUTDIR followed by "Pendrovix_KZ_DEP.SCR" with its head: sheet,
+// graph box, ticks, titles, dotted grid.  The file stays open for the curves.
+platform::OutputFile& WriteCrossCurvesScriptHead(platform::Session& session, const std::string& OUTDIR);
+
+// The axis numbers, each curve on a layer of its own with its colour and
+// label, its markers on a second layer (curves 1 to 14), all layers on at the
+// end; closes the file.
+void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveData& data, const AxisRanges& axes);
+
+// The colour of layer L: 10 L, brought into the colour index 1-255 (unchanged
+// up to 250).
+int CurveLayerColour(int L);
 
 }  // namespace cross

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/platform/numtext.hpp"
+#include "cross_table.hpp"
 
 namespace cross {
 
@@ -37,7 +38,14 @@ CrossCurveData CrossCurvesOfRun(const CrossRun& run) {
 
 void WriteCrossCurveDataFile(platform::Session& session, const CrossRun& run) {
   using platform::RoundTripNumber;
-  platform::OutputFile& file = session.CreateOutput(run.task.OUTDIR + kCrossCurveDataFile);
+  const std::string path = run.task.OUTDIR + kCrossCurveDataFile;
+  for (int i = 1; i <= run.run.NA; ++i) {
+    for (int j = 1; j <= run.run.NWL; ++j) {
+      RequireFiniteValues(path, {run.results.CrossCurveDisplacement(i, j), run.results.CrossCurveKN(i, j)},
+                          [&] { return "capraz egri noktasi, egri " + std::to_string(i) + ", nokta " + std::to_string(j); });
+    }
+  }
+  platform::OutputFile& file = session.CreateOutput(path);
   file.Line(RoundTripNumber(run.run.NA));
   for (int i = 1; i <= run.run.NA; ++i) {
     file.Line(RoundTripNumber(run.run.NWL) + "," + RoundTripNumber(run.task.HeelAngles(i)));

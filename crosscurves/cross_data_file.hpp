@@ -11,8 +11,6 @@
 
 namespace cross {
 
-inline constexpr const char* kCrossCurveDataFile = "STASCR.DAT";
-
 // The cross curves as the data file carries them.
 struct CrossCurveData {
   int NA = 0;

@@ -58,6 +58,9 @@ void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTabl
     results.CrossCurveTCB(k, j) = TCB;
     results.CrossCurveLCB(k, j) = LCB;
     if (printed) {
+      RequireFiniteValues(report.DisplayName(), {results.CrossCurveDisplacement(k, j), KN, VCB, TCB, LCB}, [&] {
+        return "capraz egri degeri, meyil " + FormatNumber(PHI, 2, 2) + ", su hatti " + std::to_string(j);
+      });
       report.Line(" " + FormatNumber(results.CrossCurveDisplacement(k, j), 5, 3) + "     " + FormatNumber(KN, 3, 3) +
                   "     " + FormatNumber(VCB, 3, 3) + "     " + FormatNumber(TCB, 3, 3) + "     " +
                   FormatNumber(LCB, 3, 3));

@@ -3,6 +3,9 @@
 // length into displacement, KN and the centre of buoyancy per inclined
 // waterline, and the heel angle's block of the report.
 
+#include <cmath>
+#include <initializer_list>
+
 #include "common/platform/files.hpp"
 #include "run.hpp"
 
@@ -22,6 +25,16 @@ inline constexpr const char* kCrossTableRule = " ===============================
 void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTables& sections, int NST, const Vec& X,
                                  const Vec& HeelAngles, CrossCurveTables& results, double WaterDensity, int k,
                                  int NWL);
+
+// Stops the run (a data error naming the file) when one of the numbers about
+// to be written into `file` is not finite; where() names them (built only
+// then).
+template <class Where>
+void RequireFiniteValues(const std::string& file, std::initializer_list<double> values, const Where& where) {
+  for (const double v : values) {
+    if (!std::isfinite(v)) platform::RequireFiniteOutput(file, where(), v);
+  }
+}
 
 // The rows 1..count of heel angle i whose waterline carries the hull:
 // positive displacement, each above the one before (a line above the whole

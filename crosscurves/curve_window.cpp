@@ -48,6 +48,14 @@ void PrintAxisNumbers(platform::ConsoleForm& form, const CurveWindow& w, double 
   }
 }
 
+void SetCurveLabel(platform::ConsoleForm& form, const std::string& label, double fontSize, const std::string& caption) {
+  platform::FormLabel& l = form.Label(label);
+  l.fontName = "Arial";
+  l.fontSize = fontSize;
+  l.colour = platform::PaletteColour(9);
+  l.caption = caption;
+}
+
 std::string HeelAngleLabel(double angle) { return platform::FormatWithMask(angle, "##.##") + " der."; }
 
 }  // namespace cross

@@ -37,6 +37,9 @@ void PlotWindowCurve(platform::ConsoleForm& form, const CurveWindow& w, const nu
 // `step`, evenly over the box's width, with the digit mask "######.##".
 void PrintAxisNumbers(platform::ConsoleForm& form, const CurveWindow& w, double first, double step, int count);
 
+// A caption of the form's labels in Arial of the given size, light blue.
+void SetCurveLabel(platform::ConsoleForm& form, const std::string& label, double fontSize, const std::string& caption);
+
 // The label of a heel angle's curve: the angle with the mask "##.##" and
 // " der.".
 std::string HeelAngleLabel(double angle);

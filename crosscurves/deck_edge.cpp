@@ -8,6 +8,7 @@
 #include "common/hullform/section_spline.hpp"
 #include "common/numerics/curves.hpp"
 #include "common/numerics/slice.hpp"
+#include "cross_table.hpp"
 #include "forms.hpp"
 
 namespace cross {
@@ -111,6 +112,9 @@ void PrintDeckEdgeTable(platform::OutputFile& report, const DeckEdgeTable& table
   report.Line("    (m)        (ton)       (derece)  ");
   report.Line(kDeckEdgeRule);
   for (int m = 2; m <= table.NDK; ++m) {
+    RequireFiniteValues(report.DisplayName(),
+                        {table.DeckEdgeDraft(m), table.DeckEdgeDisplacement(m), table.DeckEdgeAngle(m)},
+                        [&] { return "guverte kenari suya girme degeri, draft " + std::to_string(m); });
     report.Line("  " + FormatNumber(table.DeckEdgeDraft(m), 2, 3) + "     " +
                 FormatNumber(table.DeckEdgeDisplacement(m), 5, 3) + "       " +
                 FormatNumber(table.DeckEdgeAngle(m), 2, 2));

@@ -3,7 +3,9 @@
 
 #include <memory>
 
+#include "common/drawing/hull_drawings.hpp"
 #include "common/hullform/checks.hpp"
+#include "common/hullform/limits.hpp"
 #include "common/hullform/offset_table.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/platform/numtext.hpp"
@@ -30,27 +32,50 @@ void ComputeExtents(platform::Session& session, CrossRun& run) {
     if (hull.PointZ(i, top) > height) height = hull.PointZ(i, top);
   }
   const std::string file = "Data dosyasinda (" + run.task.DATAFILE + ") ";
-  if (!(breadth > 0)) {
+  const std::string least = platform::WriteItemNumber(hullform::kSmallestDimension);
+  if (!(breadth >= hullform::kSmallestDimension)) {
     platform::StopWithDataMessage(session,
-                                  file + "postalarin en ust noktalarinin yari genislikleri sifirdan buyuk degil (en "
-                                         "buyugu " + platform::WriteItemNumber(breadth) +
+                                  file + "postalarin en ust noktalarinin en buyuk yari genisligi " + least +
+                                      " m 'den kucuk (" + platform::MessageNumber(breadth) +
                                       " m). Kesitlerin cizimi ve egik su hatlari bu genislikle olceklenir.",
                                   "Kesit postalari data giris hatasi");
   }
-  if (!(height > 0)) {
+  if (!(height >= hullform::kSmallestDimension)) {
     platform::StopWithDataMessage(session,
-                                  file + "postalarin en ust noktalari taban cizgisinin uzerinde degil (en yuksegi " +
-                                      platform::WriteItemNumber(height) +
+                                  file + "postalarin en ust noktalarinin en buyuk yuksekligi " + least +
+                                      " m 'den kucuk (" + platform::MessageNumber(height) +
                                       " m). Kesitlerin cizimi ve egik su hatlari bu yukseklikle olceklenir.",
                                   "Kesit postalari data giris hatasi");
+  }
+  // The drawings walk every section in height steps of a fortieth of that
+  // half-breadth: a section far higher than it is wide is a slip of the pen.
+  if (height > kMostHeightPerBreadth * breadth) {
+    platform::StopWithDataMessage(
+        session,
+        file + "postalarin en ust noktalarinin en buyuk yuksekligi (" + platform::MessageNumber(height) +
+            " m) en buyuk yari genisliklerinin (" + platform::MessageNumber(breadth) + " m) " +
+            std::to_string(static_cast<int>(kMostHeightPerBreadth)) +
+            " katindan buyuk. Offset tablosunda yazim hatasi olabilir.",
+        "Kesit postalari data giris hatasi");
   }
   run.run.MaxTopHalfBreadth = breadth;
   run.run.HeightExtent = 1.25 * height;
 }
 
-void WriteBodyPlanScript(platform::Session& session, const CrossRun& run) {
-  (void)session;
-  (void)run;
+void WriteBodyPlanScript(platform::Session& session, platform::ConsoleForm& form, const CrossRun& run) {
+  const double B = run.run.MaxTopHalfBreadth;
+  drawing::WriteBodyPlan(session, run.task.OUTDIR, drawing::PendrovixBodyPlanDialect(), run.hull, B,
+                         run.run.HeightExtent, run.hull.StationCount / 2, "POSTA KESITLERI",
+                         kCrossCurvesForms.sectionSpline);
+  // The script's two passes over the stations (sections, then their points)
+  // each draw the fitted stations on the form.
+  hullform::SectionSpline section;
+  for (int pass = 1; pass <= 2; ++pass) {
+    for (int i = 1; i <= run.hull.StationCount; ++i) {
+      hullform::SplineSectionWithKnuckles(i, run.hull, section, kCrossCurvesForms.sectionSpline);
+      DrawStationSpline(form, run.hull, i, section, B);
+    }
+  }
 }
 
 void RunCrossCurvesProgram(platform::Session& session) {
@@ -59,6 +84,7 @@ void RunCrossCurvesProgram(platform::Session& session) {
   const TaskValues& t = run.task;
 
   ReadTaskFile(session, run);
+  platform::ClaimRunFiles(session, RunFilesOf(run));
   CheckInitialMetacentricHeight(session, run);
   hullform::ReadOffsetTable(session, t.DATADIR + t.DATAFILE, run.hull, kCrossCurvesForms, hullform::AbsoluteHullLimits());
   hullform::CheckStationPositions(session, run.hull, kCrossCurvesForms);
@@ -66,7 +92,7 @@ void RunCrossCurvesProgram(platform::Session& session) {
 
   platform::ConsoleForm& form = PendrovixForm(session);
   PreviewStationSections(session, form, run);
-  WriteBodyPlanScript(session, run);
+  WriteBodyPlanScript(session, form, run);
   for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
   numerics::SetGaussLegendre10(run.run.gauss);
 

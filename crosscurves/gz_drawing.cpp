@@ -1,15 +1,137 @@
-// The drawing steps of the righting-lever curve (not built yet: each step
-// draws and writes nothing).
+// The righting-lever curve on the form and in its script.
 #include "gz_drawing.hpp"
+
+#include "common/drawing/dialect.hpp"
+#include "common/platform/numtext.hpp"
+#include "common/platform/prompts.hpp"
+#include "curve_window.hpp"
+#include "forms.hpp"
+#include "graph_script.hpp"
 
 namespace cross {
 
-void WriteGzScriptHead(platform::Session&, const CrossRun&) {}
+namespace {
 
-void PlotGzCurveOnScreen(platform::ConsoleForm&, const CrossRun&, const RightingLeverCurve&) {}
+// The graph box on the A4 sheet: heel 0-90 degrees in nine intervals, GZ
+// 0-Gtop in ten (drawing mm).
+constexpr double XL = kGraphLeft, YB = kGraphBottom, XR = kGraphRight, YT = kGraphTop;
+constexpr int NX = 10, NY = 11;
+constexpr double DX = (XR - XL) / (NX - 1), DY = (YT - YB) / (NY - 1);
+constexpr double SX = (XR - XL) / 90;
+// The initial metacentric height is drawn to one radian, 57.3 degrees.
+constexpr double kRadianDegrees = 57.3;
 
-void AskGzAxisTop(platform::Session&, platform::ConsoleForm&, const CrossRun&, RightingLeverCurve&) {}
+std::string AxisCaption(double top) { return " 0.000<GZ<" + platform::FormatWithMask(top, "000.000") + " (m)"; }
 
-void WriteGzScriptCurve(platform::Session&, const CrossRun&, const RightingLeverCurve&) {}
+}  // namespace
+
+platform::OutputFile& WriteGzScriptHead(platform::Session& session, const CrossRun& run) {
+  GraphSheet sheet{"DOGRULTMA MOMENTI KOLU - MEYIL ACISI EGRISI", "MEYIL ACISI (derece)", "GZ-MOMENT KOLU (m)",
+                   {}, {}, {}, {}};
+  for (int i = 1; i <= NX; ++i) {
+    sheet.xTicks.push_back(XL + DX * (i - 1));
+    sheet.xGrid.push_back(XL + DX * (i - 1));
+  }
+  for (int i = 1; i <= NY; ++i) {
+    sheet.yTicks.push_back(YB + DY * (i - 1));
+    if (i < NY) sheet.yGrid.push_back(YB + DY * (i - 1));
+  }
+  platform::OutputFile& file = WriteGraphScriptHead(session, run.task.OUTDIR + kGzScript, sheet);
+  drawing::ScriptWriter w(file, drawing::PendrovixCurvesDialect());
+  // The displacement in the plain number text: a blank before a value that
+  // is not negative.
+  const double D = run.task.RequestedDisplacement;
+  w.TextStyle(2.5);
+  w.TextAt("text", XL, 20, 0, "DEPLASMAN =" + std::string(D < 0 ? "" : " ") + platform::WriteItemNumber(D) + " ton");
+  return file;
+}
+
+void PlotGzCurveOnScreen(platform::ConsoleForm& form, const CrossRun& run, const RightingLeverCurve& gz, bool first) {
+  const CurveWindow w = PrepareCurveWindow(form, run.run.MaxTopHalfBreadth, run.run.HeightExtent, true);
+  form.LineRgb(w.x0, w.y0, w.X(kRadianDegrees / gz.Amax), w.Yc(gz.GM0 / gz.GzAxisTop), 4500);
+  Vec xs(gz.n), ys(gz.n);
+  for (int i = 1; i <= gz.n; ++i) {
+    xs(i) = w.X(gz.X(i) / gz.Amax);
+    ys(i) = w.Yc(gz.Y(i) / gz.GzAxisTop);
+  }
+  form.LineRgb(xs(1), ys(1), xs(1), ys(1), CurveColour(1));
+  PlotWindowCurve(form, w, xs, ys, gz.n, CurveColour(1), HeelAngleLabel(gz.Amax));
+  PrintAxisNumbers(form, w, 0, gz.Amax / 8, 9);
+  if (first) {
+    for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) SetCurveLabel(form, label, 10, "");
+  }
+}
+
+void AskGzAxisTop(platform::Session& session, platform::ConsoleForm& form, const CrossRun& run,
+                  RightingLeverCurve& gz) {
+  if (!platform::YesNoPrompt(session,
+                             "AUTOCAD ORTAMINDA GZ-PHI EGRISININ CIZIMI ICIN OLUSTURULACAK SCRIPT DOSYADA DUSEY EKSENIN "
+                             "BOYUNU DEGISTIRMEK ISTER MISIN E/H <H>")) {
+    return;
+  }
+  do {
+    SetCurveLabel(form, "Label1", 10, AxisCaption(gz.GzAxisTop));
+    for (;;) {
+      const std::string typed = session.InputBox("Y EKSENI ICIN GZ_MAX'I GIRIN", " ",
+                                                 platform::WriteItemNumber(gz.GzAxisTop), platform::kReviewBoxX,
+                                                 platform::kReviewBoxY);
+      double top = 0;
+      if (platform::ParseNumber(typed, top) && top > 0) {
+        gz.GzAxisTop = top;
+        break;
+      }
+      session.MessageBox("GZ ekseninin ust degeri (" + typed + ") sifirdan buyuk bir sayi olmalidir; en buyuk GZ " +
+                             platform::WriteItemNumber(gz.LargestGz) + " m. Lutfen tekrar girin.",
+                         48, "GZ ekseni", "", 0);
+    }
+    SetCurveLabel(form, "Label2", 10, AxisCaption(gz.GzAxisTop));
+    PlotGzCurveOnScreen(form, run, gz, false);
+  } while (platform::YesNoPrompt(session, "YANLISLIK VAR MI E/H <H>"));
+}
+
+void WriteGzScriptCurve(platform::OutputFile& file, const RightingLeverCurve& gz) {
+  drawing::ScriptWriter w(file, drawing::PendrovixCurvesDialect());
+  const double SY = (YT - YB) / gz.GzAxisTop;
+  w.TextStyle(2.5);
+  for (int i = 1; i <= NX; ++i) {
+    const double value = 10.0 * (i - 1);
+    if (value > 0) w.TextAt("text c", XL + DX * (i - 1), YB - 4, 0, FormatNumber(value, 2, 2));
+  }
+  for (int i = 1; i <= NY; ++i) {
+    const double value = gz.GzAxisTop / 10 * (i - 1);
+    if (value > 0) w.TextAt("text r", XL - 4, YB + DY * (i - 1), 0, FormatNumber(value, 2, 3));
+  }
+
+  w.LayerOff("0");
+  w.NewLayer("gz_phi_egrisi");
+  w.Colour(2);
+  w.Command("pline");
+  for (int i = 1; i <= gz.n - 1; ++i) {
+    w.Point(XL + SX * gz.X(i), YB + SY * gz.Y(i));
+    w.Point(XL + SX * gz.X(i + 1), YB + SY * gz.Y(i + 1));
+  }
+  w.EndPolyline(drawing::kPlainPolylineEnd);
+
+  // The initial metacentric height: its line from the origin to one radian.
+  const double x1r = XL + SX * 180 / PiValue;
+  const double y1r = YB + (x1r - XL) * (SY * gz.GM0) / (SX * kRadianDegrees);
+  w.LayerOff("gz_phi_egrisi");
+  w.NewLayer("stab_kol");
+  w.Colour(3);
+  w.Segment("pline", XL, YB, x1r, y1r);
+  w.LayerOff("stab_kol");
+  w.NewLayer("stab_kol_yaz");
+  w.Colour(4);
+  w.Command("linetype s dashed ");
+  w.Segment("line", x1r, y1r, x1r, YB);
+  w.TextStyle(3.5);
+  w.TextAt("text", x1r, (YB + y1r) / 2, 0, " GM =" + FormatNumber(gz.GM0, 3, 3) + " m");
+  w.TextStyle(2.0);
+  w.TextAt("text", x1r, (YB + y1r) / 2 - 2, 0, "     0");
+  w.LayerOn("0");
+  w.LayerOn("gz_phi_egrisi");
+  w.LayerOn("stab_kol");
+  file.Close();
+}
 
 }  // namespace cross

@@ -9,19 +9,24 @@
 
 namespace cross {
 
-// Creates the script and writes its head (sheet, graph box, ticks, titles,
-// grid, the displacement caption).
-void WriteGzScriptHead(platform::Session& session, const CrossRun& run);
+// Creates OUTDIR followed by "Pendrovix_GZ_PHI.SCR" with its head (sheet,
+// graph box, ticks, titles, grid, the displacement caption); the file stays
+// open for the curve.
+platform::OutputFile& WriteGzScriptHead(platform::Session& session, const CrossRun& run);
 
-// The curve on the form with the GM line and the heel numbers.
-void PlotGzCurveOnScreen(platform::ConsoleForm& form, const CrossRun& run, const RightingLeverCurve& gz);
+// The curve on the form over heel 0..Amax and GZ 0..GzAxisTop, with the GM
+// line to one radian and the heel numbers; the first plot also clears the
+// captions of Label3 to Label6.
+void PlotGzCurveOnScreen(platform::ConsoleForm& form, const CrossRun& run, const RightingLeverCurve& gz, bool first);
 
-// Asks whether to change the top of the GZ axis of the script; may change
-// gz.GzAxisTop and redraw the form.
+// Asks whether to change the top of the GZ axis of the script; asks the top
+// (again, with a message, until it is a number above 0) and redraws the form
+// until the user finds no fault.
 void AskGzAxisTop(platform::Session& session, platform::ConsoleForm& form, const CrossRun& run,
                   RightingLeverCurve& gz);
 
-// The axis numbers, the curve, the GM line to one radian and its label.
-void WriteGzScriptCurve(platform::Session& session, const CrossRun& run, const RightingLeverCurve& gz);
+// The axis numbers, the curve, the GM line to one radian and its label, then
+// the layers on; closes the script.  The heel axis runs 0-90 degrees.
+void WriteGzScriptCurve(platform::OutputFile& file, const RightingLeverCurve& gz);
 
 }  // namespace cross

@@ -20,14 +20,6 @@ namespace {
 constexpr const char* kRule = " ========================================================== ";
 constexpr const char* kTitle = " ";
 
-void SetLabel(platform::ConsoleForm& form, const std::string& name, const std::string& caption) {
-  platform::FormLabel& l = form.Label(name);
-  l.fontName = "Arial";
-  l.fontSize = 8;
-  l.colour = platform::PaletteColour(9);
-  l.caption = caption;
-}
-
 // A fraction of a data range; a range of no width counts as 1.
 double Fraction(double v, double lo, double hi) { return (v - lo) / (hi > lo ? hi - lo : 1.0); }
 
@@ -92,8 +84,8 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
     PlotWindowCurve(form, w, xs, ys, NWL, CurveColour(i), HeelAngleLabel(run.task.HeelAngles(i)));
   }
   PrintAxisNumbers(form, w, DMIN, (DMAX - DMIN) / 4, 5);
-  SetLabel(form, "Label1", " EN KUCUK DEPLASMAN = " + platform::FormatWithMask(DMIN, "000000.00") + " (ton)");
-  SetLabel(form, "Label2", " EN BUYUK DEPLASMAN = " + platform::FormatWithMask(DMAX, "000000.00") + " (ton)");
+  SetCurveLabel(form, "Label1", 8, " EN KUCUK DEPLASMAN = " + platform::FormatWithMask(DMIN, "000000.00") + " (ton)");
+  SetCurveLabel(form, "Label2", 8, " EN BUYUK DEPLASMAN = " + platform::FormatWithMask(DMAX, "000000.00") + " (ton)");
 
   if (!platform::YesNoPrompt(session,
                              "CAPRAZ STABILITE DEGERLERININ INTERPOLASYONU ICIN DEPLASMAN BASLANGIC VE BITIS DEGERLERINI "
@@ -157,6 +149,11 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
     report.Line("   (ton)        (metre)     (metre)     (metre)     (metre)  ");
     report.Line(kRule);
     for (int j = 1; j <= NWL; ++j) {
+      RequireFiniteValues(report.DisplayName(),
+                          {t.CrossCurveDisplacement(i, j), t.CrossCurveKN(i, j), t.CrossCurveVCB(i, j),
+                           t.CrossCurveTCB(i, j), t.CrossCurveLCB(i, j)},
+                          [&] { return "interpole capraz egri degeri, meyil " + std::to_string(i) + ", satir " +
+                                       std::to_string(j); });
       report.Line(" " + FormatNumber(t.CrossCurveDisplacement(i, j), 5, 3) + "     " +
                   FormatNumber(t.CrossCurveKN(i, j), 3, 3) + "     " + FormatNumber(t.CrossCurveVCB(i, j), 3, 3) +
                   "     " + FormatNumber(t.CrossCurveTCB(i, j), 3, 3) + "     " +

@@ -76,7 +76,14 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
     gz.GzValues(i) = KN - t.KG * std::sin(data.HeelAngles(i) * PiValue / 180);
   }
   gz.GM0 = t.KM - t.KG;
-  WriteGzScriptHead(session, run);
+  // The drawings need a largest lever above 0 for the scale of their GZ
+  // axis.
+  gz.LargestGz = gz.GzValues(1);
+  for (int i = 1; i <= data.NA; ++i) {
+    if (gz.GzValues(i) > gz.LargestGz) gz.LargestGz = gz.GzValues(i);
+  }
+  const bool drawn = gz.LargestGz > 0;
+  platform::OutputFile* script = drawn ? &WriteGzScriptHead(session, run) : nullptr;
 
   for (int k = 0; k < 4; ++k) report.Line();
   report.Line(" GZ VE MEYIL ACISI DEGERLERI ");
@@ -84,6 +91,7 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
   report.Line(" NO      GZ(m)   ACI(der)");
   report.Line("=========================");
   for (int i = 1; i <= data.NA; ++i) {
+    RequireFiniteValues(report.DisplayName(), {gz.GzValues(i)}, [&] { return "GZ, meyil " + std::to_string(i); });
     report.Line(" " + FormatInteger(i, 2) + "    " + FormatNumber(gz.GzValues(i), 3, 3) + "   " +
                 FormatNumber(data.HeelAngles(i), 3, 3));
   }
@@ -94,10 +102,6 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
               " m (BL'den) ve KM = " + FormatNumber(t.KM, 3, 3) + " m (BL'den)");
 
   // The curve from the origin; the upright angle is the origin itself.
-  gz.LargestGz = gz.GzValues(1);
-  for (int i = 1; i <= data.NA; ++i) {
-    if (gz.GzValues(i) > gz.LargestGz) gz.LargestGz = gz.GzValues(i);
-  }
   gz.n = 1;
   gz.X(1) = 0;
   gz.Y(1) = 0;
@@ -110,9 +114,16 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
 
   gz.Amax = gz.X(gz.n);
   gz.GzAxisTop = gz.LargestGz;
-  PlotGzCurveOnScreen(form, run, gz);
-  AskGzAxisTop(session, form, run, gz);
-  WriteGzScriptCurve(session, run, gz);
+  if (drawn) {
+    PlotGzCurveOnScreen(form, run, gz, true);
+    AskGzAxisTop(session, form, run, gz);
+    WriteGzScriptCurve(*script, gz);
+  } else {
+    session.MessageBox("En buyuk GZ (" + platform::WriteItemNumber(gz.LargestGz) +
+                           " m) sifirdan buyuk degil: GZ ekseninin olcegi kurulamadigi icin GZ egrisi cizilmedi ve " +
+                           std::string(kGzScript) + " yazilmadi.",
+                       64, "Bilgi", "", 0);
+  }
 
   report.Line("BASLANGIC GM0 = " + FormatNumber(gz.GM0, 3, 3) + " m. (serbest yuzey duzeltmesi yapilmadi)");
   const double lastAngle = gz.Amax;

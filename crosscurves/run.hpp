@@ -28,6 +28,12 @@ inline constexpr int kMaxStations = 100;
 inline constexpr double kDegreeToRadian = 0.01745329252;
 inline constexpr double PiValue = 3.1415927;
 
+// The files the run writes into OUTDIR besides its report.
+inline constexpr const char* kCrossCurveDataFile = "STASCR.DAT";
+inline constexpr const char* kCrossCurvesScript = "Pendrovix_KZ_DEP.SCR";
+inline constexpr const char* kGzScript = "Pendrovix_GZ_PHI.SCR";
+inline constexpr const char* kBodyPlanScript = "Enkesitler.SCR";
+
 // Items of "Pendrovix.TSK", as read.
 struct TaskValues : platform::TaskFileNames {
   double HeelAngleCount = 0;

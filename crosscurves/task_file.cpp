@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "common/hullform/limits.hpp"
 #include "common/hullform/report_path.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
@@ -88,17 +89,8 @@ void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run,
     if (!std::isfinite(t.HeelAngles(k)))
       Refuse(session, lines.HeelAngles(k), std::to_string(k) + ". meyil acisi gecersiz sayi (sonlu bir sayi olmali).");
   }
-  const struct {
-    int line;
-    double value;
-  } numbers[] = {{lines.WaterDensity, t.WaterDensity},
-                 {lines.InclinedWaterlineCount, t.InclinedWaterlineCount},
-                 {lines.RequestedDisplacement, t.RequestedDisplacement},
-                 {lines.KG, t.KG},
-                 {lines.KG, t.KM}};
-  for (const auto& n : numbers) {
-    if (!std::isfinite(n.value)) Refuse(session, n.line, "gecersiz sayi (sonlu bir sayi olmali).");
-  }
+  if (!std::isfinite(t.InclinedWaterlineCount))
+    Refuse(session, lines.InclinedWaterlineCount, "gecersiz sayi (sonlu bir sayi olmali).");
 
   // The righting-lever curve puts the origin in front of the heel angles and
   // runs along them.
@@ -125,10 +117,19 @@ void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run,
     }
   }
 
-  if (!(t.WaterDensity > 0)) {
-    Refuse(session, lines.WaterDensity,
-           "WaterDensity (su yogunlugu) sifirdan buyuk olmalidir; okunan deger " + Shown(t.WaterDensity) + ".");
-  }
+  // Displacement is volume times density: no water is weightless, none
+  // weighs more than a few tonnes a cubic metre.
+  platform::RequireTaskValueWithin(session, kTaskFileName, lines.WaterDensity, "WaterDensity (suyun yogunlugu)",
+                                   t.WaterDensity, {0, hullform::kLargestWaterDensity, true, "t/m3"});
+  // The loading condition: a displacement the hull can have, heights within
+  // the ship's largest dimension.
+  platform::RequireTaskValueWithin(session, kTaskFileName, lines.RequestedDisplacement,
+                                   "RequestedDisplacement (istenen deplasman)", t.RequestedDisplacement,
+                                   {0, kLargestDisplacement, true, "ton"});
+  const platform::ValueRange height{-hullform::kLargestDimension, hullform::kLargestDimension, false, "m"};
+  platform::RequireTaskValueWithin(session, kTaskFileName, lines.KG, "KG (agirlik merkezinin yuksekligi)", t.KG,
+                                   height);
+  platform::RequireTaskValueWithin(session, kTaskFileName, lines.KG, "KM (metasantr yuksekligi)", t.KM, height);
   if (!IsWhole(t.InclinedWaterlineCount) || t.InclinedWaterlineCount < kMinWaterlines ||
       t.InclinedWaterlineCount > kMaxWaterlines) {
     Refuse(session, lines.InclinedWaterlineCount,
@@ -141,6 +142,19 @@ void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run,
   std::vector<std::string> own = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE};
   for (const char* name : kRunOutputFiles) own.push_back(t.OUTDIR + name);
   hullform::RefuseReportOverOwnFile(session, kTaskFileName, 16, t.REPORTFILE, t.OUTDIR, own);
+}
+
+platform::RunFiles RunFilesOf(const CrossRun& run) {
+  const TaskValues& t = run.task;
+  platform::RunFiles files;
+  files.inputs = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE};
+  files.outputs = {t.OUTDIR + t.REPORTFILE, t.OUTDIR + kBodyPlanScript};
+  if (TaskAnswerIsYes(t.CrossCurveDrawingAnswer)) {
+    files.outputs.push_back(t.OUTDIR + kCrossCurveDataFile);
+    files.outputs.push_back(t.OUTDIR + kCrossCurvesScript);
+  }
+  if (TaskAnswerIsYes(t.GzCurveAnswer)) files.outputs.push_back(t.OUTDIR + kGzScript);
+  return files;
 }
 
 void CheckInitialMetacentricHeight(platform::Session& session, const CrossRun& run) {

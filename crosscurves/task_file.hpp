@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/platform/run_files.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 
@@ -11,12 +12,14 @@ namespace cross {
 inline constexpr const char* kTaskFileName = "Pendrovix.TSK";
 
 // Output files of the run in OUTDIR besides the report.
-inline constexpr const char* kRunOutputFiles[] = {"STASCR.DAT", "Pendrovix_KZ_DEP.SCR", "Pendrovix_GZ_PHI.SCR",
-                                                  "Enkesitler.SCR"};
+inline constexpr const char* kRunOutputFiles[] = {kCrossCurveDataFile, kCrossCurvesScript, kGzScript,
+                                                  kBodyPlanScript};
 
 // Most heel angles when the righting-lever curve is asked (its table holds
 // the origin besides the angles).
 inline constexpr int kMaxGzHeelAngles = kMaxHeelAngles - 1;
+// The largest displacement the run takes (t): far beyond any ship.
+inline constexpr double kLargestDisplacement = 1e9;
 // Fewest inclined waterlines: the deck-edge table interpolates a parabola in
 // the drafts 2..NWL-1.
 inline constexpr int kMinWaterlines = 5;
@@ -46,6 +49,11 @@ void ReadTaskFile(platform::Session& session, CrossRun& run);
 // The refusals of ReadTaskFile: each stops the run with a message naming the
 // task-file line and the value (data error).
 void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run, const TaskLines& lines);
+
+// What the run reads (task file, offset table) and what it will write: the
+// report and the body plan always, "STASCR.DAT" and the cross-curves script
+// when their drawing is asked, the GZ script when the GZ curve is asked.
+platform::RunFiles RunFilesOf(const CrossRun& run);
 
 // The initial metacentric height KM - KG: when it is negative, asks whether
 // to go on; "H" or "h" (the pre-filled answer) ends the run (user stop).

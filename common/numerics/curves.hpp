@@ -90,7 +90,9 @@ int BisectKnots(const Vec& x, int low, int high, double x0);
 
 // Value of the cubic piece k of a fitted spline at d = x - x(k), in the
 // evaluation order of the plain evaluation.
-double EvaluateSplinePiece(const SplineTable& c, int k, double d);
+inline double EvaluateSplinePiece(const SplineTable& c, int k, double d) {
+  return c(1, k) + c(2, k) * d + (c(3, k) + c(4, k) * d / 3.0) * (d * d) / 2.0;
+}
 
 // InterpolationMethod of InterpolateCurve.
 enum InterpolationMethod : int { kChordMethod = 1, kParabolaMethod = 2, kSplineMethod = 3 };

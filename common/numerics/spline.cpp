@@ -82,7 +82,7 @@ namespace {
 
 double SplinePiece(const SplineTable& c, int k, double d, bool fullyNested) {
   if (fullyNested) return c(1, k) + d * (c(2, k) + d * (c(3, k) + c(4, k) * d / 3.0) / 2.0);
-  return c(1, k) + c(2, k) * d + (c(3, k) + c(4, k) * d / 3.0) * (d * d) / 2.0;
+  return EvaluateSplinePiece(c, k, d);
 }
 
 }  // namespace
@@ -121,7 +121,5 @@ int BisectKnots(const Vec& x, int low, int high, double x0) {
   }
   return low;
 }
-
-double EvaluateSplinePiece(const SplineTable& c, int k, double d) { return SplinePiece(c, k, d, false); }
 
 }  // namespace numerics

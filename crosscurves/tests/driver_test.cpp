@@ -102,7 +102,12 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
        "Pendrovix.TSK satir 22: GZ egrisi istendiginde meyil acilari artan sirada olmalidir; 6. aci (32 derece) bir "
        "oncekinden (32 derece) buyuk degil."},
       {"density zero", [](TaskText& t) { t.WaterDensity = "0"; },
-       "Pendrovix.TSK satir 24: WaterDensity (su yogunlugu) sifirdan buyuk olmalidir; okunan deger 0."},
+       "Pendrovix.TSK satir 24: WaterDensity (suyun yogunlugu) 0 t/m3 'dan buyuk ve en fazla 20 t/m3 olmalidir; "
+       "okunan deger 0."},
+      {"no displacement", [](TaskText& t) { t.RequestedDisplacement = "0"; },
+       "Pendrovix.TSK satir 36: RequestedDisplacement (istenen deplasman) 0 ton 'dan buyuk"},
+      {"KG beyond any ship", [](TaskText& t) { t.KGKM = "1e5, 6"; },
+       "Pendrovix.TSK satir 40: KG (agirlik merkezinin yuksekligi)"},
       {"four waterlines", [](TaskText& t) { t.InclinedWaterlineCount = "4"; },
        "Pendrovix.TSK satir 26: InclinedWaterlineCount (egik su hatti sayisi) 5 ile 100 arasinda bir tam sayi "
        "olmalidir; okunan deger 4."},
@@ -132,6 +137,21 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
   }
 }
 
+// An output that would replace an input is refused before anything is
+// written: the offset table named as the body-plan script is left as it was.
+TEST(CrossCurvesRun, OutputOverAnInputIsRefused) {
+  ProgramRun run;
+  TaskText t;
+  t.DATAFILE = "Enkesitler.SCR";
+  run.WriteTask(t);
+  testsupport::WriteOffsetTable(run.Dir() / "Enkesitler.SCR", PrismHull(kBox));
+  const std::string hull = run.Report("Enkesitler.SCR");
+  EXPECT_EQ(run.Run(), 1);
+  EXPECT_NE(run.Errors().find("Hicbir dosya yazilmadi."), std::string::npos) << run.Errors();
+  EXPECT_EQ(run.Report("Enkesitler.SCR"), hull);
+  EXPECT_FALSE(run.Exists("Pendrovix.SON"));
+}
+
 // Hulls the run cannot integrate or scale: stations closer than 0.01 m or out
 // of order along the length; every top point on the centre line (a hull
 // wider below its tops does not count), or every top at or below the base
@@ -148,10 +168,12 @@ TEST(CrossCurvesRun, UnworkableHullsAreRefused) {
       {close, "Istasyon Postasi =  20.00 m ile 20.01 m birbirine cok yakin"},
       {disordered, "Istasyon Postasi =  20.00 m ile 30.00 m den kucuk"},
       {PrismHull({{0, 7, 1}, {4, 7, 1}, {9, 0, 1}}),
-       "Data dosyasinda (HULL.DAT) postalarin en ust noktalarinin yari genislikleri sifirdan buyuk degil (en buyugu 0 "
-       "m)."},
+       "Data dosyasinda (HULL.DAT) postalarin en ust noktalarinin en buyuk yari genisligi 0.01 m 'den kucuk (0 m)."},
       {PrismHull({{-9, 7, 1}, {0, 7, 1}}),
-       "Data dosyasinda (HULL.DAT) postalarin en ust noktalari taban cizgisinin uzerinde degil (en yuksegi 0 m)."},
+       "Data dosyasinda (HULL.DAT) postalarin en ust noktalarinin en buyuk yuksekligi 0.01 m 'den kucuk (0 m)."},
+      {PrismHull({{0, 7, 1}, {4, 7, 1}, {9000, 0.5, 1}}),
+       "Data dosyasinda (HULL.DAT) postalarin en ust noktalarinin en buyuk yuksekligi (9000 m) en buyuk yari "
+       "genisliklerinin (0.5 m) 100 katindan buyuk."},
   };
   for (const Case& c : cases) {
     ProgramRun run;

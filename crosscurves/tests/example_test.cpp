@@ -1,5 +1,5 @@
 // The bundled example through the program itself, as the README runs it: a
-// fresh copy of examples/, no input.
+// fresh copy of examples/, no input (both drawings asked by its task file).
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -12,6 +12,7 @@
 #include "heeled_hulls.hpp"
 #include "tests/support/example_runs.hpp"
 #include "tests/support/scratch.hpp"
+#include "tests/support/script_reader.hpp"
 
 namespace cross::testing {
 namespace {
@@ -49,6 +50,14 @@ TEST(BundledExample, RunsToItsEndWithTenHeelBlocks) {
   ASSERT_NE(gz, std::string::npos);
   EXPECT_LT(deck, gz);
   EXPECT_NEAR(std::stod(report.substr(gz + 4, 10)), 0.82 * std::sin(5 * M_PI / 180), 0.005);
+  // The three drawing scripts, each read back without a fault.
+  for (const char* name : {"Enkesitler.SCR", "Pendrovix_KZ_DEP.SCR", "Pendrovix_GZ_PHI.SCR"}) {
+    const scripttest::ParsedScript script =
+        scripttest::ReadScript(dir / name, {.redrawAtEnd = std::string(name) == "Enkesitler.SCR"});
+    EXPECT_EQ(scripttest::Faults(script), "") << name;
+    EXPECT_FALSE(script.polylines.empty()) << name;
+  }
+
   const std::string last = "30-40 DER. ARASINDA EGRI ALTINDA KALAN ALAN = ";
   ASSERT_NE(report.rfind(last), std::string::npos);
   EXPECT_EQ(report.find("\r\n", report.rfind(last)), report.size() - 2);
