@@ -106,8 +106,10 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
                                      platform::WriteItemNumber(admissible.hi) + " ton arasinda)";
   double lo = admissible.lo, hi = admissible.hi;
   for (;;) {
-    const bool numbers = AskDisplacement(session, "MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", admissible.lo, lo) &
-                         AskDisplacement(session, "MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN", admissible.hi, hi);
+    // Both boxes are asked every time, whatever the first answer was.
+    const bool lowIsNumber = AskDisplacement(session, "MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", admissible.lo, lo);
+    const bool highIsNumber = AskDisplacement(session, "MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN", admissible.hi, hi);
+    const bool numbers = lowIsNumber && highIsNumber;
     std::string problem;
     if (!numbers) {
       problem = "Girilen deplasmanlardan biri sayi degil.";
