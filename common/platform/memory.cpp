@@ -1,0 +1,45 @@
+#include "common/platform/memory.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#if defined(__linux__) && defined(__GLIBC__)
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
+namespace platform {
+
+void PrepareHeapForLargeRun() noexcept {
+#if defined(__linux__) && defined(__GLIBC__) && defined(MADV_HUGEPAGE)
+  constexpr std::size_t kLargePage = std::size_t{2} << 20;
+  constexpr std::size_t kStep = std::size_t{32} << 20;
+  // The heap grows by kStep beyond what is asked, keeps what is freed, and
+  // serves every block below kStep itself.  An allocator that does not take
+  // these settings (a sanitizer's) answers 0: nothing more is done.
+  if (mallopt(M_TOP_PAD, static_cast<int>(kStep)) == 0) return;
+  mallopt(M_TRIM_THRESHOLD, static_cast<int>(2 * kStep));
+  mallopt(M_MMAP_THRESHOLD, static_cast<int>(kStep));
+  // A block larger than what the heap has left makes it grow now.
+  char* const before = static_cast<char*>(sbrk(0));
+  void* const probe = std::malloc(kLargePage);
+  char* const after = static_cast<char*>(sbrk(0));
+  const auto high = reinterpret_cast<std::uintptr_t>(after);
+  const auto low = reinterpret_cast<std::uintptr_t>(before);
+  const auto at = reinterpret_cast<std::uintptr_t>(probe);
+  const std::size_t heap = mallinfo2().arena;  // bytes the heap holds, ending at the break
+  // Only when the heap grew and the block lies in it: then the grown part is
+  // the heap's own and may be given large pages.
+  if (probe != nullptr && before != reinterpret_cast<char*>(-1) && low < high && heap <= high &&
+      high - heap <= at && at < high) {
+    const std::uintptr_t first = (low + kLargePage - 1) & ~(kLargePage - 1);
+    const std::uintptr_t last = high & ~(kLargePage - 1);
+    if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+  }
+  std::free(probe);
+#endif
+}
+
+}  // namespace platform
