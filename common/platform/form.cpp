@@ -75,13 +75,11 @@ constexpr char kDigitPairs[] =
     "8081828384858687888990919293949596979899";
 
 // The picture's characters, written straight into a string used as a byte
-// buffer (appended to what it holds); when the string is the buffer of a
-// stream, handed to the stream in large pieces.  The string holds exactly the
-// text written once the SvgStream is gone.
+// buffer (appended to what it holds).  The string holds exactly the text
+// written once the SvgStream is gone.
 class SvgStream {
  public:
   explicit SvgStream(std::string& text) : buffer_(text), used_(text.size()) {}
-  SvgStream(std::string& buffer, std::ostream& out) : buffer_(buffer), out_(&out), used_(buffer.size()) {}
   SvgStream(const SvgStream&) = delete;
   SvgStream& operator=(const SvgStream&) = delete;
   ~SvgStream() { buffer_.resize(used_); }
@@ -89,7 +87,6 @@ class SvgStream {
   SvgStream& operator<<(std::string_view text) {
     std::memcpy(Room(text.size()), text.data(), text.size());
     used_ += text.size();
-    if (out_ != nullptr && used_ >= kPiece) Flush();
     return *this;
   }
   SvgStream& operator<<(char c) {
@@ -160,22 +157,18 @@ class SvgStream {
     AppendXmlText(escaped, text);
     return *this << escaped;
   }
-  void Flush() {
-    if (out_ == nullptr) return;
-    out_->write(buffer_.data(), static_cast<std::streamsize>(used_));
-    used_ = 0;
-  }
 
  private:
-  // Room for n more characters at the end of what is written.
+  // Room for n more characters at the end of what is written (a string
+  // reused for picture after picture grows into the room it already holds).
   char* Room(std::size_t n) {
-    if (used_ + n > buffer_.size()) buffer_.resize(std::max(2 * buffer_.size(), used_ + n + 4096));
+    if (used_ + n > buffer_.size()) {
+      buffer_.resize(std::max({2 * buffer_.size(), used_ + n + 4096, buffer_.capacity()}));
+    }
     return buffer_.data() + used_;
   }
 
-  static constexpr std::size_t kPiece = 1 << 16;
   std::string& buffer_;
-  std::ostream* out_ = nullptr;
   std::size_t used_;
 };
 
@@ -586,12 +579,18 @@ FormLabel& ConsoleForm::Label(const std::string& name) {
 }
 
 std::string ConsoleForm::ToSvg() const {
-  std::ostringstream out;
-  WriteSvg(out);
-  return out.str();
+  std::string text;
+  AppendSvg(text);
+  return text;
 }
 
 void ConsoleForm::WriteSvg(std::ostream& out) const {
+  std::string text;
+  AppendSvg(text);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void ConsoleForm::AppendSvg(std::string& text) const {
   // Colour texts of the styles, made once for the picture.
   std::vector<std::string> colours;
   colours.reserve(styles_.size());
@@ -645,9 +644,7 @@ void ConsoleForm::WriteSvg(std::ostream& out) const {
 
   const double w = widthTwips_ / kTwipsPerPixel;
   const double h = heightTwips_ / kTwipsPerPixel;
-  std::string buffer;
-  buffer.reserve(1 << 17);
-  SvgStream svg(buffer, out);
+  SvgStream svg(text);
   svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
   svg.PxAttribute("width", w).PxAttribute("height", h) << " viewBox=\"0 0 ";
   svg.Px(w) << ' ';
@@ -656,9 +653,7 @@ void ConsoleForm::WriteSvg(std::ostream& out) const {
   svg.PxAttribute("width", w).PxAttribute("height", h) << " fill=\"#FFFFFF\"/>\n";
   if (!definitions.Text().empty()) svg << "<defs>\n" << definitions.Text() << "</defs>\n";
   svg << "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
-  svg.Flush();
-  out.write(drawing.data(), static_cast<std::streamsize>(drawing.size()));
-  svg << "</g>\n";
+  svg << drawing << "</g>\n";
 
   for (const LabelEntry& entry : labels_) {
     const FormLabel& label = entry.label;
@@ -706,7 +701,6 @@ void ConsoleForm::WriteSvg(std::ostream& out) const {
     svg << "</g>\n";
   }
   svg << "</svg>\n";
-  svg.Flush();
 }
 
 }  // namespace platform

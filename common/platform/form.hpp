@@ -169,6 +169,8 @@ class ConsoleForm {
   // its circles as point marks (one symbol or marker for each set of radii).
   void WriteSvg(std::ostream& out) const;
   std::string ToSvg() const;
+  // The same picture appended to `text`.
+  void AppendSvg(std::string& text) const;
   // Incremented by every change of what the form shows (drawing, clearing,
   // showing, hiding, a label handed out for change); the Session writes a
   // new picture of a form only when this has moved since its last one.

@@ -155,6 +155,36 @@ TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
   EXPECT_EQ(ReadAll(dir_ / "CIKTI" / "BONJEAN.SON"), "1\r\n");
 }
 
+// Once the input has ended, the questions take their defaults at once and the
+// pictures are written alongside the run; when the run stops, every picture
+// of it is complete on disk, each showing its form as it was at its question.
+TEST_F(SessionTest, PicturesWrittenAlongsideTheRunAreCompleteWhenItStops) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  constexpr int kQuestions = 6;
+  const int status = platform::RunProgram(s, [&](Session& session) {
+    auto& f = session.Form("F", "F", 0, 0, 15000, 15000);
+    f.Show();
+    for (int k = 1; k <= kQuestions; ++k) {
+      // Many segments, so that a picture takes a while to write.
+      for (int j = 0; j < 2000; ++j) f.Line(j, k, j + 0.5, k + 1, 1 + k % 2);
+      (void)session.InputBox("SORU", " ", "0", 4000, 8500);
+    }
+    platform::StopByUser();
+  });
+  EXPECT_EQ(status, 2);
+  for (int k = 1; k <= kQuestions; ++k) {
+    const std::string name = "000" + std::to_string(k) + "-F.svg";
+    SCOPED_TRACE(name);
+    const std::string svg = ReadAll(dir_ / "screens" / name);
+    ASSERT_GE(svg.size(), 7u);
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    EXPECT_EQ(testsupport::ReadPicture(svg).AllSegments(), 2000 * k);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "screens" / ("000" + std::to_string(kQuestions + 1) + "-F.svg")));
+  EXPECT_TRUE(err_.str().find("Ekran resimleri") == std::string::npos) << err_.str();
+}
+
 TEST_F(SessionTest, PictureOfEveryVisibleChangedFormAtEachQuestion) {
   std::istringstream in("");
   Session s(in, out_, err_, dir_);
