@@ -159,12 +159,10 @@ class SvgStream {
   }
 
  private:
-  // Room for n more characters at the end of what is written (a string
-  // reused for picture after picture grows into the room it already holds).
+  // Room for n more characters at the end of what is written.  The string
+  // grows by doubling (within the storage it holds, when it is reused).
   char* Room(std::size_t n) {
-    if (used_ + n > buffer_.size()) {
-      buffer_.resize(std::max({2 * buffer_.size(), used_ + n + 4096, buffer_.capacity()}));
-    }
+    if (used_ + n > buffer_.size()) buffer_.resize(std::max(2 * buffer_.size(), used_ + n + 4096));
     return buffer_.data() + used_;
   }
 
@@ -525,14 +523,7 @@ std::uint16_t ConsoleForm::StyleIndex(RgbColour colour, double width, const std:
 }
 
 void ConsoleForm::Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2) {
-  FormItem item;
-  item.kind = kind;
-  item.style = style;
-  item.x1 = x1;
-  item.y1 = y1;
-  item.x2 = x2;
-  item.y2 = y2;
-  items_.push_back(item);
+  items_.push_back(FormItem{kind, style, 0, x1, y1, x2, y2});
   Changed();
 }
 
@@ -591,6 +582,12 @@ void ConsoleForm::WriteSvg(std::ostream& out) const {
 }
 
 void ConsoleForm::AppendSvg(std::string& text) const {
+  std::string body;
+  RenderSvg(text, body);
+  text += body;
+}
+
+void ConsoleForm::RenderSvg(std::string& head, std::string& body) const {
   // Colour texts of the styles, made once for the picture.
   std::vector<std::string> colours;
   colours.reserve(styles_.size());
@@ -599,10 +596,9 @@ void ConsoleForm::AppendSvg(std::string& text) const {
   // The drawing in the order of the items: runs of lines and circles of one
   // style, and texts.  Items with runaway coordinates are not drawn.  The
   // point marks are defined as they are met and written before the drawing.
-  std::string drawing;
   MarkDefinitions definitions(styles_, colours);
   {
-    SvgStream svg(drawing);
+    SvgStream svg(body);
     StyleRun run;
     bool runOpen = false;
     const auto endRun = [&] {
@@ -644,16 +640,20 @@ void ConsoleForm::AppendSvg(std::string& text) const {
 
   const double w = widthTwips_ / kTwipsPerPixel;
   const double h = heightTwips_ / kTwipsPerPixel;
-  SvgStream svg(text);
-  svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
-  svg.PxAttribute("width", w).PxAttribute("height", h) << " viewBox=\"0 0 ";
-  svg.Px(w) << ' ';
-  svg.Px(h) << "\">\n<title>";
-  svg.Xml(caption_) << "</title>\n<rect x=\"0\" y=\"0\"";
-  svg.PxAttribute("width", w).PxAttribute("height", h) << " fill=\"#FFFFFF\"/>\n";
-  if (!definitions.Text().empty()) svg << "<defs>\n" << definitions.Text() << "</defs>\n";
-  svg << "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
-  svg << drawing << "</g>\n";
+  {
+    SvgStream svg(head);
+    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+    svg.PxAttribute("width", w).PxAttribute("height", h) << " viewBox=\"0 0 ";
+    svg.Px(w) << ' ';
+    svg.Px(h) << "\">\n<title>";
+    svg.Xml(caption_) << "</title>\n<rect x=\"0\" y=\"0\"";
+    svg.PxAttribute("width", w).PxAttribute("height", h) << " fill=\"#FFFFFF\"/>\n";
+    if (!definitions.Text().empty()) svg << "<defs>\n" << definitions.Text() << "</defs>\n";
+    svg << "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+  }
+
+  SvgStream svg(body);
+  svg << "</g>\n";
 
   for (const LabelEntry& entry : labels_) {
     const FormLabel& label = entry.label;

@@ -38,12 +38,14 @@ struct FormLabel {
 // One thing drawn on a form, in drawing-area pixels (1 pixel = 15 twips): a
 // small plain record.  Its colour, line width and font are the form's style
 // number `style`; the characters of a text are the form's text number `text`.
+// Plain data without initialisers: the item blocks are not zeroed, each
+// item is written whole when it is drawn.
 struct FormItem {
   enum Kind : std::uint8_t { kLine, kCircle, kText };
-  Kind kind = kLine;
-  std::uint16_t style = 0;
-  std::uint32_t text = 0;                 // kText: the text, its top-left corner at (x1, y1)
-  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line ends; circle centre in (x1, y1), radius in x2
+  Kind kind;
+  std::uint16_t style;
+  std::uint32_t text;     // kText: the text, its top-left corner at (x1, y1)
+  double x1, y1, x2, y2;  // line ends; circle centre in (x1, y1), radius in x2
 };
 
 // How an item is drawn: its colour and line width in pixels (lines and
@@ -56,10 +58,11 @@ struct FormStyle {
 };
 
 // The items of a form, kept in blocks of fixed size: drawing more never moves
-// the items drawn before, and a clear keeps the blocks for the next drawing.
+// the items drawn before, and a clear keeps a few blocks for the next drawing.
 class FormItems {
   static constexpr unsigned kShift = 11;  // 2048 items a block
   static constexpr std::size_t kBlock = std::size_t{1} << kShift;
+  static constexpr std::size_t kKeptBlocks = 4;
 
  public:
   std::size_t size() const { return size_; }
@@ -69,10 +72,16 @@ class FormItems {
   const FormItem& back() const { return (*this)[size_ - 1]; }
   FormItem& back() { return (*this)[size_ - 1]; }
   void push_back(const FormItem& item) {
-    if (size_ == blocks_.size() * kBlock) blocks_.push_back(std::make_unique<FormItem[]>(kBlock));
+    if (size_ == blocks_.size() * kBlock) blocks_.push_back(std::make_unique_for_overwrite<FormItem[]>(kBlock));
     (*this)[size_++] = item;
   }
-  void clear() { size_ = 0; }
+  // Keeps the first blocks for the next drawing and gives back the rest: a
+  // drawing of many items (the body plan of every station) seldom comes twice,
+  // and what it held serves the rest of the run.
+  void clear() {
+    size_ = 0;
+    if (blocks_.size() > kKeptBlocks) blocks_.resize(kKeptBlocks);
+  }
 
   class const_iterator {
    public:
@@ -171,6 +180,10 @@ class ConsoleForm {
   std::string ToSvg() const;
   // The same picture appended to `text`.
   void AppendSvg(std::string& text) const;
+  // The same picture in two parts appended to `head` and `body`: the picture
+  // is the head followed by the body.  The drawing, most of a picture, is
+  // written into the body once and never copied.
+  void RenderSvg(std::string& head, std::string& body) const;
   // Incremented by every change of what the form shows (drawing, clearing,
   // showing, hiding, a label handed out for change); the Session writes a
   // new picture of a form only when this has moved since its last one.

@@ -1,6 +1,8 @@
 #include "common/platform/picture_writer.hpp"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -25,21 +27,35 @@ void PictureWriter::ClearFolder(const std::filesystem::path& folder) {
   Push(std::move(job));
 }
 
-void PictureWriter::Write(const std::filesystem::path& file, std::string text) {
+void PictureWriter::Write(const std::filesystem::path& file, std::string head, std::string body) {
   Job job;
   job.path = file;
-  job.text = std::move(text);
+  job.head = std::move(head);
+  job.body = std::move(body);
   Push(std::move(job));
 }
 
 void PictureWriter::Push(Job job) {
   bool here = false;
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_lock<std::mutex> lock(mutex_);
+    // A few pictures at most wait for the writer: when it falls behind (a
+    // machine busy with other work) the run waits rather than holding the
+    // text of every picture in memory.
+    if (jobs_.size() >= kMostWaiting) {
+      ++waiting_;
+      changed_.wait(lock, [this] { return jobs_.size() < kMostWaiting; });
+      --waiting_;
+    }
     jobs_.push_back(std::move(job));
     if (!thread_.joinable() && !alone_) {
       try {
-        thread_ = std::thread([this] { Work(); });
+        thread_ = std::thread([this] {
+#if defined(__linux__) && defined(__GLIBC__)
+          pthread_setname_np(pthread_self(), "pictures");  // as tools that list threads show it
+#endif
+          Work();
+        });
       } catch (const std::system_error&) {
         alone_ = true;  // no thread to be had: the pictures are written here
       }
@@ -53,18 +69,25 @@ void PictureWriter::Push(Job job) {
   }
 }
 
-std::string PictureWriter::TakeBuffer() {
+void PictureWriter::TakeBuffers(std::string& head, std::string& body) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (spare_.empty()) return std::string();
-  std::string text = std::move(spare_.back());
+  if (spare_.empty()) {
+    head.clear();
+    body.clear();
+    return;
+  }
+  head = std::move(spare_.back().first);
+  body = std::move(spare_.back().second);
   spare_.pop_back();
-  text.clear();
-  return text;
+  head.clear();
+  body.clear();
 }
 
 void PictureWriter::Wait() {
   std::unique_lock<std::mutex> lock(mutex_);
+  ++waiting_;
   changed_.wait(lock, [this] { return jobs_.empty() && !busy_; });
+  --waiting_;
 }
 
 std::size_t PictureWriter::Written() {
@@ -95,7 +118,7 @@ void PictureWriter::Work() {
         if (job.clear) {
           RemovePictures(job.path);
         } else {
-          done = WriteFile(job.path, job.text);
+          done = WriteFile(job.path, job.head, job.body);
         }
       } catch (...) {
         done = false;
@@ -110,12 +133,12 @@ void PictureWriter::Work() {
         failed_ = true;
       }
     }
-    if (!job.clear) spare_.push_back(std::move(job.text));
-    if (jobs_.empty()) changed_.notify_all();
+    if (!job.clear) spare_.emplace_back(std::move(job.head), std::move(job.body));
+    if (waiting_ > 0) changed_.notify_all();
   }
 }
 
-bool PictureWriter::WriteFile(const std::filesystem::path& file, const std::string& text) {
+bool PictureWriter::WriteFile(const std::filesystem::path& file, const std::string& head, const std::string& body) {
   constexpr int kFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
   int fd = ::open(file.c_str(), kFlags, 0666);
   if (fd < 0 && errno == ENOENT) {
@@ -124,18 +147,33 @@ bool PictureWriter::WriteFile(const std::filesystem::path& file, const std::stri
     fd = ::open(file.c_str(), kFlags, 0666);
   }
   if (fd < 0) return false;
-  const char* data = text.data();
-  std::size_t left = text.size();
+  iovec parts[2] = {{const_cast<char*>(head.data()), head.size()}, {const_cast<char*>(body.data()), body.size()}};
+  iovec* part = parts;
+  int count = 2;
   bool whole = true;
-  while (left > 0) {
-    const ssize_t n = ::write(fd, data, left);
+  while (count > 0) {
+    if (part->iov_len == 0) {
+      ++part;
+      --count;
+      continue;
+    }
+    const ssize_t n = ::writev(fd, part, count);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       whole = false;
       break;
     }
-    data += n;
-    left -= static_cast<std::size_t>(n);
+    // Past what was written: whole parts, then into the next one.
+    auto left = static_cast<std::size_t>(n);
+    while (count > 0 && left >= part->iov_len) {
+      left -= part->iov_len;
+      ++part;
+      --count;
+    }
+    if (count > 0) {
+      part->iov_base = static_cast<char*>(part->iov_base) + left;
+      part->iov_len -= left;
+    }
   }
   if (::close(fd) != 0) whole = false;
   return whole;

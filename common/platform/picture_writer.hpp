@@ -13,6 +13,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -28,12 +29,14 @@ class PictureWriter {
   // Removes the pictures ("*.svg") of an earlier run from the folder, before
   // any picture handed over later is written.
   void ClearFolder(const std::filesystem::path& folder);
-  // Writes `text` into `file` (created anew; its folder is made when it is
-  // missing).  After a picture could not be written no further one is.
-  void Write(const std::filesystem::path& file, std::string text);
-  // An empty string to render the next picture into: the storage of a picture
-  // already written, so that picture after picture uses the same memory.
-  std::string TakeBuffer();
+  // Writes `head` followed by `body` into `file` (created anew; its folder is
+  // made when it is missing).  After a picture could not be written no
+  // further one is.
+  void Write(const std::filesystem::path& file, std::string head, std::string body);
+  // Two empty strings to render the next picture into: the storage of a
+  // picture already written, so that picture after picture uses the same
+  // memory.
+  void TakeBuffers(std::string& head, std::string& body);
   // Waits until everything handed over is done.
   void Wait();
   // How many of the pictures handed over are on disk, counted from the first
@@ -45,19 +48,21 @@ class PictureWriter {
  private:
   struct Job {
     std::filesystem::path path;
-    std::string text;
+    std::string head, body;
     bool clear = false;  // ClearFolder: path is the folder
   };
   void Push(Job job);
   void Work();
-  static bool WriteFile(const std::filesystem::path& file, const std::string& text);
+  static bool WriteFile(const std::filesystem::path& file, const std::string& head, const std::string& body);
   static void RemovePictures(const std::filesystem::path& folder);
 
+  static constexpr std::size_t kMostWaiting = 4;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Job> jobs_;
-  std::vector<std::string> spare_;
+  std::vector<std::pair<std::string, std::string>> spare_;  // storage of pictures written
   bool busy_ = false;  // the thread is working on a job taken from jobs_
+  int waiting_ = 0;  // callers waiting for the writer to finish a job
   bool stop_ = false;
   bool alone_ = false;  // no thread could be started: Push writes at once
   bool failed_ = false;
