@@ -434,6 +434,126 @@ class StyleRun {
   std::vector<std::pair<Radii, long>> rows_;
 };
 
+// The picture of a form in two parts, as ConsoleForm::RenderSvg says.
+template <class Labels>
+void RenderPicture(std::string& head, std::string& body, const std::string& caption, double widthTwips,
+                   double heightTwips, const FormItems& items, const std::vector<FormStyle>& styles,
+                   const std::vector<std::string>& texts, const Labels& labels) {
+  // Colour texts of the styles, made once for the picture.
+  std::vector<std::string> colours;
+  colours.reserve(styles.size());
+  for (const FormStyle& s : styles) colours.push_back(ColourText(s.colour));
+
+  // The drawing in the order of the items: runs of lines and circles of one
+  // style, and texts.  Items with runaway coordinates are not drawn.  The
+  // point marks are defined as they are met and written before the drawing.
+  MarkDefinitions definitions(styles, colours);
+  {
+    SvgStream svg(body);
+    StyleRun run;
+    bool runOpen = false;
+    const auto endRun = [&] {
+      if (runOpen && !run.Empty()) run.Write(svg, definitions, colours[run.Style()], styles[run.Style()].width);
+      runOpen = false;
+    };
+    for (const FormItem& item : items) {
+      const FormStyle& style = styles[item.style];
+      if (item.kind == FormItem::kText) {
+        if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(style.fontSize)) continue;
+        endRun();
+        const double size = PointsToPixels(style.fontSize);
+        // The item's point is the top-left corner of the text; SVG places the baseline.
+        svg << "<text";
+        svg.PxAttribute("x", item.x1).PxAttribute("y", item.y1 + 0.8 * size) << " font-family=\"";
+        svg.Xml(style.fontName) << '"';
+        svg.PxAttribute("font-size", size).Attribute("fill", colours[item.style]) << " xml:space=\"preserve\">";
+        svg.Xml(texts[item.text]) << "</text>\n";
+        continue;
+      }
+      const bool drawable = item.kind == FormItem::kLine
+                                ? Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2) && Drawable(item.y2)
+                                : Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2);
+      if (!drawable || !Drawable(style.width)) continue;
+      if (!runOpen || run.Style() != item.style) {
+        endRun();
+        run.Start(item.style);
+        runOpen = true;
+      }
+      const PxPoint first{PxCode(item.x1), PxCode(item.y1)};
+      if (item.kind == FormItem::kLine) {
+        run.AddLine(first, PxPoint{PxCode(item.x2), PxCode(item.y2)});
+      } else {
+        run.AddCircle(first, PxCode(item.x2));
+      }
+    }
+    endRun();
+  }
+
+  const double w = widthTwips / kTwipsPerPixel;
+  const double h = heightTwips / kTwipsPerPixel;
+  {
+    SvgStream svg(head);
+    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+    svg.PxAttribute("width", w).PxAttribute("height", h) << " viewBox=\"0 0 ";
+    svg.Px(w) << ' ';
+    svg.Px(h) << "\">\n<title>";
+    svg.Xml(caption) << "</title>\n<rect x=\"0\" y=\"0\"";
+    svg.PxAttribute("width", w).PxAttribute("height", h) << " fill=\"#FFFFFF\"/>\n";
+    if (!definitions.Text().empty()) svg << "<defs>\n" << definitions.Text() << "</defs>\n";
+    svg << "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+  }
+
+  SvgStream svg(body);
+  svg << "</g>\n";
+
+  for (const PlacedLabel& entry : labels) {
+    const FormLabel& label = entry.label;
+    if (!label.visible) continue;
+    const double ppuX = widthTwips / kTwipsPerPixel / entry.scaleWidth;
+    const double ppuY = heightTwips / kTwipsPerPixel / entry.scaleHeight;
+    double x = (label.left - entry.scaleLeft) * ppuX;
+    double y = (label.top - entry.scaleTop) * ppuY;
+    double lw = label.width * ppuX;
+    double lh = label.height * ppuY;
+    if (lw < 0) {
+      x += lw;
+      lw = -lw;
+    }
+    if (lh < 0) {
+      y += lh;
+      lh = -lh;
+    }
+    if (!Drawable(x) || !Drawable(y) || !Drawable(lw) || !Drawable(lh) || !Drawable(label.fontSize)) continue;
+    svg << "<g id=\"";
+    svg.Xml(entry.name) << "\">\n";
+    if (label.border) {
+      svg << "<rect";
+      svg.PxAttribute("x", x).PxAttribute("y", y).PxAttribute("width", lw).PxAttribute("height", lh)
+          << " fill=\"none\" stroke=\"#000000\" stroke-width=\"1\"/>\n";
+    }
+    if (!label.caption.empty()) {
+      const double size = PointsToPixels(label.fontSize);
+      const char* anchor = "start";
+      double tx = x + 2;
+      if (label.alignment == 1) {
+        anchor = "end";
+        tx = x + lw - 2;
+      } else if (label.alignment == 2) {
+        anchor = "middle";
+        tx = x + lw / 2;
+      }
+      svg << "<text";
+      svg.PxAttribute("x", tx).PxAttribute("y", y + 0.8 * size + 1).Attribute("text-anchor", anchor)
+          << " font-family=\"";
+      svg.Xml(label.fontName) << '"';
+      svg.PxAttribute("font-size", size).Attribute("fill", ColourText(label.colour)) << " xml:space=\"preserve\">";
+      svg.Xml(label.caption) << "</text>\n";
+    }
+    svg << "</g>\n";
+  }
+  svg << "</svg>\n";
+}
+
 }  // namespace
 
 RgbColour PaletteColour(int index) {
@@ -469,7 +589,8 @@ void ConsoleForm::Hide() {
 }
 
 void ConsoleForm::Clear() {
-  items_.clear();
+  if (lent_) Reclaim(true);
+  items_->clear();
   texts_.clear();
   currentX_ = 0;
   currentY_ = 0;
@@ -523,7 +644,8 @@ std::uint16_t ConsoleForm::StyleIndex(RgbColour colour, double width, const std:
 }
 
 void ConsoleForm::Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2) {
-  items_.push_back(FormItem{kind, style, 0, x1, y1, x2, y2});
+  if (lent_) Reclaim(false);
+  items_->push_back(FormItem{kind, style, 0, x1, y1, x2, y2});
   Changed();
 }
 
@@ -551,7 +673,7 @@ void ConsoleForm::Print(const std::string& text) {
     throw std::length_error("form " + name_ + ": too many texts");
   }
   Add(FormItem::kText, StyleIndex(foreColour_, 1, fontName_, fontSize_), PixelX(currentX_), PixelY(currentY_), 0, 0);
-  items_.back().text = static_cast<std::uint32_t>(texts_.size());
+  items_->back().text = static_cast<std::uint32_t>(texts_.size());
   texts_.push_back(text);
   session_.Out() << text << '\n';
   // Next line: one text height lower, back to the left edge of the scale.
@@ -565,7 +687,7 @@ FormLabel& ConsoleForm::Label(const std::string& name) {
   for (auto& entry : labels_) {
     if (entry.name == name) return entry.label;
   }
-  labels_.push_back(LabelEntry{name, FormLabel{}, scaleLeft_, scaleTop_, scaleWidth_, scaleHeight_});
+  labels_.push_back(PlacedLabel{name, FormLabel{}, scaleLeft_, scaleTop_, scaleWidth_, scaleHeight_});
   return labels_.back().label;
 }
 
@@ -588,119 +710,35 @@ void ConsoleForm::AppendSvg(std::string& text) const {
 }
 
 void ConsoleForm::RenderSvg(std::string& head, std::string& body) const {
-  // Colour texts of the styles, made once for the picture.
-  std::vector<std::string> colours;
-  colours.reserve(styles_.size());
-  for (const FormStyle& s : styles_) colours.push_back(ColourText(s.colour));
+  RenderPicture(head, body, caption_, widthTwips_, heightTwips_, *items_, styles_, texts_, labels_);
+}
 
-  // The drawing in the order of the items: runs of lines and circles of one
-  // style, and texts.  Items with runaway coordinates are not drawn.  The
-  // point marks are defined as they are met and written before the drawing.
-  MarkDefinitions definitions(styles_, colours);
-  {
-    SvgStream svg(body);
-    StyleRun run;
-    bool runOpen = false;
-    const auto endRun = [&] {
-      if (runOpen && !run.Empty()) run.Write(svg, definitions, colours[run.Style()], styles_[run.Style()].width);
-      runOpen = false;
-    };
-    for (const FormItem& item : items_) {
-      const FormStyle& style = styles_[item.style];
-      if (item.kind == FormItem::kText) {
-        if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(style.fontSize)) continue;
-        endRun();
-        const double size = PointsToPixels(style.fontSize);
-        // The item's point is the top-left corner of the text; SVG places the baseline.
-        svg << "<text";
-        svg.PxAttribute("x", item.x1).PxAttribute("y", item.y1 + 0.8 * size) << " font-family=\"";
-        svg.Xml(style.fontName) << '"';
-        svg.PxAttribute("font-size", size).Attribute("fill", colours[item.style]) << " xml:space=\"preserve\">";
-        svg.Xml(texts_[item.text]) << "</text>\n";
-        continue;
-      }
-      const bool drawable = item.kind == FormItem::kLine
-                                ? Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2) && Drawable(item.y2)
-                                : Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2);
-      if (!drawable || !Drawable(style.width)) continue;
-      if (!runOpen || run.Style() != item.style) {
-        endRun();
-        run.Start(item.style);
-        runOpen = true;
-      }
-      const PxPoint first{PxCode(item.x1), PxCode(item.y1)};
-      if (item.kind == FormItem::kLine) {
-        run.AddLine(first, PxPoint{PxCode(item.x2), PxCode(item.y2)});
-      } else {
-        run.AddCircle(first, PxCode(item.x2));
-      }
-    }
-    endRun();
+FormPicture ConsoleForm::Picture() {
+  lent_ = true;
+  return FormPicture{caption_, widthTwips_, heightTwips_, items_, styles_, texts_,
+                     std::vector<PlacedLabel>(labels_.begin(), labels_.end())};
+}
+
+void ConsoleForm::Reclaim(bool clearing) {
+  lent_ = false;
+  PictureWriter& writer = session_.Pictures();
+  if (!clearing) {
+    writer.AwaitUnshared(items_);
+    return;
   }
-
-  const double w = widthTwips_ / kTwipsPerPixel;
-  const double h = heightTwips_ / kTwipsPerPixel;
-  {
-    SvgStream svg(head);
-    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
-    svg.PxAttribute("width", w).PxAttribute("height", h) << " viewBox=\"0 0 ";
-    svg.Px(w) << ' ';
-    svg.Px(h) << "\">\n<title>";
-    svg.Xml(caption_) << "</title>\n<rect x=\"0\" y=\"0\"";
-    svg.PxAttribute("width", w).PxAttribute("height", h) << " fill=\"#FFFFFF\"/>\n";
-    if (!definitions.Text().empty()) svg << "<defs>\n" << definitions.Text() << "</defs>\n";
-    svg << "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+  // The storage of the drawing before the last clear, when its picture is
+  // written by now (mostly it is); otherwise new storage.
+  std::shared_ptr<FormItems> lent = std::move(items_);
+  if (spare_ != nullptr && writer.Unshared(spare_)) {
+    items_ = std::move(spare_);
+  } else {
+    items_ = std::make_shared<FormItems>();
   }
+  spare_ = std::move(lent);
+}
 
-  SvgStream svg(body);
-  svg << "</g>\n";
-
-  for (const LabelEntry& entry : labels_) {
-    const FormLabel& label = entry.label;
-    if (!label.visible) continue;
-    const double ppuX = widthTwips_ / kTwipsPerPixel / entry.scaleWidth;
-    const double ppuY = heightTwips_ / kTwipsPerPixel / entry.scaleHeight;
-    double x = (label.left - entry.scaleLeft) * ppuX;
-    double y = (label.top - entry.scaleTop) * ppuY;
-    double lw = label.width * ppuX;
-    double lh = label.height * ppuY;
-    if (lw < 0) {
-      x += lw;
-      lw = -lw;
-    }
-    if (lh < 0) {
-      y += lh;
-      lh = -lh;
-    }
-    if (!Drawable(x) || !Drawable(y) || !Drawable(lw) || !Drawable(lh) || !Drawable(label.fontSize)) continue;
-    svg << "<g id=\"";
-    svg.Xml(entry.name) << "\">\n";
-    if (label.border) {
-      svg << "<rect";
-      svg.PxAttribute("x", x).PxAttribute("y", y).PxAttribute("width", lw).PxAttribute("height", lh)
-          << " fill=\"none\" stroke=\"#000000\" stroke-width=\"1\"/>\n";
-    }
-    if (!label.caption.empty()) {
-      const double size = PointsToPixels(label.fontSize);
-      const char* anchor = "start";
-      double tx = x + 2;
-      if (label.alignment == 1) {
-        anchor = "end";
-        tx = x + lw - 2;
-      } else if (label.alignment == 2) {
-        anchor = "middle";
-        tx = x + lw / 2;
-      }
-      svg << "<text";
-      svg.PxAttribute("x", tx).PxAttribute("y", y + 0.8 * size + 1).Attribute("text-anchor", anchor)
-          << " font-family=\"";
-      svg.Xml(label.fontName) << '"';
-      svg.PxAttribute("font-size", size).Attribute("fill", ColourText(label.colour)) << " xml:space=\"preserve\">";
-      svg.Xml(label.caption) << "</text>\n";
-    }
-    svg << "</g>\n";
-  }
-  svg << "</svg>\n";
+void FormPicture::RenderSvg(std::string& head, std::string& body) const {
+  RenderPicture(head, body, caption, widthTwips, heightTwips, *items, styles, texts, labels);
 }
 
 }  // namespace platform

@@ -117,6 +117,28 @@ class FormItems {
   std::size_t size_ = 0;
 };
 
+// A label of a form with the form's scale of the moment it was created.
+struct PlacedLabel {
+  std::string name;
+  FormLabel label;
+  double scaleLeft, scaleTop, scaleWidth, scaleHeight;
+};
+
+// What a form shows, taken at a question so that its picture can be drawn and
+// written while the run goes on: the form's drawn items, lent by the form (it
+// does not change them until the picture is written), and copies of the rest.
+struct FormPicture {
+  std::string caption;
+  double widthTwips = 0, heightTwips = 0;
+  std::shared_ptr<const FormItems> items;
+  std::vector<FormStyle> styles;
+  std::vector<std::string> texts;
+  std::vector<PlacedLabel> labels;
+
+  // The picture in two parts as ConsoleForm::RenderSvg writes it.
+  void RenderSvg(std::string& head, std::string& body) const;
+};
+
 class Session;
 
 class ConsoleForm {
@@ -167,7 +189,7 @@ class ConsoleForm {
   FormLabel& Label(const std::string& name);
 
   // What is drawn since the last clear, and how each item is drawn.
-  const FormItems& Items() const { return items_; }
+  const FormItems& Items() const { return *items_; }
   const FormStyle& Style(const FormItem& item) const { return styles_[item.style]; }
   RgbColour Colour(const FormItem& item) const { return Style(item).colour; }
   double Width(const FormItem& item) const { return Style(item).width; }
@@ -184,6 +206,10 @@ class ConsoleForm {
   // is the head followed by the body.  The drawing, most of a picture, is
   // written into the body once and never copied.
   void RenderSvg(std::string& head, std::string& body) const;
+  // What the form shows now, for a picture drawn alongside the run.  The
+  // form's items are lent to it: a later drawing on the form waits until the
+  // picture is written, a clear goes on with other storage.
+  FormPicture Picture();
   // Incremented by every change of what the form shows (drawing, clearing,
   // showing, hiding, a label handed out for change); the Session writes a
   // new picture of a form only when this has moved since its last one.
@@ -195,6 +221,10 @@ class ConsoleForm {
   double PixelsPerUnitX() const;
   double PixelsPerUnitY() const;
   void Changed() { ++revision_; }
+  // Takes the items back from the picture they are lent to before they
+  // change: a clear goes on with the spare storage, a drawing waits for the
+  // picture.
+  void Reclaim(bool clearing);
   std::uint16_t StyleIndex(RgbColour colour, double width, const std::string& fontName, double fontSize);
   void Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2);
 
@@ -209,18 +239,15 @@ class ConsoleForm {
   // User coordinates of the top-left corner and the extent of the area.
   double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
   double currentX_ = 0, currentY_ = 0;
-  FormItems items_;
+  std::shared_ptr<FormItems> items_ = std::make_shared<FormItems>();
+  std::shared_ptr<FormItems> spare_;  // the storage of the drawing before the last clear
+  bool lent_ = false;                 // items_ is lent to a picture
   std::vector<FormStyle> styles_;  // kept over clears: a form uses few styles
   std::vector<std::string> texts_;
   std::uint16_t lastStyle_ = 0;
   // Labels in a list so that references handed out stay valid; each keeps
   // the form's scale of the moment it was created.
-  struct LabelEntry {
-    std::string name;
-    FormLabel label;
-    double scaleLeft, scaleTop, scaleWidth, scaleHeight;
-  };
-  std::list<LabelEntry> labels_;
+  std::list<PlacedLabel> labels_;
   unsigned long revision_ = 0;
 };
 

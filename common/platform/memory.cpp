@@ -22,6 +22,8 @@ void PrepareHeapForLargeRun() noexcept {
   if (mallopt(M_TOP_PAD, static_cast<int>(kStep)) == 0) return;
   mallopt(M_TRIM_THRESHOLD, static_cast<int>(2 * kStep));
   mallopt(M_MMAP_THRESHOLD, static_cast<int>(kStep));
+  // One heap for every thread: the picture writer's storage comes from it too.
+  mallopt(M_ARENA_MAX, 1);
   // A block larger than what the heap has left makes it grow now.
   char* const before = static_cast<char*>(sbrk(0));
   void* const probe = std::malloc(kLargePage);

@@ -27,11 +27,10 @@ void PictureWriter::ClearFolder(const std::filesystem::path& folder) {
   Push(std::move(job));
 }
 
-void PictureWriter::Write(const std::filesystem::path& file, std::string head, std::string body) {
+void PictureWriter::Write(const std::filesystem::path& file, FormPicture picture) {
   Job job;
   job.path = file;
-  job.head = std::move(head);
-  job.body = std::move(body);
+  job.picture = std::move(picture);
   Push(std::move(job));
 }
 
@@ -69,18 +68,17 @@ void PictureWriter::Push(Job job) {
   }
 }
 
-void PictureWriter::TakeBuffers(std::string& head, std::string& body) {
+bool PictureWriter::Unshared(const std::shared_ptr<FormItems>& items) {
+  // A job lets go of its items under the lock: the count read here is final.
   std::lock_guard<std::mutex> lock(mutex_);
-  if (spare_.empty()) {
-    head.clear();
-    body.clear();
-    return;
-  }
-  head = std::move(spare_.back().first);
-  body = std::move(spare_.back().second);
-  spare_.pop_back();
-  head.clear();
-  body.clear();
+  return items.use_count() == 1;
+}
+
+void PictureWriter::AwaitUnshared(const std::shared_ptr<FormItems>& items) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  ++waiting_;
+  changed_.wait(lock, [&] { return items.use_count() == 1; });
+  --waiting_;
 }
 
 void PictureWriter::Wait() {
@@ -118,7 +116,10 @@ void PictureWriter::Work() {
         if (job.clear) {
           RemovePictures(job.path);
         } else {
-          done = WriteFile(job.path, job.head, job.body);
+          head_.clear();
+          body_.clear();
+          job.picture.RenderSvg(head_, body_);
+          done = WriteFile(job.path, head_, body_);
         }
       } catch (...) {
         done = false;
@@ -133,7 +134,7 @@ void PictureWriter::Work() {
         failed_ = true;
       }
     }
-    if (!job.clear) spare_.emplace_back(std::move(job.head), std::move(job.body));
+    job.picture = FormPicture();  // the form's items go back under the lock
     if (waiting_ > 0) changed_.notify_all();
   }
 }

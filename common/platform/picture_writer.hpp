@@ -1,20 +1,23 @@
 #pragma once
-// Writes the screen pictures of a run into their files on a thread of its
-// own, so that the run goes on computing while the files are created and
-// written.  The Session hands over each picture as finished text and waits
-// for the writer wherever a picture must be on disk: before it reads an
-// answer that someone may be giving while looking at the pictures, and at the
-// end of every run.
+// Draws the screen pictures of a run and writes them into their files on a
+// thread of its own, so that the run goes on computing meanwhile.  The
+// Session hands over what each form shows at a question (its items lent, the
+// rest copied) and waits for the writer wherever a picture must be on disk:
+// before it reads an answer that someone may be giving while looking at the
+// pictures, and at the end of every run.
 
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include "common/platform/form.hpp"
 
 namespace platform {
 
@@ -29,14 +32,14 @@ class PictureWriter {
   // Removes the pictures ("*.svg") of an earlier run from the folder, before
   // any picture handed over later is written.
   void ClearFolder(const std::filesystem::path& folder);
-  // Writes `head` followed by `body` into `file` (created anew; its folder is
+  // Draws the picture and writes it into `file` (created anew; its folder is
   // made when it is missing).  After a picture could not be written no
   // further one is.
-  void Write(const std::filesystem::path& file, std::string head, std::string body);
-  // Two empty strings to render the next picture into: the storage of a
-  // picture already written, so that picture after picture uses the same
-  // memory.
-  void TakeBuffers(std::string& head, std::string& body);
+  void Write(const std::filesystem::path& file, FormPicture picture);
+  // Whether no picture handed over holds these items any more, and waiting
+  // until none does: a form's items lent to its pictures.
+  bool Unshared(const std::shared_ptr<FormItems>& items);
+  void AwaitUnshared(const std::shared_ptr<FormItems>& items);
   // Waits until everything handed over is done.
   void Wait();
   // How many of the pictures handed over are on disk, counted from the first
@@ -48,7 +51,7 @@ class PictureWriter {
  private:
   struct Job {
     std::filesystem::path path;
-    std::string head, body;
+    FormPicture picture;
     bool clear = false;  // ClearFolder: path is the folder
   };
   void Push(Job job);
@@ -60,7 +63,7 @@ class PictureWriter {
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Job> jobs_;
-  std::vector<std::pair<std::string, std::string>> spare_;  // storage of pictures written
+  std::string head_, body_;  // the writer's working storage, kept from picture to picture
   bool busy_ = false;  // the thread is working on a job taken from jobs_
   int waiting_ = 0;  // callers waiting for the writer to finish a job
   bool stop_ = false;

@@ -179,10 +179,7 @@ void Session::QueueScreens() {
     char number[16];
     std::snprintf(number, sizeof number, "%04d", screenCounter_ + 1);
     const std::filesystem::path file = ScreensDirectory() / (std::string(number) + "-" + FileNamePart(form->Name()) + ".svg");
-    std::string head, body;
-    pictures_.TakeBuffers(head, body);
-    form->RenderSvg(head, body);
-    pictures_.Write(file, std::move(head), std::move(body));
+    pictures_.Write(file, form->Picture());
     ++screenCounter_;
     screenFiles_.push_back(file);
     if (last != pictured_.end()) {

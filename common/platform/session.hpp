@@ -99,6 +99,9 @@ class Session {
   // RunProgram then reports the run as stopped by a data error.
   bool OutputFailed() const;
 
+  // The writer of the pictures, which the forms lend their items to.
+  PictureWriter& Pictures() { return pictures_; }
+
   std::ostream& Out() { return out_; }
   std::ostream& Err() { return err_; }
   std::filesystem::path ScreensDirectory() const { return workingDirectory_ / "screens"; }
