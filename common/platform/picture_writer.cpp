@@ -5,7 +5,9 @@
 #include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -18,12 +20,19 @@ PictureWriter::~PictureWriter() {
   }
   changed_.notify_all();
   if (thread_.joinable()) thread_.join();
+  RemoveEarlier();
 }
 
 void PictureWriter::ClearFolder(const std::filesystem::path& folder) {
   Job job;
   job.path = folder;
-  job.clear = true;
+  job.kind = Job::kClear;
+  Push(std::move(job));
+}
+
+void PictureWriter::DropEarlier() {
+  Job job;
+  job.kind = Job::kDrop;
   Push(std::move(job));
 }
 
@@ -113,8 +122,10 @@ void PictureWriter::Work() {
     bool done = true;
     if (!skip) {
       try {
-        if (job.clear) {
-          RemovePictures(job.path);
+        if (job.kind == Job::kClear) {
+          SetEarlierAside(job.path);
+        } else if (job.kind == Job::kDrop) {
+          RemoveEarlier();
         } else {
           head_.clear();
           body_.clear();
@@ -127,7 +138,7 @@ void PictureWriter::Work() {
     }
     lock.lock();
     busy_ = false;
-    if (!job.clear && !skip) {
+    if (job.kind == Job::kPicture && !skip) {
       if (done) {
         ++written_;
       } else {
@@ -140,7 +151,22 @@ void PictureWriter::Work() {
 }
 
 bool PictureWriter::WriteFile(const std::filesystem::path& file, const std::string& head, const std::string& body) {
-  constexpr int kFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+  // The file of an earlier picture becomes this one: written over from its
+  // start and cut to this picture's length (a file cut to nothing first would
+  // be written out to the disk at once when closed).  When the name cannot be
+  // taken, the file is made anew.
+  bool reused = false;
+  if (!earlier_.empty()) {
+    std::error_code ec;
+    std::filesystem::rename(earlier_.back(), file, ec);
+    if (ec) {
+      std::filesystem::remove(earlier_.back(), ec);
+    } else {
+      reused = true;
+    }
+    earlier_.pop_back();
+  }
+  const int kFlags = O_WRONLY | O_CREAT | O_CLOEXEC | (reused ? 0 : O_TRUNC);
   int fd = ::open(file.c_str(), kFlags, 0666);
   if (fd < 0 && errno == ENOENT) {
     std::error_code ec;
@@ -176,18 +202,48 @@ bool PictureWriter::WriteFile(const std::filesystem::path& file, const std::stri
       part->iov_len -= left;
     }
   }
+  if (whole && reused && ::ftruncate(fd, static_cast<off_t>(head.size() + body.size())) != 0) whole = false;
   if (::close(fd) != 0) whole = false;
   return whole;
 }
 
-void PictureWriter::RemovePictures(const std::filesystem::path& folder) {
+void PictureWriter::SetEarlierAside(const std::filesystem::path& folder) {
+  static constexpr std::string_view kAside = ".earlier-";
   std::error_code ec;
   if (!std::filesystem::is_directory(folder, ec)) return;
-  std::vector<std::filesystem::path> old;
+  std::vector<std::filesystem::path> pictures;
+  std::vector<std::string> names;  // every name in the folder
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (entry.path().extension() == ".svg") old.push_back(entry.path());
+    const std::string name = entry.path().filename().string();
+    names.push_back(name);
+    if (name.starts_with(kAside)) {
+      earlier_.push_back(entry.path());  // set aside by a run that did not end
+    } else if (entry.path().extension() == ".svg") {
+      pictures.push_back(entry.path());
+    }
   }
-  for (const auto& p : old) std::filesystem::remove(p, ec);
+  std::sort(names.begin(), names.end());
+  long n = 0;
+  for (const auto& p : pictures) {
+    std::string aside;
+    do {
+      aside = std::string(kAside) + std::to_string(++n);
+    } while (std::binary_search(names.begin(), names.end(), aside));
+    std::filesystem::rename(p, folder / aside, ec);
+    if (ec) {
+      std::filesystem::remove(p, ec);
+    } else {
+      earlier_.push_back(folder / aside);
+    }
+  }
+}
+
+void PictureWriter::RemoveEarlier() noexcept {
+  for (const auto& p : earlier_) {
+    std::error_code ec;
+    std::filesystem::remove(p, ec);
+  }
+  earlier_.clear();
 }
 
 }  // namespace platform

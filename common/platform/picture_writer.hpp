@@ -29,9 +29,13 @@ class PictureWriter {
   // Writes what is handed over, then ends the thread.
   ~PictureWriter();
 
-  // Removes the pictures ("*.svg") of an earlier run from the folder, before
-  // any picture handed over later is written.
+  // Takes the pictures ("*.svg") of an earlier run out of the folder, before
+  // any picture handed over later is written.  Their files are set aside
+  // under hidden names and reused for this run's pictures (a file rewritten
+  // in place costs the file system less than one removed and made anew);
+  // those left over go with DropEarlier, or when the writer ends.
   void ClearFolder(const std::filesystem::path& folder);
+  void DropEarlier();
   // Draws the picture and writes it into `file` (created anew; its folder is
   // made when it is missing).  After a picture could not be written no
   // further one is.
@@ -52,18 +56,20 @@ class PictureWriter {
   struct Job {
     std::filesystem::path path;
     FormPicture picture;
-    bool clear = false;  // ClearFolder: path is the folder
+    enum Kind { kPicture, kClear, kDrop } kind = kPicture;  // kClear: path is the folder
   };
   void Push(Job job);
   void Work();
-  static bool WriteFile(const std::filesystem::path& file, const std::string& head, const std::string& body);
-  static void RemovePictures(const std::filesystem::path& folder);
+  bool WriteFile(const std::filesystem::path& file, const std::string& head, const std::string& body);
+  void SetEarlierAside(const std::filesystem::path& folder);
+  void RemoveEarlier() noexcept;
 
   static constexpr std::size_t kMostWaiting = 4;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Job> jobs_;
-  std::string head_, body_;  // the writer's working storage, kept from picture to picture
+  std::string head_, body_;
+  std::vector<std::filesystem::path> earlier_;  // files of an earlier run's pictures, set aside  // the writer's working storage, kept from picture to picture
   bool busy_ = false;  // the thread is working on a job taken from jobs_
   int waiting_ = 0;  // callers waiting for the writer to finish a job
   bool stop_ = false;

@@ -218,7 +218,9 @@ void Session::Finish() {
     }
   }
   try {
-    WriteScreens();
+    QueueScreens();
+    pictures_.DropEarlier();  // the files of an earlier run's pictures not reused
+    AwaitPictures();
   } catch (...) {
   }
   ReleaseFolders();
