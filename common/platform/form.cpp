@@ -75,13 +75,11 @@ constexpr char kDigitPairs[] =
     "8081828384858687888990919293949596979899";
 
 // The picture's characters, written straight into a string used as a byte
-// buffer (appended to what it holds); when the string is the buffer of a
-// stream, handed to the stream in large pieces.  The string holds exactly the
-// text written once the SvgStream is gone.
+// buffer (appended to what it holds).  The string holds exactly the text
+// written once the SvgStream is gone.
 class SvgStream {
  public:
   explicit SvgStream(std::string& text) : buffer_(text), used_(text.size()) {}
-  SvgStream(std::string& buffer, std::ostream& out) : buffer_(buffer), out_(&out), used_(buffer.size()) {}
   SvgStream(const SvgStream&) = delete;
   SvgStream& operator=(const SvgStream&) = delete;
   ~SvgStream() { buffer_.resize(used_); }
@@ -89,7 +87,6 @@ class SvgStream {
   SvgStream& operator<<(std::string_view text) {
     std::memcpy(Room(text.size()), text.data(), text.size());
     used_ += text.size();
-    if (out_ != nullptr && used_ >= kPiece) Flush();
     return *this;
   }
   SvgStream& operator<<(char c) {
@@ -160,22 +157,16 @@ class SvgStream {
     AppendXmlText(escaped, text);
     return *this << escaped;
   }
-  void Flush() {
-    if (out_ == nullptr) return;
-    out_->write(buffer_.data(), static_cast<std::streamsize>(used_));
-    used_ = 0;
-  }
 
  private:
-  // Room for n more characters at the end of what is written.
+  // Room for n more characters at the end of what is written.  The string
+  // grows by doubling (within the storage it holds, when it is reused).
   char* Room(std::size_t n) {
     if (used_ + n > buffer_.size()) buffer_.resize(std::max(2 * buffer_.size(), used_ + n + 4096));
     return buffer_.data() + used_;
   }
 
-  static constexpr std::size_t kPiece = 1 << 16;
   std::string& buffer_;
-  std::ostream* out_ = nullptr;
   std::size_t used_;
 };
 
@@ -443,6 +434,126 @@ class StyleRun {
   std::vector<std::pair<Radii, long>> rows_;
 };
 
+// The picture of a form in two parts, as ConsoleForm::RenderSvg says.
+template <class Labels>
+void RenderPicture(std::string& head, std::string& body, const std::string& caption, double widthTwips,
+                   double heightTwips, const FormItems& items, const std::vector<FormStyle>& styles,
+                   const std::vector<std::string>& texts, const Labels& labels) {
+  // Colour texts of the styles, made once for the picture.
+  std::vector<std::string> colours;
+  colours.reserve(styles.size());
+  for (const FormStyle& s : styles) colours.push_back(ColourText(s.colour));
+
+  // The drawing in the order of the items: runs of lines and circles of one
+  // style, and texts.  Items with runaway coordinates are not drawn.  The
+  // point marks are defined as they are met and written before the drawing.
+  MarkDefinitions definitions(styles, colours);
+  {
+    SvgStream svg(body);
+    StyleRun run;
+    bool runOpen = false;
+    const auto endRun = [&] {
+      if (runOpen && !run.Empty()) run.Write(svg, definitions, colours[run.Style()], styles[run.Style()].width);
+      runOpen = false;
+    };
+    for (const FormItem& item : items) {
+      const FormStyle& style = styles[item.style];
+      if (item.kind == FormItem::kText) {
+        if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(style.fontSize)) continue;
+        endRun();
+        const double size = PointsToPixels(style.fontSize);
+        // The item's point is the top-left corner of the text; SVG places the baseline.
+        svg << "<text";
+        svg.PxAttribute("x", item.x1).PxAttribute("y", item.y1 + 0.8 * size) << " font-family=\"";
+        svg.Xml(style.fontName) << '"';
+        svg.PxAttribute("font-size", size).Attribute("fill", colours[item.style]) << " xml:space=\"preserve\">";
+        svg.Xml(texts[item.text]) << "</text>\n";
+        continue;
+      }
+      const bool drawable = item.kind == FormItem::kLine
+                                ? Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2) && Drawable(item.y2)
+                                : Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2);
+      if (!drawable || !Drawable(style.width)) continue;
+      if (!runOpen || run.Style() != item.style) {
+        endRun();
+        run.Start(item.style);
+        runOpen = true;
+      }
+      const PxPoint first{PxCode(item.x1), PxCode(item.y1)};
+      if (item.kind == FormItem::kLine) {
+        run.AddLine(first, PxPoint{PxCode(item.x2), PxCode(item.y2)});
+      } else {
+        run.AddCircle(first, PxCode(item.x2));
+      }
+    }
+    endRun();
+  }
+
+  const double w = widthTwips / kTwipsPerPixel;
+  const double h = heightTwips / kTwipsPerPixel;
+  {
+    SvgStream svg(head);
+    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+    svg.PxAttribute("width", w).PxAttribute("height", h) << " viewBox=\"0 0 ";
+    svg.Px(w) << ' ';
+    svg.Px(h) << "\">\n<title>";
+    svg.Xml(caption) << "</title>\n<rect x=\"0\" y=\"0\"";
+    svg.PxAttribute("width", w).PxAttribute("height", h) << " fill=\"#FFFFFF\"/>\n";
+    if (!definitions.Text().empty()) svg << "<defs>\n" << definitions.Text() << "</defs>\n";
+    svg << "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+  }
+
+  SvgStream svg(body);
+  svg << "</g>\n";
+
+  for (const PlacedLabel& entry : labels) {
+    const FormLabel& label = entry.label;
+    if (!label.visible) continue;
+    const double ppuX = widthTwips / kTwipsPerPixel / entry.scaleWidth;
+    const double ppuY = heightTwips / kTwipsPerPixel / entry.scaleHeight;
+    double x = (label.left - entry.scaleLeft) * ppuX;
+    double y = (label.top - entry.scaleTop) * ppuY;
+    double lw = label.width * ppuX;
+    double lh = label.height * ppuY;
+    if (lw < 0) {
+      x += lw;
+      lw = -lw;
+    }
+    if (lh < 0) {
+      y += lh;
+      lh = -lh;
+    }
+    if (!Drawable(x) || !Drawable(y) || !Drawable(lw) || !Drawable(lh) || !Drawable(label.fontSize)) continue;
+    svg << "<g id=\"";
+    svg.Xml(entry.name) << "\">\n";
+    if (label.border) {
+      svg << "<rect";
+      svg.PxAttribute("x", x).PxAttribute("y", y).PxAttribute("width", lw).PxAttribute("height", lh)
+          << " fill=\"none\" stroke=\"#000000\" stroke-width=\"1\"/>\n";
+    }
+    if (!label.caption.empty()) {
+      const double size = PointsToPixels(label.fontSize);
+      const char* anchor = "start";
+      double tx = x + 2;
+      if (label.alignment == 1) {
+        anchor = "end";
+        tx = x + lw - 2;
+      } else if (label.alignment == 2) {
+        anchor = "middle";
+        tx = x + lw / 2;
+      }
+      svg << "<text";
+      svg.PxAttribute("x", tx).PxAttribute("y", y + 0.8 * size + 1).Attribute("text-anchor", anchor)
+          << " font-family=\"";
+      svg.Xml(label.fontName) << '"';
+      svg.PxAttribute("font-size", size).Attribute("fill", ColourText(label.colour)) << " xml:space=\"preserve\">";
+      svg.Xml(label.caption) << "</text>\n";
+    }
+    svg << "</g>\n";
+  }
+  svg << "</svg>\n";
+}
+
 }  // namespace
 
 RgbColour PaletteColour(int index) {
@@ -478,7 +589,8 @@ void ConsoleForm::Hide() {
 }
 
 void ConsoleForm::Clear() {
-  items_.clear();
+  if (lent_) Reclaim(true);
+  items_->clear();
   texts_.clear();
   currentX_ = 0;
   currentY_ = 0;
@@ -532,14 +644,8 @@ std::uint16_t ConsoleForm::StyleIndex(RgbColour colour, double width, const std:
 }
 
 void ConsoleForm::Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2) {
-  FormItem item;
-  item.kind = kind;
-  item.style = style;
-  item.x1 = x1;
-  item.y1 = y1;
-  item.x2 = x2;
-  item.y2 = y2;
-  items_.push_back(item);
+  if (lent_) Reclaim(false);
+  items_->push_back(FormItem{kind, style, 0, x1, y1, x2, y2});
   Changed();
 }
 
@@ -567,7 +673,7 @@ void ConsoleForm::Print(const std::string& text) {
     throw std::length_error("form " + name_ + ": too many texts");
   }
   Add(FormItem::kText, StyleIndex(foreColour_, 1, fontName_, fontSize_), PixelX(currentX_), PixelY(currentY_), 0, 0);
-  items_.back().text = static_cast<std::uint32_t>(texts_.size());
+  items_->back().text = static_cast<std::uint32_t>(texts_.size());
   texts_.push_back(text);
   session_.Out() << text << '\n';
   // Next line: one text height lower, back to the left edge of the scale.
@@ -581,132 +687,58 @@ FormLabel& ConsoleForm::Label(const std::string& name) {
   for (auto& entry : labels_) {
     if (entry.name == name) return entry.label;
   }
-  labels_.push_back(LabelEntry{name, FormLabel{}, scaleLeft_, scaleTop_, scaleWidth_, scaleHeight_});
+  labels_.push_back(PlacedLabel{name, FormLabel{}, scaleLeft_, scaleTop_, scaleWidth_, scaleHeight_});
   return labels_.back().label;
 }
 
 std::string ConsoleForm::ToSvg() const {
-  std::ostringstream out;
-  WriteSvg(out);
-  return out.str();
+  std::string text;
+  AppendSvg(text);
+  return text;
 }
 
 void ConsoleForm::WriteSvg(std::ostream& out) const {
-  // Colour texts of the styles, made once for the picture.
-  std::vector<std::string> colours;
-  colours.reserve(styles_.size());
-  for (const FormStyle& s : styles_) colours.push_back(ColourText(s.colour));
+  std::string text;
+  AppendSvg(text);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
 
-  // The drawing in the order of the items: runs of lines and circles of one
-  // style, and texts.  Items with runaway coordinates are not drawn.  The
-  // point marks are defined as they are met and written before the drawing.
-  std::string drawing;
-  MarkDefinitions definitions(styles_, colours);
-  {
-    SvgStream svg(drawing);
-    StyleRun run;
-    bool runOpen = false;
-    const auto endRun = [&] {
-      if (runOpen && !run.Empty()) run.Write(svg, definitions, colours[run.Style()], styles_[run.Style()].width);
-      runOpen = false;
-    };
-    for (const FormItem& item : items_) {
-      const FormStyle& style = styles_[item.style];
-      if (item.kind == FormItem::kText) {
-        if (!Drawable(item.x1) || !Drawable(item.y1) || !Drawable(style.fontSize)) continue;
-        endRun();
-        const double size = PointsToPixels(style.fontSize);
-        // The item's point is the top-left corner of the text; SVG places the baseline.
-        svg << "<text";
-        svg.PxAttribute("x", item.x1).PxAttribute("y", item.y1 + 0.8 * size) << " font-family=\"";
-        svg.Xml(style.fontName) << '"';
-        svg.PxAttribute("font-size", size).Attribute("fill", colours[item.style]) << " xml:space=\"preserve\">";
-        svg.Xml(texts_[item.text]) << "</text>\n";
-        continue;
-      }
-      const bool drawable = item.kind == FormItem::kLine
-                                ? Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2) && Drawable(item.y2)
-                                : Drawable(item.x1) && Drawable(item.y1) && Drawable(item.x2);
-      if (!drawable || !Drawable(style.width)) continue;
-      if (!runOpen || run.Style() != item.style) {
-        endRun();
-        run.Start(item.style);
-        runOpen = true;
-      }
-      const PxPoint first{PxCode(item.x1), PxCode(item.y1)};
-      if (item.kind == FormItem::kLine) {
-        run.AddLine(first, PxPoint{PxCode(item.x2), PxCode(item.y2)});
-      } else {
-        run.AddCircle(first, PxCode(item.x2));
-      }
-    }
-    endRun();
+void ConsoleForm::AppendSvg(std::string& text) const {
+  std::string body;
+  RenderSvg(text, body);
+  text += body;
+}
+
+void ConsoleForm::RenderSvg(std::string& head, std::string& body) const {
+  RenderPicture(head, body, caption_, widthTwips_, heightTwips_, *items_, styles_, texts_, labels_);
+}
+
+FormPicture ConsoleForm::Picture() {
+  lent_ = true;
+  return FormPicture{caption_, widthTwips_, heightTwips_, items_, styles_, texts_,
+                     std::vector<PlacedLabel>(labels_.begin(), labels_.end())};
+}
+
+void ConsoleForm::Reclaim(bool clearing) {
+  lent_ = false;
+  PictureWriter& writer = session_.Pictures();
+  if (!clearing) {
+    writer.AwaitUnshared(items_);
+    return;
   }
-
-  const double w = widthTwips_ / kTwipsPerPixel;
-  const double h = heightTwips_ / kTwipsPerPixel;
-  std::string buffer;
-  buffer.reserve(1 << 17);
-  SvgStream svg(buffer, out);
-  svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
-  svg.PxAttribute("width", w).PxAttribute("height", h) << " viewBox=\"0 0 ";
-  svg.Px(w) << ' ';
-  svg.Px(h) << "\">\n<title>";
-  svg.Xml(caption_) << "</title>\n<rect x=\"0\" y=\"0\"";
-  svg.PxAttribute("width", w).PxAttribute("height", h) << " fill=\"#FFFFFF\"/>\n";
-  if (!definitions.Text().empty()) svg << "<defs>\n" << definitions.Text() << "</defs>\n";
-  svg << "<g fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
-  svg.Flush();
-  out.write(drawing.data(), static_cast<std::streamsize>(drawing.size()));
-  svg << "</g>\n";
-
-  for (const LabelEntry& entry : labels_) {
-    const FormLabel& label = entry.label;
-    if (!label.visible) continue;
-    const double ppuX = widthTwips_ / kTwipsPerPixel / entry.scaleWidth;
-    const double ppuY = heightTwips_ / kTwipsPerPixel / entry.scaleHeight;
-    double x = (label.left - entry.scaleLeft) * ppuX;
-    double y = (label.top - entry.scaleTop) * ppuY;
-    double lw = label.width * ppuX;
-    double lh = label.height * ppuY;
-    if (lw < 0) {
-      x += lw;
-      lw = -lw;
-    }
-    if (lh < 0) {
-      y += lh;
-      lh = -lh;
-    }
-    if (!Drawable(x) || !Drawable(y) || !Drawable(lw) || !Drawable(lh) || !Drawable(label.fontSize)) continue;
-    svg << "<g id=\"";
-    svg.Xml(entry.name) << "\">\n";
-    if (label.border) {
-      svg << "<rect";
-      svg.PxAttribute("x", x).PxAttribute("y", y).PxAttribute("width", lw).PxAttribute("height", lh)
-          << " fill=\"none\" stroke=\"#000000\" stroke-width=\"1\"/>\n";
-    }
-    if (!label.caption.empty()) {
-      const double size = PointsToPixels(label.fontSize);
-      const char* anchor = "start";
-      double tx = x + 2;
-      if (label.alignment == 1) {
-        anchor = "end";
-        tx = x + lw - 2;
-      } else if (label.alignment == 2) {
-        anchor = "middle";
-        tx = x + lw / 2;
-      }
-      svg << "<text";
-      svg.PxAttribute("x", tx).PxAttribute("y", y + 0.8 * size + 1).Attribute("text-anchor", anchor)
-          << " font-family=\"";
-      svg.Xml(label.fontName) << '"';
-      svg.PxAttribute("font-size", size).Attribute("fill", ColourText(label.colour)) << " xml:space=\"preserve\">";
-      svg.Xml(label.caption) << "</text>\n";
-    }
-    svg << "</g>\n";
+  // The storage of the drawing before the last clear, when its picture is
+  // written by now (mostly it is); otherwise new storage.
+  std::shared_ptr<FormItems> lent = std::move(items_);
+  if (spare_ != nullptr && writer.Unshared(spare_)) {
+    items_ = std::move(spare_);
+  } else {
+    items_ = std::make_shared<FormItems>();
   }
-  svg << "</svg>\n";
-  svg.Flush();
+  spare_ = std::move(lent);
+}
+
+void FormPicture::RenderSvg(std::string& head, std::string& body) const {
+  RenderPicture(head, body, caption, widthTwips, heightTwips, *items, styles, texts, labels);
 }
 
 }  // namespace platform

@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "common/platform/errors.hpp"
+#include "common/platform/memory.hpp"
 #include "common/platform/numtext.hpp"
 
 namespace platform {
@@ -45,6 +46,7 @@ Session::Session(std::istream& in, std::ostream& out, std::ostream& err, std::fi
 
 Session::~Session() {
   for (auto& f : outputs_) f->CloseQuietly();
+  pictures_.Wait();  // the folder stays locked until the pictures are written
   ReleaseFolders();
 }
 
@@ -95,7 +97,11 @@ std::string Session::InputBox(const std::string& prompt, const std::string& titl
   // full disk is said now, not after further questions.
   FlushOutputs();
   const std::size_t before = screenFiles_.size();
-  WriteScreens();
+  QueueScreens();
+  // Someone may be answering while looking at the pictures: they are on disk
+  // first.  Once the input has ended every further question takes its
+  // default at once and the pictures are written alongside the run.
+  if (in_.good()) AwaitPictures();
   out_ << "\n";
   if (!AllBlanks(title)) out_ << "== " << title << " ==\n";
   for (std::size_t i = before; i < screenFiles_.size(); ++i) {
@@ -148,20 +154,18 @@ InputFile Session::OpenInput(const std::string& programPath) const {
   return InputFile(ResolvePath(programPath), programPath);
 }
 
-void Session::ClearEarlierPictures() {
-  // The pictures of an earlier run would mix with this run's numbering.
-  picturesCleared_ = true;
-  std::error_code ec;
-  const std::filesystem::path screens = ScreensDirectory();
-  if (!std::filesystem::is_directory(screens, ec)) return;
-  std::vector<std::filesystem::path> old;
-  for (const auto& entry : std::filesystem::directory_iterator(screens, ec)) {
-    if (entry.path().extension() == ".svg") old.push_back(entry.path());
-  }
-  for (const auto& p : old) std::filesystem::remove(p, ec);
+void Session::WriteScreens() {
+  QueueScreens();
+  AwaitPictures();
 }
 
-void Session::WriteScreens() {
+const std::vector<std::filesystem::path>& Session::ScreenFiles() {
+  AwaitPictures();
+  return screenFiles_;
+}
+
+void Session::QueueScreens() {
+  NoteFailedPictures();
   if (picturesFailed_) return;
   for (const auto& form : forms_) {
     if (!form->Visible()) continue;
@@ -169,23 +173,13 @@ void Session::WriteScreens() {
                              [&](const auto& entry) { return entry.first == form.get(); });
     if (last != pictured_.end() && last->second == form->Revision()) continue;
 
-    if (!picturesCleared_) ClearEarlierPictures();
-    std::error_code ec;
-    std::filesystem::create_directories(ScreensDirectory(), ec);
+    // The pictures of an earlier run would mix with this run's numbering.
+    if (!picturesCleared_) pictures_.ClearFolder(ScreensDirectory());
+    picturesCleared_ = true;
     char number[16];
     std::snprintf(number, sizeof number, "%04d", screenCounter_ + 1);
     const std::filesystem::path file = ScreensDirectory() / (std::string(number) + "-" + FileNamePart(form->Name()) + ".svg");
-    std::ofstream out(file, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (out) form->WriteSvg(out);
-    out.close();
-    if (!out) {
-      // The pictures are a view for the user only: the run goes on without
-      // them, and says so once.
-      picturesFailed_ = true;
-      err_ << "Ekran resimleri \"" << ScreensDirectory().generic_string()
-           << "\" klasorune yazilamiyor; calisma ekran resimleri olmadan devam ediyor.\n";
-      return;
-    }
+    pictures_.Write(file, form->Picture());
     ++screenCounter_;
     screenFiles_.push_back(file);
     if (last != pictured_.end()) {
@@ -194,6 +188,21 @@ void Session::WriteScreens() {
       pictured_.emplace_back(form.get(), form->Revision());
     }
   }
+}
+
+void Session::AwaitPictures() {
+  pictures_.Wait();
+  NoteFailedPictures();
+}
+
+void Session::NoteFailedPictures() {
+  if (picturesFailed_ || !pictures_.Failed()) return;
+  // The pictures are a view for the user only: the run goes on without
+  // them, and says so once.  Only the pictures on disk stay listed.
+  picturesFailed_ = true;
+  screenFiles_.resize(pictures_.Written());
+  err_ << "Ekran resimleri \"" << ScreensDirectory().generic_string()
+       << "\" klasorune yazilamiyor; calisma ekran resimleri olmadan devam ediyor.\n";
 }
 
 void Session::FlushOutputs() {
@@ -209,7 +218,9 @@ void Session::Finish() {
     }
   }
   try {
-    WriteScreens();
+    QueueScreens();
+    pictures_.DropEarlier();  // the files of an earlier run's pictures not reused
+    AwaitPictures();
   } catch (...) {
   }
   ReleaseFolders();
@@ -251,6 +262,7 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
 }
 
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver) {
+  PrepareHeapForLargeRun();
   std::error_code error;
   const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
   if (error) {

@@ -15,6 +15,7 @@
 
 #include "files.hpp"
 #include "form.hpp"
+#include "picture_writer.hpp"
 
 namespace platform {
 
@@ -43,8 +44,10 @@ class Session {
  public:
   // in: where the answers come from; out: the terminal (titles, prompts,
   // form text); err: message boxes and the final message of an early end.
-  // The pictures of an earlier run under workingDirectory/screens are removed
-  // when this run writes its first picture.
+  // The pictures of an earlier run under workingDirectory/screens leave the
+  // folder when this run writes its first picture (their files, set aside
+  // under hidden names, are reused for this run's pictures; the rest are
+  // removed when the run ends).
   Session(std::istream& in, std::ostream& out, std::ostream& err, std::filesystem::path workingDirectory);
   ~Session();
   Session(const Session&) = delete;
@@ -84,8 +87,9 @@ class Session {
   // Input text file; a missing file stops the run as a data error.
   InputFile OpenInput(const std::string& programPath) const;
 
-  // Writes a picture of every visible form changed since its last picture.
-  // A pictures folder that cannot be written is said once; the run goes on.
+  // Writes a picture of every visible form changed since its last picture;
+  // they are on disk when this returns.  A pictures folder that cannot be
+  // written is said once; the run goes on.
   void WriteScreens();
   // Writes what every open output file holds to disk; a failed write stops
   // the run as a data error.
@@ -97,10 +101,14 @@ class Session {
   // RunProgram then reports the run as stopped by a data error.
   bool OutputFailed() const;
 
+  // The writer of the pictures, which the forms lend their items to.
+  PictureWriter& Pictures() { return pictures_; }
+
   std::ostream& Out() { return out_; }
   std::ostream& Err() { return err_; }
   std::filesystem::path ScreensDirectory() const { return workingDirectory_ / "screens"; }
-  const std::vector<std::filesystem::path>& ScreenFiles() const { return screenFiles_; }
+  // The pictures of the run so far, each complete on disk.
+  const std::vector<std::filesystem::path>& ScreenFiles();
 
  private:
   std::istream& in_;
@@ -116,9 +124,17 @@ class Session {
   int screenCounter_ = 0;
   bool picturesCleared_ = false;
   bool picturesFailed_ = false;
+  // Writes the pictures into their files alongside the run.
+  PictureWriter pictures_;
   // Folders locked by this run: the open descriptor that holds each lock.
   std::vector<int> folderLocks_;
-  void ClearEarlierPictures();
+  // Renders a picture of every visible form changed since its last picture
+  // and hands it to the writer.
+  void QueueScreens();
+  // Waits until every picture handed over is on disk (or has failed).
+  void AwaitPictures();
+  // Says once that the pictures cannot be written, when the writer found so.
+  void NoteFailedPictures();
   void ReleaseFolders() noexcept;
 };
 

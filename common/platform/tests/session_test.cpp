@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -153,6 +154,45 @@ TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
   s.CreateOutput("CIKTI\\" + std::string("BONJEAN.SON")).Line("1");
   s.Finish();
   EXPECT_EQ(ReadAll(dir_ / "CIKTI" / "BONJEAN.SON"), "1\r\n");
+}
+
+// Once the input has ended, the questions take their defaults at once and the
+// pictures are drawn and written alongside the run; when the run stops, every
+// picture of it is complete on disk, each showing its form as it was at its
+// question, whether the form was drawn on further or cleared after it.
+TEST_F(SessionTest, PicturesWrittenAlongsideTheRunAreCompleteWhenItStops) {
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  constexpr int kQuestions = 8;
+  std::vector<int> shown;  // segments on the form at each question
+  const int status = platform::RunProgram(s, [&](Session& session) {
+    auto& f = session.Form("F", "F", 0, 0, 15000, 15000);
+    f.Show();
+    int segments = 0;
+    for (int k = 1; k <= kQuestions; ++k) {
+      if (k % 3 == 0) {
+        f.Clear();
+        segments = 0;
+      }
+      // Many segments, so that a picture takes a while to write.
+      for (int j = 0; j < 2000; ++j) f.Line(j, k, j + 0.5, k + 1, 1 + k % 2);
+      segments += 2000;
+      shown.push_back(segments);
+      (void)session.InputBox("SORU", " ", "0", 4000, 8500);
+    }
+    platform::StopByUser();
+  });
+  EXPECT_EQ(status, 2);
+  for (int k = 1; k <= kQuestions; ++k) {
+    const std::string name = "000" + std::to_string(k) + "-F.svg";
+    SCOPED_TRACE(name);
+    const std::string svg = ReadAll(dir_ / "screens" / name);
+    ASSERT_GE(svg.size(), 7u);
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    EXPECT_EQ(testsupport::ReadPicture(svg).AllSegments(), shown[static_cast<std::size_t>(k - 1)]);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "screens" / ("000" + std::to_string(kQuestions + 1) + "-F.svg")));
+  EXPECT_TRUE(err_.str().find("Ekran resimleri") == std::string::npos) << err_.str();
 }
 
 TEST_F(SessionTest, PictureOfEveryVisibleChangedFormAtEachQuestion) {
@@ -316,6 +356,39 @@ TEST_F(SessionTest, EarlierPicturesAreRemovedWithTheFirstPicture) {
   EXPECT_NE(ReadAll(dir_ / "screens" / "0001-F.svg"), "<svg/>");
   EXPECT_FALSE(std::filesystem::exists(dir_ / "screens" / "0001-Form1_KORMELAN.svg"));
   EXPECT_TRUE(std::filesystem::exists(dir_ / "screens" / "notes.txt"));
+}
+
+// The files of an earlier run's pictures are reused for this run's pictures
+// (rewritten from their start and cut to length); those left over, and any
+// set aside by a run that did not end, are gone when the run ends.
+TEST_F(SessionTest, PicturesOfAnEarlierRunLeaveNothingBehind) {
+  const std::filesystem::path screens = dir_ / "screens";
+  for (int k = 1; k <= 5; ++k) {
+    WriteAll(screens / ("000" + std::to_string(k) + "-G.svg"), std::string(20000, '~'));
+  }
+  WriteAll(screens / ".earlier-1", "set aside by a run that was killed");
+  WriteAll(screens / "notes.txt", "kept");
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  const int status = platform::RunProgram(s, [](Session& session) {
+    auto& f = session.Form("F", "F", 0, 0, 1500, 1500);
+    f.Show();
+    for (int k = 1; k <= 2; ++k) {
+      f.Line(0, 0, k, k, 1);
+      (void)session.InputBox("SORU", " ", "0", 4000, 8500);
+    }
+  });
+  EXPECT_EQ(status, 0);
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(screens)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"0001-F.svg", "0002-F.svg", "notes.txt"}));
+  for (int k = 1; k <= 2; ++k) {
+    const std::string svg = ReadAll(screens / ("000" + std::to_string(k) + "-F.svg"));
+    EXPECT_EQ(svg.find('~'), std::string::npos);
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    EXPECT_EQ(testsupport::ReadPicture(svg).AllSegments(), k);
+  }
 }
 
 TEST_F(SessionTest, RunProgramClosesEveryFileAndReturnsTheStatus) {
