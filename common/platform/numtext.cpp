@@ -519,6 +519,11 @@ bool ParseNumberItems(const std::string& line, std::vector<double>& values, std:
   return true;
 }
 
+std::optional<int> WholeNumberWithin(double value, int lowest, int highest) {
+  if (!(value >= lowest && value <= highest) || value != std::floor(value)) return std::nullopt;
+  return static_cast<int>(value);
+}
+
 std::string MessageNumber(double x) {
   if (!std::isfinite(x)) return std::isnan(x) ? "NaN" : (x < 0 ? "-Inf" : "Inf");
   if (x == 0 || (std::fabs(x) < 1e15 && std::fabs(x) >= 1e-6)) return WriteItemNumber(x);

@@ -4,6 +4,7 @@
 // depends on the C or C++ locale, and none ever writes an exponent.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,12 @@ bool ParseNumberLine(const std::string& line, int count, std::vector<double>& va
 // The numbers of a line of a number list, however many (at least one), with
 // the item rules of ParseNumberLine.
 bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem);
+
+// A count read from a file or typed into a box: the whole number it is when
+// it is a whole number from `lowest` to `highest`, nothing otherwise.  The
+// check comes before any conversion, so that no value read (NaN, 1e300,
+// -3e9) is ever converted to an int it does not fit.
+std::optional<int> WholeNumberWithin(double value, int lowest, int highest);
 
 // A number as a message shows the value read: the write-item form, or for a
 // magnitude of 1e15 and more or below 1e-6 the shortest form with an exponent

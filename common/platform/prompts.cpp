@@ -28,9 +28,18 @@ void ShowMessage(Session& session, const std::string& prompt, const std::string&
   session.MessageBox(prompt, 20, title, "DEMO.HLP", 500);
 }
 
+void RefuseAnswer(Session& session, const std::string& prompt, const std::string& title) {
+  if (!session.InputEnded()) {
+    ShowMessage(session, prompt, title);
+    return;
+  }
+  StopWithDataMessage(session,
+                      prompt + " Girdinin sonuna gelindi: soru yeniden sorulamaz, calisma durduruldu.", title);
+}
+
 void StopWithDataMessage(Session& session, const std::string& prompt, const std::string& title) {
   ShowMessage(session, prompt, title);
-  StopForDataError(prompt);
+  StopForShownDataError(prompt);
 }
 
 void RefuseTaskValue(Session& session, const std::string& taskFileName, int line, const std::string& what) {

@@ -32,7 +32,13 @@ void StopIfConfirmed(Session& session, const std::string& prompt, const std::str
 // context 500.
 void ShowMessage(Session& session, const std::string& prompt, const std::string& title);
 
-// Message box of a failed data check, then the run ends as a data error.
+// An answer a question cannot take: the message box says why, and the caller
+// asks again.  Once the input has ended no answer can come any more: the run
+// stops instead (data error, status 1), with the message and a word on why.
+void RefuseAnswer(Session& session, const std::string& prompt, const std::string& title);
+
+// Message box of a failed data check, then the run ends as a data error (the
+// message said once).
 [[noreturn]] void StopWithDataMessage(Session& session, const std::string& prompt, const std::string& title);
 
 // A task-file value the run cannot work with: the message box "<task file>

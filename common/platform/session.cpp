@@ -22,6 +22,10 @@ namespace platform {
 
 void StopForDataError(const std::string& message) { throw RunStop(ExitStatus::kDataError, message); }
 
+void StopForShownDataError(const std::string& message) {
+  throw RunStop(ExitStatus::kDataError, message, true);
+}
+
 void StopByUser(const std::string& message) { throw RunStop(ExitStatus::kUserStop, message); }
 
 namespace {
@@ -112,6 +116,7 @@ std::string Session::InputBox(const std::string& prompt, const std::string& titl
   std::string line;
   if (!std::getline(in_, line)) {
     // End of input: the box is closed as it was pre-filled.
+    inputEnded_ = true;
     out_ << "\n" << std::flush;
     return defaultText;
   }
@@ -238,12 +243,14 @@ bool Session::OutputFailed() const {
 int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
   ExitStatus status = ExitStatus::kComplete;
   std::string message;
+  bool shown = false;
   try {
     session.LockFolder(session.WorkingDirectory());
     driver(session);
   } catch (const RunStop& stop) {
     status = stop.Status();
     message = stop.what();
+    shown = stop.AlreadyShown();
   } catch (const DataError& e) {
     status = ExitStatus::kDataError;
     message = e.what();
@@ -254,7 +261,7 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
     status = ExitStatus::kInternalFault;
     message = "Program hatasi: bilinmeyen hata";
   }
-  if (!message.empty()) session.Err() << "\n" << message << "\n";
+  if (!message.empty() && !shown) session.Err() << "\n" << message << "\n";
   session.Finish();
   // A run whose files are incomplete on disk has not gone to its end.
   if (status == ExitStatus::kComplete && session.OutputFailed()) status = ExitStatus::kDataError;

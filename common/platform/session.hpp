@@ -27,17 +27,25 @@ enum class ExitStatus : int {
   kInternalFault = 3,  // a fault of the program itself
 };
 
-// Thrown to end a run at once; caught by RunProgram, which closes every file.
+// Thrown to end a run at once; caught by RunProgram, which closes every file
+// and says the message, unless the user has been shown it already (a
+// message box said it just before).
 class RunStop : public std::runtime_error {
  public:
-  RunStop(ExitStatus status, const std::string& message) : std::runtime_error(message), status_(status) {}
+  RunStop(ExitStatus status, const std::string& message, bool alreadyShown = false)
+      : std::runtime_error(message), status_(status), alreadyShown_(alreadyShown) {}
   ExitStatus Status() const { return status_; }
+  bool AlreadyShown() const { return alreadyShown_; }
 
  private:
   ExitStatus status_;
+  bool alreadyShown_;
 };
 
 [[noreturn]] void StopForDataError(const std::string& message);
+// The same for a message the user has just been shown in a message box: the
+// run's end does not say it a second time.
+[[noreturn]] void StopForShownDataError(const std::string& message);
 [[noreturn]] void StopByUser(const std::string& message = std::string());
 
 class Session {
@@ -74,6 +82,10 @@ class Session {
   // the default text; otherwise the line as typed (only its line end removed).
   std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                        int xTwips, int yTwips);
+  // True once an input box has met the end of the input: every later box
+  // takes its default, so a question whose answer is refused cannot be asked
+  // again (RefuseAnswer stops the run instead).
+  bool InputEnded() const { return inputEnded_; }
   // Message box: title and prompt on the error stream; reads nothing.
   void MessageBox(const std::string& prompt, int buttonsAndIcon, const std::string& title,
                   const std::string& helpFile, int context);
@@ -123,6 +135,7 @@ class Session {
   std::vector<std::pair<const ConsoleForm*, unsigned long>> pictured_;
   int screenCounter_ = 0;
   bool picturesCleared_ = false;
+  bool inputEnded_ = false;
   bool picturesFailed_ = false;
   // Writes the pictures into their files alongside the run.
   PictureWriter pictures_;

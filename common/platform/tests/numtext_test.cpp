@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -141,3 +142,15 @@ TEST(NumText, ParseNumberAcceptsTheItemFormsOnly) {
 }
 
 }  // namespace
+
+TEST(NumText, CountsAreWholeAndWithinTheirRangeBeforeTheyAreConverted) {
+  struct Case {
+    double value;
+    std::optional<int> expected;
+  } cases[] = {
+      {0, 0}, {25, 25}, {7, 7}, {26, std::nullopt}, {-1, std::nullopt}, {2.5, std::nullopt},
+      {-3e9, std::nullopt}, {3e9, std::nullopt}, {1e300, std::nullopt},
+      {std::numeric_limits<double>::quiet_NaN(), std::nullopt}, {-std::numeric_limits<double>::infinity(), std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(platform::WholeNumberWithin(c.value, 0, 25), c.expected) << c.value;
+}

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/platform/errors.hpp"
+#include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
@@ -133,6 +134,46 @@ TEST_F(SessionTest, DataMessageGoesToErrorStreamThenStops) {
   EXPECT_NE(err_.str().find("Kesit postalari data giris hatasi"), std::string::npos);
   EXPECT_NE(err_.str().find("Data dosyasinda hata var."), std::string::npos);
   EXPECT_TRUE(out_.str().empty());
+}
+
+TEST_F(SessionTest, ADataMessageIsSaidOnceWhenItStopsTheRun) {
+  std::istringstream in("");
+  std::ostringstream out, err;
+  Session s(in, out, err, dir_);
+  const int status = platform::RunProgram(s, [](Session& session) {
+    platform::StopWithDataMessage(session, "Data dosyasinda hata var.", "Data giris hatasi");
+  });
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(Count(err.str(), "Data dosyasinda hata var."), 1) << err.str();
+}
+
+// A question asked again after a refused answer: while answers come it is
+// asked again; once the input has ended the run stops instead of asking for
+// ever.
+TEST_F(SessionTest, ARefusedAnswerStopsTheRunOnceTheInputHasEnded) {
+  std::istringstream in("x\n7\n");
+  std::ostringstream out, err;
+  Session s(in, out, err, dir_);
+  int asked = 0;
+  const auto askUntilAbove5 = [&](Session& session) {
+    for (;;) {
+      ++asked;
+      double v = 0;
+      if (platform::ParseNumber(session.InputBox("SAYI ?", " ", "1", 4000, 8500), v) && v > 5) return;
+      platform::RefuseAnswer(session, "5 'ten buyuk bir sayi girin.", "Sayi");
+    }
+  };
+  EXPECT_EQ(platform::RunProgram(s, askUntilAbove5), 0);
+  EXPECT_EQ(asked, 2);  // "x" refused, "7" taken
+  EXPECT_EQ(Count(err.str(), "5 'ten buyuk bir sayi girin."), 1);
+
+  std::istringstream ended("x\n");
+  std::ostringstream out2, err2;
+  Session s2(ended, out2, err2, dir_);
+  asked = 0;
+  EXPECT_EQ(platform::RunProgram(s2, askUntilAbove5), 1);
+  EXPECT_EQ(asked, 2);  // "x" refused and asked again; the default at the end of input refused: stop
+  EXPECT_EQ(Count(err2.str(), "Girdinin sonuna gelindi"), 1) << err2.str();
 }
 
 TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
