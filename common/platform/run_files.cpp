@@ -79,6 +79,17 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
   for (const std::string& input : files.inputs) refuseInPictures(input, "Girdi dosyasi");
   for (const std::string& output : files.outputs) refuseInPictures(output, "Cikti dosyasi");
 
+  // Every output place is there before the run asks its first question: a
+  // folder found missing only when the file is made would stop a run the
+  // user has already answered questions of.
+  for (std::size_t k = 0; k < outputs.size(); ++k) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(outputs[k].parent_path(), ec)) continue;
+    StopForDataError("Cikti dosyasi \"" + ShownPath(files.outputs[k]) + "\" icin cikti dizini (\"" +
+                     outputs[k].parent_path().generic_string() +
+                     "\") yok. Dizini olusturun ya da gorev dosyasinda OUTDIR 'i duzeltin. Hicbir dosya yazilmadi.");
+  }
+
   for (const auto& o : outputs) session.LockFolder(o.parent_path());
 }
 

@@ -31,7 +31,8 @@ struct RunFiles {
 // Before anything is written: refuses (data error, a message naming both
 // files) an output that is the same file as an input or as another output,
 // and an input or output that lies in the pictures folder, whose pictures
-// each run replaces; then locks the folder of every output (LockFolder).
+// each run replaces, and an output whose folder is not there; then locks the
+// folder of every output (LockFolder).
 void ClaimRunFiles(Session& session, const RunFiles& files);
 
 }  // namespace platform

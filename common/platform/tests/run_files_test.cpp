@@ -92,6 +92,8 @@ TEST_F(RunFilesTest, ClashesAreRefusedBeforeAnythingIsWritten) {
       {"output in the pictures folder", [](const fs::path& d) { fs::create_directories(d / "screens"); },
        {{"HULL.DAT"}, {"screens\\0001-Form1_KORMELAN.svg"}},
        "Cikti dosyasi \"screens/0001-Form1_KORMELAN.svg\" ekran resimleri klasorunde"},
+      {"output folder missing", [](const fs::path&) {}, {{"HULL.DAT"}, {"OUT.TXT", "NOWHERE\\R.SON"}},
+       "Cikti dosyasi \"NOWHERE/R.SON\" icin cikti dizini"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
