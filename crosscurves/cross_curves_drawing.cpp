@@ -265,7 +265,8 @@ void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, Cr
   if (data.NA == 0 || !(extremes.AxisMaxX > extremes.AxisMinX) || !(extremes.AxisMaxY > extremes.AxisMinY)) {
     session.MessageBox("Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece "
                        "meyil acisi): olcek kurulamadigi icin capraz egriler cizilmedi ve " +
-                           std::string(kCrossCurvesScript) + " yazilmadi.",
+                           std::string(kCrossCurvesScript) + " yazilmadi." +
+                           RemoveEarlierScript(session, run.task.OUTDIR, kCrossCurvesScript),
                        64, "Bilgi", "", 0);
     return;
   }

@@ -295,11 +295,15 @@ TEST(CrossCurvesRun, DataFileHoldsTheInterpolatedRows) {
             std::string::npos);
 }
 
-// Without heel angles the deck-edge table still stands; the interpolated
-// table and the GZ step say why they are not there.  Upright only, the GZ
-// step is skipped.
+// Without heel angles the deck-edge table still stands and the interpolated
+// table says why it is not there.  Without a heel above 0 the GZ step still
+// prints its table (the upright row, or none), the loading condition and GM0;
+// the largest GZ is 0 at 0 degrees and the areas the curve does not reach
+// are " *****": only the drawing, whose heel axis ends at the last heel
+// angle, is skipped with a message.
 TEST(CrossCurvesRun, NoHeelAnglesOrUprightOnly) {
   for (const bool upright : {false, true}) {
+    SCOPED_TRACE(upright ? "upright only" : "no heel angle");
     ProgramRun run;
     TaskText t;
     t.HeelAngleCount = upright ? "1" : "0";
@@ -311,11 +315,24 @@ TEST(CrossCurvesRun, NoHeelAnglesOrUprightOnly) {
     ASSERT_EQ(run.Run(), 0) << run.Errors();
     const std::string report = run.Report();
     EXPECT_NE(report.find("  GUVERTE KENARI SUYA GIRME ACILARI\r\n"), std::string::npos);
-    EXPECT_EQ(report.find(" GZ VE MEYIL ACISI DEGERLERI "), std::string::npos);
-    EXPECT_NE(run.Errors().find(upright ? "0 dereceden buyuk meyil acisi yok: GZ egrisi hesaplanmadi."
-                                        : "(HeelAngleCount = 0): GZ egrisi hesaplanmadi."),
+    EXPECT_EQ(GzLines(report),
+              std::string(" GZ VE MEYIL ACISI DEGERLERI \r\n=========================\r\n"
+                          " NO      GZ(m)   ACI(der)\r\n=========================\r\n") +
+                  (upright ? "  1      0.000     0.000\r\n" : "") +
+                  "=========================\r\n\r\n\r\n"
+                  "DEPLASMAN   4305.000 ton icin KG =   4.500 m (BL'den) ve KM =   5.767 m (BL'den)\r\n"
+                  "BASLANGIC GM0 =   1.267 m. (serbest yuzey duzeltmesi yapilmadi)\r\n"
+                  "MAXIMUM GZ =  0.000 (m) MEYIL ACISI =   0.00 derece\r\n"
+                  "30 DER. MEYILDE EGRI ALTINDA KALAN ALAN =  ***** (m*rad) (min 0.055 m*rad)\r\n"
+                  "40 DER. MEYILDE EGRI ALTINDA KALAN ALAN =  ***** (m*rad) (min 0.09 m*rad)\r\n"
+                  "30-40 DER. ARASINDA EGRI ALTINDA KALAN ALAN =  ***** (m*rad) (min 0.03 m*rad)\r\n");
+    EXPECT_NE(run.Errors().find(upright ? "Gorev dosyasinda 0 dereceden buyuk meyil acisi yok: GZ ekseninin olcegi "
+                                          "kurulamadigi icin GZ egrisi cizilmedi ve Pendrovix_GZ_PHI.SCR yazilmadi."
+                                        : "(HeelAngleCount = 0): GZ ekseninin olcegi kurulamadigi icin GZ egrisi "
+                                          "cizilmedi"),
               std::string::npos)
         << run.Errors();
+    EXPECT_FALSE(run.Exists("Pendrovix_GZ_PHI.SCR"));
     if (!upright) {
       EXPECT_NE(run.Errors().find("(HeelAngleCount = 0): interpole edilmis capraz stabilite tablosu yazilmadi."),
                 std::string::npos);
