@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/platform/numtext.hpp"
+#include "crosscurves/forms.hpp"
 #include "run_fixture.hpp"
 
 namespace cross::testing {
@@ -104,8 +105,15 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
       {"density zero", [](TaskText& t) { t.WaterDensity = "0"; },
        "Pendrovix.TSK satir 24: WaterDensity (suyun yogunlugu) 0 t/m3 'dan buyuk ve en fazla 20 t/m3 olmalidir; "
        "okunan deger 0."},
-      {"no displacement", [](TaskText& t) { t.RequestedDisplacement = "0"; },
+      {"no displacement with the GZ curve",
+       [](TaskText& t) {
+         t.RequestedDisplacement = "0";
+         t.GzCurveAnswer = "E";
+       },
        "Pendrovix.TSK satir 36: RequestedDisplacement (istenen deplasman) 0 ton 'dan buyuk"},
+      {"displacement beyond any ship", [](TaskText& t) { t.RequestedDisplacement = "-2e9"; },
+       "Pendrovix.TSK satir 36: RequestedDisplacement (istenen deplasman) -1000000000 ton ile 1000000000 ton "
+       "arasinda olmalidir; okunan deger -2000000000."},
       {"KG beyond any ship", [](TaskText& t) { t.KGKM = "1e5, 6"; },
        "Pendrovix.TSK satir 40: KG (agirlik merkezinin yuksekligi)"},
       {"four waterlines", [](TaskText& t) { t.InclinedWaterlineCount = "4"; },
@@ -121,7 +129,11 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
        "Pendrovix.TSK satir 16: REPORTFILE (pendrovix.tsk) programin kendi dosyalarindan birini"},
       {"report over the offset table", [](TaskText& t) { t.REPORTFILE = "HULL.DAT"; },
        "REPORTFILE (HULL.DAT) programin kendi dosyalarindan birini (HULL.DAT) gosteriyor"},
-      {"report over the data file", [](TaskText& t) { t.REPORTFILE = "STASCR.DAT"; },
+      {"report over the data file",
+       [](TaskText& t) {
+         t.REPORTFILE = "STASCR.DAT";
+         t.CrossCurveDrawingAnswer = "E";
+       },
        "REPORTFILE (STASCR.DAT) programin kendi dosyalarindan birini (STASCR.DAT) gosteriyor"},
   };
   for (const Case& c : cases) {
@@ -338,6 +350,27 @@ TEST(CrossCurvesRun, NoHeelAnglesOrUprightOnly) {
                 std::string::npos);
       EXPECT_EQ(testsupport::ReadFile(run.Dir() / "STASCR.DAT"), "0\r\n");
     }
+  }
+}
+
+// The requested displacement selects the deck-edge angle and the GZ curve:
+// without the curve any displacement serves, one the hull does not reach
+// (none, or a negative one) gives the angle " *****".
+TEST(CrossCurvesRun, RequestedDisplacementWithoutTheGzCurve) {
+  for (const char* displacement : {"0", "-50"}) {
+    SCOPED_TRACE(displacement);
+    ProgramRun run;
+    TaskText t;
+    t.RequestedDisplacement = displacement;
+    run.WriteTask(t);
+    run.WriteHull(kBox);
+    ASSERT_EQ(run.Run(), 0) << run.Errors();
+    const std::string report = run.Report();
+    EXPECT_NE(report.find(" ISTENEN DEPLASMAN = " + FormatNumber(std::stod(displacement), 5, 3) +
+                          " ton\r\n GUV. SUYA GIRME ACISI =  ***** der.\r\n"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(report.find(" GZ VE MEYIL ACISI DEGERLERI "), std::string::npos);
   }
 }
 
