@@ -1,9 +1,12 @@
 // The heel-angle loop's steps for one angle.
 #include "heel_angle.hpp"
 
+#include <sched.h>
+
 #include <algorithm>
 #include <atomic>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -54,7 +57,16 @@ void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double 
   const int helpers = std::clamp(threads, 1, std::max(1, NST)) - 1;
   std::vector<std::thread> pool;
   pool.reserve(static_cast<std::size_t>(helpers));
-  for (int t = 0; t < helpers; ++t) pool.emplace_back(worker);
+  // A thread the system cannot start leaves its stations to the others: the
+  // calling thread works through every station not taken, each station is
+  // cut by the one thread that took it.
+  for (int t = 0; t < helpers; ++t) {
+    try {
+      pool.emplace_back(worker);
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
   worker();
   for (std::thread& t : pool) t.join();
   if (failure) std::rethrow_exception(failure);
@@ -81,8 +93,12 @@ void SetRunCaption(platform::ConsoleForm& form, const std::string& label, const 
 }
 
 int CuttingThreads() {
-  const unsigned cores = std::thread::hardware_concurrency();
-  return static_cast<int>(std::clamp(cores, 1u, 8u));
+  // The processors this process may run on, which a container or a taskset
+  // may hold below the machine's cores.
+  cpu_set_t cpus;
+  CPU_ZERO(&cpus);
+  const int usable = sched_getaffinity(0, sizeof cpus, &cpus) == 0 ? CPU_COUNT(&cpus) : 1;
+  return std::clamp(usable, 1, kMostCuttingThreads);
 }
 
 void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
