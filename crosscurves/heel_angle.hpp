@@ -8,7 +8,8 @@
 
 namespace cross {
 
-// The program's one form, "Pendrovix", with its labels.
+// The program's one form, "Pendrovix", with its six labels in their places
+// (first use placing them while the form has its first scale).
 platform::ConsoleForm& PendrovixForm(platform::Session& session);
 
 // Gives a label of the form the look of the run's captions (Arial 15,
