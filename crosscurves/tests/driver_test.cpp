@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -162,6 +163,32 @@ TEST(CrossCurvesRun, OutputOverAnInputIsRefused) {
   EXPECT_NE(run.Errors().find("Hicbir dosya yazilmadi."), std::string::npos) << run.Errors();
   EXPECT_EQ(run.Report("Enkesitler.SCR"), hull);
   EXPECT_FALSE(run.Exists("Pendrovix.SON"));
+}
+
+// Every output place (report, body plan, data file, both scripts) is
+// claimed before the first question and before any picture: an output
+// folder that is not there stops the run with nothing asked and nothing
+// drawn, also where a negative GM0 would ask first.
+TEST(CrossCurvesRun, MissingOutputFolderStopsBeforeAnyQuestionOrPicture) {
+  for (const char* KGKM : {"4.5, 5.7667", "6.0, 5.5"}) {
+    SCOPED_TRACE(KGKM);
+    ProgramRun run;
+    TaskText t;
+    t.OUTDIR = "NOWHERE\\";
+    t.KGKM = KGKM;
+    t.CrossCurveDrawingAnswer = "E";
+    t.GzCurveAnswer = "E";
+    run.WriteTask(t);
+    run.WriteHull(kBox);
+    EXPECT_EQ(run.Run("E\n"), 1);
+    EXPECT_NE(run.Errors().find("\") yok. Dizini olusturun ya da gorev dosyasinda OUTDIR 'i duzeltin. Hicbir dosya "
+                                "yazilmadi."),
+              std::string::npos)
+        << run.Errors();
+    EXPECT_EQ(run.Terminal().find("[default:"), std::string::npos) << run.Terminal();
+    EXPECT_FALSE(run.Exists("screens") && !std::filesystem::is_empty(run.Dir() / "screens"));
+    EXPECT_FALSE(run.Exists("NOWHERE"));
+  }
 }
 
 // Hulls the run cannot integrate or scale: stations closer than 0.01 m or out
