@@ -87,22 +87,6 @@ void WriteMarker(drawing::ScriptWriter& w, const Marker& marker, double x, doubl
   }
 }
 
-// The data extremes, the first point seeding them.
-AxisRanges DataExtremes(const CrossCurveData& data) {
-  AxisRanges a;
-  a.AxisMinX = a.AxisMaxX = data.Displacement(1, 1);
-  a.AxisMinY = a.AxisMaxY = data.KN(1, 1);
-  for (int i = 1; i <= data.NA; ++i) {
-    for (int j = 1; j <= data.PointCounts(i); ++j) {
-      a.AxisMinX = std::min(a.AxisMinX, data.Displacement(i, j));
-      a.AxisMinY = std::min(a.AxisMinY, data.KN(i, j));
-      a.AxisMaxX = std::max(a.AxisMaxX, data.Displacement(i, j));
-      a.AxisMaxY = std::max(a.AxisMaxY, data.KN(i, j));
-    }
-  }
-  return a;
-}
-
 // Where an axis of the screen starts: at 0 below a maximum above 0, else at
 // its minimum (the axes of the dialog have a minimum below the maximum).
 double ScreenAxisStart(double axisMin, double axisMax) { return axisMax > 0 ? 0.0 : axisMin; }
@@ -162,6 +146,21 @@ void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, Cros
 int CurveLayerColour(int L) {
   const int n = 10 * L;
   return n <= 255 ? n : (n - 1) % 255 + 1;
+}
+
+AxisRanges DataExtremes(const CrossCurveData& data) {
+  AxisRanges a;
+  a.AxisMinX = a.AxisMaxX = data.Displacement(1, 1);
+  a.AxisMinY = a.AxisMaxY = data.KN(1, 1);
+  for (int i = 1; i <= data.NA; ++i) {
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      a.AxisMinX = std::min(a.AxisMinX, data.Displacement(i, j));
+      a.AxisMinY = std::min(a.AxisMinY, data.KN(i, j));
+      a.AxisMaxX = std::max(a.AxisMaxX, data.Displacement(i, j));
+      a.AxisMaxY = std::max(a.AxisMaxY, data.KN(i, j));
+    }
+  }
+  return a;
 }
 
 void PlotCrossCurvesOnForm(platform::ConsoleForm& form, const CrossRun& run, const CrossCurveData& data,

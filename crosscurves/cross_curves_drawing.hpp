@@ -18,6 +18,10 @@ struct AxisRanges {
   double AxisMinY = 0, AxisMaxY = 0;
 };
 
+// The extremes of the curves' displacements and KN (at least one curve of one
+// point), the first point seeding them.
+AxisRanges DataExtremes(const CrossCurveData& data);
+
 // Reads the data file, shows the curves, lets the user change the axis
 // ranges and writes the script.  Curves whose displacements or KN all
 // coincide give no scale: the drawing is skipped with a message, and a script

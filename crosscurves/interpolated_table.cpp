@@ -12,6 +12,8 @@
 #include "forms.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "cross_curves_drawing.hpp"
+#include "cross_data_file.hpp"
 #include "cross_table.hpp"
 #include "curve_window.hpp"
 #include "range_questions.hpp"
@@ -57,16 +59,9 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
   }
 
   // The data range of every computed row.
-  double DMIN = t.CrossCurveDisplacement(1, 1), DMAX = DMIN;
-  double KNMIN = t.CrossCurveKN(1, 1), KNMAX = KNMIN;
-  for (int i = 1; i <= NA; ++i) {
-    for (int j = 1; j <= NWL; ++j) {
-      DMIN = std::min(DMIN, t.CrossCurveDisplacement(i, j));
-      KNMIN = std::min(KNMIN, t.CrossCurveKN(i, j));
-      DMAX = std::max(DMAX, t.CrossCurveDisplacement(i, j));
-      KNMAX = std::max(KNMAX, t.CrossCurveKN(i, j));
-    }
-  }
+  const AxisRanges extremes = DataExtremes(CrossCurvesOfRun(run));
+  const double DMIN = extremes.AxisMinX, DMAX = extremes.AxisMaxX;
+  const double KNMIN = extremes.AxisMinY, KNMAX = extremes.AxisMaxY;
 
   // The computed curves, placed over the data range.
   const CurveWindow w = PrepareCurveWindow(form, run.run.MaxTopHalfBreadth, run.run.HeightExtent, true);
