@@ -8,9 +8,12 @@
 
 namespace cross {
 
-std::string ShownNumber(double x, int decimals) { return platform::FormatWithDigitMask(x, 1, decimals); }
+std::string ShownNumber(double x, int decimals) {
+  return std::isfinite(x) ? platform::FormatWithDigitMask(x, 1, decimals) : platform::MessageNumber(x);
+}
 
 ShownValue ShownTowards(double x, bool up, int decimals) {
+  if (!std::isfinite(x)) return {platform::MessageNumber(x), x};
   const double scale = std::pow(10.0, decimals);
   // The nearest shown value on that side; the decimal text of a product
   // rounded to the last place may read back a hair on the other side, then

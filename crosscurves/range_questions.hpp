@@ -19,7 +19,8 @@ namespace cross {
 inline constexpr int kReportDecimals = 3;
 
 // A value as a box or a message shows it: `decimals` decimals, rounded, no
-// blanks before it.
+// blanks before it (one that is not finite as platform::MessageNumber says
+// it, here and below).
 std::string ShownNumber(double x, int decimals = kReportDecimals);
 
 // A value as a box shows it, rounded towards `up` (upward when true) at
