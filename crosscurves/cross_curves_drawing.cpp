@@ -10,6 +10,7 @@
 #include "common/platform/prompts.hpp"
 #include "forms.hpp"
 #include "graph_script.hpp"
+#include "range_questions.hpp"
 
 namespace cross {
 
@@ -86,46 +87,27 @@ void WriteMarker(drawing::ScriptWriter& w, const Marker& marker, double x, doubl
   }
 }
 
-// The data extremes, the first point seeding them.
-AxisRanges DataExtremes(const CrossCurveData& data) {
-  AxisRanges a;
-  a.AxisMinX = a.AxisMaxX = data.Displacement(1, 1);
-  a.AxisMinY = a.AxisMaxY = data.KN(1, 1);
-  for (int i = 1; i <= data.NA; ++i) {
-    for (int j = 1; j <= data.PointCounts(i); ++j) {
-      a.AxisMinX = std::min(a.AxisMinX, data.Displacement(i, j));
-      a.AxisMinY = std::min(a.AxisMinY, data.KN(i, j));
-      a.AxisMaxX = std::max(a.AxisMaxX, data.Displacement(i, j));
-      a.AxisMaxY = std::max(a.AxisMaxY, data.KN(i, j));
-    }
-  }
-  return a;
-}
+// Where an axis of the screen starts: at 0 below a maximum above 0, else at
+// its minimum (the axes of the dialog have a minimum below the maximum).
+double ScreenAxisStart(double axisMin, double axisMax) { return axisMax > 0 ? 0.0 : axisMin; }
 
 std::string Masked(double v, const char* mask) { return platform::FormatWithMask(v, mask); }
 
-// Asks the two ends of one axis, pre-filled with the data's, until both are
-// numbers and the maximum lies above the minimum and above 0.
+// Asks the two ends of one axis, pre-filled with the data's rounded outward
+// at the report's decimals, until both are numbers and the maximum lies above
+// the minimum.
 void AskAxis(platform::Session& session, const char* minPrompt, const char* maxPrompt, double dataMin,
              double dataMax, double& axisMin, double& axisMax) {
-  for (;;) {
-    const std::string low = session.InputBox(minPrompt, " ", platform::WriteItemNumber(dataMin), platform::kReviewBoxX,
-                                             platform::kReviewBoxY);
-    const std::string high = session.InputBox(maxPrompt, " ", platform::WriteItemNumber(dataMax),
-                                              platform::kReviewBoxX, platform::kReviewBoxY);
-    std::string problem;
-    if (!platform::ParseNumber(low, axisMin) || !platform::ParseNumber(high, axisMax)) {
-      problem = "Girilen degerlerden biri sayi degil.";
-    } else if (!(axisMax > axisMin)) {
-      problem = "En buyuk deger en kucukten buyuk olmalidir.";
-    } else if (!(axisMax > 0)) {
-      problem = "En buyuk deger sifirdan buyuk olmalidir.";
-    }
-    if (problem.empty()) return;
-    session.MessageBox(problem + " Verilerin araligi " + platform::WriteItemNumber(dataMin) + " ile " +
-                           platform::WriteItemNumber(dataMax) + "; lutfen tekrar girin.",
-                       48, "Eksen araligi", "", 0);
-  }
+  const ShownRange shown = OutwardRange(dataMin, dataMax);
+  const std::vector<double> ends = AskNumbers(
+      session, {{minPrompt, shown.low.text}, {maxPrompt, shown.high.text}},
+      [](const std::vector<double>& v) {
+        return v[1] > v[0] ? std::string() : std::string("En buyuk deger en kucukten buyuk olmalidir.");
+      },
+      {"Girilen degerlerden biri sayi degil.",
+       "Verilerin araligi " + shown.low.text + " ile " + shown.high.text + "; lutfen tekrar girin.", "Eksen araligi"});
+  axisMin = ends[0];
+  axisMax = ends[1];
 }
 
 void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, CrossRun& run, CrossCurveData& data,
@@ -166,22 +148,39 @@ int CurveLayerColour(int L) {
   return n <= 255 ? n : (n - 1) % 255 + 1;
 }
 
+AxisRanges DataExtremes(const CrossCurveData& data) {
+  AxisRanges a;
+  a.AxisMinX = a.AxisMaxX = data.Displacement(1, 1);
+  a.AxisMinY = a.AxisMaxY = data.KN(1, 1);
+  for (int i = 1; i <= data.NA; ++i) {
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      a.AxisMinX = std::min(a.AxisMinX, data.Displacement(i, j));
+      a.AxisMinY = std::min(a.AxisMinY, data.KN(i, j));
+      a.AxisMaxX = std::max(a.AxisMaxX, data.Displacement(i, j));
+      a.AxisMaxY = std::max(a.AxisMaxY, data.KN(i, j));
+    }
+  }
+  return a;
+}
+
 void PlotCrossCurvesOnForm(platform::ConsoleForm& form, const CrossRun& run, const CrossCurveData& data,
                            const AxisRanges& axes, bool show) {
   const CurveWindow w = PrepareCurveWindow(form, run.run.MaxTopHalfBreadth, run.run.HeightExtent, show);
-  // The axes run from 0 to the maxima (a maximum of 0 counts as 1).
-  const double spanX = axes.AxisMaxX != 0 ? axes.AxisMaxX : 1.0;
-  const double spanY = axes.AxisMaxY != 0 ? axes.AxisMaxY : 1.0;
+  // The axes run from 0 to the maxima.  An axis whose maximum is not above 0
+  // (every KN below 0) runs from its minimum to its maximum instead: the
+  // curves stay in the box, upright.
+  const double fromX = ScreenAxisStart(axes.AxisMinX, axes.AxisMaxX);
+  const double fromY = ScreenAxisStart(axes.AxisMinY, axes.AxisMaxY);
   Vec xs(kMaxWaterlines), ys(kMaxWaterlines);
   for (int i = 1; i <= data.NA; ++i) {
     const int n = data.PointCounts(i);
     for (int j = 1; j <= n; ++j) {
-      xs(j) = w.X(data.Displacement(i, j) / spanX);
-      ys(j) = w.Yc(data.KN(i, j) / spanY);
+      xs(j) = w.X((data.Displacement(i, j) - fromX) / (axes.AxisMaxX - fromX));
+      ys(j) = w.Yc((data.KN(i, j) - fromY) / (axes.AxisMaxY - fromY));
     }
     PlotWindowCurve(form, w, xs, ys, n, CurveColour(i), HeelAngleLabel(data.HeelAngles(i)));
   }
-  PrintAxisNumbers(form, w, 0, axes.AxisMaxX / 4, 5);
+  PrintAxisNumbers(form, w, fromX, (axes.AxisMaxX - fromX) / 4, 5);
 }
 
 platform::OutputFile& WriteCrossCurvesScriptHead(platform::Session& session, const std::string& OUTDIR) {
@@ -265,7 +264,8 @@ void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, Cr
   if (data.NA == 0 || !(extremes.AxisMaxX > extremes.AxisMinX) || !(extremes.AxisMaxY > extremes.AxisMinY)) {
     session.MessageBox("Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece "
                        "meyil acisi): olcek kurulamadigi icin capraz egriler cizilmedi ve " +
-                           std::string(kCrossCurvesScript) + " yazilmadi.",
+                           std::string(kCrossCurvesScript) + " yazilmadi." +
+                           RemoveEarlierScript(session, run.task.OUTDIR, kCrossCurvesScript),
                        64, "Bilgi", "", 0);
     return;
   }

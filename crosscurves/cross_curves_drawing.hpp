@@ -18,13 +18,19 @@ struct AxisRanges {
   double AxisMinY = 0, AxisMaxY = 0;
 };
 
+// The extremes of the curves' displacements and KN (at least one curve of one
+// point), the first point seeding them.
+AxisRanges DataExtremes(const CrossCurveData& data);
+
 // Reads the data file, shows the curves, lets the user change the axis
 // ranges and writes the script.  Curves whose displacements or KN all
-// coincide give no scale: the drawing is skipped with a message.
+// coincide give no scale: the drawing is skipped with a message, and a script
+// of that name an earlier run left in OUTDIR is removed.
 void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, CrossRun& run);
 
 // The curves on the form against axes from 0 to the axis maxima (the minima
-// only appear in the captions).
+// only appear in the captions); an axis whose maximum is not above 0 runs
+// from its minimum.
 void PlotCrossCurvesOnForm(platform::ConsoleForm& form, const CrossRun& run, const CrossCurveData& data,
                            const AxisRanges& axes, bool show);
 

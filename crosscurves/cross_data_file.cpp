@@ -1,7 +1,7 @@
 // Writing and reading "STASCR.DAT".
 #include "cross_data_file.hpp"
 
-#include <cmath>
+#include <optional>
 #include <vector>
 
 #include "common/platform/numtext.hpp"
@@ -13,11 +13,12 @@ namespace {
 
 // A count of the file: a whole number from 0 to `most`.
 int ReadCount(platform::InputFile& in, double value, int most, const std::string& what) {
-  if (!(value >= 0 && value <= most && value == std::floor(value))) {
+  const std::optional<int> count = platform::WholeNumberWithin(value, 0, most);
+  if (!count) {
     in.Fail(what + " 0 ile " + std::to_string(most) + " arasinda bir tam sayi olmalidir; okunan deger " +
-            platform::WriteItemNumber(value) + ".");
+            platform::MessageNumber(value) + ".");
   }
-  return static_cast<int>(value);
+  return *count;
 }
 
 }  // namespace

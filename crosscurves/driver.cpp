@@ -101,7 +101,12 @@ void RunCrossCurvesProgram(platform::Session& session) {
   report.Line("           HESAPLANAN STABILITE CAPRAZ EGRILERI              ");
   report.Line(kCrossTableRule);
 
-  for (int k = 1; k <= run.run.NA; ++k) ComputeCrossCurvesForAngle(form, report, run, k);
+  // A picture of every heel angle's sections with their inclined waterlines,
+  // so that the cutting can be checked.
+  for (int k = 1; k <= run.run.NA; ++k) {
+    ComputeCrossCurvesForAngle(form, report, run, k);
+    session.WriteScreens();
+  }
 
   form.Label("Label1").caption = "";
   form.Label("Label2").caption = "";

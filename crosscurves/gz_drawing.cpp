@@ -1,12 +1,16 @@
 // The righting-lever curve on the form and in its script.
 #include "gz_drawing.hpp"
 
+#include <string>
+#include <vector>
+
 #include "common/drawing/dialect.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "curve_window.hpp"
 #include "forms.hpp"
 #include "graph_script.hpp"
+#include "range_questions.hpp"
 
 namespace cross {
 
@@ -71,19 +75,15 @@ void AskGzAxisTop(platform::Session& session, platform::ConsoleForm& form, const
   }
   do {
     SetCurveLabel(form, "Label1", 10, AxisCaption(gz.GzAxisTop));
-    for (;;) {
-      const std::string typed = session.InputBox("Y EKSENI ICIN GZ_MAX'I GIRIN", " ",
-                                                 platform::WriteItemNumber(gz.GzAxisTop), platform::kReviewBoxX,
-                                                 platform::kReviewBoxY);
-      double top = 0;
-      if (platform::ParseNumber(typed, top) && top > 0) {
-        gz.GzAxisTop = top;
-        break;
-      }
-      session.MessageBox("GZ ekseninin ust degeri (" + typed + ") sifirdan buyuk bir sayi olmalidir; en buyuk GZ " +
-                             platform::WriteItemNumber(gz.LargestGz) + " m. Lutfen tekrar girin.",
-                         48, "GZ ekseni", "", 0);
-    }
+    // The box shows the top rounded upward at the report's decimals: the
+    // curve stays below it.
+    gz.GzAxisTop = AskNumbers(
+        session, {{"Y EKSENI ICIN GZ_MAX'I GIRIN", ShownTowards(gz.GzAxisTop, true).text}},
+        [](const std::vector<double>& v) {
+          return v[0] > 0 ? std::string() : std::string("GZ ekseninin ust degeri sifirdan buyuk olmalidir.");
+        },
+        {"GZ ekseninin ust degeri bir sayi olmalidir.",
+         "En buyuk GZ " + ShownNumber(gz.LargestGz) + " m. Lutfen tekrar girin.", "GZ ekseni"})[0];
     SetCurveLabel(form, "Label2", 10, AxisCaption(gz.GzAxisTop));
     PlotGzCurveOnScreen(form, run, gz, false);
   } while (platform::YesNoPrompt(session, "YANLISLIK VAR MI E/H <H>"));

@@ -3,22 +3,26 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
 #include "forms.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "cross_curves_drawing.hpp"
+#include "cross_data_file.hpp"
 #include "cross_table.hpp"
 #include "curve_window.hpp"
+#include "range_questions.hpp"
 
 namespace cross {
 
 namespace {
 
 constexpr const char* kRule = " ========================================================== ";
-constexpr const char* kTitle = " ";
 
 // A fraction of a data range; a range of no width counts as 1.
 double Fraction(double v, double lo, double hi) { return (v - lo) / (hi > lo ? hi - lo : 1.0); }
@@ -40,13 +44,6 @@ Range CommonRange(const CrossRun& run) {
   return r;
 }
 
-// Asks for one displacement of the range, pre-filled with `prefill`.
-bool AskDisplacement(platform::Session& session, const std::string& prompt, double prefill, double& value) {
-  const std::string text =
-      session.InputBox(prompt, kTitle, platform::WriteItemNumber(prefill), platform::kReviewBoxX, platform::kReviewBoxY);
-  return platform::ParseNumber(text, value);
-}
-
 }  // namespace
 
 void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::ConsoleForm& form,
@@ -62,16 +59,9 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
   }
 
   // The data range of every computed row.
-  double DMIN = t.CrossCurveDisplacement(1, 1), DMAX = DMIN;
-  double KNMIN = t.CrossCurveKN(1, 1), KNMAX = KNMIN;
-  for (int i = 1; i <= NA; ++i) {
-    for (int j = 1; j <= NWL; ++j) {
-      DMIN = std::min(DMIN, t.CrossCurveDisplacement(i, j));
-      KNMIN = std::min(KNMIN, t.CrossCurveKN(i, j));
-      DMAX = std::max(DMAX, t.CrossCurveDisplacement(i, j));
-      KNMAX = std::max(KNMAX, t.CrossCurveKN(i, j));
-    }
-  }
+  const AxisRanges extremes = DataExtremes(CrossCurvesOfRun(run));
+  const double DMIN = extremes.AxisMinX, DMAX = extremes.AxisMaxX;
+  const double KNMIN = extremes.AxisMinY, KNMAX = extremes.AxisMaxY;
 
   // The computed curves, placed over the data range.
   const CurveWindow w = PrepareCurveWindow(form, run.run.MaxTopHalfBreadth, run.run.HeightExtent, true);
@@ -94,34 +84,38 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
   }
 
   // The range: numbers, the largest above the smallest, within the floating
-  // rows of every heel angle.
+  // rows of every heel angle.  The boxes show the ends of that range rounded
+  // inward at the report's decimals.
   const Range admissible = CommonRange(run);
-  if (admissible.Empty()) {
-    session.MessageBox("Butun meyil acilarinin yuzen su hatlarinin ortak bir deplasman araligi yok; capraz stabilite "
-                       "degerleri interpole edilemez.",
+  const std::optional<ShownRange> shown =
+      admissible.Empty() ? std::nullopt : InwardRange(admissible.lo, admissible.hi);
+  if (!shown) {
+    session.MessageBox(admissible.Empty()
+                           ? "Butun meyil acilarinin yuzen su hatlarinin ortak bir deplasman araligi yok; capraz "
+                             "stabilite degerleri interpole edilemez."
+                           : "Butun meyil acilarinin yuzen su hatlarinin ortak deplasman araligi (" +
+                                 ShownNumber(admissible.lo) + " - " + ShownNumber(admissible.hi) +
+                                 " ton) secilecek bir genislikte degil; capraz stabilite degerleri interpole "
+                                 "edilmedi.",
                        64, "Bilgi", "", 0);
     return;
   }
-  const std::string admissibleText = "(" + platform::WriteItemNumber(admissible.lo) + " ile " +
-                                     platform::WriteItemNumber(admissible.hi) + " ton arasinda)";
-  double lo = admissible.lo, hi = admissible.hi;
-  for (;;) {
-    // Both boxes are asked every time, whatever the first answer was.
-    const bool lowIsNumber = AskDisplacement(session, "MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", admissible.lo, lo);
-    const bool highIsNumber = AskDisplacement(session, "MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN", admissible.hi, hi);
-    const bool numbers = lowIsNumber && highIsNumber;
-    std::string problem;
-    if (!numbers) {
-      problem = "Girilen deplasmanlardan biri sayi degil.";
-    } else if (!(hi > lo)) {
-      problem = "En buyuk deplasman en kucukten buyuk olmalidir.";
-    } else if (lo < admissible.lo || hi > admissible.hi) {
-      problem = "Deplasman araligi butun meyil acilarinin hesaplanan deplasmanlari icinde olmalidir.";
-    }
-    if (problem.empty()) break;
-    session.MessageBox(problem + " Deplasmanlar " + admissibleText + " olmali; lutfen tekrar girin.", 48,
-                       "Deplasman araligi", "", 0);
-  }
+  const Refusals refusals{"Girilen deplasmanlardan biri sayi degil.",
+                          "Deplasmanlar (" + shown->low.text + " ile " + shown->high.text +
+                              " ton arasinda) olmali; lutfen tekrar girin.",
+                          "Deplasman araligi"};
+  const std::vector<double> range = AskNumbers(
+      session,
+      {{"MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", shown->low.text},
+       {"MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN", shown->high.text}},
+      [&](const std::vector<double>& v) -> std::string {
+        if (!(v[1] > v[0])) return "En buyuk deplasman en kucukten buyuk olmalidir.";
+        if (v[0] < admissible.lo || v[1] > admissible.hi)
+          return "Deplasman araligi butun meyil acilarinin hesaplanan deplasmanlari icinde olmalidir.";
+        return "";
+      },
+      refusals);
+  const double lo = range[0], hi = range[1];
   for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
 
   // Every heel angle at the same evenly spaced displacements, each value on
@@ -142,7 +136,7 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
     for (int j = 1; j <= NWL; ++j) t.CrossCurveDisplacement(i, j) = d(j);
   }
 
-    for (int i = 1; i <= NA; ++i) {
+  for (int i = 1; i <= NA; ++i) {
     for (int k = 0; k < 3; ++k) report.Line();
     report.Line(" INTERPOLE EDILMIS CAPRAZ STABILITE DEGERLERI");
     report.Line(" MEYIL ACISI = " + FormatNumber(run.task.HeelAngles(i), 2, 2) + " DERECE");

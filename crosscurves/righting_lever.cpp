@@ -10,7 +10,9 @@
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "cross_table.hpp"
+#include "graph_script.hpp"
 #include "gz_drawing.hpp"
+#include "range_questions.hpp"
 
 namespace cross {
 
@@ -42,16 +44,6 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
                                           const CrossCurveData& data) {
   const TaskValues& t = run.task;
   RightingLeverCurve gz;
-  // The curve needs a heel angle above the upright one: its heel axis ends at
-  // the last heel angle.
-  bool heeled = false;
-  for (int i = 1; i <= data.NA; ++i) heeled = heeled || data.HeelAngles(i) > 0;
-  if (!heeled) {
-    session.MessageBox(data.NA == 0 ? "Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0): GZ egrisi hesaplanmadi."
-                                    : "Gorev dosyasinda 0 dereceden buyuk meyil acisi yok: GZ egrisi hesaplanmadi.",
-                       64, "Bilgi", "", 0);
-    return gz;
-  }
   gz.NA = data.NA;
 
   // KN at the requested displacement on every cross curve, among the points
@@ -61,8 +53,8 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
     const int m = FloatingPoints(data.Displacement, i, data.PointCounts(i), data.KN, XD, YK);
     if (m == 0 || t.RequestedDisplacement < XD(1) || t.RequestedDisplacement > XD(m)) {
       const std::string range = m == 0 ? std::string("yuzen bir su hatti yok")
-                                       : "deplasmanlar " + platform::WriteItemNumber(XD(1)) + " ile " +
-                                             platform::WriteItemNumber(XD(m)) + " ton arasinda";
+                                       : "deplasmanlar " + ShownTowards(XD(1), true).text + " ile " +
+                                             ShownTowards(XD(m), false).text + " ton arasinda";
       platform::StopWithDataMessage(
           session,
           "GZ egrisi hesaplanamadi: istenen deplasman (" + platform::WriteItemNumber(t.RequestedDisplacement) +
@@ -76,13 +68,27 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
     gz.GzValues(i) = KN - t.KG * std::sin(data.HeelAngles(i) * PiValue / 180);
   }
   gz.GM0 = t.KM - t.KG;
-  // The drawings need a largest lever above 0 for the scale of their GZ
-  // axis.
   gz.LargestGz = gz.GzValues(1);
   for (int i = 1; i <= data.NA; ++i) {
     if (gz.GzValues(i) > gz.LargestGz) gz.LargestGz = gz.GzValues(i);
   }
-  const bool drawn = gz.LargestGz > 0;
+
+  // The curve from the origin; the upright angle is the origin itself.
+  gz.n = 1;
+  gz.X(1) = 0;
+  gz.Y(1) = 0;
+  for (int i = 1; i <= data.NA; ++i) {
+    if (!(data.HeelAngles(i) > 0)) continue;
+    ++gz.n;
+    gz.X(gz.n) = data.HeelAngles(i);
+    gz.Y(gz.n) = gz.GzValues(i);
+  }
+  gz.Amax = gz.X(gz.n);
+  gz.GzAxisTop = gz.LargestGz;
+  // The drawings need a heel above 0 for the scale of their heel axis and a
+  // largest lever above 0 for that of their GZ axis.
+  const bool heeled = gz.n >= 2;
+  const bool drawn = heeled && gz.LargestGz > 0;
   platform::OutputFile* script = drawn ? &WriteGzScriptHead(session, run) : nullptr;
 
   for (int k = 0; k < 4; ++k) report.Line();
@@ -101,27 +107,18 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
   report.Line("DEPLASMAN " + FormatNumber(t.RequestedDisplacement, 6, 3) + " ton icin KG = " + FormatNumber(t.KG, 3, 3) +
               " m (BL'den) ve KM = " + FormatNumber(t.KM, 3, 3) + " m (BL'den)");
 
-  // The curve from the origin; the upright angle is the origin itself.
-  gz.n = 1;
-  gz.X(1) = 0;
-  gz.Y(1) = 0;
-  for (int i = 1; i <= data.NA; ++i) {
-    if (!(data.HeelAngles(i) > 0)) continue;
-    ++gz.n;
-    gz.X(gz.n) = data.HeelAngles(i);
-    gz.Y(gz.n) = gz.GzValues(i);
-  }
-
-  gz.Amax = gz.X(gz.n);
-  gz.GzAxisTop = gz.LargestGz;
   if (drawn) {
     PlotGzCurveOnScreen(form, run, gz, true);
     AskGzAxisTop(session, form, run, gz);
     WriteGzScriptCurve(*script, gz);
   } else {
-    session.MessageBox("En buyuk GZ (" + platform::WriteItemNumber(gz.LargestGz) +
-                           " m) sifirdan buyuk degil: GZ ekseninin olcegi kurulamadigi icin GZ egrisi cizilmedi ve " +
-                           std::string(kGzScript) + " yazilmadi.",
+    const std::string why =
+        data.NA == 0 ? std::string("Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0)")
+        : !heeled    ? std::string("Gorev dosyasinda 0 dereceden buyuk meyil acisi yok")
+                     : "En buyuk GZ (" + ShownNumber(gz.LargestGz) + " m) sifirdan buyuk degil";
+    session.MessageBox(why + ": GZ ekseninin olcegi kurulamadigi icin GZ egrisi cizilmedi ve " +
+                           std::string(kGzScript) + " yazilmadi." +
+                           RemoveEarlierScript(session, t.OUTDIR, kGzScript),
                        64, "Bilgi", "", 0);
   }
 
@@ -131,7 +128,7 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
 
   // The largest lever on the curve, from the first heel angle in quarter
   // degrees; of equal values the smaller angle.
-  const double end = data.HeelAngles(data.NA) - 0.25;
+  const double end = data.NA >= 1 ? data.HeelAngles(data.NA) - 0.25 : -1.0;
   for (double phi = data.HeelAngles(1); phi <= end; phi += 0.25) {
     const double x = phi * PiValue / 180;
     if (x > gz.X(1) && x < gz.X(gz.n)) {

@@ -33,11 +33,14 @@ struct RightingLeverCurve {
   bool Reaches30 = false, Reaches40 = false;
 };
 
-// The GZ step: without a heel angle above 0 a message says that there is no
-// curve.  It stops the run (data error, before it prints anything) when the
-// requested displacement lies outside a heel angle's floating points; prints
-// the GZ table, the loading line, GM0, the largest GZ and the three areas
-// into the report, with the drawing steps at their points.
+// The GZ step.  It stops the run (data error, before it prints anything) when
+// the requested displacement lies outside a heel angle's floating points;
+// prints the GZ table, the loading line, GM0, the largest GZ and the three
+// areas into the report, with the drawing steps at their points.  Without a
+// heel angle above 0, or without a lever above 0, the drawing has no scale:
+// a message says so, no script is written and one an earlier run left in
+// OUTDIR is removed; the rest of the report stands (the largest GZ 0 at 0
+// degrees, the areas the curve does not reach " *****").
 RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::ConsoleForm& form,
                                           platform::OutputFile& report, const CrossRun& run,
                                           const CrossCurveData& data);

@@ -2,6 +2,7 @@
 #include "task_file.hpp"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "common/hullform/limits.hpp"
@@ -19,16 +20,20 @@ std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumbe
   platform::RefuseTaskValue(session, kTaskFileName, line, what);
 }
 
-bool IsWhole(double v) { return std::isfinite(v) && v == std::floor(v); }
-
 // The heel-angle count must be known to be sound before the list is read.
-void RefuseHeelAngleCount(platform::Session& session, double count, int line) {
+int HeelAngleCountOf(platform::Session& session, double count, int line) {
   if (!std::isfinite(count)) Refuse(session, line, "gecersiz sayi (sonlu bir sayi olmali).");
-  if (!IsWhole(count) || count < 0 || count > kMaxHeelAngles) {
+  const std::optional<int> NA = platform::WholeNumberWithin(count, 0, kMaxHeelAngles);
+  if (!NA) {
     Refuse(session, line,
            "HeelAngleCount (meyil acisi sayisi) 0 ile " + std::to_string(kMaxHeelAngles) +
                " arasinda bir tam sayi olmalidir; okunan deger " + Shown(count) + ".");
   }
+  return *NA;
+}
+
+std::optional<int> WaterlineCountOf(double count) {
+  return platform::WholeNumberWithin(count, kMinWaterlines, kMaxWaterlines);
 }
 
 }  // namespace
@@ -45,8 +50,7 @@ void ReadTaskFile(platform::Session& session, CrossRun& run) {
   in.SkipLines(2);
   t.HeelAngleCount = in.ReadNumber();  // 21
   lines.HeelAngleCount = in.LineNumber();
-  RefuseHeelAngleCount(session, t.HeelAngleCount, lines.HeelAngleCount);
-  const int NA = static_cast<int>(t.HeelAngleCount);
+  const int NA = HeelAngleCountOf(session, t.HeelAngleCount, lines.HeelAngleCount);
   std::vector<int> angleLines;
   const std::vector<double> angles = in.ReadNumberList(NA, &angleLines);
   for (int k = 1; k <= NA; ++k) {
@@ -76,13 +80,12 @@ void ReadTaskFile(platform::Session& session, CrossRun& run) {
 
   RefuseUnworkableTaskValues(session, run, lines);
   run.run.NA = NA;
-  run.run.NWL = static_cast<int>(t.InclinedWaterlineCount);
+  run.run.NWL = WaterlineCountOf(t.InclinedWaterlineCount).value();
 }
 
 void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run, const TaskLines& lines) {
   const TaskValues& t = run.task;
-  RefuseHeelAngleCount(session, t.HeelAngleCount, lines.HeelAngleCount);
-  const int NA = static_cast<int>(t.HeelAngleCount);
+  const int NA = HeelAngleCountOf(session, t.HeelAngleCount, lines.HeelAngleCount);
 
   // Numbers that are not finite cannot enter any calculation.
   for (int k = 1; k <= NA; ++k) {
@@ -121,17 +124,19 @@ void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run,
   // weighs more than a few tonnes a cubic metre.
   platform::RequireTaskValueWithin(session, kTaskFileName, lines.WaterDensity, "WaterDensity (suyun yogunlugu)",
                                    t.WaterDensity, {0, hullform::kLargestWaterDensity, true, "t/m3"});
-  // The loading condition: a displacement the hull can have, heights within
-  // the ship's largest dimension.
+  // The loading condition: heights within the ship's largest dimension, and a
+  // displacement the hull can have where the righting-lever curve is taken
+  // at it; without the curve it only selects the deck-edge angle, which is
+  // " *****" for a displacement the hull does not reach.
   platform::RequireTaskValueWithin(session, kTaskFileName, lines.RequestedDisplacement,
                                    "RequestedDisplacement (istenen deplasman)", t.RequestedDisplacement,
-                                   {0, kLargestDisplacement, true, "ton"});
+                                   gz ? platform::ValueRange{0, kLargestDisplacement, true, "ton"}
+                                      : platform::ValueRange{-kLargestDisplacement, kLargestDisplacement, false, "ton"});
   const platform::ValueRange height{-hullform::kLargestDimension, hullform::kLargestDimension, false, "m"};
   platform::RequireTaskValueWithin(session, kTaskFileName, lines.KG, "KG (agirlik merkezinin yuksekligi)", t.KG,
                                    height);
   platform::RequireTaskValueWithin(session, kTaskFileName, lines.KG, "KM (metasantr yuksekligi)", t.KM, height);
-  if (!IsWhole(t.InclinedWaterlineCount) || t.InclinedWaterlineCount < kMinWaterlines ||
-      t.InclinedWaterlineCount > kMaxWaterlines) {
+  if (!WaterlineCountOf(t.InclinedWaterlineCount)) {
     Refuse(session, lines.InclinedWaterlineCount,
            "InclinedWaterlineCount (egik su hatti sayisi) " + std::to_string(kMinWaterlines) + " ile " +
                std::to_string(kMaxWaterlines) + " arasinda bir tam sayi olmalidir; okunan deger " +
@@ -139,8 +144,9 @@ void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run,
   }
 
   // The report must not replace an input or another output of the run.
-  std::vector<std::string> own = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE};
-  for (const char* name : kRunOutputFiles) own.push_back(t.OUTDIR + name);
+  const platform::RunFiles files = RunFilesOf(run);
+  std::vector<std::string> own = files.inputs;
+  own.insert(own.end(), files.outputs.begin() + 1, files.outputs.end());
   hullform::RefuseReportOverOwnFile(session, kTaskFileName, 16, t.REPORTFILE, t.OUTDIR, own);
 }
 
@@ -148,6 +154,7 @@ platform::RunFiles RunFilesOf(const CrossRun& run) {
   const TaskValues& t = run.task;
   platform::RunFiles files;
   files.inputs = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE};
+  // The report first.
   files.outputs = {t.OUTDIR + t.REPORTFILE, t.OUTDIR + kBodyPlanScript};
   if (TaskAnswerIsYes(t.CrossCurveDrawingAnswer)) {
     files.outputs.push_back(t.OUTDIR + kCrossCurveDataFile);

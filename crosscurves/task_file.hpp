@@ -11,10 +11,6 @@ namespace cross {
 
 inline constexpr const char* kTaskFileName = "Pendrovix.TSK";
 
-// Output files of the run in OUTDIR besides the report.
-inline constexpr const char* kRunOutputFiles[] = {kCrossCurveDataFile, kCrossCurvesScript, kGzScript,
-                                                  kBodyPlanScript};
-
 // Most heel angles when the righting-lever curve is asked (its table holds
 // the origin besides the angles).
 inline constexpr int kMaxGzHeelAngles = kMaxHeelAngles - 1;
@@ -51,8 +47,11 @@ void ReadTaskFile(platform::Session& session, CrossRun& run);
 void RefuseUnworkableTaskValues(platform::Session& session, const CrossRun& run, const TaskLines& lines);
 
 // What the run reads (task file, offset table) and what it will write: the
-// report and the body plan always, "STASCR.DAT" and the cross-curves script
-// when their drawing is asked, the GZ script when the GZ curve is asked.
+// report (first) and the body plan always, "STASCR.DAT" and the cross-curves
+// script when their drawing is asked, the GZ script when the GZ curve is
+// asked.  A drawing that is skipped removes its script of an earlier run: it
+// is an output of the run all the same.  The report must be none of the
+// others.
 platform::RunFiles RunFilesOf(const CrossRun& run);
 
 // The initial metacentric height KM - KG: when it is negative, asks whether

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -244,15 +245,50 @@ TEST(Drawings, BodyPlanOfTheBox) {
                                                          "new Noktalar", "on 0", "on Dis_Cerceve", "on Postalar"}));
 }
 
-// Upright only: no scale for either drawing; both are skipped with a message.
+// Upright only: no scale for either drawing; both are skipped with a message,
+// and the scripts of those names an earlier run left in the output folder go
+// with them (a link itself, never the file it points to), so that no stale
+// drawing stands beside this run's report.
 TEST(Drawings, UprightOnlySkipsBothDrawings) {
-  DrawnRun r;
-  RunBox(r, BoxDrawingTask("1", {"0"}, "16"));
-  EXPECT_FALSE(r.run.Exists("Pendrovix_KZ_DEP.SCR"));
-  EXPECT_FALSE(r.run.Exists("Pendrovix_GZ_PHI.SCR"));
-  EXPECT_NE(r.run.Errors().find("capraz egriler cizilmedi"), std::string::npos) << r.run.Errors();
-  EXPECT_NE(r.run.Errors().find("GZ egrisi hesaplanmadi"), std::string::npos);
-  EXPECT_TRUE(r.run.Exists("Enkesitler.SCR"));
+  for (const bool earlier : {false, true}) {
+    SCOPED_TRACE(earlier ? "scripts of an earlier run" : "no earlier scripts");
+    DrawnRun r;
+    if (earlier) {
+      r.run.Write("Pendrovix_KZ_DEP.SCR", "line\r\n0,0\r\n1,1\r\n\r\n");
+      r.run.Write("kept.txt", "kept\r\n");
+      std::filesystem::create_symlink("kept.txt", r.run.Dir() / "Pendrovix_GZ_PHI.SCR");
+    }
+    RunBox(r, BoxDrawingTask("1", {"0"}, "16"));
+    for (const char* name : {"Pendrovix_KZ_DEP.SCR", "Pendrovix_GZ_PHI.SCR"}) {
+      EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(r.run.Dir() / name))) << name;
+      const std::string removed = std::string(" Onceki bir calismadan kalan ") + name + " silindi.";
+      EXPECT_EQ(r.run.Errors().find(std::string(name) + " yazilmadi." + removed) != std::string::npos, earlier)
+          << r.run.Errors();
+    }
+    if (earlier) {
+      EXPECT_EQ(testsupport::ReadFile(r.run.Dir() / "kept.txt"), "kept\r\n");
+    }
+    EXPECT_NE(r.run.Errors().find("capraz egriler cizilmedi"), std::string::npos) << r.run.Errors();
+    EXPECT_NE(r.run.Errors().find("GZ egrisi cizilmedi"), std::string::npos);
+    EXPECT_TRUE(r.run.Exists("Enkesitler.SCR"));
+  }
+}
+
+// A script the run may remove is one of its outputs: an input of that name
+// is refused before anything is written, and stays as it was.
+TEST(Drawings, ScriptThatMayBeRemovedIsNeverAnInput) {
+  for (const char* name : {"Pendrovix_KZ_DEP.SCR", "Pendrovix_GZ_PHI.SCR"}) {
+    SCOPED_TRACE(name);
+    ProgramRun run;
+    TaskText t = BoxDrawingTask("1", {"0"}, "16");
+    t.DATAFILE = name;
+    run.WriteTask(t);
+    testsupport::WriteOffsetTable(run.Dir() / name, PrismHull(kBox));
+    const std::string hull = run.Report(name);
+    EXPECT_EQ(run.Run(), 1);
+    EXPECT_NE(run.Errors().find("Hicbir dosya yazilmadi."), std::string::npos) << run.Errors();
+    EXPECT_EQ(run.Report(name), hull);
+  }
 }
 
 // A last segment of equal displacements: the label stands along it at 90
@@ -313,7 +349,9 @@ TEST(Drawings, AxisDialogsAskAgain) {
   RunBox(r, BoxDrawingTask("10", {"8, 16, 24, 32, 40, 48, 56, 64, 72, 80"}, "16"), answers);
   EXPECT_NE(r.run.Errors().find("Girilen degerlerden biri sayi degil."), std::string::npos) << r.run.Errors();
   EXPECT_NE(r.run.Errors().find("En buyuk deger en kucukten buyuk olmalidir."), std::string::npos);
-  EXPECT_NE(r.run.Errors().find("GZ ekseninin ust degeri (0) sifirdan buyuk bir sayi olmalidir"), std::string::npos);
+  EXPECT_NE(r.run.Errors().find("GZ ekseninin ust degeri sifirdan buyuk olmalidir. En buyuk GZ 1.268 m."),
+            std::string::npos)
+      << r.run.Errors();
   const ParsedScript kz = Read(r, "Pendrovix_KZ_DEP.SCR", false);
   EXPECT_NE(kz.FindText(FormatNumber(1000, 6, 2)), nullptr);
   double kMin = r.data.KN(1, 1), kMax = kMin;

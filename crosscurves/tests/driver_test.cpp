@@ -5,11 +5,13 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/platform/numtext.hpp"
+#include "crosscurves/forms.hpp"
 #include "run_fixture.hpp"
 
 namespace cross::testing {
@@ -104,8 +106,15 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
       {"density zero", [](TaskText& t) { t.WaterDensity = "0"; },
        "Pendrovix.TSK satir 24: WaterDensity (suyun yogunlugu) 0 t/m3 'dan buyuk ve en fazla 20 t/m3 olmalidir; "
        "okunan deger 0."},
-      {"no displacement", [](TaskText& t) { t.RequestedDisplacement = "0"; },
+      {"no displacement with the GZ curve",
+       [](TaskText& t) {
+         t.RequestedDisplacement = "0";
+         t.GzCurveAnswer = "E";
+       },
        "Pendrovix.TSK satir 36: RequestedDisplacement (istenen deplasman) 0 ton 'dan buyuk"},
+      {"displacement beyond any ship", [](TaskText& t) { t.RequestedDisplacement = "-2e9"; },
+       "Pendrovix.TSK satir 36: RequestedDisplacement (istenen deplasman) -1000000000 ton ile 1000000000 ton "
+       "arasinda olmalidir; okunan deger -2000000000."},
       {"KG beyond any ship", [](TaskText& t) { t.KGKM = "1e5, 6"; },
        "Pendrovix.TSK satir 40: KG (agirlik merkezinin yuksekligi)"},
       {"four waterlines", [](TaskText& t) { t.InclinedWaterlineCount = "4"; },
@@ -121,7 +130,11 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
        "Pendrovix.TSK satir 16: REPORTFILE (pendrovix.tsk) programin kendi dosyalarindan birini"},
       {"report over the offset table", [](TaskText& t) { t.REPORTFILE = "HULL.DAT"; },
        "REPORTFILE (HULL.DAT) programin kendi dosyalarindan birini (HULL.DAT) gosteriyor"},
-      {"report over the data file", [](TaskText& t) { t.REPORTFILE = "STASCR.DAT"; },
+      {"report over the data file",
+       [](TaskText& t) {
+         t.REPORTFILE = "STASCR.DAT";
+         t.CrossCurveDrawingAnswer = "E";
+       },
        "REPORTFILE (STASCR.DAT) programin kendi dosyalarindan birini (STASCR.DAT) gosteriyor"},
   };
   for (const Case& c : cases) {
@@ -150,6 +163,32 @@ TEST(CrossCurvesRun, OutputOverAnInputIsRefused) {
   EXPECT_NE(run.Errors().find("Hicbir dosya yazilmadi."), std::string::npos) << run.Errors();
   EXPECT_EQ(run.Report("Enkesitler.SCR"), hull);
   EXPECT_FALSE(run.Exists("Pendrovix.SON"));
+}
+
+// Every output place (report, body plan, data file, both scripts) is
+// claimed before the first question and before any picture: an output
+// folder that is not there stops the run with nothing asked and nothing
+// drawn, also where a negative GM0 would ask first.
+TEST(CrossCurvesRun, MissingOutputFolderStopsBeforeAnyQuestionOrPicture) {
+  for (const char* KGKM : {"4.5, 5.7667", "6.0, 5.5"}) {
+    SCOPED_TRACE(KGKM);
+    ProgramRun run;
+    TaskText t;
+    t.OUTDIR = "NOWHERE\\";
+    t.KGKM = KGKM;
+    t.CrossCurveDrawingAnswer = "E";
+    t.GzCurveAnswer = "E";
+    run.WriteTask(t);
+    run.WriteHull(kBox);
+    EXPECT_EQ(run.Run("E\n"), 1);
+    EXPECT_NE(run.Errors().find("\") yok. Dizini olusturun ya da gorev dosyasinda OUTDIR 'i duzeltin. Hicbir dosya "
+                                "yazilmadi."),
+              std::string::npos)
+        << run.Errors();
+    EXPECT_EQ(run.Terminal().find("[default:"), std::string::npos) << run.Terminal();
+    EXPECT_FALSE(run.Exists("screens") && !std::filesystem::is_empty(run.Dir() / "screens"));
+    EXPECT_FALSE(run.Exists("NOWHERE"));
+  }
 }
 
 // Hulls the run cannot integrate or scale: stations closer than 0.01 m or out
@@ -295,11 +334,15 @@ TEST(CrossCurvesRun, DataFileHoldsTheInterpolatedRows) {
             std::string::npos);
 }
 
-// Without heel angles the deck-edge table still stands; the interpolated
-// table and the GZ step say why they are not there.  Upright only, the GZ
-// step is skipped.
+// Without heel angles the deck-edge table still stands and the interpolated
+// table says why it is not there.  Without a heel above 0 the GZ step still
+// prints its table (the upright row, or none), the loading condition and GM0;
+// the largest GZ is 0 at 0 degrees and the areas the curve does not reach
+// are " *****": only the drawing, whose heel axis ends at the last heel
+// angle, is skipped with a message.
 TEST(CrossCurvesRun, NoHeelAnglesOrUprightOnly) {
   for (const bool upright : {false, true}) {
+    SCOPED_TRACE(upright ? "upright only" : "no heel angle");
     ProgramRun run;
     TaskText t;
     t.HeelAngleCount = upright ? "1" : "0";
@@ -311,16 +354,50 @@ TEST(CrossCurvesRun, NoHeelAnglesOrUprightOnly) {
     ASSERT_EQ(run.Run(), 0) << run.Errors();
     const std::string report = run.Report();
     EXPECT_NE(report.find("  GUVERTE KENARI SUYA GIRME ACILARI\r\n"), std::string::npos);
-    EXPECT_EQ(report.find(" GZ VE MEYIL ACISI DEGERLERI "), std::string::npos);
-    EXPECT_NE(run.Errors().find(upright ? "0 dereceden buyuk meyil acisi yok: GZ egrisi hesaplanmadi."
-                                        : "(HeelAngleCount = 0): GZ egrisi hesaplanmadi."),
+    EXPECT_EQ(GzLines(report),
+              std::string(" GZ VE MEYIL ACISI DEGERLERI \r\n=========================\r\n"
+                          " NO      GZ(m)   ACI(der)\r\n=========================\r\n") +
+                  (upright ? "  1      0.000     0.000\r\n" : "") +
+                  "=========================\r\n\r\n\r\n"
+                  "DEPLASMAN   4305.000 ton icin KG =   4.500 m (BL'den) ve KM =   5.767 m (BL'den)\r\n"
+                  "BASLANGIC GM0 =   1.267 m. (serbest yuzey duzeltmesi yapilmadi)\r\n"
+                  "MAXIMUM GZ =  0.000 (m) MEYIL ACISI =   0.00 derece\r\n"
+                  "30 DER. MEYILDE EGRI ALTINDA KALAN ALAN =  ***** (m*rad) (min 0.055 m*rad)\r\n"
+                  "40 DER. MEYILDE EGRI ALTINDA KALAN ALAN =  ***** (m*rad) (min 0.09 m*rad)\r\n"
+                  "30-40 DER. ARASINDA EGRI ALTINDA KALAN ALAN =  ***** (m*rad) (min 0.03 m*rad)\r\n");
+    EXPECT_NE(run.Errors().find(upright ? "Gorev dosyasinda 0 dereceden buyuk meyil acisi yok: GZ ekseninin olcegi "
+                                          "kurulamadigi icin GZ egrisi cizilmedi ve Pendrovix_GZ_PHI.SCR yazilmadi."
+                                        : "(HeelAngleCount = 0): GZ ekseninin olcegi kurulamadigi icin GZ egrisi "
+                                          "cizilmedi"),
               std::string::npos)
         << run.Errors();
+    EXPECT_FALSE(run.Exists("Pendrovix_GZ_PHI.SCR"));
     if (!upright) {
       EXPECT_NE(run.Errors().find("(HeelAngleCount = 0): interpole edilmis capraz stabilite tablosu yazilmadi."),
                 std::string::npos);
       EXPECT_EQ(testsupport::ReadFile(run.Dir() / "STASCR.DAT"), "0\r\n");
     }
+  }
+}
+
+// The requested displacement selects the deck-edge angle and the GZ curve:
+// without the curve any displacement serves, one the hull does not reach
+// (none, or a negative one) gives the angle " *****".
+TEST(CrossCurvesRun, RequestedDisplacementWithoutTheGzCurve) {
+  for (const char* displacement : {"0", "-50"}) {
+    SCOPED_TRACE(displacement);
+    ProgramRun run;
+    TaskText t;
+    t.RequestedDisplacement = displacement;
+    run.WriteTask(t);
+    run.WriteHull(kBox);
+    ASSERT_EQ(run.Run(), 0) << run.Errors();
+    const std::string report = run.Report();
+    EXPECT_NE(report.find(" ISTENEN DEPLASMAN = " + FormatNumber(std::stod(displacement), 5, 3) +
+                          " ton\r\n GUV. SUYA GIRME ACISI =  ***** der.\r\n"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(report.find(" GZ VE MEYIL ACISI DEGERLERI "), std::string::npos);
   }
 }
 

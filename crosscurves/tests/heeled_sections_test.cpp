@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ struct HullCase {
   const Section* half;
   int NWL;
 };
+
+// A case is named by its section and line count.
+void PrintTo(const HullCase& c, std::ostream* os) { *os << c.name; }
 
 class PrismCrossCurves : public ::testing::TestWithParam<HullCase> {};
 

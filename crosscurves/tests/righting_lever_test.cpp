@@ -79,7 +79,9 @@ TEST(RightingLever, BoxLeversMaximumAndAreasAgainstTheExactBox) {
   for (int i = 1; i <= 10; ++i) {
     const double phi = 8.0 * i;
     EXPECT_NEAR(ExactBoxGz(phi), expected[static_cast<std::size_t>(i - 1)], 0.0005) << phi;
-    EXPECT_NEAR(r.gz.GzValues(i), ExactBoxGz(phi), 0.002) << phi;
+    // KN read off the cross curve of 40 lines by the parabola through three
+    // of them: within 0.0002 m of the exact lever.
+    EXPECT_NEAR(r.gz.GzValues(i), ExactBoxGz(phi), 3e-4) << phi;
   }
   // Wall-sided up to the deck edge's immersion at 29.7 degrees: KB 2.5 m,
   // BM = B^2 / 12 T.
@@ -98,13 +100,19 @@ TEST(RightingLever, BoxLeversMaximumAndAreasAgainstTheExactBox) {
   }
   EXPECT_NEAR(best, 1.280, 0.0005);
   EXPECT_NEAR(bestAngle, 44.65, 0.01);
-  EXPECT_NEAR(r.gz.MaximumGz, best, 0.01);
-  EXPECT_NEAR(r.gz.MaximumGzAngle, bestAngle, 0.5);
+  // The search runs along parabolas through the levers 8 degrees apart,
+  // which bend round the knuckle of the curve at the deck edge's immersion:
+  // 0.0063 m above the exact largest lever, 0.09 degrees from its angle.
+  EXPECT_NEAR(r.gz.MaximumGz, best, 0.008);
+  EXPECT_NEAR(r.gz.MaximumGzAngle, bestAngle, 0.15);
 
+  // The areas integrate samples of the same parabolas: to 30 degrees, below
+  // the knuckle at 29.7 degrees, within 0.0001 m rad; across it the
+  // parabolas cut the corner of the curve, 0.0016 m rad short.
   ASSERT_TRUE(r.gz.Reaches30 && r.gz.Reaches40);
-  EXPECT_NEAR(r.gz.Area30, ExactBoxArea(0, 30), 0.003);
-  EXPECT_NEAR(r.gz.Area40, ExactBoxArea(0, 40), 0.003);
-  EXPECT_NEAR(r.gz.Area30To40, ExactBoxArea(30, 40), 0.003);
+  EXPECT_NEAR(r.gz.Area30, ExactBoxArea(0, 30), 1.5e-4);
+  EXPECT_NEAR(r.gz.Area40, ExactBoxArea(0, 40), 0.002);
+  EXPECT_NEAR(r.gz.Area30To40, ExactBoxArea(30, 40), 0.002);
   EXPECT_NEAR(ExactBoxArea(0, 30), 0.204, 0.0005);
   EXPECT_NEAR(ExactBoxArea(0, 40), 0.396, 0.0005);
   EXPECT_NEAR(ExactBoxArea(30, 40), 0.192, 0.0005);
@@ -143,7 +151,7 @@ TEST(RightingLever, UprightAngleLeavesMaximumAndAreasAlone) {
 TEST(RightingLever, AreasBeyondTheLastHeelAngleAreNotGiven) {
   const GzRun r = RunGzStep(kBox, Heels(8, 8, 32), 40, kDisplacement);
   ASSERT_EQ(r.status, 0) << r.errors;
-  EXPECT_NEAR(r.gz.Area30, ExactBoxArea(0, 30), 0.003);
+  EXPECT_NEAR(r.gz.Area30, ExactBoxArea(0, 30), 1.5e-4);
   EXPECT_NE(r.report.find("40 DER. MEYILDE EGRI ALTINDA KALAN ALAN =  ***** (m*rad) (min 0.09 m*rad)\r\n"
                           "30-40 DER. ARASINDA EGRI ALTINDA KALAN ALAN =  ***** (m*rad) (min 0.03 m*rad)\r\n"),
             std::string::npos)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ struct CutCase {
   Point (*highCrossing)(double h, double cot);
   Point (*highBottom)(double h, double cot);
 };
+
+// A case is named by its section, heel and line.
+void PrintTo(const CutCase& c, std::ostream* os) { *os << c.name; }
 
 // The searches stop within their 1E-4 tolerance.
 constexpr double kSearchTolerance = 2e-4;
