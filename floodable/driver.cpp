@@ -33,7 +33,7 @@ void RunFloodableLengthProgram(platform::Session& session) {
   platform::OutputFile& report = WriteSectionsAndBonjean(session, run);
 
   PreviewTrimLines(session, run);
-  TrimmedDisplacements(report, run);
+  TrimmedDisplacements(session, report, run);
   ComputeFloodedWater(session, report, run);
   RunPermeabilities(session, report, run);
 

@@ -19,7 +19,7 @@ using namespace boxtest;
 
 StepsResult RunBox(FloodRun& run) {
   return RunSteps([&](platform::Session& s, platform::OutputFile& report) {
-    TrimmedDisplacements(report, run);
+    TrimmedDisplacements(s, report, run);
     ComputeFloodedWater(s, report, run);
     RunPermeabilities(s, report, run);
   });
@@ -72,7 +72,7 @@ TEST(TrimLinesTest, VolumesCentresAndFloodedWaterOfTheBox) {
 // below the base line none.
 TEST(TrimLinesTest, LocalDraftsAboveTheTopAndBelowTheBase) {
   auto run = BoxRun({{8.4, 6.0}, {9.0, -1.0}, {kMargin, kMargin}}, {{0, 80, 60}}, 0, {2.0, 2.0});
-  const StepsResult r = RunSteps([&](platform::Session&, platform::OutputFile& report) { TrimmedDisplacements(report, *run); });
+  const StepsResult r = RunSteps([&](platform::Session& s, platform::OutputFile& report) { TrimmedDisplacements(s, report, *run); });
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_DOUBLE_EQ(run->trim.TrimSectionArea(1, 1), 96.0);
   EXPECT_DOUBLE_EQ(run->trim.TrimSectionArea(1, 2), 96.0);
