@@ -6,6 +6,7 @@
 
 #include "common/numerics/curves.hpp"
 #include "forms.hpp"
+#include "trials_report.hpp"
 
 namespace flood {
 
@@ -28,19 +29,6 @@ constexpr double kEndLongFactor = 1.1;
 constexpr int kRootSteps = 100;
 constexpr double kRootTolerance = 1e-5;
 
-const std::string kRule67(67, '=');
-const std::string kRule64 = " " + std::string(64, '=');
-
-// The heading of a part of the report: three empty lines, the two title
-// lines between rules.
-void WriteBanner(platform::OutputFile& report, const std::string& title, const std::string& english) {
-  for (int k = 0; k < 3; ++k) report.Line();
-  report.Line(kRule67);
-  report.Line(title);
-  report.Line(english);
-  report.Line(kRule67);
-}
-
 std::string Permeability(double mu) {
   const std::string text = FormatNumber(mu, 3, 1);
   return "%" + text.substr(text.find_first_not_of(' '));
@@ -50,37 +38,6 @@ void ReportNotFound(platform::Session& session, const std::string& what, double 
   session.MessageBox(what + ", permeabilite " + Permeability(mu) +
                          ": YAKINSAMA OLMAMISTIR. Bulunan deger raporun tablolarinda * ile isaretlidir.",
                      48, "Yarali bolme boyu", "", 0);
-}
-
-// The lines of one evaluation of a trial: the compartment tried (length and
-// centre), its volume and centroid, and the estimate that follows from them.
-struct Evaluation {
-  double length, centre, volume, centroid, nextLength, nextCentre;
-};
-struct EvaluationLines {
-  const char* length;
-  const char* centre;
-  const char* centreUnit;
-  const char* volume;
-  const char* centroid;
-  const char* nextLength;
-  const char* nextCentre;
-};
-// Items 3 and 8 have no line.
-constexpr EvaluationLines kFirstEvaluation{" 1- YARALI BOLME BOYU = ", " 2- DENEME xc         = ", " m ",
-                                           " 4- HESAP.HACIM   Vol = ", " 5- HESAPLANAN    xm  = ",
-                                           " 6- YAKLASIK YBB -  l = ", " 7- YAKLASIK      xc  = "};
-constexpr EvaluationLines kSecondEvaluation{"    2. DEN. YBB     l = ", "    2. DENEME      xc = ", " m",
-                                            " 9- HESAP.HACIM   Vol = ", "10- HESAPLANAN    xm  = ",
-                                            "11- YARALI B.BOYU - l = ", "12-               xc  = "};
-
-void WriteEvaluation(platform::OutputFile& report, const EvaluationLines& lines, const Evaluation& e) {
-  report.Line(lines.length + FormatNumber(e.length, 3, 3) + " m");
-  report.Line(lines.centre + FormatNumber(e.centre, 3, 3) + lines.centreUnit);
-  report.Line(lines.volume + FormatNumber(e.volume, 8, 2) + " m3");
-  report.Line(lines.centroid + FormatNumber(e.centroid, 3, 3) + " m");
-  report.Line(lines.nextLength + FormatNumber(e.nextLength, 3, 3) + " m");
-  report.Line(lines.nextCentre + FormatNumber(e.nextCentre, 3, 3) + " m");
 }
 
 // One end point from its two trial compartments.
@@ -124,6 +81,15 @@ TrimLineAreas::TrimLineAreas(const FloodRun& run, int m)
   numerics::FitCubicSpline(n_, knots_, table_, 0, 0, kFloodableForms.splineGuards);
 }
 
+TrimLineAreas::TrimLineAreas(const hullform::HullModel& hull, const Vec& area)
+    : n_(hull.StationCount), knots_(n_), table_(numerics::MakeSplineTable(n_)) {
+  for (int i = 1; i <= n_; ++i) {
+    knots_(i) = hull.StationPos(i);
+    table_(1, i) = area(i);
+  }
+  numerics::FitCubicSpline(n_, knots_, table_, 0, 0, kFloodableForms.splineGuards);
+}
+
 double TrimLineAreas::At(double x) const {
   // Beyond the stations the ship has no section to flood.
   if (!(x >= knots_(1) && x <= knots_(n_))) return 0.0;
@@ -146,17 +112,15 @@ CompartmentIntegral IntegrateCompartment(const TrimLineAreas& areas, double star
   return r;
 }
 
-void FloodableLengthTrials(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p) {
+PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
   const hullform::HullModel& h = run.hull.hull;
   const int NST = h.StationCount;
   const double x1 = h.StationPos(1);
   const double xN = h.StationPos(NST);
   const double L = run.task.ShipLength;
   const double mu = run.task.ZonePermeability(p);
-  PermeabilityResults& r = run.perm;
-
-  WriteBanner(report, "                   YARALI BOLME BOYU HESABI      ",
-              "                (FLOODABLE LENGTH CALCULATION)    ");
+  PermeabilityTrials result;
+  result.permeability = mu;
 
   Vec x(NST), area(NST);
   for (int i = 1; i <= NST; ++i) x(i) = h.StationPos(i);
@@ -164,55 +128,43 @@ void FloodableLengthTrials(platform::Session& session, platform::OutputFile& rep
   for (int m = 1; m <= run.task.TrimLineCount; ++m) {
     const TrimLineAreas A(run, m);
     for (int i = 1; i <= NST; ++i) area(i) = run.trim.TrimSectionArea(m, i);
+    LineTrials& lt = result.lines.emplace_back();
+    lt.line = m;
     double Vt = 0.0;
     numerics::IntegrateUnequalSimpson(NST, x, area, Vt, kFloodableForms.simpsonGuard);
-    const double Aort = Vt / (xN - x1);
-    const double Tort = (run.task.TrimDrafts(m, 1) + run.task.TrimDrafts(m, 2)) / 2;
-    const double v2 = run.trim.FloodedWaterVolume(m);
-    const double xw = run.trim.FloodedWaterLcg(m);
-    const double vc = 100 * v2 / mu;
-    r.CompartmentVolume(m) = vc;
+    lt.meanArea = Vt / (xN - x1);
+    lt.meanDraft = (run.task.TrimDrafts(m, 1) + run.task.TrimDrafts(m, 2)) / 2;
+    lt.floodedVolume = run.trim.FloodedWaterVolume(m);
+    lt.floodedCentre = run.trim.FloodedWaterLcg(m);
+    const double xw = lt.floodedCentre;
+    const double vc = 100 * lt.floodedVolume / mu;
+    lt.compartmentVolume = vc;
 
-    double l = vc / Aort;
+    double l = vc / lt.meanArea;
     double c = xw < L / 2 ? 0.25 * L : 0.75 * L;
-
-    report.Line();
-    report.Line(kRule64);
-    report.Line(" TRIM HATTI NO:" + FormatInteger(m, 2));
-    report.Line(kRule64);
-    report.Line(" YARALI SU LCG DEGERI (AP den) - xw = " + FormatNumber(xw, 3, 3) + " m");
-    report.Line(" YARALI SU HACMI               - v2 = " + FormatNumber(v2, 6, 1) + " m3");
-    report.Line(" %" + FormatNumber(mu, 2, 2) + " PERMEABILITEDEKI");
-    report.Line("              KOMPARTMAN HACMI - vc = " + FormatNumber(vc, 6, 1) + " m3");
-    report.Line("    ORTALAMA KESIT ALANI CMI - Aort = " + FormatNumber(Aort, 6, 1) + " m2");
-    report.Line("       ORTALAMA YARALI DRAFT - Tort = " + FormatNumber(Tort, 3, 3) + " m");
-
-    bool converged = false;
-    int t = 1;
-    double lOut = l, cOut = c, vol = 0.0, xm = c;
-    for (;; ++t) {
+    for (int t = 1;; ++t) {
+      Trial& trial = lt.trials.emplace_back();
       // First evaluation: the compartment of the trial.
       const CompartmentIntegral e1 = IntegrateCompartment(A, c - l / 2, l);
-      vol = e1.volume;
+      const double vol = e1.volume;
       const bool empty = !(vol > 0);
-      xm = empty ? c : e1.moment / vol;
+      const double xm = empty ? c : e1.moment / vol;
       // The length that holds the compartment volume at this mean area, and
       // the centre moved by the centroid's error.
       const double l1 = empty ? l : vc * l / vol;
       const double c1 = empty ? c : c + xw - xm;
-      report.Line();
-      report.Line();
-      report.Line(FormatInteger(t, 2) + ". DENEME ");
-      WriteEvaluation(report, kFirstEvaluation, {l, c, vol, xm, l1, c1});
+      trial.first = {l, c, vol, xm, l1, c1};
+      lt.volume = vol;
+      lt.centroid = xm;
       if (empty) {
         // No part of the compartment lies within the ship.
-        lOut = l;
-        cOut = c;
+        lt.length = l;
+        lt.centre = c;
         break;
       }
       if (t == kTrialLimit) {
-        lOut = (l + l1) / 2;
-        cOut = c;
+        lt.length = (l + l1) / 2;
+        lt.centre = c;
         break;
       }
 
@@ -223,43 +175,30 @@ void FloodableLengthTrials(platform::Session& session, platform::OutputFile& rep
       const bool empty2 = !(vol2 > 0);
       const double l2 = empty2 ? l1 : vc * l1 / vol2;
       const double c2 = c1 + xw - xm2;
-      report.Line(" ");
-      WriteEvaluation(report, kSecondEvaluation, {l1, c1, vol2, xm2, l2, c2});
+      trial.hasSecond = true;
+      trial.second = {l1, c1, vol2, xm2, l2, c2};
       if (empty2) {
-        lOut = l1;
-        cOut = c1;
+        lt.length = l1;
+        lt.centre = c1;
         break;
       }
 
       // Accepted when the two volumes agree, the compartment holds the
       // compartment volume with its centroid on the flooded water's centre,
       // and it lies within the ship.
-      converged = t >= kFirstAcceptedTrial && std::fabs(vol2 - vol) < kVolumeTolerance * vol &&
-                  std::fabs(vol2 - vc) < kVolumeTolerance * vc && std::fabs(xm2 - xw) < kCentroidTolerance &&
-                  c1 - l2 / 2 >= x1 && c1 + l2 / 2 <= xN;
+      lt.converged = t >= kFirstAcceptedTrial && std::fabs(vol2 - vol) < kVolumeTolerance * vol &&
+                     std::fabs(vol2 - vc) < kVolumeTolerance * vc && std::fabs(xm2 - xw) < kCentroidTolerance &&
+                     c1 - l2 / 2 >= x1 && c1 + l2 / 2 <= xN;
       l = l2;
       c = c1;
-      if (converged) {
-        lOut = l2;
-        cOut = c1;
+      if (lt.converged) {
+        lt.length = l2;
+        lt.centre = c1;
         break;
       }
     }
-
-    report.Line();
-    report.Line(" " + FormatInteger(t, 4) + (converged ? ". DENEMEDE BULUNMUSTUR " : ". YAKINSAMA OLMAMISTIR "));
-    report.Line(" YARALI BOLME BOYU - l              = " + FormatNumber(lOut, 5, 3) + " m");
-    report.Line("              xc                    = " + FormatNumber(cOut, 5, 3) + " m");
-    report.Line(" HESAPLANAN HACIM - Vol             = " + FormatNumber(vol, 5, 3) + " m3");
-    report.Line(" HESAPLANAN   xm                    = " + FormatNumber(xm, 5, 3) + " m");
-
-    r.FloodableLength(m) = lOut;
-    r.CompartmentCentre(m) = cOut;
-    r.LengthNotFound(m) = converged ? 0 : 1;
-    if (!converged)
-      ReportNotFound(session, "Trim hatti " + std::to_string(m) + " (" + run.trim.TrimLineNames(m) + ")", mu);
   }
-  report.Line(kRule64);
+  return result;
 }
 
 bool FindRootFalsePosition(int n, const Vec& X, const Vec& Y, double target, double& root) {
@@ -308,7 +247,7 @@ void ComputeEndPoints(platform::Session& session, platform::OutputFile& report, 
   const double mu = run.task.ZonePermeability(p);
   PermeabilityResults& r = run.perm;
 
-  WriteBanner(report, "                   BITIM NOKTALARININ HESABI                       ",
+  WriteReportBanner(report, "                   BITIM NOKTALARININ HESABI                       ",
               "                    (END POINT CALCULATION)                        ");
 
   for (int end = 1; end <= 2; ++end) {
@@ -374,6 +313,23 @@ void ComputeEndPoints(platform::Session& session, platform::OutputFile& report, 
     r.EndNotFound(end) = found ? 0 : 1;
     if (!found) ReportNotFound(session, aft ? "Kic taraftaki bitim noktasi" : "Bas taraftaki bitim noktasi", mu);
   }
+}
+
+void FloodableLengthsOfPermeability(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p) {
+  const PermeabilityTrials trials = FloodableLengthTrials(run, p);
+  WriteFloodableLengthTrials(report, trials);
+  PermeabilityResults& r = run.perm;
+  for (const LineTrials& lt : trials.lines) {
+    const int m = lt.line;
+    r.CompartmentVolume(m) = lt.compartmentVolume;
+    r.FloodableLength(m) = lt.length;
+    r.CompartmentCentre(m) = lt.centre;
+    r.LengthNotFound(m) = lt.converged ? 0 : 1;
+    if (!lt.converged)
+      ReportNotFound(session, "Trim hatti " + std::to_string(m) + " (" + run.trim.TrimLineNames(m) + ")",
+                     trials.permeability);
+  }
+  ComputeEndPoints(session, report, run, p);
 }
 
 }  // namespace flood
