@@ -16,9 +16,10 @@ namespace {
 
 // Trials stop when the two volumes of a trial agree to this fraction, the
 // compartment holds the flooded water to it, and its centroid lies within
-// kCentroidTolerance of the flooded water's centre.
+// this fraction of the ship's length of the flooded water's centre (a model
+// is tried as its ship is).
 constexpr double kVolumeTolerance = 0.0025;
-constexpr double kCentroidTolerance = 0.001;  // m
+constexpr double kCentroidTolerance = 1e-5;
 constexpr double kCentroidGuard = 1e-7;
 // Trials of the first two rounds are never accepted.
 constexpr int kFirstAcceptedTrial = 3;
@@ -187,7 +188,7 @@ PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
       // compartment volume with its centroid on the flooded water's centre,
       // and it lies within the ship.
       lt.converged = t >= kFirstAcceptedTrial && std::fabs(vol2 - vol) < kVolumeTolerance * vol &&
-                     std::fabs(vol2 - vc) < kVolumeTolerance * vc && std::fabs(xm2 - xw) < kCentroidTolerance &&
+                     std::fabs(vol2 - vc) < kVolumeTolerance * vc && std::fabs(xm2 - xw) < kCentroidTolerance * L &&
                      c1 - l2 / 2 >= x1 && c1 + l2 / 2 <= xN;
       l = l2;
       c = c1;

@@ -95,6 +95,44 @@ inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTr
   return run;
 }
 
+// The box's run made geometrically similar at scale s (s = 0.01: an 0.8 m
+// model): every position, draft and level height times s, every sectional
+// area times s^2.  Its floodable lengths and centres are the box's times s.
+inline void ScaleRun(FloodRun& run, double s) {
+  TaskValues& t = run.task;
+  t.ShipLength *= s;
+  for (int m = 1; m <= t.TrimLineCount + 1; ++m) {
+    t.TrimDrafts(m, 1) *= s;
+    t.TrimDrafts(m, 2) *= s;
+  }
+  for (int p = 1; p <= t.PermeabilityCount; ++p) {
+    t.ZoneStart(p) *= s;
+    t.ZoneEnd(p) *= s;
+  }
+  HullData& h = run.hull;
+  hullform::HullModel& m = h.hull;
+  for (int r = 1; r <= m.StationCount + 2; ++r) {
+    for (int j = 1; j <= m.PointCount(r); ++j) {
+      m.PointZ(r, j) *= s;
+      m.PointY(r, j) *= s;
+    }
+  }
+  for (int i = 1; i <= m.StationCount; ++i) {
+    m.StationPos(i) *= s;
+    m.StationBottom(i) *= s;
+    m.StationTop(i) *= s;
+  }
+  for (int i = 1; i <= h.hull.StationCount; ++i) {
+    for (int k = 1; k <= h.LevelCount(i); ++k) {
+      h.LevelHeight(i, k) *= s;
+      h.CumulativeSectionArea(i, k) *= s * s;
+    }
+  }
+  h.MaxHalfBreadth *= s;
+  h.MaxHeight *= s;
+  h.StationSpan *= s;
+}
+
 // ---------------------------------------------------------------- closed forms
 
 inline double Slope(Drafts d) { return (d.fore - d.aft) / kLength; }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "floodable/driver.hpp"
 #include "floodable/trials.hpp"
 #include "floodable/trim_lines.hpp"
+#include "wigley_fixture.hpp"
 
 namespace flood {
 namespace {
@@ -92,6 +94,19 @@ struct LengthCase {
   double figures[5][2];
   double evenKeel;
 };
+void PrintTo(const LengthCase& c, std::ostream* os) { *os << "permeability " << c.mu << " %"; }
+
+// The trials of permeability 1 on a run whose trim lines and flooded water
+// are worked first.
+PermeabilityTrials TrialsOf(FloodRun& run, StepsResult& r) {
+  PermeabilityTrials trials;
+  r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
+    TrimmedDisplacements(s, report, run);
+    ComputeFloodedWater(s, report, run);
+    trials = FloodableLengthTrials(run, 1);
+  });
+  return trials;
+}
 
 class FloodableLengthTest : public ::testing::TestWithParam<LengthCase> {};
 
@@ -99,34 +114,35 @@ TEST_P(FloodableLengthTest, CompartmentsLoseTheFloodedWatersBuoyancy) {
   const LengthCase& c = GetParam();
   const std::vector<Drafts> lines = BoxTrimLines();
   EXPECT_NEAR(c.evenKeel, 100 * kLength * (kMargin - kLoadDraft) / (c.mu * kMargin), 0.001);
+  for (int m = 1; m <= 5; ++m) {
+    const Compartment exact = LostBuoyancy(lines[static_cast<std::size_t>(m - 1)], c.mu);
+    EXPECT_NEAR(exact.length, c.figures[m - 1][0], 0.001) << m;
+    EXPECT_NEAR(exact.centre, c.figures[m - 1][1], 0.001) << m;
+  }
   // The same box with its stations from 10 to 90 m: the same lengths, the
-  // centres 10 m further forward.
-  for (const double x0 : {0.0, 10.0}) {
-    auto run = BoxRun(lines, {{x0, x0 + kLength, c.mu}}, x0);
-    const StepsResult r = RunBox(*run);
+  // centres 10 m further forward; and the box as a 4 m model, every length a
+  // twentieth.  The trials end within 9e-6 m of the exact compartment (of
+  // the full-size box), in their third trial.
+  const struct {
+    double x0, scale;
+  } boxes[] = {{0, 1}, {10, 1}, {0, 0.05}};
+  for (const auto& b : boxes) {
+    auto run = BoxRun(lines, {{b.x0, b.x0 + kLength, c.mu}}, b.x0);
+    ScaleRun(*run, b.scale);
+    StepsResult r;
+    const PermeabilityTrials trials = TrialsOf(*run, r);
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<CurveRow> rows = PermeabilityTable(r.report, 1);
-    ASSERT_EQ(rows.size(), 7u);
     for (int m = 1; m <= 5; ++m) {
       const Compartment exact = LostBuoyancy(lines[static_cast<std::size_t>(m - 1)], c.mu);
-      EXPECT_NEAR(exact.length, c.figures[m - 1][0], 0.001) << m;
-      EXPECT_NEAR(exact.centre, c.figures[m - 1][1], 0.001) << m;
-      const CurveRow& row = rows[static_cast<std::size_t>(m)];
-      EXPECT_NEAR(row.length, exact.length, 0.005) << "x0 " << x0 << " line " << m;
-      EXPECT_NEAR(row.x, exact.centre + x0, 0.005) << "x0 " << x0 << " line " << m;
-      EXPECT_FALSE(row.marked);
-      // The stored pair is the printed one.
-      EXPECT_NEAR(run->perm.FloodableLength(m), row.length, 0.001);
-      EXPECT_NEAR(run->perm.CompartmentCentre(m), row.x, 0.001);
+      const LineTrials& found = trials.Line(m);
+      const std::string where = "x0 " + testsupport::Num(b.x0) + ", scale " + testsupport::Num(b.scale) +
+                                ", line " + std::to_string(m);
+      EXPECT_TRUE(found.converged) << where;
+      EXPECT_EQ(found.trials.size(), 3u) << where;
+      EXPECT_NEAR(found.length / b.scale, exact.length, 2e-5) << where;
+      EXPECT_NEAR(found.centre / b.scale, b.x0 + exact.centre, 2e-5) << where;
     }
-    EXPECT_NEAR(rows[3].length, c.evenKeel, 0.005);
-    // No trim line is accepted before its third trial.
-    for (const std::string& line : Lines(r.report)) {
-      if (line.find(". DENEMEDE BULUNMUSTUR") != std::string::npos) {
-        EXPECT_GE(std::stoi(line), 3) << line;
-      }
-    }
-    EXPECT_EQ(r.report.find("YAKINSAMA OLMAMISTIR"), std::string::npos);
+    EXPECT_NEAR(trials.Line(3).length / b.scale, c.evenKeel, 0.001);
   }
 }
 
@@ -148,6 +164,33 @@ INSTANTIATE_TEST_SUITE_P(Box, FloodableLengthTest,
                          [](const ::testing::TestParamInfo<LengthCase>& info) {
                            return "Permeability" + std::to_string(static_cast<int>(info.param.mu));
                          });
+
+// The trials ask the same of a ship and of its model: on the Wigley-type hull
+// at full size and as 10 m and 5 m models, the same trials, the lengths and
+// centres in the same proportion.
+TEST(TrialsTest, AModelIsTriedAsItsShip) {
+  auto ship = wigleytest::WigleyRun();
+  StepsResult r;
+  const PermeabilityTrials full = TrialsOf(*ship, r);
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const double scale : {0.1, 0.05}) {
+    auto model = wigleytest::WigleyRun();
+    ScaleRun(*model, scale);
+    const PermeabilityTrials trials = TrialsOf(*model, r);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (int m = 1; m <= 7; ++m) {
+      const LineTrials& a = full.Line(m);
+      const LineTrials& b = trials.Line(m);
+      const std::string where = "scale " + testsupport::Num(scale) + ", line " + std::to_string(m);
+      EXPECT_TRUE(b.converged) << where;
+      EXPECT_EQ(b.trials.size(), a.trials.size()) << where;
+      // Within 5e-6 m at full size: the fixed guards of the spline fit do
+      // not scale with the hull.
+      EXPECT_NEAR(b.length / scale, a.length, 1e-5) << where;
+      EXPECT_NEAR(b.centre / scale, a.centre, 1e-5) << where;
+    }
+  }
+}
 
 // End points: two compartments from each end of the ship, 0.9 and 1.1 times
 // the end trim line's length, interpolated to the flooded volume of that line;
