@@ -1,16 +1,16 @@
 // Floodable-length trials and end points.
 #include "trials.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "common/numerics/curves.hpp"
 #include "forms.hpp"
 #include "trials_report.hpp"
+#include "trim_lines.hpp"
 
 namespace flood {
-
-using numerics::FormatInteger;
 
 namespace {
 
@@ -28,7 +28,6 @@ constexpr int kFirstAcceptedTrial = 3;
 constexpr double kEndShortFactor = 0.9;
 constexpr double kEndLongFactor = 1.1;
 constexpr int kRootSteps = 100;
-constexpr double kRootTolerance = 1e-5;
 
 std::string Permeability(double mu) {
   const std::string text = FormatNumber(mu, 3, 1);
@@ -41,34 +40,156 @@ void ReportNotFound(platform::Session& session, const std::string& what, double 
                      48, "Yarali bolme boyu", "", 0);
 }
 
-// One end point from its two trial compartments.
-struct EndCompartment {
-  double length = 0;
-  double start = 0;
-  double volume = 0;
-  double centroid = 0;
-  double flooded = 0;  // volume times the permeability
+// The end points: the secant stops when the compartment's flooded volume
+// and the flooded water agree to this fraction of the load displacement, a
+// compartment's waterline when its moments balance to this fraction of the
+// ship's length (the centroid error times the flooded water over the load
+// displacement), the volume of the family's first waterline to this fraction.
+constexpr double kEndVolumeTolerance = 1e-7;
+constexpr double kEndMomentTolerance = 1e-7;
+constexpr double kLoadVolumeTolerance = 1e-7;
+// Halvings of a secant step whose compartment no waterline balances.
+constexpr int kEndStepHalvings = 30;
+
+// The waterlines through one end point of the ship: the draft there fixed,
+// the draft at the other end free.
+class EndFamily {
+ public:
+  EndFamily(const FloodRun& run, bool aft, double mu)
+      : run_(run),
+        aft_(aft),
+        mu_(mu),
+        pivot_(aft ? run.task.TrimDrafts(1, 1) : run.task.TrimDrafts(run.task.TrimLineCount, 2)),
+        V0_(run.trim.TrimmedVolume(run.task.TrimLineCount + 1)),
+        lcb0_(run.trim.TrimmedLcb(run.task.TrimLineCount + 1)),
+        x1_(run.hull.hull.StationPos(1)),
+        xN_(run.hull.hull.StationPos(run.hull.hull.StationCount)),
+        top_(std::max(run.hull.MaxHeight, pivot_)) {
+    FindLoadWaterline();
+  }
+
+  double pivot() const { return pivot_; }
+  double span() const { return xN_ - x1_; }
+  double V0() const { return V0_; }
+
+  // The compartment of length l at this end with the waterline that
+  // balances it.
+  EndCompartment Evaluate(double l) {
+    EndCompartment e;
+    e.length = l;
+    e.centre = aft_ ? x1_ + l / 2 : xN_ - l / 2;
+    const double start = aft_ ? x1_ : xN_ - l;
+    // The moment of the flooded water about the compartment's centroid, over
+    // the load displacement: 0 where the flooded water's centre is on it.
+    const auto unbalance = [&](double d) {
+      const CompartmentUnder c = Cut(d, start, l);
+      const double v2 = cut_.volume - V0_;
+      return (v2 * c.centroid - (cut_.volume * cut_.lcb - V0_ * lcb0_)) / V0_;
+    };
+    double d = freeDraftLow_;
+    e.balanced = loadWaterlineFound_ &&
+                 FindRootFalsePosition(unbalance, freeDraftLow_, top_, kEndMomentTolerance * run_.task.ShipLength, d);
+    const CompartmentUnder c = Cut(d, start, l);
+    e.freeDraft = d;
+    e.volume = c.integral.volume;
+    e.flooded = mu_ * c.integral.volume / 100;
+    e.centroid = c.centroid;
+    e.floodedWater = cut_.volume - V0_;
+    // A waterline that holds no more than the load waterline floods nothing.
+    e.balanced = e.balanced && e.floodedWater > 0 && c.integral.volume > 0;
+    return e;
+  }
+
+  // The compartment of length l, or, when no waterline balances it (it is
+  // too long for its end), the first balanced one of lengths halved back
+  // towards `shorter`.
+  EndCompartment Balanced(double l, double shorter) {
+    EndCompartment e = Evaluate(l);
+    for (int k = 0; k < kEndStepHalvings && !e.balanced; ++k) e = Evaluate((e.length + shorter) / 2);
+    return e;
+  }
+
+ private:
+  // The compartment [start, start + l] under the family's waterline of free
+  // draft d; cut_ holds that waterline.
+  struct CompartmentUnder {
+    CompartmentIntegral integral;
+    double centroid = 0;
+  };
+  CompartmentUnder Cut(double freeDraft, double start, double l) {
+    CutAtWaterline(run_.hull, aft_ ? pivot_ : freeDraft, aft_ ? freeDraft : pivot_, cut_);
+    const TrimLineAreas areas(run_.hull.hull, cut_.area);
+    CompartmentUnder c;
+    c.integral = IntegrateCompartment(areas, start, l);
+    c.centroid = c.integral.volume > 0 ? c.integral.moment / c.integral.volume : start + l / 2;
+    return c;
+  }
+
+  // The free draft at which the family's waterline holds the load
+  // displacement: below it the family floods nothing.  Searched from the
+  // top of the hull down, the lower end moved away until it holds less.
+  void FindLoadWaterline() {
+    const auto surplus = [&](double d) {
+      CutAtWaterline(run_.hull, aft_ ? pivot_ : d, aft_ ? d : pivot_, cut_);
+      return cut_.volume - V0_;
+    };
+    double low = -top_;
+    for (int k = 0; k < kEndStepHalvings && surplus(low) > 0; ++k) low -= top_ - low;
+    loadWaterlineFound_ = FindRootFalsePosition(surplus, low, top_, kLoadVolumeTolerance * V0_, freeDraftLow_);
+  }
+
+  const FloodRun& run_;
+  bool aft_;
+  double mu_;
+  double pivot_;
+  double V0_, lcb0_;
+  double x1_, xN_;
+  double top_;  // the highest free draft: the hull's highest point, or the pivot's draft
+  double freeDraftLow_ = 0;
+  bool loadWaterlineFound_ = false;
+  WaterlineCut cut_;
 };
 
-EndCompartment TrialEndCompartment(const TrimLineAreas& areas, double start, double length, double mu) {
-  EndCompartment e;
-  e.length = length;
-  e.start = start;
-  const CompartmentIntegral ci = IntegrateCompartment(areas, start, length);
-  e.volume = ci.volume;
-  e.centroid = ci.volume > 0 ? ci.moment / ci.volume : start + length / 2;
-  e.flooded = mu * ci.volume / 100;
-  return e;
-}
+// The residual of the secant: what the compartment holds more than the
+// flooded water.
+double Surplus(const EndCompartment& e) { return e.flooded - e.floodedWater; }
 
-void WriteEndCompartment(platform::OutputFile& report, char name, const EndCompartment& e, double shownPosition) {
-  report.Line(std::string(" VARSAYILAN KOMPARTMAN : ") + name + " ");
-  report.Line(" VARSAYILAN YBB              =  " + FormatNumber(e.length, 5, 3) + " m");
-  report.Line(" KARSI GELEN XC              =  " + FormatNumber(shownPosition, 5, 3) + " m");
-  report.Line(" KOMPARTMAN HACMI - vc       =  " + FormatNumber(e.volume, 5, 3) + " m3");
-  report.Line(std::string(name == 'A' ? " YARALI SU HACMI - VC*MU     =  " : " YARALI SU HACMI - vc*mu     =  ") +
-              FormatNumber(e.flooded, 5, 3) + " m3");
-  report.Line(" YARALI SU HACMI LCG si - XM =  " + FormatNumber(e.centroid, 5, 3) + " m");
+EndPoint FindEndPoint(const FloodRun& run, bool aft, double mu) {
+  EndFamily family(run, aft, mu);
+  const int m = aft ? 1 : run.task.TrimLineCount;
+  const double S = family.span();
+  EndPoint e;
+  e.aft = aft;
+  e.pivotDraft = family.pivot();
+  // The first two compartments about the end trim line's floodable length,
+  // within the ship.
+  const double first = std::min(run.perm.FloodableLength(m), S / kEndLongFactor);
+  e.A = family.Evaluate(kEndShortFactor * first);
+  e.B = family.Evaluate(kEndLongFactor * first);
+
+  // The secant from A and B, each shortened until a waterline balances it.
+  EndCompartment previous = e.A.balanced ? e.A : family.Balanced(e.A.length, 0);
+  EndCompartment current = e.B.balanced ? e.B : family.Balanced(e.B.length, previous.length);
+  const double tolerance = kEndVolumeTolerance * family.V0();
+  for (; e.steps < kTrialLimit; ++e.steps) {
+    if (current.balanced && std::fabs(Surplus(current)) < tolerance) {
+      e.found = true;
+      break;
+    }
+    if (!previous.balanced || !current.balanced || Surplus(current) == Surplus(previous)) break;
+    double l =
+        current.length - Surplus(current) * (current.length - previous.length) / (Surplus(current) - Surplus(previous));
+    // Within the ship: a compartment longer than the ship holds no more.
+    if (l > S) {
+      if (current.length == S) break;  // the whole ship holds too little
+      l = S;
+    }
+    if (!(l > 0)) l = current.length / 2;
+    previous = current;
+    current = family.Balanced(l, previous.length);
+  }
+  e.end = current;
+  return e;
 }
 
 }  // namespace
@@ -202,26 +323,13 @@ PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
   return result;
 }
 
-bool FindRootFalsePosition(int n, const Vec& X, const Vec& Y, double target, double& root) {
-  Vec knots(n);
-  numerics::SplineTable table = numerics::MakeSplineTable(n);
-  for (int i = 1; i <= n; ++i) {
-    knots(i) = X(i);
-    table(1, i) = Y(i) - target;
-  }
-  numerics::FitCubicSpline(n, knots, table, 0, 0, kFloodableForms.splineGuards);
-  const auto f = [&](double x) {
-    double y = 0.0;
-    numerics::EvaluateSpline(n, x, y, knots, table, kFloodableForms.splineEvaluation);
-    return y;
-  };
-  double a = X(1), b = X(n);
+bool FindRootFalsePosition(const std::function<double(double)>& f, double a, double b, double tolerance, double& root) {
   double fa = f(a), fb = f(b);
   if (fa * fb < 0) {
     for (int step = 0; step < kRootSteps; ++step) {
       root = (a * fb - b * fa) / (fb - fa);
       const double fr = f(root);
-      if (std::fabs(fr) < kRootTolerance) break;
+      if (std::fabs(fr) < tolerance) break;
       if (fa * fr < 0) {
         b = root;
         fb = fr;
@@ -233,87 +341,19 @@ bool FindRootFalsePosition(int n, const Vec& X, const Vec& Y, double target, dou
     return true;
   }
   if (fa * fb == 0) {
-    root = std::fabs(fa) <= kRootTolerance ? a : b;
+    root = std::fabs(fa) <= tolerance ? a : b;
     return true;
   }
   root = std::fabs(fa) <= std::fabs(fb) ? a : b;
   return false;
 }
 
-void ComputeEndPoints(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p) {
-  const hullform::HullModel& h = run.hull.hull;
-  const int NST = h.StationCount;
-  const int n = run.task.TrimLineCount;
-  const int k = (n + 1) / 2;  // the even-keel line
-  const double mu = run.task.ZonePermeability(p);
-  PermeabilityResults& r = run.perm;
-
-  WriteReportBanner(report, "                   BITIM NOKTALARININ HESABI                       ",
-              "                    (END POINT CALCULATION)                        ");
-
-  for (int end = 1; end <= 2; ++end) {
-    const bool aft = end == 1;
-    const int m = aft ? 1 : n;
-    const TrimLineAreas A(run, m);
-    const double lA = kEndShortFactor * r.FloodableLength(m);
-    const double lB = kEndLongFactor * r.FloodableLength(m);
-    // Both compartments reach from the ship's end inward.
-    const double x1 = h.StationPos(1);
-    const double xN = h.StationPos(NST);
-    const EndCompartment a = TrialEndCompartment(A, aft ? x1 : xN - lA, lA, mu);
-    const EndCompartment b = TrialEndCompartment(A, aft ? x1 : xN - lB, lB, mu);
-    const double v2 = run.trim.FloodedWaterVolume(m);
-    const bool lengthsApart = b.flooded != a.flooded;
-    const double lEnd = lengthsApart ? lA + (lB - lA) * (v2 - a.flooded) / (b.flooded - a.flooded) : r.FloodableLength(m);
-
-    // Flooded volume and centre against the trim lines from the ship's end to
-    // the even-keel line, with nothing flooded at the end itself: the end
-    // compartments' volumes are found on this table and their centres read
-    // from it.
-    Vec X(k + 1), volumes(k + 1), centres(k + 1);
-    for (int j = 1; j <= k + 1; ++j) X(j) = aft ? j - 1 : j;
-    if (aft) {
-      volumes(1) = 0;
-      centres(1) = x1 + run.hull.AftOverhang;
-      for (int line = 1; line <= k; ++line) {
-        volumes(line + 1) = run.trim.FloodedWaterVolume(line);
-        centres(line + 1) = run.trim.FloodedWaterLcg(line);
-      }
-    } else {
-      for (int line = k; line <= n; ++line) {
-        volumes(line - k + 1) = run.trim.FloodedWaterVolume(line);
-        centres(line - k + 1) = run.trim.FloodedWaterLcg(line);
-      }
-      volumes(k + 1) = 0;
-      centres(k + 1) = xN + run.hull.ForeOverhang;
-    }
-    double rootA = 0.0, rootB = 0.0;
-    const bool foundA = FindRootFalsePosition(k + 1, X, volumes, a.flooded, rootA);
-    const bool foundB = FindRootFalsePosition(k + 1, X, volumes, b.flooded, rootB);
-    double xwA = 0.0, xwB = 0.0;
-    numerics::InterpolateCurve(k + 1, X, centres, rootA, xwA, numerics::kChordMethod,
-                               kFloodableForms.interpolationRule);
-    numerics::InterpolateCurve(k + 1, X, centres, rootB, xwB, numerics::kChordMethod,
-                               kFloodableForms.interpolationRule);
-    const double xcEnd = (xwA + xwB) / 2;
-
-    report.Line();
-    report.Line(aft ? " KIC TARAFTAKI BITIM NOKTASI HESABI (P.N.A SAYFA 158)    "
-                    : " BAS TARAFTAKI BITIM NOKTASI HESABI (P.N.A SAYFA 158)    ");
-    report.Line();
-    WriteEndCompartment(report, 'A', a, aft ? lA : a.start);
-    report.Line();
-    WriteEndCompartment(report, 'B', b, aft ? lB : b.start);
-    report.Line();
-    report.Line(" YARALI BOLME BOYU      - l   =  " + FormatNumber(lEnd, 5, 3) + " m");
-    report.Line(" Y.B. BOYU BITIM NOKTASI - xc =  " + FormatNumber(xcEnd, 5, 3) + " m");
-
-    r.EndPoints(end, 1) = xcEnd;
-    r.EndPoints(end, 2) = lEnd;
-    const bool found = r.LengthNotFound(m) == 0 && a.volume > 0 && b.volume > 0 && lengthsApart && foundA && foundB;
-    r.EndNotFound(end) = found ? 0 : 1;
-    if (!found) ReportNotFound(session, aft ? "Kic taraftaki bitim noktasi" : "Bas taraftaki bitim noktasi", mu);
-  }
+EndPoints ComputeEndPoints(const FloodRun& run, int p) {
+  EndPoints e;
+  e.permeability = run.task.ZonePermeability(p);
+  e.aft = FindEndPoint(run, true, e.permeability);
+  e.fore = FindEndPoint(run, false, e.permeability);
+  return e;
 }
 
 void FloodableLengthsOfPermeability(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p) {
@@ -330,7 +370,18 @@ void FloodableLengthsOfPermeability(platform::Session& session, platform::Output
       ReportNotFound(session, "Trim hatti " + std::to_string(m) + " (" + run.trim.TrimLineNames(m) + ")",
                      trials.permeability);
   }
-  ComputeEndPoints(session, report, run, p);
+
+  const EndPoints ends = ComputeEndPoints(run, p);
+  WriteEndPoints(report, ends);
+  for (const EndPoint* e : {&ends.aft, &ends.fore}) {
+    const int end = e->aft ? 1 : 2;
+    r.EndPoints(end, 1) = e->centre();
+    r.EndPoints(end, 2) = e->length();
+    r.EndNotFound(end) = e->found ? 0 : 1;
+    if (!e->found)
+      ReportNotFound(session, e->aft ? "Kic taraftaki bitim noktasi" : "Bas taraftaki bitim noktasi",
+                     ends.permeability);
+  }
 }
 
 }  // namespace flood

@@ -76,6 +76,16 @@ void WriteLineTrials(platform::OutputFile& report, const LineTrials& lt, double 
   report.Line(" HESAPLANAN   xm                    = " + FormatNumber(lt.centroid, 5, 3) + " m");
 }
 
+void WriteEndCompartment(platform::OutputFile& report, char name, const EndCompartment& e) {
+  report.Line(std::string(" VARSAYILAN KOMPARTMAN : ") + name + " ");
+  report.Line(" VARSAYILAN YBB              =  " + FormatNumber(e.length, 5, 3) + " m");
+  report.Line(" KARSI GELEN XC              =  " + FormatNumber(e.centre, 5, 3) + " m");
+  report.Line(" KOMPARTMAN HACMI - vc       =  " + FormatNumber(e.volume, 5, 3) + " m3");
+  report.Line(std::string(name == 'A' ? " YARALI SU HACMI - VC*MU     =  " : " YARALI SU HACMI - vc*mu     =  ") +
+              FormatNumber(e.flooded, 5, 3) + " m3");
+  report.Line(" YARALI SU HACMI LCG si - XM =  " + FormatNumber(e.centroid, 5, 3) + " m");
+}
+
 }  // namespace
 
 void WriteReportBanner(platform::OutputFile& report, const std::string& title, const std::string& english) {
@@ -91,6 +101,23 @@ void WriteFloodableLengthTrials(platform::OutputFile& report, const Permeability
                     "                (FLOODABLE LENGTH CALCULATION)    ");
   for (const LineTrials& lt : trials.lines) WriteLineTrials(report, lt, trials.permeability);
   report.Line(kRule64);
+}
+
+void WriteEndPoints(platform::OutputFile& report, const EndPoints& ends) {
+  WriteReportBanner(report, "                   BITIM NOKTALARININ HESABI                       ",
+                    "                    (END POINT CALCULATION)                        ");
+  for (const EndPoint* e : {&ends.aft, &ends.fore}) {
+    report.Line();
+    report.Line(e->aft ? " KIC TARAFTAKI BITIM NOKTASI HESABI (P.N.A SAYFA 158)    "
+                       : " BAS TARAFTAKI BITIM NOKTASI HESABI (P.N.A SAYFA 158)    ");
+    report.Line();
+    WriteEndCompartment(report, 'A', e->A);
+    report.Line();
+    WriteEndCompartment(report, 'B', e->B);
+    report.Line();
+    report.Line(" YARALI BOLME BOYU      - l   =  " + FormatNumber(e->length(), 5, 3) + " m");
+    report.Line(" Y.B. BOYU BITIM NOKTASI - xc =  " + FormatNumber(e->centre(), 5, 3) + " m");
+  }
 }
 
 }  // namespace flood

@@ -18,4 +18,9 @@ void WriteReportBanner(platform::OutputFile& report, const std::string& title, c
 // volume, every trial with its one or two evaluations, and the outcome.
 void WriteFloodableLengthTrials(platform::OutputFile& report, const PermeabilityTrials& trials);
 
+// "BITIM NOKTALARININ HESABI": per end its compartments A and B (length,
+// middle, volume, flooded volume, centroid), then the end point's length and
+// position.
+void WriteEndPoints(platform::OutputFile& report, const EndPoints& ends);
+
 }  // namespace flood

@@ -162,18 +162,18 @@ void PreviewTrimLines(platform::Session& session, const FloodRun& run) {
   platform::StopIfConfirmed(session, "TRIM HATLARINDA EKSIKLIK veya YANLISLIK VAR MI E/H <H>");
 }
 
-double SectionAreaAtHeight(const HullData& hull, int i, double h) {
+double SectionAreaAtHeight(const HullData& hull, int i, double h, LevelCurveWork& work) {
   const int n = hull.LevelCount(i);
   if (n < 1) return 0.0;
   // A draft above the station's top: the whole section.
   if (h > hull.LevelHeight(i, n)) return hull.CumulativeSectionArea(i, n);
-  Vec z(n), a(n);
   for (int k = 1; k <= n; ++k) {
-    z(k) = hull.LevelHeight(i, k);
-    a(k) = hull.CumulativeSectionArea(i, k);
+    work.heights(k) = hull.LevelHeight(i, k);
+    work.areas(k) = hull.CumulativeSectionArea(i, k);
   }
   double area = 0.0;
-  numerics::InterpolateCurve(n, z, a, h, area, numerics::kParabolaMethod, kFloodableForms.interpolationRule);
+  numerics::InterpolateCurve(n, work.heights, work.areas, work.knots, work.coefficients, h, area,
+                             numerics::kParabolaMethod, kFloodableForms.interpolationRule);
   return area;
 }
 
@@ -182,28 +182,26 @@ void CutAtWaterline(const HullData& hull, double aftDraft, double foreDraft, Wat
   const int NST = h.StationCount;
   const double x1 = h.StationPos(1);
   const double xN = h.StationPos(NST);
-  Vec x(NST), ax(NST);
   for (int i = 1; i <= NST; ++i) {
-    x(i) = h.StationPos(i);
+    cut.x(i) = h.StationPos(i);
     double draft = 0.0;
-    numerics::InterpolateLinear(x1, xN, aftDraft, foreDraft, x(i), draft);
+    numerics::InterpolateLinear(x1, xN, aftDraft, foreDraft, cut.x(i), draft);
     if (draft < 0) draft = 0;
     cut.draft(i) = draft;
-    cut.area(i) = SectionAreaAtHeight(hull, i, draft);
-    ax(i) = cut.area(i) * x(i);
+    cut.area(i) = SectionAreaAtHeight(hull, i, draft, cut.levels);
+    cut.moment(i) = cut.area(i) * cut.x(i);
+    cut.top(i) = hull.CumulativeSectionArea(i, hull.LevelCount(i));
   }
-  numerics::IntegrateUnequalSimpson(NST, x, cut.area, cut.volume, kFloodableForms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(NST, cut.x, cut.area, cut.volume, kFloodableForms.simpsonGuard);
   // A waterline at or below the keel leaves the rounding of the level
   // interpolation: within a billionth of the whole hull's volume there is
   // no volume, and no centre.
-  Vec top(NST);
-  for (int i = 1; i <= NST; ++i) top(i) = hull.CumulativeSectionArea(i, hull.LevelCount(i));
   double whole = 0.0;
-  numerics::IntegrateUnequalSimpson(NST, x, top, whole, kFloodableForms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(NST, cut.x, cut.top, whole, kFloodableForms.simpsonGuard);
   cut.hasVolume = cut.volume > kNoVolumeFraction * whole;
   if (cut.hasVolume) {
     double moment = 0.0;
-    numerics::IntegrateUnequalSimpson(NST, x, ax, moment, kFloodableForms.simpsonGuard);
+    numerics::IntegrateUnequalSimpson(NST, cut.x, cut.moment, moment, kFloodableForms.simpsonGuard);
     cut.lcb = moment / cut.volume;
   }
 }

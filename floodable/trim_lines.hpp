@@ -16,21 +16,34 @@ platform::ConsoleForm& GraphForm(platform::Session& session);
 // (a yes ends the run).
 void PreviewTrimLines(platform::Session& session, const FloodRun& run);
 
+// Work tables of the level interpolation: a station's level curve, and the
+// spline tables the parabola leaves untouched.
+struct LevelCurveWork {
+  Vec heights{kMaxLevels};
+  Vec areas{kMaxLevels};
+  Vec knots;
+  numerics::SplineTable coefficients;
+};
+
 // Sectional area of station i up to height h from its level table: the
 // parabola through three neighbouring levels; above the top level the area
 // of the top level.
-double SectionAreaAtHeight(const HullData& hull, int i, double h);
+double SectionAreaAtHeight(const HullData& hull, int i, double h, LevelCurveWork& work);
 
 // The hull cut by the straight waterline from (x(1), aft draft) to (x(NST),
 // fore draft): per station its local draft (never below 0) and its sectional
 // area up to that draft, the volume under the waterline by the unequal
 // Simpson rule along the stations and, when there is a volume, its centre.
+// One cut serves for many waterlines: its tables are refilled each time.
 struct WaterlineCut {
   Vec draft{kMaxRunStations};
   Vec area{kMaxRunStations};
   double volume = 0;
   bool hasVolume = false;  // volume > 0: the centre is known
   double lcb = 0;          // m from AP
+  // Work tables of the integrations.
+  Vec x{kMaxRunStations}, moment{kMaxRunStations}, top{kMaxRunStations};
+  LevelCurveWork levels;
 };
 void CutAtWaterline(const HullData& hull, double aftDraft, double foreDraft, WaterlineCut& cut);
 

@@ -358,6 +358,19 @@ TEST(RunTest, BundledExample) {
   ASSERT_EQ(rows.size(), 7u);
   EXPECT_NEAR(rows[3].length, 52.1, 0.05);
   EXPECT_NEAR(rows[3].x, 48.4, 0.05);
+  // Every end point on its terminal line, the compartment from the first
+  // station (0 m; the counter stern reaches 4.4 m further aft) or to the
+  // last (100 m): l = 2 x aft, l = 2 (100 - x) fore, within 1 mm and the
+  // millimetre that the report cuts from l and from x.
+  for (int p = 1; p <= 3; ++p) {
+    const std::vector<CurveRow> curve = PermeabilityTable(report, p);
+    ASSERT_EQ(curve.size(), 7u);
+    EXPECT_NEAR(curve[0].length, 2 * curve[0].x, 0.003) << p;
+    EXPECT_NEAR(curve[6].length, 2 * (100 - curve[6].x), 0.003) << p;
+    EXPECT_GT(curve[0].x, 0) << p;
+    EXPECT_LT(curve[6].x, 100) << p;
+    EXPECT_FALSE(curve[0].marked || curve[6].marked) << p;
+  }
   // The drawing script, read back, and one picture for each of the five
   // questions and the pauses of three permeabilities' graphs and the
   // combined graph.

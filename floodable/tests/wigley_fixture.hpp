@@ -16,6 +16,7 @@
 
 namespace flood::wigleytest {
 
+using boxtest::Bisect;
 using boxtest::Drafts;
 using boxtest::Zone;
 
@@ -102,8 +103,8 @@ inline std::unique_ptr<FloodRun> WigleyRun(const std::vector<Drafts>& lines = Wi
 // ------------------------------------------------- an independent solution
 //
 // Integrals of the closed-form areas by the composite Simpson rule on 2000
-// intervals, roots by bisection: nothing of the program's stations, splines
-// or five-point compartments.
+// intervals, roots by bisection: nothing of the program's stations, splines,
+// five-point compartments or false position.
 
 inline double Integrate(double a, double b, const std::function<double(double)>& f) {
   constexpr int n = 2000;
@@ -111,21 +112,6 @@ inline double Integrate(double a, double b, const std::function<double(double)>&
   double s = f(a) + f(b);
   for (int k = 1; k < n; ++k) s += (k % 2 == 1 ? 4 : 2) * f(a + k * h);
   return s * h / 3;
-}
-
-inline double Bisect(double a, double b, const std::function<double(double)>& f) {
-  double fa = f(a);
-  for (int k = 0; k < 60; ++k) {
-    const double m = (a + b) / 2;
-    const double fm = f(m);
-    if ((fm < 0) == (fa < 0)) {
-      a = m;
-      fa = fm;
-    } else {
-      b = m;
-    }
-  }
-  return (a + b) / 2;
 }
 
 // Volume and moment about AP of the hull, or of [a, b] of it, under the
