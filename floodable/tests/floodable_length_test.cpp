@@ -303,6 +303,16 @@ TEST(EndPointsTest, TheWigleyHullsEndsAgainstAnIndependentSolution) {
         EXPECT_NEAR(e.fore.length(), first[p].fore.length(), 2e-5) << p;
       }
     }
+    // As printed, aft and fore for each permeability: on the terminal lines
+    // within 1 mm and the millimetre the report cuts from l and from x.
+    const std::vector<double> l = NumbersAfter(r.report, " YARALI BOLME BOYU      - l   =  ");
+    const std::vector<double> x = NumbersAfter(r.report, " Y.B. BOYU BITIM NOKTASI - xc =  ");
+    ASSERT_EQ(l.size(), 4u);
+    ASSERT_EQ(x.size(), 4u);
+    for (std::size_t k = 0; k < 4; ++k) {
+      const double fromEnd = k % 2 == 0 ? x[k] : w::kLength - x[k];
+      EXPECT_NEAR(l[k], 2 * fromEnd, 0.003) << k;
+    }
     first = ends;
   }
 }
