@@ -194,13 +194,12 @@ EndPoint FindEndPoint(const FloodRun& run, bool aft, double mu) {
 
 }  // namespace
 
-TrimLineAreas::TrimLineAreas(const FloodRun& run, int m)
-    : n_(run.hull.hull.StationCount), knots_(n_), table_(numerics::MakeSplineTable(n_)) {
-  for (int i = 1; i <= n_; ++i) {
-    knots_(i) = run.hull.hull.StationPos(i);
-    table_(1, i) = run.trim.TrimSectionArea(m, i);
-  }
-  numerics::FitCubicSpline(n_, knots_, table_, 0, 0, kFloodableForms.splineGuards);
+TrimLineAreas::TrimLineAreas(const FloodRun& run, int m) : TrimLineAreas(run.hull.hull, AreasOf(run, m)) {}
+
+Vec TrimLineAreas::AreasOf(const FloodRun& run, int m) {
+  Vec area(run.hull.hull.StationCount);
+  for (int i = 1; i <= run.hull.hull.StationCount; ++i) area(i) = run.trim.TrimSectionArea(m, i);
+  return area;
 }
 
 TrimLineAreas::TrimLineAreas(const hullform::HullModel& hull, const Vec& area)

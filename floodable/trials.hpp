@@ -24,6 +24,7 @@ class TrimLineAreas {
   double At(double x) const;
 
  private:
+  static Vec AreasOf(const FloodRun& run, int m);
   int n_ = 0;
   Vec knots_;
   numerics::SplineTable table_;
