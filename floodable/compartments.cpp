@@ -17,8 +17,9 @@ void CheckBulkheads(platform::Session& session, FloodRun& run) {
   const int nB = run.task.BulkheadCount;
   if (nB == 0) return;
   if (nB < 2) {
+    // The input box says it; the run's end does not say it again.
     (void)session.InputBox(kBulkheadCountMessage, " ", "0", platform::kReviewBoxX, platform::kReviewBoxY);
-    platform::StopForDataError(kBulkheadCountMessage);
+    platform::StopForShownDataError(kBulkheadCountMessage);
   }
   BuildCompartmentTriangles(run.task.BulkheadPositions, run.CompartmentTriangles, nB);
 }

@@ -33,7 +33,7 @@ void RunFloodableLengthProgram(platform::Session& session) {
   platform::OutputFile& report = WriteSectionsAndBonjean(session, run);
 
   PreviewTrimLines(session, run);
-  TrimmedDisplacements(report, run);
+  TrimmedDisplacements(session, report, run);
   ComputeFloodedWater(session, report, run);
   RunPermeabilities(session, report, run);
 
@@ -44,8 +44,7 @@ void RunFloodableLengthProgram(platform::Session& session) {
 
 void RunPermeabilities(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
   for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
-    FloodableLengthTrials(session, report, run, p);
-    ComputeEndPoints(session, report, run, p);
+    FloodableLengthsOfPermeability(session, report, run, p);
     FormCurvePoints(run, p);
     ShowPermeabilityGraphs(session, run, p);
     SummaryTables(report, run, p);

@@ -26,6 +26,9 @@ inline constexpr int kMaxZones = 25;
 inline constexpr int kMaxBulkheads = 25;
 inline constexpr int kMaxRunStations = 100;
 inline constexpr int kMaxLevels = 100;
+// Permeabilities of a zone, percent.
+inline constexpr double kLeastPermeability = 1;
+inline constexpr double kGreatestPermeability = 100;
 
 // Station numbers of the report are 10 x / L; the preview draws areas / 10;
 // the trials stop after 100.

@@ -2,6 +2,7 @@
 #include "task_file.hpp"
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,15 +61,15 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   // waterline after a trim line and leave the end-point tables without their
   // middle line.
   const double trimCount = in.ReadNumber();  // 23
-  if (!IsWhole(trimCount) || trimCount < 1 || trimCount > kMaxTrimLines ||
-      std::fmod(trimCount, 2.0) == 0.0) {
+  const std::optional<int> trimLines = platform::WholeNumberWithin(trimCount, 1, kMaxTrimLines);
+  if (!trimLines || *trimLines % 2 == 0) {
     Refuse(session, in.LineNumber(),
            "trim hatti sayisi 1 ile " + std::to_string(kMaxTrimLines) +
                " arasinda tek bir tam sayi olmalidir (kic trimli hatlar, ortada 'PAR.' duz omurga hatti, bas trimli "
                "hatlar; cift sayida hatta yuk su hatti bir trim hattinin adini alir); okunan deger " +
                Shown(trimCount) + ".");
   }
-  t.TrimLineCount = static_cast<int>(trimCount);
+  t.TrimLineCount = *trimLines;
   const int N = t.TrimLineCount;
   Skip(in, 3);
   // Drafts and positions lie within the largest dimension of a ship (a
@@ -90,12 +91,13 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   Skip(in, 1);
 
   const double zoneCount = in.ReadNumber();  // 30 + N
-  if (!IsWhole(zoneCount) || zoneCount < 1 || zoneCount > kMaxZones) {
+  const std::optional<int> zones = platform::WholeNumberWithin(zoneCount, 1, kMaxZones);
+  if (!zones) {
     Refuse(session, in.LineNumber(),
            "permeabilite bolgesi sayisi 1 ile " + std::to_string(kMaxZones) +
                " arasinda bir tam sayi olmalidir; okunan deger " + Shown(zoneCount) + ".");
   }
-  t.PermeabilityCount = static_cast<int>(zoneCount);
+  t.PermeabilityCount = *zones;
   Skip(in, 1);
   for (int p = 1; p <= t.PermeabilityCount; ++p) {  // 32 + N .. 31 + N + P
     const std::vector<double> v = in.ReadNumbers(3);
@@ -104,11 +106,11 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
     t.ZoneStart(p) = v[0];
     t.ZoneEnd(p) = v[1];
     t.ZonePermeability(p) = v[2];
-    if (!(v[2] > 0 && v[2] <= 100)) {
-      Refuse(session, in.LineNumber(),
-             "permeabilite (yuzde) sifirdan buyuk ve 100 'den buyuk olmayan bir sayi olmalidir; okunan deger " +
-                 Shown(v[2]) + ".");
-    }
+    // A compartment holds the flooded water at this fraction of its
+    // volume: from 1 % (a space nearly filled with cargo) to 100 % (an empty
+    // tank); below that the floodable lengths grow past every ship.
+    platform::RequireTaskValueWithin(session, kTaskFileName, in.LineNumber(), "permeabilite (yuzde)", v[2],
+                                     {kLeastPermeability, kGreatestPermeability, false, ""});
     if (!(v[1] > v[0])) {
       Refuse(session, in.LineNumber(),
              "bolge sonu (" + Shown(v[1]) + " m) bolge basindan (" + Shown(v[0]) + " m) ileride olmalidir.");
@@ -117,14 +119,17 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   Skip(in, 4);
 
   // A count of 1 or below 0 is refused after the hull is loaded, by the
-  // bulkhead check of the run.
+  // bulkhead check of the run: every whole count below 0 is one there.
   const double bulkheadCount = in.ReadNumber();  // 36 + N + P
-  if (!IsWhole(bulkheadCount) || bulkheadCount > kMaxBulkheads) {
+  const bool negativeCount = bulkheadCount < 0 && IsWhole(bulkheadCount);
+  const std::optional<int> bulkheads =
+      platform::WholeNumberWithin(negativeCount ? -1.0 : bulkheadCount, -1, kMaxBulkheads);
+  if (!bulkheads) {
     Refuse(session, in.LineNumber(),
            "perde sayisi en fazla " + std::to_string(kMaxBulkheads) + " olan bir tam sayi olmalidir; okunan deger " +
                Shown(bulkheadCount) + ".");
   }
-  t.BulkheadCount = static_cast<int>(bulkheadCount);
+  t.BulkheadCount = *bulkheads;
   Skip(in, 2);  // read even when there are no bulkheads
   for (int i = 1; i <= t.BulkheadCount; ++i) {  // 39 + N + P ..
     t.BulkheadPositions(i) = in.ReadNumber();

@@ -1,23 +1,25 @@
 // Floodable-length trials and end points.
 #include "trials.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "common/numerics/curves.hpp"
 #include "forms.hpp"
+#include "trials_report.hpp"
+#include "trim_lines.hpp"
 
 namespace flood {
-
-using numerics::FormatInteger;
 
 namespace {
 
 // Trials stop when the two volumes of a trial agree to this fraction, the
 // compartment holds the flooded water to it, and its centroid lies within
-// kCentroidTolerance of the flooded water's centre.
+// this fraction of the ship's length of the flooded water's centre (a model
+// is tried as its ship is).
 constexpr double kVolumeTolerance = 0.0025;
-constexpr double kCentroidTolerance = 0.001;  // m
+constexpr double kCentroidTolerance = 1e-5;
 constexpr double kCentroidGuard = 1e-7;
 // Trials of the first two rounds are never accepted.
 constexpr int kFirstAcceptedTrial = 3;
@@ -26,20 +28,6 @@ constexpr int kFirstAcceptedTrial = 3;
 constexpr double kEndShortFactor = 0.9;
 constexpr double kEndLongFactor = 1.1;
 constexpr int kRootSteps = 100;
-constexpr double kRootTolerance = 1e-5;
-
-const std::string kRule67(67, '=');
-const std::string kRule64 = " " + std::string(64, '=');
-
-// The heading of a part of the report: three empty lines, the two title
-// lines between rules.
-void WriteBanner(platform::OutputFile& report, const std::string& title, const std::string& english) {
-  for (int k = 0; k < 3; ++k) report.Line();
-  report.Line(kRule67);
-  report.Line(title);
-  report.Line(english);
-  report.Line(kRule67);
-}
 
 std::string Permeability(double mu) {
   const std::string text = FormatNumber(mu, 3, 1);
@@ -52,74 +40,173 @@ void ReportNotFound(platform::Session& session, const std::string& what, double 
                      48, "Yarali bolme boyu", "", 0);
 }
 
-// The lines of one evaluation of a trial: the compartment tried (length and
-// centre), its volume and centroid, and the estimate that follows from them.
-struct Evaluation {
-  double length, centre, volume, centroid, nextLength, nextCentre;
-};
-struct EvaluationLines {
-  const char* length;
-  const char* centre;
-  const char* centreUnit;
-  const char* volume;
-  const char* centroid;
-  const char* nextLength;
-  const char* nextCentre;
-};
-// Items 3 and 8 have no line.
-constexpr EvaluationLines kFirstEvaluation{" 1- YARALI BOLME BOYU = ", " 2- DENEME xc         = ", " m ",
-                                           " 4- HESAP.HACIM   Vol = ", " 5- HESAPLANAN    xm  = ",
-                                           " 6- YAKLASIK YBB -  l = ", " 7- YAKLASIK      xc  = "};
-constexpr EvaluationLines kSecondEvaluation{"    2. DEN. YBB     l = ", "    2. DENEME      xc = ", " m",
-                                            " 9- HESAP.HACIM   Vol = ", "10- HESAPLANAN    xm  = ",
-                                            "11- YARALI B.BOYU - l = ", "12-               xc  = "};
+// The end points: the secant stops when the compartment's flooded volume
+// and the flooded water agree to this fraction of the load displacement, a
+// compartment's waterline when its moments balance to this fraction of the
+// ship's length (the centroid error times the flooded water over the load
+// displacement), the volume of the family's first waterline to this fraction.
+constexpr double kEndVolumeTolerance = 1e-7;
+constexpr double kEndMomentTolerance = 1e-7;
+constexpr double kLoadVolumeTolerance = 1e-7;
+// Halvings of a secant step whose compartment no waterline balances.
+constexpr int kEndStepHalvings = 30;
 
-void WriteEvaluation(platform::OutputFile& report, const EvaluationLines& lines, const Evaluation& e) {
-  report.Line(lines.length + FormatNumber(e.length, 3, 3) + " m");
-  report.Line(lines.centre + FormatNumber(e.centre, 3, 3) + lines.centreUnit);
-  report.Line(lines.volume + FormatNumber(e.volume, 8, 2) + " m3");
-  report.Line(lines.centroid + FormatNumber(e.centroid, 3, 3) + " m");
-  report.Line(lines.nextLength + FormatNumber(e.nextLength, 3, 3) + " m");
-  report.Line(lines.nextCentre + FormatNumber(e.nextCentre, 3, 3) + " m");
-}
+// The waterlines through one end point of the ship: the draft there fixed,
+// the draft at the other end free.
+class EndFamily {
+ public:
+  EndFamily(const FloodRun& run, bool aft, double mu)
+      : run_(run),
+        aft_(aft),
+        mu_(mu),
+        pivot_(aft ? run.task.TrimDrafts(1, 1) : run.task.TrimDrafts(run.task.TrimLineCount, 2)),
+        V0_(run.trim.TrimmedVolume(run.task.TrimLineCount + 1)),
+        lcb0_(run.trim.TrimmedLcb(run.task.TrimLineCount + 1)),
+        x1_(run.hull.hull.StationPos(1)),
+        xN_(run.hull.hull.StationPos(run.hull.hull.StationCount)),
+        top_(std::max(run.hull.MaxHeight, pivot_)) {
+    FindLoadWaterline();
+  }
 
-// One end point from its two trial compartments.
-struct EndCompartment {
-  double length = 0;
-  double start = 0;
-  double volume = 0;
-  double centroid = 0;
-  double flooded = 0;  // volume times the permeability
+  double pivot() const { return pivot_; }
+  double span() const { return xN_ - x1_; }
+  double V0() const { return V0_; }
+
+  // The compartment of length l at this end with the waterline that
+  // balances it.
+  EndCompartment Evaluate(double l) {
+    EndCompartment e;
+    e.length = l;
+    e.centre = aft_ ? x1_ + l / 2 : xN_ - l / 2;
+    const double start = aft_ ? x1_ : xN_ - l;
+    // The moment of the flooded water about the compartment's centroid, over
+    // the load displacement: 0 where the flooded water's centre is on it.
+    const auto unbalance = [&](double d) {
+      const CompartmentUnder c = Cut(d, start, l);
+      const double v2 = cut_.volume - V0_;
+      return (v2 * c.centroid - (cut_.volume * cut_.lcb - V0_ * lcb0_)) / V0_;
+    };
+    double d = freeDraftLow_;
+    e.balanced = loadWaterlineFound_ &&
+                 FindRootFalsePosition(unbalance, freeDraftLow_, top_, kEndMomentTolerance * run_.task.ShipLength, d);
+    const CompartmentUnder c = Cut(d, start, l);
+    e.freeDraft = d;
+    e.volume = c.integral.volume;
+    e.flooded = mu_ * c.integral.volume / 100;
+    e.centroid = c.centroid;
+    e.floodedWater = cut_.volume - V0_;
+    // A waterline that holds no more than the load waterline floods nothing.
+    e.balanced = e.balanced && e.floodedWater > 0 && c.integral.volume > 0;
+    return e;
+  }
+
+  // The compartment of length l, or, when no waterline balances it (it is
+  // too long for its end), the first balanced one of lengths halved back
+  // towards `shorter`.
+  EndCompartment Balanced(double l, double shorter) {
+    EndCompartment e = Evaluate(l);
+    for (int k = 0; k < kEndStepHalvings && !e.balanced; ++k) e = Evaluate((e.length + shorter) / 2);
+    return e;
+  }
+
+ private:
+  // The compartment [start, start + l] under the family's waterline of free
+  // draft d; cut_ holds that waterline.
+  struct CompartmentUnder {
+    CompartmentIntegral integral;
+    double centroid = 0;
+  };
+  CompartmentUnder Cut(double freeDraft, double start, double l) {
+    CutAtWaterline(run_.hull, aft_ ? pivot_ : freeDraft, aft_ ? freeDraft : pivot_, cut_);
+    const TrimLineAreas areas(run_.hull.hull, cut_.area);
+    CompartmentUnder c;
+    c.integral = IntegrateCompartment(areas, start, l);
+    c.centroid = c.integral.volume > 0 ? c.integral.moment / c.integral.volume : start + l / 2;
+    return c;
+  }
+
+  // The free draft at which the family's waterline holds the load
+  // displacement: below it the family floods nothing.  Searched from the
+  // top of the hull down, the lower end moved away until it holds less.
+  void FindLoadWaterline() {
+    const auto surplus = [&](double d) {
+      CutAtWaterline(run_.hull, aft_ ? pivot_ : d, aft_ ? d : pivot_, cut_);
+      return cut_.volume - V0_;
+    };
+    double low = -top_;
+    for (int k = 0; k < kEndStepHalvings && surplus(low) > 0; ++k) low -= top_ - low;
+    loadWaterlineFound_ = FindRootFalsePosition(surplus, low, top_, kLoadVolumeTolerance * V0_, freeDraftLow_);
+  }
+
+  const FloodRun& run_;
+  bool aft_;
+  double mu_;
+  double pivot_;
+  double V0_, lcb0_;
+  double x1_, xN_;
+  double top_;  // the highest free draft: the hull's highest point, or the pivot's draft
+  double freeDraftLow_ = 0;
+  bool loadWaterlineFound_ = false;
+  WaterlineCut cut_;
 };
 
-EndCompartment TrialEndCompartment(const TrimLineAreas& areas, double start, double length, double mu) {
-  EndCompartment e;
-  e.length = length;
-  e.start = start;
-  const CompartmentIntegral ci = IntegrateCompartment(areas, start, length);
-  e.volume = ci.volume;
-  e.centroid = ci.volume > 0 ? ci.moment / ci.volume : start + length / 2;
-  e.flooded = mu * ci.volume / 100;
+// The residual of the secant: what the compartment holds more than the
+// flooded water.
+double Surplus(const EndCompartment& e) { return e.flooded - e.floodedWater; }
+
+EndPoint FindEndPoint(const FloodRun& run, bool aft, double mu) {
+  EndFamily family(run, aft, mu);
+  const int m = aft ? 1 : run.task.TrimLineCount;
+  const double S = family.span();
+  EndPoint e;
+  e.aft = aft;
+  e.pivotDraft = family.pivot();
+  // The first two compartments about the end trim line's floodable length,
+  // within the ship.
+  const double first = std::min(run.perm.FloodableLength(m), S / kEndLongFactor);
+  e.A = family.Evaluate(kEndShortFactor * first);
+  e.B = family.Evaluate(kEndLongFactor * first);
+
+  // The secant from A and B, each shortened until a waterline balances it.
+  EndCompartment previous = e.A.balanced ? e.A : family.Balanced(e.A.length, 0);
+  EndCompartment current = e.B.balanced ? e.B : family.Balanced(e.B.length, previous.length);
+  const double tolerance = kEndVolumeTolerance * family.V0();
+  for (; e.steps < kTrialLimit; ++e.steps) {
+    if (current.balanced && std::fabs(Surplus(current)) < tolerance) {
+      e.found = true;
+      break;
+    }
+    if (!previous.balanced || !current.balanced || Surplus(current) == Surplus(previous)) break;
+    double l =
+        current.length - Surplus(current) * (current.length - previous.length) / (Surplus(current) - Surplus(previous));
+    // Within the ship: a compartment longer than the ship holds no more.
+    if (l > S) {
+      if (current.length == S) break;  // the whole ship holds too little
+      l = S;
+    }
+    if (!(l > 0)) l = current.length / 2;
+    previous = current;
+    current = family.Balanced(l, previous.length);
+  }
+  e.end = current;
   return e;
-}
-
-void WriteEndCompartment(platform::OutputFile& report, char name, const EndCompartment& e, double shownPosition) {
-  report.Line(std::string(" VARSAYILAN KOMPARTMAN : ") + name + " ");
-  report.Line(" VARSAYILAN YBB              =  " + FormatNumber(e.length, 5, 3) + " m");
-  report.Line(" KARSI GELEN XC              =  " + FormatNumber(shownPosition, 5, 3) + " m");
-  report.Line(" KOMPARTMAN HACMI - vc       =  " + FormatNumber(e.volume, 5, 3) + " m3");
-  report.Line(std::string(name == 'A' ? " YARALI SU HACMI - VC*MU     =  " : " YARALI SU HACMI - vc*mu     =  ") +
-              FormatNumber(e.flooded, 5, 3) + " m3");
-  report.Line(" YARALI SU HACMI LCG si - XM =  " + FormatNumber(e.centroid, 5, 3) + " m");
 }
 
 }  // namespace
 
-TrimLineAreas::TrimLineAreas(const FloodRun& run, int m)
-    : n_(run.hull.hull.StationCount), knots_(n_), table_(numerics::MakeSplineTable(n_)) {
+TrimLineAreas::TrimLineAreas(const FloodRun& run, int m) : TrimLineAreas(run.hull.hull, AreasOf(run, m)) {}
+
+Vec TrimLineAreas::AreasOf(const FloodRun& run, int m) {
+  Vec area(run.hull.hull.StationCount);
+  for (int i = 1; i <= run.hull.hull.StationCount; ++i) area(i) = run.trim.TrimSectionArea(m, i);
+  return area;
+}
+
+TrimLineAreas::TrimLineAreas(const hullform::HullModel& hull, const Vec& area)
+    : n_(hull.StationCount), knots_(n_), table_(numerics::MakeSplineTable(n_)) {
   for (int i = 1; i <= n_; ++i) {
-    knots_(i) = run.hull.hull.StationPos(i);
-    table_(1, i) = run.trim.TrimSectionArea(m, i);
+    knots_(i) = hull.StationPos(i);
+    table_(1, i) = area(i);
   }
   numerics::FitCubicSpline(n_, knots_, table_, 0, 0, kFloodableForms.splineGuards);
 }
@@ -146,17 +233,15 @@ CompartmentIntegral IntegrateCompartment(const TrimLineAreas& areas, double star
   return r;
 }
 
-void FloodableLengthTrials(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p) {
+PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
   const hullform::HullModel& h = run.hull.hull;
   const int NST = h.StationCount;
   const double x1 = h.StationPos(1);
   const double xN = h.StationPos(NST);
   const double L = run.task.ShipLength;
   const double mu = run.task.ZonePermeability(p);
-  PermeabilityResults& r = run.perm;
-
-  WriteBanner(report, "                   YARALI BOLME BOYU HESABI      ",
-              "                (FLOODABLE LENGTH CALCULATION)    ");
+  PermeabilityTrials result;
+  result.permeability = mu;
 
   Vec x(NST), area(NST);
   for (int i = 1; i <= NST; ++i) x(i) = h.StationPos(i);
@@ -164,55 +249,43 @@ void FloodableLengthTrials(platform::Session& session, platform::OutputFile& rep
   for (int m = 1; m <= run.task.TrimLineCount; ++m) {
     const TrimLineAreas A(run, m);
     for (int i = 1; i <= NST; ++i) area(i) = run.trim.TrimSectionArea(m, i);
+    LineTrials& lt = result.lines.emplace_back();
+    lt.line = m;
     double Vt = 0.0;
     numerics::IntegrateUnequalSimpson(NST, x, area, Vt, kFloodableForms.simpsonGuard);
-    const double Aort = Vt / (xN - x1);
-    const double Tort = (run.task.TrimDrafts(m, 1) + run.task.TrimDrafts(m, 2)) / 2;
-    const double v2 = run.trim.FloodedWaterVolume(m);
-    const double xw = run.trim.FloodedWaterLcg(m);
-    const double vc = 100 * v2 / mu;
-    r.CompartmentVolume(m) = vc;
+    lt.meanArea = Vt / (xN - x1);
+    lt.meanDraft = (run.task.TrimDrafts(m, 1) + run.task.TrimDrafts(m, 2)) / 2;
+    lt.floodedVolume = run.trim.FloodedWaterVolume(m);
+    lt.floodedCentre = run.trim.FloodedWaterLcg(m);
+    const double xw = lt.floodedCentre;
+    const double vc = 100 * lt.floodedVolume / mu;
+    lt.compartmentVolume = vc;
 
-    double l = vc / Aort;
+    double l = vc / lt.meanArea;
     double c = xw < L / 2 ? 0.25 * L : 0.75 * L;
-
-    report.Line();
-    report.Line(kRule64);
-    report.Line(" TRIM HATTI NO:" + FormatInteger(m, 2));
-    report.Line(kRule64);
-    report.Line(" YARALI SU LCG DEGERI (AP den) - xw = " + FormatNumber(xw, 3, 3) + " m");
-    report.Line(" YARALI SU HACMI               - v2 = " + FormatNumber(v2, 6, 1) + " m3");
-    report.Line(" %" + FormatNumber(mu, 2, 2) + " PERMEABILITEDEKI");
-    report.Line("              KOMPARTMAN HACMI - vc = " + FormatNumber(vc, 6, 1) + " m3");
-    report.Line("    ORTALAMA KESIT ALANI CMI - Aort = " + FormatNumber(Aort, 6, 1) + " m2");
-    report.Line("       ORTALAMA YARALI DRAFT - Tort = " + FormatNumber(Tort, 3, 3) + " m");
-
-    bool converged = false;
-    int t = 1;
-    double lOut = l, cOut = c, vol = 0.0, xm = c;
-    for (;; ++t) {
+    for (int t = 1;; ++t) {
+      Trial& trial = lt.trials.emplace_back();
       // First evaluation: the compartment of the trial.
       const CompartmentIntegral e1 = IntegrateCompartment(A, c - l / 2, l);
-      vol = e1.volume;
+      const double vol = e1.volume;
       const bool empty = !(vol > 0);
-      xm = empty ? c : e1.moment / vol;
+      const double xm = empty ? c : e1.moment / vol;
       // The length that holds the compartment volume at this mean area, and
       // the centre moved by the centroid's error.
       const double l1 = empty ? l : vc * l / vol;
       const double c1 = empty ? c : c + xw - xm;
-      report.Line();
-      report.Line();
-      report.Line(FormatInteger(t, 2) + ". DENEME ");
-      WriteEvaluation(report, kFirstEvaluation, {l, c, vol, xm, l1, c1});
+      trial.first = {l, c, vol, xm, l1, c1};
+      lt.volume = vol;
+      lt.centroid = xm;
       if (empty) {
         // No part of the compartment lies within the ship.
-        lOut = l;
-        cOut = c;
+        lt.length = l;
+        lt.centre = c;
         break;
       }
       if (t == kTrialLimit) {
-        lOut = (l + l1) / 2;
-        cOut = c;
+        lt.length = (l + l1) / 2;
+        lt.centre = c;
         break;
       }
 
@@ -223,65 +296,39 @@ void FloodableLengthTrials(platform::Session& session, platform::OutputFile& rep
       const bool empty2 = !(vol2 > 0);
       const double l2 = empty2 ? l1 : vc * l1 / vol2;
       const double c2 = c1 + xw - xm2;
-      report.Line(" ");
-      WriteEvaluation(report, kSecondEvaluation, {l1, c1, vol2, xm2, l2, c2});
+      trial.hasSecond = true;
+      trial.second = {l1, c1, vol2, xm2, l2, c2};
       if (empty2) {
-        lOut = l1;
-        cOut = c1;
+        lt.length = l1;
+        lt.centre = c1;
         break;
       }
 
       // Accepted when the two volumes agree, the compartment holds the
       // compartment volume with its centroid on the flooded water's centre,
       // and it lies within the ship.
-      converged = t >= kFirstAcceptedTrial && std::fabs(vol2 - vol) < kVolumeTolerance * vol &&
-                  std::fabs(vol2 - vc) < kVolumeTolerance * vc && std::fabs(xm2 - xw) < kCentroidTolerance &&
-                  c1 - l2 / 2 >= x1 && c1 + l2 / 2 <= xN;
+      lt.converged = t >= kFirstAcceptedTrial && std::fabs(vol2 - vol) < kVolumeTolerance * vol &&
+                     std::fabs(vol2 - vc) < kVolumeTolerance * vc && std::fabs(xm2 - xw) < kCentroidTolerance * L &&
+                     c1 - l2 / 2 >= x1 && c1 + l2 / 2 <= xN;
       l = l2;
       c = c1;
-      if (converged) {
-        lOut = l2;
-        cOut = c1;
+      if (lt.converged) {
+        lt.length = l2;
+        lt.centre = c1;
         break;
       }
     }
-
-    report.Line();
-    report.Line(" " + FormatInteger(t, 4) + (converged ? ". DENEMEDE BULUNMUSTUR " : ". YAKINSAMA OLMAMISTIR "));
-    report.Line(" YARALI BOLME BOYU - l              = " + FormatNumber(lOut, 5, 3) + " m");
-    report.Line("              xc                    = " + FormatNumber(cOut, 5, 3) + " m");
-    report.Line(" HESAPLANAN HACIM - Vol             = " + FormatNumber(vol, 5, 3) + " m3");
-    report.Line(" HESAPLANAN   xm                    = " + FormatNumber(xm, 5, 3) + " m");
-
-    r.FloodableLength(m) = lOut;
-    r.CompartmentCentre(m) = cOut;
-    r.LengthNotFound(m) = converged ? 0 : 1;
-    if (!converged)
-      ReportNotFound(session, "Trim hatti " + std::to_string(m) + " (" + run.trim.TrimLineNames(m) + ")", mu);
   }
-  report.Line(kRule64);
+  return result;
 }
 
-bool FindRootFalsePosition(int n, const Vec& X, const Vec& Y, double target, double& root) {
-  Vec knots(n);
-  numerics::SplineTable table = numerics::MakeSplineTable(n);
-  for (int i = 1; i <= n; ++i) {
-    knots(i) = X(i);
-    table(1, i) = Y(i) - target;
-  }
-  numerics::FitCubicSpline(n, knots, table, 0, 0, kFloodableForms.splineGuards);
-  const auto f = [&](double x) {
-    double y = 0.0;
-    numerics::EvaluateSpline(n, x, y, knots, table, kFloodableForms.splineEvaluation);
-    return y;
-  };
-  double a = X(1), b = X(n);
+bool FindRootFalsePosition(const std::function<double(double)>& f, double a, double b, double tolerance, double& root) {
   double fa = f(a), fb = f(b);
   if (fa * fb < 0) {
     for (int step = 0; step < kRootSteps; ++step) {
       root = (a * fb - b * fa) / (fb - fa);
       const double fr = f(root);
-      if (std::fabs(fr) < kRootTolerance) break;
+      if (std::fabs(fr) < tolerance) break;
       if (fa * fr < 0) {
         b = root;
         fb = fr;
@@ -293,86 +340,46 @@ bool FindRootFalsePosition(int n, const Vec& X, const Vec& Y, double target, dou
     return true;
   }
   if (fa * fb == 0) {
-    root = std::fabs(fa) <= kRootTolerance ? a : b;
+    root = std::fabs(fa) <= tolerance ? a : b;
     return true;
   }
   root = std::fabs(fa) <= std::fabs(fb) ? a : b;
   return false;
 }
 
-void ComputeEndPoints(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p) {
-  const hullform::HullModel& h = run.hull.hull;
-  const int NST = h.StationCount;
-  const int n = run.task.TrimLineCount;
-  const int k = (n + 1) / 2;  // the even-keel line
-  const double mu = run.task.ZonePermeability(p);
+EndPoints ComputeEndPoints(const FloodRun& run, int p) {
+  EndPoints e;
+  e.permeability = run.task.ZonePermeability(p);
+  e.aft = FindEndPoint(run, true, e.permeability);
+  e.fore = FindEndPoint(run, false, e.permeability);
+  return e;
+}
+
+void FloodableLengthsOfPermeability(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p) {
+  const PermeabilityTrials trials = FloodableLengthTrials(run, p);
+  WriteFloodableLengthTrials(report, trials);
   PermeabilityResults& r = run.perm;
+  for (const LineTrials& lt : trials.lines) {
+    const int m = lt.line;
+    r.CompartmentVolume(m) = lt.compartmentVolume;
+    r.FloodableLength(m) = lt.length;
+    r.CompartmentCentre(m) = lt.centre;
+    r.LengthNotFound(m) = lt.converged ? 0 : 1;
+    if (!lt.converged)
+      ReportNotFound(session, "Trim hatti " + std::to_string(m) + " (" + run.trim.TrimLineNames(m) + ")",
+                     trials.permeability);
+  }
 
-  WriteBanner(report, "                   BITIM NOKTALARININ HESABI                       ",
-              "                    (END POINT CALCULATION)                        ");
-
-  for (int end = 1; end <= 2; ++end) {
-    const bool aft = end == 1;
-    const int m = aft ? 1 : n;
-    const TrimLineAreas A(run, m);
-    const double lA = kEndShortFactor * r.FloodableLength(m);
-    const double lB = kEndLongFactor * r.FloodableLength(m);
-    // Both compartments reach from the ship's end inward.
-    const double x1 = h.StationPos(1);
-    const double xN = h.StationPos(NST);
-    const EndCompartment a = TrialEndCompartment(A, aft ? x1 : xN - lA, lA, mu);
-    const EndCompartment b = TrialEndCompartment(A, aft ? x1 : xN - lB, lB, mu);
-    const double v2 = run.trim.FloodedWaterVolume(m);
-    const bool lengthsApart = b.flooded != a.flooded;
-    const double lEnd = lengthsApart ? lA + (lB - lA) * (v2 - a.flooded) / (b.flooded - a.flooded) : r.FloodableLength(m);
-
-    // Flooded volume and centre against the trim lines from the ship's end to
-    // the even-keel line, with nothing flooded at the end itself: the end
-    // compartments' volumes are found on this table and their centres read
-    // from it.
-    Vec X(k + 1), volumes(k + 1), centres(k + 1);
-    for (int j = 1; j <= k + 1; ++j) X(j) = aft ? j - 1 : j;
-    if (aft) {
-      volumes(1) = 0;
-      centres(1) = x1 + run.hull.AftOverhang;
-      for (int line = 1; line <= k; ++line) {
-        volumes(line + 1) = run.trim.FloodedWaterVolume(line);
-        centres(line + 1) = run.trim.FloodedWaterLcg(line);
-      }
-    } else {
-      for (int line = k; line <= n; ++line) {
-        volumes(line - k + 1) = run.trim.FloodedWaterVolume(line);
-        centres(line - k + 1) = run.trim.FloodedWaterLcg(line);
-      }
-      volumes(k + 1) = 0;
-      centres(k + 1) = xN + run.hull.ForeOverhang;
-    }
-    double rootA = 0.0, rootB = 0.0;
-    const bool foundA = FindRootFalsePosition(k + 1, X, volumes, a.flooded, rootA);
-    const bool foundB = FindRootFalsePosition(k + 1, X, volumes, b.flooded, rootB);
-    double xwA = 0.0, xwB = 0.0;
-    numerics::InterpolateCurve(k + 1, X, centres, rootA, xwA, numerics::kChordMethod,
-                               kFloodableForms.interpolationRule);
-    numerics::InterpolateCurve(k + 1, X, centres, rootB, xwB, numerics::kChordMethod,
-                               kFloodableForms.interpolationRule);
-    const double xcEnd = (xwA + xwB) / 2;
-
-    report.Line();
-    report.Line(aft ? " KIC TARAFTAKI BITIM NOKTASI HESABI (P.N.A SAYFA 158)    "
-                    : " BAS TARAFTAKI BITIM NOKTASI HESABI (P.N.A SAYFA 158)    ");
-    report.Line();
-    WriteEndCompartment(report, 'A', a, aft ? lA : a.start);
-    report.Line();
-    WriteEndCompartment(report, 'B', b, aft ? lB : b.start);
-    report.Line();
-    report.Line(" YARALI BOLME BOYU      - l   =  " + FormatNumber(lEnd, 5, 3) + " m");
-    report.Line(" Y.B. BOYU BITIM NOKTASI - xc =  " + FormatNumber(xcEnd, 5, 3) + " m");
-
-    r.EndPoints(end, 1) = xcEnd;
-    r.EndPoints(end, 2) = lEnd;
-    const bool found = r.LengthNotFound(m) == 0 && a.volume > 0 && b.volume > 0 && lengthsApart && foundA && foundB;
-    r.EndNotFound(end) = found ? 0 : 1;
-    if (!found) ReportNotFound(session, aft ? "Kic taraftaki bitim noktasi" : "Bas taraftaki bitim noktasi", mu);
+  const EndPoints ends = ComputeEndPoints(run, p);
+  WriteEndPoints(report, ends);
+  for (const EndPoint* e : {&ends.aft, &ends.fore}) {
+    const int end = e->aft ? 1 : 2;
+    r.EndPoints(end, 1) = e->centre();
+    r.EndPoints(end, 2) = e->length();
+    r.EndNotFound(end) = e->found ? 0 : 1;
+    if (!e->found)
+      ReportNotFound(session, e->aft ? "Kic taraftaki bitim noktasi" : "Bas taraftaki bitim noktasi",
+                     ends.permeability);
   }
 }
 

@@ -1,10 +1,12 @@
 // Trim lines, trimmed displacements and the flooded water.
 #include "trim_lines.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "common/hullform/form_drawing.hpp"
 #include "common/numerics/curves.hpp"
+#include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
 #include "forms.hpp"
 #include "graphs.hpp"
@@ -19,16 +21,13 @@ using hullform::DrawLine;
 
 const std::string kStars(71, '*');
 constexpr double kSameVolumeFraction = 1e-6;
+constexpr double kNoVolumeFraction = 1e-9;
 const std::string kRule37(37, '=');
 
 constexpr const char* kCentreOutsideMessage = "Yarali Su LCG degerlerinde hata olustu. Draftlari yeniden girmek gerek";
 
-// The flooded-water centres of every trim line with the ones outside the
-// stations marked, after the error banner.
-void WriteCentreErrorBlock(platform::OutputFile& report, const FloodRun& run) {
-  const int NST = run.hull.hull.StationCount;
-  const double x1 = run.hull.hull.StationPos(1);
-  const double xN = run.hull.hull.StationPos(NST);
+// The head of an error block of the report: the banner and the message.
+void WriteErrorBanner(platform::OutputFile& report, const std::string& message) {
   for (int k = 0; k < 3; ++k) report.Line();
   report.Line(kStars);
   report.Line(kStars);
@@ -36,8 +35,24 @@ void WriteCentreErrorBlock(platform::OutputFile& report, const FloodRun& run) {
   report.Line(kStars);
   report.Line(kStars);
   report.Line();
-  report.Line(kCentreOutsideMessage);
+  report.Line(message);
   report.Line();
+}
+
+void WriteErrorClose(platform::OutputFile& report) {
+  report.Line();
+  report.Line();
+  report.Line(kStars);
+  report.Line(kStars);
+}
+
+// The flooded-water centres of every trim line with the ones outside the
+// stations marked, after the error banner.
+void WriteCentreErrorBlock(platform::OutputFile& report, const FloodRun& run) {
+  const int NST = run.hull.hull.StationCount;
+  const double x1 = run.hull.hull.StationPos(1);
+  const double xN = run.hull.hull.StationPos(NST);
+  WriteErrorBanner(report, kCentreOutsideMessage);
   report.Line("YARALI SU LCG DEGERLERI");
   report.Line(kRule37);
   report.Line("NO     LCG-w             DURUM       ");
@@ -50,11 +65,47 @@ void WriteCentreErrorBlock(platform::OutputFile& report, const FloodRun& run) {
                 (outside ? "** LCG GEMI DISINDA ** " : " "));
   }
   report.Line(kRule37);
-  report.Line();
-  report.Line();
-  report.Line(kStars);
-  report.Line(kStars);
+  WriteErrorClose(report);
 }
+
+// A trim line holds flooded water when it encloses more than the load
+// waterline.  Within a millionth of the line's volume the two volumes are
+// the same (the integrations of two lines of one mean draft differ in their
+// last digits).
+bool HoldsFloodedWater(const TrimResults& t, int m, double V0) {
+  return t.TrimmedVolume(m) - V0 > kSameVolumeFraction * t.TrimmedVolume(m);
+}
+
+// The volumes of every trim line and of the load waterline, with the lines
+// that hold no more than the load waterline marked, after the error banner.
+void WriteFloodedVolumeErrorBlock(platform::OutputFile& report, const FloodRun& run, const std::string& message) {
+  const int n = run.task.TrimLineCount;
+  const TrimResults& t = run.trim;
+  const double V0 = t.TrimmedVolume(n + 1);
+  const std::string rule(60, '=');
+  WriteErrorBanner(report, message);
+  report.Line("YARALI SU HACIMLERI");
+  report.Line(rule);
+  report.Line("NO   TRIM HATTI      HACIM   YARALI SU  DURUM");
+  report.Line("                      (m3)   (v2 - m3)");
+  report.Line(rule);
+  for (int b = 1; b <= n + 1; ++b) {
+    std::string name = t.TrimLineNames(b);
+    name.resize(std::max<std::size_t>(name.size(), 10), ' ');
+    std::string row = FormatInteger(b, 2) + "   " + name + "  " + FormatNumber(t.TrimmedVolume(b), 6, 2);
+    if (b <= n) {
+      row += "   " + FormatNumber(t.TrimmedVolume(b) - V0, 6, 2) + "  " +
+             (HoldsFloodedWater(t, b, V0) ? " " : "** YARALI SU YOK ** ");
+    } else {
+      row += "   yuk su hatti";
+    }
+    report.Line(row);
+  }
+  report.Line(rule);
+  WriteErrorClose(report);
+}
+
+std::string Shown(double v) { return platform::MessageNumber(v); }
 
 }  // namespace
 
@@ -111,48 +162,73 @@ void PreviewTrimLines(platform::Session& session, const FloodRun& run) {
   platform::StopIfConfirmed(session, "TRIM HATLARINDA EKSIKLIK veya YANLISLIK VAR MI E/H <H>");
 }
 
-double SectionAreaAtHeight(const HullData& hull, int i, double h) {
+double SectionAreaAtHeight(const HullData& hull, int i, double h, LevelCurveWork& work) {
   const int n = hull.LevelCount(i);
   if (n < 1) return 0.0;
   // A draft above the station's top: the whole section.
   if (h > hull.LevelHeight(i, n)) return hull.CumulativeSectionArea(i, n);
-  Vec z(n), a(n);
   for (int k = 1; k <= n; ++k) {
-    z(k) = hull.LevelHeight(i, k);
-    a(k) = hull.CumulativeSectionArea(i, k);
+    work.heights(k) = hull.LevelHeight(i, k);
+    work.areas(k) = hull.CumulativeSectionArea(i, k);
   }
   double area = 0.0;
-  numerics::InterpolateCurve(n, z, a, h, area, numerics::kParabolaMethod, kFloodableForms.interpolationRule);
+  numerics::InterpolateCurve(n, work.heights, work.areas, work.knots, work.coefficients, h, area,
+                             numerics::kParabolaMethod, kFloodableForms.interpolationRule);
   return area;
 }
 
-void TrimmedDisplacements(platform::OutputFile& report, FloodRun& run) {
-  const hullform::HullModel& h = run.hull.hull;
+void CutAtWaterline(const HullData& hull, double aftDraft, double foreDraft, WaterlineCut& cut) {
+  const hullform::HullModel& h = hull.hull;
   const int NST = h.StationCount;
   const double x1 = h.StationPos(1);
   const double xN = h.StationPos(NST);
-  Vec x(NST), a(NST), ax(NST);
-  for (int i = 1; i <= NST; ++i) x(i) = h.StationPos(i);
+  for (int i = 1; i <= NST; ++i) {
+    cut.x(i) = h.StationPos(i);
+    double draft = 0.0;
+    numerics::InterpolateLinear(x1, xN, aftDraft, foreDraft, cut.x(i), draft);
+    if (draft < 0) draft = 0;
+    cut.draft(i) = draft;
+    cut.area(i) = SectionAreaAtHeight(hull, i, draft, cut.levels);
+    cut.moment(i) = cut.area(i) * cut.x(i);
+    cut.top(i) = hull.CumulativeSectionArea(i, hull.LevelCount(i));
+  }
+  numerics::IntegrateUnequalSimpson(NST, cut.x, cut.area, cut.volume, kFloodableForms.simpsonGuard);
+  // A waterline at or below the keel leaves the rounding of the level
+  // interpolation: within a billionth of the whole hull's volume there is
+  // no volume, and no centre.
+  double whole = 0.0;
+  numerics::IntegrateUnequalSimpson(NST, cut.x, cut.top, whole, kFloodableForms.simpsonGuard);
+  cut.hasVolume = cut.volume > kNoVolumeFraction * whole;
+  if (cut.hasVolume) {
+    double moment = 0.0;
+    numerics::IntegrateUnequalSimpson(NST, cut.x, cut.moment, moment, kFloodableForms.simpsonGuard);
+    cut.lcb = moment / cut.volume;
+  }
+}
+
+FloodedWater FloodedWaterOf(double V, double lcb, double V0, double lcb0) {
+  FloodedWater w;
+  w.volume = V - V0;
+  w.centre = (V * lcb - V0 * lcb0) / w.volume;
+  return w;
+}
+
+int TrimLineTaskLine(int TrimLineCount, int m) { return m <= TrimLineCount ? 26 + m : 28 + TrimLineCount; }
+
+void TrimmedDisplacements(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
+  const hullform::HullModel& h = run.hull.hull;
+  const int NST = h.StationCount;
+  const int n = run.task.TrimLineCount;
+  WaterlineCut cut;
 
   double lcb = 0.0;  // a line without volume keeps the centre of the line before
-  for (int m = 1; m <= run.task.TrimLineCount + 1; ++m) {
+  for (int m = 1; m <= n + 1; ++m) {
     const double Ta = run.task.TrimDrafts(m, 1);
     const double Tf = run.task.TrimDrafts(m, 2);
-    for (int i = 1; i <= NST; ++i) {
-      double draft = 0.0;
-      numerics::InterpolateLinear(x1, xN, Ta, Tf, x(i), draft);
-      if (draft < 0) draft = 0;
-      run.trim.StationDraft(i) = draft;
-      a(i) = SectionAreaAtHeight(run.hull, i, draft);
-      ax(i) = a(i) * x(i);
-    }
-    double V = 0.0;
-    numerics::IntegrateUnequalSimpson(NST, x, a, V, kFloodableForms.simpsonGuard);
-    if (V > 0) {
-      double moment = 0.0;
-      numerics::IntegrateUnequalSimpson(NST, x, ax, moment, kFloodableForms.simpsonGuard);
-      lcb = moment / V;
-    }
+    CutAtWaterline(run.hull, Ta, Tf, cut);
+    const double V = cut.volume;
+    if (cut.hasVolume) lcb = cut.lcb;
+    for (int i = 1; i <= NST; ++i) run.trim.StationDraft(i) = cut.draft(i);
 
     report.Line();
     report.Line();
@@ -169,8 +245,8 @@ void TrimmedDisplacements(platform::OutputFile& report, FloodRun& run) {
     report.Line("       (m)      (m)     (m2) ");
     report.Line(std::string(29, '='));
     for (int i = 1; i <= NST; ++i) {
-      report.Line(FormatInteger(i, 2) + "  " + FormatNumber(x(i), 3, 3) + "  " +
-                  FormatNumber(run.trim.StationDraft(i), 3, 3) + "  " + FormatNumber(a(i), 3, 3));
+      report.Line(FormatInteger(i, 2) + "  " + FormatNumber(h.StationPos(i), 3, 3) + "  " +
+                  FormatNumber(run.trim.StationDraft(i), 3, 3) + "  " + FormatNumber(cut.area(i), 3, 3));
     }
     report.Line(std::string(28, '='));
     report.Line("HESAPLANAN DEPLASMAN = " + FormatNumber(V, 5, 2) + " m3");
@@ -178,7 +254,20 @@ void TrimmedDisplacements(platform::OutputFile& report, FloodRun& run) {
 
     run.trim.TrimmedVolume(m) = V;
     run.trim.TrimmedLcb(m) = lcb;
-    for (int i = 1; i <= NST; ++i) run.trim.TrimSectionArea(m, i) = a(i);
+    for (int i = 1; i <= NST; ++i) run.trim.TrimSectionArea(m, i) = cut.area(i);
+
+    // A waterline below the whole hull holds no water to sink to or from,
+    // and every centre and length that follows would divide by its volume.
+    if (!cut.hasVolume) {
+      const std::string line =
+          m <= n ? "trim hatti " + std::to_string(m) + " (" + platform::TrimBlanks(run.trim.TrimLineNames(m)) + ")"
+                 : std::string("yuk su hatti");
+      platform::RefuseTaskValue(session, kTaskFileName, TrimLineTaskLine(n, m),
+                                line + ", kic drafti " + Shown(Ta) + " m, bas drafti " + Shown(Tf) +
+                                    " m, tekne icinde hic hacim kapsamiyor (hacim " +
+                                    platform::TrimBlanks(FormatNumber(V, 5, 2)) +
+                                    " m3): su hatti teknenin tabanindan yukarida olmalidir.");
+    }
   }
 }
 
@@ -190,25 +279,23 @@ void ComputeFloodedWater(platform::Session& session, platform::OutputFile& repor
 
   // The water that sinks the ship to a trim line is what that line holds more
   // than the load waterline; a line holding no more cannot be reached by
-  // flooding, and its centre would divide by zero.  Within a millionth of the
-  // line's volume the two volumes are the same (the integrations of two
-  // lines of one mean draft differ in their last digits).
+  // flooding, and its centre would divide by zero.
   for (int m = 1; m <= n; ++m) {
-    const double v2 = t.TrimmedVolume(m) - V0;
-    if (!(v2 > kSameVolumeFraction * t.TrimmedVolume(m))) {
-      platform::StopWithDataMessage(
-          session,
-          "Trim hatti " + std::to_string(m) + " (" + t.TrimLineNames(m) + ") yuk su hattindan (" +
-              FormatNumber(V0, 5, 2) + " m3) fazla hacim kapsamiyor (" + FormatNumber(t.TrimmedVolume(m), 5, 2) +
-              " m3): yarali su hacmi sifirdan buyuk olmalidir. Draftlari yeniden girmek gerek.",
-          "Data giris hatasi");
+    if (!HoldsFloodedWater(t, m, V0)) {
+      const std::string message = "Trim hatti " + std::to_string(m) + " (" + t.TrimLineNames(m) +
+                                  ") yuk su hattindan (" + FormatNumber(V0, 5, 2) + " m3) fazla hacim kapsamiyor (" +
+                                  FormatNumber(t.TrimmedVolume(m), 5, 2) +
+                                  " m3): yarali su hacmi sifirdan buyuk olmalidir. Draftlari yeniden girmek gerek.";
+      WriteFloodedVolumeErrorBlock(report, run, message);
+      platform::StopWithDataMessage(session, message, "Data giris hatasi");
     }
   }
 
   for (int m = 1; m <= n; ++m) {
-    t.FloodedWaterVolume(m) = t.TrimmedVolume(m) - V0;
+    const FloodedWater w = FloodedWaterOf(t.TrimmedVolume(m), t.TrimmedLcb(m), V0, lcb0);
+    t.FloodedWaterVolume(m) = w.volume;
     t.LcbShift(m) = t.TrimmedLcb(m) - lcb0;
-    t.FloodedWaterLcg(m) = (t.TrimmedVolume(m) * t.TrimmedLcb(m) - V0 * lcb0) / t.FloodedWaterVolume(m);
+    t.FloodedWaterLcg(m) = w.centre;
   }
 
   const hullform::HullModel& h = run.hull.hull;
@@ -219,7 +306,7 @@ void ComputeFloodedWater(platform::Session& session, platform::OutputFile& repor
     if (xw < x1 || xw > xN) {
       session.MessageBox(kCentreOutsideMessage, 276, "MsgBox - Hata gösterimi", "", 1000);
       WriteCentreErrorBlock(report, run);
-      platform::StopForDataError(kCentreOutsideMessage);
+      platform::StopForShownDataError(kCentreOutsideMessage);
     }
   }
 }

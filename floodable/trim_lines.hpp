@@ -16,21 +16,61 @@ platform::ConsoleForm& GraphForm(platform::Session& session);
 // (a yes ends the run).
 void PreviewTrimLines(platform::Session& session, const FloodRun& run);
 
+// Work tables of the level interpolation: a station's level curve, and the
+// spline tables the parabola leaves untouched.
+struct LevelCurveWork {
+  Vec heights{kMaxLevels};
+  Vec areas{kMaxLevels};
+  Vec knots;
+  numerics::SplineTable coefficients;
+};
+
 // Sectional area of station i up to height h from its level table: the
 // parabola through three neighbouring levels; above the top level the area
 // of the top level.
-double SectionAreaAtHeight(const HullData& hull, int i, double h);
+double SectionAreaAtHeight(const HullData& hull, int i, double h, LevelCurveWork& work);
+
+// The hull cut by the straight waterline from (x(1), aft draft) to (x(NST),
+// fore draft): per station its local draft (never below 0) and its sectional
+// area up to that draft, the volume under the waterline by the unequal
+// Simpson rule along the stations and, when there is a volume, its centre.
+// One cut serves for many waterlines: its tables are refilled each time.
+struct WaterlineCut {
+  Vec draft{kMaxRunStations};
+  Vec area{kMaxRunStations};
+  double volume = 0;
+  bool hasVolume = false;  // volume > 0: the centre is known
+  double lcb = 0;          // m from AP
+  // Work tables of the integrations.
+  Vec x{kMaxRunStations}, moment{kMaxRunStations}, top{kMaxRunStations};
+  LevelCurveWork levels;
+};
+void CutAtWaterline(const HullData& hull, double aftDraft, double foreDraft, WaterlineCut& cut);
+
+// The water that sinks the ship from the load waterline (volume V0, centre
+// LCB0) to a waterline holding V with its centre at LCB: v2 = V - V0 and its
+// centre xw from the moment balance V LCB = V0 LCB0 + v2 xw.
+struct FloodedWater {
+  double volume = 0;
+  double centre = 0;
+};
+FloodedWater FloodedWaterOf(double V, double lcb, double V0, double lcb0);
+
+// The task-file line of trim line m (m = nTrim + 1: the load waterline).
+int TrimLineTaskLine(int TrimLineCount, int m);
 
 // For each trim line and the load waterline (row nTrim + 1): the local drafts
 // and sectional areas at the stations, the volume and its centre, and one
-// report block.
-void TrimmedDisplacements(platform::OutputFile& report, FloodRun& run);
+// report block.  A line that encloses no volume is refused after its block,
+// naming its line of the task file and its drafts (data error).
+void TrimmedDisplacements(platform::Session& session, platform::OutputFile& report, FloodRun& run);
 
 // The flooded water of each trim line: v2 = V(m) - V(load waterline) and its
 // centre xw from the moment balance V(m) LCB(m) = V(SLL) LCB(SLL) + v2 xw.
 // A trim line that does not hold more than the load waterline, or a centre
-// outside the stations, ends the run (data error; the second with its error
-// block in the report).
+// outside the stations, ends the run (data error), each after its error
+// block in the report: the trim lines with their flooded volumes, or with
+// their centres.
 void ComputeFloodedWater(platform::Session& session, platform::OutputFile& report, FloodRun& run);
 
 }  // namespace flood

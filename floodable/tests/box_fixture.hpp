@@ -47,8 +47,8 @@ inline std::vector<Drafts> BoxTrimLines() {
 
 // The box's offset table: knuckled box sections every 10 m from x0, stern and
 // stem contours vertical at the end stations.
-inline testsupport::Hull BoxHull(double x0 = 0, double bottom = 0, double top = kDepth) {
-  testsupport::Hull h = testsupport::PrismaticHull(testsupport::KnuckledBoxSection(kHalfBreadth, bottom, top), 9,
+inline testsupport::Hull BoxHull(double x0 = 0, double bottom = 0, double top = kDepth, int stations = 9) {
+  testsupport::Hull h = testsupport::PrismaticHull(testsupport::KnuckledBoxSection(kHalfBreadth, bottom, top), stations,
                                                    kLength, 0, kDepth);
   for (testsupport::Station& s : h.stations) s.x += x0;
   for (testsupport::Point& p : h.stern) p.y += x0;
@@ -57,11 +57,11 @@ inline testsupport::Hull BoxHull(double x0 = 0, double bottom = 0, double top = 
 }
 
 // A run over the box with its level table (30 levels up to the deck), the
-// trim lines and the load waterline, and the zones; stations from x0 to
-// x0 + 80 m.
+// trim lines and the load waterline, and the zones; stations (9 unless
+// given) from x0 to x0 + 80 m.
 inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTrimLines(),
                                         const std::vector<Zone>& zones = {{0, kLength, 60}}, double x0 = 0,
-                                        Drafts load = {kLoadDraft, kLoadDraft}) {
+                                        Drafts load = {kLoadDraft, kLoadDraft}, int stations = 9) {
   auto run = std::make_unique<FloodRun>();
   TaskValues& t = run->task;
   t.ShipLength = kLength;
@@ -80,7 +80,7 @@ inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTr
   }
 
   HullData& h = run->hull;
-  testsupport::SetHull(h.hull, BoxHull(x0));
+  testsupport::SetHull(h.hull, BoxHull(x0, 0, kDepth, stations));
   for (int i = 1; i <= h.hull.StationCount; ++i) {
     h.LevelCount(i) = 30;
     for (int k = 1; k <= 30; ++k) {
@@ -93,6 +93,44 @@ inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTr
   h.StationSpan = kLength;
   NameTrimLines(t.TrimLineCount, run->trim.TrimLineNames);
   return run;
+}
+
+// The box's run made geometrically similar at scale s (s = 0.01: an 0.8 m
+// model): every position, draft and level height times s, every sectional
+// area times s^2.  Its floodable lengths and centres are the box's times s.
+inline void ScaleRun(FloodRun& run, double s) {
+  TaskValues& t = run.task;
+  t.ShipLength *= s;
+  for (int m = 1; m <= t.TrimLineCount + 1; ++m) {
+    t.TrimDrafts(m, 1) *= s;
+    t.TrimDrafts(m, 2) *= s;
+  }
+  for (int p = 1; p <= t.PermeabilityCount; ++p) {
+    t.ZoneStart(p) *= s;
+    t.ZoneEnd(p) *= s;
+  }
+  HullData& h = run.hull;
+  hullform::HullModel& m = h.hull;
+  for (int r = 1; r <= m.StationCount + 2; ++r) {
+    for (int j = 1; j <= m.PointCount(r); ++j) {
+      m.PointZ(r, j) *= s;
+      m.PointY(r, j) *= s;
+    }
+  }
+  for (int i = 1; i <= m.StationCount; ++i) {
+    m.StationPos(i) *= s;
+    m.StationBottom(i) *= s;
+    m.StationTop(i) *= s;
+  }
+  for (int i = 1; i <= h.hull.StationCount; ++i) {
+    for (int k = 1; k <= h.LevelCount(i); ++k) {
+      h.LevelHeight(i, k) *= s;
+      h.CumulativeSectionArea(i, k) *= s * s;
+    }
+  }
+  h.MaxHalfBreadth *= s;
+  h.MaxHeight *= s;
+  h.StationSpan *= s;
 }
 
 // ---------------------------------------------------------------- closed forms
@@ -127,10 +165,44 @@ inline Compartment LostBuoyancy(Drafts d, double mu) {
   return {l, c};
 }
 
-// Flooded volume of the compartment [a, a + l] under a trim line at mu.
-inline double FloodedIn(Drafts d, double a, double l, double mu) {
-  const double s = Slope(d);
-  return mu / 100 * 2 * kHalfBreadth * (d.aft * l + s * ((a + l) * (a + l) - a * a) / 2);
+// A root of f in [a, b], f(a) and f(b) of opposite signs, by 60 halvings.
+inline double Bisect(double a, double b, const std::function<double(double)>& f) {
+  double fa = f(a);
+  for (int k = 0; k < 60; ++k) {
+    const double m = (a + b) / 2;
+    const double fm = f(m);
+    if ((fm < 0) == (fa < 0)) {
+      a = m;
+      fa = fm;
+    } else {
+      b = m;
+    }
+  }
+  return (a + b) / 2;
+}
+
+// The end compartment of the box in closed form.  Aft, under the waterline
+// from (0, Ta) to (L, f) the box holds V = B L (Ta + f) / 2 with the moment
+// M = B L^2 (Ta + 2 f) / 6 about AP, and the compartment [0, l] holds
+// Vc = B (Ta l + (f - Ta) l^2 / (2 L)) with Mc = B (Ta l^2 / 2 + (f - Ta)
+// l^3 / (3 L)).  It holds the flooded water, mu Vc = V - V0, linear in f: f
+// follows from l; and its centroid is the flooded water's centre,
+// Mc / Vc = (M - M0) / (V - V0), that is mu Mc = M - M0: l by bisection.
+struct BoxEnd {
+  double length, freeDraft;
+};
+inline BoxEnd BoxAftEnd(double Ta, double mu) {
+  const double B = 2 * kHalfBreadth, L = kLength, m = mu / 100;
+  const double V0 = B * L * kLoadDraft, M0 = V0 * L / 2;
+  const auto f = [&](double l) {
+    return (V0 - B * L * Ta / 2 + m * B * (Ta * l - Ta * l * l / (2 * L))) / (B * L / 2 - m * B * l * l / (2 * L));
+  };
+  const auto unbalance = [&](double l) {
+    const double fl = f(l);
+    return m * B * (Ta * l * l / 2 + (fl - Ta) * l * l * l / (3 * L)) - (B * L * L * (Ta + 2 * fl) / 6 - M0);
+  };
+  const double l = Bisect(1, L / 2, unbalance);
+  return {l, f(l)};
 }
 
 // --------------------------------------------------------------- a run's steps

@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "box_fixture.hpp"
 #include "floodable/driver.hpp"
+#include "floodable/tables.hpp"
 #include "floodable/trials.hpp"
 #include "floodable/trim_lines.hpp"
+#include "wigley_fixture.hpp"
 
 namespace flood {
 namespace {
@@ -19,7 +22,7 @@ using namespace boxtest;
 
 StepsResult RunBox(FloodRun& run) {
   return RunSteps([&](platform::Session& s, platform::OutputFile& report) {
-    TrimmedDisplacements(report, run);
+    TrimmedDisplacements(s, report, run);
     ComputeFloodedWater(s, report, run);
     RunPermeabilities(s, report, run);
   });
@@ -72,7 +75,8 @@ TEST(TrimLinesTest, VolumesCentresAndFloodedWaterOfTheBox) {
 // below the base line none.
 TEST(TrimLinesTest, LocalDraftsAboveTheTopAndBelowTheBase) {
   auto run = BoxRun({{8.4, 6.0}, {9.0, -1.0}, {kMargin, kMargin}}, {{0, 80, 60}}, 0, {2.0, 2.0});
-  const StepsResult r = RunSteps([&](platform::Session&, platform::OutputFile& report) { TrimmedDisplacements(report, *run); });
+  const StepsResult r =
+      RunSteps([&](platform::Session& s, platform::OutputFile& report) { TrimmedDisplacements(s, report, *run); });
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_DOUBLE_EQ(run->trim.TrimSectionArea(1, 1), 96.0);
   EXPECT_DOUBLE_EQ(run->trim.TrimSectionArea(1, 2), 96.0);
@@ -92,6 +96,19 @@ struct LengthCase {
   double figures[5][2];
   double evenKeel;
 };
+void PrintTo(const LengthCase& c, std::ostream* os) { *os << "permeability " << c.mu << " %"; }
+
+// The trials of permeability 1 on a run whose trim lines and flooded water
+// are worked first.
+PermeabilityTrials TrialsOf(FloodRun& run, StepsResult& r) {
+  PermeabilityTrials trials;
+  r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
+    TrimmedDisplacements(s, report, run);
+    ComputeFloodedWater(s, report, run);
+    trials = FloodableLengthTrials(run, 1);
+  });
+  return trials;
+}
 
 class FloodableLengthTest : public ::testing::TestWithParam<LengthCase> {};
 
@@ -99,34 +116,33 @@ TEST_P(FloodableLengthTest, CompartmentsLoseTheFloodedWatersBuoyancy) {
   const LengthCase& c = GetParam();
   const std::vector<Drafts> lines = BoxTrimLines();
   EXPECT_NEAR(c.evenKeel, 100 * kLength * (kMargin - kLoadDraft) / (c.mu * kMargin), 0.001);
+  for (int m = 1; m <= 5; ++m) {
+    const Compartment exact = LostBuoyancy(lines[static_cast<std::size_t>(m - 1)], c.mu);
+    EXPECT_NEAR(exact.length, c.figures[m - 1][0], 0.001) << m;
+    EXPECT_NEAR(exact.centre, c.figures[m - 1][1], 0.001) << m;
+  }
   // The same box with its stations from 10 to 90 m: the same lengths, the
-  // centres 10 m further forward.
-  for (const double x0 : {0.0, 10.0}) {
-    auto run = BoxRun(lines, {{x0, x0 + kLength, c.mu}}, x0);
-    const StepsResult r = RunBox(*run);
+  // centres 10 m further forward; and the box as a 4 m model, every length a
+  // twentieth.  The trials end within 9e-6 m of the exact compartment (of
+  // the full-size box), in their third trial.
+  const struct { double x0, scale; } boxes[] = {{0, 1}, {10, 1}, {0, 0.05}};
+  for (const auto& b : boxes) {
+    auto run = BoxRun(lines, {{b.x0, b.x0 + kLength, c.mu}}, b.x0);
+    ScaleRun(*run, b.scale);
+    StepsResult r;
+    const PermeabilityTrials trials = TrialsOf(*run, r);
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<CurveRow> rows = PermeabilityTable(r.report, 1);
-    ASSERT_EQ(rows.size(), 7u);
     for (int m = 1; m <= 5; ++m) {
       const Compartment exact = LostBuoyancy(lines[static_cast<std::size_t>(m - 1)], c.mu);
-      EXPECT_NEAR(exact.length, c.figures[m - 1][0], 0.001) << m;
-      EXPECT_NEAR(exact.centre, c.figures[m - 1][1], 0.001) << m;
-      const CurveRow& row = rows[static_cast<std::size_t>(m)];
-      EXPECT_NEAR(row.length, exact.length, 0.005) << "x0 " << x0 << " line " << m;
-      EXPECT_NEAR(row.x, exact.centre + x0, 0.005) << "x0 " << x0 << " line " << m;
-      EXPECT_FALSE(row.marked);
-      // The stored pair is the printed one.
-      EXPECT_NEAR(run->perm.FloodableLength(m), row.length, 0.001);
-      EXPECT_NEAR(run->perm.CompartmentCentre(m), row.x, 0.001);
+      const LineTrials& found = trials.Line(m);
+      const std::string where =
+          "x0 " + testsupport::Num(b.x0) + ", scale " + testsupport::Num(b.scale) + ", line " + std::to_string(m);
+      EXPECT_TRUE(found.converged) << where;
+      EXPECT_EQ(found.trials.size(), 3u) << where;
+      EXPECT_NEAR(found.length / b.scale, exact.length, 2e-5) << where;
+      EXPECT_NEAR(found.centre / b.scale, b.x0 + exact.centre, 2e-5) << where;
     }
-    EXPECT_NEAR(rows[3].length, c.evenKeel, 0.005);
-    // No trim line is accepted before its third trial.
-    for (const std::string& line : Lines(r.report)) {
-      if (line.find(". DENEMEDE BULUNMUSTUR") != std::string::npos) {
-        EXPECT_GE(std::stoi(line), 3) << line;
-      }
-    }
-    EXPECT_EQ(r.report.find("YAKINSAMA OLMAMISTIR"), std::string::npos);
+    EXPECT_NEAR(trials.Line(3).length / b.scale, c.evenKeel, 0.001);
   }
 }
 
@@ -149,43 +165,156 @@ INSTANTIATE_TEST_SUITE_P(Box, FloodableLengthTest,
                            return "Permeability" + std::to_string(static_cast<int>(info.param.mu));
                          });
 
-// End points: two compartments from each end of the ship, 0.9 and 1.1 times
-// the end trim line's length, interpolated to the flooded volume of that line;
-// their centres read from the flooded volumes and centres of the lines
-// between the end and the even-keel line.
-TEST(EndPointsTest, BothEndsOfTheBox) {
-  const std::vector<Drafts> lines = BoxTrimLines();
-  const struct {
-    double mu, length, exactRoot, aftCentre, foreCentre;
-  } cases[] = {{60, 30.819, 30.805, 20.873, 55.273}, {95, 19.008, 19.005, 21.948, 54.770}};
-  auto run = BoxRun(lines, {{0, 40, 60}, {40, 80, 95}});
-  const StepsResult r = RunBox(*run);
+// The trials ask the same of a ship and of its model: on the Wigley-type hull
+// at full size and as 10 m and 5 m models, the same trials, the lengths and
+// centres in the same proportion.
+TEST(TrialsTest, AModelIsTriedAsItsShip) {
+  auto ship = wigleytest::WigleyRun();
+  StepsResult r;
+  const PermeabilityTrials full = TrialsOf(*ship, r);
   ASSERT_EQ(r.status, 0) << r.err;
+  for (const double scale : {0.1, 0.05}) {
+    auto model = wigleytest::WigleyRun();
+    ScaleRun(*model, scale);
+    const PermeabilityTrials trials = TrialsOf(*model, r);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (int m = 1; m <= 7; ++m) {
+      const LineTrials& a = full.Line(m);
+      const LineTrials& b = trials.Line(m);
+      const std::string where = "scale " + testsupport::Num(scale) + ", line " + std::to_string(m);
+      EXPECT_TRUE(b.converged) << where;
+      EXPECT_EQ(b.trials.size(), a.trials.size()) << where;
+      // Within 5e-6 m at full size: the fixed guards of the spline fit do
+      // not scale with the hull.
+      EXPECT_NEAR(b.length / scale, a.length, 1e-5) << where;
+      EXPECT_NEAR(b.centre / scale, a.centre, 1e-5) << where;
+    }
+  }
+}
+
+// The end points of the box: the aft end from the margin point over the
+// first station, the fore end mirrored, at each permeability of the ship.
+TEST(EndPointsTest, TheBoxsEndsInClosedForm) {
+  const std::vector<Drafts> lines = {{kMargin, 4.6}, {kMargin, 5.8}, {kMargin, 7.0}, {kMargin, kMargin},
+                                     {7.0, kMargin}, {5.8, kMargin}, {4.6, kMargin}};
+  auto run = BoxRun(lines, {{0, 40, 60}, {40, 80, 95}}, 0, {kLoadDraft, kLoadDraft}, 21);
+  std::vector<EndPoints> ends;
+  const StepsResult r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
+    TrimmedDisplacements(s, report, *run);
+    ComputeFloodedWater(s, report, *run);
+    for (int p = 1; p <= 2; ++p) {
+      FloodableLengthsOfPermeability(s, report, *run, p);
+      ends.push_back(ComputeEndPoints(*run, p));
+      FormCurvePoints(*run, p);
+    }
+  });
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<double> printedLength = NumbersAfter(r.report, " YARALI BOLME BOYU      - l   =  ");
+  const std::vector<double> printedCentre = NumbersAfter(r.report, " Y.B. BOYU BITIM NOKTASI - xc =  ");
+  ASSERT_EQ(printedLength.size(), 4u);
+  ASSERT_EQ(printedCentre.size(), 4u);
+  const struct { double mu, length, freeDraft; } cases[] = {{60, 15.013, 3.773}, {95, 8.706, 3.667}};
   for (int p = 1; p <= 2; ++p) {
-    const auto& c = cases[p - 1];
-    const std::vector<CurveRow> rows = PermeabilityTable(r.report, p);
-    ASSERT_EQ(rows.size(), 7u);
-    // The secant through the two trial compartments, worked in closed form
-    // from the exact length of the end line.
-    const double l1 = LostBuoyancy(lines[0], c.mu).length;
-    const double lA = 0.9 * l1, lB = 1.1 * l1;
-    const double vA = FloodedIn(lines[0], 0, lA, c.mu), vB = FloodedIn(lines[0], 0, lB, c.mu);
-    const double secant = lA + (lB - lA) * (FloodedVolume(lines[0]) - vA) / (vB - vA);
-    EXPECT_NEAR(secant, c.length, 0.001);
-    EXPECT_NEAR(rows[0].length, secant, 0.005) << p;
-    EXPECT_NEAR(rows[6].length, secant, 0.005) << p;
-    // The exact end root differs from the secant by less than 0.02 m.
-    EXPECT_NEAR(rows[0].length, c.exactRoot, 0.02) << p;
-    EXPECT_NEAR(rows[0].x, c.aftCentre, 0.005) << p;
-    EXPECT_NEAR(rows[6].x, c.foreCentre, 0.005) << p;
-    EXPECT_FALSE(rows[0].marked);
-    EXPECT_FALSE(rows[6].marked);
+    const BoxEnd exact = BoxAftEnd(kMargin, cases[p - 1].mu);
+    EXPECT_NEAR(exact.length, cases[p - 1].length, 0.001);
+    EXPECT_NEAR(exact.freeDraft, cases[p - 1].freeDraft, 0.001);
+    const EndPoints& e = ends[static_cast<std::size_t>(p - 1)];
+    int k = 2 * (p - 1);
+    for (const EndPoint* end : {&e.aft, &e.fore}) {
+      const std::string where = std::string(end->aft ? "aft" : "fore") + " end at " + testsupport::Num(e.permeability);
+      const double centre = end->aft ? exact.length / 2 : kLength - exact.length / 2;
+      EXPECT_TRUE(end->found) << where;
+      EXPECT_EQ(end->pivotDraft, kMargin) << where;
+      // The secant and the false position end within 9e-6 m of the exact
+      // compartment, its waterline's draft within 7e-7 m.
+      EXPECT_NEAR(end->length(), exact.length, 2e-5) << where;
+      EXPECT_NEAR(end->centre(), centre, 2e-5) << where;
+      EXPECT_NEAR(end->end.freeDraft, exact.freeDraft, 2e-6) << where;
+      // Printed cut to the millimetre.
+      EXPECT_NEAR(printedLength[static_cast<std::size_t>(k)], exact.length - 0.0005, 0.0006) << where;
+      EXPECT_NEAR(printedCentre[static_cast<std::size_t>(k)], centre - 0.0005, 0.0006) << where;
+      ++k;
+    }
+    // The curve runs from the aft end point over the trim lines to the fore
+    // end point.
+    EXPECT_NEAR(run->curves.CurvePointX(1, p), exact.length / 2, 2e-5);
+    EXPECT_NEAR(run->curves.CurvePointLength(1, p), exact.length, 2e-5);
+    EXPECT_NEAR(run->curves.CurvePointX(9, p), kLength - exact.length / 2, 2e-5);
+    EXPECT_NEAR(run->curves.CurvePointLength(9, p), exact.length, 2e-5);
+    EXPECT_EQ(run->curves.CurvePointNotFound(1, p), 0);
+    EXPECT_EQ(run->curves.CurvePointNotFound(9, p), 0);
   }
   // The outer zone limits become the end points.
-  EXPECT_NEAR(run->task.ZoneStart(1), cases[0].aftCentre, 0.005);
-  EXPECT_NEAR(run->task.ZoneEnd(2), cases[1].foreCentre, 0.005);
+  EXPECT_NEAR(run->task.ZoneStart(1), BoxAftEnd(kMargin, 60).length / 2, 2e-5);
+  EXPECT_NEAR(run->task.ZoneEnd(2), kLength - BoxAftEnd(kMargin, 95).length / 2, 2e-5);
   EXPECT_EQ(run->task.ZoneEnd(1), 40);
   EXPECT_EQ(run->task.ZoneStart(2), 40);
+}
+
+// The end points of each permeability, as the run finds them.
+std::vector<EndPoints> EndPointsOf(FloodRun& run, StepsResult& r) {
+  std::vector<EndPoints> ends;
+  r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
+    TrimmedDisplacements(s, report, run);
+    ComputeFloodedWater(s, report, run);
+    for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
+      FloodableLengthsOfPermeability(s, report, run, p);
+      ends.push_back(ComputeEndPoints(run, p));
+    }
+  });
+  return ends;
+}
+
+// On a hull with curved ends the end points lie on their terminal lines and
+// agree with the compartments of an independent solution; they depend on the
+// margin point at the ship's end, not on the rest of the extreme trim line.
+TEST(EndPointsTest, TheWigleyHullsEndsAgainstAnIndependentSolution) {
+  namespace w = wigleytest;
+  const double margin = w::kMargin;
+  const std::vector<Drafts> otherExtremes = {{margin, 5.2}, {margin, 5.8}, {margin, 7.0}, {margin, margin},
+                                             {7.0, margin}, {5.8, margin}, {5.2, margin}};
+  const w::EndSolution exact[] = {w::AftEnd(margin, 60), w::AftEnd(margin, 95)};
+  std::vector<EndPoints> first;
+  for (const std::vector<Drafts>& lines : {w::WigleyTrimLines(), otherExtremes}) {
+    auto run = w::WigleyRun(lines, {{0, 50, 60}, {50, 100, 95}});
+    StepsResult r;
+    const std::vector<EndPoints> ends = EndPointsOf(*run, r);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(ends.size(), 2u);
+    for (std::size_t p = 0; p < 2; ++p) {
+      const EndPoints& e = ends[p];
+      for (const EndPoint* end : {&e.aft, &e.fore}) {
+        const std::string where = std::string(end->aft ? "aft" : "fore") + " end at " +
+                                  testsupport::Num(e.permeability) + ", extreme line " +
+                                  testsupport::Num(lines[0].fore);
+        EXPECT_TRUE(end->found) << where;
+        // On the terminal line: the compartment reaches the ship's end.
+        const double fromEnd = end->aft ? end->centre() : w::kLength - end->centre();
+        EXPECT_NEAR(end->length(), 2 * fromEnd, 1e-9) << where;
+        // The hull is its own mirror image: both ends as the aft end of the
+        // independent solution, within 0.24 % of its length (the stations'
+        // spline and the five points of the compartment), the free draft
+        // within 7 mm.
+        EXPECT_NEAR(end->length(), exact[p].length, 0.003 * exact[p].length) << where;
+        EXPECT_NEAR(end->end.freeDraft, exact[p].freeDraft, 0.01) << where;
+      }
+      if (!first.empty()) {
+        EXPECT_NEAR(e.aft.length(), first[p].aft.length(), 2e-5) << p;
+        EXPECT_NEAR(e.fore.length(), first[p].fore.length(), 2e-5) << p;
+      }
+    }
+    // As printed, aft and fore for each permeability: on the terminal lines
+    // within 1 mm and the millimetre the report cuts from l and from x.
+    const std::vector<double> l = NumbersAfter(r.report, " YARALI BOLME BOYU      - l   =  ");
+    const std::vector<double> x = NumbersAfter(r.report, " Y.B. BOYU BITIM NOKTASI - xc =  ");
+    ASSERT_EQ(l.size(), 4u);
+    ASSERT_EQ(x.size(), 4u);
+    for (std::size_t k = 0; k < 4; ++k) {
+      const double fromEnd = k % 2 == 0 ? x[k] : w::kLength - x[k];
+      EXPECT_NEAR(l[k], 2 * fromEnd, 0.003) << k;
+    }
+    first = ends;
+  }
 }
 
 // At 20 % the compartment volume (14035.2 m3 for the even-keel line) is more
@@ -215,25 +344,22 @@ TEST(EndPointsTest, CompartmentsLongerThanTheShipAreMarkedNotFound) {
   EXPECT_EQ(run->task.ZoneEnd(1), 80);
 }
 
-TEST(RootTest, FalsePositionOnTheSplineThroughThePoints) {
-  Vec X(4), Y(4);
-  for (int i = 1; i <= 4; ++i) {
-    X(i) = i - 1;
-    Y(i) = 2.0 * (i - 1) + 1;  // a straight line: the spline is the line itself
-  }
+TEST(RootTest, FalsePosition) {
   double root = -1;
-  EXPECT_TRUE(FindRootFalsePosition(4, X, Y, 4.0, root));
-  EXPECT_NEAR(root, 1.5, 1e-6);
-  EXPECT_TRUE(FindRootFalsePosition(4, X, Y, 1.0, root));  // at the first point, without a step
-  EXPECT_EQ(root, 0.0);
-  EXPECT_TRUE(FindRootFalsePosition(4, X, Y, 7.0, root));
-  EXPECT_EQ(root, 3.0);
-  EXPECT_FALSE(FindRootFalsePosition(4, X, Y, 9.0, root));
-  EXPECT_EQ(root, 3.0);
-  // A cubic: y = x^3 reaches 2 at its cube root.
-  for (int i = 1; i <= 4; ++i) Y(i) = std::pow(X(i), 3);
-  EXPECT_TRUE(FindRootFalsePosition(4, X, Y, 2.0, root));
-  EXPECT_NEAR(root, std::cbrt(2.0), 1e-5);
+  const auto line = [](double x) { return 2 * x - 3; };
+  EXPECT_TRUE(FindRootFalsePosition(line, 0, 3, 1e-9, root));
+  EXPECT_NEAR(root, 1.5, 1e-9);
+  // A root at an end, found without a step.
+  EXPECT_TRUE(FindRootFalsePosition(line, 1.5, 3, 1e-9, root));
+  EXPECT_EQ(root, 1.5);
+  EXPECT_TRUE(FindRootFalsePosition(line, 0, 1.5, 1e-9, root));
+  EXPECT_EQ(root, 1.5);
+  // Not bracketed: the end nearer to a root.
+  EXPECT_FALSE(FindRootFalsePosition(line, 2, 4, 1e-9, root));
+  EXPECT_EQ(root, 2.0);
+  // A cubic: x^3 reaches 2 at its cube root, within the tolerance on x^3 - 2.
+  EXPECT_TRUE(FindRootFalsePosition([](double x) { return x * x * x - 2; }, 0, 3, 1e-9, root));
+  EXPECT_NEAR(root, std::cbrt(2.0), 1e-9);
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ GraphRun RunGraphs(std::unique_ptr<FloodRun> run) {
     watcher.beforeAnswer = [&] { g.pauses.push_back(Snapshot(GraphForm(session))); };
     g.status = platform::RunProgram(session, [&](platform::Session& s) {
       platform::OutputFile& report = s.CreateOutput("REPORT.SON");
-      TrimmedDisplacements(report, *run);
+      TrimmedDisplacements(s, report, *run);
       ComputeFloodedWater(s, report, *run);
       RunPermeabilities(s, report, *run);
     });

@@ -145,10 +145,22 @@ TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
       {task([](TaskText& t) { t.zoneCount = "1.5"; }), BoxHull(), "okunan deger 1.5.", false},
       {task([](TaskText& t) { t.zones = {{0, 80, 0}}; }), BoxHull(), "satir 37: permeabilite (yuzde)", false},
       {task([](TaskText& t) { t.zones = {{0, 80, 100.5}}; }), BoxHull(), "okunan deger 100.5.", false},
+      // Permeabilities from 1 % (a space nearly full of cargo) to 100 %.
+      {task([](TaskText& t) { t.zones = {{0, 80, 1e-300}}; }), BoxHull(),
+       "satir 37: permeabilite (yuzde) 1 ile 100 arasinda olmalidir; okunan deger 1e-300.", false},
+      {task([](TaskText& t) { t.zones = {{0, 40, 60}, {40, 80, 0.99}}; }), BoxHull(),
+       "satir 38: permeabilite (yuzde) 1 ile 100 arasinda olmalidir; okunan deger 0.99.", false},
       {task([](TaskText& t) { t.zones = {{0, 40, 60}, {40, 40, 95}}; }), BoxHull(),
        "satir 38: bolge sonu (40 m) bolge basindan (40 m) ileride olmalidir", false},
       {task([](TaskText& t) { t.bulkheadCount = "26"; }), BoxHull(), "satir 42: perde sayisi en fazla 25", false},
       {task([](TaskText& t) { t.bulkheadCount = "2.5"; }), BoxHull(), "satir 42: perde sayisi", false},
+      // Counts far beyond an int are refused before any conversion.
+      {task([](TaskText& t) { t.trimCount = "-3e9"; }), BoxHull(), "satir 23: trim hatti sayisi 1 ile 23", false},
+      {task([](TaskText& t) { t.trimCount = "1e300"; }), BoxHull(), "okunan deger 1e+300.", false},
+      {task([](TaskText& t) { t.zoneCount = "-3e9"; }), BoxHull(),
+       "satir 35: permeabilite bolgesi sayisi 1 ile 25 arasinda bir tam sayi olmalidir; okunan deger -3000000000.",
+       false},
+      {task([](TaskText& t) { t.bulkheadCount = "3e9"; }), BoxHull(), "satir 42: perde sayisi en fazla 25", false},
       {task([](TaskText& t) { t.bulkheads = {10, 30, 30}; }), BoxHull(), "satir 47: perde yerleri kictan basa artan", false},
       {TaskText{}, hull([](testsupport::Hull& h) { for (auto& s : h.stations) s.points = {{0, 0, 1}, {4, 0, 1}, {8, 0, 1}}; }),
        "\"BOX.DAT\" dosyasinda hicbir posta noktasinin yari genisligi sifirdan buyuk degil", false},
@@ -160,6 +172,17 @@ TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
        "Istasyon Postasi =  30.00 m ile 40.00 m den kucuk", false},
       {task([](TaskText& t) { t.bulkheads = {40}; }), BoxHull(), "PERDE SAYISINDA HATA VAR - STOP", false},
       {task([](TaskText& t) { t.bulkheadCount = "-2"; }), BoxHull(), "PERDE SAYISINDA HATA VAR - STOP", false},
+      {task([](TaskText& t) { t.bulkheadCount = "-3e9"; }), BoxHull(), "PERDE SAYISINDA HATA VAR - STOP", false},
+      // Waterlines that enclose none of the hull, on their task-file lines.
+      {task([](TaskText& t) { t.load = {0, 0}; }), BoxHull(),
+       "Dolvenika_Tez.TSK satir 33: yuk su hatti, kic drafti 0 m, bas drafti 0 m, tekne icinde hic hacim kapsamiyor "
+       "(hacim 0.00 m3)",
+       true},
+      {task([](TaskText& t) { t.load = {-1, -1}; }), BoxHull(), "satir 33: yuk su hatti, kic drafti -1 m", true},
+      {task([](TaskText& t) { t.lines[1] = {0, 0}; t.load = {0, 0}; }), BoxHull(),
+       "satir 28: trim hatti 2 (1A), kic drafti 0 m, bas drafti 0 m, tekne icinde hic hacim kapsamiyor", true},
+      {task([](TaskText& t) { t.lines[2] = {-1, -1}; }), BoxHull(), "satir 29: trim hatti 3 (PAR.), kic drafti -1 m",
+       true},
       {task([](TaskText& t) { t.lines = {{kMargin, 5.524}, {6.0, 4.0}, {kMargin, kMargin}}; }), BoxHull(),
        "Trim hatti 2 (PAR.) yuk su hattindan", true},
       {task([](TaskText& t) { t.lines = {{7.924, 2.300}, {kMargin, kMargin}, {5.524, kMargin}}; }), BoxHull(),
@@ -169,6 +192,8 @@ TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
     const StepsResult r = RunProgramWith(c.task, c.hull);
     EXPECT_EQ(r.status, 1) << c.says;
     EXPECT_NE((r.err + r.out).find(c.says), std::string::npos) << r.err << r.out;
+    // Said once: by its message or input box, not again at the run's end.
+    EXPECT_EQ(testsupport::CountOf(r.err + r.out, c.says), 1) << r.err << r.out;
     EXPECT_EQ(r.files.count("Dolvenika_Tez.SON"), c.reported ? 1u : 0u) << c.says;
     if (c.reported) {
       EXPECT_EQ(r.files.at("Dolvenika_Tez.SON").find("YARALI BOLME BOYU HESABI"), std::string::npos);
@@ -246,6 +271,33 @@ TEST(RunTest, FloodedWaterCentreOutsideTheShip) {
   EXPECT_NE(report.find("\r\nNO     LCG-w             DURUM       \r\n        (m) \r\n"), std::string::npos);
 }
 
+// A trim line that holds no more than the load waterline explains itself in
+// the report before the run stops: the volume of every line and of the load
+// waterline, with the lines that hold no flooded water marked.
+TEST(RunTest, TrimLineWithoutFloodedWater) {
+  TaskText t;
+  t.lines = {{kMargin, 5.524}, {6.0, 4.0}, {kMargin, kMargin}};
+  const StepsResult r = RunProgramWith(t, BoxHull());
+  EXPECT_EQ(r.status, 1);
+  // (6, 4) holds 12 x 80 x 5 = 4800 m3, the load waterline's volume (both
+  // integrated from the box's sections print as 4799.99).
+  EXPECT_NEAR(Volume({6.0, 4.0}), 4800, 1e-9);
+  const std::string& report = r.files.at("Dolvenika_Tez.SON");
+  const std::size_t block = report.find("**************************        Hata         ************************\r\n");
+  ASSERT_NE(block, std::string::npos);
+  const std::string rows = report.substr(block);
+  EXPECT_NE(rows.find("\r\nTrim hatti 2 (PAR.) yuk su hattindan ( 4799.99 m3) fazla hacim kapsamiyor ( 4799.99 m3)"),
+            std::string::npos)
+      << rows;
+  EXPECT_NE(rows.find("\r\nYARALI SU HACIMLERI\r\n"), std::string::npos) << rows;
+  EXPECT_NE(rows.find("\r\n 1   1A            6455.03     1655.03   \r\n"), std::string::npos) << rows;
+  EXPECT_NE(rows.find("\r\n 2   PAR.          4799.99        0.00  ** YARALI SU YOK ** \r\n"), std::string::npos)
+      << rows;
+  EXPECT_NE(rows.find("\r\n 4   SLL.          4799.99   yuk su hatti\r\n"), std::string::npos) << rows;
+  EXPECT_EQ(rows.substr(rows.size() - 2 * 73), std::string(71, '*') + "\r\n" + std::string(71, '*') + "\r\n");
+  EXPECT_EQ(report.find("YARALI BOLME BOYU HESABI"), std::string::npos);
+}
+
 // A yes to any of the four reviews ends the run at once, status 2; the report,
 // written only from the trim-line review on, is complete on disk.
 TEST(RunTest, AYesToAReviewEndsTheRun) {
@@ -306,6 +358,19 @@ TEST(RunTest, BundledExample) {
   ASSERT_EQ(rows.size(), 7u);
   EXPECT_NEAR(rows[3].length, 52.1, 0.05);
   EXPECT_NEAR(rows[3].x, 48.4, 0.05);
+  // Every end point on its terminal line, the compartment from the first
+  // station (0 m; the counter stern reaches 4.4 m further aft) or to the
+  // last (100 m): l = 2 x aft, l = 2 (100 - x) fore, within 1 mm and the
+  // millimetre that the report cuts from l and from x.
+  for (int p = 1; p <= 3; ++p) {
+    const std::vector<CurveRow> curve = PermeabilityTable(report, p);
+    ASSERT_EQ(curve.size(), 7u);
+    EXPECT_NEAR(curve[0].length, 2 * curve[0].x, 0.003) << p;
+    EXPECT_NEAR(curve[6].length, 2 * (100 - curve[6].x), 0.003) << p;
+    EXPECT_GT(curve[0].x, 0) << p;
+    EXPECT_LT(curve[6].x, 100) << p;
+    EXPECT_FALSE(curve[0].marked || curve[6].marked) << p;
+  }
   // The drawing script, read back, and one picture for each of the five
   // questions and the pauses of three permeabilities' graphs and the
   // combined graph.

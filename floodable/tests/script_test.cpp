@@ -139,26 +139,34 @@ TEST(ScriptTest, TwoZonesAndCompartments) {
   EXPECT_EQ(ordinates[7]->colour, 3);
 
   // Each curve within its zone: 60 % from the aft end point to 40 m, 95 % from
-  // 40 m to the fore end point.
+  // 40 m to the fore end point.  The end points are those of the box's margin
+  // points, (l / 2, l) aft at 60 % and (80 - l / 2, l) fore at 95 %, at 2.5
+  // drawing units a metre from (50, 70).
+  const BoxEnd aftEnd = BoxAftEnd(kMargin, 60), foreEnd = BoxAftEnd(kMargin, 95);
+  const double aftX = 50 + 2.5 * aftEnd.length / 2, aftY = 70 + 2.5 * aftEnd.length;
+  const double foreX = 50 + 2.5 * (kLength - foreEnd.length / 2), foreY = 70 + 2.5 * foreEnd.length;
   const auto curves = s.PolylinesOn("YBB_Egrisi_Parabolic_Int");
   ASSERT_EQ(curves.size(), 2u);
-  EXPECT_NEAR(curves[0]->points.front().x, 102.183, 0.005);
+  EXPECT_NEAR(curves[0]->points.front().x, aftX, 1e-4);
   EXPECT_NEAR(curves[0]->points.back().x, 150, 1e-9);
   EXPECT_NEAR(curves[1]->points.front().x, 150, 1e-9);
-  EXPECT_NEAR(curves[1]->points.back().x, 186.925, 0.005);
+  EXPECT_NEAR(curves[1]->points.back().x, foreX, 1e-4);
   EXPECT_EQ(curves[0]->colour, 2);
   EXPECT_EQ(curves[1]->colour, 3);
 
-  // Terminal lines from AP and FP on the base line to the curves' end points.
+  // Terminal lines from AP and FP on the base line through the curves' end
+  // points, rising at 2 in 1: a compartment centred there reaches the end.
   const auto aft = s.PolylinesOn("AFT_TERMINUS_Egrisi", "Pline");
   const auto fore = s.PolylinesOn("FORE_TERMINUS_Egrisi", "Pline");
   ASSERT_EQ(aft.size(), 1u);
   ASSERT_EQ(fore.size(), 1u);
   EXPECT_TRUE(Near(aft[0]->points[0], 50, 70));
-  EXPECT_TRUE(Near(aft[0]->points[1], 102.183, 147.048, 0.005));
+  EXPECT_TRUE(Near(aft[0]->points[1], aftX, aftY, 1e-4));
+  EXPECT_NEAR(aft[0]->points[1].y - 70, 2 * (aft[0]->points[1].x - 50), 1e-4);
   EXPECT_EQ(aft[0]->colour, 2);
   EXPECT_TRUE(Near(fore[0]->points[0], 250, 70));
-  EXPECT_TRUE(Near(fore[0]->points[1], 186.925, 117.519, 0.005));
+  EXPECT_TRUE(Near(fore[0]->points[1], foreX, foreY, 1e-4));
+  EXPECT_NEAR(fore[0]->points[1].y - 70, 2 * (250 - fore[0]->points[1].x), 1e-4);
   EXPECT_EQ(fore[0]->colour, 3);
 
   // Compartments between 10, 30 and 55 m: apexes (20, 20) and (42.5, 25) m.

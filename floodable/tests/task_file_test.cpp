@@ -55,6 +55,38 @@ TEST(TaskFileTest, ValuesAtTheirLinesShiftedByTheCounts) {
   EXPECT_EQ(t.BulkheadCount, 0);
 }
 
+// The ends of the ranges are taken: permeabilities of 1 and 100 %, 23 trim
+// lines, 25 zones and bulkheads, and a count below zero of any size is the
+// bulkhead check's to refuse.
+TEST(TaskFileTest, CountsAndPermeabilitiesAtTheEndsOfTheirRanges) {
+  TaskText text;
+  text.zones = {{0, 30, 1}, {30, 80, 100}};
+  TaskValues t;
+  StepsResult r = ReadTask(text, t);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(t.ZonePermeability(1), 1);
+  EXPECT_EQ(t.ZonePermeability(2), 100);
+
+  text.lines.assign(23, {kMargin, kMargin});
+  text.zones.assign(25, {0, 80, 60});
+  text.bulkheads.clear();
+  for (int i = 1; i <= 25; ++i) text.bulkheads.push_back(3 * i);
+  r = ReadTask(text, t);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(t.TrimLineCount, 23);
+  EXPECT_EQ(t.PermeabilityCount, 25);
+  EXPECT_EQ(t.BulkheadCount, 25);
+  EXPECT_EQ(t.BulkheadPositions(25), 75);
+
+  for (const char* count : {"-1", "-3e9", "-1e300"}) {
+    TaskText negative;
+    negative.bulkheadCount = count;
+    r = ReadTask(negative, t);
+    EXPECT_EQ(r.status, 0) << count << r.err;
+    EXPECT_LT(t.BulkheadCount, 0) << count;
+  }
+}
+
 TEST(TaskFileTest, TrimLineNamesFromSternToBowAndTheLoadWaterline) {
   const struct {
     int count;
