@@ -347,17 +347,21 @@ void PrintModelTableII(platform::OutputFile& report, const HydroRun& run) {
 }
 
 // ---------------------------------------------------------------------------
-// The two halves the driver calls, with the waterline sketch between them.
+// The driver's steps: the tables computed at once, then printed in two
+// halves with the waterline sketch between them.
 
-void PrintHydrostaticTablesFirstHalf(platform::OutputFile& report, HydroRun& run) {
-  PrintBonjeanTable(report, run);
+void ComputeHydrostaticTables(HydroRun& run) {
   ComputeHydrostaticTableI(run);
+  ComputeHydrostaticTableII(run);
+}
+
+void PrintHydrostaticTablesFirstHalf(platform::OutputFile& report, const HydroRun& run) {
+  PrintBonjeanTable(report, run);
   PrintShipTableI(report, run);
   if (run.run.ModelScale != 0) PrintModelTableI(report, run);
 }
 
-void PrintHydrostaticTablesSecondHalf(platform::OutputFile& report, HydroRun& run) {
-  ComputeHydrostaticTableII(run);
+void PrintHydrostaticTablesSecondHalf(platform::OutputFile& report, const HydroRun& run) {
   PrintShipTableII(report, run);
   if (run.run.ModelScale != 0) PrintModelTableII(report, run);
 }

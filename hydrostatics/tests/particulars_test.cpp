@@ -17,6 +17,7 @@ using testing::Report;
 // The report with the tables and the particulars; returns the particulars
 // lines from the first rule of their block on.
 std::vector<std::string> ParticularsReport(HydroRun& run) {
+  ComputeHydrostaticTables(run);
   const auto lines = Report([&](platform::OutputFile& f) {
     PrintHydrostaticTablesFirstHalf(f, run);
     PrintHydrostaticTablesSecondHalf(f, run);
@@ -127,8 +128,7 @@ TEST(DesignWaterlineParticulars, EveryVariantHasItsLineWidths) {
   for (const double denominator : {0.0, 40.0}) {
     for (const std::string language : {"T", "I"}) {
       auto run = BoxBarge({2, 4}, 2, denominator, language);
-      ComputeHydrostaticTableI(*run);
-      ComputeHydrostaticTableII(*run);
+      ComputeHydrostaticTables(*run);
       const auto lines = DesignWaterlineParticularLines(*run);
       const bool model = denominator != 0;
       const std::size_t width = model ? 75 : 67;
@@ -160,8 +160,7 @@ TEST(DesignWaterlineParticulars, TrimmedRunShowsBothDraftsAndTheirMean) {
   run->task.AftDraft = 3.0;
   run->task.ForeDraft = 2.0;
   run->run.MeanDraft = 2.5;
-  ComputeHydrostaticTableI(*run);
-  ComputeHydrostaticTableII(*run);
+  ComputeHydrostaticTables(*run);
   const auto lines = DesignWaterlineParticularLines(*run);
   EXPECT_EQ(lines[9], "DRAFT AT STERN(AP)                     -  Tk     -   [m] :    3.000");
   EXPECT_EQ(lines[10], "DRAFT AT STEM(FP)                      -  Tb     -   [m] :    2.000");
@@ -170,8 +169,7 @@ TEST(DesignWaterlineParticulars, TrimmedRunShowsBothDraftsAndTheirMean) {
 
 TEST(DesignWaterlineParticulars, WideNumbersShiftTheModelColumn) {
   auto run = BoxBarge({4}, 1, 8, "I");
-  ComputeHydrostaticTableI(*run);
-  ComputeHydrostaticTableII(*run);
+  ComputeHydrostaticTables(*run);
   run->tables.IT(1) = 123456.9;
   const auto lines = DesignWaterlineParticularLines(*run);
   // Model Lbp 12.5 m overflows its one integer column.

@@ -90,8 +90,7 @@ TEST(CurveData, WithoutCurvesAnEarlierFileStaysAsItWas) {
 TEST(CurveData, BoxBargeRecordsCarryTheClosedFormsAndFeedTheScripts) {
   const double L = 100, B = 20, rho = 1.025;
   auto run = BoxBarge({1, 2, 3, 4, 5, 6, 7, 8}, 5);
-  ComputeHydrostaticTableI(*run);
-  ComputeHydrostaticTableII(*run);
+  ComputeHydrostaticTables(*run);
   Room room;
   run->run.TaskDirectory = room.session.TaskDirectory();
   WriteHydrostaticCurvesData(room.session, *run);
@@ -160,8 +159,7 @@ TEST(ResultFiles, NumbersThatAreNotFiniteStopEachWriterNamingFileAndQuantity) {
     SCOPED_TRACE(c.name);
     auto run = BoxBarge({2, 4}, 2);
     run->task.CurveScriptFlag = 1;
-    ComputeHydrostaticTableI(*run);
-    ComputeHydrostaticTableII(*run);
+    ComputeHydrostaticTables(*run);
     c.spoil(*run);
     Room room;
     run->run.TaskDirectory = room.session.TaskDirectory();

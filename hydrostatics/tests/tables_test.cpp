@@ -35,6 +35,7 @@ const char* const kModelTableI = "                HYDROSTATIC CALCULATIONS - I -
 const char* const kModelTableII = "                    WATER PLANE CALCULATIONS - MODEL                      ";
 
 std::vector<std::string> TablesReport(HydroRun& run) {
+  ComputeHydrostaticTables(run);
   return Report([&](platform::OutputFile& f) {
     PrintHydrostaticTablesFirstHalf(f, run);
     PrintHydrostaticTablesSecondHalf(f, run);
