@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "common/platform/errors.hpp"
 #include "curve_fixtures.hpp"
@@ -9,6 +11,7 @@ namespace numerics {
 namespace {
 
 using testing::MakeVec;
+using testing::Sample;
 
 // y = x^2 at 0, 1, 2, 3.
 struct SquareCurve {
@@ -99,6 +102,38 @@ TEST(InterpolateCurve, ShortCurvesStayInsideTheirTables) {
   EXPECT_EQ(y0, 99.0);
   InterpolateCurve(0, Vec(), Vec(), 0.0, y0, kParabolaMethod, testing::kClosedIntervals);
   EXPECT_EQ(y0, 99.0);
+}
+
+// At a knot the spline method takes the piece that ends there (the interval
+// x(j-1) < x0 <= x(j)), evaluated at its end, as EvaluateSpline does on the
+// same fit; between knots both give the same piece too.  On increasing knots
+// the two interval searches agree everywhere.
+TEST(InterpolateCurve, SplineMethodAgreesWithEvaluateSplineAtAndBetweenTheKnots) {
+  const Vec X = MakeVec({0.0, 0.7, 1.5, 3.0, 3.2, 5.0, 8.0});
+  const Vec Y = Sample(X, [](double x) { return std::sin(x) + 0.1 * x * x; });
+  const int n = X.Upper();
+  for (const CurveInterpolationRule& rule : {testing::kClosedIntervals, testing::kLeftOpenIntervals}) {
+    const SplineTable fit = testing::FitThrough(X, Y, rule.splineGuards);
+    std::vector<double> abscissae;
+    for (int j = 1; j <= n; ++j) abscissae.push_back(X(j));
+    for (int j = 1; j < n; ++j) abscissae.push_back((X(j) + X(j + 1)) / 2);
+    for (const double x0 : abscissae) {
+      Vec knots;
+      SplineTable work;
+      double interpolated = 99.0;
+      InterpolateCurve(n, X, Y, knots, work, x0, interpolated, kSplineMethod, rule);
+      double evaluated = 99.0;
+      EvaluateSpline(n, x0, evaluated, X, fit, testing::kPlainEvaluation);
+      EXPECT_EQ(interpolated, evaluated) << "x0 " << x0 << " left-open " << rule.leftOpenIntervals;
+    }
+    // An interior knot: the end of the piece on its left (which meets the
+    // knot's own ordinate only to the fit's rounding).
+    for (int j = 2; j < n; ++j) {
+      double y0 = 99.0;
+      InterpolateCurve(n, X, Y, X(j), y0, kSplineMethod, rule);
+      EXPECT_EQ(y0, EvaluateSplinePiece(fit, j - 1, X(j) - X(j - 1))) << "knot " << j;
+    }
+  }
 }
 
 TEST(InterpolateCurve, SplineMethodEnlargesSmallWorkTables) {
