@@ -598,6 +598,15 @@ void ExpectWigleyProgram(const std::vector<double>& stations, const std::vector<
   ExpectPrintedRows(rowsI[5], rowsII[5], v, T, L, B, "Wigley");
 }
 
+// The checks of a Wigley-type run: the guard biases below, and the rule's
+// error on the radii, which depends on the stations.
+std::vector<Check> WigleyProgramChecks(double bm, double bml) {
+  return {{"V", &Values::V, 5e-6},         {"Cb", &Values::Cb, 5e-6},      {"Cm", &Values::Cm, 3e-7},
+          {"Cp", &Values::Cp, 5e-6},       {"KB", &Values::KB, 1.5e-7},    {"LCB", &Values::LCB, 0, 0.02},
+          {"A", &Values::A, 5e-6},         {"LCF", &Values::LCF, 0, 0.02}, {"Cwp", &Values::Cwp, 5e-6},
+          {"BM", &Values::BM, bm},         {"BML", &Values::BML, bml}};
+}
+
 // 21 stations 5 m apart.  The sections are splined and integrated exactly
 // but for the guards of the spline fit (the midship coefficient measured
 // 1.4e-7 short, KB 7e-8); the integration along the length adds its guard
@@ -607,17 +616,7 @@ void ExpectWigleyProgram(const std::vector<double>& stations, const std::vector<
 TEST(HydrostaticsProgram, WigleyHullGivesItsFormCoefficientsAndRadii) {
   std::vector<double> stations;
   for (int i = 0; i <= 20; ++i) stations.push_back(5.0 * i);
-  ExpectWigleyProgram(stations, {{"V", &Values::V, 5e-6},
-                                 {"Cb", &Values::Cb, 5e-6},
-                                 {"Cm", &Values::Cm, 3e-7},
-                                 {"Cp", &Values::Cp, 5e-6},
-                                 {"KB", &Values::KB, 1.5e-7},
-                                 {"LCB", &Values::LCB, 0, 0.02},
-                                 {"A", &Values::A, 5e-6},
-                                 {"LCF", &Values::LCF, 0, 0.02},
-                                 {"Cwp", &Values::Cwp, 5e-6},
-                                 {"BM", &Values::BM, 2e-4},
-                                 {"BML", &Values::BML, 5e-4}});
+  ExpectWigleyProgram(stations, WigleyProgramChecks(2e-4, 5e-4));
 }
 
 // The same hull on stations unequally spaced at its ends: the volume and the
@@ -627,17 +626,7 @@ TEST(HydrostaticsProgram, WigleyHullGivesItsFormCoefficientsAndRadii) {
 // are measured 0.0169 m aft as on equal stations; the radii come closer on
 // the finer ends: BM 3.0e-5 and BML 1.0e-4 short.
 TEST(HydrostaticsProgram, WigleyHullOnUnequallySpacedStations) {
-  ExpectWigleyProgram(kUnequalStations, {{"V", &Values::V, 5e-6},
-                                         {"Cb", &Values::Cb, 5e-6},
-                                         {"Cm", &Values::Cm, 3e-7},
-                                         {"Cp", &Values::Cp, 5e-6},
-                                         {"KB", &Values::KB, 1.5e-7},
-                                         {"LCB", &Values::LCB, 0, 0.02},
-                                         {"A", &Values::A, 5e-6},
-                                         {"LCF", &Values::LCF, 0, 0.02},
-                                         {"Cwp", &Values::Cwp, 5e-6},
-                                         {"BM", &Values::BM, 4e-5},
-                                         {"BML", &Values::BML, 1.3e-4}});
+  ExpectWigleyProgram(kUnequalStations, WigleyProgramChecks(4e-5, 1.3e-4));
 }
 
 }  // namespace
