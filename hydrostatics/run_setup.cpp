@@ -147,31 +147,27 @@ WaterlineSeries EvenKeelWaterlineSeries(double FirstWaterline, double LastWaterl
     s.exceedsLimit = true;
     return s;
   }
-  int n = 0;
-  for (double T = FirstWaterline + WaterlineStep; T <= LastWaterline; T += WaterlineStep) {
-    if (n == limit) {  // bounded even when the step is lost in the rounding of T
+  // One more draft in the series; false when the series is full (so the
+  // series stays bounded even when the step is lost in the rounding of T).
+  const auto append = [&](double T) {
+    if (s.count == limit) {
       s.exceedsLimit = true;
-      s.count = n;
-      return s;
+      return false;
     }
-    ++n;
-    s.drafts(n) = T;
-    if (std::fabs(T - MeanDraft) < 0.001) s.designIndex = n;
+    s.drafts(++s.count) = T;
+    return true;
+  };
+  for (double T = FirstWaterline + WaterlineStep; T <= LastWaterline; T += WaterlineStep) {
+    if (!append(T)) return s;
+    if (std::fabs(T - MeanDraft) < 0.001) s.designIndex = s.count;
   }
   if (s.designIndex == 0) {
-    if (n == limit) {
-      s.exceedsLimit = true;
-      s.count = n;
-      return s;
-    }
-    ++n;
-    s.drafts(n) = MeanDraft;
-    numerics::SortAscending(n, s.drafts);
-    for (int k = 1; k <= n; ++k) {
+    if (!append(MeanDraft)) return s;
+    numerics::SortAscending(s.count, s.drafts);
+    for (int k = 1; k <= s.count; ++k) {
       if (std::fabs(s.drafts(k) - MeanDraft) < 0.001) s.designIndex = k;
     }
   }
-  s.count = n;
   return s;
 }
 
