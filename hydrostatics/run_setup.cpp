@@ -74,7 +74,7 @@ void ValidateStationPositions(platform::Session& session, HydroRun& run) {
     platform::RefuseTaskValue(session, kTaskFileName, 28,
                               std::string(d.name) + " " + platform::MessageNumber(d.draft) +
                                   " m, offset tablosundaki en yuksek posta ustunden (" +
-                                  platform::WriteItemNumber(highestTop) +
+                                  MessageLength(highestTop) +
                                   " m) yukarida; tekne bu draftta tamamen suya batmis olur.");
   }
 
@@ -101,7 +101,7 @@ void FindMidshipSection(platform::Session& session, HydroRun& run) {
 
   // The default, the middle station, is always a valid index (the run has at
   // least three stations), so an empty answer or the end of the input ends
-  // the questioning.
+  // the questioning; a refused answer is said and asked again.
   const std::string defaultIndex = std::to_string(n / 2 < 1 ? 1 : n / 2);
   const std::string prompt =
       "GEMI GEOMETRISI DATA DOSYASINDAKI KESITLERDEN BIRININ INDISINI MASTORI KESITI OLARAK GIRIN";
@@ -114,10 +114,10 @@ void FindMidshipSection(platform::Session& session, HydroRun& run) {
       run.run.MidshipIndex = static_cast<float>(index);
       return;
     }
-    platform::ShowMessage(session,
-                          "Girilen mastori kesiti indisi (" + typed + ") 1 ile " + std::to_string(n) +
-                              " arasinda bir tam sayi olmalidir. Lutfen tekrar girin.",
-                          kMidshipTitle);
+    platform::RefuseAnswer(session,
+                           "Girilen mastori kesiti indisi (" + typed + ") 1 ile " + std::to_string(n) +
+                               " arasinda bir tam sayi olmalidir. Lutfen tekrar girin.",
+                           kMidshipTitle);
   }
 }
 

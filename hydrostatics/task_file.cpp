@@ -8,6 +8,7 @@
 #include "common/hullform/report_path.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "forms.hpp"
 #include "run_setup.hpp"
 
 namespace hydro {
@@ -135,7 +136,7 @@ void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run)
     const double lowest = t.FirstWaterline + t.WaterlineStep;
     if (lowest <= t.LastWaterline && !(lowest > 0))
       Refuse(session, 41,
-             "en alttaki su hatti (" + Shown(lowest) +
+             "en alttaki su hatti (" + MessageLength(lowest) +
                  " m) taban cizgisinin uzerinde olmalidir; FirstWaterline + WaterlineStep sifirdan buyuk olmalidir.");
   }
 

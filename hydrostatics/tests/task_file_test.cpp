@@ -111,7 +111,11 @@ TEST(TaskFile, RefusesUnworkableValues) {
       {"first waterline beyond 10 km", [](TaskText& t) { t.Waterlines = "-1e308, 10, 1"; },
        "satir 41: FirstWaterline (ilk su hatti) -10000 m ile 10000 m arasinda"},
       {"draft above the highest station top", [](TaskText& t) { t.Drafts = "10.5, 6"; },
-       "satir 28: ForeDraft (bas draft) 10.5 m, offset tablosundaki en yuksek posta ustunden (10 m) yukarida"},
+       "satir 28: ForeDraft (bas draft) 10.5 m, offset tablosundaki en yuksek posta ustunden (10.000 m) yukarida"},
+      // A derived height is shown to the report's decimals, not to the last
+      // digit of its rounding (-0.3 + 0.1 is -0.19999999999999998).
+      {"lowest waterline derived below the base line", [](TaskText& t) { t.Waterlines = "-0.3, 5, 0.1"; },
+       "satir 41: en alttaki su hatti (-0.200 m) taban cizgisinin uzerinde olmalidir"},
   };
   const Hull hull = PrismaticHull(BoxSection(10));
   for (const Case& c : cases) {
@@ -219,6 +223,20 @@ TEST(Midship, TypedIndexMustBeAWholeStationNumber) {
   std::size_t asked = 0, pos = 0;
   while ((pos = qs.err.str().find("1 ile 10 arasinda bir tam sayi", pos)) != std::string::npos) ++asked, ++pos;
   EXPECT_EQ(asked, 4u);
+}
+
+// A refused answer as the last line of the input: the question is asked
+// once more and the end of the input takes its pre-filled middle station;
+// the questioning ends.
+TEST(Midship, RefusedLastAnswerThenEndOfInputTakesTheMiddleStation) {
+  HydroRun run = RunWithoutMidship();
+  QuietSession qs("E\n12\n");
+  FindMidshipSection(qs.session, run);
+  EXPECT_EQ(run.run.MidshipIndex, 5.0f);
+  EXPECT_NE(qs.err.str().find("Girilen mastori kesiti indisi (12) 1 ile 10 arasinda bir tam sayi olmalidir."),
+            std::string::npos)
+      << qs.err.str();
+  EXPECT_EQ(testsupport::CountOf(qs.out.str(), "MASTORI KESITI OLARAK GIRIN"), 2);
 }
 
 TEST(Midship, EndOfInputTakesTheMiddleStation) {

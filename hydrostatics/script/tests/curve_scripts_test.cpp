@@ -302,18 +302,44 @@ TEST(BonjeanCurvesScript, TypedScalesAreAskedAgainUntilTheyArePositiveNumbers) {
   BoxBarge h;
   A4Placement a{h};
   // Area: yes, then 0, a word, and 4.  Moment: yes, then the input ends:
-  // the proposed scale stands.
+  // the pre-filled answer, the proposed scale, stands.
   CurveRun r = RunCurves(dir, h, "1\nE\n0\nabc\n4\ne\n");
   ASSERT_TRUE(r.bonjeanWritten);
   EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
-  EXPECT_EQ(Count(r.out, "KESIT ALANLARI OLCEGI 1(mm) =   3.33 (m2) YERINE YENI OLCEGI GIRIN"), 3);
-  EXPECT_GE(Count(r.out, "KESIT MOMENTLERI OLCEGI 1(mm) = 10.00 (m3) YERINE YENI OLCEGI GIRIN"), 1);
+  EXPECT_EQ(Count(r.out, "KESIT ALANLARI OLCEGI 1(mm) =   3.33 (m2) YERINE YENI OLCEGI GIRIN\n[default: 3.33] > "),
+            3);
+  EXPECT_EQ(Count(r.out, "KESIT MOMENTLERI OLCEGI 1(mm) = 10.00 (m3) YERINE YENI OLCEGI GIRIN\n[default: 10.00] > "),
+            1);
+  // Each refused answer is said, with the curve's title.
+  EXPECT_EQ(Count(r.err, "sifirdan buyuk bir sayi olmalidir. Lutfen tekrar girin."), 2) << r.err;
+  EXPECT_NE(r.err.find("Girilen olcek (abc)"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("KESIT ALANLARI"), std::string::npos) << r.err;
   std::vector<const Polyline*> areas = r.bonjean.PolylinesOn("kesit_alan", "pline");
   EXPECT_NEAR(areas[5]->points.back().x, a.X(6) + 120.0 / 4, 1e-9);
   ASSERT_NE(r.bonjean.FindText("KESIT ALANLARI 1 (mm) =  4.00 (m2)"), nullptr);
   std::vector<const Polyline*> moments = r.bonjean.PolylinesOn("kesit_moment", "pline");
   EXPECT_NEAR(moments[5]->points.back().x, a.X(6) + 36, 1e-9);
   ASSERT_NE(r.bonjean.FindText("KESIT MOMENTLERI 1 (mm) = 10.00 (m3)"), nullptr);
+}
+
+// The second box is pre-filled with the proposed scale as the prompt shows
+// it (to its printed decimals); that text keeps the proposed scale itself,
+// not its rounded figure, while any other text is the scale it says.
+TEST(BonjeanCurvesScript, PrefilledScaleIsTheProposedScale) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  A4Placement a{h};
+  // Midship area 120 m2 over the span of 36 mm: 3.333... m2 per mm.
+  for (const std::string& typed : {std::string(""), std::string("3.33"), std::string("3.330")}) {
+    SCOPED_TRACE("typed [" + typed + "]");
+    CurveRun r = RunCurves(dir, h, "1\nE\n" + typed + "\nH\n");
+    ASSERT_TRUE(r.bonjeanWritten);
+    EXPECT_EQ(r.err.find("tekrar girin"), std::string::npos) << r.err;
+    const double scale = typed == "3.330" ? 3.33 : 120.0 / 36;
+    std::vector<const Polyline*> areas = r.bonjean.PolylinesOn("kesit_alan", "pline");
+    ASSERT_EQ(areas.size(), 11u);
+    EXPECT_NEAR(areas[5]->points.back().x, a.X(6) + 120.0 / scale, 1e-9);
+  }
 }
 
 TEST(BonjeanCurvesScript, AnswersOtherThanYesKeepTheProposedScale) {
