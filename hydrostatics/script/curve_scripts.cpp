@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "common/numerics/curves.hpp"
@@ -68,11 +69,12 @@ double Finite(const platform::InputFile& file, double v) {
 }
 
 int CountItem(const platform::InputFile& file, double v, int upper, const char* what) {
-  if (!std::isfinite(v) || v != std::floor(v) || v < 0 || v > upper) {
+  const std::optional<int> count = platform::WholeNumberWithin(v, 0, upper);
+  if (!count) {
     RefuseItem(file, std::string(what) + " 0 ile " + std::to_string(upper) + " arasinda bir tam sayi degil (okunan " +
-                         (std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?")) + ")");
+                         platform::MessageNumber(v) + ")");
   }
-  return static_cast<int>(v);
+  return *count;
 }
 
 CurveData ReadCurveData(platform::Session& session, const std::string& OUTDIR) {
@@ -108,8 +110,8 @@ CurveData ReadCurveData(platform::Session& session, const std::string& OUTDIR) {
   // The midship station as a station index within the table (a typed index
   // may be fractional or, from a damaged file, lie outside the stations).
   if (d.NST > 0) {
-    long index = std::lrint(d.midshipAsRead);  // halves to the even index
-    d.m = static_cast<int>(std::clamp<long>(index, 1, d.NST));
+    const double nearest = std::nearbyint(d.midshipAsRead);  // halves to the even index
+    d.m = *platform::WholeNumberWithin(std::clamp(nearest, 1.0, static_cast<double>(d.NST)), 1, d.NST);
   }
   return d;
 }

@@ -452,22 +452,35 @@ TEST(CurveScripts, TooFewWaterlines) {
   }
 }
 
+// The counts of a damaged "ZAZURI.DAT" are refused before they become an
+// int: too large, negative, fractional, or beyond what an int holds.
 TEST(CurveScripts, DamagedDataFileEndsTheRunAsADataError) {
-  WorkingDirectory dir;
-  {
-    std::ofstream f(dir.Out("ZAZURI.DAT"), std::ios::binary);
-    f << "150,6,100,6\r\n";
+  const struct {
+    const char* head;
+    const char* message;
+  } cases[] = {
+      {"150,6,100,6", "posta sayisi 0 ile 100 arasinda bir tam sayi degil (okunan 150)."},
+      {"11,-1,100,6", "su hatti sayisi 0 ile 100 arasinda bir tam sayi degil (okunan -1)."},
+      {"11,2.5,100,6", "su hatti sayisi 0 ile 100 arasinda bir tam sayi degil (okunan 2.5)."},
+      {"4294967307,6,100,6", "posta sayisi 0 ile 100 arasinda bir tam sayi degil (okunan 4294967307)."},
+      {"1e300,6,100,6", "posta sayisi 0 ile 100 arasinda bir tam sayi degil (okunan 1e+300)."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.head);
+    WorkingDirectory dir;
+    {
+      std::ofstream f(dir.Out("ZAZURI.DAT"), std::ios::binary);
+      f << c.head << "\r\n";
+    }
+    ScriptedSession s(dir.Path(), "");
+    const int status = platform::RunProgram(s.session, [](platform::Session& session) {
+      hydro::WriteHydrostaticCurvesScripts(session, session.TaskDirectory(), 10, "T", scripttest::kOutDir);
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(s.err.str().find(std::string("ZAZURI.DAT dosyasinin 1. satirinda ") + c.message), std::string::npos)
+        << s.err.str();
+    EXPECT_FALSE(std::filesystem::exists(dir.Out("ZAZURI1.SCR")));
   }
-  ScriptedSession s(dir.Path(), "");
-  const int status = platform::RunProgram(s.session, [](platform::Session& session) {
-    hydro::WriteHydrostaticCurvesScripts(session, session.TaskDirectory(), 10, "T", scripttest::kOutDir);
-  });
-  EXPECT_EQ(status, 1);
-  EXPECT_NE(s.err.str().find("ZAZURI.DAT dosyasinin 1. satirinda posta sayisi 0 ile 100 arasinda bir tam sayi "
-                             "degil (okunan 150)."),
-            std::string::npos)
-      << s.err.str();
-  EXPECT_FALSE(std::filesystem::exists(dir.Out("ZAZURI1.SCR")));
 }
 
 // Curve rows of the hydrostatic-curves drawing, in drawing order.
