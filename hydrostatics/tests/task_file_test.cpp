@@ -338,7 +338,7 @@ TEST(SetUp, TrimmedRunHasOneWaterlineAndConvertsItsValues) {
   // A parabolic half-section y = 3 z (1 - z/8) from the keel to 8 m: 32 m2.
   const numerics::SliceSums s =
       numerics::IntegrateSlice(run.run.Gauss, 0.0, 8.0, [](double z) { return 3 * z * (1 - z / 8); });
-  EXPECT_NEAR(s.area, 32.0, 1e-7);
+  EXPECT_NEAR(s.area, 32.0, 1e-8);  // the rule's stored table: measured 2.7e-9
 }
 
 TEST(SetUp, LanguageLetterNormalised) {
