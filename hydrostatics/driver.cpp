@@ -37,6 +37,7 @@ void RunHydrostaticsProgram(platform::Session& session) {
   ComputeWettedSurface(run);
   PlotGirthCurve(session, run);
 
+  ComputeHydrostaticTables(run);
   PrintHydrostaticTablesFirstHalf(report, run);
   DrawWaterlineSketch(session, run);
   PrintHydrostaticTablesSecondHalf(report, run);

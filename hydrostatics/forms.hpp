@@ -6,6 +6,7 @@
 
 #include "common/hullform/program_forms.hpp"
 #include "common/numerics/format.hpp"
+#include "common/platform/numtext.hpp"
 
 namespace hydro {
 
@@ -55,5 +56,10 @@ inline constexpr hullform::ProgramForms kHydrostaticsForms{
 inline std::string FormatNumber(double x, int nInt, int nDec) {
   return kHydrostaticsForms.formatNumber(x, nInt, nDec);
 }
+
+// A length or height the run has derived, in a message: to the three
+// decimals the report gives lengths, without the blanks of its field.  (A
+// value the user wrote is echoed as written, with platform::MessageNumber.)
+inline std::string MessageLength(double x) { return platform::TrimBlanks(FormatNumber(x, 3, 3)); }
 
 }  // namespace hydro

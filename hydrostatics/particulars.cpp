@@ -218,7 +218,7 @@ std::vector<std::string> DesignWaterlineParticularLines(const HydroRun& run) {
   return lines;
 }
 
-void PrintDesignWaterlineParticulars(platform::OutputFile& report, HydroRun& run) {
+void PrintDesignWaterlineParticulars(platform::OutputFile& report, const HydroRun& run) {
   for (const std::string& line : DesignWaterlineParticularLines(run)) report.Line(line);
 }
 

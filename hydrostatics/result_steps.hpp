@@ -19,11 +19,15 @@ void PlotGirthCurve(platform::Session& session, HydroRun& run);
 // Sketch of the waterlines.
 void DrawWaterlineSketch(platform::Session& session, HydroRun& run);
 
-// The Bonjean table and hydrostatic table I of the ship (and model).
-void PrintHydrostaticTablesFirstHalf(platform::OutputFile& report, HydroRun& run);
-// Hydrostatic table II of the ship (and model).
-void PrintHydrostaticTablesSecondHalf(platform::OutputFile& report, HydroRun& run);
-void PrintDesignWaterlineParticulars(platform::OutputFile& report, HydroRun& run);
+// Hydrostatic tables I and II of every waterline (ship values; the model's
+// follow from them by powers of the scale as they are printed).
+void ComputeHydrostaticTables(HydroRun& run);
+// The Bonjean table and hydrostatic table I of the ship (and model), as
+// computed.
+void PrintHydrostaticTablesFirstHalf(platform::OutputFile& report, const HydroRun& run);
+// Hydrostatic table II of the ship (and model), as computed.
+void PrintHydrostaticTablesSecondHalf(platform::OutputFile& report, const HydroRun& run);
+void PrintDesignWaterlineParticulars(platform::OutputFile& report, const HydroRun& run);
 
 // "BONJEAN.SON" in OUTDIR.
 void WriteBonjeanFile(platform::Session& session, HydroRun& run);

@@ -74,7 +74,7 @@ void ValidateStationPositions(platform::Session& session, HydroRun& run) {
     platform::RefuseTaskValue(session, kTaskFileName, 28,
                               std::string(d.name) + " " + platform::MessageNumber(d.draft) +
                                   " m, offset tablosundaki en yuksek posta ustunden (" +
-                                  platform::WriteItemNumber(highestTop) +
+                                  MessageLength(highestTop) +
                                   " m) yukarida; tekne bu draftta tamamen suya batmis olur.");
   }
 
@@ -101,7 +101,7 @@ void FindMidshipSection(platform::Session& session, HydroRun& run) {
 
   // The default, the middle station, is always a valid index (the run has at
   // least three stations), so an empty answer or the end of the input ends
-  // the questioning.
+  // the questioning; a refused answer is said and asked again.
   const std::string defaultIndex = std::to_string(n / 2 < 1 ? 1 : n / 2);
   const std::string prompt =
       "GEMI GEOMETRISI DATA DOSYASINDAKI KESITLERDEN BIRININ INDISINI MASTORI KESITI OLARAK GIRIN";
@@ -114,10 +114,10 @@ void FindMidshipSection(platform::Session& session, HydroRun& run) {
       run.run.MidshipIndex = static_cast<float>(index);
       return;
     }
-    platform::ShowMessage(session,
-                          "Girilen mastori kesiti indisi (" + typed + ") 1 ile " + std::to_string(n) +
-                              " arasinda bir tam sayi olmalidir. Lutfen tekrar girin.",
-                          kMidshipTitle);
+    platform::RefuseAnswer(session,
+                           "Girilen mastori kesiti indisi (" + typed + ") 1 ile " + std::to_string(n) +
+                               " arasinda bir tam sayi olmalidir. Lutfen tekrar girin.",
+                           kMidshipTitle);
   }
 }
 
@@ -147,31 +147,27 @@ WaterlineSeries EvenKeelWaterlineSeries(double FirstWaterline, double LastWaterl
     s.exceedsLimit = true;
     return s;
   }
-  int n = 0;
-  for (double T = FirstWaterline + WaterlineStep; T <= LastWaterline; T += WaterlineStep) {
-    if (n == limit) {  // bounded even when the step is lost in the rounding of T
+  // One more draft in the series; false when the series is full (so the
+  // series stays bounded even when the step is lost in the rounding of T).
+  const auto append = [&](double T) {
+    if (s.count == limit) {
       s.exceedsLimit = true;
-      s.count = n;
-      return s;
+      return false;
     }
-    ++n;
-    s.drafts(n) = T;
-    if (std::fabs(T - MeanDraft) < 0.001) s.designIndex = n;
+    s.drafts(++s.count) = T;
+    return true;
+  };
+  for (double T = FirstWaterline + WaterlineStep; T <= LastWaterline; T += WaterlineStep) {
+    if (!append(T)) return s;
+    if (std::fabs(T - MeanDraft) < 0.001) s.designIndex = s.count;
   }
   if (s.designIndex == 0) {
-    if (n == limit) {
-      s.exceedsLimit = true;
-      s.count = n;
-      return s;
-    }
-    ++n;
-    s.drafts(n) = MeanDraft;
-    numerics::SortAscending(n, s.drafts);
-    for (int k = 1; k <= n; ++k) {
+    if (!append(MeanDraft)) return s;
+    numerics::SortAscending(s.count, s.drafts);
+    for (int k = 1; k <= s.count; ++k) {
       if (std::fabs(s.drafts(k) - MeanDraft) < 0.001) s.designIndex = k;
     }
   }
-  s.count = n;
   return s;
 }
 

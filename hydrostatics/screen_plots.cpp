@@ -1,11 +1,13 @@
 // Screen plots along the length: the sectional areas and moments and the
 // girths at the design waterline, and the plan view of the computed
 // waterlines.
+#include <functional>
 #include <string>
 
 #include "common/hullform/reviews.hpp"
 #include "common/platform/prompts.hpp"
 #include "result_steps.hpp"
+#include "tables.hpp"
 
 namespace hydro {
 
@@ -17,17 +19,11 @@ namespace {
 
 // Plots one value per station against the station positions on the curve
 // form, then hides the form.
-template <class Ordinate>
 void PlotAlongLength(platform::Session& session, const HydroRun& run, const std::string& caption,
-                     Ordinate ordinate) {
-  const int n = run.hull.StationCount;
-  numerics::Vec x(n), y(n);
-  for (int i = 1; i <= n; ++i) {
-    x(i) = run.hull.StationPos(i);
-    y(i) = ordinate(i);
-  }
+                     const std::function<double(int)>& ordinate) {
+  const CurveAlongLength c = SampleAlongLength(run, ordinate);
   platform::ConsoleForm& form = CurveForm(session);
-  hullform::PlotCurveOnScreen(session, form, x, y, n, caption);
+  hullform::PlotCurveOnScreen(session, form, c.x, c.y, run.hull.StationCount, caption);
   form.Hide();
 }
 

@@ -2,6 +2,8 @@
 #include "tables.hpp"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
@@ -20,6 +22,21 @@ constexpr double kDivisorGuard = 1e-7;
 std::string Rule(int n) { return std::string(static_cast<std::size_t>(n), '='); }
 
 double Cube(double v) { return v * v * v; }
+
+// A hydrostatic table of the report: a rule, its title lines, a rule, its
+// column heads (Turkish or English), a rule, one row per waterline and a
+// closing rule, every rule of the same width.
+void PrintWaterlineTable(platform::OutputFile& report, const HydroRun& run, int width,
+                         const std::vector<std::string>& titleLines, const std::vector<const char*>& turkishHeads,
+                         const std::vector<const char*>& englishHeads, std::string (*row)(const HydroRun&, int)) {
+  report.Line(Rule(width));
+  for (const std::string& title : titleLines) report.Line(title);
+  report.Line(Rule(width));
+  for (const char* head : TurkishReport(run) ? turkishHeads : englishHeads) report.Line(head);
+  report.Line(Rule(width));
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(row(run, j));
+  report.Line(Rule(width));
+}
 
 // Midship coefficient of waterline j as the Bonjean integration left it
 // (undefined at a zero draft or breadth: then 0).
@@ -42,15 +59,20 @@ double StationLabel(const HydroRun& run, int station) {
   return SafeQuotient(run.task.StationLabelScale * run.hull.StationPos(station), run.task.Lbp);
 }
 
-double IntegrateAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate) {
+CurveAlongLength SampleAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate) {
   const int n = run.hull.StationCount;
-  numerics::Vec x(n), y(n);
+  CurveAlongLength c{Vec(n), Vec(n)};
   for (int i = 1; i <= n; ++i) {
-    x(i) = run.hull.StationPos(i);
-    y(i) = ordinate(i);
+    c.x(i) = run.hull.StationPos(i);
+    c.y(i) = ordinate(i);
   }
+  return c;
+}
+
+double IntegrateAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate) {
+  const CurveAlongLength c = SampleAlongLength(run, ordinate);
   double total = 0;
-  numerics::IntegrateUnequalSimpson(n, x, y, total, kHydrostaticsForms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(run.hull.StationCount, c.x, c.y, total, kHydrostaticsForms.simpsonGuard);
   return total;
 }
 
@@ -203,22 +225,17 @@ std::string ShipTableIRow(const HydroRun& run, int j) {
 
 void PrintShipTableI(platform::OutputFile& report, const HydroRun& run) {
   const bool tr = TurkishReport(run);
-  report.Line(Rule(95));
-  report.Line(tr ? "                HIDROSTATIK HESAPLAR - I - (GEMI)                                       "
-                 : "                HYDROSTATIC CALCULATIONS - I - (SHIP)                                   ");
-  report.Line(Rule(95));
-  if (tr) {
-    report.Line(" NO  DRAFT    HACIM   DEPLASMAN   Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ");
-    report.Line("                               (Lbp,B)       (Lbp,B)            AP'den                         ");
-    report.Line("     (m)       (m3)      (ton)                          (m)       (m)    (m2)      (m)     (m) ");
-  } else {
-    report.Line(" NR  DRAFT   VOLUME DISPLACEMENT  Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ");
-    report.Line("                               (on Lbp       (on Lbp           from AP                         ");
-    report.Line("     (m)       (m3)     (tons)  and B)        and B)     (m)      (m)    (m2)      (m)     (m) ");
-  }
-  report.Line(Rule(95));
-  for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(ShipTableIRow(run, j));
-  report.Line(Rule(95));
+  PrintWaterlineTable(
+      report, run, 95,
+      {tr ? "                HIDROSTATIK HESAPLAR - I - (GEMI)                                       "
+          : "                HYDROSTATIC CALCULATIONS - I - (SHIP)                                   "},
+      {" NO  DRAFT    HACIM   DEPLASMAN   Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ",
+       "                               (Lbp,B)       (Lbp,B)            AP'den                         ",
+       "     (m)       (m3)      (ton)                          (m)       (m)    (m2)      (m)     (m) "},
+      {" NR  DRAFT   VOLUME DISPLACEMENT  Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ",
+       "                               (on Lbp       (on Lbp           from AP                         ",
+       "     (m)       (m3)     (tons)  and B)        and B)     (m)      (m)    (m2)      (m)     (m) "},
+      ShipTableIRow);
   report.Line();
   const std::string shell = FormatNumber(1000.0 * run.run.ShellThickness, 3, 2);
   const std::string rho = FormatNumber(run.task.SeaWaterDensity, 1, 3);
@@ -251,24 +268,19 @@ void PrintModelTableI(platform::OutputFile& report, const HydroRun& run) {
   const bool tr = TurkishReport(run);
   const double M = run.run.ModelScale;
   report.Line();
-  report.Line(Rule(95));
-  report.Line(tr ? "                HIDROSTATIK HESAPLAR - I - (MODEL)                                "
-                 : "                HYDROSTATIC CALCULATIONS - I - (MODEL)                            ");
-  report.Line(std::string(tr ? "                         OLCEK=1/" : "                         SCALE=1/") +
-              FormatNumber(Guarded(1.0 / M), 3, 2));
-  report.Line(Rule(95));
-  if (tr) {
-    report.Line(" NO  DRAFT   HACIM   DEPLASMAN   Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ");
-    report.Line("                               (Lbp,B)      (Lbp'ye)          AP'den                         ");
-    report.Line("     (m)      (m3)     (ton)                (gore)     (m)       (m)    (m2)      (m)     (m) ");
-  } else {
-    report.Line(" NR  DRAFT  VOLUME DISPLACEMENT  Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ");
-    report.Line("                              (on Lbp       (on Lbp)          from AP                         ");
-    report.Line("     (m)      (m3)     (tons)  and B)                  (m)       (m)    (m2)      (m)     (m) ");
-  }
-  report.Line(Rule(95));
-  for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(ModelTableIRow(run, j));
-  report.Line(Rule(95));
+  PrintWaterlineTable(
+      report, run, 95,
+      {tr ? "                HIDROSTATIK HESAPLAR - I - (MODEL)                                "
+          : "                HYDROSTATIC CALCULATIONS - I - (MODEL)                            ",
+       std::string(tr ? "                         OLCEK=1/" : "                         SCALE=1/") +
+           FormatNumber(Guarded(1.0 / M), 3, 2)},
+      {" NO  DRAFT   HACIM   DEPLASMAN   Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ",
+       "                               (Lbp,B)      (Lbp'ye)          AP'den                         ",
+       "     (m)      (m3)     (ton)                (gore)     (m)       (m)    (m2)      (m)     (m) "},
+      {" NR  DRAFT  VOLUME DISPLACEMENT  Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ",
+       "                              (on Lbp       (on Lbp)          from AP                         ",
+       "     (m)      (m3)     (tons)  and B)                  (m)       (m)    (m2)      (m)     (m) "},
+      ModelTableIRow);
   report.Line();
   if (tr) {
     report.Line("SUYUN YOGUNLUGU = " + FormatInteger(1, 1) + " t/m3 ALINMISTIR");
@@ -291,21 +303,15 @@ std::string ShipTableIIRow(const HydroRun& run, int j) {
 
 void PrintShipTableII(platform::OutputFile& report, const HydroRun& run) {
   const bool tr = TurkishReport(run);
-  report.Line(Rule(81));
-  report.Line(tr ? "                HIDROSTATIK HESAPLAR - II - (GEMI)                                 "
-                 : "                HYDROSTATIC CALCULATIONS - II - (SHIP)                             ");
-  report.Line(Rule(81));
-  if (tr) {
-    report.Line("NO  DRAFT    A      LCF   Cwp     BM     KM    BML    KML      T1     MT1     W1");
-    report.Line("                  AP'den                                                       ");
-  } else {
-    report.Line("NR  DRAFT    A      LCF   Cwp     BM     KM    BML    KML      T1     MT1     W1");
-    report.Line("                 from AP                                                        ");
-  }
-  report.Line("     (m)    (m2)    (m)          (m)    (m)   (m)    (m)     (t/cm)  (t*m)   (t)");
-  report.Line(Rule(81));
-  for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(ShipTableIIRow(run, j));
-  report.Line(Rule(81));
+  const char* const units = "     (m)    (m2)    (m)          (m)    (m)   (m)    (m)     (t/cm)  (t*m)   (t)";
+  PrintWaterlineTable(report, run, 81,
+                      {tr ? "                HIDROSTATIK HESAPLAR - II - (GEMI)                                 "
+                          : "                HYDROSTATIC CALCULATIONS - II - (SHIP)                             "},
+                      {"NO  DRAFT    A      LCF   Cwp     BM     KM    BML    KML      T1     MT1     W1",
+                       "                  AP'den                                                       ", units},
+                      {"NR  DRAFT    A      LCF   Cwp     BM     KM    BML    KML      T1     MT1     W1",
+                       "                 from AP                                                        ", units},
+                      ShipTableIIRow);
   report.Line();
   report.Line();
 }
@@ -328,36 +334,34 @@ std::string ModelTableIIRow(const HydroRun& run, int j) {
 
 void PrintModelTableII(platform::OutputFile& report, const HydroRun& run) {
   const bool tr = TurkishReport(run);
-  report.Line(Rule(80));
-  report.Line(tr ? "                  SU HATLARINA GORE HESAPLAR - MODEL                      "
-                 : "                    WATER PLANE CALCULATIONS - MODEL                      ");
-  report.Line(Rule(80));
-  if (tr) {
-    report.Line("NO  DRAFT     A    LCF  Cwp    BM     KM    BML    KML      T1      MT1    W1 ");
-    report.Line("                 AP'den                                                       ");
-  } else {
-    report.Line("NR  DRAFT     A    LCF  Cwp    BM     KM    BML    KML      T1      MT1    W1 ");
-    report.Line("                 from AP                                                       ");
-  }
-  report.Line("     (m)    (m2)   (m)        (m)    (m)    (m)    (m)   (kg/cm)  (kg*m)  (kg)");
-  report.Line(Rule(80));
-  for (int j = 1; j <= run.run.WaterlineCount; ++j) report.Line(ModelTableIIRow(run, j));
-  report.Line(Rule(80));
+  const char* const units = "     (m)    (m2)   (m)        (m)    (m)    (m)    (m)   (kg/cm)  (kg*m)  (kg)";
+  PrintWaterlineTable(report, run, 80,
+                      {tr ? "                  SU HATLARINA GORE HESAPLAR - MODEL                      "
+                          : "                    WATER PLANE CALCULATIONS - MODEL                      "},
+                      {"NO  DRAFT     A    LCF  Cwp    BM     KM    BML    KML      T1      MT1    W1 ",
+                       "                 AP'den                                                       ", units},
+                      {"NR  DRAFT     A    LCF  Cwp    BM     KM    BML    KML      T1      MT1    W1 ",
+                       "                 from AP                                                       ", units},
+                      ModelTableIIRow);
   report.Line();
 }
 
 // ---------------------------------------------------------------------------
-// The two halves the driver calls, with the waterline sketch between them.
+// The driver's steps: the tables computed at once, then printed in two
+// halves with the waterline sketch between them.
 
-void PrintHydrostaticTablesFirstHalf(platform::OutputFile& report, HydroRun& run) {
-  PrintBonjeanTable(report, run);
+void ComputeHydrostaticTables(HydroRun& run) {
   ComputeHydrostaticTableI(run);
+  ComputeHydrostaticTableII(run);
+}
+
+void PrintHydrostaticTablesFirstHalf(platform::OutputFile& report, const HydroRun& run) {
+  PrintBonjeanTable(report, run);
   PrintShipTableI(report, run);
   if (run.run.ModelScale != 0) PrintModelTableI(report, run);
 }
 
-void PrintHydrostaticTablesSecondHalf(platform::OutputFile& report, HydroRun& run) {
-  ComputeHydrostaticTableII(run);
+void PrintHydrostaticTablesSecondHalf(platform::OutputFile& report, const HydroRun& run) {
   PrintShipTableII(report, run);
   if (run.run.ModelScale != 0) PrintModelTableII(report, run);
 }

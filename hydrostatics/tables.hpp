@@ -28,6 +28,13 @@ double MidshipPosition(const HydroRun& run);
 // The station's number in the ship's own station numbering.
 double StationLabel(const HydroRun& run, int station);
 
+// A curve along the length: the station positions x(1 .. StationCount) and
+// the ordinates f(i) there.
+struct CurveAlongLength {
+  Vec x, y;
+};
+CurveAlongLength SampleAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate);
+
 // Integral over the stations x(1 .. StationCount) of the ordinates f(i).
 double IntegrateAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate);
 

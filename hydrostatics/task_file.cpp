@@ -8,6 +8,7 @@
 #include "common/hullform/report_path.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "forms.hpp"
 #include "run_setup.hpp"
 
 namespace hydro {
@@ -135,14 +136,14 @@ void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run)
     const double lowest = t.FirstWaterline + t.WaterlineStep;
     if (lowest <= t.LastWaterline && !(lowest > 0))
       Refuse(session, 41,
-             "en alttaki su hatti (" + Shown(lowest) +
+             "en alttaki su hatti (" + MessageLength(lowest) +
                  " m) taban cizgisinin uzerinde olmalidir; FirstWaterline + WaterlineStep sifirdan buyuk olmalidir.");
   }
 
   // The report must not replace one of the run's own files.
   std::vector<std::string> own = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE,
                                   t.DATADIR + "APPENDIX.DAT"};
-  for (const char* name : kRunOutputFiles) own.push_back(t.OUTDIR + name);
+  for (const RunOutputFile& file : kRunOutputFiles) own.push_back(t.OUTDIR + file.name);
   hullform::RefuseReportOverOwnFile(session, kTaskFileName, 16, t.REPORTFILE, t.OUTDIR, own);
 }
 
@@ -151,10 +152,10 @@ platform::RunFiles RunFilesOf(const HydroRun& run) {
   platform::RunFiles files;
   files.inputs = {run.run.TaskDirectory + kTaskFileName, t.DATADIR + t.DATAFILE};
   if (t.AppendageFlag == 1) files.inputs.push_back(t.DATADIR + "APPENDIX.DAT");
-  files.outputs = {t.OUTDIR + t.REPORTFILE, t.OUTDIR + "Enkesitler.SCR", t.OUTDIR + "ProfilResmi.SCR",
-                   t.OUTDIR + "BONJEAN.SON"};
-  if (run.run.TrimmedFlag == 0 && t.CurveScriptFlag == 1) {
-    for (const char* name : {"ZAZURI.DAT", "ZAZURI1.SCR", "ZAZURI2.SCR"}) files.outputs.push_back(t.OUTDIR + name);
+  const bool curves = run.run.TrimmedFlag == 0 && t.CurveScriptFlag == 1;
+  files.outputs = {t.OUTDIR + t.REPORTFILE};
+  for (const RunOutputFile& file : kRunOutputFiles) {
+    if (curves || !file.curvesOnly) files.outputs.push_back(t.OUTDIR + file.name);
   }
   return files;
 }

@@ -11,9 +11,16 @@ namespace hydro {
 
 inline constexpr const char* kTaskFileName = "Kormelant.TSK";
 
-// Output files of the run in OUTDIR besides the report.
-inline constexpr const char* kRunOutputFiles[] = {"BONJEAN.SON",  "ZAZURI.DAT",     "ZAZURI1.SCR",
-                                                   "ZAZURI2.SCR",  "Enkesitler.SCR", "ProfilResmi.SCR"};
+// Output files of the run in OUTDIR besides the report, in the order the run
+// writes them; the curve data and scripts only on an even keel with curves
+// asked for.
+struct RunOutputFile {
+  const char* name;
+  bool curvesOnly;
+};
+inline constexpr RunOutputFile kRunOutputFiles[] = {{"Enkesitler.SCR", false}, {"ProfilResmi.SCR", false},
+                                                    {"BONJEAN.SON", false},    {"ZAZURI.DAT", true},
+                                                    {"ZAZURI1.SCR", true},     {"ZAZURI2.SCR", true}};
 
 // Bounds of the task values that only this program has (the lengths and the
 // density are bounded as in every program of the suite): a model of 1/10000,

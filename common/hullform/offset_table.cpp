@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -250,14 +251,15 @@ void ReadAppendageFile(platform::Session& session, int StationCount, AppendageDa
 
     const std::string countLine = station + ", nokta sayisi";
     const double count = file.Numbers(1, countLine)[0];
-    if (count < 0 || count != std::floor(count)) {
-      file.Fail(countLine, "nokta sayisi " + Shown(count) + " bir tam sayi degil (0 ya da daha buyuk olmali).");
-    }
-    if (count > kMaxAppendagePoints) {
+    const std::optional<int> points = platform::WholeNumberWithin(count, 0, kMaxAppendagePoints);
+    if (!points) {
+      if (!(count >= 0) || count != std::floor(count)) {
+        file.Fail(countLine, "nokta sayisi " + Shown(count) + " bir tam sayi degil (0 ya da daha buyuk olmali).");
+      }
       file.Fail(countLine, Shown(count) + " nokta var; bir posta kesitinin takintisi en fazla " +
                                std::to_string(kMaxAppendagePoints) + " nokta tutar.");
     }
-    const int n = static_cast<int>(count);
+    const int n = *points;
     for (int j = 1; j <= n; ++j) {
       const std::string where = station + ", nokta " + std::to_string(j);
       const std::vector<double>& v = file.Numbers(3, where);

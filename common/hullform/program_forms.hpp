@@ -26,6 +26,8 @@ struct SectionSplineOptions {
   numerics::SplineGuards guards{};
   // How the program evaluates the fitted row (walks and drawings).
   numerics::SplineEvaluation evaluation{};
+
+  bool operator==(const SectionSplineOptions&) const = default;
 };
 
 // The limits and habits of one program's offset-table reader.  The programs
@@ -41,6 +43,8 @@ struct OffsetTableFormat {
   // Fewest stations a hull may have: the integrations along the length need
   // three points.
   int minStations = 3;
+
+  bool operator==(const OffsetTableFormat&) const = default;
 };
 
 // How the programs' section windows differ when they are prepared.
@@ -49,6 +53,8 @@ struct SectionPlotFormStyle {
   double fontSize = 14;       // points, font "Arial"
   int foreColour = 1;         // palette colour of the text
   bool printCaption = false;  // an (empty) caption line printed before the last draw width
+
+  bool operator==(const SectionPlotFormStyle&) const = default;
 };
 
 // One program's forms of the shared routines.  The spline guards appear in
@@ -64,6 +70,9 @@ struct ProgramForms {
   SectionPlotFormStyle sectionPlotForm{};
   // The program's fixed-width number text (reports, scripts, messages).
   numerics::NumberFormat formatNumber = nullptr;
+
+  // Member by member (the number format: the same routine).
+  bool operator==(const ProgramForms&) const = default;
 };
 
 }  // namespace hullform

@@ -46,6 +46,8 @@ struct SplineGuards {
   double secondDerivative = 0;      // second derivative of the derivative step
   double thirdDerivativeInner = 0;  // third derivative, first division
   double thirdDerivativeOuter = 0;  // third derivative, second division
+
+  bool operator==(const SplineGuards&) const = default;
 };
 
 // Options of EvaluateSpline.  Both false is the plain evaluation.
@@ -57,6 +59,8 @@ struct SplineEvaluation {
   // c1 + c2*d + (c3 + c4*d/3)*d*d/2, true the fully nested
   // c1 + d*(c2 + d*(c3 + c4*d/3)/2).
   bool fullyNested = false;
+
+  bool operator==(const SplineEvaluation&) const = default;
 };
 
 // Interval rule of InterpolateCurve, with the guards of its spline method.
@@ -65,6 +69,8 @@ struct CurveInterpolationRule {
   // true: k is the last i with X(i) < x0 <= X(i+1), and k = 1 at x0 = X(1).
   bool leftOpenIntervals = false;
   SplineGuards splineGuards{};
+
+  bool operator==(const CurveInterpolationRule&) const = default;
 };
 
 // FitCubicSpline(n, x, c, startCondition, endCondition): not-a-knot cubic

@@ -62,20 +62,7 @@ void InterpolateCurve(int n, const Vec& X, const Vec& Y, Vec& knotWork, SplineTa
       coefWork(1, i) = Y(i);
     }
     FitCubicSpline(n, knotWork, coefWork, 0, 0, rule.splineGuards);
-    if (x0 == knotWork(1)) {
-      y0 = coefWork(1, 1);
-      return;
-    }
-    if (x0 == knotWork(n)) {
-      y0 = coefWork(1, n);
-      return;
-    }
-    for (int j = 1; j <= n - 1; ++j) {
-      if (knotWork(j) < x0 && x0 <= knotWork(j + 1)) {
-        y0 = EvaluateSplinePiece(coefWork, j, x0 - knotWork(j));
-        return;
-      }
-    }
+    EvaluateSpline(n, x0, y0, knotWork, coefWork, SplineEvaluation{});
     return;
   }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "common/numerics/curves.hpp"
@@ -31,9 +32,6 @@ constexpr int kMaxCurveWaterlines = 100;
 // (index 0 reads as the base line), the hydrostatic curves NW-3 and 4.
 constexpr int kMinBonjeanWaterlines = 2;
 constexpr int kMinHydrostaticWaterlines = 4;
-// A typed scale that is no positive number is asked for again this often;
-// after that the proposed scale stands.
-constexpr int kScaleAttempts = 3;
 
 // Columns of the per-waterline records of "ZAZURI.DAT", in file order.
 enum Column : int {
@@ -71,11 +69,12 @@ double Finite(const platform::InputFile& file, double v) {
 }
 
 int CountItem(const platform::InputFile& file, double v, int upper, const char* what) {
-  if (!std::isfinite(v) || v != std::floor(v) || v < 0 || v > upper) {
+  const std::optional<int> count = platform::WholeNumberWithin(v, 0, upper);
+  if (!count) {
     RefuseItem(file, std::string(what) + " 0 ile " + std::to_string(upper) + " arasinda bir tam sayi degil (okunan " +
-                         (std::isfinite(v) ? platform::WriteItemNumber(v) : std::string("?")) + ")");
+                         platform::MessageNumber(v) + ")");
   }
-  return static_cast<int>(v);
+  return *count;
 }
 
 CurveData ReadCurveData(platform::Session& session, const std::string& OUTDIR) {
@@ -111,8 +110,8 @@ CurveData ReadCurveData(platform::Session& session, const std::string& OUTDIR) {
   // The midship station as a station index within the table (a typed index
   // may be fractional or, from a damaged file, lie outside the stations).
   if (d.NST > 0) {
-    long index = std::lrint(d.midshipAsRead);  // halves to the even index
-    d.m = static_cast<int>(std::clamp<long>(index, 1, d.NST));
+    const double nearest = std::nearbyint(d.midshipAsRead);  // halves to the even index
+    d.m = *platform::WholeNumberWithin(std::clamp(nearest, 1.0, static_cast<double>(d.NST)), 1, d.NST);
   }
   return d;
 }
@@ -181,23 +180,28 @@ double ValueAtDraught(const CurveData& d, const Vec& v, double T) {
   return y;
 }
 
-// ScaleQuestion: the proposed scale is shown in the first box; "E" or "e"
-// asks for a new one.  A typed scale that is no positive number is asked for
-// again, a few times at most; then the proposed scale stands.
-double AskScale(platform::Session& session, const std::string& scaleText, const std::string& firstJoint,
-                const std::string& secondJoint, const std::string& title, double proposed, double largest) {
+// ScaleQuestion: the proposed scale is shown in the first box (`shown`, as
+// the scale text writes it); "E" or "e" asks for a new one.  The second box
+// is pre-filled with the proposed scale as shown, which stands for the
+// proposed scale itself; a typed scale that is no positive number is refused
+// and asked for again.
+double AskScale(platform::Session& session, const std::string& scaleText, const std::string& shown,
+                const std::string& firstJoint, const std::string& secondJoint, const std::string& title,
+                double proposed, double largest) {
   std::string answer = session.InputBox(scaleText + firstJoint + "YENI OLCEK GIRMEK ISTER MISIN <E/H>", title, "0",
                                         kPromptPosX, kPromptPosY);
   if (!platform::AnswerIsLetter(answer, 'E')) return proposed;
-  for (int attempt = 0; attempt < kScaleAttempts; ++attempt) {
-    std::string typed = session.InputBox(scaleText + secondJoint + "YENI OLCEGI GIRIN", title, "0", kPromptPosX,
-                                         kPromptPosY);
+  const std::string prefilled = platform::TrimBlanks(shown);
+  for (;;) {
+    const std::string typed = session.InputBox(scaleText + secondJoint + "YENI OLCEGI GIRIN", title, prefilled,
+                                               kPromptPosX, kPromptPosY);
+    if (typed == prefilled) return proposed;
     double s = 0;
-    if (platform::ParseNumber(typed, s) && s > 0 && UsableScale(s, largest)) {
-      return s;
-    }
+    if (platform::ParseNumber(typed, s) && s > 0 && UsableScale(s, largest)) return s;
+    platform::RefuseAnswer(session,
+                           "Girilen olcek (" + typed + ") sifirdan buyuk bir sayi olmalidir. Lutfen tekrar girin.",
+                           title);
   }
-  return proposed;
 }
 
 // Sheet, title, station and waterline grid with their labels, all on layer 0;
@@ -284,8 +288,10 @@ void WriteBonjeanScript(platform::Session& session, const CurveData& d, const Cu
   const double span = ((k.x0 + 0.6 * L * sx) + (k.x0 + 0.7 * L * sx)) / 2 - (k.x0 + 0.5 * L * sx);
   const double largestArea = MaxMagnitude(d.A, d.NST, NW);
   double AreaScale = ProposedScale(d.A(m, NW), span, largestArea);
-  std::string areaText = "KESIT ALANLARI OLCEGI 1(mm) = " + FormatNumber(AreaScale, 3, 2) + " (m2)";
-  AreaScale = AskScale(session, areaText, " OLDU. ", " YERINE ", "KESIT ALANLARI", AreaScale, largestArea);
+  const std::string areaShown = FormatNumber(AreaScale, 3, 2);
+  std::string areaText = "KESIT ALANLARI OLCEGI 1(mm) = " + areaShown + " (m2)";
+  AreaScale =
+      AskScale(session, areaText, areaShown, " OLDU. ", " YERINE ", "KESIT ALANLARI", AreaScale, largestArea);
 
   w.TextStyle(k.labelHeight);
   {
@@ -304,8 +310,10 @@ void WriteBonjeanScript(platform::Session& session, const CurveData& d, const Cu
   w.Colour(2);
   const double largestMoment = MaxMagnitude(d.M, d.NST, NW);
   double MomentScale = ProposedScale(d.M(m, NW), span, largestMoment);
-  std::string momentText = "KESIT MOMENTLERI OLCEGI 1(mm) =" + FormatNumber(MomentScale, 3, 2) + " (m3)";
-  MomentScale = AskScale(session, momentText, " OLDU. ", " YERINE ", "KESIT MOMENTLERI", MomentScale, largestMoment);
+  const std::string momentShown = FormatNumber(MomentScale, 3, 2);
+  std::string momentText = "KESIT MOMENTLERI OLCEGI 1(mm) =" + momentShown + " (m3)";
+  MomentScale = AskScale(session, momentText, momentShown, " OLDU. ", " YERINE ", "KESIT MOMENTLERI", MomentScale,
+                         largestMoment);
   {
     // Placed on the curve of the station after the midship station.
     double x = k.x0 + 0.6 * L * sx + d.M(afterMidship, NW - 2) / MomentScale;
@@ -463,8 +471,9 @@ void WriteHydrostaticCurvesScript(platform::Session& session, const CurveData& d
                                     : sx * L * (row.a + row.b) / 2;
       double reference = row.source == ScaleSource::kOwnAtThreeTenths ? ValueAtDraught(d, v, 0.3 * Tmax) : v(NW);
       double proposed = ProposedScale(reference, span, largest);
-      std::string t = row.scaleText + FormatNumber(proposed, row.promptInt, row.promptDec) + row.unit;
-      s = AskScale(session, t, row.firstJoint, row.secondJoint, row.title, proposed, largest);
+      const std::string shown = FormatNumber(proposed, row.promptInt, row.promptDec);
+      std::string t = row.scaleText + shown + row.unit;
+      s = AskScale(session, t, shown, row.firstJoint, row.secondJoint, row.title, proposed, largest);
     }
     finalScale[r] = s;
     const double guarded = s + 1e-7;
@@ -546,7 +555,7 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
   }
   if (!(d.L > 0)) {
     SkipDrawing(session, "ZAZURI.DAT dosyasinda gemi boyu (Lbp) sifirdan buyuk degil; okunan deger " +
-                                 platform::WriteItemNumber(d.L) + "." + both);
+                                 MessageLength(d.L) + "." + both);
     return;
   }
   if (d.NW < kMinBonjeanWaterlines) {
@@ -556,7 +565,7 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
   }
   if (!(d.WL(d.NW) > 0)) {
     SkipDrawing(session, "ZAZURI.DAT dosyasinda en ust su hatti sifirdan buyuk degil; okunan deger " +
-                                 platform::WriteItemNumber(d.WL(d.NW)) + "." + both);
+                                 MessageLength(d.WL(d.NW)) + "." + both);
     return;
   }
 

@@ -201,9 +201,10 @@ inline std::vector<double> RecordNumbers(const std::string& text) {
   return values;
 }
 
-// Tolerance of a printed value: its last printed digit, and the relative
-// bias of the integration guards.
-inline double PrintTolerance(double exact, int decimals, double relative = 1e-5) {
+// Tolerance of a printed value: half a unit of its last printed digit, and a
+// relative bias that the caller has measured for the method behind it (0 for
+// a value printed from the very number it is compared with).
+inline double PrintTolerance(double exact, int decimals, double relative) {
   return 0.5 * std::pow(10.0, -decimals) + relative * std::fabs(exact) + 1e-12;
 }
 

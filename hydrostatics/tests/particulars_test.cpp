@@ -17,6 +17,7 @@ using testing::Report;
 // The report with the tables and the particulars; returns the particulars
 // lines from the first rule of their block on.
 std::vector<std::string> ParticularsReport(HydroRun& run) {
+  ComputeHydrostaticTables(run);
   const auto lines = Report([&](platform::OutputFile& f) {
     PrintHydrostaticTablesFirstHalf(f, run);
     PrintHydrostaticTablesSecondHalf(f, run);
@@ -87,13 +88,18 @@ TEST(DesignWaterlineParticulars, ShipAndModelOfABoxBargeFollowTheClosedForms) {
         {27, L * B, M * M * L * B, 3, 3},
         {28, S, M * M * S, 3, 3},
     };
+    // Within the printed rounding and the guard bias of the integration along
+    // the length (11 stations 10 m apart: measured 1.85e-6 at most, of IL
+    // 1.74e-6).
+    constexpr double kBias = 2.5e-6;
     for (const Expected& e : expected) {
       const auto v = Values(block, e.row);
       ASSERT_EQ(v.size(), 2u) << language << " row " << e.row;
       // The whole-number lines drop the fraction.
-      const double shipTolerance = e.shipDecimals == 0 ? 1.0 + 1e-5 * e.ship : PrintTolerance(e.ship, e.shipDecimals);
+      const double shipTolerance =
+          e.shipDecimals == 0 ? 1.0 + kBias * e.ship : PrintTolerance(e.ship, e.shipDecimals, kBias);
       EXPECT_NEAR(v[0], e.ship, shipTolerance) << language << " row " << e.row;
-      EXPECT_NEAR(v[1], e.model, PrintTolerance(e.model, e.modelDecimals)) << language << " row " << e.row;
+      EXPECT_NEAR(v[1], e.model, PrintTolerance(e.model, e.modelDecimals, kBias)) << language << " row " << e.row;
     }
     EXPECT_TRUE(Values(block, 4).empty());
   }
@@ -127,8 +133,7 @@ TEST(DesignWaterlineParticulars, EveryVariantHasItsLineWidths) {
   for (const double denominator : {0.0, 40.0}) {
     for (const std::string language : {"T", "I"}) {
       auto run = BoxBarge({2, 4}, 2, denominator, language);
-      ComputeHydrostaticTableI(*run);
-      ComputeHydrostaticTableII(*run);
+      ComputeHydrostaticTables(*run);
       const auto lines = DesignWaterlineParticularLines(*run);
       const bool model = denominator != 0;
       const std::size_t width = model ? 75 : 67;
@@ -160,8 +165,7 @@ TEST(DesignWaterlineParticulars, TrimmedRunShowsBothDraftsAndTheirMean) {
   run->task.AftDraft = 3.0;
   run->task.ForeDraft = 2.0;
   run->run.MeanDraft = 2.5;
-  ComputeHydrostaticTableI(*run);
-  ComputeHydrostaticTableII(*run);
+  ComputeHydrostaticTables(*run);
   const auto lines = DesignWaterlineParticularLines(*run);
   EXPECT_EQ(lines[9], "DRAFT AT STERN(AP)                     -  Tk     -   [m] :    3.000");
   EXPECT_EQ(lines[10], "DRAFT AT STEM(FP)                      -  Tb     -   [m] :    2.000");
@@ -170,8 +174,7 @@ TEST(DesignWaterlineParticulars, TrimmedRunShowsBothDraftsAndTheirMean) {
 
 TEST(DesignWaterlineParticulars, WideNumbersShiftTheModelColumn) {
   auto run = BoxBarge({4}, 1, 8, "I");
-  ComputeHydrostaticTableI(*run);
-  ComputeHydrostaticTableII(*run);
+  ComputeHydrostaticTables(*run);
   run->tables.IT(1) = 123456.9;
   const auto lines = DesignWaterlineParticularLines(*run);
   // Model Lbp 12.5 m overflows its one integer column.

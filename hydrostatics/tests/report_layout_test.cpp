@@ -35,6 +35,7 @@ std::unique_ptr<HydroRun> SmallRun(const std::string& language) {
 }
 
 std::vector<std::string> FullReport(HydroRun& run) {
+  ComputeHydrostaticTables(run);
   return Report([&](platform::OutputFile& f) {
     PrintHydrostaticTablesFirstHalf(f, run);
     PrintHydrostaticTablesSecondHalf(f, run);

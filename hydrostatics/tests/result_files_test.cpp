@@ -90,8 +90,7 @@ TEST(CurveData, WithoutCurvesAnEarlierFileStaysAsItWas) {
 TEST(CurveData, BoxBargeRecordsCarryTheClosedFormsAndFeedTheScripts) {
   const double L = 100, B = 20, rho = 1.025;
   auto run = BoxBarge({1, 2, 3, 4, 5, 6, 7, 8}, 5);
-  ComputeHydrostaticTableI(*run);
-  ComputeHydrostaticTableII(*run);
+  ComputeHydrostaticTables(*run);
   Room room;
   run->run.TaskDirectory = room.session.TaskDirectory();
   WriteHydrostaticCurvesData(room.session, *run);
@@ -115,11 +114,14 @@ TEST(CurveData, BoxBargeRecordsCarryTheClosedFormsAndFeedTheScripts) {
     const std::vector<double> exactSecond{L * B,          L / 2,          1,
                                           BM,             T / 2 + BM,     BML,
                                           T / 2 + BML,    L * B * rho / 100, rho * V * BML / (100 * L)};
+    // The records carry the tables at full precision: the closed forms but
+    // for the guard bias of the integration along the 11 stations (measured
+    // 1.95e-6 at most, of Cp), and LCB and LCF 5.6e-6 m forward.
     for (std::size_t k = 0; k < 8; ++k) {
-      EXPECT_NEAR(first[k], exactFirst[k], 1e-5 * std::fabs(exactFirst[k])) << "waterline " << j << " item " << k;
+      EXPECT_NEAR(first[k], exactFirst[k], 2.5e-6 * std::fabs(exactFirst[k])) << "waterline " << j << " item " << k;
     }
     for (std::size_t k = 0; k < 9; ++k) {
-      EXPECT_NEAR(second[k], exactSecond[k], 1e-5 * std::fabs(exactSecond[k])) << "waterline " << j << " item " << k;
+      EXPECT_NEAR(second[k], exactSecond[k], 2.5e-6 * std::fabs(exactSecond[k])) << "waterline " << j << " item " << k;
     }
   }
   // The curve scripts were drawn from it.
@@ -160,8 +162,7 @@ TEST(ResultFiles, NumbersThatAreNotFiniteStopEachWriterNamingFileAndQuantity) {
     SCOPED_TRACE(c.name);
     auto run = BoxBarge({2, 4}, 2);
     run->task.CurveScriptFlag = 1;
-    ComputeHydrostaticTableI(*run);
-    ComputeHydrostaticTableII(*run);
+    ComputeHydrostaticTables(*run);
     c.spoil(*run);
     Room room;
     run->run.TaskDirectory = room.session.TaskDirectory();

@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 
 #include "common/platform/session.hpp"
+#include "hydrostatics/task_file.hpp"
 #include "run_fixture.hpp"
 
 namespace hydro {
@@ -90,6 +92,54 @@ TEST(RunFiles, AnOutputOverAnInputIsRefusedBeforeAnyFileIsTouched) {
     EXPECT_EQ(Snapshot(dir), before);
     EXPECT_EQ(r.out.find("[default:"), std::string::npos) << "no question asked";
   }
+}
+
+// The run claims, before anything is written, exactly the files it then
+// writes: on even keel with curves, without them, and trimmed.
+TEST(RunFiles, ClaimedOutputsAreTheFilesTheRunWrites) {
+  struct Case {
+    const char* name;
+    const char* drafts;
+    const char* curves;
+  };
+  for (const Case& c : {Case{"even keel with curves", "6, 6", "1"}, Case{"even keel without curves", "6, 6", "0"},
+                        Case{"trimmed", "5, 7", "1"}}) {
+    SCOPED_TRACE(c.name);
+    TaskText t;
+    t.Drafts = c.drafts;
+    t.CurveScriptFlag = c.curves;
+    t.OUTDIR = "cikti\\";
+    const auto dir = PrepareRun(t, PrismaticHull(BoxSection(10)));
+    fs::create_directories(dir / "cikti");
+    const RunOutcome r = RunProgramIn(dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    HydroRun run;
+    run.task.OUTDIR = "cikti\\";
+    run.task.REPORTFILE = t.REPORTFILE;
+    run.task.CurveScriptFlag = std::stod(c.curves);
+    run.run.TrimmedFlag = std::string(c.drafts) == "6, 6" ? 0 : 1;
+    std::set<std::string> claimed;
+    for (const std::string& output : RunFilesOf(run).outputs) claimed.insert(output.substr(run.task.OUTDIR.size()));
+    std::set<std::string> written;
+    for (const auto& e : fs::directory_iterator(dir / "cikti")) written.insert(e.path().filename().string());
+    EXPECT_EQ(written, claimed);
+  }
+}
+
+// An output folder that is not there stops the run before its first question
+// (here the midship index) and before any picture.
+TEST(RunFiles, MissingOutputFolderIsRefusedBeforeTheFirstQuestion) {
+  TaskText t;
+  t.OUTDIR = "yok\\";
+  Hull hull = PrismaticHull(BoxSection(10), 10);  // no station at half the length
+  const auto dir = PrepareRun(t, hull);
+  const RunOutcome r = RunProgramIn(dir);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("icin cikti dizini"), std::string::npos) << r.err;
+  EXPECT_EQ(r.out.find("[default:"), std::string::npos) << r.out;
+  EXPECT_FALSE(fs::exists(dir / "screens"));
+  EXPECT_FALSE(fs::exists(dir / "RAPOR.TXT"));
 }
 
 // A left-over link where an output goes, pointing at a file that is not an

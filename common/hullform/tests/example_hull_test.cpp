@@ -69,10 +69,10 @@ TEST_F(ExampleHullTest, IsACargoShipOfTwentyOneStationsFromApToFp) {
   }
   EXPECT_TRUE(foreKnuckle);
   // The stem passes through FP at the design waterline; the stern contour
-  // meets the lowest points of the aftmost sections.
+  // meets the lowest points of the aftmost sections (as drawn, within 4 mm).
   EXPECT_NEAR(At(hull_.StemRow(), kDraft), kLbp, 1e-6);
-  EXPECT_NEAR(At(hull_.SternRow(), hull_.StationBottom(1)), 0, 0.05);
-  EXPECT_NEAR(At(hull_.SternRow(), hull_.StationBottom(2)), 5, 0.05);
+  EXPECT_NEAR(At(hull_.SternRow(), hull_.StationBottom(1)), 0, 0.01);
+  EXPECT_NEAR(At(hull_.SternRow(), hull_.StationBottom(2)), 5, 0.01);
   EXPECT_LT(At(hull_.SternRow(), hull_.StationTop(1)), -4);  // the counter overhangs AP
 }
 
@@ -86,7 +86,8 @@ TEST_F(ExampleHullTest, MidshipSectionHasTheAreaOfItsBilgeRadius) {
     const double z = (k + 0.5) * kDraft / n;
     area += 2 * At(11, z) * kDraft / n;
   }
-  EXPECT_NEAR(area / exact, 1, 0.002);
+  // The spline through the bilge offsets and the strip sum: measured 3.3e-5.
+  EXPECT_NEAR(area / exact, 1, 1e-4);
   // The bilge is the quarter circle y = 8 - 1.6 + sqrt(1.6^2 - (1.6 - z)^2)
   // below z = 1.6 (the spline through its offsets within 4 cm), the side
   // vertical above it.

@@ -303,6 +303,11 @@ TEST_F(AppendageFileTest, FaultyFilesStop) {
        "Posta Kesiti No: 1 takintisi, nokta sayisi: nokta sayisi -1 bir tam sayi degil (0 ya da daha buyuk olmali)."},
       {"fractional count", "1\n2.5\n",
        "Posta Kesiti No: 1 takintisi, nokta sayisi: nokta sayisi 2.5 bir tam sayi degil"},
+      // Counts no int holds, refused before any conversion.
+      {"count 1e300", "1\n1e300\n",
+       "Posta Kesiti No: 1 takintisi, nokta sayisi: 1e+300 nokta var; bir posta kesitinin takintisi en fazla 251"},
+      {"count -3e9", "1\n-3e9\n", "nokta sayisi: nokta sayisi -3000000000 bir tam sayi degil (0 ya da daha buyuk"},
+      {"count 4294967297", "1\n4294967297\n", "nokta sayisi: 4294967297 nokta var; bir posta kesitinin takintisi"},
       {"heights not rising", "1\n2\n1,0,1\n1,0,2\n",
        "satir 4, Posta Kesiti No: 1 takintisi, nokta 2: 2. noktanin yuksekligi (Z = 1) 1. noktanin yuksekliginden "
        "(Z = 1) buyuk degil; takinti noktalarinin yukseklikleri artarak yazilmalidir."},

@@ -195,9 +195,8 @@ TEST_F(ReviewsTest, CurvePlotOfZerosOrOnePointOrMissingValuesStaysFinite) {
                                std::pair{std::vector<double>{7}, std::vector<double>{3}},
                                std::pair{std::vector<double>{0, 5, 10}, std::vector<double>{1, inf, 2}}}) {
     const numerics::Vec x = Values(xs), y = Values(ys);
-    ASSERT_EQ(Run("", [&](platform::Session& s) {
-                hullform::PlotCurveOnScreen(s, CurvePlotForm(s), x, y, static_cast<int>(xs.size()), "C");
-              }),
+    const int n = static_cast<int>(xs.size());
+    ASSERT_EQ(Run("", [&](platform::Session& s) { hullform::PlotCurveOnScreen(s, CurvePlotForm(s), x, y, n, "C"); }),
               0);
     std::string svg;
     for (const auto& f : std::filesystem::directory_iterator(dir_ / "screens")) svg += ReadAll(f.path());

@@ -302,18 +302,44 @@ TEST(BonjeanCurvesScript, TypedScalesAreAskedAgainUntilTheyArePositiveNumbers) {
   BoxBarge h;
   A4Placement a{h};
   // Area: yes, then 0, a word, and 4.  Moment: yes, then the input ends:
-  // the proposed scale stands.
+  // the pre-filled answer, the proposed scale, stands.
   CurveRun r = RunCurves(dir, h, "1\nE\n0\nabc\n4\ne\n");
   ASSERT_TRUE(r.bonjeanWritten);
   EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
-  EXPECT_EQ(Count(r.out, "KESIT ALANLARI OLCEGI 1(mm) =   3.33 (m2) YERINE YENI OLCEGI GIRIN"), 3);
-  EXPECT_GE(Count(r.out, "KESIT MOMENTLERI OLCEGI 1(mm) = 10.00 (m3) YERINE YENI OLCEGI GIRIN"), 1);
+  EXPECT_EQ(Count(r.out, "KESIT ALANLARI OLCEGI 1(mm) =   3.33 (m2) YERINE YENI OLCEGI GIRIN\n[default: 3.33] > "),
+            3);
+  EXPECT_EQ(Count(r.out, "KESIT MOMENTLERI OLCEGI 1(mm) = 10.00 (m3) YERINE YENI OLCEGI GIRIN\n[default: 10.00] > "),
+            1);
+  // Each refused answer is said, with the curve's title.
+  EXPECT_EQ(Count(r.err, "sifirdan buyuk bir sayi olmalidir. Lutfen tekrar girin."), 2) << r.err;
+  EXPECT_NE(r.err.find("Girilen olcek (abc)"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("KESIT ALANLARI"), std::string::npos) << r.err;
   std::vector<const Polyline*> areas = r.bonjean.PolylinesOn("kesit_alan", "pline");
   EXPECT_NEAR(areas[5]->points.back().x, a.X(6) + 120.0 / 4, 1e-9);
   ASSERT_NE(r.bonjean.FindText("KESIT ALANLARI 1 (mm) =  4.00 (m2)"), nullptr);
   std::vector<const Polyline*> moments = r.bonjean.PolylinesOn("kesit_moment", "pline");
   EXPECT_NEAR(moments[5]->points.back().x, a.X(6) + 36, 1e-9);
   ASSERT_NE(r.bonjean.FindText("KESIT MOMENTLERI 1 (mm) = 10.00 (m3)"), nullptr);
+}
+
+// The second box is pre-filled with the proposed scale as the prompt shows
+// it (to its printed decimals); that text keeps the proposed scale itself,
+// not its rounded figure, while any other text is the scale it says.
+TEST(BonjeanCurvesScript, PrefilledScaleIsTheProposedScale) {
+  WorkingDirectory dir;
+  BoxBarge h;
+  A4Placement a{h};
+  // Midship area 120 m2 over the span of 36 mm: 3.333... m2 per mm.
+  for (const std::string& typed : {std::string(""), std::string("3.33"), std::string("3.330")}) {
+    SCOPED_TRACE("typed [" + typed + "]");
+    CurveRun r = RunCurves(dir, h, "1\nE\n" + typed + "\nH\n");
+    ASSERT_TRUE(r.bonjeanWritten);
+    EXPECT_EQ(r.err.find("tekrar girin"), std::string::npos) << r.err;
+    const double scale = typed == "3.330" ? 3.33 : 120.0 / 36;
+    std::vector<const Polyline*> areas = r.bonjean.PolylinesOn("kesit_alan", "pline");
+    ASSERT_EQ(areas.size(), 11u);
+    EXPECT_NEAR(areas[5]->points.back().x, a.X(6) + 120.0 / scale, 1e-9);
+  }
 }
 
 TEST(BonjeanCurvesScript, AnswersOtherThanYesKeepTheProposedScale) {
@@ -426,22 +452,35 @@ TEST(CurveScripts, TooFewWaterlines) {
   }
 }
 
+// The counts of a damaged "ZAZURI.DAT" are refused before they become an
+// int: too large, negative, fractional, or beyond what an int holds.
 TEST(CurveScripts, DamagedDataFileEndsTheRunAsADataError) {
-  WorkingDirectory dir;
-  {
-    std::ofstream f(dir.Out("ZAZURI.DAT"), std::ios::binary);
-    f << "150,6,100,6\r\n";
+  const struct {
+    const char* head;
+    const char* message;
+  } cases[] = {
+      {"150,6,100,6", "posta sayisi 0 ile 100 arasinda bir tam sayi degil (okunan 150)."},
+      {"11,-1,100,6", "su hatti sayisi 0 ile 100 arasinda bir tam sayi degil (okunan -1)."},
+      {"11,2.5,100,6", "su hatti sayisi 0 ile 100 arasinda bir tam sayi degil (okunan 2.5)."},
+      {"4294967307,6,100,6", "posta sayisi 0 ile 100 arasinda bir tam sayi degil (okunan 4294967307)."},
+      {"1e300,6,100,6", "posta sayisi 0 ile 100 arasinda bir tam sayi degil (okunan 1e+300)."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.head);
+    WorkingDirectory dir;
+    {
+      std::ofstream f(dir.Out("ZAZURI.DAT"), std::ios::binary);
+      f << c.head << "\r\n";
+    }
+    ScriptedSession s(dir.Path(), "");
+    const int status = platform::RunProgram(s.session, [](platform::Session& session) {
+      hydro::WriteHydrostaticCurvesScripts(session, session.TaskDirectory(), 10, "T", scripttest::kOutDir);
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(s.err.str().find(std::string("ZAZURI.DAT dosyasinin 1. satirinda ") + c.message), std::string::npos)
+        << s.err.str();
+    EXPECT_FALSE(std::filesystem::exists(dir.Out("ZAZURI1.SCR")));
   }
-  ScriptedSession s(dir.Path(), "");
-  const int status = platform::RunProgram(s.session, [](platform::Session& session) {
-    hydro::WriteHydrostaticCurvesScripts(session, session.TaskDirectory(), 10, "T", scripttest::kOutDir);
-  });
-  EXPECT_EQ(status, 1);
-  EXPECT_NE(s.err.str().find("ZAZURI.DAT dosyasinin 1. satirinda posta sayisi 0 ile 100 arasinda bir tam sayi "
-                             "degil (okunan 150)."),
-            std::string::npos)
-      << s.err.str();
-  EXPECT_FALSE(std::filesystem::exists(dir.Out("ZAZURI1.SCR")));
 }
 
 // Curve rows of the hydrostatic-curves drawing, in drawing order.
@@ -491,10 +530,12 @@ TEST(HydrostaticCurvesScript, BoxBargeOnA4) {
     ExpectDoubledInnerVertices(*p[0]);
   }
 
-  // Volume: the top value lands on sx (L - L / 2 NST).
+  // Volume: the top value lands on sx (L - L / 2 NST), but for the 1e-7 its
+  // points' divisor carries.
   const double volumeSpan = a.sx() * (h.L - h.L / (2 * h.NST));
   const double sV = h.V(6) / volumeSpan;
-  EXPECT_NEAR(s.PolylinesOn("hacim_egrisi")[0]->points.back().x, 20 + volumeSpan, 1e-4);
+  EXPECT_NEAR(s.PolylinesOn("hacim_egrisi")[0]->points.back().x, 20 + h.V(6) / (sV + 1e-7), 1e-9);
+  EXPECT_NEAR(s.PolylinesOn("hacim_egrisi")[0]->points.back().x, 20 + volumeSpan, 1e-6);
   // Displacement at the volume scale: rho times as far out.
   for (const auto& q : s.PolylinesOn("deplasman_egrisi")[0]->points) {
     double T = (q.y - 20) / a.sy();
@@ -510,7 +551,9 @@ TEST(HydrostaticCurvesScript, BoxBargeOnA4) {
   // T1 at the waterplane scale / 100 lies rho times as far out as Awp.
   double awpX = s.PolylinesOn("suhattialan_egrisi")[0]->points[0].x - 20;
   double t1X = s.PolylinesOn("1cmbatma_egrisi")[0]->points[0].x - 20;
-  EXPECT_NEAR(t1X / awpX, h.rho, 1e-6);
+  // (The waterplane's points divide by the scale plus 1e-7, T1's by the
+  // scale alone: measured 4.3e-9 apart.)
+  EXPECT_NEAR(t1X / awpX, h.rho, 1e-8);
   // KM at the KB scale runs off the box: only points left of x1, picked at
   // its top point for fitting.
   const Polyline& km = *s.PolylinesOn("km_egrisi")[0];
