@@ -87,10 +87,16 @@ void InterpolateCurve(int n, const Vec& X, const Vec& Y, Vec& knotWork, SplineTa
     return;
   }
 
-  // Parabola yM + b u + c u^2 through the group.
+  // Parabola yM + b u + c u^2 through the group.  The group is degenerate
+  // only when two of its points (nearly) coincide: the guards are taken
+  // relative to its half-width, so that the levels of a model a few
+  // millimetres apart are interpolated as exactly as a ship's (at a
+  // half-width of 1 m they are the plain 0.000001).
+  const double h = std::fabs(R - L) / 2;
   const double den = R * R * L - L * L * R;
-  const double b = std::fabs(den) < kGroupTolerance ? 0.0 : (R * R * (yL - yM) - L * L * (yR - yM)) / den;
-  const double c = L * L < kGroupTolerance ? 0.0 : (yL - yM - b * L) / (L * L);
+  const double b =
+      std::fabs(den) < kGroupTolerance * h * h * h ? 0.0 : (R * R * (yL - yM) - L * L * (yR - yM)) / den;
+  const double c = L * L < kGroupTolerance * h * h ? 0.0 : (yL - yM - b * L) / (L * L);
   y0 = yM + (b * u + c * (u * u));
 }
 
