@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "common/platform/form.hpp"
+#include "common/platform/picture_folder.hpp"
 
 namespace platform {
 
@@ -29,17 +30,14 @@ class PictureWriter {
   // Writes what is handed over, then ends the thread.
   ~PictureWriter();
 
-  // Takes the pictures ("*.svg") of an earlier run out of the folder, before
-  // any picture handed over later is written.  Their files are set aside
-  // under hidden names and reused for this run's pictures (a file rewritten
-  // in place costs the file system less than one removed and made anew);
-  // those left over go with DropEarlier, or when the writer ends.
-  void ClearFolder(const std::filesystem::path& folder);
-  void DropEarlier();
-  // Draws the picture and writes it into `file` (created anew; its folder is
-  // made when it is missing).  After a picture could not be written no
-  // further one is.
-  void Write(const std::filesystem::path& file, FormPicture picture);
+  // Opens the pictures folder (made when missing, never through a symbolic
+  // link) and removes the pictures of an earlier run from it, before any
+  // picture handed over later is written.  A folder that cannot be opened
+  // fails the pictures.
+  void OpenFolder(const std::filesystem::path& folder);
+  // Draws the picture and writes it into the file `name` of the folder
+  // (made anew).  After a picture could not be written no further one is.
+  void Write(const std::string& name, FormPicture picture);
   // Whether no picture handed over holds these items any more, and waiting
   // until none does: a form's items lent to its pictures.
   bool Unshared(const std::shared_ptr<FormItems>& items);
@@ -54,22 +52,19 @@ class PictureWriter {
 
  private:
   struct Job {
-    std::filesystem::path path;
+    std::filesystem::path path;  // kPicture: the file's name; kOpen: the folder
     FormPicture picture;
-    enum Kind { kPicture, kClear, kDrop } kind = kPicture;  // kClear: path is the folder
+    enum Kind { kPicture, kOpen } kind = kPicture;
   };
   void Push(Job job);
   void Work();
-  bool WriteFile(const std::filesystem::path& file, const std::string& head, const std::string& body);
-  void SetEarlierAside(const std::filesystem::path& folder);
-  void RemoveEarlier() noexcept;
 
   static constexpr std::size_t kMostWaiting = 4;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Job> jobs_;
-  std::string head_, body_;
-  std::vector<std::filesystem::path> earlier_;  // files of an earlier run's pictures, set aside  // the writer's working storage, kept from picture to picture
+  std::string head_, body_;  // the writer's working storage, kept from picture to picture
+  PictureFolder folder_;
   bool busy_ = false;  // the thread is working on a job taken from jobs_
   int waiting_ = 0;  // callers waiting for the writer to finish a job
   bool stop_ = false;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/platform/files.hpp"
+#include "common/platform/picture_folder.hpp"
 
 namespace platform {
 
@@ -47,6 +48,31 @@ bool SameOutput(const std::filesystem::path& a, const std::filesystem::path& b) 
          PathKey(a.filename()) == PathKey(b.filename());
 }
 
+// The pictures of an earlier run go when this run writes its first one: one
+// that is an input or an output of the run under another name (a hard link,
+// or a symbolic link to it) is refused like any clash, before anything is
+// removed.  Removing it would not touch the file, but the folder is then not
+// what the user takes it for.
+void RefuseEarlierPictureClashes(Session& session, const RunFiles& files,
+                                 const std::vector<std::filesystem::path>& outputs) {
+  PictureFolder folder;
+  if (!folder.Open(session.ScreensDirectory(), false)) return;
+  for (const std::string& name : folder.EarlierPictures()) {
+    const std::filesystem::path picture = session.ScreensDirectory() / name;
+    const auto refuse = [&](const std::string& other, const char* what) {
+      StopForDataError("Eski ekran resmi \"" + picture.generic_string() + "\" ile " + what + " \"" +
+                       ShownPath(other) + "\" diskte ayni dosya (bir baglanti); her calisma eski ekran resimlerini "
+                       "siler. Bu resmi ekran resimleri klasorunden kaldirin. Hicbir dosya yazilmadi.");
+    };
+    for (const std::string& input : files.inputs) {
+      if (SameFile(picture, session.ResolvePath(input))) refuse(input, "girdi dosyasi");
+    }
+    for (std::size_t k = 0; k < outputs.size(); ++k) {
+      if (SameFile(picture, outputs[k])) refuse(files.outputs[k], "cikti dosyasi");
+    }
+  }
+}
+
 [[noreturn]] void RefuseClash(const std::string& output, const std::string& other, const char* what) {
   StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" ile " + what + " \"" + ShownPath(other) +
                    "\" diskte ayni dosya; program bu dosyanin uzerine yazamaz. Dosya adlarini, DATADIR ve OUTDIR "
@@ -67,6 +93,7 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
       if (SameOutput(outputs[k], outputs[m])) RefuseClash(files.outputs[k], files.outputs[m], "cikti dosyasi");
     }
   }
+  RefuseEarlierPictureClashes(session, files, outputs);
   // The pictures folder belongs to the run: it removes the pictures of the
   // run before, and writes its own.
   const auto refuseInPictures = [&](const std::string& path, const char* what) {

@@ -179,14 +179,14 @@ void Session::QueueScreens() {
     if (last != pictured_.end() && last->second == form->Revision()) continue;
 
     // The pictures of an earlier run would mix with this run's numbering.
-    if (!picturesCleared_) pictures_.ClearFolder(ScreensDirectory());
+    if (!picturesCleared_) pictures_.OpenFolder(ScreensDirectory());
     picturesCleared_ = true;
     char number[16];
     std::snprintf(number, sizeof number, "%04d", screenCounter_ + 1);
-    const std::filesystem::path file = ScreensDirectory() / (std::string(number) + "-" + FileNamePart(form->Name()) + ".svg");
-    pictures_.Write(file, form->Picture());
+    const std::string name = std::string(number) + "-" + FileNamePart(form->Name()) + ".svg";
+    pictures_.Write(name, form->Picture());
     ++screenCounter_;
-    screenFiles_.push_back(file);
+    screenFiles_.push_back(ScreensDirectory() / name);
     if (last != pictured_.end()) {
       last->second = form->Revision();
     } else {
@@ -224,7 +224,6 @@ void Session::Finish() {
   }
   try {
     QueueScreens();
-    pictures_.DropEarlier();  // the files of an earlier run's pictures not reused
     AwaitPictures();
   } catch (...) {
   }

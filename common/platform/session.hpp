@@ -52,10 +52,8 @@ class Session {
  public:
   // in: where the answers come from; out: the terminal (titles, prompts,
   // form text); err: message boxes and the final message of an early end.
-  // The pictures of an earlier run under workingDirectory/screens leave the
-  // folder when this run writes its first picture (their files, set aside
-  // under hidden names, are reused for this run's pictures; the rest are
-  // removed when the run ends).
+  // The pictures of an earlier run under workingDirectory/screens are
+  // removed when this run writes its first picture.
   Session(std::istream& in, std::ostream& out, std::ostream& err, std::filesystem::path workingDirectory);
   ~Session();
   Session(const Session&) = delete;

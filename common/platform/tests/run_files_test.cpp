@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -119,6 +120,92 @@ TEST_F(RunFilesTest, ClashesAreRefusedBeforeAnythingIsWritten) {
       }
     }
   }
+}
+
+// An earlier picture, which the run removes, that is an input or an output
+// of the run under another name (a hard link, a symbolic link to it) is
+// refused before anything is removed or written: the files stay as they were.
+TEST_F(RunFilesTest, EarlierPictureThatIsAnInputOrAnOutputIsRefused) {
+  struct Case {
+    const char* name;
+    void (*link)(const fs::path& dir);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"hard link to the offset table",
+       [](const fs::path& d) { fs::create_hard_link(d / "HULL.DAT", d / "screens" / "0001-old.svg"); },
+       "/screens/0001-old.svg\" ile girdi dosyasi \"HULL.DAT\" diskte ayni dosya"},
+      {"hard link to the task file",
+       [](const fs::path& d) { fs::create_hard_link(d / "Kormelant.TSK", d / "screens" / "0002-old.svg"); },
+       "/screens/0002-old.svg\" ile girdi dosyasi \"Kormelant.TSK\" diskte ayni dosya"},
+      {"symbolic link to the offset table",
+       [](const fs::path& d) { fs::create_symlink("../HULL.DAT", d / "screens" / "0003-old.svg"); },
+       "/screens/0003-old.svg\" ile girdi dosyasi \"HULL.DAT\" diskte ayni dosya"},
+      {"hard link to an output of an earlier run",
+       [](const fs::path& d) { fs::create_hard_link(d / "RAPOR.SON", d / "screens" / "0004-old.svg"); },
+       "/screens/0004-old.svg\" ile cikti dosyasi \"RAPOR.SON\" diskte ayni dosya"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "screens");
+    WriteAll(dir_ / "HULL.DAT", "title\r\n0\r\n");
+    WriteAll(dir_ / "Kormelant.TSK", "task\r\n");
+    WriteAll(dir_ / "RAPOR.SON", "earlier report\r\n");
+    c.link(dir_);
+    const auto listing = [&] {
+      std::vector<std::string> names;
+      for (const auto& e : fs::recursive_directory_iterator(dir_)) names.push_back(e.path().string());
+      std::sort(names.begin(), names.end());
+      return names;
+    };
+    const std::vector<std::string> before = listing();
+    const int status = Run([](Session& s) {
+      platform::ClaimRunFiles(s, {{"Kormelant.TSK", "HULL.DAT"}, {"RAPOR.SON"}});
+      platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 1500, 1500);
+      f.Show();
+      f.Line(0, 0, 100, 100, 1);
+      s.WriteScreens();
+      s.CreateOutput("RAPOR.SON").Line("overwritten");
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
+    EXPECT_NE(err_.str().find("Hicbir dosya yazilmadi."), std::string::npos) << err_.str();
+    EXPECT_EQ(listing(), before);
+    EXPECT_EQ(ReadAll(dir_ / "HULL.DAT"), "title\r\n0\r\n");
+    EXPECT_EQ(ReadAll(dir_ / "Kormelant.TSK"), "task\r\n");
+    EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "earlier report\r\n");
+  }
+}
+
+// A pictures folder that is a symbolic link is not followed: the run goes on
+// without pictures and says so; the folder it points at is left as it was.
+TEST_F(RunFilesTest, PicturesFolderThatIsASymbolicLinkIsNotFollowed) {
+  const fs::path elsewhere = dir_ / "elsewhere";
+  WriteAll(elsewhere / "0001-F.svg", "a drawing of the user's");
+  WriteAll(dir_ / "HULL.DAT", "title\r\n");
+  fs::create_directory_symlink(elsewhere, dir_ / "screens");
+  EXPECT_EQ(Run([](Session& s) {
+              platform::ClaimRunFiles(s, {{"HULL.DAT"}, {"RAPOR.SON"}});
+              platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 1500, 1500);
+              f.Show();
+              for (int k = 1; k <= 2; ++k) {
+                f.Line(0, 0, k, k, 1);
+                (void)s.InputBox("SORU", " ", "0", 4000, 8500);
+              }
+              s.CreateOutput("RAPOR.SON").Line("report");
+            }),
+            0)
+      << err_.str();
+  EXPECT_EQ(testsupport::CountOf(err_.str(), "Ekran resimleri"), 1) << err_.str();
+  EXPECT_NE(err_.str().find("calisma ekran resimleri olmadan devam ediyor"), std::string::npos);
+  EXPECT_EQ(out_.str().find("(picture:"), std::string::npos) << out_.str();
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(elsewhere)) names.push_back(e.path().filename());
+  EXPECT_EQ(names, std::vector<std::string>{"0001-F.svg"});
+  EXPECT_EQ(ReadAll(elsewhere / "0001-F.svg"), "a drawing of the user's");
+  EXPECT_TRUE(fs::is_symlink(dir_ / "screens"));
+  EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "report\r\n");
 }
 
 // A symbolic link where an output goes is replaced by the file: what it
