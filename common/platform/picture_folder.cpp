@@ -104,6 +104,8 @@ bool PictureFolder::Write(const std::string& name, std::string_view head, std::s
   if (fd < 0) return false;
   bool whole = WriteParts(fd, head, body);
   if (::close(fd) != 0) whole = false;
+  // A picture cut short (a full disk) would show less than the form did.
+  if (!whole) ::unlinkat(fd_, name.c_str(), 0);
   return whole;
 }
 

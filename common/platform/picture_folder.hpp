@@ -32,8 +32,8 @@ class PictureFolder {
   // Removes them (see RemoveName).
   void RemoveEarlierPictures() const;
   // Writes a picture, head then body, into a file made anew under `name`; a
-  // file or link of that name is removed first.  False when the picture
-  // could not be written whole.
+  // file or link of that name is removed first.  A picture that cannot be
+  // written whole (a full disk) is removed again: false then.
   bool Write(const std::string& name, std::string_view head, std::string_view body) const;
 
  private:

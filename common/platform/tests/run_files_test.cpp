@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "common/platform/run_files.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/small_file_system.hpp"
 
 namespace {
 
@@ -310,6 +312,47 @@ TEST_F(RunFilesTest, FailedWriteStopsTheRunAtOnce) {
             }),
             1);
   EXPECT_EQ(testsupport::CountOf(err_.str(), "tam olarak yazilamadi"), 1) << err_.str();
+}
+
+// A picture that the disk cannot hold whole is removed, the run says once
+// that it goes on without pictures, and it goes to its end: the pictures
+// left are each complete, and none is written after the one that failed.
+TEST_F(RunFilesTest, PictureCutOffByAFullDiskIsRemoved) {
+  const fs::path screens = dir_ / "screens";
+  fs::create_directories(screens);
+  const auto run = [&]() -> int {
+    const int status = Run([](Session& s) {
+      platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 15000, 15000);
+      f.Show();
+      f.Line(0, 0, 100, 100, 1);
+      (void)s.InputBox("SORU", " ", "0", 4000, 8500);  // a small picture: it fits
+      for (int j = 0; j < 2000; ++j) f.Line(j, 0, j + 0.5, 1, 2);
+      (void)s.InputBox("SORU", " ", "0", 4000, 8500);  // some 30 KB: the disk is full
+      f.Line(0, 0, 1, 1, 3);
+      (void)s.InputBox("SORU", " ", "0", 4000, 8500);
+      s.CreateOutput("RAPOR.SON").Line("report");  // outside the full folder
+    });
+    // What the small file system holds, kept beside it before it goes.
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(screens)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    std::string held;
+    for (const std::string& name : names) {
+      held += name + (ReadAll(screens / name).ends_with("</svg>\n") ? " whole\n" : " cut\n");
+    }
+    WriteAll(dir_ / "held.txt", held);
+    WriteAll(dir_ / "err.txt", err_.str());
+    WriteAll(dir_ / "out.txt", out_.str());
+    return status;
+  };
+  const std::optional<int> status = testsupport::RunWithSmallFileSystem(screens, "8k", run);
+  if (!status) GTEST_SKIP() << "no private mount namespace or tmpfs here";
+  EXPECT_EQ(*status, 0);
+  EXPECT_EQ(ReadAll(dir_ / "held.txt"), "0001-F.svg whole\n");
+  const std::string err = ReadAll(dir_ / "err.txt");
+  EXPECT_EQ(testsupport::CountOf(err, "Ekran resimleri"), 1) << err;
+  EXPECT_NE(err.find("calisma ekran resimleri olmadan devam ediyor"), std::string::npos) << err;
+  EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "report\r\n");
 }
 
 TEST_F(RunFilesTest, LinesEndedByACarriageReturnAloneAreRefusedAsSuch) {
