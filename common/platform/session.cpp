@@ -15,7 +15,6 @@
 #include <system_error>
 
 #include "common/platform/errors.hpp"
-#include "common/platform/memory.hpp"
 #include "common/platform/numtext.hpp"
 
 namespace platform {
@@ -268,7 +267,6 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
 }
 
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver) {
-  PrepareHeapForLargeRun();
   std::error_code error;
   const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
   if (error) {
