@@ -589,8 +589,7 @@ void ConsoleForm::Hide() {
 }
 
 void ConsoleForm::Clear() {
-  if (lent_) Reclaim(true);
-  items_->clear();
+  items_.clear();
   texts_.clear();
   currentX_ = 0;
   currentY_ = 0;
@@ -644,8 +643,7 @@ std::uint16_t ConsoleForm::StyleIndex(RgbColour colour, double width, const std:
 }
 
 void ConsoleForm::Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2) {
-  if (lent_) Reclaim(false);
-  items_->push_back(FormItem{kind, style, 0, x1, y1, x2, y2});
+  items_.push_back(FormItem{kind, style, 0, x1, y1, x2, y2});
   Changed();
 }
 
@@ -673,7 +671,7 @@ void ConsoleForm::Print(const std::string& text) {
     throw std::length_error("form " + name_ + ": too many texts");
   }
   Add(FormItem::kText, StyleIndex(foreColour_, 1, fontName_, fontSize_), PixelX(currentX_), PixelY(currentY_), 0, 0);
-  items_->back().text = static_cast<std::uint32_t>(texts_.size());
+  items_.back().text = static_cast<std::uint32_t>(texts_.size());
   texts_.push_back(text);
   session_.Out() << text << '\n';
   // Next line: one text height lower, back to the left edge of the scale.
@@ -710,35 +708,16 @@ void ConsoleForm::AppendSvg(std::string& text) const {
 }
 
 void ConsoleForm::RenderSvg(std::string& head, std::string& body) const {
-  RenderPicture(head, body, caption_, widthTwips_, heightTwips_, *items_, styles_, texts_, labels_);
+  RenderPicture(head, body, caption_, widthTwips_, heightTwips_, items_, styles_, texts_, labels_);
 }
 
-FormPicture ConsoleForm::Picture() {
-  lent_ = true;
+FormPicture ConsoleForm::Picture() const {
   return FormPicture{caption_, widthTwips_, heightTwips_, items_, styles_, texts_,
                      std::vector<PlacedLabel>(labels_.begin(), labels_.end())};
 }
 
-void ConsoleForm::Reclaim(bool clearing) {
-  lent_ = false;
-  PictureWriter& writer = session_.Pictures();
-  if (!clearing) {
-    writer.AwaitUnshared(items_);
-    return;
-  }
-  // The storage of the drawing before the last clear, when its picture is
-  // written by now (mostly it is); otherwise new storage.
-  std::shared_ptr<FormItems> lent = std::move(items_);
-  if (spare_ != nullptr && writer.Unshared(spare_)) {
-    items_ = std::move(spare_);
-  } else {
-    items_ = std::make_shared<FormItems>();
-  }
-  spare_ = std::move(lent);
-}
-
 void FormPicture::RenderSvg(std::string& head, std::string& body) const {
-  RenderPicture(head, body, caption, widthTwips, heightTwips, *items, styles, texts, labels);
+  RenderPicture(head, body, caption, widthTwips, heightTwips, items, styles, texts, labels);
 }
 
 }  // namespace platform

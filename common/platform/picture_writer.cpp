@@ -64,19 +64,6 @@ void PictureWriter::Push(Job job) {
   }
 }
 
-bool PictureWriter::Unshared(const std::shared_ptr<FormItems>& items) {
-  // A job lets go of its items under the lock: the count read here is final.
-  std::lock_guard<std::mutex> lock(mutex_);
-  return items.use_count() == 1;
-}
-
-void PictureWriter::AwaitUnshared(const std::shared_ptr<FormItems>& items) {
-  std::unique_lock<std::mutex> lock(mutex_);
-  ++waiting_;
-  changed_.wait(lock, [&] { return items.use_count() == 1; });
-  --waiting_;
-}
-
 void PictureWriter::Wait() {
   std::unique_lock<std::mutex> lock(mutex_);
   ++waiting_;
@@ -131,7 +118,7 @@ void PictureWriter::Work() {
         ++written_;
       }
     }
-    job.picture = FormPicture();  // the form's items go back under the lock
+    job.picture = FormPicture();  // its storage given back before the next job
     if (waiting_ > 0) changed_.notify_all();
   }
 }

@@ -38,10 +38,6 @@ class PictureWriter {
   // Draws the picture and writes it into the file `name` of the folder
   // (made anew).  After a picture could not be written no further one is.
   void Write(const std::string& name, FormPicture picture);
-  // Whether no picture handed over holds these items any more, and waiting
-  // until none does: a form's items lent to its pictures.
-  bool Unshared(const std::shared_ptr<FormItems>& items);
-  void AwaitUnshared(const std::shared_ptr<FormItems>& items);
   // Waits until everything handed over is done.
   void Wait();
   // How many of the pictures handed over are on disk, counted from the first
