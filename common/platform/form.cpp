@@ -711,13 +711,4 @@ void ConsoleForm::RenderSvg(std::string& head, std::string& body) const {
   RenderPicture(head, body, caption_, widthTwips_, heightTwips_, items_, styles_, texts_, labels_);
 }
 
-FormPicture ConsoleForm::Picture() const {
-  return FormPicture{caption_, widthTwips_, heightTwips_, items_, styles_, texts_,
-                     std::vector<PlacedLabel>(labels_.begin(), labels_.end())};
-}
-
-void FormPicture::RenderSvg(std::string& head, std::string& body) const {
-  RenderPicture(head, body, caption, widthTwips, heightTwips, items, styles, texts, labels);
-}
-
 }  // namespace platform

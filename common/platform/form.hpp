@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <iterator>
 #include <list>
 #include <memory>
@@ -38,8 +39,7 @@ struct FormLabel {
 // One thing drawn on a form, in drawing-area pixels (1 pixel = 15 twips): a
 // small plain record.  Its colour, line width and font are the form's style
 // number `style`; the characters of a text are the form's text number `text`.
-// Plain data without initialisers: the item blocks are not zeroed, each
-// item is written whole when it is drawn.
+// Plain data: each item is written whole when it is drawn.
 struct FormItem {
   enum Kind : std::uint8_t { kLine, kCircle, kText };
   Kind kind;
@@ -57,28 +57,15 @@ struct FormStyle {
   double fontSize = 0;   // texts only, points
 };
 
-// The items of a form, in the order they were drawn.
-using FormItems = std::vector<FormItem>;
+// The items of a form in the order they were drawn, held in blocks: drawing
+// more never moves (nor copies) the items drawn before.
+using FormItems = std::deque<FormItem>;
 
 // A label of a form with the form's scale of the moment it was created.
 struct PlacedLabel {
   std::string name;
   FormLabel label;
   double scaleLeft, scaleTop, scaleWidth, scaleHeight;
-};
-
-// What a form shows, copied at a question so that its picture can be drawn
-// and written while the run goes on.
-struct FormPicture {
-  std::string caption;
-  double widthTwips = 0, heightTwips = 0;
-  FormItems items;
-  std::vector<FormStyle> styles;
-  std::vector<std::string> texts;
-  std::vector<PlacedLabel> labels;
-
-  // The picture in two parts as ConsoleForm::RenderSvg writes it.
-  void RenderSvg(std::string& head, std::string& body) const;
 };
 
 class Session;
@@ -148,8 +135,6 @@ class ConsoleForm {
   // is the head followed by the body.  The drawing, most of a picture, is
   // written into the body once and never copied.
   void RenderSvg(std::string& head, std::string& body) const;
-  // What the form shows now, for a picture drawn alongside the run.
-  FormPicture Picture() const;
   // Incremented by every change of what the form shows (drawing, clearing,
   // showing, hiding, a label handed out for change); the Session writes a
   // new picture of a form only when this has moved since its last one.

@@ -352,6 +352,8 @@ TEST_F(RunFilesTest, PictureCutOffByAFullDiskIsRemoved) {
   const std::string err = ReadAll(dir_ / "err.txt");
   EXPECT_EQ(testsupport::CountOf(err, "Ekran resimleri"), 1) << err;
   EXPECT_NE(err.find("calisma ekran resimleri olmadan devam ediyor"), std::string::npos) << err;
+  const std::string out = ReadAll(dir_ / "out.txt");
+  EXPECT_EQ(testsupport::CountOf(out, "(picture:"), 1) << out;  // only the picture on disk
   EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "report\r\n");
 }
 

@@ -199,11 +199,11 @@ TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
   EXPECT_EQ(ReadAll(dir_ / "CIKTI" / "BONJEAN.SON"), "1\r\n");
 }
 
-// Once the input has ended, the questions take their defaults at once and the
-// pictures are drawn and written alongside the run; when the run stops, every
-// picture of it is complete on disk, each showing its form as it was at its
-// question, whether the form was drawn on further or cleared after it.
-TEST_F(SessionTest, PicturesWrittenAlongsideTheRunAreCompleteWhenItStops) {
+// Once the input has ended the questions take their defaults at once; when
+// the run stops, every picture of it is complete on disk, each showing its
+// form as it was at its question, whether the form was drawn on further or
+// cleared after it.
+TEST_F(SessionTest, EveryPictureShowsItsFormAsAtItsQuestionWhenTheRunStops) {
   std::istringstream in("");
   Session s(in, out_, err_, dir_);
   constexpr int kQuestions = 8;
