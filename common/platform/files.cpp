@@ -90,7 +90,7 @@ InputFile::~InputFile() {
 }
 
 bool InputFile::Fill() {
-  constexpr std::size_t kPiece = std::size_t{1} << 16;
+  constexpr std::size_t kPiece = std::size_t{1} << 14;  // a few pages, filled again and again
   at_ = 0;
   buffer_.clear();
   if (fd_ < 0) return false;

@@ -159,10 +159,12 @@ class SvgStream {
   }
 
  private:
-  // Room for n more characters at the end of what is written.  The string
-  // grows by doubling (within the storage it holds, when it is reused).
+  // Room for n more characters at the end of what is written: the string is
+  // lengthened a page at a time (its storage grows by doubling, and is kept
+  // from picture to picture), so that no more of it is filled than the
+  // picture takes.
   char* Room(std::size_t n) {
-    if (used_ + n > buffer_.size()) buffer_.resize(std::max(2 * buffer_.size(), used_ + n + 4096));
+    if (used_ + n > buffer_.size()) buffer_.resize(used_ + n + 4096);
     return buffer_.data() + used_;
   }
 
