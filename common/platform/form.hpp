@@ -8,14 +8,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <iterator>
 #include <list>
-#include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// The form's units: 15 twips a pixel, 20 twips a point, 1440 twips an inch.
+inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr double kTwipsPerPoint = 20.0;
+inline constexpr double kTwipsPerMillimetre = 1440.0 / 25.4;
 
 // Red-green-blue colour number with red in the low byte (0x00BBGGRR).
 using RgbColour = std::uint32_t;
@@ -124,16 +126,9 @@ class ConsoleForm {
   double Width(const FormItem& item) const { return Style(item).width; }
   const std::string& Text(const FormItem& item) const { return texts_[item.text]; }
 
-  // The picture of the form, streamed into `out`: consecutive lines and
-  // circles of one style as one group, its lines as polylines of one path,
-  // its circles as point marks (one symbol or marker for each set of radii).
-  void WriteSvg(std::ostream& out) const;
+  // The picture of the form (svg_render.hpp): whole, or in its two parts
+  // appended to `head` and `body`.
   std::string ToSvg() const;
-  // The same picture appended to `text`.
-  void AppendSvg(std::string& text) const;
-  // The same picture in two parts appended to `head` and `body`: the picture
-  // is the head followed by the body.  The drawing, most of a picture, is
-  // written into the body once and never copied.
   void RenderSvg(std::string& head, std::string& body) const;
   // Incremented by every change of what the form shows (drawing, clearing,
   // showing, hiding, a label handed out for change); the Session writes a

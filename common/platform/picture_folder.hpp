@@ -23,7 +23,6 @@ class PictureFolder {
   // when there is no folder of its own there: nothing, a file, or a symbolic
   // link (not followed, wherever it points).
   bool Open(const std::filesystem::path& folder, bool make);
-  bool IsOpen() const { return fd_ >= 0; }
 
   // The pictures an earlier run left, by name, sorted: every "*.svg" entry
   // that is a file or a symbolic link.  Entries of any other kind are not

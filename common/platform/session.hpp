@@ -6,9 +6,10 @@
 
 #include <filesystem>
 #include <functional>
-#include <iosfwd>
+#include <istream>
 #include <list>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
