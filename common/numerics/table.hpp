@@ -8,11 +8,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdlib>
-#include <cstring>
-#include <new>
 #include <type_traits>
-#include <utility>
+#include <vector>
 
 namespace numerics {
 
@@ -21,62 +18,21 @@ namespace numerics {
 [[noreturn, gnu::cold, gnu::noinline]] void ThrowTableIndex(int i, int upper);
 [[noreturn, gnu::cold, gnu::noinline]] void ThrowTable2Index(int i, int j, int rows, int columns);
 
-// Zero-filled storage of a table.  It comes from calloc, so that a large
-// table (the maximum-size tables of the hull and of the run) gets pages the
-// system hands out already zero: nothing is written and no page is touched
-// until the calculation uses it.
-template <class T>
-class ZeroedStore {
-  static_assert(std::is_arithmetic_v<T>, "tables hold numbers");
-
- public:
-  ZeroedStore() = default;
-  explicit ZeroedStore(std::size_t n) { Allocate(n); }
-  ZeroedStore(const ZeroedStore& other) {
-    Allocate(other.size_);
-    if (size_ > 0) std::memcpy(data_, other.data_, size_ * sizeof(T));
-  }
-  ZeroedStore(ZeroedStore&& other) noexcept
-      : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
-  ZeroedStore& operator=(const ZeroedStore& other) {
-    if (this != &other) *this = ZeroedStore(other);
-    return *this;
-  }
-  ZeroedStore& operator=(ZeroedStore&& other) noexcept {
-    std::swap(data_, other.data_);
-    std::swap(size_, other.size_);
-    return *this;
-  }
-  ~ZeroedStore() { std::free(data_); }
-
-  std::size_t size() const { return size_; }
-  T* data() { return data_; }
-  const T* data() const { return data_; }
-  T& operator[](std::size_t k) { return data_[k]; }
-  const T& operator[](std::size_t k) const { return data_[k]; }
-  void Fill(const T& v) { std::fill(data_, data_ + size_, v); }
-
- private:
-  void Allocate(std::size_t n) {
-    if (n == 0) return;
-    data_ = static_cast<T*>(std::calloc(n, sizeof(T)));
-    if (data_ == nullptr) throw std::bad_alloc();
-    size_ = n;
-  }
-  T* data_ = nullptr;
-  std::size_t size_ = 0;
-};
-
+// A table's values live in a std::vector, zero-filled when the table is made
+// or resized.
 template <class T>
 class Table {
+  static_assert(std::is_arithmetic_v<T> && !std::is_same_v<T, bool>, "tables hold numbers");
+
  public:
   Table() : values_(1) {}
   // Table with valid indices 0..upper.
   explicit Table(int upper) : values_(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1) {}
 
   int Upper() const { return static_cast<int>(values_.size()) - 1; }
-  void Resize(int upper) { values_ = ZeroedStore<T>(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1); }
-  void Fill(const T& v) { values_.Fill(v); }
+  // Valid indices 0..upper from now on, every value zero.
+  void Resize(int upper) { values_.assign(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1, T{}); }
+  void Fill(const T& v) { std::fill(values_.begin(), values_.end(), v); }
 
   T& operator()(int i) { return values_[Check(i)]; }
   const T& operator()(int i) const { return values_[Check(i)]; }
@@ -89,12 +45,14 @@ class Table {
     }
     return static_cast<std::size_t>(i);
   }
-  ZeroedStore<T> values_;
+  std::vector<T> values_;
 };
 
 // Two-dimensional one-based table with valid indices 0..rows by 0..columns.
 template <class T>
 class Table2 {
+  static_assert(std::is_arithmetic_v<T> && !std::is_same_v<T, bool>, "tables hold numbers");
+
  public:
   Table2() : Table2(0, 0) {}
   Table2(int rows, int columns) { Resize(rows, columns); }
@@ -104,9 +62,9 @@ class Table2 {
   void Resize(int rows, int columns) {
     rows_ = rows < 0 ? 0 : rows;
     columns_ = columns < 0 ? 0 : columns;
-    values_ = ZeroedStore<T>(static_cast<std::size_t>(rows_ + 1) * static_cast<std::size_t>(columns_ + 1));
+    values_.assign(static_cast<std::size_t>(rows_ + 1) * static_cast<std::size_t>(columns_ + 1), T{});
   }
-  void Fill(const T& v) { values_.Fill(v); }
+  void Fill(const T& v) { std::fill(values_.begin(), values_.end(), v); }
 
   T& operator()(int i, int j) { return values_[Check(i, j)]; }
   const T& operator()(int i, int j) const { return values_[Check(i, j)]; }
@@ -121,7 +79,7 @@ class Table2 {
   }
   int rows_ = 0;
   int columns_ = 0;
-  ZeroedStore<T> values_;
+  std::vector<T> values_;
 };
 
 using Vec = Table<double>;

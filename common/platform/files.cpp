@@ -1,8 +1,15 @@
 #include "common/platform/files.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <system_error>
 #include <utility>
 
@@ -14,6 +21,13 @@ namespace platform {
 namespace {
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+// Lines ended by a carriage return alone (an old Macintosh text file) read
+// as one long line.
+constexpr const char* kLoneCarriageReturns =
+    "satir sonlari yalniz CR (satir basi) karakteri; dosyanin satirlari CR LF ya da LF ile bitmelidir. "
+    "Dosyayi bir metin duzenleyicisinde CR LF ya da LF satir sonlariyla kaydedin.";
+constexpr const char* kLongLine = "satir 65536 karakterden (64 KiB) uzun; bu bir metin dosyasi degil ya da bozuk";
 
 }  // namespace
 
@@ -32,27 +46,108 @@ std::string ShownPath(const std::string& programPath) {
 
 // ---------------------------------------------------------------- InputFile
 
-InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
-    : in_(path, std::ios::in | std::ios::binary), name_(ShownPath(displayName)) {
-  if (!in_.is_open()) {
-    StopForDataError(Quoted(name_) + " dosyasi acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
+InputFile::InputFile(const std::filesystem::path& path, std::string displayName) : name_(ShownPath(displayName)) {
+  const auto refuse = [&](const std::string& why) { StopForDataError(Quoted(name_) + why + " Bu durumda program calismaz."); };
+  const std::string cannotOpen = " dosyasi acilamadi (dosya yok ya da okunamiyor).";
+  const auto checkKind = [&](const struct stat& st) {
+    if (!S_ISREG(st.st_mode)) {
+      refuse(" bir dosya degil (bir klasor, aygit ya da FIFO); program yalniz duz metin dosyalarini okur.");
+    }
+    if (static_cast<std::uintmax_t>(st.st_size) > kLargestFile) {
+      refuse(" dosyasi cok buyuk (" + std::to_string(st.st_size) +
+             " bayt, en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar buyuk olamaz.");
+    }
+  };
+  // Decided before the file is opened: opening a FIFO would wait for a
+  // writer, and a device such as /dev/zero never ends.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) refuse(cannotOpen);
+  checkKind(st);
+  // The name may have changed since: never waiting in the open, and the
+  // file opened checked again.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) refuse(cannotOpen);
+  const bool known = ::fstat(fd, &st) == 0;
+  if (!known || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > kLargestFile) {
+    ::close(fd);
+    if (!known) refuse(cannotOpen);
+    checkKind(st);
   }
+  fd_ = fd;
+}
+
+InputFile::InputFile(InputFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)),
+      name_(std::move(other.name_)),
+      line_(other.line_),
+      current_(std::move(other.current_)),
+      buffer_(std::move(other.buffer_)),
+      at_(other.at_),
+      read_(other.read_) {}
+
+InputFile::~InputFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool InputFile::Fill() {
+  constexpr std::size_t kPiece = std::size_t{1} << 14;  // a few pages, filled again and again
+  at_ = 0;
+  buffer_.clear();
+  if (fd_ < 0) return false;
+  buffer_.resize(kPiece);
+  ssize_t n = 0;
+  do {
+    n = ::read(fd_, buffer_.data(), kPiece);
+  } while (n < 0 && errno == EINTR);
+  if (n < 0) {
+    buffer_.clear();
+    Fail("dosya okunamadi (okuma hatasi)");
+  }
+  buffer_.resize(static_cast<std::size_t>(n));
+  read_ += static_cast<std::size_t>(n);
+  // A file that grows while it is read is held to the same bound.
+  if (read_ > kLargestFile) {
+    StopForDataError(Quoted(name_) + " dosyasi cok buyuk (en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar "
+                     "buyuk olamaz. Bu durumda program calismaz.");
+  }
+  return n > 0;
 }
 
 const std::string& InputFile::NextLine() {
   std::string& line = current_;
-  if (!std::getline(in_, line)) {
+  line.clear();
+  bool found = false;  // a line end or at least one character
+  for (;;) {
+    if (at_ == buffer_.size() && !Fill()) break;
+    const char* const from = buffer_.data() + at_;
+    const std::size_t left = buffer_.size() - at_;
+    const char* const end = static_cast<const char*>(std::memchr(from, '\n', left));
+    const std::size_t take = end != nullptr ? static_cast<std::size_t>(end - from) : left;
+    // One character more for the carriage return of a CR LF line end.
+    if (line.size() + take > kLongestLine + 1) {
+      ++line_;
+      // A carriage return just before the line feed ends the line; any other
+      // is a line end of its own.
+      const std::size_t text = end != nullptr && take > 0 && from[take - 1] == '\r' ? take - 1 : take;
+      const bool lone = line.find('\r') != std::string::npos || std::memchr(from, '\r', text) != nullptr;
+      Fail(lone ? kLoneCarriageReturns : kLongLine);
+    }
+    line.append(from, take);
+    at_ += take;
+    found = true;
+    if (end != nullptr) {
+      ++at_;
+      break;
+    }
+  }
+  if (!found) {
     ++line_;
     Fail("dosya beklenmeden bitti, bir satir daha bekleniyordu");
   }
   ++line_;
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  // Lines ended by a carriage return alone (an old Macintosh text file) would
-  // read as one long line.
-  if (line.find('\r') != std::string::npos) {
-    Fail("satir sonlari yalniz CR (satir basi) karakteri; dosyanin satirlari CR LF ya da LF ile bitmelidir. "
-         "Dosyayi bir metin duzenleyicisinde CR LF ya da LF satir sonlariyla kaydedin.");
-  }
+  if (line.find('\r') != std::string::npos) Fail(kLoneCarriageReturns);
+  if (line.size() > kLongestLine) Fail(kLongLine);
   // A byte-order mark written by some editors in front of the first line.
   if (line_ == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
   return line;
@@ -100,7 +195,7 @@ void ReadTaskFileNames(InputFile& in, TaskFileNames& names) {
   names.OUTDIR = in.ReadText();     // 18
 }
 
-bool InputFile::AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+bool InputFile::AtEnd() { return at_ == buffer_.size() && !Fill(); }
 
 void InputFile::Fail(const std::string& what) const {
   StopForDataError(Quoted(name_) + " dosyasi, satir " + std::to_string(line_) + ": " + what);

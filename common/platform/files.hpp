@@ -3,6 +3,7 @@
 // and an item reader for task files and offset tables; output text files that
 // end every line with CR LF.
 
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,12 +14,21 @@ namespace platform {
 
 // Reads a text file line by line.  Every fault (missing file, early end, text
 // where a number stands, a wrong item count) stops the run as a data error
-// with a message naming the file and the line.
+// with a message naming the file and the line.  Only a plain file is read:
+// a folder, a device (a link to /dev/zero) or a FIFO is refused before it is
+// opened, and so is a file larger than kLargestFile or a line longer than
+// kLongestLine: no task file or offset table comes near either.
 class InputFile {
  public:
+  static constexpr std::size_t kLargestFile = std::size_t{64} << 20;  // bytes
+  static constexpr std::size_t kLongestLine = std::size_t{64} << 10;  // characters before the line end
+
   // displayName is the name shown in messages (as the user wrote it, with "/"
   // separators: ShownPath).
   InputFile(const std::filesystem::path& path, std::string displayName);
+  ~InputFile();
+  InputFile(InputFile&& other) noexcept;
+  InputFile& operator=(InputFile&&) = delete;
 
   // Whole next line without its line end (LF or CR LF), untrimmed.  A line
   // with a carriage return inside it (a file whose lines end in CR alone)
@@ -51,10 +61,16 @@ class InputFile {
   [[noreturn]] void Fail(const std::string& what) const;
 
  private:
-  std::ifstream in_;
+  // Reads the next piece of the file into buffer_; false at its end.
+  bool Fill();
+
+  int fd_ = -1;
   std::string name_;
   int line_ = 0;
   std::string current_;
+  std::string buffer_;      // read from the file, not yet taken from buffer_[at_] on
+  std::size_t at_ = 0;
+  std::size_t read_ = 0;    // bytes read from the file so far
 };
 
 // The names the task files of the hydrostatics and cross-curves programs

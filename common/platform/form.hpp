@@ -7,14 +7,17 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
+#include <deque>
 #include <list>
-#include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// The form's units: 15 twips a pixel, 20 twips a point, 1440 twips an inch.
+inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr double kTwipsPerPoint = 20.0;
+inline constexpr double kTwipsPerMillimetre = 1440.0 / 25.4;
 
 // Red-green-blue colour number with red in the low byte (0x00BBGGRR).
 using RgbColour = std::uint32_t;
@@ -38,8 +41,7 @@ struct FormLabel {
 // One thing drawn on a form, in drawing-area pixels (1 pixel = 15 twips): a
 // small plain record.  Its colour, line width and font are the form's style
 // number `style`; the characters of a text are the form's text number `text`.
-// Plain data without initialisers: the item blocks are not zeroed, each
-// item is written whole when it is drawn.
+// Plain data: each item is written whole when it is drawn.
 struct FormItem {
   enum Kind : std::uint8_t { kLine, kCircle, kText };
   Kind kind;
@@ -57,86 +59,15 @@ struct FormStyle {
   double fontSize = 0;   // texts only, points
 };
 
-// The items of a form, kept in blocks of fixed size: drawing more never moves
-// the items drawn before, and a clear keeps a few blocks for the next drawing.
-class FormItems {
-  static constexpr unsigned kShift = 11;  // 2048 items a block
-  static constexpr std::size_t kBlock = std::size_t{1} << kShift;
-  static constexpr std::size_t kKeptBlocks = 4;
-
- public:
-  std::size_t size() const { return size_; }
-  bool empty() const { return size_ == 0; }
-  const FormItem& operator[](std::size_t k) const { return blocks_[k >> kShift][k & (kBlock - 1)]; }
-  FormItem& operator[](std::size_t k) { return blocks_[k >> kShift][k & (kBlock - 1)]; }
-  const FormItem& back() const { return (*this)[size_ - 1]; }
-  FormItem& back() { return (*this)[size_ - 1]; }
-  void push_back(const FormItem& item) {
-    if (size_ == blocks_.size() * kBlock) blocks_.push_back(std::make_unique_for_overwrite<FormItem[]>(kBlock));
-    (*this)[size_++] = item;
-  }
-  // Keeps the first blocks for the next drawing and gives back the rest: a
-  // drawing of many items (the body plan of every station) seldom comes twice,
-  // and what it held serves the rest of the run.
-  void clear() {
-    size_ = 0;
-    if (blocks_.size() > kKeptBlocks) blocks_.resize(kKeptBlocks);
-  }
-
-  class const_iterator {
-   public:
-    using iterator_category = std::forward_iterator_tag;
-    using value_type = FormItem;
-    using difference_type = std::ptrdiff_t;
-    using pointer = const FormItem*;
-    using reference = const FormItem&;
-    const_iterator() = default;
-    const_iterator(const FormItems* items, std::size_t k) : items_(items), k_(k) {}
-    reference operator*() const { return (*items_)[k_]; }
-    pointer operator->() const { return &(*items_)[k_]; }
-    const_iterator& operator++() {
-      ++k_;
-      return *this;
-    }
-    const_iterator operator++(int) {
-      const_iterator before = *this;
-      ++k_;
-      return before;
-    }
-    bool operator==(const const_iterator& other) const { return k_ == other.k_; }
-
-   private:
-    const FormItems* items_ = nullptr;
-    std::size_t k_ = 0;
-  };
-  const_iterator begin() const { return const_iterator(this, 0); }
-  const_iterator end() const { return const_iterator(this, size_); }
-
- private:
-  std::vector<std::unique_ptr<FormItem[]>> blocks_;
-  std::size_t size_ = 0;
-};
+// The items of a form in the order they were drawn, held in blocks: drawing
+// more never moves (nor copies) the items drawn before.
+using FormItems = std::deque<FormItem>;
 
 // A label of a form with the form's scale of the moment it was created.
 struct PlacedLabel {
   std::string name;
   FormLabel label;
   double scaleLeft, scaleTop, scaleWidth, scaleHeight;
-};
-
-// What a form shows, taken at a question so that its picture can be drawn and
-// written while the run goes on: the form's drawn items, lent by the form (it
-// does not change them until the picture is written), and copies of the rest.
-struct FormPicture {
-  std::string caption;
-  double widthTwips = 0, heightTwips = 0;
-  std::shared_ptr<const FormItems> items;
-  std::vector<FormStyle> styles;
-  std::vector<std::string> texts;
-  std::vector<PlacedLabel> labels;
-
-  // The picture in two parts as ConsoleForm::RenderSvg writes it.
-  void RenderSvg(std::string& head, std::string& body) const;
 };
 
 class Session;
@@ -189,27 +120,16 @@ class ConsoleForm {
   FormLabel& Label(const std::string& name);
 
   // What is drawn since the last clear, and how each item is drawn.
-  const FormItems& Items() const { return *items_; }
+  const FormItems& Items() const { return items_; }
   const FormStyle& Style(const FormItem& item) const { return styles_[item.style]; }
   RgbColour Colour(const FormItem& item) const { return Style(item).colour; }
   double Width(const FormItem& item) const { return Style(item).width; }
   const std::string& Text(const FormItem& item) const { return texts_[item.text]; }
 
-  // The picture of the form, streamed into `out`: consecutive lines and
-  // circles of one style as one group, its lines as polylines of one path,
-  // its circles as point marks (one symbol or marker for each set of radii).
-  void WriteSvg(std::ostream& out) const;
+  // The picture of the form (svg_render.hpp): whole, or in its two parts
+  // appended to `head` and `body`.
   std::string ToSvg() const;
-  // The same picture appended to `text`.
-  void AppendSvg(std::string& text) const;
-  // The same picture in two parts appended to `head` and `body`: the picture
-  // is the head followed by the body.  The drawing, most of a picture, is
-  // written into the body once and never copied.
   void RenderSvg(std::string& head, std::string& body) const;
-  // What the form shows now, for a picture drawn alongside the run.  The
-  // form's items are lent to it: a later drawing on the form waits until the
-  // picture is written, a clear goes on with other storage.
-  FormPicture Picture();
   // Incremented by every change of what the form shows (drawing, clearing,
   // showing, hiding, a label handed out for change); the Session writes a
   // new picture of a form only when this has moved since its last one.
@@ -221,10 +141,6 @@ class ConsoleForm {
   double PixelsPerUnitX() const;
   double PixelsPerUnitY() const;
   void Changed() { ++revision_; }
-  // Takes the items back from the picture they are lent to before they
-  // change: a clear goes on with the spare storage, a drawing waits for the
-  // picture.
-  void Reclaim(bool clearing);
   std::uint16_t StyleIndex(RgbColour colour, double width, const std::string& fontName, double fontSize);
   void Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2);
 
@@ -239,9 +155,7 @@ class ConsoleForm {
   // User coordinates of the top-left corner and the extent of the area.
   double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
   double currentX_ = 0, currentY_ = 0;
-  std::shared_ptr<FormItems> items_ = std::make_shared<FormItems>();
-  std::shared_ptr<FormItems> spare_;  // the storage of the drawing before the last clear
-  bool lent_ = false;                 // items_ is lent to a picture
+  FormItems items_;
   std::vector<FormStyle> styles_;  // kept over clears: a form uses few styles
   std::vector<std::string> texts_;
   std::uint16_t lastStyle_ = 0;

@@ -1,10 +1,14 @@
 #include "common/platform/run_files.hpp"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <system_error>
 
 #include "common/platform/files.hpp"
+#include "common/platform/picture_folder.hpp"
 
 namespace platform {
 
@@ -47,6 +51,56 @@ bool SameOutput(const std::filesystem::path& a, const std::filesystem::path& b) 
          PathKey(a.filename()) == PathKey(b.filename());
 }
 
+// The file a path names on disk (links followed), when there is one.
+struct FileIdentity {
+  dev_t device;
+  ino_t inode;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& p) {
+  struct stat st {};
+  if (::stat(p.c_str(), &st) != 0) return std::nullopt;
+  return FileIdentity{st.st_dev, st.st_ino};
+}
+
+// The pictures of an earlier run go when this run writes its first one: one
+// that is an input or an output of the run under another name (a hard link,
+// or a symbolic link to it) is refused like any clash, before anything is
+// removed.  Removing it would not touch the file, but the folder is then not
+// what the user takes it for.  (A file named in the pictures folder itself
+// is refused with the folder.)
+void RefuseEarlierPictureClashes(Session& session, const RunFiles& files,
+                                 const std::vector<std::filesystem::path>& outputs) {
+  PictureFolder folder;
+  if (!folder.Open(session.ScreensDirectory(), false)) return;
+  const std::vector<std::string> pictures = folder.EarlierPictures();
+  if (pictures.empty()) return;
+  struct Named {
+    FileIdentity identity;
+    const std::string* name;
+    const char* what;
+  };
+  std::vector<Named> runFiles;
+  for (const std::string& input : files.inputs) {
+    if (const auto id = IdentityOf(session.ResolvePath(input))) runFiles.push_back(Named{*id, &input, "girdi dosyasi"});
+  }
+  for (std::size_t k = 0; k < outputs.size(); ++k) {
+    if (const auto id = IdentityOf(outputs[k])) runFiles.push_back(Named{*id, &files.outputs[k], "cikti dosyasi"});
+  }
+  for (const std::string& name : pictures) {
+    const std::filesystem::path picture = session.ScreensDirectory() / name;
+    const auto id = IdentityOf(picture);
+    if (!id) continue;
+    for (const Named& file : runFiles) {
+      if (file.identity != *id) continue;
+      StopForDataError("Eski ekran resmi \"" + picture.generic_string() + "\" ile " + file.what + " \"" +
+                       ShownPath(*file.name) + "\" diskte ayni dosya (bir baglanti); her calisma eski ekran "
+                       "resimlerini siler. Bu resmi ekran resimleri klasorunden kaldirin. Hicbir dosya yazilmadi.");
+    }
+  }
+}
+
 [[noreturn]] void RefuseClash(const std::string& output, const std::string& other, const char* what) {
   StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" ile " + what + " \"" + ShownPath(other) +
                    "\" diskte ayni dosya; program bu dosyanin uzerine yazamaz. Dosya adlarini, DATADIR ve OUTDIR "
@@ -67,6 +121,7 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
       if (SameOutput(outputs[k], outputs[m])) RefuseClash(files.outputs[k], files.outputs[m], "cikti dosyasi");
     }
   }
+  RefuseEarlierPictureClashes(session, files, outputs);
   // The pictures folder belongs to the run: it removes the pictures of the
   // run before, and writes its own.
   const auto refuseInPictures = [&](const std::string& path, const char* what) {

@@ -30,9 +30,10 @@ struct RunFiles {
 
 // Before anything is written: refuses (data error, a message naming both
 // files) an output that is the same file as an input or as another output,
-// and an input or output that lies in the pictures folder, whose pictures
-// each run replaces, and an output whose folder is not there; then locks the
-// folder of every output (LockFolder).
+// an earlier picture (which the run removes) that is the same file as an
+// input or an output, an input or output that lies in the pictures folder,
+// whose pictures each run replaces, and an output whose folder is not there;
+// then locks the folder of every output (LockFolder).
 void ClaimRunFiles(Session& session, const RunFiles& files);
 
 }  // namespace platform

@@ -15,7 +15,6 @@
 #include <system_error>
 
 #include "common/platform/errors.hpp"
-#include "common/platform/memory.hpp"
 #include "common/platform/numtext.hpp"
 
 namespace platform {
@@ -50,7 +49,6 @@ Session::Session(std::istream& in, std::ostream& out, std::ostream& err, std::fi
 
 Session::~Session() {
   for (auto& f : outputs_) f->CloseQuietly();
-  pictures_.Wait();  // the folder stays locked until the pictures are written
   ReleaseFolders();
 }
 
@@ -100,12 +98,10 @@ std::string Session::InputBox(const std::string& prompt, const std::string& titl
   // What the run has written so far is on disk while the user answers; a
   // full disk is said now, not after further questions.
   FlushOutputs();
-  const std::size_t before = screenFiles_.size();
-  QueueScreens();
   // Someone may be answering while looking at the pictures: they are on disk
-  // first.  Once the input has ended every further question takes its
-  // default at once and the pictures are written alongside the run.
-  if (in_.good()) AwaitPictures();
+  // first.
+  const std::size_t before = screenFiles_.size();
+  WriteScreens();
   out_ << "\n";
   if (!AllBlanks(title)) out_ << "== " << title << " ==\n";
   for (std::size_t i = before; i < screenFiles_.size(); ++i) {
@@ -160,17 +156,6 @@ InputFile Session::OpenInput(const std::string& programPath) const {
 }
 
 void Session::WriteScreens() {
-  QueueScreens();
-  AwaitPictures();
-}
-
-const std::vector<std::filesystem::path>& Session::ScreenFiles() {
-  AwaitPictures();
-  return screenFiles_;
-}
-
-void Session::QueueScreens() {
-  NoteFailedPictures();
   if (picturesFailed_) return;
   for (const auto& form : forms_) {
     if (!form->Visible()) continue;
@@ -179,14 +164,20 @@ void Session::QueueScreens() {
     if (last != pictured_.end() && last->second == form->Revision()) continue;
 
     // The pictures of an earlier run would mix with this run's numbering.
-    if (!picturesCleared_) pictures_.ClearFolder(ScreensDirectory());
-    picturesCleared_ = true;
+    if (!picturesStarted_ && screens_.Open(ScreensDirectory(), true)) screens_.RemoveEarlierPictures();
+    picturesStarted_ = true;
     char number[16];
     std::snprintf(number, sizeof number, "%04d", screenCounter_ + 1);
-    const std::filesystem::path file = ScreensDirectory() / (std::string(number) + "-" + FileNamePart(form->Name()) + ".svg");
-    pictures_.Write(file, form->Picture());
+    const std::string name = std::string(number) + "-" + FileNamePart(form->Name()) + ".svg";
+    head_.clear();
+    body_.clear();
+    form->RenderSvg(head_, body_);
+    if (!screens_.Write(name, head_, body_)) {
+      FailPictures();
+      return;
+    }
     ++screenCounter_;
-    screenFiles_.push_back(file);
+    screenFiles_.push_back(ScreensDirectory() / name);
     if (last != pictured_.end()) {
       last->second = form->Revision();
     } else {
@@ -195,17 +186,10 @@ void Session::QueueScreens() {
   }
 }
 
-void Session::AwaitPictures() {
-  pictures_.Wait();
-  NoteFailedPictures();
-}
-
-void Session::NoteFailedPictures() {
-  if (picturesFailed_ || !pictures_.Failed()) return;
+void Session::FailPictures() {
   // The pictures are a view for the user only: the run goes on without
-  // them, and says so once.  Only the pictures on disk stay listed.
+  // them, and says so once.
   picturesFailed_ = true;
-  screenFiles_.resize(pictures_.Written());
   err_ << "Ekran resimleri \"" << ScreensDirectory().generic_string()
        << "\" klasorune yazilamiyor; calisma ekran resimleri olmadan devam ediyor.\n";
 }
@@ -223,9 +207,7 @@ void Session::Finish() {
     }
   }
   try {
-    QueueScreens();
-    pictures_.DropEarlier();  // the files of an earlier run's pictures not reused
-    AwaitPictures();
+    WriteScreens();
   } catch (...) {
   }
   ReleaseFolders();
@@ -269,7 +251,6 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
 }
 
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver) {
-  PrepareHeapForLargeRun();
   std::error_code error;
   const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
   if (error) {

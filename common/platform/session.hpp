@@ -6,16 +6,17 @@
 
 #include <filesystem>
 #include <functional>
-#include <iosfwd>
+#include <istream>
 #include <list>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "files.hpp"
 #include "form.hpp"
-#include "picture_writer.hpp"
+#include "picture_folder.hpp"
 
 namespace platform {
 
@@ -52,10 +53,8 @@ class Session {
  public:
   // in: where the answers come from; out: the terminal (titles, prompts,
   // form text); err: message boxes and the final message of an early end.
-  // The pictures of an earlier run under workingDirectory/screens leave the
-  // folder when this run writes its first picture (their files, set aside
-  // under hidden names, are reused for this run's pictures; the rest are
-  // removed when the run ends).
+  // The pictures of an earlier run under workingDirectory/screens are
+  // removed when this run writes its first picture.
   Session(std::istream& in, std::ostream& out, std::ostream& err, std::filesystem::path workingDirectory);
   ~Session();
   Session(const Session&) = delete;
@@ -76,8 +75,8 @@ class Session {
   // be opened is not locked (writing into it fails with its own message).
   void LockFolder(const std::filesystem::path& folder);
 
-  // Modal input box: writes what the output files hold so far to disk and the
-  // pictures of the visible forms, prints title,
+  // Modal input box: writes what the output files hold so far and the
+  // pictures of the visible forms to disk (WriteScreens), prints title,
   // prompt and default, reads one line.  An empty line or end of input gives
   // the default text; otherwise the line as typed (only its line end removed).
   std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
@@ -113,14 +112,11 @@ class Session {
   // RunProgram then reports the run as stopped by a data error.
   bool OutputFailed() const;
 
-  // The writer of the pictures, which the forms lend their items to.
-  PictureWriter& Pictures() { return pictures_; }
-
   std::ostream& Out() { return out_; }
   std::ostream& Err() { return err_; }
   std::filesystem::path ScreensDirectory() const { return workingDirectory_ / "screens"; }
   // The pictures of the run so far, each complete on disk.
-  const std::vector<std::filesystem::path>& ScreenFiles();
+  const std::vector<std::filesystem::path>& ScreenFiles() const { return screenFiles_; }
 
  private:
   std::istream& in_;
@@ -134,20 +130,17 @@ class Session {
   // after a change.
   std::vector<std::pair<const ConsoleForm*, unsigned long>> pictured_;
   int screenCounter_ = 0;
-  bool picturesCleared_ = false;
+  bool picturesStarted_ = false;
   bool inputEnded_ = false;
   bool picturesFailed_ = false;
-  // Writes the pictures into their files alongside the run.
-  PictureWriter pictures_;
+  // The pictures folder, opened at the first picture, and the text of the
+  // picture being written (its storage kept from picture to picture).
+  PictureFolder screens_;
+  std::string head_, body_;
   // Folders locked by this run: the open descriptor that holds each lock.
   std::vector<int> folderLocks_;
-  // Renders a picture of every visible form changed since its last picture
-  // and hands it to the writer.
-  void QueueScreens();
-  // Waits until every picture handed over is on disk (or has failed).
-  void AwaitPictures();
-  // Says once that the pictures cannot be written, when the writer found so.
-  void NoteFailedPictures();
+  // Says once that the pictures cannot be written; none is written after.
+  void FailPictures();
   void ReleaseFolders() noexcept;
 };
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,6 +104,66 @@ TEST_F(InputFileTest, NumberListOnOneLineOrOverSeveral) {
     g.SkipLine();
     EXPECT_EQ(StopMessage([&] { g.ReadNumberList(3); }), c.message) << c.lines;
   }
+}
+
+// Only a plain file is read: anything else, and a file or a line far beyond
+// any task file or offset table, is refused naming the file as the program
+// writes it; nothing waits for a writer or reads for ever.
+TEST_F(InputFileTest, WhatIsNotAPlainTextFileIsRefusedBeforeItIsRead) {
+  struct Case {
+    const char* name;
+    void (*make)(const std::filesystem::path& file);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"folder", [](const std::filesystem::path& f) { std::filesystem::create_directories(f); },
+       "\"VERI/HULL.DAT\" bir dosya degil (bir klasor, aygit ya da FIFO)"},
+      {"FIFO", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
+       "\"VERI/HULL.DAT\" bir dosya degil (bir klasor, aygit ya da FIFO)"},
+      {"link to /dev/zero", [](const std::filesystem::path& f) { std::filesystem::create_symlink("/dev/zero", f); },
+       "\"VERI/HULL.DAT\" bir dosya degil (bir klasor, aygit ya da FIFO)"},
+      {"larger than 64 MiB",
+       [](const std::filesystem::path& f) {
+         WriteAll(f, "title\r\n");
+         std::filesystem::resize_file(f, InputFile::kLargestFile + 1);  // sparse: no disk
+       },
+       "\"VERI/HULL.DAT\" dosyasi cok buyuk (67108865 bayt, en fazla 64 MiB)"},
+      {"a line longer than 64 KiB",
+       [](const std::filesystem::path& f) { WriteAll(f, "title\r\n" + std::string(InputFile::kLongestLine + 1, '1') + "\r\n"); },
+       "\"VERI/HULL.DAT\" dosyasi, satir 2: satir 65536 karakterden (64 KiB) uzun"},
+      {"a line without end longer than 64 KiB",
+       [](const std::filesystem::path& f) { WriteAll(f, "title\n" + std::string(3 * InputFile::kLongestLine, '1')); },
+       "\"VERI/HULL.DAT\" dosyasi, satir 2: satir 65536 karakterden (64 KiB) uzun"},
+      {"long lines ended by CR alone",
+       [](const std::filesystem::path& f) {
+         std::string text;
+         for (int k = 0; k < 40000; ++k) text += "0, 1, 1\r";
+         WriteAll(f, text);
+       },
+       "\"VERI/HULL.DAT\" dosyasi, satir 1: satir sonlari yalniz CR (satir basi) karakteri"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(dir_ / "VERI");
+    std::filesystem::create_directories(dir_ / "VERI");
+    c.make(dir_ / "VERI" / "HULL.DAT");
+    std::istringstream in("");
+    std::ostringstream out, err;
+    platform::Session s(in, out, err, dir_);
+    const int status = platform::RunProgram(s, [](platform::Session& session) {
+      InputFile f = session.OpenInput("VERI\\HULL.DAT");
+      for (int k = 0; k < 3; ++k) f.SkipLine();
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+  }
+
+  // The longest line taken, with either line end, and a file as large as taken.
+  const std::string longest(InputFile::kLongestLine, '7');
+  WriteAll(dir_ / "long.dat", longest + "\r\n" + longest + "\n" + longest);
+  InputFile f(dir_ / "long.dat", "long.dat");
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(f.ReadLine(), longest);
+  EXPECT_TRUE(f.AtEnd());
 }
 
 TEST_F(InputFileTest, MissingFileStopsNamingIt) {

@@ -6,8 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -16,6 +18,7 @@
 #include "common/platform/run_files.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/small_file_system.hpp"
 
 namespace {
 
@@ -121,6 +124,92 @@ TEST_F(RunFilesTest, ClashesAreRefusedBeforeAnythingIsWritten) {
   }
 }
 
+// An earlier picture, which the run removes, that is an input or an output
+// of the run under another name (a hard link, a symbolic link to it) is
+// refused before anything is removed or written: the files stay as they were.
+TEST_F(RunFilesTest, EarlierPictureThatIsAnInputOrAnOutputIsRefused) {
+  struct Case {
+    const char* name;
+    void (*link)(const fs::path& dir);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"hard link to the offset table",
+       [](const fs::path& d) { fs::create_hard_link(d / "HULL.DAT", d / "screens" / "0001-old.svg"); },
+       "/screens/0001-old.svg\" ile girdi dosyasi \"HULL.DAT\" diskte ayni dosya"},
+      {"hard link to the task file",
+       [](const fs::path& d) { fs::create_hard_link(d / "Kormelant.TSK", d / "screens" / "0002-old.svg"); },
+       "/screens/0002-old.svg\" ile girdi dosyasi \"Kormelant.TSK\" diskte ayni dosya"},
+      {"symbolic link to the offset table",
+       [](const fs::path& d) { fs::create_symlink("../HULL.DAT", d / "screens" / "0003-old.svg"); },
+       "/screens/0003-old.svg\" ile girdi dosyasi \"HULL.DAT\" diskte ayni dosya"},
+      {"hard link to an output of an earlier run",
+       [](const fs::path& d) { fs::create_hard_link(d / "RAPOR.SON", d / "screens" / "0004-old.svg"); },
+       "/screens/0004-old.svg\" ile cikti dosyasi \"RAPOR.SON\" diskte ayni dosya"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "screens");
+    WriteAll(dir_ / "HULL.DAT", "title\r\n0\r\n");
+    WriteAll(dir_ / "Kormelant.TSK", "task\r\n");
+    WriteAll(dir_ / "RAPOR.SON", "earlier report\r\n");
+    c.link(dir_);
+    const auto listing = [&] {
+      std::vector<std::string> names;
+      for (const auto& e : fs::recursive_directory_iterator(dir_)) names.push_back(e.path().string());
+      std::sort(names.begin(), names.end());
+      return names;
+    };
+    const std::vector<std::string> before = listing();
+    const int status = Run([](Session& s) {
+      platform::ClaimRunFiles(s, {{"Kormelant.TSK", "HULL.DAT"}, {"RAPOR.SON"}});
+      platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 1500, 1500);
+      f.Show();
+      f.Line(0, 0, 100, 100, 1);
+      s.WriteScreens();
+      s.CreateOutput("RAPOR.SON").Line("overwritten");
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
+    EXPECT_NE(err_.str().find("Hicbir dosya yazilmadi."), std::string::npos) << err_.str();
+    EXPECT_EQ(listing(), before);
+    EXPECT_EQ(ReadAll(dir_ / "HULL.DAT"), "title\r\n0\r\n");
+    EXPECT_EQ(ReadAll(dir_ / "Kormelant.TSK"), "task\r\n");
+    EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "earlier report\r\n");
+  }
+}
+
+// A pictures folder that is a symbolic link is not followed: the run goes on
+// without pictures and says so; the folder it points at is left as it was.
+TEST_F(RunFilesTest, PicturesFolderThatIsASymbolicLinkIsNotFollowed) {
+  const fs::path elsewhere = dir_ / "elsewhere";
+  WriteAll(elsewhere / "0001-F.svg", "a drawing of the user's");
+  WriteAll(dir_ / "HULL.DAT", "title\r\n");
+  fs::create_directory_symlink(elsewhere, dir_ / "screens");
+  EXPECT_EQ(Run([](Session& s) {
+              platform::ClaimRunFiles(s, {{"HULL.DAT"}, {"RAPOR.SON"}});
+              platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 1500, 1500);
+              f.Show();
+              for (int k = 1; k <= 2; ++k) {
+                f.Line(0, 0, k, k, 1);
+                (void)s.InputBox("SORU", " ", "0", 4000, 8500);
+              }
+              s.CreateOutput("RAPOR.SON").Line("report");
+            }),
+            0)
+      << err_.str();
+  EXPECT_EQ(testsupport::CountOf(err_.str(), "Ekran resimleri"), 1) << err_.str();
+  EXPECT_NE(err_.str().find("calisma ekran resimleri olmadan devam ediyor"), std::string::npos);
+  EXPECT_EQ(out_.str().find("(picture:"), std::string::npos) << out_.str();
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(elsewhere)) names.push_back(e.path().filename());
+  EXPECT_EQ(names, std::vector<std::string>{"0001-F.svg"});
+  EXPECT_EQ(ReadAll(elsewhere / "0001-F.svg"), "a drawing of the user's");
+  EXPECT_TRUE(fs::is_symlink(dir_ / "screens"));
+  EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "report\r\n");
+}
+
 // A symbolic link where an output goes is replaced by the file: what it
 // points at is never written.
 TEST_F(RunFilesTest, OutputOverASymbolicLinkReplacesTheLink) {
@@ -223,6 +312,49 @@ TEST_F(RunFilesTest, FailedWriteStopsTheRunAtOnce) {
             }),
             1);
   EXPECT_EQ(testsupport::CountOf(err_.str(), "tam olarak yazilamadi"), 1) << err_.str();
+}
+
+// A picture that the disk cannot hold whole is removed, the run says once
+// that it goes on without pictures, and it goes to its end: the pictures
+// left are each complete, and none is written after the one that failed.
+TEST_F(RunFilesTest, PictureCutOffByAFullDiskIsRemoved) {
+  const fs::path screens = dir_ / "screens";
+  fs::create_directories(screens);
+  const auto run = [&]() -> int {
+    const int status = Run([](Session& s) {
+      platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 15000, 15000);
+      f.Show();
+      f.Line(0, 0, 100, 100, 1);
+      (void)s.InputBox("SORU", " ", "0", 4000, 8500);  // a small picture: it fits
+      for (int j = 0; j < 2000; ++j) f.Line(j, 0, j + 0.5, 1, 2);
+      (void)s.InputBox("SORU", " ", "0", 4000, 8500);  // some 30 KB: the disk is full
+      f.Line(0, 0, 1, 1, 3);
+      (void)s.InputBox("SORU", " ", "0", 4000, 8500);
+      s.CreateOutput("RAPOR.SON").Line("report");  // outside the full folder
+    });
+    // What the small file system holds, kept beside it before it goes.
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(screens)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    std::string held;
+    for (const std::string& name : names) {
+      held += name + (ReadAll(screens / name).ends_with("</svg>\n") ? " whole\n" : " cut\n");
+    }
+    WriteAll(dir_ / "held.txt", held);
+    WriteAll(dir_ / "err.txt", err_.str());
+    WriteAll(dir_ / "out.txt", out_.str());
+    return status;
+  };
+  const std::optional<int> status = testsupport::RunWithSmallFileSystem(screens, "8k", run);
+  if (!status) GTEST_SKIP() << "no private mount namespace or tmpfs here";
+  EXPECT_EQ(*status, 0);
+  EXPECT_EQ(ReadAll(dir_ / "held.txt"), "0001-F.svg whole\n");
+  const std::string err = ReadAll(dir_ / "err.txt");
+  EXPECT_EQ(testsupport::CountOf(err, "Ekran resimleri"), 1) << err;
+  EXPECT_NE(err.find("calisma ekran resimleri olmadan devam ediyor"), std::string::npos) << err;
+  const std::string out = ReadAll(dir_ / "out.txt");
+  EXPECT_EQ(testsupport::CountOf(out, "(picture:"), 1) << out;  // only the picture on disk
+  EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "report\r\n");
 }
 
 TEST_F(RunFilesTest, LinesEndedByACarriageReturnAloneAreRefusedAsSuch) {

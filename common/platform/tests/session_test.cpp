@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -197,11 +199,11 @@ TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
   EXPECT_EQ(ReadAll(dir_ / "CIKTI" / "BONJEAN.SON"), "1\r\n");
 }
 
-// Once the input has ended, the questions take their defaults at once and the
-// pictures are drawn and written alongside the run; when the run stops, every
-// picture of it is complete on disk, each showing its form as it was at its
-// question, whether the form was drawn on further or cleared after it.
-TEST_F(SessionTest, PicturesWrittenAlongsideTheRunAreCompleteWhenItStops) {
+// Once the input has ended the questions take their defaults at once; when
+// the run stops, every picture of it is complete on disk, each showing its
+// form as it was at its question, whether the form was drawn on further or
+// cleared after it.
+TEST_F(SessionTest, EveryPictureShowsItsFormAsAtItsQuestionWhenTheRunStops) {
   std::istringstream in("");
   Session s(in, out_, err_, dir_);
   constexpr int kQuestions = 8;
@@ -399,15 +401,23 @@ TEST_F(SessionTest, EarlierPicturesAreRemovedWithTheFirstPicture) {
   EXPECT_TRUE(std::filesystem::exists(dir_ / "screens" / "notes.txt"));
 }
 
-// The files of an earlier run's pictures are reused for this run's pictures
-// (rewritten from their start and cut to length); those left over, and any
-// set aside by a run that did not end, are gone when the run ends.
-TEST_F(SessionTest, PicturesOfAnEarlierRunLeaveNothingBehind) {
+// The pictures of an earlier run go by their names: a file or a symbolic
+// link named "*.svg" is removed (the link, never what it points at), and
+// every picture of the run is a file made anew, also where a link stood
+// under its name.  Whatever is not a picture stays: other names, folders,
+// FIFOs, and what links outside the folder point at.
+TEST_F(SessionTest, EarlierPicturesGoByNameAndNothingOutsideIsWritten) {
   const std::filesystem::path screens = dir_ / "screens";
-  for (int k = 1; k <= 5; ++k) {
-    WriteAll(screens / ("000" + std::to_string(k) + "-G.svg"), std::string(20000, '~'));
-  }
-  WriteAll(screens / ".earlier-1", "set aside by a run that was killed");
+  const std::filesystem::path outside = dir_ / "outside";
+  WriteAll(outside / "notes.txt", "notes");
+  WriteAll(outside / "target.txt", "target");
+  WriteAll(outside / "any.txt", "any");
+  WriteAll(screens / "0001-G.svg", std::string(20000, '~'));
+  std::filesystem::create_symlink("../outside/notes.txt", screens / "0002-G.svg");
+  std::filesystem::create_symlink(outside / "target.txt", screens / "0001-F.svg");  // the name of the first picture
+  std::filesystem::create_symlink(outside / "any.txt", screens / ".earlier-7");
+  std::filesystem::create_directories(screens / "drawings.svg");
+  ASSERT_EQ(::mkfifo((screens / "0009-G.svg").c_str(), 0600), 0);
   WriteAll(screens / "notes.txt", "kept");
   std::istringstream in("");
   Session s(in, out_, err_, dir_);
@@ -420,16 +430,26 @@ TEST_F(SessionTest, PicturesOfAnEarlierRunLeaveNothingBehind) {
     }
   });
   EXPECT_EQ(status, 0);
+  EXPECT_TRUE(err_.str().empty()) << err_.str();
   std::vector<std::string> names;
   for (const auto& e : std::filesystem::directory_iterator(screens)) names.push_back(e.path().filename());
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"0001-F.svg", "0002-F.svg", "notes.txt"}));
+  EXPECT_EQ(names, (std::vector<std::string>{".earlier-7", "0001-F.svg", "0002-F.svg", "0009-G.svg", "drawings.svg",
+                                             "notes.txt"}));
   for (int k = 1; k <= 2; ++k) {
-    const std::string svg = ReadAll(screens / ("000" + std::to_string(k) + "-F.svg"));
-    EXPECT_EQ(svg.find('~'), std::string::npos);
+    const std::filesystem::path picture = screens / ("000" + std::to_string(k) + "-F.svg");
+    EXPECT_EQ(std::filesystem::symlink_status(picture).type(), std::filesystem::file_type::regular);
+    const std::string svg = ReadAll(picture);
     EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
     EXPECT_EQ(testsupport::ReadPicture(svg).AllSegments(), k);
   }
+  EXPECT_EQ(ReadAll(outside / "notes.txt"), "notes");
+  EXPECT_EQ(ReadAll(outside / "target.txt"), "target");
+  EXPECT_EQ(ReadAll(outside / "any.txt"), "any");
+  EXPECT_TRUE(std::filesystem::is_symlink(screens / ".earlier-7"));
+  EXPECT_TRUE(std::filesystem::is_directory(screens / "drawings.svg"));
+  EXPECT_TRUE(std::filesystem::is_fifo(screens / "0009-G.svg"));
+  EXPECT_EQ(ReadAll(screens / "notes.txt"), "kept");
 }
 
 TEST_F(SessionTest, RunProgramClosesEveryFileAndReturnsTheStatus) {

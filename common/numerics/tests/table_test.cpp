@@ -1,0 +1,71 @@
+// The one-based tables: zero-filled when made or resized, index 0 there and
+// zero, every index beyond the declared bounds refused.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "common/numerics/table.hpp"
+
+namespace {
+
+using numerics::Table;
+using numerics::Table2;
+
+TEST(Table, MadeAndResizedZeroFilledFromIndexZero) {
+  Table<double> t(5);
+  EXPECT_EQ(t.Upper(), 5);
+  for (int i = 0; i <= 5; ++i) EXPECT_EQ(t(i), 0.0) << i;
+  t(5) = 2.5;
+  const Table<double> copy = t;
+  t.Resize(7);  // every value zero again, the copy keeps its own
+  EXPECT_EQ(t.Upper(), 7);
+  for (int i = 0; i <= 7; ++i) EXPECT_EQ(t(i), 0.0) << i;
+  EXPECT_EQ(copy(5), 2.5);
+  t.Fill(-1);
+  EXPECT_EQ(t(0), -1.0);
+  EXPECT_EQ(t(7), -1.0);
+  EXPECT_EQ(Table<int>().Upper(), 0);
+  EXPECT_EQ(Table<int>(-3).Upper(), 0);  // a negative bound is none
+
+  Table2<double> m(3, 4);
+  EXPECT_EQ(m.Rows(), 3);
+  EXPECT_EQ(m.Columns(), 4);
+  m(3, 4) = 1;
+  m(1, 0) = 2;
+  EXPECT_EQ(m(3, 4), 1.0);
+  EXPECT_EQ(m(1, 0), 2.0);
+  EXPECT_EQ(m(0, 4), 0.0);  // rows do not run into one another
+  EXPECT_EQ(m(2, 0), 0.0);
+  m.Resize(2, 2);
+  for (int i = 0; i <= 2; ++i)
+    for (int j = 0; j <= 2; ++j) EXPECT_EQ(m(i, j), 0.0) << i << "," << j;
+}
+
+TEST(Table, IndicesBeyondTheBoundsAreRefusedNamingThem) {
+  Table<double> t(3);
+  const Table2<int> m(2, 5);
+  struct Case {
+    const char* name;
+    void (*access)(Table<double>&, const Table2<int>&);
+    const char* message;
+  } cases[] = {
+      {"above", [](Table<double>& a, const Table2<int>&) { a(4) = 1; }, "tablo indisi 4, 0..3 araliginin disinda"},
+      {"below", [](Table<double>& a, const Table2<int>&) { (void)a(-1); }, "tablo indisi -1, 0..3 araliginin disinda"},
+      {"row", [](Table<double>&, const Table2<int>& b) { (void)b(3, 0); },
+       "tablo indisi (3, 0), 0..2 x 0..5 araliginin disinda"},
+      {"column", [](Table<double>&, const Table2<int>& b) { (void)b(0, 6); },
+       "tablo indisi (0, 6), 0..2 x 0..5 araliginin disinda"},
+      {"negative column", [](Table<double>&, const Table2<int>& b) { (void)b(1, -1); },
+       "tablo indisi (1, -1), 0..2 x 0..5 araliginin disinda"},
+  };
+  for (const Case& c : cases) {
+    try {
+      c.access(t, m);
+      ADD_FAILURE() << c.name << ": not refused";
+    } catch (const std::out_of_range& e) {
+      EXPECT_STREQ(e.what(), c.message) << c.name;
+    }
+  }
+}
+
+}  // namespace
