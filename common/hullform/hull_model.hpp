@@ -50,11 +50,15 @@ std::string RowName(const HullModel& hull, int r, numerics::NumberFormat formatN
 inline constexpr int kMaxAppendagePoints = 251;
 
 // Appendage strips (bar keel, skeg, ...) per station, from "APPENDIX.DAT".
+// The point tables hold `points` columns, as many as the longest strip (no
+// strip: none).
 struct AppendageData {
-  Table<int> AppendageCount{kMaxAppendagePoints};           // 0 where the station has none
-  Table2<double> AppendageZ{kMaxRows, kMaxAppendagePoints};   // height of strip point j
-  Table2<double> AppendageY1{kMaxRows, kMaxAppendagePoints};  // the two breadths between which
-  Table2<double> AppendageY2{kMaxRows, kMaxAppendagePoints};  // the strip lies at that height
+  explicit AppendageData(int points = 0)
+      : AppendageZ(kMaxRows, points), AppendageY1(kMaxRows, points), AppendageY2(kMaxRows, points) {}
+  Table<int> AppendageCount{kMaxRows};  // 0 where the station has none
+  Table2<double> AppendageZ;            // height of strip point j
+  Table2<double> AppendageY1;           // the two breadths between which
+  Table2<double> AppendageY2;           // the strip lies at that height
 };
 
 }  // namespace hullform

@@ -1,7 +1,8 @@
 #include "common/hullform/offset_table.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <memory>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -152,15 +153,21 @@ void ReadContour(HullFile& file, HullModel& hull, int r, bool stern, const Offse
                      "bir bodoslama en fazla " + std::to_string(format.maxProfileLines - 1) + " nokta tutar.");
 }
 
-}  // namespace
+// Every value of a model back to zero, in the storage it has.
+void ClearHullModel(HullModel& hull) {
+  hull.StationCount = 0;
+  hull.StationPos.Fill(0);
+  hull.PointCount.Fill(0);
+  hull.PointZ.Fill(0);
+  hull.PointY.Fill(0);
+  hull.PointCode.Fill(0);
+  hull.StationBottom.Fill(0);
+  hull.StationTop.Fill(0);
+}
 
-void ReadOffsetTable(platform::Session& session, const std::string& path, HullModel& result,
-                     const ProgramForms& forms, const HullLimits& limits) {
+void ReadHullRows(platform::Session& session, HullFile& file, HullModel& hull, const ProgramForms& forms,
+                  const HullLimits& limits) {
   const OffsetTableFormat& format = forms.offsetTable;
-  HullFile file(session, path, "Data dosyasi");
-  // The model is built aside and handed over only when the whole file is sound.
-  auto built = std::make_unique<HullModel>();
-  HullModel& hull = *built;
 
   file.Line("baslik satiri");
 
@@ -233,21 +240,40 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
     ReadContour(file, hull, hull.StemRow(), false, format, limits);
   }
   // Anything after the stem contour is not read.
-
-  result = std::move(hull);
 }
+
+}  // namespace
+
+void ReadOffsetTable(platform::Session& session, const std::string& path, HullModel& result,
+                     const ProgramForms& forms, const HullLimits& limits) {
+  HullFile file(session, path, "Data dosyasi");
+  // Read into the run's model in place, from zeros (a model built aside and
+  // moved in would make the run's largest tables twice).  A table that fails
+  // stops the run and leaves a model of no stations.
+  ClearHullModel(result);
+  try {
+    ReadHullRows(session, file, result, forms, limits);
+  } catch (...) {
+    result.StationCount = 0;
+    throw;
+  }
+}
+
 
 void ReadAppendageFile(platform::Session& session, int StationCount, AppendageData& appendages,
                        const std::string& DATADIR, const HullLimits& limits) {
   HullFile file(session, DATADIR + "APPENDIX.DAT", "Takinti dosyasi");
-  auto built = std::make_unique<AppendageData>();
-  AppendageData& a = *built;
+  // The strips are read first and the tables made as large as the longest
+  // strip: most stations carry none, and a table of the full room would be
+  // some 0.9 MB of zeros.
+  std::vector<std::vector<std::array<double, 3>>> strips(static_cast<std::size_t>(StationCount < 0 ? 0 : StationCount) + 1);
+  std::size_t longest = 0;
 
   for (int i = 1; i <= StationCount; ++i) {
     const std::string station = "Posta Kesiti No:" + FormatInteger(i, 2) + " takintisi";
     const double flag = file.Numbers(1, station + ", takinti isareti")[0];
-    a.AppendageCount(i) = 0;
     if (flag != 1) continue;
+    auto& strip = strips[static_cast<std::size_t>(i)];
 
     const std::string countLine = station + ", nokta sayisi";
     const double count = file.Numbers(1, countLine)[0];
@@ -267,22 +293,30 @@ void ReadAppendageFile(platform::Session& session, int StationCount, AppendageDa
       RequireWithin(file, where, "yukseklik Z", v[0], limits.height, limits.heightReason);
       RequireWithin(file, where, "birinci genislik Y1", v[1], limits.halfBreadth, limits.halfBreadthReason);
       RequireWithin(file, where, "ikinci genislik Y2", v[2], limits.halfBreadth, limits.halfBreadthReason);
-      a.AppendageZ(i, j) = v[0];
-      a.AppendageY1(i, j) = v[1];
-      a.AppendageY2(i, j) = v[2];
       // The strip is interpolated and clipped over height, so its heights
       // must increase from point to point.
-      if (j > 1 && !(v[0] > a.AppendageZ(i, j - 1))) {
+      if (j > 1 && !(v[0] > strip.back()[0])) {
         file.Fail(where, std::to_string(j) + ". noktanin yuksekligi (Z = " + Shown(v[0]) + ") " +
-                             std::to_string(j - 1) + ". noktanin yuksekliginden (Z = " +
-                             Shown(a.AppendageZ(i, j - 1)) +
+                             std::to_string(j - 1) + ". noktanin yuksekliginden (Z = " + Shown(strip.back()[0]) +
                              ") buyuk degil; takinti noktalarinin yukseklikleri artarak yazilmalidir.");
       }
+      strip.push_back({v[0], v[1], v[2]});
     }
-    a.AppendageCount(i) = n;
+    longest = std::max(longest, strip.size());
   }
   // Anything after the last station's block is not read.
 
+  AppendageData a(static_cast<int>(longest));
+  for (int i = 1; i <= StationCount; ++i) {
+    const auto& strip = strips[static_cast<std::size_t>(i)];
+    a.AppendageCount(i) = static_cast<int>(strip.size());
+    for (std::size_t j = 0; j < strip.size(); ++j) {
+      const int k = static_cast<int>(j) + 1;
+      a.AppendageZ(i, k) = strip[j][0];
+      a.AppendageY1(i, k) = strip[j][1];
+      a.AppendageY2(i, k) = strip[j][2];
+    }
+  }
   appendages = std::move(a);
 }
 

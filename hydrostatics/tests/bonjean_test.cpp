@@ -276,6 +276,7 @@ TEST(Bonjean, TrimmedRunIntegratesUpToTheLocalWaterline) {
 // from 0.5 m below the base line up to it at station 4.
 void AddStrips(HydroRun& run) {
   hullform::AppendageData& a = run.appendages;
+  a = hullform::AppendageData(3);
   a.AppendageCount(3) = 3;
   a.AppendageCount(4) = 3;
   for (int k = 1; k <= 3; ++k) {
@@ -311,6 +312,7 @@ TEST(Bonjean, AppendageWaterlineBreadthsAreTheStripsOuterAndInnerBreadths) {
   Setting s;
   s.appendages = [](HydroRun& run) {
     hullform::AppendageData& a = run.appendages;
+    a = hullform::AppendageData(4);
     a.AppendageCount(2) = 4;
     a.AppendageCount(5) = 2;
     for (int k = 1; k <= 4; ++k) {

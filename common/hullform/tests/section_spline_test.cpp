@@ -176,7 +176,7 @@ TEST(SectionSpline, TwoPointPiecesAreStraightLinesWithTheirGuards) {
 }
 
 hullform::AppendageData Strip(const std::vector<std::array<double, 3>>& points) {
-  hullform::AppendageData a;
+  hullform::AppendageData a(static_cast<int>(points.size()));
   a.AppendageCount(1) = static_cast<int>(points.size());
   for (std::size_t j = 0; j < points.size(); ++j) {
     a.AppendageZ(1, static_cast<int>(j) + 1) = points[j][0];
