@@ -265,8 +265,7 @@ void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, Cr
     session.MessageBox("Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece "
                        "meyil acisi): olcek kurulamadigi icin capraz egriler cizilmedi ve " +
                            std::string(kCrossCurvesScript) + " yazilmadi." +
-                           RemoveEarlierScript(session, run.task.OUTDIR, kCrossCurvesScript),
-                       64, "Bilgi", "", 0);
+                           RemoveEarlierScript(session, run.task.OUTDIR, kCrossCurvesScript), "Bilgi");
     return;
   }
   platform::OutputFile& script = WriteCrossCurvesScriptHead(session, run.task.OUTDIR);

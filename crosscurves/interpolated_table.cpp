@@ -53,8 +53,7 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
   CrossCurveTables& t = run.results;
   if (NA == 0) {
     session.MessageBox("Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0): interpole edilmis capraz stabilite "
-                       "tablosu yazilmadi.",
-                       64, "Bilgi", "", 0);
+                       "tablosu yazilmadi.", "Bilgi");
     return;
   }
 
@@ -96,8 +95,7 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
                            : "Butun meyil acilarinin yuzen su hatlarinin ortak deplasman araligi (" +
                                  ShownNumber(admissible.lo) + " - " + ShownNumber(admissible.hi) +
                                  " ton) secilecek bir genislikte degil; capraz stabilite degerleri interpole "
-                                 "edilmedi.",
-                       64, "Bilgi", "", 0);
+                                 "edilmedi.", "Bilgi");
     return;
   }
   const Refusals refusals{"Girilen deplasmanlardan biri sayi degil.",

@@ -47,7 +47,7 @@ std::vector<double> AskNumbers(platform::Session& session, const std::vector<Num
     bool numbers = true;
     for (const NumberBox& box : boxes) {
       const std::string text =
-          session.InputBox(box.prompt, " ", box.prefilled, platform::kReviewBoxX, platform::kReviewBoxY);
+          session.InputBox(box.prompt, " ", box.prefilled);
       double v = 0;
       numbers = platform::ParseNumber(text, v) && std::isfinite(v) && numbers;
       answers.push_back(v);

@@ -118,8 +118,7 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
                      : "En buyuk GZ (" + ShownNumber(gz.LargestGz) + " m) sifirdan buyuk degil";
     session.MessageBox(why + ": GZ ekseninin olcegi kurulamadigi icin GZ egrisi cizilmedi ve " +
                            std::string(kGzScript) + " yazilmadi." +
-                           RemoveEarlierScript(session, t.OUTDIR, kGzScript),
-                       64, "Bilgi", "", 0);
+                           RemoveEarlierScript(session, t.OUTDIR, kGzScript), "Bilgi");
   }
 
   report.Line("BASLANGIC GM0 = " + FormatNumber(gz.GM0, 3, 3) + " m. (serbest yuzey duzeltmesi yapilmadi)");

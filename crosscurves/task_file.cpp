@@ -168,8 +168,7 @@ void CheckInitialMetacentricHeight(platform::Session& session, const CrossRun& r
   const double GM0 = run.task.KM - run.task.KG;
   if (!(GM0 < 0)) return;
   const std::string answer = session.InputBox(
-      "BASLANGIC GM=KM-KG DEGERI NEGATIF CIKTI. BU DURUMDA HESABA DEVAM ETMEK ISTIYOR MUSUNUZ ? (E/H) <H>", " ", "H",
-      platform::kReviewBoxX, platform::kReviewBoxY);
+      "BASLANGIC GM=KM-KG DEGERI NEGATIF CIKTI. BU DURUMDA HESABA DEVAM ETMEK ISTIYOR MUSUNUZ ? (E/H) <H>", " ", "H");
   if (platform::AnswerIsLetter(answer, 'H')) platform::StopByUser();
 }
 

@@ -18,7 +18,7 @@ void CheckBulkheads(platform::Session& session, FloodRun& run) {
   if (nB == 0) return;
   if (nB < 2) {
     // The input box says it; the run's end does not say it again.
-    (void)session.InputBox(kBulkheadCountMessage, " ", "0", platform::kReviewBoxX, platform::kReviewBoxY);
+    (void)session.InputBox(kBulkheadCountMessage, " ", "0");
     platform::StopForShownDataError(kBulkheadCountMessage);
   }
   BuildCompartmentTriangles(run.task.BulkheadPositions, run.CompartmentTriangles, nB);

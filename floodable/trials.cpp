@@ -36,8 +36,7 @@ std::string Permeability(double mu) {
 
 void ReportNotFound(platform::Session& session, const std::string& what, double mu) {
   session.MessageBox(what + ", permeabilite " + Permeability(mu) +
-                         ": YAKINSAMA OLMAMISTIR. Bulunan deger raporun tablolarinda * ile isaretlidir.",
-                     48, "Yarali bolme boyu", "", 0);
+                         ": YAKINSAMA OLMAMISTIR. Bulunan deger raporun tablolarinda * ile isaretlidir.", "Yarali bolme boyu");
 }
 
 // The end points: the secant stops when the compartment's flooded volume

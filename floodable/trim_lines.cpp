@@ -304,7 +304,7 @@ void ComputeFloodedWater(platform::Session& session, platform::OutputFile& repor
   for (int m = 1; m <= n; ++m) {
     const double xw = t.FloodedWaterLcg(m);
     if (xw < x1 || xw > xN) {
-      session.MessageBox(kCentreOutsideMessage, 276, "MsgBox - Hata gösterimi", "", 1000);
+      session.MessageBox(kCentreOutsideMessage, "MsgBox - Hata gösterimi");
       WriteCentreErrorBlock(report, run);
       platform::StopForShownDataError(kCentreOutsideMessage);
     }

@@ -137,8 +137,7 @@ void WriteHydrostaticCurvesData(platform::Session& session, HydroRun& run) {
 }
 
 void FinishRun(platform::Session& session) {
-  (void)session.InputBox("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ", "PROGRAM SONU", "0",
-                         platform::kReviewBoxX, platform::kReviewBoxY);
+  (void)session.InputBox("PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ", "PROGRAM SONU", "0");
 }
 
 }  // namespace hydro

@@ -96,7 +96,7 @@ void FindMidshipSection(platform::Session& session, HydroRun& run) {
       "GENIS KESIT OLDUGU KAVRAMI UNUTULMAMALIDIR. BU DURUMDA EN GENIS KESIT INDISI MASTORI KESITI OLARAK "
       "GIRILMELIDIR). HESABA YINE DE DEVAM ETMEK ISTERSENIZ 'E' TUSUNA BASIP MASTORI KESITI YERINE GECEBILECEK DATA "
       "DOSYASINDAN BIR KESIT INDISI YAZABILIRSINIZ. EGER BASKA BIR TUSA BASARSANIZ PROGRAM SONLANIRILACAKTIR.",
-      kMidshipTitle, "H", platform::kDataBoxX, platform::kDataBoxY);
+      kMidshipTitle, "H");
   const bool goOn = platform::AnswerIsLetter(first, 'E');
 
   // The default, the middle station, is always a valid index (the run has at
@@ -106,8 +106,7 @@ void FindMidshipSection(platform::Session& session, HydroRun& run) {
   const std::string prompt =
       "GEMI GEOMETRISI DATA DOSYASINDAKI KESITLERDEN BIRININ INDISINI MASTORI KESITI OLARAK GIRIN";
   for (;;) {
-    const std::string typed = session.InputBox(prompt, kMidshipTitle, defaultIndex, platform::kDataBoxX,
-                                               platform::kDataBoxY);
+    const std::string typed = session.InputBox(prompt, kMidshipTitle, defaultIndex);
     if (!goOn) platform::StopByUser("Mastori kesiti yok; program sonlandirildi.");
     double index = 0;
     if (IsStationIndex(typed, n, index)) {

@@ -215,8 +215,7 @@ void ReadHullRows(platform::Session& session, HullFile& file, HullModel& hull, c
             "Posta Kesiti No:" + FormatInteger(i, 2) + " 'de  (" + forms.formatNumber(hull.StationPos(i), 3, 3) +
             " metre AP 'den ) 251 'den fazla nokta var. Bu durumda hesap devam edemez. LUtfen ilgili postadaki "
             "nokta sayisini 251 'e indirin. Programi sonlandirmak icin 'Enter' tusuna basin.";
-        (void)session.InputBox(prompt, "Posta kesiti fazla nokta hatasi", "", platform::kDataBoxX,
-                               platform::kDataBoxY);
+        (void)session.InputBox(prompt, "Posta kesiti fazla nokta hatasi", "");
       }
       file.Fail(row, "bir posta kesiti en fazla " + std::to_string(format.maxStationLines - 1) + " nokta tutar; " +
                          std::to_string(format.maxStationLines) +

@@ -7,7 +7,7 @@
 namespace platform {
 
 void PauseForEnter(Session& session) {
-  (void)session.InputBox("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN", "DEVAM BOLUMU", "0", kReviewBoxX, kReviewBoxY);
+  (void)session.InputBox("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN", "DEVAM BOLUMU", "0");
 }
 
 bool AnswerIsLetter(const std::string& answer, char letter) {
@@ -17,7 +17,7 @@ bool AnswerIsLetter(const std::string& answer, char letter) {
 }
 
 bool YesNoPrompt(Session& session, const std::string& prompt, const std::string& prefilled) {
-  return AnswerIsLetter(session.InputBox(prompt, " ", prefilled, kReviewBoxX, kReviewBoxY), 'E');
+  return AnswerIsLetter(session.InputBox(prompt, " ", prefilled), 'E');
 }
 
 void StopIfConfirmed(Session& session, const std::string& prompt, const std::string& prefilled) {
@@ -25,7 +25,7 @@ void StopIfConfirmed(Session& session, const std::string& prompt, const std::str
 }
 
 void ShowMessage(Session& session, const std::string& prompt, const std::string& title) {
-  session.MessageBox(prompt, 20, title, "DEMO.HLP", 500);
+  session.MessageBox(prompt, title);
 }
 
 void RefuseAnswer(Session& session, const std::string& prompt, const std::string& title) {

@@ -8,12 +8,6 @@
 
 namespace platform {
 
-// Screen positions of the input boxes, in twips.
-inline constexpr int kReviewBoxX = 4000;
-inline constexpr int kReviewBoxY = 8500;
-inline constexpr int kDataBoxX = 4000;
-inline constexpr int kDataBoxY = 6000;
-
 // The pause between console screens: "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN"
 // titled "DEVAM BOLUMU", default "0"; the answer is discarded.
 void PauseForEnter(Session& session);
@@ -21,15 +15,14 @@ void PauseForEnter(Session& session);
 // True when an answer is exactly the one letter, in either case, untrimmed.
 bool AnswerIsLetter(const std::string& answer, char letter);
 
-// Yes/no question of the reviews: title " ", the given pre-filled answer, at
-// x 4000, y 8500.  Returns true for a yes (exactly "E" or "e").
+// Yes/no question of the reviews: title " " and the given pre-filled answer.
+// Returns true for a yes (exactly "E" or "e").
 bool YesNoPrompt(Session& session, const std::string& prompt, const std::string& prefilled = "0");
 
 // A review answered with yes ends the run at once (user stop, status 2).
 void StopIfConfirmed(Session& session, const std::string& prompt, const std::string& prefilled = "0");
 
-// The programs' message box: buttons-and-icon code 20, help file "DEMO.HLP",
-// context 500.
+// The programs' message box of a failed check or a refused answer.
 void ShowMessage(Session& session, const std::string& prompt, const std::string& title);
 
 // An answer a question cannot take: the message box says why, and the caller

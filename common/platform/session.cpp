@@ -91,10 +91,7 @@ std::filesystem::path Session::ResolvePath(const std::string& programPath) const
   return p.lexically_normal();
 }
 
-std::string Session::InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
-                              int xTwips, int yTwips) {
-  (void)xTwips;
-  (void)yTwips;
+std::string Session::InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
   // What the run has written so far is on disk while the user answers; a
   // full disk is said now, not after further questions.
   FlushOutputs();
@@ -121,11 +118,7 @@ std::string Session::InputBox(const std::string& prompt, const std::string& titl
   return line;
 }
 
-void Session::MessageBox(const std::string& prompt, int buttonsAndIcon, const std::string& title,
-                         const std::string& helpFile, int context) {
-  (void)buttonsAndIcon;
-  (void)helpFile;
-  (void)context;
+void Session::MessageBox(const std::string& prompt, const std::string& title) {
   err_ << "\n";
   if (!AllBlanks(title)) err_ << "*** " << title << " ***\n";
   err_ << prompt << "\n" << std::flush;

@@ -79,15 +79,13 @@ class Session {
   // pictures of the visible forms to disk (WriteScreens), prints title,
   // prompt and default, reads one line.  An empty line or end of input gives
   // the default text; otherwise the line as typed (only its line end removed).
-  std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
-                       int xTwips, int yTwips);
+  std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText);
   // True once an input box has met the end of the input: every later box
   // takes its default, so a question whose answer is refused cannot be asked
   // again (RefuseAnswer stops the run instead).
   bool InputEnded() const { return inputEnded_; }
   // Message box: title and prompt on the error stream; reads nothing.
-  void MessageBox(const std::string& prompt, int buttonsAndIcon, const std::string& title,
-                  const std::string& helpFile, int context);
+  void MessageBox(const std::string& prompt, const std::string& title);
 
   // The form of that name, created on first use with the given geometry.
   ConsoleForm& Form(const std::string& name, const std::string& caption, double leftTwips, double topTwips,

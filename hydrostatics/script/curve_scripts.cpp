@@ -23,8 +23,6 @@ using numerics::Table2;
 using numerics::Vec;
 
 constexpr double kPi = 3.1415927;
-constexpr int kPromptPosX = 5000;
-constexpr int kPromptPosY = 5000;
 // Capacity of the reader: the run never has more stations or waterlines.
 constexpr int kMaxCurveStations = 100;
 constexpr int kMaxCurveWaterlines = 100;
@@ -188,13 +186,11 @@ double ValueAtDraught(const CurveData& d, const Vec& v, double T) {
 double AskScale(platform::Session& session, const std::string& scaleText, const std::string& shown,
                 const std::string& firstJoint, const std::string& secondJoint, const std::string& title,
                 double proposed, double largest) {
-  std::string answer = session.InputBox(scaleText + firstJoint + "YENI OLCEK GIRMEK ISTER MISIN <E/H>", title, "0",
-                                        kPromptPosX, kPromptPosY);
+  std::string answer = session.InputBox(scaleText + firstJoint + "YENI OLCEK GIRMEK ISTER MISIN <E/H>", title, "0");
   if (!platform::AnswerIsLetter(answer, 'E')) return proposed;
   const std::string prefilled = platform::TrimBlanks(shown);
   for (;;) {
-    const std::string typed = session.InputBox(scaleText + secondJoint + "YENI OLCEGI GIRIN", title, prefilled,
-                                               kPromptPosX, kPromptPosY);
+    const std::string typed = session.InputBox(scaleText + secondJoint + "YENI OLCEGI GIRIN", title, prefilled);
     if (typed == prefilled) return proposed;
     double s = 0;
     if (platform::ParseNumber(typed, s) && s > 0 && UsableScale(s, largest)) return s;
@@ -569,8 +565,7 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
     return;
   }
 
-  std::string answer = session.InputBox("KAGIT BOYUTU A4 => 1 / A0 => 2 <1>", "KAGIT BOYUTU", "0", kPromptPosX,
-                                        kPromptPosY);
+  std::string answer = session.InputBox("KAGIT BOYUTU A4 => 1 / A0 => 2 <1>", "KAGIT BOYUTU", "0");
   double paper = 0;
   const bool numeric = platform::ParseNumber(answer, paper);
   // Only 2 chooses the A0 sheet; every other answer (the untouched 0

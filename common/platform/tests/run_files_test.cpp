@@ -193,7 +193,7 @@ TEST_F(RunFilesTest, PicturesFolderThatIsASymbolicLinkIsNotFollowed) {
               f.Show();
               for (int k = 1; k <= 2; ++k) {
                 f.Line(0, 0, k, k, 1);
-                (void)s.InputBox("SORU", " ", "0", 4000, 8500);
+                (void)s.InputBox("SORU", " ", "0");
               }
               s.CreateOutput("RAPOR.SON").Line("report");
             }),
@@ -283,7 +283,7 @@ TEST_F(RunFilesTest, FailedWriteStopsTheRunAtOnce) {
   const int status = Run([&](Session& s) {
     platform::OutputFile& full = s.CreateOutput("/dev/full");
     full.Line("a first line that stays in the buffer");
-    (void)s.InputBox("SORU", " ", "0", 4000, 8500);  // what is written is on disk before a question
+    (void)s.InputBox("SORU", " ", "0");  // what is written is on disk before a question
     ++asked;
   });
   EXPECT_EQ(status, 1);
@@ -325,11 +325,11 @@ TEST_F(RunFilesTest, PictureCutOffByAFullDiskIsRemoved) {
       platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 15000, 15000);
       f.Show();
       f.Line(0, 0, 100, 100, 1);
-      (void)s.InputBox("SORU", " ", "0", 4000, 8500);  // a small picture: it fits
+      (void)s.InputBox("SORU", " ", "0");  // a small picture: it fits
       for (int j = 0; j < 2000; ++j) f.Line(j, 0, j + 0.5, 1, 2);
-      (void)s.InputBox("SORU", " ", "0", 4000, 8500);  // some 30 KB: the disk is full
+      (void)s.InputBox("SORU", " ", "0");  // some 30 KB: the disk is full
       f.Line(0, 0, 1, 1, 3);
-      (void)s.InputBox("SORU", " ", "0", 4000, 8500);
+      (void)s.InputBox("SORU", " ", "0");
       s.CreateOutput("RAPOR.SON").Line("report");  // outside the full folder
     });
     // What the small file system holds, kept beside it before it goes.
@@ -375,7 +375,7 @@ TEST_F(RunFilesTest, UnwritablePicturesFolderIsSaidOnce) {
               f.Show();
               for (int k = 0; k < 3; ++k) {
                 f.Line(0, 0, k, k, 1);
-                (void)s.InputBox("SORU", " ", "0", 4000, 8500);
+                (void)s.InputBox("SORU", " ", "0");
               }
             }),
             0);

@@ -33,11 +33,11 @@ class SessionTest : public platform_test::TempDirTest {
 TEST_F(SessionTest, InputBoxAnswersFromThePipeAndFallsBackToTheDefault) {
   std::istringstream in("E\r\n\nabc  \n");
   Session s(in, out_, err_, dir_);
-  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H", 4000, 8500), "E");  // CR LF answer
-  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H", 4000, 8500), "H");  // empty line
-  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H", 4000, 8500), "abc  ");  // untrimmed
-  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H", 4000, 8500), "H");  // end of input
-  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "7", 4000, 8500), "7");
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H"), "E");  // CR LF answer
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H"), "H");  // empty line
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H"), "abc  ");  // untrimmed
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "H"), "H");  // end of input
+  EXPECT_EQ(s.InputBox("KAC ?", "BASLIK", "7"), "7");
   const std::string shown = out_.str();
   EXPECT_NE(shown.find("BASLIK"), std::string::npos);
   EXPECT_NE(shown.find("KAC ?"), std::string::npos);
@@ -74,7 +74,7 @@ TEST_F(SessionTest, PicturesAreOnDiskBeforeTheAnswerIsRead) {
   auto& f = s.Form("Form1_KORMELAN", "Form1_KORMELAN", 240, 525, 11880, 8595);
   f.Show();
   f.Line(0, 0, 100, 100, 13);
-  EXPECT_EQ(s.InputBox("POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", " ", "0", 4000, 8500), "E");
+  EXPECT_EQ(s.InputBox("POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", " ", "0"), "E");
   EXPECT_EQ(answers.seen, std::vector<std::string>{"0001-Form1_KORMELAN.svg"});
   // Title, picture, question and default come before the answer.
   const std::string shown = out_.str();
@@ -108,7 +108,7 @@ TEST_F(SessionTest, PauseShowsItsPromptAndConsumesOneAnswer) {
   EXPECT_NE(out_.str().find("DEVAM BOLUMU"), std::string::npos);
   EXPECT_NE(out_.str().find("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN"), std::string::npos);
   EXPECT_NE(out_.str().find("[default: 0]"), std::string::npos);
-  EXPECT_EQ(s.InputBox("?", " ", "0", 0, 0), "E");
+  EXPECT_EQ(s.InputBox("?", " ", "0"), "E");
 }
 
 TEST_F(SessionTest, StopIfConfirmedEndsTheRunAsUserStop) {
@@ -161,7 +161,7 @@ TEST_F(SessionTest, ARefusedAnswerStopsTheRunOnceTheInputHasEnded) {
     for (;;) {
       ++asked;
       double v = 0;
-      if (platform::ParseNumber(session.InputBox("SAYI ?", " ", "1", 4000, 8500), v) && v > 5) return;
+      if (platform::ParseNumber(session.InputBox("SAYI ?", " ", "1"), v) && v > 5) return;
       platform::RefuseAnswer(session, "5 'ten buyuk bir sayi girin.", "Sayi");
     }
   };
@@ -221,7 +221,7 @@ TEST_F(SessionTest, EveryPictureShowsItsFormAsAtItsQuestionWhenTheRunStops) {
       for (int j = 0; j < 2000; ++j) f.Line(j, k, j + 0.5, k + 1, 1 + k % 2);
       segments += 2000;
       shown.push_back(segments);
-      (void)session.InputBox("SORU", " ", "0", 4000, 8500);
+      (void)session.InputBox("SORU", " ", "0");
     }
     platform::StopByUser();
   });
@@ -248,7 +248,7 @@ TEST_F(SessionTest, PictureOfEveryVisibleChangedFormAtEachQuestion) {
   shown.Line(0, 0, 1000, 1000, 9);
   hidden.Line(0, 0, 1000, 1000, 9);
 
-  s.InputBox("?", " ", "0", 4000, 8500);
+  s.InputBox("?", " ", "0");
   ASSERT_EQ(s.ScreenFiles().size(), 1u);
   EXPECT_EQ(s.ScreenFiles()[0], dir_ / "screens" / "0001-Form1_KORMELAN.svg");
   EXPECT_NE(out_.str().find("screens/0001-Form1_KORMELAN.svg"), std::string::npos);
@@ -261,12 +261,12 @@ TEST_F(SessionTest, PictureOfEveryVisibleChangedFormAtEachQuestion) {
   const testsupport::PictureSegment& line = picture.layers[0].segments[0];
   EXPECT_EQ(std::vector<double>({line.x1, line.y1, line.x2, line.y2}), std::vector<double>({0, 0, 66.667, 66.667}));
 
-  s.InputBox("?", " ", "0", 4000, 8500);  // nothing changed: no new picture
+  s.InputBox("?", " ", "0");  // nothing changed: no new picture
   EXPECT_EQ(s.ScreenFiles().size(), 1u);
 
   shown.Circle(100, 100, 50, 12);
   hidden.Show();
-  s.InputBox("?", " ", "0", 4000, 8500);
+  s.InputBox("?", " ", "0");
   ASSERT_EQ(s.ScreenFiles().size(), 3u);
   EXPECT_EQ(s.ScreenFiles()[1].filename(), "0002-Form1_KORMELAN.svg");
   EXPECT_EQ(s.ScreenFiles()[2].filename(), "0003-Form2_KORMELAN.svg");
@@ -426,7 +426,7 @@ TEST_F(SessionTest, EarlierPicturesGoByNameAndNothingOutsideIsWritten) {
     f.Show();
     for (int k = 1; k <= 2; ++k) {
       f.Line(0, 0, k, k, 1);
-      (void)session.InputBox("SORU", " ", "0", 4000, 8500);
+      (void)session.InputBox("SORU", " ", "0");
     }
   });
   EXPECT_EQ(status, 0);
