@@ -13,6 +13,7 @@
 #include "common/platform/prompts.hpp"
 #include "forms.hpp"
 #include "run_setup.hpp"
+#include "tables.hpp"
 
 namespace hydro {
 
@@ -163,7 +164,8 @@ void ComputeBonjeanCurves(platform::Session& session, platform::OutputFile& repo
         res.BonjeanMoment(i, 1) += base.moment;
       }
       if (static_cast<float>(i) == rv.MidshipIndex) {
-        res.Cm(j) = res.BonjeanArea(i, j) / (rv.WaterlineDraft(j) * 2 * HB);
+        // Undefined at a draft of 0: then 0.
+        res.Cm(j) = SafeQuotient(res.BonjeanArea(i, j), rv.WaterlineDraft(j) * 2 * HB);
       }
     }
     platform::PauseForEnter(session);

@@ -86,16 +86,12 @@ constexpr std::array<ParticularLabel, 28> kLabels{{
 bool WiderTurkishShipOnlyLabel(int row) { return (row >= 11 && row <= 14) || row == 16; }
 
 // A number text: FormatNumber(v, nInt, nDec), or FormatInteger(v, width) when
-// nDec is 0.  A value that a power of an absurd model scale has overflowed
-// prints as 0, never as an undefined number.
+// nDec is 0.
 struct Field {
   double value = 0;
   int nInt = 0;
   int nDec = 0;
-  std::string Text() const {
-    const double v = Guarded(value);
-    return nDec == 0 ? FormatInteger(v, nInt) : FormatNumber(v, nInt, nDec);
-  }
+  std::string Text() const { return nDec == 0 ? FormatInteger(value, nInt) : FormatNumber(value, nInt, nDec); }
 };
 
 struct ParticularRow {
@@ -117,10 +113,10 @@ std::array<ParticularRow, 28> ParticularRows(const HydroRun& run, bool withModel
   const double Tk = trimmed ? task.AftDraft : T;
   const double Tb = trimmed ? task.ForeDraft : T;
   const double B = 2.0 * task.HalfBreadth;
-  const double Bwl = 2.0 * Guarded(s.MaxHalfBreadth(d));
-  const double Lwl = Guarded(s.Lwl(d));
-  const double Cm = Guarded(s.Cm(d));
-  const double S = Guarded(s.WettedSurface(d));
+  const double Bwl = 2.0 * s.MaxHalfBreadth(d);
+  const double Lwl = s.Lwl(d);
+  const double Cm = s.Cm(d);
+  const double S = s.WettedSurface(d);
   const double xmid = MidshipPosition(run);
   // Centres of buoyancy and flotation forward of the midship section: in
   // metres in the ship's list, in per cent of Lbp beside the model's.
@@ -144,7 +140,7 @@ std::array<ParticularRow, 28> ParticularRows(const HydroRun& run, bool withModel
       row(Tb, 2, 3, 3, 3, M * Tb, 1, 3),
       row(T, 2, 3, 3, 3, M * T, 1, 3),
       row(t.Volume(d), 6, 2, 2, 2, Vm, 2, 3),
-      row(Guarded(task.SeaWaterDensity * t.Volume(d)), 6, 2, 2, 2, Vm, 2, 3),
+      row(task.SeaWaterDensity * t.Volume(d), 6, 2, 2, 2, Vm, 2, 3),
       row(t.Cb(d), 1, 3, 4, 3, t.Cb(d), 1, 3),
       row(Cm, 1, 3, 4, 3, Cm, 1, 3),
       row(t.Cp(d), 1, 3, 4, 3, t.Cp(d), 1, 3),
@@ -180,7 +176,7 @@ std::vector<std::string> DesignWaterlineParticularLines(const HydroRun& run) {
     lines.push_back(Rule(width));
     if (tr) {
       lines.emplace_back("       YUKLU SU HATTI HIDROSTATIK DEGERLERI; ");
-      lines.push_back("                         OLCEK=1/" + FormatNumber(Guarded(1.0 / run.run.ModelScale), 3, 2));
+      lines.push_back("                         OLCEK=1/" + FormatNumber(1.0 / run.run.ModelScale, 3, 2));
     } else {
       lines.emplace_back("           HYDROSTATIC PARTICULARS FOR DESIGN WATERLINE                    ");
     }

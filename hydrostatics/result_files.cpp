@@ -109,11 +109,11 @@ void WriteHydrostaticCurvesData(platform::Session& session, HydroRun& run) {
     r.Add({{"hacim", t.Volume(j)},
            {"deplasman", t.Displacement(j)},
            {"Cb", t.Cb(j)},
-           {"Cm", Guarded(s.Cm(j))},
+           {"Cm", s.Cm(j)},
            {"Cp", t.Cp(j)},
            {"KB", t.KB(j)},
            {"LCB", t.LCB(j)},
-           {"islak yuzey alani", Guarded(s.WettedSurface(j))}},
+           {"islak yuzey alani", s.WettedSurface(j)}},
           0, j);
   }
   for (int j = 1; j <= waterlines; ++j) {

@@ -38,17 +38,15 @@ void PrintWaterlineTable(platform::OutputFile& report, const HydroRun& run, int 
   report.Line(Rule(width));
 }
 
-// Midship coefficient of waterline j as the Bonjean integration left it
-// (undefined at a zero draft or breadth: then 0).
-double MidshipCoefficient(const HydroRun& run, int j) { return Guarded(run.sections.Cm(j)); }
+// Midship coefficient of waterline j as the Bonjean integration left it (0 at
+// a zero draft or breadth).
+double MidshipCoefficient(const HydroRun& run, int j) { return run.sections.Cm(j); }
 
 }  // namespace
 
-double Guarded(double x) { return std::isfinite(x) ? x : 0.0; }
-
 double SafeQuotient(double num, double den) {
   if (den == 0.0) return 0.0;
-  return Guarded(num / den);
+  return num / den;
 }
 
 int MidshipStation(const HydroRun& run) { return static_cast<int>(std::lround(run.run.MidshipIndex)); }
@@ -87,16 +85,16 @@ void ComputeHydrostaticTableI(HydroRun& run) {
     const double T = run.run.WaterlineDraft(j);
     const double V0 = IntegrateAlongLength(run, [&](int i) { return s.BonjeanArea(i, j); });
     // The shell plating is a layer of the mean thickness over the wetted surface.
-    t.Volume(j) = Guarded(V0 + run.run.ShellThickness * s.WettedSurface(j));
-    t.Displacement(j) = Guarded(t.Volume(j) * rho);
+    t.Volume(j) = V0 + run.run.ShellThickness * s.WettedSurface(j);
+    t.Displacement(j) = t.Volume(j) * rho;
     const double Mz = IntegrateAlongLength(run, [&](int i) { return s.BonjeanMoment(i, j); });
-    t.Cb(j) = Guarded(t.Volume(j) / (T * Lbp * B + kDivisorGuard));
-    t.Cp(j) = Guarded(t.Cb(j) / (MidshipCoefficient(run, j) + kDivisorGuard));
-    t.KB(j) = Guarded(Mz / (t.Volume(j) + kDivisorGuard));
+    t.Cb(j) = t.Volume(j) / (T * Lbp * B + kDivisorGuard);
+    t.Cp(j) = t.Cb(j) / (MidshipCoefficient(run, j) + kDivisorGuard);
+    t.KB(j) = Mz / (t.Volume(j) + kDivisorGuard);
     const double Mx =
         IntegrateAlongLength(run, [&](int i) { return (run.hull.StationPos(i) - xmid) * s.BonjeanArea(i, j); });
     const double A0 = V0;
-    t.LCB(j) = A0 <= 0 ? 0.0 : Guarded(xmid + Mx / A0);
+    t.LCB(j) = A0 <= 0 ? 0.0 : xmid + Mx / A0;
   }
 }
 
@@ -109,32 +107,29 @@ void ComputeHydrostaticTableII(HydroRun& run) {
   for (int j = 1; j <= run.run.WaterlineCount; ++j) {
     auto w = [&](int i) { return s.WaterlineHalfBreadth(i, j) - s.DeductedHalfBreadth(i, j); };
     auto x = [&](int i) { return run.hull.StationPos(i); };
-    t.WaterplaneArea(j) = Guarded(2.0 * IntegrateAlongLength(run, w));
+    t.WaterplaneArea(j) = 2.0 * IntegrateAlongLength(run, w);
     const double waterplaneMoment = 2.0 * IntegrateAlongLength(run, [&](int i) { return w(i) * x(i); });
     // Transverse second moment about the centre line of the strip between the
     // deducted and the outer half-breadth on each side (the whole half-breadth
     // where nothing is deducted).
-    t.IT(j) = Guarded(2.0 *
-                      IntegrateAlongLength(run,
-                                           [&](int i) {
-                                             return Cube(s.WaterlineHalfBreadth(i, j)) -
-                                                    Cube(s.DeductedHalfBreadth(i, j));
-                                           }) /
-                      3.0);
+    t.IT(j) = 2.0 *
+              IntegrateAlongLength(
+                  run, [&](int i) { return Cube(s.WaterlineHalfBreadth(i, j)) - Cube(s.DeductedHalfBreadth(i, j)); }) /
+              3.0;
     const double Iap = 2.0 * IntegrateAlongLength(run, [&](int i) { return w(i) * x(i) * x(i); });
-    t.LCF(j) = Guarded(waterplaneMoment / (t.WaterplaneArea(j) + kDivisorGuard));
-    t.T1(j) = Guarded(t.WaterplaneArea(j) * rho / 100.0);
-    t.Cwp(j) = Guarded(t.WaterplaneArea(j) / (Lbp * B + kDivisorGuard));
+    t.LCF(j) = waterplaneMoment / (t.WaterplaneArea(j) + kDivisorGuard);
+    t.T1(j) = t.WaterplaneArea(j) * rho / 100.0;
+    t.Cwp(j) = t.WaterplaneArea(j) / (Lbp * B + kDivisorGuard);
     // Without displaced volume (a waterline at a flat bottom still has its
     // whole waterplane) the metacentric radii are undefined: 0, not the
     // waterplane inertia divided by the guard.
     const bool displaces = t.Volume(j) > 0;
-    t.BM(j) = displaces ? Guarded(t.IT(j) / (t.Volume(j) + kDivisorGuard)) : 0.0;
-    t.KM(j) = Guarded(t.KB(j) + t.BM(j));
+    t.BM(j) = displaces ? t.IT(j) / (t.Volume(j) + kDivisorGuard) : 0.0;
+    t.KM(j) = t.KB(j) + t.BM(j);
     // Parallel-axis transfer from AP to the centre of flotation.
-    t.IL(j) = Guarded(Iap - t.WaterplaneArea(j) * t.LCF(j) * t.LCF(j));
-    t.BML(j) = displaces ? Guarded(t.IL(j) / (t.Volume(j) + kDivisorGuard)) : 0.0;
-    t.KML(j) = Guarded(t.KB(j) + t.BML(j));
+    t.IL(j) = Iap - t.WaterplaneArea(j) * t.LCF(j) * t.LCF(j);
+    t.BML(j) = displaces ? t.IL(j) / (t.Volume(j) + kDivisorGuard) : 0.0;
+    t.KML(j) = t.KB(j) + t.BML(j);
     // Both divide by the length between perpendiculars, which the task file
     // may give as 0: then 0 rather than an undefined moment or weight.
     t.MT1(j) = SafeQuotient(t.BML(j) * t.Displacement(j), Lbp * 100.0);
@@ -153,7 +148,7 @@ double ModelMT1(const HydroRun& run, int j) {
 std::string BonjeanRow(const HydroRun& run, int i, int j) {
   const double area = run.sections.BonjeanArea(i, j);
   const double moment = run.sections.BonjeanMoment(i, j);
-  const double zg = area > 0 ? Guarded(moment / area) : 0.0;
+  const double zg = area > 0 ? moment / area : 0.0;
   return FormatInteger(j, 3) + "  " + FormatNumber(run.sections.LocalDraft(i, j), 3, 2) + "  " +
          FormatNumber(area, 4, 2) + " " + FormatNumber(moment, 5, 2) + "   " + FormatNumber(zg, 3, 2);
 }
@@ -219,8 +214,8 @@ std::string ShipTableIRow(const HydroRun& run, int j) {
          FormatNumber(t.Volume(j), 6, 2) + " " + FormatNumber(t.Displacement(j), 6, 2) + "  " +
          FormatNumber(t.Cb(j), 1, 3) + "  " + FormatNumber(MidshipCoefficient(run, j), 1, 3) + "   " +
          FormatNumber(t.Cp(j), 1, 3) + "   " + FormatNumber(t.KB(j), 2, 2) + "   " + FormatNumber(t.LCB(j), 3, 2) +
-         "  " + FormatNumber(Guarded(s.WettedSurface(j)), 4, 3) + "  " + FormatNumber(Guarded(s.Lwl(j)), 3, 3) +
-         FormatNumber(Guarded(2.0 * s.MaxHalfBreadth(j)), 3, 3);
+         "  " + FormatNumber(s.WettedSurface(j), 4, 3) + "  " + FormatNumber(s.Lwl(j), 3, 3) +
+         FormatNumber(2.0 * s.MaxHalfBreadth(j), 3, 3);
 }
 
 void PrintShipTableI(platform::OutputFile& report, const HydroRun& run) {
@@ -252,16 +247,14 @@ std::string ModelTableIRow(const HydroRun& run, int j) {
   const HydrostaticResults& t = run.tables;
   const SectionResults& s = run.sections;
   const double M = run.run.ModelScale;
-  // A scale far outside any model basin can overflow a power of it: such a
-  // value prints as 0 rather than as an undefined number.
-  const double Vm = Guarded(Cube(M) * t.Volume(j));  // fresh water: tonnes equal cubic metres
-  return FormatInteger(j, 3) + " " + FormatNumber(Guarded(M * run.run.WaterlineDraft(j)), 2, 3) + " " +
+  const double Vm = Cube(M) * t.Volume(j);  // fresh water: tonnes equal cubic metres
+  return FormatInteger(j, 3) + " " + FormatNumber(M * run.run.WaterlineDraft(j), 2, 3) + " " +
          FormatNumber(Vm, 3, 3) + "  " + FormatNumber(Vm, 3, 5) + "  " + FormatNumber(t.Cb(j), 1, 3) + "  " +
          FormatNumber(MidshipCoefficient(run, j), 1, 3) + "  " + FormatNumber(t.Cp(j), 1, 3) + "   " +
-         FormatNumber(Guarded(M * t.KB(j)), 2, 3) + "   " + FormatNumber(Guarded(M * t.LCB(j)), 2, 3) + "  " +
-         FormatNumber(Guarded(M * M * Guarded(s.WettedSurface(j))), 2, 4) + "   " +
-         FormatNumber(Guarded(M * Guarded(s.Lwl(j))), 2, 3) + " " +
-         FormatNumber(Guarded(M * 2.0 * Guarded(s.MaxHalfBreadth(j))), 2, 3);
+         FormatNumber(M * t.KB(j), 2, 3) + "   " + FormatNumber(M * t.LCB(j), 2, 3) + "  " +
+         FormatNumber(M * M * s.WettedSurface(j), 2, 4) + "   " +
+         FormatNumber(M * s.Lwl(j), 2, 3) + " " +
+         FormatNumber(M * 2.0 * s.MaxHalfBreadth(j), 2, 3);
 }
 
 void PrintModelTableI(platform::OutputFile& report, const HydroRun& run) {
@@ -273,7 +266,7 @@ void PrintModelTableI(platform::OutputFile& report, const HydroRun& run) {
       {tr ? "                HIDROSTATIK HESAPLAR - I - (MODEL)                                "
           : "                HYDROSTATIC CALCULATIONS - I - (MODEL)                            ",
        std::string(tr ? "                         OLCEK=1/" : "                         SCALE=1/") +
-           FormatNumber(Guarded(1.0 / M), 3, 2)},
+           FormatNumber(1.0 / M, 3, 2)},
       {" NO  DRAFT   HACIM   DEPLASMAN   Cb     Cm     Cp       KB       LCB      S       Lwl     Bwl ",
        "                               (Lbp,B)      (Lbp'ye)          AP'den                         ",
        "     (m)      (m3)     (ton)                (gore)     (m)       (m)    (m2)      (m)     (m) "},
@@ -320,16 +313,16 @@ std::string ModelTableIIRow(const HydroRun& run, int j) {
   const HydrostaticResults& t = run.tables;
   const double M = run.run.ModelScale;
   const double M2 = M * M;
-  const double BMm = Guarded(M * t.BM(j));
-  const double BMLm = Guarded(M * t.BML(j));
+  const double BMm = M * t.BM(j);
+  const double BMLm = M * t.BML(j);
   // T1, MT1 and W1 of the model in kilograms (kg/cm, kg*m, kg).
-  return FormatInteger(j, 2) + " " + FormatNumber(Guarded(M * run.run.WaterlineDraft(j)), 1, 3) + " " +
-         FormatNumber(Guarded(M2 * t.WaterplaneArea(j)), 2, 4) + FormatNumber(Guarded(M * t.LCF(j)), 3, 2) + " " +
+  return FormatInteger(j, 2) + " " + FormatNumber(M * run.run.WaterlineDraft(j), 1, 3) + " " +
+         FormatNumber(M2 * t.WaterplaneArea(j), 2, 4) + FormatNumber(M * t.LCF(j), 3, 2) + " " +
          FormatNumber(t.Cwp(j), 1, 3) + " " + FormatNumber(BMm, 2, 3) + " " +
-         FormatNumber(Guarded(M * t.KB(j) + BMm), 2, 3) + " " + FormatNumber(BMLm, 2, 3) + " " +
-         FormatNumber(Guarded(M * t.KB(j) + BMLm), 2, 3) + "  " + FormatNumber(Guarded(1000.0 * M2 * t.T1(j)), 3, 2) +
-         "  " + FormatNumber(Guarded(1000.0 * ModelMT1(run, j)), 2, 3) + " " +
-         FormatNumber(Guarded(1000.0 * M2 * t.W1(j)), 4, 2);
+         FormatNumber(M * t.KB(j) + BMm, 2, 3) + " " + FormatNumber(BMLm, 2, 3) + " " +
+         FormatNumber(M * t.KB(j) + BMLm, 2, 3) + "  " + FormatNumber(1000.0 * M2 * t.T1(j), 3, 2) +
+         "  " + FormatNumber(1000.0 * ModelMT1(run, j), 2, 3) + " " +
+         FormatNumber(1000.0 * M2 * t.W1(j), 4, 2);
 }
 
 void PrintModelTableII(platform::OutputFile& report, const HydroRun& run) {

@@ -15,10 +15,10 @@ namespace hydro {
 // True when the report is in Turkish ("T"), otherwise English.
 inline bool TurkishReport(const HydroRun& run) { return run.run.ReportLanguage == "T"; }
 
-// A quotient that user data can make undefined (a zero length, a waterline
-// without waterplane or volume) is reported as 0 instead of inf or nan.
-double Guarded(double x);
-// num / den, or 0 when den is 0 or the quotient is not finite.
+// A quotient that a zero draft, breadth or length leaves undefined (the
+// midship coefficient at the base line, a station label with Lbp 0): 0 when
+// den is 0.  Any other number that is not finite stops the run where it is
+// written (no output holds one).
 double SafeQuotient(double num, double den);
 
 // Index of the station taken as the midship section.

@@ -58,6 +58,7 @@ std::string FormatNumberTruncated(double x, int nInt, int nDec) {
 }
 
 std::string FormatInteger(double x, int w) {
+  platform::RequireFiniteNumber(x);
   double whole = std::trunc(x);
   if (whole == 0.0) whole = 0.0;  // no minus sign on a zero
   char buffer[400];

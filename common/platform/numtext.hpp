@@ -10,6 +10,13 @@
 
 namespace platform {
 
+// The one check of every number text below that goes into an output: a
+// number that is not finite throws NonFiniteNumber (a data error), so that
+// no report, data file, script or picture ever holds one.  A writer that can
+// name the quantity checks it first (RequireFiniteOutput) for a plainer
+// message.
+void RequireFiniteNumber(double x);
+
 // Digit-mask formatting: nInt "#" signs, "0.", nDec "0" signs.  x rounded to
 // nDec decimals with halves away from zero; a minus sign when negative; at
 // least one integer digit; never a thousands separator or an exponent; the
@@ -27,8 +34,8 @@ std::string FormatWithMask(double x, const std::string& mask);
 // "-" before a negative value and nothing before a positive one, a whole
 // value without a point ("0", "90", "140"), any other value with up to 15
 // significant digits and no trailing zeros, a zero before the point when the
-// magnitude is below 1.  Never an exponent.  Non-finite values are a fault of
-// the caller and throw std::invalid_argument.
+// magnitude is below 1.  Never an exponent.  Non-finite values are refused
+// (RequireFiniteNumber).
 std::string WriteItemNumber(double x);
 // The same written at `out`, which has room for kItemNumberRoom characters;
 // returns the end of the text.
@@ -39,7 +46,7 @@ char* WriteItemNumberTo(char* out, double x);
 // shortest plain decimal text, "." always and never an exponent, that
 // ParseNumber reads back as the very same double ("0.1", "-2.5", "1e-05"
 // as "0.00001", 3e20 as "300000000000000000000"; -0 as "-0").  Non-finite
-// values throw std::invalid_argument.
+// values are refused (RequireFiniteNumber).
 std::string RoundTripNumber(double x);
 
 // Print form of a number in a print-zone line: a blank (sign position) or "-",

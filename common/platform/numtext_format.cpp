@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "common/platform/errors.hpp"
+
 namespace platform {
 
 namespace {
@@ -104,11 +106,6 @@ void RoundDecimals(DecimalText& d, int nDec) {
     }
   }
   d.integer.insert(d.integer.begin(), '1');
-}
-
-std::string NonFiniteText(double x) {
-  if (std::isnan(x)) return "NaN";
-  return x < 0 ? "-Inf" : "Inf";
 }
 
 // Powers of ten that a double holds exactly.
@@ -217,9 +214,13 @@ char* WriteItemText(char* out, double x) {
 
 }  // namespace
 
+void RequireFiniteNumber(double x) {
+  if (!std::isfinite(x)) throw NonFiniteNumber();
+}
+
 std::string FormatWithDigitMask(double x, int nInt, int nDec) {
   (void)nInt;  // "#" signs show the digits present and never cut the integer part
-  if (!std::isfinite(x)) return NonFiniteText(x);
+  RequireFiniteNumber(x);
   // The shortest decimal text of x, its digits placed around the point, then
   // rounded to nDec decimals (halves away from zero), all in one buffer:
   // digits[0] is kept free for a carry out of the integer part.
@@ -272,7 +273,7 @@ std::string FormatWithDigitMask(double x, int nInt, int nDec) {
 }
 
 std::string FormatWithMask(double x, const std::string& mask) {
-  if (!std::isfinite(x)) return NonFiniteText(x);
+  RequireFiniteNumber(x);
   const std::size_t point = mask.find('.');
   const std::string intMask = mask.substr(0, point);
   const std::string decMask = point == std::string::npos ? std::string() : mask.substr(point + 1);
@@ -343,7 +344,7 @@ std::string FormatWithMask(double x, const std::string& mask) {
 }
 
 char* WriteItemNumberTo(char* out, double x) {
-  if (!std::isfinite(x)) throw std::invalid_argument("WriteItemNumber: sayi sonlu degil (NaN ya da sonsuz)");
+  RequireFiniteNumber(x);
   if (x == 0) {
     *out++ = '0';
     return out;
@@ -380,7 +381,7 @@ std::string MessageNumber(double x) {
 }
 
 std::string RoundTripNumber(double x) {
-  if (!std::isfinite(x)) throw std::invalid_argument("RoundTripNumber: sayi sonlu degil (NaN ya da sonsuz)");
+  RequireFiniteNumber(x);
   // The shortest fixed-point text that reads back as x: at most 309 digits
   // before the point and 1074 after it.
   char text[1100];

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "common/numerics/format.hpp"
+#include "common/platform/errors.hpp"
 #include "tests/support/locales.hpp"
 
 namespace numerics {
@@ -105,6 +107,16 @@ TEST(FormatDecimalsFixed, ThreeDecimals) {
   std::string cut = " .123456789";
   FormatDecimalsFixed(cut, 3);
   EXPECT_EQ(cut, "0.123");
+}
+
+// The report forms pass every number through the number texts' one check:
+// a number that is not finite stops the run as a data error.
+TEST(FormatNumber, NumbersThatAreNotFiniteStopTheRun) {
+  for (const double x : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+    EXPECT_THROW(FormatNumberRounded(x, 3, 2), platform::NonFiniteNumber);
+    EXPECT_THROW(FormatNumberTruncated(x, 3, 2), platform::NonFiniteNumber);
+    EXPECT_THROW(FormatInteger(x, 3), platform::NonFiniteNumber);
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/platform/errors.hpp"
 #include "common/platform/numtext.hpp"
 
 namespace {
@@ -78,8 +79,8 @@ TEST(NumText, WriteItemFormIsPlainDecimal) {
   EXPECT_EQ(platform::WriteItemNumber(std::numeric_limits<double>::max()), "179769313486232" + std::string(294, '0'));
   EXPECT_EQ(platform::WriteItemNumber(-std::numeric_limits<double>::denorm_min()),
             "-0." + std::string(323, '0') + "494065645841247");
-  EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::quiet_NaN()), std::invalid_argument);
-  EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::infinity()), std::invalid_argument);
+  EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::quiet_NaN()), platform::NonFiniteNumber);
+  EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::infinity()), platform::NonFiniteNumber);
 }
 
 // Every value reads back as the same double from a text without exponent.
@@ -100,7 +101,7 @@ TEST(NumText, RoundTripFormReadsBackExactly) {
     EXPECT_EQ(back, v) << text;
     EXPECT_EQ(std::signbit(back), std::signbit(v)) << text;
   }
-  EXPECT_THROW(platform::RoundTripNumber(std::nan("")), std::invalid_argument);
+  EXPECT_THROW(platform::RoundTripNumber(std::nan("")), platform::NonFiniteNumber);
 }
 
 TEST(NumText, PrintZonesOfFourteenColumns) {
@@ -153,4 +154,18 @@ TEST(NumText, CountsAreWholeAndWithinTheirRangeBeforeTheyAreConverted) {
       {std::numeric_limits<double>::quiet_NaN(), std::nullopt}, {-std::numeric_limits<double>::infinity(), std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(platform::WholeNumberWithin(c.value, 0, 25), c.expected) << c.value;
+}
+
+// Every number text that goes into an output refuses a number that is not
+// finite: no report, file, script or picture holds "NaN" or "Inf".
+TEST(NumText, NumbersThatAreNotFiniteAreRefusedByEveryOutputForm) {
+  for (const double x : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                         -std::numeric_limits<double>::infinity()}) {
+    EXPECT_THROW(platform::FormatWithDigitMask(x, 3, 2), platform::NonFiniteNumber) << x;
+    EXPECT_THROW(platform::FormatWithMask(x, "000.00"), platform::NonFiniteNumber) << x;
+    EXPECT_THROW(platform::WriteItemNumber(x), platform::NonFiniteNumber) << x;
+    EXPECT_THROW(platform::RoundTripNumber(x), platform::NonFiniteNumber) << x;
+    EXPECT_THROW(platform::PrintItemNumber(x), platform::NonFiniteNumber) << x;
+    EXPECT_EQ(platform::MessageNumber(x).find_first_of("0123456789"), std::string::npos) << x;  // messages say it
+  }
 }
