@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <type_traits>
 #include <vector>
 
@@ -67,13 +69,18 @@ class HullFile {
   }
 
  private:
+  // A file that is not there is said as such; one that is there but cannot
+  // be read as a hull file (a folder, a device, a FIFO, far too large) keeps
+  // the reader's reason.
   static platform::InputFile Open(platform::Session& session, const std::string& path, const std::string& kind) {
     try {
       return session.OpenInput(path);
     } catch (const platform::RunStop& stop) {
       if (stop.Status() != platform::ExitStatus::kDataError) throw;
-      platform::StopForDataError(kind + " \"" + platform::ShownPath(path) + "\" acilamadi (dosya yok ya da okunamiyor). Bu durumda "
-                                 "program calismaz.");
+      std::error_code ec;
+      if (std::filesystem::exists(session.ResolvePath(path), ec)) platform::StopForDataError(kind + " " + stop.what());
+      platform::StopForDataError(kind + " \"" + platform::ShownPath(path) +
+                                 "\" acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
     }
   }
 

@@ -183,6 +183,12 @@ TEST_F(OffsetTableTest, FaultyTablesStopWithAMessageNamingFileAndPlace) {
   EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "NOHULL.DAT", hull, hull_test::kClassicalForms, hullform::AbsoluteHullLimits()); }), 1);
   EXPECT_NE(err_.str().find("Data dosyasi \"NOHULL.DAT\" acilamadi (dosya yok ya da okunamiyor)."), std::string::npos)
       << err_.str();
+
+  // A folder where the table should be is not "missing": the message says
+  // what it is.
+  std::filesystem::create_directories(dir_ / "FOLDER.DAT");
+  EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::ReadOffsetTable(s, "FOLDER.DAT", hull, hull_test::kClassicalForms, hullform::AbsoluteHullLimits()); }), 1);
+  EXPECT_NE(err_.str().find("Data dosyasi \"FOLDER.DAT\" bir dosya degil"), std::string::npos) << err_.str();
 }
 
 // A magnitude no ship has is refused on the line it stands on, with the
