@@ -56,15 +56,11 @@ inline testsupport::Hull BoxHull(double x0 = 0, double bottom = 0, double top = 
   return h;
 }
 
-// A run over the box with its level table (30 levels up to the deck), the
-// trim lines and the load waterline, and the zones; stations (9 unless
-// given) from x0 to x0 + 80 m.
-inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTrimLines(),
-                                        const std::vector<Zone>& zones = {{0, kLength, 60}}, double x0 = 0,
-                                        Drafts load = {kLoadDraft, kLoadDraft}, int stations = 9) {
-  auto run = std::make_unique<FloodRun>();
-  TaskValues& t = run->task;
-  t.ShipLength = kLength;
+// The task values of a run: the ship's length, the trim lines and the load
+// waterline, and the permeability zones.
+inline void SetTaskLines(TaskValues& t, double length, const std::vector<Drafts>& lines,
+                         const std::vector<Zone>& zones, Drafts load) {
+  t.ShipLength = length;
   t.TrimLineCount = static_cast<int>(lines.size());
   for (int m = 1; m <= t.TrimLineCount; ++m) {
     t.TrimDrafts(m, 1) = lines[static_cast<std::size_t>(m - 1)].aft;
@@ -78,6 +74,16 @@ inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTr
     t.ZoneEnd(p) = zones[static_cast<std::size_t>(p - 1)].end;
     t.ZonePermeability(p) = zones[static_cast<std::size_t>(p - 1)].mu;
   }
+}
+
+// A run over the box with its level table (30 levels up to the deck), the
+// trim lines and the load waterline, and the zones; stations (9 unless
+// given) from x0 to x0 + 80 m.
+inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTrimLines(),
+                                        const std::vector<Zone>& zones = {{0, kLength, 60}}, double x0 = 0,
+                                        Drafts load = {kLoadDraft, kLoadDraft}, int stations = 9) {
+  auto run = std::make_unique<FloodRun>();
+  SetTaskLines(run->task, kLength, lines, zones, load);
 
   HullData& h = run->hull;
   testsupport::SetHull(h.hull, BoxHull(x0, 0, kDepth, stations));
@@ -91,7 +97,7 @@ inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTr
   h.MaxHalfBreadth = kHalfBreadth;
   h.MaxHeight = kDepth;
   h.StationSpan = kLength;
-  NameTrimLines(t.TrimLineCount, run->trim.TrimLineNames);
+  NameTrimLines(run->task.TrimLineCount, run->trim.TrimLineNames);
   return run;
 }
 

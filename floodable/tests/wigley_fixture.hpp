@@ -69,21 +69,7 @@ inline std::unique_ptr<FloodRun> WigleyRun(const std::vector<Drafts>& lines = Wi
                                            const std::vector<Zone>& zones = {{0, kLength, 60}},
                                            Drafts load = {kLoadDraft, kLoadDraft}) {
   auto run = std::make_unique<FloodRun>();
-  TaskValues& t = run->task;
-  t.ShipLength = kLength;
-  t.TrimLineCount = static_cast<int>(lines.size());
-  for (int m = 1; m <= t.TrimLineCount; ++m) {
-    t.TrimDrafts(m, 1) = lines[static_cast<std::size_t>(m - 1)].aft;
-    t.TrimDrafts(m, 2) = lines[static_cast<std::size_t>(m - 1)].fore;
-  }
-  t.TrimDrafts(t.TrimLineCount + 1, 1) = load.aft;
-  t.TrimDrafts(t.TrimLineCount + 1, 2) = load.fore;
-  t.PermeabilityCount = static_cast<int>(zones.size());
-  for (int p = 1; p <= t.PermeabilityCount; ++p) {
-    t.ZoneStart(p) = zones[static_cast<std::size_t>(p - 1)].start;
-    t.ZoneEnd(p) = zones[static_cast<std::size_t>(p - 1)].end;
-    t.ZonePermeability(p) = zones[static_cast<std::size_t>(p - 1)].mu;
-  }
+  boxtest::SetTaskLines(run->task, kLength, lines, zones, load);
   HullData& h = run->hull;
   testsupport::SetHull(h.hull, WigleyHull());
   for (int i = 1; i <= h.hull.StationCount; ++i) {
@@ -96,7 +82,7 @@ inline std::unique_ptr<FloodRun> WigleyRun(const std::vector<Drafts>& lines = Wi
   h.MaxHalfBreadth = kBreadth / 2;
   h.MaxHeight = kDepth;
   h.StationSpan = kLength;
-  NameTrimLines(t.TrimLineCount, run->trim.TrimLineNames);
+  NameTrimLines(run->task.TrimLineCount, run->trim.TrimLineNames);
   return run;
 }
 
