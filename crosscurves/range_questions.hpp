@@ -63,7 +63,7 @@ struct Refusals {
   std::string title;
 };
 
-// Asks every box in turn (title " ", at x 4000, y 8500) until every answer is
+// Asks every box in turn (title " ") until every answer is
 // a number and `check` takes them; each refusal is said and the boxes asked
 // again, and once the input has ended the refusal stops the run (status 1).
 // Returns the numbers taken.

@@ -455,8 +455,8 @@ double BoxGirth(double T) {
 // The box barge written as an offset table: the section integration is exact
 // for a box (the Gauss rule on a constant half-breadth), so the values differ
 // from the closed forms by the guard of the integration along the length,
-// which depends on the spacing of the stations: measured on 11 stations 10 m
-// apart 1.85e-6 of V, A, S and their coefficients (1.95e-6 of Cp, 1.74e-6 of
+// which depends on the spacing of the stations: measured on 11 stations at
+// 10 m spacing, 1.85e-6 of V, A, S and their coefficients (1.95e-6 of Cp, 1.74e-6 of
 // MT1, 1.2e-7 of BML, KB, Cm and BM within 4e-10, LCB and LCF 5.6e-6 m
 // forward); on the 23 stations of kUnequalStations 4.1e-6 (Cp 4.2e-6, MT1
 // 4.85e-6, BML 7.3e-7, LCB and LCF 2.5e-5 m forward).
