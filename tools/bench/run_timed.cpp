@@ -5,6 +5,13 @@
 // the exit status of the last run:
 //   run_timed RUNS WORKDIR PROGRAM
 //   -> "median_ms=12.3 cpu_ms=10.1 peak_mb=4.5 status=0"
+// Given a second program (another build of it) and its own working
+// directory, the two run in pairs, one after the other, the order turned
+// about from pair to pair, so that both see the same state of the machine;
+// the second's figures and the median of the pairs' wall-time ratios
+// (first / second) follow:
+//   run_timed RUNS WORKDIR PROGRAM OTHER_WORKDIR OTHER_PROGRAM
+//   -> "... other_median_ms=11.0 other_cpu_ms=9.0 other_peak_mb=4.4 other_status=0 ratio=1.12"
 // A tool of scripts/bench; no test depends on it.
 
 #include <fcntl.h>
@@ -58,27 +65,62 @@ Timed RunOnce(const std::string& dir, const std::string& program) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: run_timed RUNS WORKDIR PROGRAM\n");
-    return 2;
-  }
-  const int runs = std::max(1, std::atoi(argv[1]));
+namespace {
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// The runs of one program.
+struct Series {
   std::vector<double> walls, cpus;
   double peak = 0;
   int status = 0;
-  for (int k = 0; k < runs; ++k) {
-    const Timed t = RunOnce(argv[2], argv[3]);
+  void Add(const Timed& t) {
     walls.push_back(t.wallMs);
     cpus.push_back(t.cpuMs);
     peak = std::max(peak, t.peakMb);
     status = t.status;
   }
-  const auto median = [](std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-  };
-  std::printf("median_ms=%.1f cpu_ms=%.1f peak_mb=%.1f status=%d\n", median(walls), median(cpus), peak, status);
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4 && argc != 6) {
+    std::fprintf(stderr, "usage: run_timed RUNS WORKDIR PROGRAM [OTHER_WORKDIR OTHER_PROGRAM]\n");
+    return 2;
+  }
+  const int runs = std::max(1, std::atoi(argv[1]));
+  const bool paired = argc == 6;
+  Series first, second;
+  std::vector<double> ratios;
+  for (int k = 0; k < runs; ++k) {
+    if (!paired) {
+      first.Add(RunOnce(argv[2], argv[3]));
+      continue;
+    }
+    Timed a, b;
+    if (k % 2 == 0) {
+      a = RunOnce(argv[2], argv[3]);
+      b = RunOnce(argv[4], argv[5]);
+    } else {
+      b = RunOnce(argv[4], argv[5]);
+      a = RunOnce(argv[2], argv[3]);
+    }
+    first.Add(a);
+    second.Add(b);
+    if (b.wallMs > 0) ratios.push_back(a.wallMs / b.wallMs);
+  }
+  std::printf("median_ms=%.1f cpu_ms=%.1f peak_mb=%.1f status=%d", Median(first.walls), Median(first.cpus),
+              first.peak, first.status);
+  if (paired) {
+    std::printf(" other_median_ms=%.1f other_cpu_ms=%.1f other_peak_mb=%.1f other_status=%d ratio=%.3f",
+                Median(second.walls), Median(second.cpus), second.peak, second.status,
+                ratios.empty() ? 0.0 : Median(ratios));
+  }
+  std::printf("\n");
   return 0;
 }
