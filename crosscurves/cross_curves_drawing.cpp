@@ -8,6 +8,7 @@
 #include "common/drawing/dialect.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/run_files.hpp"
 #include "forms.hpp"
 #include "graph_script.hpp"
 #include "range_questions.hpp"
@@ -265,7 +266,7 @@ void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, Cr
     session.MessageBox("Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece "
                        "meyil acisi): olcek kurulamadigi icin capraz egriler cizilmedi ve " +
                            std::string(kCrossCurvesScript) + " yazilmadi." +
-                           RemoveEarlierScript(session, run.task.OUTDIR, kCrossCurvesScript), "Bilgi");
+                           platform::RemoveEarlierScript(session, run.task.OUTDIR, kCrossCurvesScript), "Bilgi");
     return;
   }
   platform::OutputFile& script = WriteCrossCurvesScriptHead(session, run.task.OUTDIR);

@@ -88,6 +88,7 @@ void RunCrossCurvesProgram(platform::Session& session) {
   CheckInitialMetacentricHeight(session, run);
   hullform::ReadOffsetTable(session, t.DATADIR + t.DATAFILE, run.hull, kCrossCurvesForms, hullform::AbsoluteHullLimits());
   hullform::CheckStationPositions(session, run.hull, kCrossCurvesForms);
+  hullform::RefuseClosePoints(session, run.hull, kCrossCurvesForms);
   ComputeExtents(session, run);
 
   platform::ConsoleForm& form = PendrovixForm(session);

@@ -1,9 +1,6 @@
 // The head of a curve drawing's script.
 #include "graph_script.hpp"
 
-#include <filesystem>
-#include <system_error>
-
 #include "common/drawing/dialect.hpp"
 
 namespace cross {
@@ -32,21 +29,6 @@ platform::OutputFile& WriteGraphScriptHead(platform::Session& session, const std
   for (const double y : sheet.yGrid) w.Segment("line", XL + 2, y, XR, y);
   w.Command("linetype s bylayer ");
   return file;
-}
-
-std::string RemoveEarlierScript(platform::Session& session, const std::string& OUTDIR, const std::string& name) {
-  const std::filesystem::path path = session.ResolvePath(OUTDIR + name);
-  std::error_code ec;
-  const std::filesystem::file_status status = std::filesystem::symlink_status(path, ec);
-  if (ec || !std::filesystem::exists(status)) return "";
-  if (!std::filesystem::is_regular_file(status) && !std::filesystem::is_symlink(status)) {
-    return " Cikti klasorundeki " + name + " bir dosya degil; oldugu gibi birakildi.";
-  }
-  if (!std::filesystem::remove(path, ec) || ec) {
-    return " Onceki bir calismadan kalan " + name + " silinemedi (" + ec.message() +
-           "): bu calismanin cizimi degildir.";
-  }
-  return " Onceki bir calismadan kalan " + name + " silindi.";
 }
 
 }  // namespace cross

@@ -23,10 +23,4 @@ struct GraphSheet {
 platform::OutputFile& WriteGraphScriptHead(platform::Session& session, const std::string& path,
                                            const GraphSheet& sheet);
 
-// A drawing that is skipped leaves no script of an earlier run beside this
-// run's report: the file `name` in OUTDIR is removed (a link itself, never
-// the file it points to).  Returns what the skip message adds about it (a
-// sentence with a blank in front), or nothing when there was no such file.
-std::string RemoveEarlierScript(platform::Session& session, const std::string& OUTDIR, const std::string& name);
-
 }  // namespace cross

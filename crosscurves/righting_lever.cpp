@@ -9,6 +9,7 @@
 #include "forms.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/run_files.hpp"
 #include "cross_table.hpp"
 #include "graph_script.hpp"
 #include "gz_drawing.hpp"
@@ -118,7 +119,7 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
                      : "En buyuk GZ (" + ShownNumber(gz.LargestGz) + " m) sifirdan buyuk degil";
     session.MessageBox(why + ": GZ ekseninin olcegi kurulamadigi icin GZ egrisi cizilmedi ve " +
                            std::string(kGzScript) + " yazilmadi." +
-                           RemoveEarlierScript(session, t.OUTDIR, kGzScript), "Bilgi");
+                           platform::RemoveEarlierScript(session, t.OUTDIR, kGzScript), "Bilgi");
   }
 
   report.Line("BASLANGIC GM0 = " + FormatNumber(gz.GM0, 3, 3) + " m. (serbest yuzey duzeltmesi yapilmadi)");

@@ -155,6 +155,7 @@ void LoadHullAndBonjeanData(platform::Session& session, FloodRun& run) {
   limits.positionReason = "boyun (L) 10 kati";
   hullform::ReadOffsetTable(session, run.task.OffsetFileName, h, kFloodableForms, limits);
   hullform::CheckStationPositions(session, h, kFloodableForms);
+  hullform::RefuseClosePoints(session, h, kFloodableForms);
   MeasureHull(session, run);
 
   PreviewStationSections(session, d);

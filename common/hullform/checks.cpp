@@ -18,49 +18,78 @@ using numerics::FormatInteger;
 // knuckles (the two edges of a flat bottom may share a height).
 constexpr double kClosePointLimit = 0.0001;
 
-constexpr const char* kStationCloseMessage =
+// The message box of a row group with close points.  Its last sentence says
+// where the faulty pairs are: in the hydrostatics program's report, or, in
+// the programs whose report is not open yet, on the terminal above the box.
+struct ClosePointsMessage {
+  const char* text;
+  const char* title;
+};
+constexpr ClosePointsMessage kStationClose{
     "Data dosyasinda posta kesitlerinde birbirlerine yakin su hatti noktalari var. Bu durumda program "
-    "calismaz. Lutfen data dosyasini guncelleyin. Hatali su hatlari cikti dosyasinda yazmaktadir.";
-constexpr const char* kStationCloseTitle = "Kesit postalari data giris hatasi";
-constexpr const char* kContourCloseMessage =
+    "calismaz. Lutfen data dosyasini guncelleyin.",
+    "Kesit postalari data giris hatasi"};
+constexpr ClosePointsMessage kContourClose{
     "Data dosyasinda birbirlerine yakin su hatti noktalari var. Bu durumda program calismaz. Lutfen data "
-    "dosyasini guncelleyin. Hatali su hatlari cikti dosyasinda yazmaktadir.";
-constexpr const char* kContourCloseTitle = "Kic ve Bas bodoslamalar data giris hatasi";
+    "dosyasini guncelleyin.",
+    "Kic ve Bas bodoslamalar data giris hatasi"};
+constexpr const char* kPairsInReport = " Hatali su hatlari cikti dosyasinda yazmaktadir.";
+constexpr const char* kPairsAbove = " Hatali su hatlari bu mesajin ustunde yazmaktadir.";
 
-// Point check of one row.  The row's header lines are written once, before
-// its first faulty pair; returns true when the row has a faulty pair.
-bool CheckRowPoints(const HullModel& hull, int r, platform::OutputFile& report, numerics::NumberFormat formatNumber,
-                    const std::function<void()>& writeHeader) {
-  bool headerWritten = false;
-  bool fault = false;
-  for (int j = 2; j <= hull.PointCount(r); ++j) {
-    const double z1 = hull.PointZ(r, j - 1);
-    const double z2 = hull.PointZ(r, j);
-    const bool bothKnuckles =
-        hull.PointCode(r, j - 1) == kKnuckleCode && hull.PointCode(r, j) == kKnuckleCode;
-    if (!(std::fabs(z2 - z1) < kClosePointLimit) || bothKnuckles) continue;
-    fault = true;
-    if (!headerWritten) {
-      writeHeader();
-      headerWritten = true;
+// The lines that list the close pairs: before the first pair of each row the
+// row's header (an empty line, then for a station its number and position,
+// for a contour its name), then two lines per pair, its point numbers and
+// its two heights.
+void ClosePointLines(const HullModel& hull, const std::vector<ClosePoints>& pairs,
+                     numerics::NumberFormat formatNumber, const std::function<void(const std::string&)>& line) {
+  int headed = 0;
+  for (const ClosePoints& p : pairs) {
+    if (p.row != headed) {
+      headed = p.row;
+      line("");
+      if (p.row <= hull.StationCount) {
+        line("**** POSTA KESITI NO = " + FormatInteger(p.row, 2) + " 'DE DATA GIRDI HATASI ****");
+        line("     Posta Yeri = " + formatNumber(hull.StationPos(p.row), 3, 3) + " metre AP 'den");
+      } else {
+        line(std::string(ContourName(p.row == hull.SternRow())) + " 'DA DATA GIRDI HATASI ****");
+      }
     }
-    report.Line("SU HATTI NOKTASI NO =" + FormatInteger(j - 1, 3) + " ILE " + FormatInteger(j, 3) +
-                " BIRBIRINE COK YAKIN");
-    report.Line("                 Z1 = " + formatNumber(z1, 2, 4) + " ILE Z2 = " + formatNumber(z2, 2, 4));
+    line("SU HATTI NOKTASI NO =" + FormatInteger(p.j - 1, 3) + " ILE " + FormatInteger(p.j, 3) +
+         " BIRBIRINE COK YAKIN");
+    line("                 Z1 = " + formatNumber(hull.PointZ(p.row, p.j - 1), 2, 4) +
+         " ILE Z2 = " + formatNumber(hull.PointZ(p.row, p.j), 2, 4));
   }
-  return fault;
 }
 
-// The message box of a failed point check; the report is closed before the
-// run ends, so that every error line is on disk.
-[[noreturn]] void StopOnClosePoints(platform::Session& session, platform::OutputFile& report,
-                                    const std::string& message, const std::string& title) {
-  platform::ShowMessage(session, message, title);
+// A failed point check of the hydrostatics run: the pairs into the report,
+// the message box, and the report closed before the run ends, so that every
+// error line is on disk.  The box has said the message: the run's end does
+// not say it again.
+[[noreturn]] void StopOnClosePoints(platform::Session& session, platform::OutputFile& report, const HullModel& hull,
+                                    const std::vector<ClosePoints>& pairs, const ProgramForms& forms,
+                                    const ClosePointsMessage& message) {
+  ClosePointLines(hull, pairs, forms.formatNumber, [&](const std::string& text) { report.Line(text); });
+  const std::string text = std::string(message.text) + kPairsInReport;
+  platform::ShowMessage(session, text, message.title);
   report.Close();
-  platform::StopForDataError(message);
+  platform::StopForShownDataError(text);
 }
 
 }  // namespace
+
+std::vector<ClosePoints> FindClosePoints(const HullModel& hull, int firstRow, int lastRow) {
+  std::vector<ClosePoints> pairs;
+  for (int r = firstRow; r <= lastRow; ++r) {
+    for (int j = 2; j <= hull.PointCount(r); ++j) {
+      const bool bothKnuckles =
+          hull.PointCode(r, j - 1) == kKnuckleCode && hull.PointCode(r, j) == kKnuckleCode;
+      if (std::fabs(hull.PointZ(r, j) - hull.PointZ(r, j - 1)) < kClosePointLimit && !bothKnuckles) {
+        pairs.push_back({r, j});
+      }
+    }
+  }
+  return pairs;
+}
 
 void CheckStationPositions(platform::Session& session, const HullModel& hull, const ProgramForms& forms) {
   const int n = hull.StationCount;
@@ -87,16 +116,8 @@ void CheckStationSections(platform::Session& session, platform::ConsoleForm& for
                           const HullModel& hull, double HalfBreadth, double Depth, const ProgramForms& forms) {
   // Every station is checked before the run stops, so that the report lists
   // every close pair of the whole table.
-  bool fault = false;
-  for (int i = 1; i <= hull.StationCount; ++i) {
-    const bool stationFault = CheckRowPoints(hull, i, report, forms.formatNumber, [&] {
-      report.Line();
-      report.Line("**** POSTA KESITI NO = " + FormatInteger(i, 2) + " 'DE DATA GIRDI HATASI ****");
-      report.Line("     Posta Yeri = " + forms.formatNumber(hull.StationPos(i), 3, 3) + " metre AP 'den");
-    });
-    fault = fault || stationFault;
-  }
-  if (fault) StopOnClosePoints(session, report, kStationCloseMessage, kStationCloseTitle);
+  const std::vector<ClosePoints> pairs = FindClosePoints(hull, 1, hull.StationCount);
+  if (!pairs.empty()) StopOnClosePoints(session, report, hull, pairs, forms, kStationClose);
 
   const double step = ReviewStep(HalfBreadth);
   RequireDrawingExtent(kDepthName, Depth);
@@ -112,11 +133,10 @@ void CheckStemSternProfiles(platform::Session& session, platform::ConsoleForm& f
     const bool stern = (k == 1);
     const int r = hull.StationCount + k;
     const std::string name = ContourName(stern);
-    const bool fault = CheckRowPoints(hull, r, report, forms.formatNumber, [&] {
-      report.Line();
-      report.Line(name + " 'DA DATA GIRDI HATASI ****");
-    });
-    if (fault) StopOnClosePoints(session, report, kContourCloseMessage, kContourCloseTitle);
+    // A stern contour with close points stops the run before the stem is
+    // tested.
+    const std::vector<ClosePoints> pairs = FindClosePoints(hull, r, r);
+    if (!pairs.empty()) StopOnClosePoints(session, report, hull, pairs, forms, kContourClose);
 
     const double step = ReviewStep(HalfBreadth);
     RequireDrawingExtent(kDepthName, Depth);
@@ -126,6 +146,25 @@ void CheckStemSternProfiles(platform::Session& session, platform::ConsoleForm& f
     const double shift = stern ? -HalfBreadth : -Lbp;
     DrawEndContour(form, hull, r, shift, step, forms.sectionSpline);
     platform::StopIfConfirmed(session, name + " GEOMETRISINDE YANLISLIK VAR MI E/H <H>");
+  }
+}
+
+void RefuseClosePoints(platform::Session& session, const HullModel& hull, const ProgramForms& forms) {
+  struct Group {
+    int firstRow, lastRow;
+    const ClosePointsMessage& message;
+  };
+  std::vector<Group> groups{{1, hull.StationCount, kStationClose}};
+  if (forms.offsetTable.readProfiles) {
+    groups.push_back({hull.SternRow(), hull.SternRow(), kContourClose});
+    groups.push_back({hull.StemRow(), hull.StemRow(), kContourClose});
+  }
+  for (const Group& g : groups) {
+    const std::vector<ClosePoints> pairs = FindClosePoints(hull, g.firstRow, g.lastRow);
+    if (pairs.empty()) continue;
+    ClosePointLines(hull, pairs, forms.formatNumber,
+                    [&](const std::string& text) { session.Err() << text << "\n"; });
+    platform::StopWithDataMessage(session, std::string(g.message.text) + kPairsAbove, g.message.title);
   }
 }
 

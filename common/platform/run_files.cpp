@@ -148,4 +148,19 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
   for (const auto& o : outputs) session.LockFolder(o.parent_path());
 }
 
+std::string RemoveEarlierScript(Session& session, const std::string& OUTDIR, const std::string& name) {
+  const std::filesystem::path path = session.ResolvePath(OUTDIR + name);
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::symlink_status(path, ec);
+  if (ec || !std::filesystem::exists(status)) return "";
+  if (!std::filesystem::is_regular_file(status) && !std::filesystem::is_symlink(status)) {
+    return " Cikti klasorundeki " + name + " bir dosya degil; oldugu gibi birakildi.";
+  }
+  if (!std::filesystem::remove(path, ec) || ec) {
+    return " Onceki bir calismadan kalan " + name + " silinemedi (" + ec.message() +
+           "): bu calismanin cizimi degildir.";
+  }
+  return " Onceki bir calismadan kalan " + name + " silindi.";
+}
+
 }  // namespace platform

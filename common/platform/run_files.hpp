@@ -36,4 +36,12 @@ struct RunFiles {
 // then locks the folder of every output (LockFolder).
 void ClaimRunFiles(Session& session, const RunFiles& files);
 
+// A drawing script that a run skips leaves no script of an earlier run
+// beside this run's report: the file `name` in OUTDIR (one of the run's
+// claimed outputs) is removed by name, a link itself and never the file it
+// points to; a folder, a FIFO or a device there is left as it is.  Returns
+// what the skip message adds about it (a sentence with a blank in front), or
+// nothing when there was no such file.
+std::string RemoveEarlierScript(Session& session, const std::string& OUTDIR, const std::string& name);
+
 }  // namespace platform

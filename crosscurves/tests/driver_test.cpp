@@ -3,6 +3,7 @@
 // hulls, the metacentric-height question, and the bundled example.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -222,6 +223,43 @@ TEST(CrossCurvesRun, UnworkableHullsAreRefused) {
     EXPECT_NE(run.Errors().find(c.message), std::string::npos) << run.Errors();
     EXPECT_FALSE(run.Exists("Pendrovix.SON"));
   }
+}
+
+// The 60 m barge whose first station has its bilge corner coded smooth: the
+// point check of the offset table refuses it (status 1) right after the
+// table is read, before any figure is computed or any picture drawn.  The
+// pair is said on the error stream, the message once; nothing is written.
+// The same barge coded right runs to its end.
+TEST(CrossCurvesRun, BargeWithASmoothBilgeCornerIsRefusedBeforeAnythingIsComputed) {
+  TaskText t;
+  t.HeelAngleCount = "3";
+  t.HeelAngleLines = {"0, 10, 20"};
+  {
+    ProgramRun run;
+    run.WriteTask(t);
+    run.WriteHull(testsupport::KnuckledBarge(true));
+    EXPECT_EQ(run.Run(), 1);
+    EXPECT_NE(run.Errors().find("\n**** POSTA KESITI NO =  1 'DE DATA GIRDI HATASI ****\n"
+                                "     Posta Yeri =   0.000 metre AP 'den\n"
+                                "SU HATTI NOKTASI NO =  1 ILE   2 BIRBIRINE COK YAKIN\n"
+                                "                 Z1 =  0.0000 ILE Z2 =  0.0000\n"
+                                "\n*** Kesit postalari data giris hatasi ***\n"),
+              std::string::npos)
+        << run.Errors();
+    EXPECT_EQ(testsupport::CountOf(run.Errors(), "Data dosyasinda posta kesitlerinde birbirlerine yakin su hatti "
+                                                 "noktalari var."),
+              1)
+        << run.Errors();
+    EXPECT_EQ(run.Terminal().find("YANLISLIK VAR MI"), std::string::npos);
+    std::vector<std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(run.Dir())) files.push_back(e.path().filename());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"HULL.DAT", "Pendrovix.TSK"}));
+  }
+  ProgramRun run;
+  run.WriteTask(t);
+  run.WriteHull(testsupport::KnuckledBarge(false));
+  EXPECT_EQ(run.Run(), 0) << run.Errors();
 }
 
 // A yes to the review of the stations ends the run before the report.

@@ -298,6 +298,46 @@ TEST(RunTest, TrimLineWithoutFloodedWater) {
   EXPECT_EQ(report.find("YARALI BOLME BOYU HESABI"), std::string::npos);
 }
 
+// The 60 m barge whose first station has its bilge corner coded smooth, with
+// three trim lines, the load waterline at 3 m and two zones: the point check
+// of the offset table refuses it (status 1) before any level is integrated or
+// any review drawn.  The pair is said on the error stream, the message once;
+// neither the report nor the script is written.  The same barge coded right
+// runs to its end and floats at the load waterline with the box's volume,
+// 60 x 12 x 3 = 2160 m3.
+TEST(RunTest, BargeWithASmoothBilgeCornerIsRefusedBeforeAnythingIsComputed) {
+  TaskText task;
+  task.length = "60";
+  task.lines = {{4.924, 3.5}, {4.924, 4.924}, {3.5, 4.924}};
+  task.load = {3, 3};
+  task.zones = {{0, 30, 100}, {30, 60, 85}};
+  const StepsResult refused = RunProgramWith(task, testsupport::KnuckledBarge(true));
+  EXPECT_EQ(refused.status, 1) << refused.err;
+  EXPECT_NE(refused.err.find("\n**** POSTA KESITI NO =  1 'DE DATA GIRDI HATASI ****\n"
+                             "     Posta Yeri =   0.000 metre AP 'den\n"
+                             "SU HATTI NOKTASI NO =  1 ILE   2 BIRBIRINE COK YAKIN\n"
+                             "                 Z1 =  0.0000 ILE Z2 =  0.0000\n"
+                             "\n*** Kesit postalari data giris hatasi ***\n"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_EQ(testsupport::CountOf(refused.err, "Data dosyasinda posta kesitlerinde birbirlerine yakin su hatti "
+                                              "noktalari var."),
+            1)
+      << refused.err;
+  EXPECT_EQ(refused.out.find("YANLISLIK VAR MI"), std::string::npos);
+  for (const auto& [name, text] : refused.files) {
+    EXPECT_TRUE(name == kTaskFileName || name == task.offsetFile || (name == "REPORT.SON" && text.empty())) << name;
+  }
+
+  const StepsResult sound = RunProgramWith(task, testsupport::KnuckledBarge(false));
+  ASSERT_EQ(sound.status, 0) << sound.err;
+  const std::string& report = sound.files.at(kReportFileName);
+  const std::string label = "HESAPLANAN DEPLASMAN =";
+  const std::size_t at = report.rfind(label);
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_NEAR(std::stod(report.substr(at + label.size())), 2160, 0.02);
+}
+
 // A yes to any of the four reviews ends the run at once, status 2; the report,
 // written only from the trim-line review on, is complete on disk.
 TEST(RunTest, AYesToAReviewEndsTheRun) {

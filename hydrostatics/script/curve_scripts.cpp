@@ -544,24 +544,25 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
   if (language == "t") language = "T";
   const bool turkish = Turkish(language);
 
-  const std::string both = " ZAZURI1.SCR ve ZAZURI2.SCR yazilmadi.";
+  const auto skipBoth = [&](const std::string& why) {
+    SkipScripts(session, OUTDIR, why, {"ZAZURI1.SCR", "ZAZURI2.SCR"});
+  };
   if (d.NST < 1) {
-    SkipDrawing(session, "ZAZURI.DAT dosyasinda hic posta yok." + both);
+    skipBoth("ZAZURI.DAT dosyasinda hic posta yok.");
     return;
   }
   if (!(d.L > 0)) {
-    SkipDrawing(session, "ZAZURI.DAT dosyasinda gemi boyu (Lbp) sifirdan buyuk degil; okunan deger " +
-                                 MessageLength(d.L) + "." + both);
+    skipBoth("ZAZURI.DAT dosyasinda gemi boyu (Lbp) sifirdan buyuk degil; okunan deger " + MessageLength(d.L) + ".");
     return;
   }
   if (d.NW < kMinBonjeanWaterlines) {
-    SkipDrawing(session, "ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
-                                 " su hatti var; Bonjean egrileri icin en az 2 su hatti gerekli." + both);
+    skipBoth("ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
+             " su hatti var; Bonjean egrileri icin en az 2 su hatti gerekli.");
     return;
   }
   if (!(d.WL(d.NW) > 0)) {
-    SkipDrawing(session, "ZAZURI.DAT dosyasinda en ust su hatti sifirdan buyuk degil; okunan deger " +
-                                 MessageLength(d.WL(d.NW)) + "." + both);
+    skipBoth("ZAZURI.DAT dosyasinda en ust su hatti sifirdan buyuk degil; okunan deger " +
+             MessageLength(d.WL(d.NW)) + ".");
     return;
   }
 
@@ -575,9 +576,10 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
   WriteBonjeanScript(session, d, sheet, StationLabelScale, turkish, OUTDIR);
 
   if (d.NW < kMinHydrostaticWaterlines) {
-    SkipDrawing(session, "ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
-                                 " su hatti var; hidrostatik egriler icin en az 4 su hatti gerekli. ZAZURI2.SCR "
-                                 "yazilmadi.");
+    SkipScripts(session, OUTDIR,
+                "ZAZURI.DAT dosyasinda " + std::to_string(d.NW) +
+                    " su hatti var; hidrostatik egriler icin en az 4 su hatti gerekli.",
+                {"ZAZURI2.SCR"});
     return;
   }
   WriteHydrostaticCurvesScript(session, d, sheet, StationLabelScale, turkish, OUTDIR);

@@ -11,6 +11,7 @@
 #include "common/numerics/format.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/run_files.hpp"
 #include "scripts.hpp"
 
 namespace hydro {
@@ -122,8 +123,14 @@ std::string Shown(double v) { return std::isfinite(v) ? platform::WriteItemNumbe
 
 }  // namespace
 
-void SkipDrawing(platform::Session& session, const std::string& prompt) {
-  platform::ShowMessage(session, prompt, "Cizim dosyalari");
+void SkipScripts(platform::Session& session, const std::string& OUTDIR, const std::string& why,
+                 std::initializer_list<const char*> names) {
+  std::string listed, removed;
+  for (const char* name : names) {
+    listed += (listed.empty() ? "" : " ve ") + std::string(name);
+    removed += platform::RemoveEarlierScript(session, OUTDIR, name);
+  }
+  platform::ShowMessage(session, why + " " + listed + " yazilmadi." + removed, "Cizim dosyalari");
 }
 
 void WriteBodyPlanAndProfileScripts(platform::Session& session, const std::string& OUTDIR, double Lbp,
@@ -134,23 +141,26 @@ void WriteBodyPlanAndProfileScripts(platform::Session& session, const std::strin
   const int NST = hull.StationCount;
   // The sheet scales divide by the breadth and the depth, the sampling step
   // is a fortieth of the half-breadth; without them there is no drawing.
-  const std::string both = " Enkesitler.SCR ve ProfilResmi.SCR yazilmadi.";
+  const auto skipBoth = [&](const std::string& why) {
+    SkipScripts(session, OUTDIR, why, {"Enkesitler.SCR", "ProfilResmi.SCR"});
+  };
   if (NST < 1) {
-    SkipDrawing(session, "Data dosyasinda hic posta kesiti yok." + both);
+    skipBoth("Data dosyasinda hic posta kesiti yok.");
     return;
   }
   if (!Positive(HalfBreadth) || !Positive(Depth)) {
-    SkipDrawing(session, "Kormelant.TSK dosyasinda yari genislik (" + Shown(HalfBreadth) + " m) veya derinlik (" +
-                                 Shown(Depth) + " m) sifirdan buyuk degil." + both);
+    skipBoth("Kormelant.TSK dosyasinda yari genislik (" + Shown(HalfBreadth) + " m) veya derinlik (" +
+             Shown(Depth) + " m) sifirdan buyuk degil.");
     return;
   }
   drawing::WriteBodyPlan(session, OUTDIR, drawing::KormelantHullDialect(), hull, HalfBreadth, Depth, MidshipIndex,
                          turkish ? "POSTA KESITLERI" : "DESIGN SECTIONS", forms.sectionSpline);
   // The profile's length scale divides by the distance of the end stations.
   if (!Positive(hull.StationPos(NST) - hull.StationPos(1))) {
-    SkipDrawing(session, "Data dosyasinda son posta (" + Shown(hull.StationPos(NST)) + " m) ilk postadan (" +
-                                 Shown(hull.StationPos(1)) + " m) ileride degil; profil olcegi bulunamaz. "
-                                 "ProfilResmi.SCR yazilmadi.");
+    SkipScripts(session, OUTDIR,
+                "Data dosyasinda son posta (" + Shown(hull.StationPos(NST)) + " m) ilk postadan (" +
+                    Shown(hull.StationPos(1)) + " m) ileride degil; profil olcegi bulunamaz.",
+                {"ProfilResmi.SCR"});
     return;
   }
   WriteProfile(session, OUTDIR, Lbp, HalfBreadth, Depth, hull, turkish, forms);

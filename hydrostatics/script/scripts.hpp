@@ -1,6 +1,7 @@
 #pragma once
 // The hydrostatics program's AutoCAD drawing scripts.
 
+#include <initializer_list>
 #include <string>
 
 #include "common/hullform/hull_model.hpp"
@@ -23,8 +24,11 @@ void WriteHydrostaticCurvesScripts(platform::Session& session, const std::string
                                    double StationLabelScale, const std::string& ReportLanguage,
                                    const std::string& OUTDIR);
 
-// A drawing that the data cannot give is left out with a message box; the run
-// goes on to its end.
-void SkipDrawing(platform::Session& session, const std::string& prompt);
+// Scripts that the data cannot give are left out with a message box, "<why>
+// A ve B yazilmadi.", and the scripts of those names an earlier run left in
+// OUTDIR are removed (the message says so), so that no stale drawing stands
+// beside this run's report.  The run goes on to its end.
+void SkipScripts(platform::Session& session, const std::string& OUTDIR, const std::string& why,
+                 std::initializer_list<const char*> names);
 
 }  // namespace hydro

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "run_fixture.hpp"
@@ -34,6 +35,41 @@ TEST(Driver, ReviewAnsweredYesLeavesAnEmptyReport) {
   ASSERT_TRUE(std::filesystem::exists(dir / "RAPOR.TXT"));
   EXPECT_EQ(FileText(dir / "RAPOR.TXT"), "");
   EXPECT_FALSE(std::filesystem::exists(dir / "BONJEAN.SON"));
+}
+
+// The 60 m barge whose first station has its bilge corner coded smooth: the
+// point check lists the pair in the report and stops the run (status 1)
+// before anything else is written; its message is said once.  The same
+// barge coded right runs to its end.
+TEST(Driver, BargeWithASmoothBilgeCornerIsRefusedAfterItsPairIsReported) {
+  TaskText t;
+  t.Dimensions = "60, 6, 5";
+  t.Drafts = "3, 3";
+  t.Waterlines = "0, 5, 0.5";
+  t.CurveScriptFlag = "1";
+  {
+    const auto dir = PrepareRun(t, testsupport::KnuckledBarge(true));
+    const RunOutcome r = RunProgramIn(dir);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(testsupport::CountOf(r.err, "Data dosyasinda posta kesitlerinde birbirlerine yakin su hatti noktalari "
+                                          "var."),
+              1)
+        << r.err;
+    EXPECT_EQ(FileText(dir / "RAPOR.TXT"),
+              "\r\n"
+              "**** POSTA KESITI NO =  1 'DE DATA GIRDI HATASI ****\r\n"
+              "     Posta Yeri =   0.000 metre AP 'den\r\n"
+              "SU HATTI NOKTASI NO =  1 ILE   2 BIRBIRINE COK YAKIN\r\n"
+              "                 Z1 =  0.0000 ILE Z2 =  0.0000\r\n");
+    std::set<std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+      if (e.path().filename() != "screens") files.insert(e.path().filename().string());
+    }
+    EXPECT_EQ(files, (std::set<std::string>{"HULL.DAT", "Kormelant.TSK", "RAPOR.TXT"}));
+  }
+  const auto dir = PrepareRun(t, testsupport::KnuckledBarge(false));
+  const RunOutcome r = RunProgramIn(dir);
+  EXPECT_EQ(r.status, 0) << r.err;
 }
 
 }  // namespace

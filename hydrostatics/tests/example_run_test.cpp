@@ -168,5 +168,32 @@ TEST(BundledExampleTrimmed, OutputsAreAsRecorded) {
   ExpectRecordedOutputs(trimmed, "trimmed");
 }
 
+// After a first run of the example, its drafts set to 1 m (line 28) and its
+// waterlines to 0, 1.5, 0.5 (line 41): three waterlines are too few for the
+// hydrostatic curves, so ZAZURI2.SCR is skipped, and the first run's
+// ZAZURI2.SCR (for 6.5 m) goes with it instead of standing beside this run's
+// 1 m report.
+TEST(BundledExampleRerun, SkippedCurvesScriptTakesTheEarlierOneWithIt) {
+  testsupport::ExampleRun r = testsupport::RunExample(KORMELANT_PATH);
+  ASSERT_EQ(r.status, 0) << r.terminal.substr(0, 2000);
+  ASSERT_TRUE(fs::exists(r.File("ZAZURI2.SCR")));
+  std::vector<std::string> lines = ReadLines(r.File("Kormelant.TSK"));
+  ASSERT_EQ(lines.at(27), "6.5, 6.5");
+  ASSERT_EQ(lines.at(40), "0, 8, 0.5");
+  lines.at(27) = "1, 1";
+  lines.at(40) = "0, 1.5, 0.5";
+  std::string task;
+  for (const std::string& line : lines) task += line + "\r\n";
+  testsupport::WriteFile(r.File("Kormelant.TSK"), task);
+
+  testsupport::RunAgain(r, KORMELANT_PATH);
+  EXPECT_EQ(r.status, 0) << r.terminal.substr(0, 2000);
+  EXPECT_NE(r.terminal.find("ZAZURI2.SCR yazilmadi. Onceki bir calismadan kalan ZAZURI2.SCR silindi."),
+            std::string::npos)
+      << r.terminal;
+  EXPECT_FALSE(fs::exists(fs::symlink_status(r.File("ZAZURI2.SCR"))));
+  EXPECT_TRUE(fs::exists(r.File("ZAZURI1.SCR")));
+}
+
 }  // namespace
 }  // namespace hydro

@@ -42,6 +42,16 @@ struct ExampleRun {
   std::filesystem::path File(const std::string& name) const { return dir->Path() / name; }
 };
 
+// Runs `program` (a path to the binary) again in the run's folder with no
+// input, as after an edit of its task file; keeps its status and terminal.
+inline void RunAgain(ExampleRun& r, const std::string& program) {
+  const std::string command =
+      "cd '" + r.dir->Path().string() + "' && '" + program + "' </dev/null >terminal.txt 2>&1";
+  const int rc = std::system(command.c_str());
+  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+  r.terminal = ReadFile(r.File("terminal.txt"));
+}
+
 // Runs `program` (a path to the binary) in a copy of the example, with the
 // drafts of Kormelant's task file set to `drafts` when they are given.
 inline ExampleRun RunExample(const std::string& program, const std::string& drafts = "") {
@@ -53,11 +63,7 @@ inline ExampleRun RunExample(const std::string& program, const std::string& draf
     CopyExampleWithDrafts(r.dir->Path(), drafts);
     if (::testing::Test::HasFatalFailure()) return r;
   }
-  const std::string command =
-      "cd '" + r.dir->Path().string() + "' && '" + program + "' </dev/null >terminal.txt 2>&1";
-  const int rc = std::system(command.c_str());
-  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  r.terminal = ReadFile(r.File("terminal.txt"));
+  RunAgain(r, program);
   return r;
 }
 

@@ -104,4 +104,21 @@ inline Hull PrismaticHull(const std::vector<Point>& section, int count = 11, dou
   return h;
 }
 
+// A 60 x 12 x 5 m box barge, stations every 6 m from 0 to 60 m, each a flat
+// bottom and a vertical side (knuckles at the keel, at the bilge corner and
+// at the deck), vertical end contours.  With `bilgeSlip` the bilge corner of
+// the first station is coded smooth, a likely slip of the pen: two points
+// at one height then no longer both knuckles, which the point check of every
+// program refuses.
+inline Hull KnuckledBarge(bool bilgeSlip) {
+  Hull h;
+  for (int i = 0; i <= 10; ++i) {
+    const double bilgeCode = (bilgeSlip && i == 0) ? 1 : 0;
+    h.stations.push_back({6.0 * i, {{0, 0, 0}, {0, 6, bilgeCode}, {5, 6, 0}}});
+  }
+  h.stern = {{0, 0, 0}, {5, 0, 1}};
+  h.stem = {{0, 60, 0}, {5, 60, 1}};
+  return h;
+}
+
 }  // namespace testsupport

@@ -382,3 +382,146 @@ TEST_F(ChecksTest, StationSpacingThenOrderMessagesNameTheTwoStations) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pair finder alone: which pairs of which rows it finds, in the order of
+// the rows and up each row (points j - 1 and j given by j).
+TEST(ClosePointFinder, FindsEveryPairOfTheRowsAskedInOrder) {
+  using Pairs = std::vector<std::pair<int, int>>;
+  struct Case {
+    const char* what;
+    std::vector<std::pair<int, std::vector<Point>>> rows;  // row of five stations and two contours, its points
+    int firstRow, lastRow;
+    Pairs pairs;  // (row, j)
+  };
+  const Case cases[] = {
+      {"knuckle pair at one height (the flat bottom of every station)", {}, 1, 7, {}},
+      {"0.00005 apart, codes 0 and 1", {{2, {{-1, 0, 1}, {1, 1, 0}, {1.00005, 2, 1}, {4, 3, 1}}}}, 1, 5, {{2, 3}}},
+      {"0.00005 apart, codes 1 and 1", {{2, {{-1, 0, 1}, {1, 1, 1}, {1.00005, 2, 1}, {4, 3, 1}}}}, 1, 5, {{2, 3}}},
+      {"0 and 0.0001, codes 1 and 1", {{2, {{-1, 0, 1}, {0, 1, 1}, {0.0001, 2, 1}, {4, 3, 1}}}}, 1, 5, {}},
+      {"two pairs in one station",
+       {{3, {{0, 0, 1}, {1, 1, 1}, {1.00001, 2, 1}, {3, 3, 1}, {3, 3.5, 1}, {4, 4, 1}}}}, 1, 5, {{3, 3}, {3, 5}}},
+      {"two faulty stations",
+       {{5, {{0, 0, 1}, {0.00002, 1, 0}, {4, 4, 1}}}, {2, {{0, 0, 0}, {1, 1, 1}, {1, 2, 0}, {4, 3, 1}}}},
+       1, 5, {{2, 3}, {5, 2}}},
+      {"a stern fault is not a station's", {{6, {{0, 2, 0}, {1, 1, 1}, {1.00003, -0.5, 1}, {5, -1, 1}}}}, 1, 5, {}},
+      {"stern and stem, each row asked",
+       {{6, {{0, 2, 0}, {1, 1, 1}, {1.00003, -0.5, 1}, {5, -1, 1}}}, {7, {{0, 18, 1}, {0, 19.5, 1}, {5, 20.3, 1}}}},
+       6, 7, {{6, 3}, {7, 2}}},
+      {"only the rows asked", {{1, {{0, 0, 1}, {0, 1, 1}, {4, 4, 1}}}, {4, {{0, 0, 1}, {0, 1, 1}, {4, 4, 1}}}}, 2, 4,
+       {{4, 2}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    HullModel hull = testsupport::MakeHullModel({Stations(5, 5), Stern(), Stem()});
+    for (const auto& [row, points] : c.rows) testsupport::SetRow(hull, row, points);
+    Pairs found;
+    for (const hullform::ClosePoints& p : hullform::FindClosePoints(hull, c.firstRow, c.lastRow)) {
+      found.emplace_back(p.row, p.j);
+    }
+    EXPECT_EQ(found, c.pairs);
+  }
+}
+
+constexpr const char* kStationCloseText =
+    "Data dosyasinda posta kesitlerinde birbirlerine yakin su hatti noktalari var. Bu durumda program calismaz. "
+    "Lutfen data dosyasini guncelleyin.";
+constexpr const char* kContourCloseText =
+    "Data dosyasinda birbirlerine yakin su hatti noktalari var. Bu durumda program calismaz. Lutfen data "
+    "dosyasini guncelleyin.";
+
+// The hydrostatics program's checks say their message once on the terminal:
+// the message box says it, the run's end does not repeat it.
+TEST_F(ChecksTest, EachCheckSaysItsMessageOnce) {
+  std::vector<Point> stern = Stern();
+  stern[2].z = 1.00003;
+  std::vector<Station> closeStations = Stations(3, 5);
+  closeStations[1].points = {{0, 0, 0}, {0, 3, 1}, {5, 4, 1}};
+  std::vector<Station> closePositions = Stations(3, 5);
+  closePositions[2].x = 5.005;
+  const struct {
+    const char* what;
+    testsupport::Hull hull;
+    const char* message;
+  } cases[] = {
+      {"close station points", {closeStations, Stern(), Stem()}, kStationCloseText},
+      {"close contour points", {Stations(3, 5), stern, Stem()}, kContourCloseText},
+      {"close stations", {closePositions, Stern(), Stem()}, "birbirine cok yakin"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const HullModel hull = testsupport::MakeHullModel(c.hull);
+    const int status = Run("", [&](platform::Session& s) {
+      hullform::CheckStationPositions(s, hull, hull_test::kClassicalForms);
+      platform::OutputFile& report = s.CreateOutput("REPORT.TXT");
+      platform::ConsoleForm& form = hullform::SectionForm(s);
+      hullform::CheckStationSections(s, form, report, hull, 4, 5, hull_test::kClassicalForms);
+      hullform::CheckStemSternProfiles(s, form, report, hull, 4, 5, 20, hull_test::kClassicalForms);
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(hull_test::Count(err_.str(), c.message), 1) << err_.str();
+  }
+}
+
+// The point check of the programs whose report is not open when the hull is
+// read: the pairs in the report's lines on the error stream, then the
+// message box of the first faulty group, said once; the contours only where
+// the program's offset table has them; nothing shown, nothing asked.
+TEST_F(ChecksTest, RefusalBeforeTheReportSaysThePairsOnTheTerminal) {
+  std::vector<Station> st = Stations(5, 5);
+  st[1].points = {{0, 0, 0}, {0, 3, 1}, {5, 4, 1}};
+  st[3].points = {{0, 0, 1}, {2, 3, 1}, {2.00002, 3.5, 0}, {5, 4, 1}};
+  std::vector<Point> stern = Stern();
+  stern[2].z = 1.00003;
+  std::vector<Point> stem = Stem();
+  stem[1].z = 0.00001;
+  const std::string stationLines =
+      "\n**** POSTA KESITI NO =  2 'DE DATA GIRDI HATASI ****\n"
+      "     Posta Yeri =   5.000 metre AP 'den\n"
+      "SU HATTI NOKTASI NO =  1 ILE   2 BIRBIRINE COK YAKIN\n"
+      "                 Z1 =  0.0000 ILE Z2 =  0.0000\n"
+      "\n**** POSTA KESITI NO =  4 'DE DATA GIRDI HATASI ****\n"
+      "     Posta Yeri =  15.000 metre AP 'den\n"
+      "SU HATTI NOKTASI NO =  2 ILE   3 BIRBIRINE COK YAKIN\n"
+      "                 Z1 =  2.0000 ILE Z2 =  2.0000\n";
+  const std::string sternLines =
+      "\nKIC BODOSLAMA 'DA DATA GIRDI HATASI ****\n"
+      "SU HATTI NOKTASI NO =  2 ILE   3 BIRBIRINE COK YAKIN\n"
+      "                 Z1 =  1.0000 ILE Z2 =  1.0000\n";
+  const std::string stemLines =
+      "\nBAS BODOSLAMA 'DA DATA GIRDI HATASI ****\n"
+      "SU HATTI NOKTASI NO =  1 ILE   2 BIRBIRINE COK YAKIN\n";
+  const std::string above = " Hatali su hatlari bu mesajin ustunde yazmaktadir.\n";
+  hullform::ProgramForms noContours = hull_test::kClassicalForms;
+  noContours.offsetTable.readProfiles = false;
+  const struct {
+    const char* what;
+    testsupport::Hull hull;
+    const hullform::ProgramForms& forms;
+    int status;
+    std::string err;  // the whole error stream
+  } cases[] = {
+      {"stations", {st, stern, stem}, hull_test::kClassicalForms, 1,
+       stationLines + "\n*** Kesit postalari data giris hatasi ***\n" + kStationCloseText + above},
+      {"stern before stem", {Stations(5, 5), stern, stem}, hull_test::kClassicalForms, 1,
+       sternLines + "\n*** Kic ve Bas bodoslamalar data giris hatasi ***\n" + kContourCloseText + above},
+      {"stem", {Stations(5, 5), Stern(), stem}, hull_test::kClassicalForms, 1,
+       stemLines + "                 Z1 =  0.0000 ILE Z2 =  0.0000\n" +
+           "\n*** Kic ve Bas bodoslamalar data giris hatasi ***\n" + kContourCloseText + above},
+      {"no contours in the program's hull", {Stations(5, 5), stern, stem}, noContours, 0, ""},
+      {"stations, no contours", {st, stern, stem}, noContours, 1,
+       stationLines + "\n*** Kesit postalari data giris hatasi ***\n" + kStationCloseText + above},
+      {"a sound hull", {Stations(5, 5), Stern(), Stem()}, hull_test::kClassicalForms, 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const HullModel hull = testsupport::MakeHullModel(c.hull);
+    EXPECT_EQ(Run("", [&](platform::Session& s) { hullform::RefuseClosePoints(s, hull, c.forms); }), c.status);
+    EXPECT_EQ(err_.str(), c.err);
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "screens"));
+  }
+}
+
+}  // namespace

@@ -3,12 +3,14 @@
 // that only a carriage return marks.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -382,6 +384,41 @@ TEST_F(RunFilesTest, UnwritablePicturesFolderIsSaidOnce) {
   EXPECT_EQ(testsupport::CountOf(err_.str(), "Ekran resimleri"), 1) << err_.str();
   EXPECT_NE(err_.str().find("\"" + (dir_ / "screens").generic_string() + "\" klasorune yazilamiyor"),
             std::string::npos);
+}
+
+// A script a run skips: the one of its name an earlier run left in the
+// output folder is removed by name (a plain file, a link itself and never
+// the file it points to, a link to nothing); anything else there is left
+// and said; nothing there is said by nothing.
+TEST_F(RunFilesTest, EarlierScriptRemovedByNameAndNeverThroughALink) {
+  const std::string removed = " Onceki bir calismadan kalan A.SCR silindi.";
+  const std::string left = " Cikti klasorundeki A.SCR bir dosya degil; oldugu gibi birakildi.";
+  const struct {
+    const char* what;
+    std::function<void(const fs::path&)> leave;  // puts the earlier thing at the path
+    std::string said;
+    bool gone;
+  } cases[] = {
+      {"nothing", [](const fs::path&) {}, "", true},
+      {"a plain file", [](const fs::path& p) { WriteAll(p, "line\r\n"); }, removed, true},
+      {"a link to a file", [&](const fs::path& p) { fs::create_symlink(dir_ / "kept.txt", p); }, removed, true},
+      {"a link to nothing", [](const fs::path& p) { fs::create_symlink("nowhere.txt", p); }, removed, true},
+      {"a folder", [](const fs::path& p) { fs::create_directories(p / "inside"); }, left, false},
+      {"a FIFO", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, left, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(dir_ / "out");
+    fs::create_directories(dir_ / "out");
+    WriteAll(dir_ / "kept.txt", "kept");
+    const fs::path at = dir_ / "out" / "A.SCR";
+    c.leave(at);
+    std::string said = "?";
+    EXPECT_EQ(Run([&](Session& s) { said = platform::RemoveEarlierScript(s, "out\\", "A.SCR"); }), 0);
+    EXPECT_EQ(said, c.said);
+    EXPECT_EQ(!fs::exists(fs::symlink_status(at)), c.gone);
+    EXPECT_EQ(ReadAll(dir_ / "kept.txt"), "kept");
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -91,10 +92,14 @@ struct CurveRun {
   std::string err;
 };
 
+// `earlierRun` leaves what an earlier run left in the output folder, after
+// the scripts of the test's last run are removed.
 CurveRun RunCurves(const WorkingDirectory& dir, const BoxBarge& h, const std::string& answers,
-              const std::string& language = "T", double StationLabelScale = 10) {
+              const std::string& language = "T", double StationLabelScale = 10,
+              const std::function<void()>& earlierRun = nullptr) {
   std::filesystem::remove(dir.Out("ZAZURI1.SCR"));
   std::filesystem::remove(dir.Out("ZAZURI2.SCR"));
+  if (earlierRun) earlierRun();
   WriteZazuriDat(dir.Out("ZAZURI.DAT"), h);
   ScriptedSession s(dir.Path(), answers);
   hydro::WriteHydrostaticCurvesScripts(s.session, s.session.TaskDirectory(), StationLabelScale, language,
@@ -449,6 +454,52 @@ TEST(CurveScripts, TooFewWaterlines) {
                          "ZAZURI1.SCR ve ZAZURI2.SCR yazilmadi.\n"),
               std::string::npos)
         << r.err;
+  }
+}
+
+// A script the data cannot give takes the one of its name that an earlier
+// run left with it (a link itself, never the file it points to), and the
+// message says so: no stale drawing stands beside this run's report.
+TEST(CurveScripts, SkippedScriptsTakeTheEarlierOnesWithThem) {
+  const std::string removed1 = " Onceki bir calismadan kalan ZAZURI1.SCR silindi.";
+  const std::string removed2 = " Onceki bir calismadan kalan ZAZURI2.SCR silindi.";
+  const struct {
+    std::vector<double> WL;
+    bool asLinks;
+    bool bonjeanWritten;
+    std::string message;
+  } cases[] = {
+      {{1, 2, 3}, false, true,
+       "ZAZURI.DAT dosyasinda 3 su hatti var; hidrostatik egriler icin en az 4 su hatti gerekli. ZAZURI2.SCR "
+       "yazilmadi." + removed2 + "\n"},
+      {{1, 2, 3}, true, true,
+       "ZAZURI.DAT dosyasinda 3 su hatti var; hidrostatik egriler icin en az 4 su hatti gerekli. ZAZURI2.SCR "
+       "yazilmadi." + removed2 + "\n"},
+      {{3}, true, false,
+       "ZAZURI.DAT dosyasinda 1 su hatti var; Bonjean egrileri icin en az 2 su hatti gerekli. ZAZURI1.SCR ve "
+       "ZAZURI2.SCR yazilmadi." + removed1 + removed2 + "\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message + (c.asLinks ? " (links)" : ""));
+    WorkingDirectory dir;
+    BoxBarge h;
+    h.WL = c.WL;
+    CurveRun r = RunCurves(dir, h, "", "T", 10, [&] {
+      for (const char* name : {"ZAZURI1.SCR", "ZAZURI2.SCR"}) scripttest::LeaveEarlierScript(dir, name, c.asLinks);
+    });
+    EXPECT_NE(r.err.find("*** Cizim dosyalari ***\n" + c.message), std::string::npos) << r.err;
+    EXPECT_TRUE(scripttest::Gone(dir, "ZAZURI2.SCR"));
+    // The Bonjean script is this run's, or none.
+    EXPECT_EQ(r.bonjeanWritten, c.bonjeanWritten);
+    if (c.bonjeanWritten) {
+      EXPECT_TRUE(r.bonjean.faults.empty()) << scripttest::Faults(r.bonjean);
+      EXPECT_NE(r.bonjean.FindText("HIDROSTATIK EGRILER - 1"), nullptr);
+    } else {
+      EXPECT_TRUE(scripttest::Gone(dir, "ZAZURI1.SCR"));
+    }
+    if (c.asLinks) {
+      EXPECT_EQ(testsupport::ReadFile(dir.Out("kept.txt")), scripttest::kKeptText);
+    }
   }
 }
 

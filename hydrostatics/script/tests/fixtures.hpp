@@ -38,4 +38,22 @@ struct ScriptedSession {
   platform::Session session;
 };
 
+// What an earlier run left in the output folder under `name`: a script, or
+// (asLink) a symbolic link to "kept.txt", a file that must stay as it is.
+inline constexpr const char* kKeptText = "kept\r\n";
+inline void LeaveEarlierScript(const WorkingDirectory& dir, const std::string& name, bool asLink) {
+  if (!asLink) {
+    testsupport::WriteFile(dir.Out(name), "line\r\n0,0\r\n1,1\r\n\r\n");
+    return;
+  }
+  testsupport::WriteFile(dir.Out("kept.txt"), kKeptText);
+  std::filesystem::create_symlink("kept.txt", dir.Out(name));
+}
+
+// True when nothing at all (no file, no link) stands at `name` in the output
+// folder.
+inline bool Gone(const WorkingDirectory& dir, const std::string& name) {
+  return !std::filesystem::exists(std::filesystem::symlink_status(dir.Out(name)));
+}
+
 }  // namespace scripttest

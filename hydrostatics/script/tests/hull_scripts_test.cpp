@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,10 +40,14 @@ struct HullRun {
   std::string err;
 };
 
+// `earlierRun` leaves what an earlier run left in the output folder, after
+// the scripts of the test's last run are removed.
 HullRun RunHull(const WorkingDirectory& dir, const hullform::HullModel& hull, double Lbp, double b, double D,
-                double MidshipIndex, const std::string& language = "T") {
+                double MidshipIndex, const std::string& language = "T",
+                const std::function<void()>& earlierRun = nullptr) {
   std::filesystem::remove(dir.Out("Enkesitler.SCR"));
   std::filesystem::remove(dir.Out("ProfilResmi.SCR"));
+  if (earlierRun) earlierRun();
   ScriptedSession s(dir.Path(), "");
   hydro::WriteBodyPlanAndProfileScripts(s.session, scripttest::kOutDir, Lbp, b, D, hull, MidshipIndex, language,
                                         hydro::kHydrostaticsForms);
@@ -301,6 +306,42 @@ TEST(HullScripts, MissingExtentsSkipTheDrawings) {
                        "bulunamaz. ProfilResmi.SCR yazilmadi.\n"),
             std::string::npos)
       << r.err;
+}
+
+// A script the data cannot give takes the one of its name that an earlier
+// run left with it (a link itself, never the file it points to); a script
+// this run writes replaces the earlier one.
+TEST(HullScripts, SkippedScriptsTakeTheEarlierOnesWithThem) {
+  for (const bool asLinks : {false, true}) {
+    SCOPED_TRACE(asLinks ? "links" : "files");
+    WorkingDirectory dir;
+    const auto earlier = [&] {
+      for (const char* name : {"Enkesitler.SCR", "ProfilResmi.SCR"}) scripttest::LeaveEarlierScript(dir, name, asLinks);
+    };
+    HullRun noBreadth = RunHull(dir, BoxHull(11, 100, 10, 8), 100, 0, 8, 6, "T", earlier);
+    EXPECT_NE(noBreadth.err.find("sifirdan buyuk degil. Enkesitler.SCR ve ProfilResmi.SCR yazilmadi. Onceki bir "
+                                 "calismadan kalan Enkesitler.SCR silindi. Onceki bir calismadan kalan "
+                                 "ProfilResmi.SCR silindi.\n"),
+              std::string::npos)
+        << noBreadth.err;
+    EXPECT_TRUE(scripttest::Gone(dir, "Enkesitler.SCR"));
+    EXPECT_TRUE(scripttest::Gone(dir, "ProfilResmi.SCR"));
+
+    hullform::HullModel oneSpot = BoxHull(11, 100, 10, 8);
+    for (int i = 1; i <= 11; ++i) oneSpot.StationPos(i) = 50;
+    HullRun r = RunHull(dir, oneSpot, 100, 10, 8, 6, "T", earlier);
+    EXPECT_NE(r.err.find("bulunamaz. ProfilResmi.SCR yazilmadi. Onceki bir calismadan kalan ProfilResmi.SCR "
+                         "silindi.\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_TRUE(scripttest::Gone(dir, "ProfilResmi.SCR"));
+    ASSERT_TRUE(r.bodyPlanWritten);
+    EXPECT_TRUE(r.bodyPlan.faults.empty()) << scripttest::Faults(r.bodyPlan);
+    EXPECT_NE(r.bodyPlan.FindText("POSTA KESITLERI"), nullptr);
+    if (asLinks) {
+      EXPECT_EQ(testsupport::ReadFile(dir.Out("kept.txt")), scripttest::kKeptText);
+    }
+  }
 }
 
 }  // namespace
