@@ -16,11 +16,13 @@ namespace {
 
 // Trials stop when the two volumes of a trial agree to this fraction, the
 // compartment holds the flooded water to it, and its centroid lies within
-// this fraction of the ship's length of the flooded water's centre (a model
-// is tried as its ship is).
+// this fraction of the ship's length of the flooded water's centre.  The
+// guard of the second centroid's division is this fraction of L^3 (1e-7 m3
+// for a 100 m ship): a model is tried as its ship is, where a guard of fixed
+// volume would move a model's centroid by more than the tolerance.
 constexpr double kVolumeTolerance = 0.0025;
 constexpr double kCentroidTolerance = 1e-5;
-constexpr double kCentroidGuard = 1e-7;
+constexpr double kCentroidGuard = 1e-13;
 // Trials of the first two rounds are never accepted.
 constexpr int kFirstAcceptedTrial = 3;
 // The end compartments: this fraction of the end trim line's floodable length
@@ -291,7 +293,7 @@ PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
       // Second evaluation: the compartment of the first estimate.
       const CompartmentIntegral e2 = IntegrateCompartment(A, c1 - l1 / 2, l1);
       const double vol2 = e2.volume;
-      const double xm2 = e2.moment / (vol2 + kCentroidGuard);
+      const double xm2 = e2.moment / (vol2 + kCentroidGuard * L * L * L);
       const bool empty2 = !(vol2 > 0);
       const double l2 = empty2 ? l1 : vc * l1 / vol2;
       const double c2 = c1 + xw - xm2;
