@@ -374,9 +374,7 @@ TEST(RunTest, BundledExample) {
   // The drawing script, read back, and one picture for each of the five
   // questions and the pauses of three permeabilities' graphs and the
   // combined graph.
-  testsupport::ScratchDirectory dir("floodable-example-script");
-  testsupport::WriteFile(dir / kScriptFileName, r.files.at(kScriptFileName));
-  const scripttest::ParsedScript script = scripttest::ReadScript(dir / kScriptFileName, {.redrawAtEnd = false});
+  const scripttest::ParsedScript script = ScriptOf(r);
   EXPECT_TRUE(script.faults.empty()) << scripttest::Faults(script);
   EXPECT_EQ(script.PolylinesOn("YBB_Egrisi_Parabolic_Int").size(), 3u);
   EXPECT_EQ(script.PolylinesOn("Perde_Koordinatlari").size(), 10u);
