@@ -18,9 +18,8 @@ constexpr double kMonotoneRadius = 3.0;
 void FitMonotoneCubic(int n, const Vec& x, SplineTable& c) {
   if (n <= 0) return;
   if (n == 1) {
-    c(2, 1) = 0.0;
-    c(3, 1) = 0.0;
-    c(4, 1) = 0.0;
+    // A single point: the constant through it.
+    c(2, 1) = c(3, 1) = c(4, 1) = 0.0;
     return;
   }
 
