@@ -21,21 +21,7 @@ namespace {
 
 using namespace boxtest;
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      if (start < text.size()) lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
+// Lines joined with CR LF ends, as the example's files have them.
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& l : lines) text += l + "\r\n";
@@ -75,7 +61,7 @@ std::string Scaled(const std::vector<double>& v, std::size_t count, double k) {
 // times k: a station's position line, its point lines (z, y, code) and the
 // contours' (z, x, code); the title, the headings and the codes as they are.
 std::string ScaledOffsetTable(const std::string& text, double k) {
-  std::vector<std::string> lines = SplitLines(text);
+  std::vector<std::string> lines = Lines(text);
   for (std::size_t n = 1; n < lines.size(); ++n) {
     const std::vector<double> v = NumbersOf(lines[n]);
     if (v.size() == 1 || v.size() == 3) lines[n] = Scaled(v, 2, k);
@@ -86,7 +72,7 @@ std::string ScaledOffsetTable(const std::string& text, double k) {
 // The example's task file with L, the drafts, the zone limits and the
 // bulkhead positions times k.
 std::string ScaledTaskFile(const std::string& text, double k) {
-  std::vector<std::string> lines = SplitLines(text);
+  std::vector<std::string> lines = Lines(text);
   const auto line = [&](int n) -> std::string& { return lines.at(static_cast<std::size_t>(n - 1)); };
   const auto scale = [&](int n, std::size_t count) { line(n) = Scaled(NumbersOf(line(n)), count, k); };
   const int N = static_cast<int>(NumbersOf(line(23)).at(0));
@@ -142,7 +128,7 @@ TEST(ModelScaleTest, TheScaledTextsHoldTheShipsNumbersTimesK) {
   EXPECT_EQ(ScaledOffsetTable("title 1, 2\r\n5\r\n2.565, 0.014, 1\r\n0, 0, 99\r\nKIC BODOSLAMA: z, x\r\n", 0.5),
             "title 1, 2\r\n2.5\r\n1.2825, 0.007, 1\r\n0, 0, 99\r\nKIC BODOSLAMA: z, x\r\n");
   const std::string task = ScaledTaskFile(testsupport::ReadFile(testsupport::ExamplesDirectory() / kTaskFileName), 0.01);
-  const std::vector<std::string> lines = SplitLines(task);
+  const std::vector<std::string> lines = Lines(task);
   EXPECT_EQ(lines.at(19), "1");             // L
   EXPECT_EQ(lines.at(26), "0.105, 0.06");   // 2A
   EXPECT_EQ(lines.at(32), "0.065, 0.065");  // the load waterline
