@@ -10,14 +10,15 @@ namespace flood {
 namespace {
 // The angle whose tangent is 2: the sides of a compartment triangle.
 constexpr double kTriangleSideAngle = 1.107148718;
-constexpr const char* kBulkheadCountMessage = "PERDE SAYISINDA HATA VAR - STOP";
 }  // namespace
 
 void CheckBulkheads(platform::Session& session, FloodRun& run) {
   const int nB = run.task.BulkheadCount;
   if (nB == 0) return;
   if (nB < 2) {
-    // The input box says it; the run's end does not say it again.
+    // The task file's reader refuses such a count on its line; a run whose
+    // values were set otherwise stops here.  The input box says it; the
+    // run's end does not say it again.
     (void)session.InputBox(kBulkheadCountMessage, " ", "0");
     platform::StopForShownDataError(kBulkheadCountMessage);
   }

@@ -8,8 +8,9 @@
 namespace flood {
 
 // One bulkhead, or a count below zero, bounds no compartment: the run stops
-// with "PERDE SAYISINDA HATA VAR - STOP" (data error).  Two or more form the
-// compartment triangles; none forms nothing.
+// with kBulkheadCountMessage (data error; the task file's reader refuses
+// such a count already).  Two or more form the compartment triangles; none
+// forms nothing.
 void CheckBulkheads(platform::Session& session, FloodRun& run);
 
 // Over each compartment between bulkheads q(i) and q(i + 1) a triangle with

@@ -77,23 +77,42 @@ void GraphOverTrimLines(platform::Session& session, const FloodRun& run, const V
   EndGraph(session, form);
 }
 
-// Draws the spline through a found curve from its first to its last point in
-// `chords` chords; says on the terminal when the points cannot carry one.
+// Draws permeability p's curve from its first to its last point in `chords`
+// chords; says on the terminal when its points cannot carry one.
 void DrawCurve(platform::Session& session, platform::ConsoleForm& form, const FloodRun& run, int p,
-               const FoundCurve& curve, int chords, int colour) {
-  if (!curve.Fittable()) {
+               const LengthCurve& curve, int chords, int colour) {
+  if (!curve.Exists()) {
     session.Out() << "PERMEABILITE " << FormatNumber(run.task.ZonePermeability(p), 4, 1)
                   << " % : bulunan noktalar AP 'den basa dogru sirali degil; egri cizilmedi, yalniz ordinatlar var.\n";
     return;
   }
-  const CurveSpline spline(curve);
-  double xp = curve.X(1), yp = curve.length(1);
-  ForEachStep(curve.X(1), curve.X(curve.n), chords, [&](double x) {
-    const double y = spline.At(x);
-    DrawLine(form, xp, yp, x, y, colour);
-    xp = x;
-    yp = y;
-  });
+  ForEachChord(curve, curve.First(), curve.Last(), chords,
+               [&](double x1, double y1, double x2, double y2) { DrawLine(form, x1, y1, x2, y2, colour); });
+}
+
+// The two ends of a terminal line: from the ship's aft end on the base line
+// to the first curve's start, or from the fore end to the last curve's end;
+// none where that curve has no length at its zone's end.
+struct TerminalLine {
+  bool drawn = false;
+  double x1 = 0, x2 = 0, l2 = 0;
+};
+TerminalLine AftTerminal(const FloodRun& run, const Vec& lStart) {
+  if (!std::isfinite(lStart(1))) return {};
+  return {true, run.hull.hull.StationPos(1) + run.hull.AftOverhang, run.task.ZoneStart(1), lStart(1)};
+}
+TerminalLine ForeTerminal(const FloodRun& run, const Vec& lEnd) {
+  const int P = run.task.PermeabilityCount;
+  if (!std::isfinite(lEnd(P))) return {};
+  const hullform::HullModel& h = run.hull.hull;
+  return {true, h.StationPos(h.StationCount) + run.hull.ForeOverhang, run.task.ZoneEnd(P), lEnd(P)};
+}
+
+// The terminal line's height at x, where x lies between its two ends; not a
+// number elsewhere.
+double HeightOver(const TerminalLine& t, double x) {
+  if (!t.drawn || t.x1 == t.x2 || x < std::min(t.x1, t.x2) || x > std::max(t.x1, t.x2)) return kNoValue;
+  return t.l2 * (x - t.x1) / (t.x2 - t.x1);
 }
 
 double LargestLength(const FoundCurve& c) {
@@ -126,18 +145,18 @@ FoundCurve FoundCurvePoints(const FloodRun& run, int p) {
   return c;
 }
 
-CurveSpline::CurveSpline(const FoundCurve& curve)
-    : n_(curve.n), knots_(curve.n), table_(numerics::MakeSplineTable(curve.n)) {
+LengthCurve::LengthCurve(const FoundCurve& curve)
+    : n_(curve.Fittable() ? curve.n : 0), knots_(curve.n), table_(numerics::MakeSplineTable(curve.n)) {
   for (int b = 1; b <= n_; ++b) {
     knots_(b) = curve.X(b);
     table_(1, b) = curve.length(b);
   }
-  numerics::FitCubicSpline(n_, knots_, table_, 0, 0, kFloodableForms.splineGuards);
+  numerics::FitMonotoneCubic(n_, knots_, table_);
 }
 
-double CurveSpline::At(double x, double outside) const {
+double LengthCurve::At(double x, double outside) const {
   double y = outside;
-  numerics::EvaluateSpline(n_, x, y, knots_, table_, kFloodableForms.splineEvaluation);
+  if (Exists()) numerics::EvaluateSpline(n_, x, y, knots_, table_, kFloodableForms.splineEvaluation);
   return y;
 }
 
@@ -147,27 +166,56 @@ void ForEachStep(double start, double end, int count, const std::function<void(d
   for (int j = 1; j <= count; ++j) step(j == count ? end : start + j * s);
 }
 
+void ForEachChord(const LengthCurve& curve, double from, double to, int count, const SegmentSink& chord) {
+  if (!curve.Exists()) return;
+  const double a = std::max(from, curve.First());
+  const double b = std::min(to, curve.Last());
+  if (!(b > a)) return;
+  double xp = a, yp = curve.At(a);
+  ForEachStep(from, to, count, [&](double x) {
+    if (x <= a || xp == b) return;
+    const double xe = std::min(x, b);
+    const double y = curve.At(xe);
+    chord(xp, yp, xe, y);
+    xp = xe;
+    yp = y;
+  });
+}
+
+ZoneCurves CurvesOfZones(const FloodRun& run) {
+  ZoneCurves z;
+  for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
+    const LengthCurve& curve = z.curves.emplace_back(FoundCurvePoints(run, p));
+    z.lStart(p) = curve.At(run.task.ZoneStart(p), kNoValue);
+    z.lEnd(p) = curve.At(run.task.ZoneEnd(p), kNoValue);
+  }
+  return z;
+}
+
 void ZoneBoundaryLines(const FloodRun& run, const Vec& lStart, const Vec& lEnd, const ZoneSegmentSink& sink) {
+  const TerminalLine aft = AftTerminal(run, lStart);
+  const TerminalLine fore = ForeTerminal(run, lEnd);
   for (int p = 1; p <= run.task.PermeabilityCount - 1; ++p) {
     const double e = run.task.ZoneEnd(p);
     double h = kNoValue;
     for (const double v : {lEnd(p), lStart(p + 1)}) {
       if (std::isfinite(v) && !(v <= h)) h = v;  // the larger of the known lengths
     }
+    // No curve reaches it: the terminal line over it.
+    if (!std::isfinite(h)) h = HeightOver(aft, e);
+    if (!std::isfinite(h)) h = HeightOver(fore, e);
     if (std::isfinite(h)) sink(p, e, 0, e, h);
   }
 }
 
 void AftTerminalLine(const FloodRun& run, const Vec& lStart, const SegmentSink& sink) {
-  if (!std::isfinite(lStart(1))) return;
-  sink(run.hull.hull.StationPos(1) + run.hull.AftOverhang, 0, run.task.ZoneStart(1), lStart(1));
+  const TerminalLine t = AftTerminal(run, lStart);
+  if (t.drawn) sink(t.x1, 0, t.x2, t.l2);
 }
 
 void ForeTerminalLine(const FloodRun& run, const Vec& lEnd, const SegmentSink& sink) {
-  const int P = run.task.PermeabilityCount;
-  if (!std::isfinite(lEnd(P))) return;
-  const hullform::HullModel& h = run.hull.hull;
-  sink(h.StationPos(h.StationCount) + run.hull.ForeOverhang, 0, run.task.ZoneEnd(P), lEnd(P));
+  const TerminalLine t = ForeTerminal(run, lEnd);
+  if (t.drawn) sink(t.x1, 0, t.x2, t.l2);
 }
 
 void CompartmentLines(const FloodRun& run, const SegmentSink& sink) {
@@ -266,7 +314,7 @@ void ShowPermeabilityGraphs(platform::Session& session, const FloodRun& run, int
   PrintAt(form, S / 5, 1.2 * lmax, "YARALI BOLME BOYU DEGERLERI - l");
   PrintAt(form, S / 5 + S / 15, 1.125 * lmax,
           "PERMEABILITE = " + FormatNumber(run.task.ZonePermeability(p), 4, 1) + " %");
-  DrawCurve(session, form, run, p, FoundCurvePoints(run, p), kCurveChords, 1);
+  DrawCurve(session, form, run, p, LengthCurve(FoundCurvePoints(run, p)), kCurveChords, 1);
   EndGraph(session, form);
 }
 
@@ -281,18 +329,10 @@ void ShowCombinedGraph(platform::Session& session, const FloodRun& run) {
   PrintAt(form, S / 10, lmax, "PERMEABILITE'YE BAGLI YARALI BOLME BOYU DEGISIMI");
 
   // Each curve over its whole span, and its values at its zone's ends.
-  Vec lStart(kLineTableSize), lEnd(kLineTableSize);
-  for (int p = 1; p <= P; ++p) {
-    const FoundCurve curve = FoundCurvePoints(run, p);
-    DrawCurve(session, form, run, p, curve, kCombinedCurveChords, p + 1);
-    lStart(p) = kNoValue;
-    lEnd(p) = kNoValue;
-    if (curve.Fittable()) {
-      const CurveSpline spline(curve);
-      lStart(p) = spline.At(run.task.ZoneStart(p), kNoValue);
-      lEnd(p) = spline.At(run.task.ZoneEnd(p), kNoValue);
-    }
-  }
+  const ZoneCurves zones = CurvesOfZones(run);
+  const Vec& lStart = zones.lStart;
+  const Vec& lEnd = zones.lEnd;
+  for (int p = 1; p <= P; ++p) DrawCurve(session, form, run, p, zones.Curve(p), kCombinedCurveChords, p + 1);
   ZoneBoundaryLines(run, lStart, lEnd, [&](int p, double x1, double y1, double x2, double y2) {
     DrawLine(form, x1, y1, x2, y2, p + 1);
   });

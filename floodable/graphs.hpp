@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/numerics/table.hpp"
 #include "common/platform/session.hpp"
@@ -20,24 +21,11 @@ struct FoundCurve {
   int n = 0;
   Vec X{kLineTableSize};
   Vec length{kLineTableSize};
-  // True when a spline can be fitted: at least two points, positions
-  // strictly increasing.
+  // True when a curve can be drawn through them: at least two points,
+  // positions strictly increasing.
   bool Fittable() const;
 };
 FoundCurve FoundCurvePoints(const FloodRun& run, int p);
-
-// The not-a-knot spline through a found curve.
-class CurveSpline {
- public:
-  explicit CurveSpline(const FoundCurve& curve);
-  // The spline's value at x, or `outside` when x lies beyond the points.
-  double At(double x, double outside = 0) const;
-
- private:
-  int n_;
-  Vec knots_;
-  numerics::SplineTable table_;
-};
 
 // count equal steps from start to end: x = start + j (end - start) / count,
 // j = 1..count, the last exactly at end; nothing when end is not beyond start.
@@ -46,9 +34,50 @@ void ForEachStep(double start, double end, int count, const std::function<void(d
 // A straight piece of the drawing, in metres along the ship and upward.
 using SegmentSink = std::function<void(double x1, double y1, double x2, double y2)>;
 
+// The floodable-length curve through a found curve's points, as the script,
+// the graphs and the combined graph draw it: the monotone piecewise cubic,
+// which between two points stays within their lengths (a spline through the
+// few points of a curve swings past them, below the base line where a curve
+// falls steeply to its end points).  No curve where the points cannot carry
+// one (FoundCurve::Fittable).
+class LengthCurve {
+ public:
+  explicit LengthCurve(const FoundCurve& curve);
+  bool Exists() const { return n_ >= 2; }
+  // The positions of its first and last points.
+  double First() const { return knots_(1); }
+  double Last() const { return knots_(n_); }
+  // The curve's length at x, or `outside` when x lies beyond its points or
+  // there is no curve.
+  double At(double x, double outside = 0) const;
+
+ private:
+  int n_ = 0;
+  Vec knots_;
+  numerics::SplineTable table_;
+};
+
+// The chords of a curve over [from, to] cut to its points, at the steps of
+// ForEachStep(from, to, count): the first chord from the cut start, the last
+// to the cut end, exactly; nothing when no part of the curve lies within.
+void ForEachChord(const LengthCurve& curve, double from, double to, int count, const SegmentSink& chord);
+
+// The curve of every permeability with its lengths at the two ends of its
+// zone (lStart(p), lEnd(p); not a number where the curve has none there).
+struct ZoneCurves {
+  std::vector<LengthCurve> curves;  // permeability p at p - 1
+  Vec lStart{kLineTableSize};
+  Vec lEnd{kLineTableSize};
+  const LengthCurve& Curve(int p) const { return curves.at(static_cast<std::size_t>(p - 1)); }
+};
+ZoneCurves CurvesOfZones(const FloodRun& run);
+
 // The line at the end of each zone p but the last, as high as the larger of
 // the floodable lengths either side of it (lStart(p), lEnd(p) at zone p's
-// ends; a length that is not a number is not known).
+// ends; a length that is not a number is not known).  Where neither curve
+// reaches the boundary (an end point beyond it) the line is as high as the
+// terminal line over it; a boundary under no curve and no terminal line is
+// not drawn.
 using ZoneSegmentSink = std::function<void(int p, double x1, double y1, double x2, double y2)>;
 void ZoneBoundaryLines(const FloodRun& run, const Vec& lStart, const Vec& lEnd, const ZoneSegmentSink& sink);
 // From the ship's aft end on the base line to the first curve's start, and

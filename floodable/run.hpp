@@ -50,6 +50,9 @@ class NameTable {
 inline constexpr const char* kTaskFileName = "Dolvenika_Tez.TSK";
 inline constexpr const char* kReportFileName = "Dolvenika_Tez.SON";
 inline constexpr const char* kScriptFileName = "Dolvenika_Tez.SCR";
+// The message of a bulkhead count that bounds no compartment (one, or below
+// zero).
+inline constexpr const char* kBulkheadCountMessage = "PERDE SAYISINDA HATA VAR - STOP";
 
 // Items of "Dolvenika_Tez.TSK", as read.
 struct TaskValues {

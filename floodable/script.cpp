@@ -3,12 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "common/numerics/curves.hpp"
 #include "graphs.hpp"
 #include "common/drawing/dialect.hpp"
 #include "forms.hpp"
@@ -18,16 +16,6 @@ namespace flood {
 namespace {
 
 constexpr int kZoneSteps = 100;
-constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
-
-// The floodable length of a found curve at x by the curve routine's method,
-// or no value when x lies beyond the curve or the curve cannot carry one.
-double CurveValue(const FoundCurve& curve, double x, int method) {
-  double y = kNoValue;
-  if (curve.Fittable())
-    numerics::InterpolateCurve(curve.n, curve.X, curve.length, x, y, method, kFloodableForms.interpolationRule);
-  return y;
-}
 
 }  // namespace
 
@@ -41,13 +29,12 @@ void WriteFloodableLengthScript(platform::Session& session, const FloodRun& run)
   const auto line = [&](double x1, double y1, double x2, double y2) { w.Segment("Pline", X(x1), Y(y1), X(x2), Y(y2)); };
   const auto colourBelow = [&](int number) { w.Colour(number, drawing::kColourCapitalNumberBelow); };
 
-  std::vector<FoundCurve> curves(static_cast<std::size_t>(P) + 1);
-  Vec lStart(kLineTableSize), lEnd(kLineTableSize);
-  for (int p = 1; p <= P; ++p) {
-    curves[static_cast<std::size_t>(p)] = FoundCurvePoints(run, p);
-    lStart(p) = CurveValue(curves[static_cast<std::size_t>(p)], run.task.ZoneStart(p), numerics::kParabolaMethod);
-    lEnd(p) = CurveValue(curves[static_cast<std::size_t>(p)], run.task.ZoneEnd(p), numerics::kParabolaMethod);
-  }
+  std::vector<FoundCurve> found(static_cast<std::size_t>(P) + 1);
+  for (int p = 1; p <= P; ++p) found[static_cast<std::size_t>(p)] = FoundCurvePoints(run, p);
+  // The curves as drawn, and their lengths at their zones' ends.
+  const ZoneCurves zones = CurvesOfZones(run);
+  const Vec& lStart = zones.lStart;
+  const Vec& lEnd = zones.lEnd;
 
   // Sheet, base line, title, AP and FP.
   w.SheetSetUp(drawing::Sheet::kA4, true);
@@ -75,36 +62,34 @@ void WriteFloodableLengthScript(platform::Session& session, const FloodRun& run)
   w.NewLayer("YB_Dogrulari");
   for (int p = 1; p <= P; ++p) {
     colourBelow(p + 1);
-    const FoundCurve& f = curves[static_cast<std::size_t>(p)];
+    const FoundCurve& f = found[static_cast<std::size_t>(p)];
     for (int b = 1; b <= f.n; ++b) line(f.X(b), 0, f.X(b), f.length(b));
   }
   w.LayerOff("YB_Dogrulari");
 
-  // Each curve over its own zone, by the spline through its points.
+  // Each curve over its own zone, from the zone's start (or the curve's
+  // first point, where that lies within the zone) to its end (or the curve's
+  // last point).
   w.NewLayer("YBB_Egrisi_Parabolic_Int");
+  Table<int> drawn(kLineTableSize);
   for (int p = 1; p <= P; ++p) {
-    const FoundCurve& f = curves[static_cast<std::size_t>(p)];
     std::vector<std::pair<double, double>> points;
-    double xp = run.task.ZoneStart(p), lp = lStart(p);
-    ForEachStep(run.task.ZoneStart(p), run.task.ZoneEnd(p), kZoneSteps, [&](double x) {
-      const double l = CurveValue(f, x, numerics::kSplineMethod);
-      if (std::isfinite(lp) && std::isfinite(l)) {
-        points.emplace_back(xp, lp);
-        points.emplace_back(x, l);
-      }
-      xp = x;
-      lp = l;
-    });
+    ForEachChord(zones.Curve(p), run.task.ZoneStart(p), run.task.ZoneEnd(p), kZoneSteps,
+                 [&](double x1, double l1, double x2, double l2) {
+                   points.emplace_back(x1, l1);
+                   points.emplace_back(x2, l2);
+                 });
     colourBelow(p + 1);
     if (points.empty()) continue;
+    drawn(p) = 1;
     w.Command("Pline");
     for (const auto& [x, l] : points) w.Point(X(x), Y(l));
     w.EndPolyline(drawing::kFittedPolylineEnd);
   }
 
-  if (P == 1 && curves[1].n >= 2) {
+  if (P == 1 && found[1].n >= 2) {
     // One permeability: the polyline through its points, fitted.
-    const FoundCurve& f = curves[1];
+    const FoundCurve& f = found[1];
     w.NewLayer("YBB_Egrisi_Fit_Curve");
     w.Colour(5);
     w.Command("Pline");
@@ -122,10 +107,12 @@ void WriteFloodableLengthScript(platform::Session& session, const FloodRun& run)
     });
   }
 
-  // Zone labels above each zone's middle.
+  // Zone labels above each zone's middle; a zone without its curve (its end
+  // point beyond the zone's end) has no height to stand above, and no label.
   w.NewLayer("PERMEABILITE_YAZILARI");
   w.TextStyle(3.0);
   for (int p = 1; p <= P; ++p) {
+    if (drawn(p) == 0) continue;
     colourBelow(p + 1);
     const double middle = (run.task.ZoneStart(p) + run.task.ZoneEnd(p)) / 2;
     double h = 0;

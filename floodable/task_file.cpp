@@ -118,8 +118,9 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   }
   Skip(in, 4);
 
-  // A count of 1 or below 0 is refused after the hull is loaded, by the
-  // bulkhead check of the run: every whole count below 0 is one there.
+  // No bulkheads, or 2 to 25.  One bulkhead, or a count below zero (of any
+  // size: a whole count below 0 is read as -1), bounds no compartment and is
+  // refused on its line like every count the run cannot work with.
   const double bulkheadCount = in.ReadNumber();  // 36 + N + P
   const bool negativeCount = bulkheadCount < 0 && IsWhole(bulkheadCount);
   const std::optional<int> bulkheads =
@@ -127,6 +128,12 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   if (!bulkheads) {
     Refuse(session, in.LineNumber(),
            "perde sayisi en fazla " + std::to_string(kMaxBulkheads) + " olan bir tam sayi olmalidir; okunan deger " +
+               Shown(bulkheadCount) + ".");
+  }
+  if (*bulkheads < 0 || *bulkheads == 1) {
+    Refuse(session, in.LineNumber(),
+           std::string(kBulkheadCountMessage) + ": perde sayisi 0 (perde yok) ya da 2 ile " +
+               std::to_string(kMaxBulkheads) + " arasinda olmalidir (tek bir perde bir bolme sinirlamaz); okunan deger " +
                Shown(bulkheadCount) + ".");
   }
   t.BulkheadCount = *bulkheads;

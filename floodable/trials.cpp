@@ -16,11 +16,13 @@ namespace {
 
 // Trials stop when the two volumes of a trial agree to this fraction, the
 // compartment holds the flooded water to it, and its centroid lies within
-// this fraction of the ship's length of the flooded water's centre (a model
-// is tried as its ship is).
+// this fraction of the ship's length of the flooded water's centre.  The
+// guard of the second centroid's division is this fraction of L^3 (1e-7 m3
+// for a 100 m ship): a model is tried as its ship is, where a guard of fixed
+// volume would move a model's centroid by more than the tolerance.
 constexpr double kVolumeTolerance = 0.0025;
 constexpr double kCentroidTolerance = 1e-5;
-constexpr double kCentroidGuard = 1e-7;
+constexpr double kCentroidGuard = 1e-13;
 // Trials of the first two rounds are never accepted.
 constexpr int kFirstAcceptedTrial = 3;
 // The end compartments: this fraction of the end trim line's floodable length
@@ -291,7 +293,7 @@ PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
       // Second evaluation: the compartment of the first estimate.
       const CompartmentIntegral e2 = IntegrateCompartment(A, c1 - l1 / 2, l1);
       const double vol2 = e2.volume;
-      const double xm2 = e2.moment / (vol2 + kCentroidGuard);
+      const double xm2 = e2.moment / (vol2 + kCentroidGuard * L * L * L);
       const bool empty2 = !(vol2 > 0);
       const double l2 = empty2 ? l1 : vc * l1 / vol2;
       const double c2 = c1 + xw - xm2;
@@ -324,19 +326,34 @@ PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
 bool FindRootFalsePosition(const std::function<double(double)>& f, double a, double b, double tolerance, double& root) {
   double fa = f(a), fb = f(b);
   if (fa * fb < 0) {
+    // Plain false position keeps one end for ever where f bends, and its
+    // other end then creeps towards the root (on x^10 - 0.5 over [0, 1.5]
+    // by less than a thousandth of |f| a step).  The Illinois step: once an
+    // end has stayed twice in a row and the moving end's |f| has not at
+    // least halved, the value kept at the staying end is halved, so that the
+    // chord swings past the root and the staying end moves too.  Where false
+    // position converges well on its own the steps are its own.
+    int kept = 0;  // the end that stayed at the last step: -1 the lower, +1 the upper
     for (int step = 0; step < kRootSteps; ++step) {
       root = (a * fb - b * fa) / (fb - fa);
       const double fr = f(root);
-      if (std::fabs(fr) < tolerance) break;
+      if (std::fabs(fr) < tolerance || fr == 0) return true;
       if (fa * fr < 0) {
+        const bool slow = kept == -1 && std::fabs(fr) > std::fabs(fb) / 2;
         b = root;
         fb = fr;
+        if (slow) fa /= 2;
+        kept = -1;
       } else {
+        const bool slow = kept == 1 && std::fabs(fr) > std::fabs(fa) / 2;
         a = root;
         fa = fr;
+        if (slow) fb /= 2;
+        kept = 1;
       }
     }
-    return true;
+    // The last root stands, not within the tolerance.
+    return false;
   }
   if (fa * fb == 0) {
     root = std::fabs(fa) <= tolerance ? a : b;

@@ -1,7 +1,8 @@
 #pragma once
 // Curve numerics shared by the three programs: cubic-spline fit and
-// evaluation, interpolation in tabulated curves, integration over unequally
-// spaced points, node slopes and sorting.  No routine here does any I/O.
+// evaluation, the monotone piecewise cubic, interpolation in tabulated
+// curves, integration over unequally spaced points, node slopes and sorting.
+// No routine here does any I/O.
 //
 // The routines follow the classical formulations with small additive guards
 // in their divisors; the guards enter the results.  The programs of the suite
@@ -82,6 +83,18 @@ struct CurveInterpolationRule {
 // finite coefficients.
 void FitCubicSpline(int n, const Vec& x, SplineTable& c, int startCondition, int endCondition,
                     const SplineGuards& guards);
+
+// FitMonotoneCubic(n, x, c): the monotone piecewise cubic Hermite curve of
+// Fritsch and Carlson through the knots x(1..n) (strictly increasing) with
+// ordinates c(1, 1..n); fills c(2..4, k) in FitCubicSpline's layout, so that
+// EvaluateSpline evaluates it.  Between two knots the curve stays within
+// their two ordinates (it rises, falls or stays flat with them), its slope is
+// continuous at every knot, and it is exact on a straight line.  Knot slopes:
+// the chord slope at the ends, the mean of the two chord slopes inside (0 at
+// a peak, a trough or a flat interval), then reduced per interval to Fritsch
+// and Carlson's circle of radius 3 in units of its chord slope.  n = 1 gives
+// the constant c1(1); n <= 0 does nothing; an interval of no width is flat.
+void FitMonotoneCubic(int n, const Vec& x, SplineTable& c);
 
 // EvaluateSpline(n, x0, y0, x, c): y0 receives the spline value at x0, or
 // keeps its value when x0 lies outside [x(1), x(n)].  The knots must not

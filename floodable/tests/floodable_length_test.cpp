@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -360,6 +361,49 @@ TEST(RootTest, FalsePosition) {
   // A cubic: x^3 reaches 2 at its cube root, within the tolerance on x^3 - 2.
   EXPECT_TRUE(FindRootFalsePosition([](double x) { return x * x * x - 2; }, 0, 3, 1e-9, root));
   EXPECT_NEAR(root, std::cbrt(2.0), 1e-9);
+}
+
+// Curves on which plain false position keeps one end for ever: its other end
+// creeps (x^10 - 0.5 stood at 0.842 after 100 steps, its root 0.933; e^(20x)
+// - 2 at f = -1).  The Illinois step brings both within the tolerance.
+TEST(RootTest, FalsePositionDoesNotStagnateWhereTheCurveBends) {
+  const struct {
+    const char* name;
+    std::function<double(double)> f;
+    double a, b, root;
+  } cases[] = {
+      {"x^10 - 0.5", [](double x) { return std::pow(x, 10) - 0.5; }, 0, 1.5, std::pow(0.5, 0.1)},
+      {"e^(20x) - 2", [](double x) { return std::exp(20 * x) - 2; }, 0, 1, std::log(2.0) / 20},
+  };
+  for (const auto& c : cases) {
+    for (const double tolerance : {1e-5, 1e-12}) {
+      double root = -1;
+      int calls = 0;
+      const auto counted = [&](double x) {
+        ++calls;
+        return c.f(x);
+      };
+      EXPECT_TRUE(FindRootFalsePosition(counted, c.a, c.b, tolerance, root)) << c.name;
+      EXPECT_LT(std::fabs(c.f(root)), tolerance) << c.name;
+      // |f| within the tolerance near the root: the root within it over the slope.
+      EXPECT_NEAR(root, c.root, 2 * tolerance) << c.name;
+      // Measured: 15 and 22 evaluations of x^10 - 0.5, 37 and 52 of e^(20x)
+      // - 2, whose upper value (4.9e8) is halved 29 times before the chord
+      // reaches its root.
+      EXPECT_LE(calls, 60) << c.name << " " << tolerance;
+    }
+  }
+}
+
+// A tolerance that no step can meet is not said as met: a step in f, or a
+// tolerance below what the curve's rounding allows, returns false after the
+// last step.
+TEST(RootTest, FalsePositionSaysWhenTheToleranceIsNotMet) {
+  double root = -1;
+  EXPECT_FALSE(FindRootFalsePosition([](double x) { return x < 0.3 ? -1.0 : 1.0; }, 0, 1, 1e-6, root));
+  EXPECT_NEAR(root, 0.3, 1e-9);  // the step is bracketed, its jump stays
+  EXPECT_FALSE(FindRootFalsePosition([](double x) { return 1e6 * (x - 0.5) + 0.25; }, 0, 1, 1e-30, root));
+  EXPECT_NEAR(root, 0.5 - 0.25e-6, 1e-12);
 }
 
 }  // namespace

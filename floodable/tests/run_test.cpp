@@ -101,9 +101,9 @@ TEST(LoadingTest, AStationAboveTheLowestDeckGetsItsOwnTopLevel) {
 
 // Everything the run cannot work with is refused with a message naming where
 // it stands and the value, status 1: the task file's counts and values as
-// soon as they are read, hulls whose integrations, drawings and levels would
-// not advance, a count of one bulkhead (after the reviews, before the
-// report), trim lines that flooding cannot reach.
+// soon as they are read (a count of one bulkhead among them), hulls whose
+// integrations, drawings and levels would not advance, trim lines that
+// flooding cannot reach.
 TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
   const auto task = [](const std::function<void(TaskText&)>& change) {
     TaskText t;
@@ -170,9 +170,9 @@ TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
        "Istasyon Postasi =  20.00 m ile 20.00 m birbirine cok yakin", false},
       {TaskText{}, hull([](testsupport::Hull& h) { std::swap(h.stations[3].x, h.stations[4].x); }),
        "Istasyon Postasi =  30.00 m ile 40.00 m den kucuk", false},
-      {task([](TaskText& t) { t.bulkheads = {40}; }), BoxHull(), "PERDE SAYISINDA HATA VAR - STOP", false},
-      {task([](TaskText& t) { t.bulkheadCount = "-2"; }), BoxHull(), "PERDE SAYISINDA HATA VAR - STOP", false},
-      {task([](TaskText& t) { t.bulkheadCount = "-3e9"; }), BoxHull(), "PERDE SAYISINDA HATA VAR - STOP", false},
+      {task([](TaskText& t) { t.bulkheads = {40}; }), BoxHull(), "satir 42: PERDE SAYISINDA HATA VAR - STOP", false},
+      {task([](TaskText& t) { t.bulkheadCount = "-2"; }), BoxHull(), "satir 42: PERDE SAYISINDA HATA VAR - STOP", false},
+      {task([](TaskText& t) { t.bulkheadCount = "-3e9"; }), BoxHull(), "satir 42: PERDE SAYISINDA HATA VAR - STOP", false},
       // Waterlines that enclose none of the hull, on their task-file lines.
       {task([](TaskText& t) { t.load = {0, 0}; }), BoxHull(),
        "Dolvenika_Tez.TSK satir 33: yuk su hatti, kic drafti 0 m, bas drafti 0 m, tekne icinde hic hacim kapsamiyor "
@@ -199,6 +199,25 @@ TEST(RunTest, RefusesWhatTheRunCannotWorkWith) {
       EXPECT_EQ(r.files.at("Dolvenika_Tez.SON").find("YARALI BOLME BOYU HESABI"), std::string::npos);
     }
   }
+}
+
+// A count of one bulkhead is said on standard error as the task file is
+// read, before any question: no review is asked, no picture made, no report
+// begun (it was once an input box after the four reviews, on standard output
+// alone).
+TEST(RunTest, ABulkheadCountOfOneIsRefusedBeforeTheReviews) {
+  TaskText task;
+  task.bulkheads = {40};
+  const StepsResult r = RunProgramWith(task, BoxHull());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("Dolvenika_Tez.TSK satir 42: PERDE SAYISINDA HATA VAR - STOP: perde sayisi 0 (perde yok) ya "
+                       "da 2 ile 25 arasinda olmalidir (tek bir perde bir bolme sinirlamaz); okunan deger 1."),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.out.find("YANLISLIK VAR MI"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("PERDE SAYISINDA"), std::string::npos) << r.out;
+  for (const auto& [name, text] : r.files) EXPECT_NE(name.rfind("screens/", 0), 0u) << name;
+  EXPECT_EQ(r.files.count(kReportFileName), 0u);
 }
 
 // Nothing of the run is written over its inputs: a left-over link where the
@@ -414,9 +433,7 @@ TEST(RunTest, BundledExample) {
   // The drawing script, read back, and one picture for each of the five
   // questions and the pauses of three permeabilities' graphs and the
   // combined graph.
-  testsupport::ScratchDirectory dir("floodable-example-script");
-  testsupport::WriteFile(dir / kScriptFileName, r.files.at(kScriptFileName));
-  const scripttest::ParsedScript script = scripttest::ReadScript(dir / kScriptFileName, {.redrawAtEnd = false});
+  const scripttest::ParsedScript script = ScriptOf(r);
   EXPECT_TRUE(script.faults.empty()) << scripttest::Faults(script);
   EXPECT_EQ(script.PolylinesOn("YBB_Egrisi_Parabolic_Int").size(), 3u);
   EXPECT_EQ(script.PolylinesOn("Perde_Koordinatlari").size(), 10u);

@@ -27,9 +27,7 @@ ScriptRun RunScript(const TaskText& task) {
   ScriptRun r;
   r.result = RunProgramWith(task, BoxHull());
   EXPECT_EQ(r.result.status, 0) << r.result.err;
-  testsupport::ScratchDirectory dir("floodable-script");
-  testsupport::WriteFile(dir / kScriptFileName, r.result.files.at(kScriptFileName));
-  r.script = scripttest::ReadScript(dir / kScriptFileName, {.redrawAtEnd = false});
+  r.script = ScriptOf(r.result);
   EXPECT_TRUE(r.script.faults.empty()) << scripttest::Faults(r.script);
   return r;
 }

@@ -56,8 +56,7 @@ TEST(TaskFileTest, ValuesAtTheirLinesShiftedByTheCounts) {
 }
 
 // The ends of the ranges are taken: permeabilities of 1 and 100 %, 23 trim
-// lines, 25 zones and bulkheads, and a count below zero of any size is the
-// bulkhead check's to refuse.
+// lines, 25 zones and bulkheads.
 TEST(TaskFileTest, CountsAndPermeabilitiesAtTheEndsOfTheirRanges) {
   TaskText text;
   text.zones = {{0, 30, 1}, {30, 80, 100}};
@@ -78,12 +77,39 @@ TEST(TaskFileTest, CountsAndPermeabilitiesAtTheEndsOfTheirRanges) {
   EXPECT_EQ(t.BulkheadCount, 25);
   EXPECT_EQ(t.BulkheadPositions(25), 75);
 
-  for (const char* count : {"-1", "-3e9", "-1e300"}) {
-    TaskText negative;
-    negative.bulkheadCount = count;
-    r = ReadTask(negative, t);
-    EXPECT_EQ(r.status, 0) << count << r.err;
-    EXPECT_LT(t.BulkheadCount, 0) << count;
+}
+
+// One bulkhead, or a count below zero of any size, bounds no compartment:
+// refused on its line on standard error as the task file is read, like
+// every other data error (it was once asked as a question after the reviews).
+TEST(TaskFileTest, ABulkheadCountThatBoundsNoCompartmentIsRefusedOnItsLine) {
+  const struct {
+    const char* count;
+    const char* read;
+  } cases[] = {{"1", "1"}, {"-1", "-1"}, {"-3e9", "-3000000000"}, {"-1e300", "-1e+300"}};
+  for (const auto& c : cases) {
+    TaskText text;
+    text.bulkheadCount = c.count;
+    text.bulkheads = {40};
+    TaskValues t;
+    const StepsResult r = ReadTask(text, t);
+    EXPECT_EQ(r.status, 1) << c.count;
+    EXPECT_NE(r.err.find("Dolvenika_Tez.TSK satir 42: PERDE SAYISINDA HATA VAR - STOP: perde sayisi 0 (perde yok) ya da "
+                         "2 ile 25 arasinda olmalidir (tek bir perde bir bolme sinirlamaz); okunan deger " +
+                         std::string(c.read) + "."),
+              std::string::npos)
+        << c.count << r.err;
+    EXPECT_EQ(testsupport::CountOf(r.err, "PERDE SAYISINDA HATA VAR"), 1) << r.err;
+    EXPECT_EQ(r.out.find("PERDE SAYISINDA"), std::string::npos) << r.out;
+  }
+  // 0 and 2 are taken.
+  for (const std::vector<double>& bulkheads : {std::vector<double>{}, std::vector<double>{10, 30}}) {
+    TaskText text;
+    text.bulkheads = bulkheads;
+    TaskValues t;
+    const StepsResult r = ReadTask(text, t);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(t.BulkheadCount, static_cast<int>(bulkheads.size()));
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "box_fixture.hpp"
 #include "floodable/driver.hpp"
+#include "tests/support/script_reader.hpp"
 #include "tests/support/task_files.hpp"
 
 namespace flood::boxtest {
@@ -58,6 +59,13 @@ inline StepsResult RunProgramWith(const TaskText& task, const testsupport::Hull&
                     testsupport::WriteOffsetTable(dir / task.offsetFile, hull);
                     if (prepare) prepare(dir);
                   });
+}
+
+// The drawing script a run wrote, read back.
+inline scripttest::ParsedScript ScriptOf(const StepsResult& r) {
+  testsupport::ScratchDirectory dir("floodable-script");
+  testsupport::WriteFile(dir / kScriptFileName, r.files.at(kScriptFileName));
+  return scripttest::ReadScript(dir / kScriptFileName, {.redrawAtEnd = false});
 }
 
 }  // namespace flood::boxtest

@@ -1,0 +1,247 @@
+// The floodable-length curves as the drawing script, the graphs and the
+// combined graph draw them: a box barge whose curves fall steeply to their
+// end points, and the example's zones with an end point beyond its zone.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "task_fixture.hpp"
+#include "tests/support/example_runs.hpp"
+#include "tests/support/svg_picture.hpp"
+
+namespace flood {
+namespace {
+
+using namespace boxtest;
+using scripttest::ParsedScript;
+using scripttest::Polyline;
+using scripttest::ScriptPoint;
+
+// The 60 x 12 x 5 m box barge: 11 stations 6 m apart, each a flat bottom
+// and vertical sides with knuckles at the bilge and at the deck edge, the
+// stern and stem contours vertical at the end stations.
+testsupport::Hull Barge() {
+  testsupport::Hull h;
+  for (int i = 0; i <= 10; ++i) h.stations.push_back({6.0 * i, {{0, 0, 0}, {0, 6, 0}, {5, 6, 0}}});
+  h.stern = {{0, 0, 0}, {5, 0, 1}};
+  h.stem = {{0, 60, 0}, {5, 60, 1}};
+  return h;
+}
+
+// Three trim lines through the margin line 0.076 m below the deck at one end
+// or both, the load waterline at 3 m, the aft half at 100 % and the fore
+// half at 85 %.
+TaskText BargeTask() {
+  TaskText t;
+  t.length = "60";
+  t.lines = {{4.924, 3.5}, {4.924, 4.924}, {3.5, 4.924}};
+  t.load = {3, 3};
+  t.zones = {{0, 30, 100}, {30, 60, 85}};
+  return t;
+}
+
+// The form's height in pixels and the height of the graphs' base line in it:
+// every length graph runs from 1.25 lmax at the top to -0.1 lmax.
+constexpr double kFormHeight = 8595 / 15.0;
+constexpr double kBaseLinePixel = kFormHeight * 1.25 / 1.35;
+// The form's pixels a metre along a ship of 100 m between its first and last
+// stations: 792 pixels from -30 m to 130 m.
+constexpr double kPixelsAMetre = 11880 / 15.0 / 160;
+
+// The pictures of a run whose texts hold the caption.
+std::vector<testsupport::Picture> PicturesWith(const StepsResult& r, const std::string& caption) {
+  std::vector<testsupport::Picture> found;
+  for (const auto& [name, text] : r.files) {
+    if (name.rfind("screens/", 0) != 0) continue;
+    const testsupport::Picture p = testsupport::ReadPicture(text);
+    for (const testsupport::PictureText& t : p.Texts()) {
+      if (t.text == caption) {
+        found.push_back(p);
+        break;
+      }
+    }
+  }
+  return found;
+}
+
+// On the barge a not-a-knot spline through the five points of each curve
+// dipped to about -9 m between the end points and 1A/1F: 182 points of the
+// script below the base line, and the graphs with it.  Between two points
+// each curve now stays within their lengths; the tables are as they were.
+TEST(CurveDrawingTest, TheBargesCurvesStayWithinTheirPoints) {
+  const StepsResult r = RunProgramWith(BargeTask(), Barge());
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string& report = r.files.at("Dolvenika_Tez.SON");
+  // PAR.'s even-keel length 60 (4.924 - 3) / (mu 4.924), printed cut to the
+  // millimetre.
+  const double mu[] = {100, 85};
+  std::vector<std::vector<CurveRow>> rows;
+  for (int p = 1; p <= 2; ++p) {
+    rows.push_back(PermeabilityTable(report, p));
+    ASSERT_EQ(rows.back().size(), 5u) << p;
+    const double par = 100 * 60 * (4.924 - 3) / (mu[p - 1] * 4.924);
+    EXPECT_NEAR(rows.back()[2].length, par - 0.0005, 0.0006) << p;
+    for (const CurveRow& row : rows.back()) EXPECT_FALSE(row.marked) << p;
+  }
+
+  const ParsedScript script = ScriptOf(r);
+  ASSERT_TRUE(script.faults.empty()) << scripttest::Faults(script);
+  const auto curves = script.PolylinesOn("YBB_Egrisi_Parabolic_Int");
+  ASSERT_EQ(curves.size(), 2u);
+  constexpr double c = 200.0 / 60;  // drawing units a metre
+  for (std::size_t p = 0; p < 2; ++p) {
+    const std::vector<CurveRow>& points = rows[p];
+    ASSERT_FALSE(curves[p]->points.empty());
+    for (const ScriptPoint& s : curves[p]->points) {
+      EXPECT_GE(s.y, 70) << "permeability " << p + 1 << " at " << s.x;
+      const double x = (s.x - 50) / c, l = (s.y - 70) / c;
+      // The two curve points around x (their printed values cut to 1 mm).
+      std::size_t k = 0;
+      while (k + 2 < points.size() && points[k + 1].x < x) ++k;
+      const double lo = std::min(points[k].length, points[k + 1].length);
+      const double hi = std::max(points[k].length, points[k + 1].length);
+      EXPECT_GE(l, lo - 0.002) << "permeability " << p + 1 << " at " << x << " m";
+      EXPECT_LE(l, hi + 0.002) << "permeability " << p + 1 << " at " << x << " m";
+    }
+  }
+
+  // Graph 5 of each permeability and the combined graph: nothing below the
+  // base line (pixels count downwards).
+  const auto graphs = PicturesWith(r, "YARALI BOLME BOYU DEGERLERI - l");
+  const auto combined = PicturesWith(r, "PERMEABILITE'YE BAGLI YARALI BOLME BOYU DEGISIMI");
+  ASSERT_EQ(graphs.size(), 2u);
+  ASSERT_EQ(combined.size(), 1u);
+  std::vector<testsupport::Picture> pictures = graphs;
+  pictures.push_back(combined[0]);
+  for (const testsupport::Picture& picture : pictures) {
+    int curveSegments = 0;
+    for (const testsupport::PictureLayer& layer : picture.layers) {
+      for (const testsupport::PictureSegment& s : layer.segments) {
+        EXPECT_LE(std::max(s.y1, s.y2), kBaseLinePixel + 0.001) << layer.colour << " at " << s.x1;
+        curveSegments += s.x2 != s.x1 && s.y2 != s.y1;
+      }
+    }
+    EXPECT_GE(curveSegments, 500);
+  }
+}
+
+// The example with its first two zones at 0-10 m (80 %) and 10-85 m (60 %).
+StepsResult RunExampleWithZones() {
+  return RunSteps([](platform::Session& s, platform::OutputFile&) { RunFloodableLengthProgram(s); }, "",
+                  [](const std::filesystem::path& dir) {
+                    const std::filesystem::path examples = testsupport::ExamplesDirectory();
+                    std::filesystem::copy_file(examples / "ORNEK.DAT", dir / "ORNEK.DAT");
+                    std::string task = testsupport::ReadFile(examples / kTaskFileName);
+                    const std::string zones = "\r\n0, 15, 80\r\n15, 85, 60\r\n";
+                    const auto at = task.find(zones);
+                    ASSERT_NE(at, std::string::npos);
+                    task.replace(at, zones.size(), "\r\n0, 10, 80\r\n10, 85, 60\r\n");
+                    testsupport::WriteFile(dir / kTaskFileName, task);
+                  });
+}
+
+double HeightOn(const Polyline& line, double x) {
+  const ScriptPoint& a = line.points.at(0);
+  const ScriptPoint& b = line.points.at(1);
+  return a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
+}
+
+// The 80 % end point (12.7 m) lies beyond its zone's end: no 80 % curve, as
+// before; but the boundary at 10 m was lost with it, and the 80 % label
+// stood in the 60 % zone.  Every boundary is drawn: at 10 m, where no curve
+// reaches, as high as the aft terminal line there; at 85 m as the longer of
+// the two curves.  A zone without its curve has no label.  The 60 % curve
+// starts exactly at its end point (16.35 m), no longer at the first step past
+// it.
+TEST(CurveDrawingTest, EveryZoneBoundaryIsDrawnWhateverTheCurves) {
+  const StepsResult r = RunExampleWithZones();
+  ASSERT_EQ(r.status, 0) << r.err;
+  const ParsedScript script = ScriptOf(r);
+  ASSERT_TRUE(script.faults.empty()) << scripttest::Faults(script);
+  const auto X = [](double x) { return 50 + 2 * x; };
+
+  const auto curves = script.PolylinesOn("YBB_Egrisi_Parabolic_Int");
+  ASSERT_EQ(curves.size(), 2u);  // 60 % and 95 %
+  EXPECT_EQ(curves[0]->colour, 3);
+  EXPECT_EQ(curves[1]->colour, 4);
+  const auto ordinates = script.PolylinesOn("YB_Dogrulari", "Pline");
+  ASSERT_EQ(ordinates.size(), 21u);
+  // The first 60 % point, its ordinate's top, is where the curve starts.
+  const ScriptPoint& first = ordinates[7]->points.at(1);
+  EXPECT_EQ(curves[0]->points.front().x, first.x);
+  EXPECT_EQ(curves[0]->points.front().y, first.y);
+  EXPECT_NEAR(first.x, X(16.351), 0.002);
+
+  const auto boundaries = script.PolylinesOn("PERM_BOLGE_DOGRULARI", "Pline");
+  const auto aft = script.PolylinesOn("AFT_TERMINUS_Egrisi", "Pline");
+  ASSERT_EQ(boundaries.size(), 2u);
+  ASSERT_EQ(aft.size(), 1u);
+  const Polyline& at10 = *boundaries[0];
+  const Polyline& at85 = *boundaries[1];
+  EXPECT_EQ(at10.colour, 2);
+  EXPECT_EQ(at85.colour, 3);
+  EXPECT_EQ(at10.points.at(0).x, X(10));
+  EXPECT_EQ(at10.points.at(0).y, 70);
+  EXPECT_EQ(at10.points.at(1).x, X(10));
+  // The aft terminal line from the counter stern (-4.4 m) to the 80 % end
+  // point: 21.40 m over 10 m.
+  EXPECT_NEAR(at10.points.at(1).y, HeightOn(*aft[0], X(10)), 1e-9);
+  EXPECT_NEAR((at10.points.at(1).y - 70) / 2, 21.40, 0.01);
+  EXPECT_EQ(at85.points.at(0).x, X(85));
+  EXPECT_EQ(at85.points.at(1).x, X(85));
+  EXPECT_EQ(curves[0]->points.back().x, X(85));
+  EXPECT_EQ(curves[1]->points.front().x, X(85));
+  EXPECT_EQ(at85.points.at(1).y, std::max(curves[0]->points.back().y, curves[1]->points.front().y));
+
+  EXPECT_EQ(script.FindText("Perm=% 80.0"), nullptr);
+  const auto* label60 = script.FindText("Perm=% 60.0");
+  const auto* label95 = script.FindText("Perm=% 95.0");
+  ASSERT_NE(label60, nullptr);
+  ASSERT_NE(label95, nullptr);
+  EXPECT_GT(label60->at.x, X(10));
+  EXPECT_LT(label60->at.x, X(85));
+  EXPECT_GT(label95->at.x, X(85));
+
+  // The combined graph: both boundaries, from the base line, at heights in
+  // the script's proportion; the one at 10 m on the aft terminal line.
+  const auto combined = PicturesWith(r, "PERMEABILITE'YE BAGLI YARALI BOLME BOYU DEGISIMI");
+  ASSERT_EQ(combined.size(), 1u);
+  const auto vertical = [&](const std::string& colour, double x) {
+    std::vector<testsupport::PictureSegment> found;
+    for (const testsupport::PictureLayer& layer : combined[0].layers) {
+      if (layer.colour != colour) continue;
+      for (const testsupport::PictureSegment& s : layer.segments) {
+        const double px = (x + 30) * kPixelsAMetre;
+        if (std::fabs(s.x1 - px) < 0.002 && std::fabs(s.x2 - px) < 0.002) found.push_back(s);
+      }
+    }
+    return found;
+  };
+  const auto line10 = vertical("#008000", 10);
+  const auto line85 = vertical("#008080", 85);
+  ASSERT_EQ(line10.size(), 1u);
+  ASSERT_EQ(line85.size(), 1u);
+  for (const auto& s : {line10[0], line85[0]}) EXPECT_NEAR(std::max(s.y1, s.y2), kBaseLinePixel, 0.001);
+  const double h10 = kBaseLinePixel - std::min(line10[0].y1, line10[0].y2);
+  const double h85 = kBaseLinePixel - std::min(line85[0].y1, line85[0].y2);
+  EXPECT_NEAR(h10 / h85, (at10.points[1].y - 70) / (at85.points[1].y - 70), 1e-4);
+  // The aft terminal line, in the colour of the first permeability, runs from
+  // the base line to its top.
+  bool onTerminal = false;
+  for (const testsupport::PictureLayer& layer : combined[0].layers) {
+    if (layer.colour != "#008000") continue;
+    for (const testsupport::PictureSegment& s : layer.segments) {
+      if (std::fabs(s.y1 - kBaseLinePixel) > 0.001 || s.x2 <= s.x1 + 1) continue;
+      const double y = s.y1 + (s.y2 - s.y1) * ((10 + 30) * kPixelsAMetre - s.x1) / (s.x2 - s.x1);
+      onTerminal = onTerminal || std::fabs(y - (kBaseLinePixel - h10)) < 0.005;
+    }
+  }
+  EXPECT_TRUE(onTerminal);
+}
+
+}  // namespace
+}  // namespace flood
