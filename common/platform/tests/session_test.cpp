@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <streambuf>
@@ -18,6 +20,7 @@
 #include "common/platform/prompts.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/child_runs.hpp"
 #include "tests/support/svg_picture.hpp"
 
 namespace {
@@ -450,6 +453,103 @@ TEST_F(SessionTest, EarlierPicturesGoByNameAndNothingOutsideIsWritten) {
   EXPECT_TRUE(std::filesystem::is_directory(screens / "drawings.svg"));
   EXPECT_TRUE(std::filesystem::is_fifo(screens / "0009-G.svg"));
   EXPECT_EQ(ReadAll(screens / "notes.txt"), "kept");
+}
+
+// A picture takes its name only once it is whole: a run killed (kill -9) at
+// any moment leaves no cut picture under a picture's name, and the hidden
+// picture it was writing goes with the earlier pictures at the next run.
+TEST_F(SessionTest, NoPictureIsCutByAKill) {
+  constexpr int kSegments = 3000;
+  const auto picturing = [&](std::string&) {
+    std::istringstream in("");
+    std::ostringstream out, err;
+    Session s(in, out, err, dir_);
+    return platform::RunProgram(s, [](Session& session) {
+      auto& f = session.Form("F", "F", 0, 0, 15000, 15000);
+      f.Show();
+      for (int k = 1;; ++k) {
+        f.Clear();
+        for (int j = 0; j < kSegments; ++j) f.Line(j, k, j + 0.5, k + 1, 1 + k % 2);
+        session.WriteScreens();
+      }
+    });
+  };
+  std::mt19937 random(12345);
+  int pictures = 0, hidden = 0;
+  for (int run = 0; run < 30; ++run) {
+    const auto moment = std::chrono::milliseconds(2 + static_cast<int>(random() % 60));
+    const testsupport::ChildRun r = testsupport::RunInChild(picturing, moment);
+    ASSERT_TRUE(r.killed);
+    std::vector<std::string> names;
+    std::error_code none;  // a run killed before its first picture has no folder yet
+    for (const auto& e : std::filesystem::directory_iterator(dir_ / "screens", none)) {
+      names.push_back(e.path().filename());
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+      SCOPED_TRACE(name);
+      if (name.front() == '.') {
+        EXPECT_TRUE(name.ends_with(".svg.tmp"));
+        ++hidden;
+        continue;
+      }
+      ASSERT_TRUE(name.ends_with(".svg"));
+      ++pictures;
+      const std::string svg = ReadAll(dir_ / "screens" / name);
+      ASSERT_TRUE(svg.ends_with("</svg>\n")) << svg.size() << " bytes";
+      // The newest picture is the one the kill may have met; it is read back
+      // whole, with every segment its form had.
+      if (name == names.back()) {
+        EXPECT_EQ(testsupport::ReadPicture(svg).AllSegments(), kSegments);
+      }
+    }
+  }
+  EXPECT_GT(pictures, 0);
+  // The next run removes the earlier pictures, the hidden ones with them.
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  s.Form("F", "F", 0, 0, 1500, 1500).Show();
+  s.WriteScreens();
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir_ / "screens")) names.push_back(e.path().filename());
+  EXPECT_EQ(names, std::vector<std::string>{"0001-F.svg"}) << hidden << " hidden pictures were left";
+}
+
+// A link made between questions where the next picture goes, under its
+// hidden name or its own, is never followed: the files the links point at
+// stay as they were, and the picture is a file of its own, whole.
+TEST_F(SessionTest, ALinkMadeAtTheNextPicturesNameIsNotFollowed) {
+  const std::filesystem::path screens = dir_ / "screens";
+  WriteAll(dir_ / "outside" / "hidden.txt", "hidden");
+  WriteAll(dir_ / "outside" / "named.txt", "named");
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  const int status = platform::RunProgram(s, [&](Session& session) {
+    auto& f = session.Form("F", "F", 0, 0, 1500, 1500);
+    f.Show();
+    for (int k = 1; k <= 3; ++k) {
+      f.Line(0, 0, k, k, 1);
+      (void)session.InputBox("SORU", " ", "0");
+      if (k == 1) {
+        std::filesystem::create_symlink(dir_ / "outside" / "hidden.txt", screens / ".0002-F.svg.tmp");
+        std::filesystem::create_symlink(dir_ / "outside" / "named.txt", screens / "0002-F.svg");
+        std::filesystem::create_symlink("../outside/hidden.txt", screens / ".0003-F.svg.tmp");
+      }
+    }
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(err_.str().empty()) << err_.str();
+  EXPECT_EQ(ReadAll(dir_ / "outside" / "hidden.txt"), "hidden");
+  EXPECT_EQ(ReadAll(dir_ / "outside" / "named.txt"), "named");
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(screens)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"0001-F.svg", "0002-F.svg", "0003-F.svg"}));
+  for (int k = 1; k <= 3; ++k) {
+    const std::filesystem::path picture = screens / ("000" + std::to_string(k) + "-F.svg");
+    EXPECT_EQ(std::filesystem::symlink_status(picture).type(), std::filesystem::file_type::regular);
+    EXPECT_EQ(testsupport::ReadPicture(ReadAll(picture)).AllSegments(), k);
+  }
 }
 
 TEST_F(SessionTest, RunProgramClosesEveryFileAndReturnsTheStatus) {
