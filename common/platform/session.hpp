@@ -151,7 +151,10 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver);
 
 // The whole of a program's main: the driver run in a session on the current
 // directory, the terminal's input, output and error streams; its exit
-// status.  A current directory that cannot be read ends with status 1.
+// status.  A standard descriptor (0, 1, 2) the program was started without
+// is first opened on /dev/null, so that no file of the run can take its
+// number and receive the terminal's text.  A current directory that cannot
+// be read ends with status 1.
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -549,6 +550,44 @@ TEST_F(SessionTest, ALinkMadeAtTheNextPicturesNameIsNotFollowed) {
     const std::filesystem::path picture = screens / ("000" + std::to_string(k) + "-F.svg");
     EXPECT_EQ(std::filesystem::symlink_status(picture).type(), std::filesystem::file_type::regular);
     EXPECT_EQ(testsupport::ReadPicture(ReadAll(picture)).AllSegments(), k);
+  }
+}
+
+// A program started with standard descriptors closed (`Kormelant 0<&- 1>&-`)
+// would give their numbers to its files: the questions would land in the
+// report.  They are opened on /dev/null first; every file then holds only
+// what the run wrote into it.
+TEST_F(SessionTest, ClosedStandardDescriptorsNeverReceiveTheDialogue) {
+  const std::vector<std::vector<int>> closings = {{0, 1}, {1}, {0}, {2}, {1, 2}, {0, 1, 2}};
+  for (const std::vector<int>& closed : closings) {
+    std::string shown;
+    for (int fd : closed) shown += std::to_string(fd) + " ";
+    SCOPED_TRACE("closed: " + shown);
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    WriteAll(dir_ / "GOREV.TSK", "task\r\nline 2\r\n");
+    const testsupport::ChildRun r = testsupport::RunInChild([&](std::string&) {
+      if (::chdir(dir_.c_str()) != 0) return 77;
+      for (int fd : closed) ::close(fd);
+      return platform::RunInCurrentDirectory([](Session& session) {
+        // The task file read and closed, as the programs do, then the
+        // outputs opened one by one between the questions.
+        const std::string first = session.OpenInput("GOREV.TSK").ReadLine();
+        std::vector<platform::OutputFile*> files;
+        for (const char* name : {"RAPOR.SON", "BONJEAN.SON", "ZAZURI.DAT"}) {
+          files.push_back(&session.CreateOutput(name));
+          files.back()->Line(name);
+          if (session.InputBox("SORU ?", "BASLIK", "0") != "0") platform::StopForDataError("an answer came");
+          session.MessageBox("MESAJ", "UYARI");
+        }
+        for (platform::OutputFile* file : files) file->Line(first);
+      });
+    });
+    EXPECT_EQ(r.status, 0);
+    for (const char* name : {"RAPOR.SON", "BONJEAN.SON", "ZAZURI.DAT"}) {
+      EXPECT_EQ(ReadAll(dir_ / name), std::string(name) + "\r\ntask\r\n") << name;
+    }
+    EXPECT_EQ(ReadAll(dir_ / "GOREV.TSK"), "task\r\nline 2\r\n");
   }
 }
 
