@@ -38,6 +38,21 @@ void RequireFiniteOutput(const std::string& fileName, const std::string& quantit
                    what + ". Bu deger dosyaya yazilamaz; girdi degerlerini kontrol edin.");
 }
 
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& p) {
+  struct stat st {};
+  if (::stat(p.c_str(), &st) != 0) return std::nullopt;
+  return FileIdentity{st.st_dev, st.st_ino};
+}
+
+std::string EntryKind(mode_t mode) {
+  if (S_ISDIR(mode)) return "bir klasor";
+  if (S_ISFIFO(mode)) return "bir FIFO (adli boru)";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "bir aygit";
+  if (S_ISSOCK(mode)) return "bir soket";
+  if (S_ISLNK(mode)) return "bir baglanti";
+  return "duz bir dosya olmayan bir girdi";
+}
+
 std::string ShownPath(const std::string& programPath) {
   std::string s = programPath;
   std::replace(s.begin(), s.end(), '\\', '/');
@@ -203,13 +218,49 @@ void InputFile::Fail(const std::string& what) const {
 
 // --------------------------------------------------------------- OutputFile
 
-OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName)
+OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName,
+                       const std::vector<ClaimedInput>& inputs)
     : path_(path), name_(ShownPath(displayName)) {
+  const auto refuse = [&](const std::string& why) {
+    StopForDataError(Quoted(name_) + " dosyasi yazilmadi: " + why + " Bu durumda program calismaz.");
+  };
+  const auto refuseKind = [&](mode_t mode) {
+    refuse("bu ad " + EntryKind(mode) + ", duz bir dosya degil; program ciktilarini yalniz duz dosyalara yazar.");
+  };
   // A symbolic link left where an output goes is replaced by the file: the
   // file it points at may be anything, an input of the run included.
   std::error_code ec;
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) std::filesystem::remove(path, ec);
-  out_.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
+  // Opened without following a link and without waiting (a FIFO with no
+  // reader is refused at once), and not yet emptied: what the name holds now
+  // is checked first, since the questions of the run came after its claim.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    const int error = errno;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+      refuse("bu adda yeni bir baglanti var; program bir baglantinin gosterdigi dosyaya yazmaz.");
+    }
+    if (error != ENOENT && ::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) refuseKind(st.st_mode);
+    StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
+                     "program calismaz.");
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const mode_t mode = st.st_mode;
+    ::close(fd);
+    refuseKind(mode);
+  }
+  for (const ClaimedInput& input : inputs) {
+    if (input.identity != FileIdentity{st.st_dev, st.st_ino}) continue;
+    ::close(fd);
+    refuse("bu ad girdi dosyasi \"" + ShownPath(input.name) +
+           "\" ile diskte ayni dosya (bir baglanti); program bu dosyanin uzerine yazamaz.");
+  }
+  // The stream opens the very file checked, through the descriptor's own
+  // name: a name changed in between cannot send the text elsewhere.
+  out_.open("/proc/self/fd/" + std::to_string(fd), std::ios::out | std::ios::binary | std::ios::trunc);
+  ::close(fd);
   if (!out_.is_open()) {
     StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
                      "program calismaz.");

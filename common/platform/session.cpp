@@ -160,7 +160,7 @@ OutputFile& Session::CreateOutput(const std::string& programPath) {
   for (auto& f : outputs_) {
     if (f->IsOpen() && f->Path() == path) f->Close();
   }
-  outputs_.push_back(std::make_unique<OutputFile>(path, programPath));
+  outputs_.push_back(std::make_unique<OutputFile>(path, programPath, claimedInputs_));
   return *outputs_.back();
 }
 

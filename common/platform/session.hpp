@@ -68,6 +68,10 @@ class Session {
   // machine; a relative path is taken from the working directory.
   std::filesystem::path ResolvePath(const std::string& programPath) const;
 
+  // The inputs of the run as its file claim found them on disk: no output
+  // file is ever opened on one of them (a hard link made since, for one).
+  void NoteClaimedInputs(std::vector<ClaimedInput> inputs) { claimedInputs_ = std::move(inputs); }
+
   // Takes the advisory lock of a folder for the rest of the run, so that no
   // second run works in it at the same time; a folder another run holds
   // stops this run as a data error (nothing written).  The system releases
@@ -123,6 +127,7 @@ class Session {
   std::filesystem::path workingDirectory_;
   std::list<std::unique_ptr<ConsoleForm>> forms_;
   std::list<std::unique_ptr<OutputFile>> outputs_;
+  std::vector<ClaimedInput> claimedInputs_;
   std::vector<std::filesystem::path> screenFiles_;
   // The revision of each form at its last picture, to write a new one only
   // after a change.
