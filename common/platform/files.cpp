@@ -22,6 +22,12 @@ namespace {
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
+// The bytes below a blank and DEL: no name of a file holds one.
+bool IsControlCharacter(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  return code < 0x20 || code == 0x7F;
+}
+
 // Lines ended by a carriage return alone (an old Macintosh text file) read
 // as one long line.
 constexpr const char* kLoneCarriageReturns =
@@ -53,10 +59,29 @@ std::string EntryKind(mode_t mode) {
   return "duz bir dosya olmayan bir girdi";
 }
 
+std::string VisibleName(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    if (!IsControlCharacter(c)) {
+      shown += c;
+      continue;
+    }
+    const auto code = static_cast<unsigned char>(c);
+    if (code == 0) {
+      shown += "<NUL>";
+      continue;
+    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "<0x%02X>", code);
+    shown += hex;
+  }
+  return shown;
+}
+
 std::string ShownPath(const std::string& programPath) {
   std::string s = programPath;
   std::replace(s.begin(), s.end(), '\\', '/');
-  return s;
+  return VisibleName(s);
 }
 
 // ---------------------------------------------------------------- InputFile
@@ -172,6 +197,19 @@ std::string InputFile::ReadLine() { return NextLine(); }
 
 std::string InputFile::ReadText() { return TrimBlanks(ReadLine()); }
 
+std::string InputFile::ReadName(const std::string& field) {
+  std::string name = ReadText();
+  const auto control = std::find_if(name.begin(), name.end(), IsControlCharacter);
+  if (control != name.end()) {
+    const auto code = static_cast<unsigned char>(*control);
+    Fail(field + " \"" + VisibleName(name) + "\" " + std::to_string(control - name.begin() + 1) +
+         ". karakterinde bir denetim karakteri (" + (code == 0 ? std::string("NUL, ") : std::string()) + "kod " +
+         std::to_string(code) + ") tasiyor; dosya ve dizin adlarinda denetim karakteri olamaz. Satiri bir metin "
+         "duzenleyicisinde duzeltin.");
+  }
+  return name;
+}
+
 std::vector<double> InputFile::ReadNumbers(int count) {
   const std::string line = ReadLine();
   std::vector<double> values;
@@ -200,14 +238,14 @@ std::vector<double> InputFile::ReadNumberList(int count, std::vector<int>* lines
 }
 
 void ReadTaskFileNames(InputFile& in, TaskFileNames& names) {
-  in.SkipLines(11);                 // heading block, lines 1-11
-  names.DATAFILE = in.ReadText();   // 12
+  in.SkipLines(11);                                                    // heading block, lines 1-11
+  names.DATAFILE = in.ReadName("offset tablosunun adi (DATAFILE)");    // 12
   in.SkipLine();
-  names.DATADIR = in.ReadText();    // 14
+  names.DATADIR = in.ReadName("veri dizini (DATADIR)");                // 14
   in.SkipLine();
-  names.REPORTFILE = in.ReadText(); // 16
+  names.REPORTFILE = in.ReadName("rapor dosyasinin adi (REPORTFILE)"); // 16
   in.SkipLine();
-  names.OUTDIR = in.ReadText();     // 18
+  names.OUTDIR = in.ReadName("cikti dizini (OUTDIR)");                 // 18
 }
 
 bool InputFile::AtEnd() { return at_ == buffer_.size() && !Fill(); }

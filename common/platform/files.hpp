@@ -66,6 +66,11 @@ class InputFile {
   }
   // Whole next line trimmed of leading and trailing blanks and tabs.
   std::string ReadText();
+  // The same for a line that holds a file or directory name: a control
+  // character in it (a NUL above all, at which the system would cut the name
+  // short and send the file elsewhere) stops the run on its line, naming
+  // `field` and the character.
+  std::string ReadName(const std::string& field);
   // Next line holding exactly `count` numbers separated by commas and/or
   // blanks; anything else stops the run.
   std::vector<double> ReadNumbers(int count);
@@ -175,7 +180,12 @@ class OutputFile {
 void RequireFiniteOutput(const std::string& fileName, const std::string& quantity, double value);
 
 // A path of the programs ("\" separators, directory prefixes joined without a
-// separator) as the messages show it: with "/" separators only.
+// separator) as the messages show it: with "/" separators only, and any
+// control character written out (VisibleName).
 std::string ShownPath(const std::string& programPath);
+
+// A name as the messages show it: each control character written out, e.g.
+// "<NUL>" or "<0x1B>", so that a message never carries one to the terminal.
+std::string VisibleName(std::string_view text);
 
 }  // namespace platform

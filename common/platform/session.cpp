@@ -104,6 +104,11 @@ void Session::ReleaseFolders() noexcept {
 std::string Session::TaskDirectory() const { return workingDirectory_.string() + "\\"; }
 
 std::filesystem::path Session::ResolvePath(const std::string& programPath) const {
+  if (programPath.find('\0') != std::string::npos) {
+    StopForDataError("Dosya adi \"" + ShownPath(programPath) +
+                     "\" bir NUL karakteri tasiyor; sistem adi bu karakterde keser ve baska bir dosyaya yazar ya da "
+                     "baska bir dosyayi okur. Bu durumda program calismaz.");
+  }
   std::string s = programPath;
   std::replace(s.begin(), s.end(), '\\', '/');
   std::filesystem::path p(s);

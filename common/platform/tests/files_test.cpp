@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +11,7 @@
 #include "common/platform/files.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/task_files.hpp"
 
 namespace {
 
@@ -164,6 +165,52 @@ TEST_F(InputFileTest, WhatIsNotAPlainTextFileIsRefusedBeforeItIsRead) {
   InputFile f(dir_ / "long.dat", "long.dat");
   for (int k = 0; k < 3; ++k) EXPECT_EQ(f.ReadLine(), longest);
   EXPECT_TRUE(f.AtEnd());
+}
+
+// A name line of a task file is taken trimmed; a control character in it is
+// refused on its line, since the system would cut the name at a NUL and
+// open another file than the one the run checked.
+TEST_F(InputFileTest, NameLineWithAControlCharacterIsRefusedOnItsLine) {
+  WriteAll(dir_ / "names.tsk", std::string("  VERI\\GEMI 1\\ \t\r\nBONJEAN.SON") + '\0' + "\r\nA\x1b[2JB\r\nC\x7f\r\n");
+  InputFile f(dir_ / "names.tsk", "names.tsk");
+  EXPECT_EQ(f.ReadName("veri dizini (DATADIR)"), "VERI\\GEMI 1\\");
+  EXPECT_EQ(StopMessage([&] { f.ReadName("rapor dosyasinin adi (REPORTFILE)"); }),
+            "\"names.tsk\" dosyasi, satir 2: rapor dosyasinin adi (REPORTFILE) \"BONJEAN.SON<NUL>\" 12. karakterinde "
+            "bir denetim karakteri (NUL, kod 0) tasiyor; dosya ve dizin adlarinda denetim karakteri olamaz. Satiri bir "
+            "metin duzenleyicisinde duzeltin.");
+  EXPECT_NE(StopMessage([&] { f.ReadName("ad"); }).find("satir 3: ad \"A<0x1B>[2JB\" 2. karakterinde bir denetim "
+                                                          "karakteri (kod 27)"),
+            std::string::npos);
+  EXPECT_NE(StopMessage([&] { f.ReadName("ad"); }).find("satir 4: ad \"C<0x7F>\" 2. karakterinde"), std::string::npos);
+}
+
+// Each of the four names of the hydrostatics and cross-curves task files
+// (lines 12, 14, 16, 18) is read by the name reader: a NUL after
+// "BONJEAN.SON" would have sent the report over the Bonjean data.
+TEST_F(InputFileTest, TaskFileNamesRefuseAControlCharacterOnEachNameLine) {
+  const std::map<int, std::string> names = {{12, "ORNEK.DAT"}, {14, "VERI\\"}, {16, "Kormelant.SON"}, {18, "CIKTI\\"}};
+  const std::map<int, std::string> faulty = {{12, "ORNEK.DAT"}, {14, "q"}, {16, "BONJEAN.SON"}, {18, "x\\"}};
+  for (const auto& [line, bad] : faulty) {
+    SCOPED_TRACE(line);
+    testsupport::TaskLines lines(names.begin(), names.end());
+    lines[line] = bad + '\0';
+    testsupport::WriteTaskFile(dir_ / "Kormelant.TSK", 20, lines);
+    InputFile f(dir_ / "Kormelant.TSK", "Kormelant.TSK");
+    platform::TaskFileNames read;
+    const std::string message = StopMessage([&] { platform::ReadTaskFileNames(f, read); });
+    EXPECT_EQ(message.find("\"Kormelant.TSK\" dosyasi, satir " + std::to_string(line) + ": "), 0u) << message;
+    EXPECT_NE(message.find(" \"" + bad + "<NUL>\" "), std::string::npos) << message;
+    EXPECT_NE(message.find("(NUL, kod 0)"), std::string::npos) << message;
+  }
+  testsupport::WriteTaskFile(dir_ / "Kormelant.TSK", 20, testsupport::TaskLines(names.begin(), names.end()));
+  InputFile f(dir_ / "Kormelant.TSK", "Kormelant.TSK");
+  platform::TaskFileNames read;
+  platform::ReadTaskFileNames(f, read);
+  EXPECT_EQ(read.DATAFILE, "ORNEK.DAT");
+  EXPECT_EQ(read.DATADIR, "VERI\\");
+  EXPECT_EQ(read.REPORTFILE, "Kormelant.SON");
+  EXPECT_EQ(read.OUTDIR, "CIKTI\\");
+  EXPECT_EQ(f.LineNumber(), 18);
 }
 
 TEST_F(InputFileTest, MissingFileStopsNamingIt) {

@@ -314,6 +314,24 @@ TEST_F(RunFilesTest, AnOutputNameChangedAfterTheClaimIsNeverWrittenThrough) {
   EXPECT_NE(err_.str().find("\"/dev/null\" dosyasi yazilmadi: bu ad bir aygit"), std::string::npos) << err_.str();
 }
 
+// A name holding a NUL is refused wherever it comes from: the system would
+// take "q" of "q<NUL>" and write over another output.
+TEST_F(RunFilesTest, NameWithANulIsRefusedBeforeAnythingIsWritten) {
+  WriteAll(dir_ / "q", "the report\r\n");
+  const std::string script = std::string("q") + '\0';
+  EXPECT_EQ(Run([&](Session& s) {
+              platform::ClaimRunFiles(s, {{}, {"q", script}});
+              s.CreateOutput(script).Line("overwritten");
+            }),
+            1);
+  EXPECT_NE(err_.str().find("Dosya adi \"q<NUL>\" bir NUL karakteri tasiyor"), std::string::npos) << err_.str();
+  EXPECT_EQ(err_.str().find('\0'), std::string::npos);
+  EXPECT_EQ(ReadAll(dir_ / "q"), "the report\r\n");
+  EXPECT_EQ(Run([&](Session& s) { s.CreateOutput(script).Line("overwritten"); }), 1);
+  EXPECT_EQ(Run([&](Session& s) { (void)s.OpenInput(script); }), 1);
+  EXPECT_EQ(ReadAll(dir_ / "q"), "the report\r\n");
+}
+
 // A second run in a folder that a run is working in is refused at its start,
 // before it touches the first run's pictures or files; the lock goes with the
 // run that held it, however that run ends.
