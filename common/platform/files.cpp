@@ -87,30 +87,37 @@ std::string ShownPath(const std::string& programPath) {
 // ---------------------------------------------------------------- InputFile
 
 InputFile::InputFile(const std::filesystem::path& path, std::string displayName) : name_(ShownPath(displayName)) {
+  // Callers may put the kind of file before the name ("Data dosyasi"): each
+  // message of the opening reads right with such a word before the name and
+  // without it.
   const auto refuse = [&](const std::string& why) { StopForDataError(Quoted(name_) + why + " Bu durumda program calismaz."); };
-  const std::string cannotOpen = " dosyasi acilamadi (dosya yok ya da okunamiyor).";
+  const auto refuseOpen = [&](int error) {
+    refuse(error == EACCES || error == EPERM ? " acilamadi (dosya var ama okuma izni yok)."
+                                             : " acilamadi (dosya var ama okunamiyor).");
+  };
   const auto checkKind = [&](const struct stat& st) {
     if (!S_ISREG(st.st_mode)) {
       refuse(" bir dosya degil (bir klasor, aygit ya da FIFO); program yalniz duz metin dosyalarini okur.");
     }
     if (static_cast<std::uintmax_t>(st.st_size) > kLargestFile) {
-      refuse(" dosyasi cok buyuk (" + std::to_string(st.st_size) +
+      refuse(" cok buyuk (" + std::to_string(st.st_size) +
              " bayt, en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar buyuk olamaz.");
     }
   };
   // Decided before the file is opened: opening a FIFO would wait for a
   // writer, and a device such as /dev/zero never ends.
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) refuse(cannotOpen);
+  if (::stat(path.c_str(), &st) != 0) refuse(" dosyasi acilamadi (dosya yok ya da okunamiyor).");
   checkKind(st);
   // The name may have changed since: never waiting in the open, and the
   // file opened checked again.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) refuse(cannotOpen);
+  if (fd < 0) refuseOpen(errno);
   const bool known = ::fstat(fd, &st) == 0;
   if (!known || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > kLargestFile) {
+    const int error = errno;
     ::close(fd);
-    if (!known) refuse(cannotOpen);
+    if (!known) refuseOpen(error);
     checkKind(st);
   }
   fd_ = fd;
@@ -147,8 +154,8 @@ bool InputFile::Fill() {
   read_ += static_cast<std::size_t>(n);
   // A file that grows while it is read is held to the same bound.
   if (read_ > kLargestFile) {
-    StopForDataError(Quoted(name_) + " dosyasi cok buyuk (en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar "
-                     "buyuk olamaz. Bu durumda program calismaz.");
+    StopForDataError(Quoted(name_) + " cok buyuk (en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar buyuk "
+                     "olamaz. Bu durumda program calismaz.");
   }
   return n > 0;
 }

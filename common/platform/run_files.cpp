@@ -1,8 +1,11 @@
 #include "common/platform/run_files.hpp"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <optional>
 #include <system_error>
@@ -106,6 +109,23 @@ void RefuseWhatIsNotAPlainFile(const std::string& output, const std::filesystem:
                    "gorev dosyasinda OUTDIR 'i degistirin. Hicbir dosya yazilmadi.");
 }
 
+// The output folder is there, and this user may make files in it (asked of
+// the folder itself, by its descriptor: a folder of read-only permissions,
+// or on a file system mounted read-only).
+void RefuseFolderThatCannotBeWritten(const std::string& output, const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+    StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" icin cikti dizini (\"" + folder.generic_string() +
+                     "\") yok. Dizini olusturun ya da gorev dosyasinda OUTDIR 'i duzeltin. Hicbir dosya yazilmadi.");
+  }
+  const bool writable = fd >= 0 && ::faccessat(fd, ".", W_OK | X_OK, 0) == 0;
+  if (fd >= 0) ::close(fd);
+  if (writable) return;
+  StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" icin cikti dizinine (\"" + folder.generic_string() +
+                   "\") yazilamiyor (yazma izni yok ya da dizin salt okunur). Dizinin izinlerini duzeltin ya da "
+                   "gorev dosyasinda OUTDIR 'i degistirin. Hicbir dosya yazilmadi.");
+}
+
 }  // namespace
 
 void ClaimRunFiles(Session& session, const RunFiles& files) {
@@ -133,17 +153,13 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
   for (const std::string& input : files.inputs) refuseInPictures(input, "Girdi dosyasi");
   for (const std::string& output : files.outputs) refuseInPictures(output, "Cikti dosyasi");
 
-  // Every output place is there before the run asks its first question: a
-  // folder found missing, or a name held by something a file cannot replace,
-  // only when the file is made would stop a run the user has already
-  // answered questions of.
+  // Every output place is there and can be written before the run asks its
+  // first question: a folder found missing or read-only, or a name held by
+  // something a file cannot replace, only when the file is made would stop a
+  // run the user has already answered questions of.
   for (std::size_t k = 0; k < outputs.size(); ++k) {
     RefuseWhatIsNotAPlainFile(files.outputs[k], outputs[k]);
-    std::error_code ec;
-    if (std::filesystem::is_directory(outputs[k].parent_path(), ec)) continue;
-    StopForDataError("Cikti dosyasi \"" + ShownPath(files.outputs[k]) + "\" icin cikti dizini (\"" +
-                     outputs[k].parent_path().generic_string() +
-                     "\") yok. Dizini olusturun ya da gorev dosyasinda OUTDIR 'i duzeltin. Hicbir dosya yazilmadi.");
+    RefuseFolderThatCannotBeWritten(files.outputs[k], outputs[k].parent_path());
   }
 
   // What each input is on disk now: the output files are checked against it

@@ -34,7 +34,7 @@ struct RunFiles {
 // input or an output, an input or output that lies in the pictures folder,
 // whose pictures each run replaces, an output whose name holds anything but
 // a plain file or a link (a folder, a FIFO, a device), and an output whose
-// folder is not there; then hands the session
+// folder is not there or cannot be written into; then hands the session
 // what each input is on disk (its outputs are checked against them when
 // they are opened) and locks the folder of every output (LockFolder).
 void ClaimRunFiles(Session& session, const RunFiles& files);

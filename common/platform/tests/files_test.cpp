@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -128,7 +129,7 @@ TEST_F(InputFileTest, WhatIsNotAPlainTextFileIsRefusedBeforeItIsRead) {
          WriteAll(f, "title\r\n");
          std::filesystem::resize_file(f, InputFile::kLargestFile + 1);  // sparse: no disk
        },
-       "\"VERI/HULL.DAT\" dosyasi cok buyuk (67108865 bayt, en fazla 64 MiB)"},
+       "\"VERI/HULL.DAT\" cok buyuk (67108865 bayt, en fazla 64 MiB)"},
       {"a line longer than 64 KiB",
        [](const std::filesystem::path& f) { WriteAll(f, "title\r\n" + std::string(InputFile::kLongestLine + 1, '1') + "\r\n"); },
        "\"VERI/HULL.DAT\" dosyasi, satir 2: satir 65536 karakterden (64 KiB) uzun"},
@@ -165,6 +166,34 @@ TEST_F(InputFileTest, WhatIsNotAPlainTextFileIsRefusedBeforeItIsRead) {
   InputFile f(dir_ / "long.dat", "long.dat");
   for (int k = 0; k < 3; ++k) EXPECT_EQ(f.ReadLine(), longest);
   EXPECT_TRUE(f.AtEnd());
+}
+
+// A caller may name the kind of file before the message of a file it could
+// not open ("Data dosyasi" + message): every refusal of a file that is there
+// reads right with that word before the name and without it.
+TEST_F(InputFileTest, RefusalsOfAFileThatIsThereReadRightAfterTheKindOfFile) {
+  std::filesystem::create_directories(dir_ / "FOLDER.DAT");
+  ASSERT_EQ(::mkfifo((dir_ / "FIFO.DAT").c_str(), 0600), 0);
+  WriteAll(dir_ / "LARGE.DAT", "title\r\n");
+  std::filesystem::resize_file(dir_ / "LARGE.DAT", InputFile::kLargestFile + 1);
+  std::vector<std::string> names = {"FOLDER.DAT", "FIFO.DAT", "LARGE.DAT"};
+  // Permissions do not stop root: an unreadable file only for another user.
+  if (::geteuid() != 0) {
+    WriteAll(dir_ / "LOCKED.DAT", "title\r\n");
+    std::filesystem::permissions(dir_ / "LOCKED.DAT", std::filesystem::perms::none);
+    names.push_back("LOCKED.DAT");
+  }
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const std::string message = "Data dosyasi " + StopMessage([&] { InputFile f(dir_ / name, name); });
+    const std::string quoted = "Data dosyasi \"" + name + "\" ";
+    ASSERT_EQ(message.compare(0, quoted.size(), quoted), 0) << message;
+    EXPECT_NE(message.compare(quoted.size(), 7, "dosyasi"), 0) << message;
+    EXPECT_NE(message.find("Bu durumda program calismaz."), std::string::npos) << message;
+  }
+  EXPECT_EQ(StopMessage([&] { InputFile f(dir_ / "LARGE.DAT", "LARGE.DAT"); }),
+            "\"LARGE.DAT\" cok buyuk (67108865 bayt, en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar buyuk "
+            "olamaz. Bu durumda program calismaz.");
 }
 
 // A name line of a task file is taken trimmed; a control character in it is

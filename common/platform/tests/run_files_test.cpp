@@ -314,6 +314,43 @@ TEST_F(RunFilesTest, AnOutputNameChangedAfterTheClaimIsNeverWrittenThrough) {
   EXPECT_NE(err_.str().find("\"/dev/null\" dosyasi yazilmadi: bu ad bir aygit"), std::string::npos) << err_.str();
 }
 
+// An output folder that this user cannot write into is refused in the claim,
+// naming it, before the first question: not after the reviews, at the
+// opening of the first file.  Root, whom permissions do not stop, meets a
+// folder mounted read-only.
+TEST_F(RunFilesTest, OutputFolderThatCannotBeWrittenIsRefusedInTheClaim) {
+  const fs::path folder = dir_ / "cikti";
+  fs::create_directories(folder);
+  WriteAll(dir_ / "HULL.DAT", "title\r\n");
+  const auto step = [&]() -> int {
+    const int status = Run([](Session& s) {
+      platform::ClaimRunFiles(s, {{"HULL.DAT"}, {"RAPOR.SON", "cikti\\ZAZURI.DAT"}});
+      (void)s.InputBox("SORU", " ", "0");
+    });
+    WriteAll(dir_ / "err.txt", err_.str());
+    WriteAll(dir_ / "out.txt", out_.str());
+    return status;
+  };
+  std::optional<int> status;
+  if (::geteuid() != 0) {
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    status = step();
+    fs::permissions(folder, fs::perms::owner_all);
+  } else {
+    status = testsupport::RunWithReadOnlyFolder(folder, step);
+    if (!status) GTEST_SKIP() << "no private mount namespace here";
+  }
+  EXPECT_EQ(*status, 1);
+  const std::string err = ReadAll(dir_ / "err.txt");
+  EXPECT_NE(err.find("Cikti dosyasi \"cikti/ZAZURI.DAT\" icin cikti dizinine (\"" + folder.generic_string() +
+                     "\") yazilamiyor (yazma izni yok ya da dizin salt okunur)."),
+            std::string::npos)
+      << err;
+  EXPECT_NE(err.find("Hicbir dosya yazilmadi."), std::string::npos) << err;
+  EXPECT_EQ(ReadAll(dir_ / "out.txt").find("SORU"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_ / "RAPOR.SON"));
+}
+
 // A name holding a NUL is refused wherever it comes from: the system would
 // take "q" of "q<NUL>" and write over another output.
 TEST_F(RunFilesTest, NameWithANulIsRefusedBeforeAnythingIsWritten) {
