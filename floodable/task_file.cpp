@@ -34,11 +34,11 @@ void ReadTaskFile(platform::Session& session, TaskValues& t) {
   platform::InputFile in = session.OpenInput(session.TaskDirectory() + kTaskFileName);
 
   Skip(in, 12);                          // heading block, lines 1-12
-  t.OffsetFileName = in.ReadText();      // 13
+  t.OffsetFileName = in.ReadName("offset tablosunun adi (OffsetFileName)");  // 13
   Skip(in, 2);
   t.RunTitle = in.ReadText();            // 16
   Skip(in, 1);
-  t.OutputDirectory = in.ReadText();     // 18
+  t.OutputDirectory = in.ReadName("cikti dizini (OutputDirectory)");         // 18
   // The report and the script must not be written over the hull.
   const std::string clash = hullform::FindPathClash(
       session, t.OffsetFileName, {t.OutputDirectory + kReportFileName, t.OutputDirectory + kScriptFileName});

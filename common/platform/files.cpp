@@ -22,6 +22,12 @@ namespace {
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
+// The bytes below a blank and DEL: no name of a file holds one.
+bool IsControlCharacter(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  return code < 0x20 || code == 0x7F;
+}
+
 // Lines ended by a carriage return alone (an old Macintosh text file) read
 // as one long line.
 constexpr const char* kLoneCarriageReturns =
@@ -38,39 +44,80 @@ void RequireFiniteOutput(const std::string& fileName, const std::string& quantit
                    what + ". Bu deger dosyaya yazilamaz; girdi degerlerini kontrol edin.");
 }
 
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& p) {
+  struct stat st {};
+  if (::stat(p.c_str(), &st) != 0) return std::nullopt;
+  return FileIdentity{st.st_dev, st.st_ino};
+}
+
+std::string EntryKind(mode_t mode) {
+  if (S_ISDIR(mode)) return "bir klasor";
+  if (S_ISFIFO(mode)) return "bir FIFO (adli boru)";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "bir aygit";
+  if (S_ISSOCK(mode)) return "bir soket";
+  if (S_ISLNK(mode)) return "bir baglanti";
+  return "duz bir dosya olmayan bir girdi";
+}
+
+std::string VisibleName(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    if (!IsControlCharacter(c)) {
+      shown += c;
+      continue;
+    }
+    const auto code = static_cast<unsigned char>(c);
+    if (code == 0) {
+      shown += "<NUL>";
+      continue;
+    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "<0x%02X>", code);
+    shown += hex;
+  }
+  return shown;
+}
+
 std::string ShownPath(const std::string& programPath) {
   std::string s = programPath;
   std::replace(s.begin(), s.end(), '\\', '/');
-  return s;
+  return VisibleName(s);
 }
 
 // ---------------------------------------------------------------- InputFile
 
 InputFile::InputFile(const std::filesystem::path& path, std::string displayName) : name_(ShownPath(displayName)) {
+  // Callers may put the kind of file before the name ("Data dosyasi"): each
+  // message of the opening reads right with such a word before the name and
+  // without it.
   const auto refuse = [&](const std::string& why) { StopForDataError(Quoted(name_) + why + " Bu durumda program calismaz."); };
-  const std::string cannotOpen = " dosyasi acilamadi (dosya yok ya da okunamiyor).";
+  const auto refuseOpen = [&](int error) {
+    refuse(error == EACCES || error == EPERM ? " acilamadi (dosya var ama okuma izni yok)."
+                                             : " acilamadi (dosya var ama okunamiyor).");
+  };
   const auto checkKind = [&](const struct stat& st) {
     if (!S_ISREG(st.st_mode)) {
       refuse(" bir dosya degil (bir klasor, aygit ya da FIFO); program yalniz duz metin dosyalarini okur.");
     }
     if (static_cast<std::uintmax_t>(st.st_size) > kLargestFile) {
-      refuse(" dosyasi cok buyuk (" + std::to_string(st.st_size) +
+      refuse(" cok buyuk (" + std::to_string(st.st_size) +
              " bayt, en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar buyuk olamaz.");
     }
   };
   // Decided before the file is opened: opening a FIFO would wait for a
   // writer, and a device such as /dev/zero never ends.
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) refuse(cannotOpen);
+  if (::stat(path.c_str(), &st) != 0) refuse(" dosyasi acilamadi (dosya yok ya da okunamiyor).");
   checkKind(st);
   // The name may have changed since: never waiting in the open, and the
   // file opened checked again.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) refuse(cannotOpen);
+  if (fd < 0) refuseOpen(errno);
   const bool known = ::fstat(fd, &st) == 0;
   if (!known || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > kLargestFile) {
+    const int error = errno;
     ::close(fd);
-    if (!known) refuse(cannotOpen);
+    if (!known) refuseOpen(error);
     checkKind(st);
   }
   fd_ = fd;
@@ -107,8 +154,8 @@ bool InputFile::Fill() {
   read_ += static_cast<std::size_t>(n);
   // A file that grows while it is read is held to the same bound.
   if (read_ > kLargestFile) {
-    StopForDataError(Quoted(name_) + " dosyasi cok buyuk (en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar "
-                     "buyuk olamaz. Bu durumda program calismaz.");
+    StopForDataError(Quoted(name_) + " cok buyuk (en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar buyuk "
+                     "olamaz. Bu durumda program calismaz.");
   }
   return n > 0;
 }
@@ -157,6 +204,19 @@ std::string InputFile::ReadLine() { return NextLine(); }
 
 std::string InputFile::ReadText() { return TrimBlanks(ReadLine()); }
 
+std::string InputFile::ReadName(const std::string& field) {
+  std::string name = ReadText();
+  const auto control = std::find_if(name.begin(), name.end(), IsControlCharacter);
+  if (control != name.end()) {
+    const auto code = static_cast<unsigned char>(*control);
+    Fail(field + " \"" + VisibleName(name) + "\" " + std::to_string(control - name.begin() + 1) +
+         ". karakterinde bir denetim karakteri (" + (code == 0 ? std::string("NUL, ") : std::string()) + "kod " +
+         std::to_string(code) + ") tasiyor; dosya ve dizin adlarinda denetim karakteri olamaz. Satiri bir metin "
+         "duzenleyicisinde duzeltin.");
+  }
+  return name;
+}
+
 std::vector<double> InputFile::ReadNumbers(int count) {
   const std::string line = ReadLine();
   std::vector<double> values;
@@ -185,14 +245,14 @@ std::vector<double> InputFile::ReadNumberList(int count, std::vector<int>* lines
 }
 
 void ReadTaskFileNames(InputFile& in, TaskFileNames& names) {
-  in.SkipLines(11);                 // heading block, lines 1-11
-  names.DATAFILE = in.ReadText();   // 12
+  in.SkipLines(11);                                                    // heading block, lines 1-11
+  names.DATAFILE = in.ReadName("offset tablosunun adi (DATAFILE)");    // 12
   in.SkipLine();
-  names.DATADIR = in.ReadText();    // 14
+  names.DATADIR = in.ReadName("veri dizini (DATADIR)");                // 14
   in.SkipLine();
-  names.REPORTFILE = in.ReadText(); // 16
+  names.REPORTFILE = in.ReadName("rapor dosyasinin adi (REPORTFILE)"); // 16
   in.SkipLine();
-  names.OUTDIR = in.ReadText();     // 18
+  names.OUTDIR = in.ReadName("cikti dizini (OUTDIR)");                 // 18
 }
 
 bool InputFile::AtEnd() { return at_ == buffer_.size() && !Fill(); }
@@ -203,13 +263,49 @@ void InputFile::Fail(const std::string& what) const {
 
 // --------------------------------------------------------------- OutputFile
 
-OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName)
+OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName,
+                       const std::vector<ClaimedInput>& inputs)
     : path_(path), name_(ShownPath(displayName)) {
+  const auto refuse = [&](const std::string& why) {
+    StopForDataError(Quoted(name_) + " dosyasi yazilmadi: " + why + " Bu durumda program calismaz.");
+  };
+  const auto refuseKind = [&](mode_t mode) {
+    refuse("bu ad " + EntryKind(mode) + ", duz bir dosya degil; program ciktilarini yalniz duz dosyalara yazar.");
+  };
   // A symbolic link left where an output goes is replaced by the file: the
   // file it points at may be anything, an input of the run included.
   std::error_code ec;
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) std::filesystem::remove(path, ec);
-  out_.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
+  // Opened without following a link and without waiting (a FIFO with no
+  // reader is refused at once), and not yet emptied: what the name holds now
+  // is checked first, since the questions of the run came after its claim.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    const int error = errno;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+      refuse("bu adda yeni bir baglanti var; program bir baglantinin gosterdigi dosyaya yazmaz.");
+    }
+    if (error != ENOENT && ::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) refuseKind(st.st_mode);
+    StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
+                     "program calismaz.");
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const mode_t mode = st.st_mode;
+    ::close(fd);
+    refuseKind(mode);
+  }
+  for (const ClaimedInput& input : inputs) {
+    if (input.identity != FileIdentity{st.st_dev, st.st_ino}) continue;
+    ::close(fd);
+    refuse("bu ad girdi dosyasi \"" + ShownPath(input.name) +
+           "\" ile diskte ayni dosya (bir baglanti); program bu dosyanin uzerine yazamaz.");
+  }
+  // The stream opens the very file checked, through the descriptor's own
+  // name: a name changed in between cannot send the text elsewhere.
+  out_.open("/proc/self/fd/" + std::to_string(fd), std::ios::out | std::ios::binary | std::ios::trunc);
+  ::close(fd);
   if (!out_.is_open()) {
     StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
                      "program calismaz.");

@@ -3,14 +3,37 @@
 // and an item reader for task files and offset tables; output text files that
 // end every line with CR LF.
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform {
+
+// The file a path names on disk (links followed): its device and inode.
+struct FileIdentity {
+  dev_t device;
+  ino_t inode;
+  bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& p);
+
+// An input of a run as the file claim found it: the file on disk and the
+// name the program gave it.  No output is ever written into one.
+struct ClaimedInput {
+  FileIdentity identity;
+  std::string name;
+};
+
+// What a directory entry that is not a plain file is, as the messages say
+// it: "bir klasor", "bir FIFO (adli boru)", "bir aygit", ... (st_mode of an
+// lstat or fstat).
+std::string EntryKind(mode_t mode);
 
 // Reads a text file line by line.  Every fault (missing file, early end, text
 // where a number stands, a wrong item count) stops the run as a data error
@@ -43,6 +66,11 @@ class InputFile {
   }
   // Whole next line trimmed of leading and trailing blanks and tabs.
   std::string ReadText();
+  // The same for a line that holds a file or directory name: a control
+  // character in it (a NUL above all, at which the system would cut the name
+  // short and send the file elsewhere) stops the run on its line, naming
+  // `field` and the character.
+  std::string ReadName(const std::string& field);
   // Next line holding exactly `count` numbers separated by commas and/or
   // blanks; anything else stops the run.
   std::vector<double> ReadNumbers(int count);
@@ -91,12 +119,16 @@ void ReadTaskFileNames(InputFile& in, TaskFileNames& names);
 // A text output file, created anew.  Owned by the Session, which closes every
 // open output file when the run ends, normally or early.  A symbolic link
 // standing where the file is to be written is replaced by the file, never
-// written through.  A write that fails (a full disk, a lost device) stops the
-// run at once as a data error naming the file; so does a Close whose last
-// writes fail.
+// written through.  Only a plain file is written: what the name holds when
+// it is opened (never through a link, never waiting) is checked again, and
+// anything but a plain file, or a file that is one of the run's `inputs` (a
+// hard link made since the claim), stops the run with nothing written.  A
+// write that fails (a full disk, a lost device) stops the run at once as a
+// data error naming the file; so does a Close whose last writes fail.
 class OutputFile {
  public:
-  OutputFile(const std::filesystem::path& path, std::string displayName);
+  OutputFile(const std::filesystem::path& path, std::string displayName,
+             const std::vector<ClaimedInput>& inputs = {});
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
@@ -148,7 +180,12 @@ class OutputFile {
 void RequireFiniteOutput(const std::string& fileName, const std::string& quantity, double value);
 
 // A path of the programs ("\" separators, directory prefixes joined without a
-// separator) as the messages show it: with "/" separators only.
+// separator) as the messages show it: with "/" separators only, and any
+// control character written out (VisibleName).
 std::string ShownPath(const std::string& programPath);
+
+// A name as the messages show it: each control character written out, e.g.
+// "<NUL>" or "<0x1B>", so that a message never carries one to the terminal.
+std::string VisibleName(std::string_view text);
 
 }  // namespace platform

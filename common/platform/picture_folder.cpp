@@ -17,6 +17,14 @@ bool FileOrLink(const struct stat& st) { return S_ISREG(st.st_mode) || S_ISLNK(s
 
 bool PictureName(std::string_view name) { return name.size() > 4 && name.ends_with(".svg"); }
 
+// A picture is written under a hidden name of its own and takes its name
+// once it is whole; one a run that was killed left behind is a picture of it.
+constexpr std::string_view kTemporaryEnd = ".svg.tmp";
+std::string TemporaryName(const std::string& name) { return "." + name + ".tmp"; }
+bool TemporaryPictureName(std::string_view name) {
+  return name.size() > kTemporaryEnd.size() + 1 && name.front() == '.' && name.ends_with(kTemporaryEnd);
+}
+
 // Writes both parts whole, in as few calls as the system allows.
 bool WriteParts(int fd, std::string_view head, std::string_view body) {
   iovec parts[2] = {{const_cast<char*>(head.data()), head.size()}, {const_cast<char*>(body.data()), body.size()}};
@@ -76,7 +84,8 @@ std::vector<std::string> PictureFolder::EarlierPictures() const {
   while (const dirent* entry = ::readdir(dir)) {
     const std::string_view name = entry->d_name;
     struct stat st {};
-    if (!PictureName(name) || ::fstatat(fd_, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (!PictureName(name) && !TemporaryPictureName(name)) continue;
+    if (::fstatat(fd_, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
     if (FileOrLink(st)) names.emplace_back(name);
   }
   ::closedir(dir);
@@ -97,15 +106,24 @@ bool PictureFolder::RemoveName(const std::string& name) const {
 
 bool PictureFolder::Write(const std::string& name, std::string_view head, std::string_view body) const {
   if (fd_ < 0) return false;
+  // Written whole under a hidden name first: however the run ends (killed
+  // while writing, a full disk), no picture under its own name is cut short.
   // Made anew, never opened through a link or over a file already there.
+  const std::string temporary = TemporaryName(name);
   constexpr int kFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-  int fd = ::openat(fd_, name.c_str(), kFlags, 0666);
-  if (fd < 0 && errno == EEXIST && RemoveName(name)) fd = ::openat(fd_, name.c_str(), kFlags, 0666);
+  int fd = ::openat(fd_, temporary.c_str(), kFlags, 0666);
+  if (fd < 0 && errno == EEXIST && RemoveName(temporary)) fd = ::openat(fd_, temporary.c_str(), kFlags, 0666);
   if (fd < 0) return false;
   bool whole = WriteParts(fd, head, body);
   if (::close(fd) != 0) whole = false;
+  // The rename replaces a file or a link at the picture's name (the entry
+  // itself, never what a link points at); anything else there stays, and
+  // the picture is not written.
+  struct stat st {};
+  if (whole && ::fstatat(fd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !FileOrLink(st)) whole = false;
+  if (whole && ::renameat(fd_, temporary.c_str(), fd_, name.c_str()) != 0) whole = false;
   // A picture cut short (a full disk) would show less than the form did.
-  if (!whole) ::unlinkat(fd_, name.c_str(), 0);
+  if (!whole) ::unlinkat(fd_, temporary.c_str(), 0);
   return whole;
 }
 

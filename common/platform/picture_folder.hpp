@@ -25,14 +25,17 @@ class PictureFolder {
   bool Open(const std::filesystem::path& folder, bool make);
 
   // The pictures an earlier run left, by name, sorted: every "*.svg" entry
-  // that is a file or a symbolic link.  Entries of any other kind are not
+  // that is a file or a symbolic link, and every hidden picture it was
+  // writing when it ended (".*.svg.tmp").  Entries of any other kind are not
   // pictures and stay where they are.
   std::vector<std::string> EarlierPictures() const;
   // Removes them (see RemoveName).
   void RemoveEarlierPictures() const;
-  // Writes a picture, head then body, into a file made anew under `name`; a
-  // file or link of that name is removed first.  A picture that cannot be
-  // written whole (a full disk) is removed again: false then.
+  // Writes a picture, head then body, into a file made anew under a hidden
+  // name, and gives it the name `name` once it is whole (a file or link of
+  // that name is replaced).  So a picture under its name is always whole,
+  // even when the process is killed while writing it.  A picture that cannot
+  // be written whole (a full disk) is removed again: false then.
   bool Write(const std::string& name, std::string_view head, std::string_view body) const;
 
  private:

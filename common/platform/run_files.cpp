@@ -1,8 +1,11 @@
 #include "common/platform/run_files.hpp"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <optional>
 #include <system_error>
@@ -51,19 +54,6 @@ bool SameOutput(const std::filesystem::path& a, const std::filesystem::path& b) 
          PathKey(a.filename()) == PathKey(b.filename());
 }
 
-// The file a path names on disk (links followed), when there is one.
-struct FileIdentity {
-  dev_t device;
-  ino_t inode;
-  bool operator==(const FileIdentity&) const = default;
-};
-
-std::optional<FileIdentity> IdentityOf(const std::filesystem::path& p) {
-  struct stat st {};
-  if (::stat(p.c_str(), &st) != 0) return std::nullopt;
-  return FileIdentity{st.st_dev, st.st_ino};
-}
-
 // The pictures of an earlier run go when this run writes its first one: one
 // that is an input or an output of the run under another name (a hard link,
 // or a symbolic link to it) is refused like any clash, before anything is
@@ -107,6 +97,35 @@ void RefuseEarlierPictureClashes(Session& session, const RunFiles& files,
                    "dizinlerini gorev dosyasinda ayri tutun. Hicbir dosya yazilmadi.");
 }
 
+// An output goes into a plain file made anew where a plain file or a link
+// (which is replaced) stands; a folder, a FIFO (which would hold the run
+// until a reader came), a device (which would swallow the text) or a socket
+// at its name is refused, said as what it is.
+void RefuseWhatIsNotAPlainFile(const std::string& output, const std::filesystem::path& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return;
+  StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" diskte " + EntryKind(st.st_mode) +
+                   ", duz bir dosya degil; program ciktilarini yalniz duz dosyalara yazar. Bu adi bosaltin ya da "
+                   "gorev dosyasinda OUTDIR 'i degistirin. Hicbir dosya yazilmadi.");
+}
+
+// The output folder is there, and this user may make files in it (asked of
+// the folder itself, by its descriptor: a folder of read-only permissions,
+// or on a file system mounted read-only).
+void RefuseFolderThatCannotBeWritten(const std::string& output, const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+    StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" icin cikti dizini (\"" + folder.generic_string() +
+                     "\") yok. Dizini olusturun ya da gorev dosyasinda OUTDIR 'i duzeltin. Hicbir dosya yazilmadi.");
+  }
+  const bool writable = fd >= 0 && ::faccessat(fd, ".", W_OK | X_OK, 0) == 0;
+  if (fd >= 0) ::close(fd);
+  if (writable) return;
+  StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" icin cikti dizinine (\"" + folder.generic_string() +
+                   "\") yazilamiyor (yazma izni yok ya da dizin salt okunur). Dizinin izinlerini duzeltin ya da "
+                   "gorev dosyasinda OUTDIR 'i degistirin. Hicbir dosya yazilmadi.");
+}
+
 }  // namespace
 
 void ClaimRunFiles(Session& session, const RunFiles& files) {
@@ -134,16 +153,22 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
   for (const std::string& input : files.inputs) refuseInPictures(input, "Girdi dosyasi");
   for (const std::string& output : files.outputs) refuseInPictures(output, "Cikti dosyasi");
 
-  // Every output place is there before the run asks its first question: a
-  // folder found missing only when the file is made would stop a run the
-  // user has already answered questions of.
+  // Every output place is there and can be written before the run asks its
+  // first question: a folder found missing or read-only, or a name held by
+  // something a file cannot replace, only when the file is made would stop a
+  // run the user has already answered questions of.
   for (std::size_t k = 0; k < outputs.size(); ++k) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(outputs[k].parent_path(), ec)) continue;
-    StopForDataError("Cikti dosyasi \"" + ShownPath(files.outputs[k]) + "\" icin cikti dizini (\"" +
-                     outputs[k].parent_path().generic_string() +
-                     "\") yok. Dizini olusturun ya da gorev dosyasinda OUTDIR 'i duzeltin. Hicbir dosya yazilmadi.");
+    RefuseWhatIsNotAPlainFile(files.outputs[k], outputs[k]);
+    RefuseFolderThatCannotBeWritten(files.outputs[k], outputs[k].parent_path());
   }
+
+  // What each input is on disk now: the output files are checked against it
+  // again when they are opened, after the questions.
+  std::vector<ClaimedInput> claimed;
+  for (const std::string& input : files.inputs) {
+    if (const auto id = IdentityOf(session.ResolvePath(input))) claimed.push_back(ClaimedInput{*id, input});
+  }
+  session.NoteClaimedInputs(std::move(claimed));
 
   for (const auto& o : outputs) session.LockFolder(o.parent_path());
 }

@@ -42,6 +42,26 @@ std::string FileNamePart(const std::string& name) {
 
 bool AllBlanks(const std::string& s) { return TrimBlanks(s).empty(); }
 
+// A program started with a standard descriptor closed would give that
+// number to the first file it opens: the terminal's text (questions,
+// messages) would then land in a task file read or an output written.  Each
+// closed one is opened on /dev/null before anything else; false when that
+// cannot be done.
+bool OpenClosedStandardDescriptors() {
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    // The lowest free number: this one, the ones below it being open.
+    const int opened = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    if (opened < 0) return false;
+    if (opened != fd) {
+      const bool moved = ::dup2(opened, fd) == fd;
+      ::close(opened);
+      if (!moved) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 Session::Session(std::istream& in, std::ostream& out, std::ostream& err, std::filesystem::path workingDirectory)
@@ -84,6 +104,11 @@ void Session::ReleaseFolders() noexcept {
 std::string Session::TaskDirectory() const { return workingDirectory_.string() + "\\"; }
 
 std::filesystem::path Session::ResolvePath(const std::string& programPath) const {
+  if (programPath.find('\0') != std::string::npos) {
+    StopForDataError("Dosya adi \"" + ShownPath(programPath) +
+                     "\" bir NUL karakteri tasiyor; sistem adi bu karakterde keser ve baska bir dosyaya yazar ya da "
+                     "baska bir dosyayi okur. Bu durumda program calismaz.");
+  }
   std::string s = programPath;
   std::replace(s.begin(), s.end(), '\\', '/');
   std::filesystem::path p(s);
@@ -140,7 +165,7 @@ OutputFile& Session::CreateOutput(const std::string& programPath) {
   for (auto& f : outputs_) {
     if (f->IsOpen() && f->Path() == path) f->Close();
   }
-  outputs_.push_back(std::make_unique<OutputFile>(path, programPath));
+  outputs_.push_back(std::make_unique<OutputFile>(path, programPath, claimedInputs_));
   return *outputs_.back();
 }
 
@@ -244,6 +269,11 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
 }
 
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver) {
+  if (!OpenClosedStandardDescriptors()) {
+    // Standard error may be among the closed ones: said where it can be.
+    std::cerr << "Standart girdi, cikti ve hata kanallari acilamadi (/dev/null). Bu durumda program calismaz.\n";
+    return static_cast<int>(ExitStatus::kDataError);
+  }
   std::error_code error;
   const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
   if (error) {

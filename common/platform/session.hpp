@@ -65,8 +65,14 @@ class Session {
   std::string TaskDirectory() const;
   // A path as the programs write it ("\" separators, directory prefixes such
   // as DATADIR or OUTDIR joined without a separator) made into a path of this
-  // machine; a relative path is taken from the working directory.
+  // machine; a relative path is taken from the working directory.  A path
+  // holding a NUL stops the run as a data error: the system would take the
+  // part before it for the whole name, another file than the one checked.
   std::filesystem::path ResolvePath(const std::string& programPath) const;
+
+  // The inputs of the run as its file claim found them on disk: no output
+  // file is ever opened on one of them (a hard link made since, for one).
+  void NoteClaimedInputs(std::vector<ClaimedInput> inputs) { claimedInputs_ = std::move(inputs); }
 
   // Takes the advisory lock of a folder for the rest of the run, so that no
   // second run works in it at the same time; a folder another run holds
@@ -123,6 +129,7 @@ class Session {
   std::filesystem::path workingDirectory_;
   std::list<std::unique_ptr<ConsoleForm>> forms_;
   std::list<std::unique_ptr<OutputFile>> outputs_;
+  std::vector<ClaimedInput> claimedInputs_;
   std::vector<std::filesystem::path> screenFiles_;
   // The revision of each form at its last picture, to write a new one only
   // after a change.
@@ -151,7 +158,10 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver);
 
 // The whole of a program's main: the driver run in a session on the current
 // directory, the terminal's input, output and error streams; its exit
-// status.  A current directory that cannot be read ends with status 1.
+// status.  A standard descriptor (0, 1, 2) the program was started without
+// is first opened on /dev/null, so that no file of the run can take its
+// number and receive the terminal's text.  A current directory that cannot
+// be read ends with status 1.
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver);
 
 }  // namespace platform

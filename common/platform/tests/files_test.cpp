@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
-
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "common/platform/files.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/task_files.hpp"
 
 namespace {
 
@@ -127,7 +129,7 @@ TEST_F(InputFileTest, WhatIsNotAPlainTextFileIsRefusedBeforeItIsRead) {
          WriteAll(f, "title\r\n");
          std::filesystem::resize_file(f, InputFile::kLargestFile + 1);  // sparse: no disk
        },
-       "\"VERI/HULL.DAT\" dosyasi cok buyuk (67108865 bayt, en fazla 64 MiB)"},
+       "\"VERI/HULL.DAT\" cok buyuk (67108865 bayt, en fazla 64 MiB)"},
       {"a line longer than 64 KiB",
        [](const std::filesystem::path& f) { WriteAll(f, "title\r\n" + std::string(InputFile::kLongestLine + 1, '1') + "\r\n"); },
        "\"VERI/HULL.DAT\" dosyasi, satir 2: satir 65536 karakterden (64 KiB) uzun"},
@@ -164,6 +166,80 @@ TEST_F(InputFileTest, WhatIsNotAPlainTextFileIsRefusedBeforeItIsRead) {
   InputFile f(dir_ / "long.dat", "long.dat");
   for (int k = 0; k < 3; ++k) EXPECT_EQ(f.ReadLine(), longest);
   EXPECT_TRUE(f.AtEnd());
+}
+
+// A caller may name the kind of file before the message of a file it could
+// not open ("Data dosyasi" + message): every refusal of a file that is there
+// reads right with that word before the name and without it.
+TEST_F(InputFileTest, RefusalsOfAFileThatIsThereReadRightAfterTheKindOfFile) {
+  std::filesystem::create_directories(dir_ / "FOLDER.DAT");
+  ASSERT_EQ(::mkfifo((dir_ / "FIFO.DAT").c_str(), 0600), 0);
+  WriteAll(dir_ / "LARGE.DAT", "title\r\n");
+  std::filesystem::resize_file(dir_ / "LARGE.DAT", InputFile::kLargestFile + 1);
+  std::vector<std::string> names = {"FOLDER.DAT", "FIFO.DAT", "LARGE.DAT"};
+  // Permissions do not stop root: an unreadable file only for another user.
+  if (::geteuid() != 0) {
+    WriteAll(dir_ / "LOCKED.DAT", "title\r\n");
+    std::filesystem::permissions(dir_ / "LOCKED.DAT", std::filesystem::perms::none);
+    names.push_back("LOCKED.DAT");
+  }
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const std::string message = "Data dosyasi " + StopMessage([&] { InputFile f(dir_ / name, name); });
+    const std::string quoted = "Data dosyasi \"" + name + "\" ";
+    ASSERT_EQ(message.compare(0, quoted.size(), quoted), 0) << message;
+    EXPECT_NE(message.compare(quoted.size(), 7, "dosyasi"), 0) << message;
+    EXPECT_NE(message.find("Bu durumda program calismaz."), std::string::npos) << message;
+  }
+  EXPECT_EQ(StopMessage([&] { InputFile f(dir_ / "LARGE.DAT", "LARGE.DAT"); }),
+            "\"LARGE.DAT\" cok buyuk (67108865 bayt, en fazla 64 MiB); bir gorev dosyasi ya da tablo bu kadar buyuk "
+            "olamaz. Bu durumda program calismaz.");
+}
+
+// A name line of a task file is taken trimmed; a control character in it is
+// refused on its line, since the system would cut the name at a NUL and
+// open another file than the one the run checked.
+TEST_F(InputFileTest, NameLineWithAControlCharacterIsRefusedOnItsLine) {
+  WriteAll(dir_ / "names.tsk", std::string("  VERI\\GEMI 1\\ \t\r\nBONJEAN.SON") + '\0' + "\r\nA\x1b[2JB\r\nC\x7f\r\n");
+  InputFile f(dir_ / "names.tsk", "names.tsk");
+  EXPECT_EQ(f.ReadName("veri dizini (DATADIR)"), "VERI\\GEMI 1\\");
+  EXPECT_EQ(StopMessage([&] { f.ReadName("rapor dosyasinin adi (REPORTFILE)"); }),
+            "\"names.tsk\" dosyasi, satir 2: rapor dosyasinin adi (REPORTFILE) \"BONJEAN.SON<NUL>\" 12. karakterinde "
+            "bir denetim karakteri (NUL, kod 0) tasiyor; dosya ve dizin adlarinda denetim karakteri olamaz. Satiri bir "
+            "metin duzenleyicisinde duzeltin.");
+  EXPECT_NE(StopMessage([&] { f.ReadName("ad"); }).find("satir 3: ad \"A<0x1B>[2JB\" 2. karakterinde bir denetim "
+                                                          "karakteri (kod 27)"),
+            std::string::npos);
+  EXPECT_NE(StopMessage([&] { f.ReadName("ad"); }).find("satir 4: ad \"C<0x7F>\" 2. karakterinde"), std::string::npos);
+}
+
+// Each of the four names of the hydrostatics and cross-curves task files
+// (lines 12, 14, 16, 18) is read by the name reader: a NUL after
+// "BONJEAN.SON" would have sent the report over the Bonjean data.
+TEST_F(InputFileTest, TaskFileNamesRefuseAControlCharacterOnEachNameLine) {
+  const std::map<int, std::string> names = {{12, "ORNEK.DAT"}, {14, "VERI\\"}, {16, "Kormelant.SON"}, {18, "CIKTI\\"}};
+  const std::map<int, std::string> faulty = {{12, "ORNEK.DAT"}, {14, "q"}, {16, "BONJEAN.SON"}, {18, "x\\"}};
+  for (const auto& [line, bad] : faulty) {
+    SCOPED_TRACE(line);
+    testsupport::TaskLines lines(names.begin(), names.end());
+    lines[line] = bad + '\0';
+    testsupport::WriteTaskFile(dir_ / "Kormelant.TSK", 20, lines);
+    InputFile f(dir_ / "Kormelant.TSK", "Kormelant.TSK");
+    platform::TaskFileNames read;
+    const std::string message = StopMessage([&] { platform::ReadTaskFileNames(f, read); });
+    EXPECT_EQ(message.find("\"Kormelant.TSK\" dosyasi, satir " + std::to_string(line) + ": "), 0u) << message;
+    EXPECT_NE(message.find(" \"" + bad + "<NUL>\" "), std::string::npos) << message;
+    EXPECT_NE(message.find("(NUL, kod 0)"), std::string::npos) << message;
+  }
+  testsupport::WriteTaskFile(dir_ / "Kormelant.TSK", 20, testsupport::TaskLines(names.begin(), names.end()));
+  InputFile f(dir_ / "Kormelant.TSK", "Kormelant.TSK");
+  platform::TaskFileNames read;
+  platform::ReadTaskFileNames(f, read);
+  EXPECT_EQ(read.DATAFILE, "ORNEK.DAT");
+  EXPECT_EQ(read.DATADIR, "VERI\\");
+  EXPECT_EQ(read.REPORTFILE, "Kormelant.SON");
+  EXPECT_EQ(read.OUTDIR, "CIKTI\\");
+  EXPECT_EQ(f.LineNumber(), 18);
 }
 
 TEST_F(InputFileTest, MissingFileStopsNamingIt) {

@@ -3,11 +3,13 @@
 // that only a carriage return marks.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -20,6 +22,7 @@
 #include "common/platform/run_files.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/child_runs.hpp"
 #include "tests/support/small_file_system.hpp"
 
 namespace {
@@ -99,6 +102,18 @@ TEST_F(RunFilesTest, ClashesAreRefusedBeforeAnythingIsWritten) {
        "Cikti dosyasi \"screens/0001-Form1_KORMELAN.svg\" ekran resimleri klasorunde"},
       {"output folder missing", [](const fs::path&) {}, {{"HULL.DAT"}, {"OUT.TXT", "NOWHERE\\R.SON"}},
        "Cikti dosyasi \"NOWHERE/R.SON\" icin cikti dizini"},
+      // Where an output goes only a plain file or a link (which is replaced)
+      // may stand: a FIFO would hold the run after its last question, a
+      // device would swallow the text, a folder cannot be written.
+      {"FIFO at an output name",
+       [](const fs::path& d) { ASSERT_EQ(::mkfifo((d / "Dolvenika_Tez.SCR").c_str(), 0600), 0); },
+       {{"HULL.DAT"}, {"Dolvenika_Tez.SON", "Dolvenika_Tez.SCR"}},
+       "Cikti dosyasi \"Dolvenika_Tez.SCR\" diskte bir FIFO (adli boru), duz bir dosya degil"},
+      {"folder at an output name", [](const fs::path& d) { fs::create_directories(d / "BONJEAN.SON"); },
+       {{"HULL.DAT"}, {"OUT.TXT", "BONJEAN.SON"}},
+       "Cikti dosyasi \"BONJEAN.SON\" diskte bir klasor, duz bir dosya degil"},
+      {"device at an output name", [](const fs::path&) {}, {{"HULL.DAT"}, {"OUT.TXT", "/dev/null"}},
+       "Cikti dosyasi \"/dev/null\" diskte bir aygit, duz bir dosya degil"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -232,6 +247,129 @@ TEST_F(RunFilesTest, OutputOverASymbolicLinkReplacesTheLink) {
   EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
 }
 
+// The questions come between the claim and the opening of an output: what
+// its name holds then is checked again.  A hard link to an input, a FIFO
+// (with or without a reader) or a folder made there in between is refused
+// when the file is opened, at once and with nothing written; a link is
+// replaced, never written through.
+TEST_F(RunFilesTest, AnOutputNameChangedAfterTheClaimIsNeverWrittenThrough) {
+  struct Case {
+    const char* name;
+    void (*change)(const fs::path& dir);
+    int status;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"hard link to the hull", [](const fs::path& d) { fs::create_hard_link(d / "HULL.DAT", d / "OUT.TXT"); }, 1,
+       "\"OUT.TXT\" dosyasi yazilmadi: bu ad girdi dosyasi \"HULL.DAT\" ile diskte ayni dosya (bir baglanti)"},
+      {"hard link to the task file", [](const fs::path& d) { fs::create_hard_link(d / "GOREV.TSK", d / "OUT.TXT"); }, 1,
+       "\"OUT.TXT\" dosyasi yazilmadi: bu ad girdi dosyasi \"GOREV.TSK\" ile diskte ayni dosya"},
+      {"FIFO without a reader", [](const fs::path& d) { ASSERT_EQ(::mkfifo((d / "OUT.TXT").c_str(), 0600), 0); }, 1,
+       "\"OUT.TXT\" dosyasi yazilmadi: bu ad bir FIFO (adli boru), duz bir dosya degil"},
+      {"folder", [](const fs::path& d) { fs::create_directories(d / "OUT.TXT"); }, 1,
+       "\"OUT.TXT\" dosyasi yazilmadi: bu ad bir klasor, duz bir dosya degil"},
+      {"symbolic link to the hull", [](const fs::path& d) { fs::create_symlink(d / "HULL.DAT", d / "OUT.TXT"); }, 0,
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    WriteAll(dir_ / "HULL.DAT", "title\r\n0\r\n");
+    WriteAll(dir_ / "GOREV.TSK", "task\r\n");
+    const testsupport::ChildRun r = testsupport::RunInChild([&](std::string& text) {
+      const int status = Run([&](Session& s) {
+        platform::ClaimRunFiles(s, {{"GOREV.TSK", "HULL.DAT"}, {"OUT.TXT"}});
+        (void)s.InputBox("SORU", " ", "0");
+        c.change(dir_);
+        s.CreateOutput("OUT.TXT").Line("overwritten");
+      });
+      text = err_.str();
+      return status;
+    }, std::chrono::seconds(10));
+    EXPECT_FALSE(r.killed) << "the run waited at the opening of the output";
+    EXPECT_EQ(r.status, c.status) << r.text;
+    EXPECT_NE(r.text.find(c.message), std::string::npos) << r.text;
+    EXPECT_EQ(ReadAll(dir_ / "HULL.DAT"), "title\r\n0\r\n");
+    EXPECT_EQ(ReadAll(dir_ / "GOREV.TSK"), "task\r\n");
+    if (c.status == 0) {
+      EXPECT_FALSE(fs::is_symlink(dir_ / "OUT.TXT"));
+      EXPECT_EQ(ReadAll(dir_ / "OUT.TXT"), "overwritten\r\n");
+    }
+  }
+
+  // A FIFO that a reader holds open would take the text: refused as well.
+  fs::remove_all(dir_);
+  fs::create_directories(dir_);
+  ASSERT_EQ(::mkfifo((dir_ / "OUT.TXT").c_str(), 0600), 0);
+  const int reader = ::open((dir_ / "OUT.TXT").c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  EXPECT_EQ(Run([](Session& s) { s.CreateOutput("OUT.TXT").Line("into the pipe"); }), 1);
+  EXPECT_NE(err_.str().find("\"OUT.TXT\" dosyasi yazilmadi: bu ad bir FIFO (adli boru)"), std::string::npos)
+      << err_.str();
+  char piece[16];
+  EXPECT_LE(::read(reader, piece, sizeof piece), 0);
+  ::close(reader);
+  // So is a device.
+  EXPECT_EQ(Run([](Session& s) { s.CreateOutput("/dev/null").Line("swallowed"); }), 1);
+  EXPECT_NE(err_.str().find("\"/dev/null\" dosyasi yazilmadi: bu ad bir aygit"), std::string::npos) << err_.str();
+}
+
+// An output folder that this user cannot write into is refused in the claim,
+// naming it, before the first question: not after the reviews, at the
+// opening of the first file.  Root, whom permissions do not stop, meets a
+// folder mounted read-only.
+TEST_F(RunFilesTest, OutputFolderThatCannotBeWrittenIsRefusedInTheClaim) {
+  const fs::path folder = dir_ / "cikti";
+  fs::create_directories(folder);
+  WriteAll(dir_ / "HULL.DAT", "title\r\n");
+  const auto step = [&]() -> int {
+    const int status = Run([](Session& s) {
+      platform::ClaimRunFiles(s, {{"HULL.DAT"}, {"RAPOR.SON", "cikti\\ZAZURI.DAT"}});
+      (void)s.InputBox("SORU", " ", "0");
+    });
+    WriteAll(dir_ / "err.txt", err_.str());
+    WriteAll(dir_ / "out.txt", out_.str());
+    return status;
+  };
+  std::optional<int> status;
+  if (::geteuid() != 0) {
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    status = step();
+    fs::permissions(folder, fs::perms::owner_all);
+  } else {
+    status = testsupport::RunWithReadOnlyFolder(folder, step);
+    if (!status) GTEST_SKIP() << "no private mount namespace here";
+  }
+  EXPECT_EQ(*status, 1);
+  const std::string err = ReadAll(dir_ / "err.txt");
+  EXPECT_NE(err.find("Cikti dosyasi \"cikti/ZAZURI.DAT\" icin cikti dizinine (\"" + folder.generic_string() +
+                     "\") yazilamiyor (yazma izni yok ya da dizin salt okunur)."),
+            std::string::npos)
+      << err;
+  EXPECT_NE(err.find("Hicbir dosya yazilmadi."), std::string::npos) << err;
+  EXPECT_EQ(ReadAll(dir_ / "out.txt").find("SORU"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_ / "RAPOR.SON"));
+}
+
+// A name holding a NUL is refused wherever it comes from: the system would
+// take "q" of "q<NUL>" and write over another output.
+TEST_F(RunFilesTest, NameWithANulIsRefusedBeforeAnythingIsWritten) {
+  WriteAll(dir_ / "q", "the report\r\n");
+  const std::string script = std::string("q") + '\0';
+  EXPECT_EQ(Run([&](Session& s) {
+              platform::ClaimRunFiles(s, {{}, {"q", script}});
+              s.CreateOutput(script).Line("overwritten");
+            }),
+            1);
+  EXPECT_NE(err_.str().find("Dosya adi \"q<NUL>\" bir NUL karakteri tasiyor"), std::string::npos) << err_.str();
+  EXPECT_EQ(err_.str().find('\0'), std::string::npos);
+  EXPECT_EQ(ReadAll(dir_ / "q"), "the report\r\n");
+  EXPECT_EQ(Run([&](Session& s) { s.CreateOutput(script).Line("overwritten"); }), 1);
+  EXPECT_EQ(Run([&](Session& s) { (void)s.OpenInput(script); }), 1);
+  EXPECT_EQ(ReadAll(dir_ / "q"), "the report\r\n");
+}
+
 // A second run in a folder that a run is working in is refused at its start,
 // before it touches the first run's pictures or files; the lock goes with the
 // run that held it, however that run ends.
@@ -278,42 +416,52 @@ TEST_F(RunFilesTest, OneRunAtATimeInAFolder) {
 }
 
 // A full disk is said at the first write that fails, and the run stops there:
-// no later step, no further question, one message.
+// no later step, no further question, one message.  The full disk is a limit
+// on the size of every file the run (a child process) writes.
 TEST_F(RunFilesTest, FailedWriteStopsTheRunAtOnce) {
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-  int asked = 0;
-  const int status = Run([&](Session& s) {
-    platform::OutputFile& full = s.CreateOutput("/dev/full");
+  const auto runFull = [&](const std::function<void(Session&, std::string&)>& driver) {
+    return testsupport::RunInChild([&](std::string& text) {
+      if (!testsupport::LimitFileSize(0)) return 77;
+      std::string noted;
+      const int status = Run([&](Session& s) { driver(s, noted); });
+      text = noted + "|" + out_.str() + "|" + err_.str();
+      return status;
+    });
+  };
+  testsupport::ChildRun r = runFull([](Session& s, std::string& noted) {
+    platform::OutputFile& full = s.CreateOutput("RAPOR.SON");
     full.Line("a first line that stays in the buffer");
     (void)s.InputBox("SORU", " ", "0");  // what is written is on disk before a question
-    ++asked;
+    noted = "asked";
   });
-  EXPECT_EQ(status, 1);
-  EXPECT_EQ(asked, 0);
-  EXPECT_EQ(out_.str().find("SORU"), std::string::npos) << out_.str();
-  EXPECT_EQ(err_.str(),
-            "\n\"/dev/full\" dosyasi tam olarak yazilamadi (disk dolu ya da yazilamiyor). Bu durumda program "
+  ASSERT_NE(r.status, 77) << "no file-size limit here";
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.text,
+            "||\n\"RAPOR.SON\" dosyasi tam olarak yazilamadi (disk dolu ya da yazilamiyor). Bu durumda program "
             "calismaz.\n");
 
   // A file larger than its buffer fails at the write that fills it.
-  int lines = 0;
-  EXPECT_EQ(Run([&](Session& s) {
-              platform::OutputFile& full = s.CreateOutput("/dev/full");
-              for (;; ++lines) full.Line(std::string(100, 'x'));
-            }),
-            1);
-  EXPECT_LT(lines, 100000);
-  EXPECT_EQ(testsupport::CountOf(err_.str(), "tam olarak yazilamadi"), 1) << err_.str();
+  r = runFull([](Session& s, std::string& noted) {
+    platform::OutputFile& full = s.CreateOutput("RAPOR.SON");
+    for (int lines = 0;; ++lines) {
+      noted = std::to_string(lines);
+      full.Line(std::string(100, 'x'));
+    }
+  });
+  EXPECT_EQ(r.status, 1);
+  EXPECT_LT(std::stoi(r.text), 100000) << r.text;
+  EXPECT_EQ(testsupport::CountOf(r.text, "tam olarak yazilamadi"), 1) << r.text;
 
   // So does the closing of a file read back at once.
-  EXPECT_EQ(Run([&](Session& s) {
-              platform::OutputFile& full = s.CreateOutput("/dev/full");
-              full.Line("ZAZURI");
-              full.Close();
-              ADD_FAILURE() << "the run went on after a failed close";
-            }),
-            1);
-  EXPECT_EQ(testsupport::CountOf(err_.str(), "tam olarak yazilamadi"), 1) << err_.str();
+  r = runFull([](Session& s, std::string& noted) {
+    platform::OutputFile& full = s.CreateOutput("ZAZURI.DAT");
+    full.Line("ZAZURI");
+    full.Close();
+    noted = "the run went on after a failed close";
+  });
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.text.find("went on"), std::string::npos) << r.text;
+  EXPECT_EQ(testsupport::CountOf(r.text, "\"ZAZURI.DAT\" dosyasi tam olarak yazilamadi"), 1) << r.text;
 }
 
 // A picture that the disk cannot hold whole is removed, the run says once

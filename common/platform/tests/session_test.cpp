@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <streambuf>
@@ -18,6 +21,7 @@
 #include "common/platform/prompts.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
+#include "tests/support/child_runs.hpp"
 #include "tests/support/svg_picture.hpp"
 
 namespace {
@@ -452,6 +456,141 @@ TEST_F(SessionTest, EarlierPicturesGoByNameAndNothingOutsideIsWritten) {
   EXPECT_EQ(ReadAll(screens / "notes.txt"), "kept");
 }
 
+// A picture takes its name only once it is whole: a run killed (kill -9) at
+// any moment leaves no cut picture under a picture's name, and the hidden
+// picture it was writing goes with the earlier pictures at the next run.
+TEST_F(SessionTest, NoPictureIsCutByAKill) {
+  constexpr int kSegments = 3000;
+  const auto picturing = [&](std::string&) {
+    std::istringstream in("");
+    std::ostringstream out, err;
+    Session s(in, out, err, dir_);
+    return platform::RunProgram(s, [](Session& session) {
+      auto& f = session.Form("F", "F", 0, 0, 15000, 15000);
+      f.Show();
+      for (int k = 1;; ++k) {
+        f.Clear();
+        for (int j = 0; j < kSegments; ++j) f.Line(j, k, j + 0.5, k + 1, 1 + k % 2);
+        session.WriteScreens();
+      }
+    });
+  };
+  std::mt19937 random(12345);
+  int pictures = 0, hidden = 0;
+  for (int run = 0; run < 30; ++run) {
+    const auto moment = std::chrono::milliseconds(2 + static_cast<int>(random() % 60));
+    const testsupport::ChildRun r = testsupport::RunInChild(picturing, moment);
+    ASSERT_TRUE(r.killed);
+    std::vector<std::string> names;
+    std::error_code none;  // a run killed before its first picture has no folder yet
+    for (const auto& e : std::filesystem::directory_iterator(dir_ / "screens", none)) {
+      names.push_back(e.path().filename());
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+      SCOPED_TRACE(name);
+      if (name.front() == '.') {
+        EXPECT_TRUE(name.ends_with(".svg.tmp"));
+        ++hidden;
+        continue;
+      }
+      ASSERT_TRUE(name.ends_with(".svg"));
+      ++pictures;
+      const std::string svg = ReadAll(dir_ / "screens" / name);
+      ASSERT_TRUE(svg.ends_with("</svg>\n")) << svg.size() << " bytes";
+      // The newest picture is the one the kill may have met; it is read back
+      // whole, with every segment its form had.
+      if (name == names.back()) {
+        EXPECT_EQ(testsupport::ReadPicture(svg).AllSegments(), kSegments);
+      }
+    }
+  }
+  EXPECT_GT(pictures, 0);
+  // The next run removes the earlier pictures, the hidden ones with them.
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  s.Form("F", "F", 0, 0, 1500, 1500).Show();
+  s.WriteScreens();
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir_ / "screens")) names.push_back(e.path().filename());
+  EXPECT_EQ(names, std::vector<std::string>{"0001-F.svg"}) << hidden << " hidden pictures were left";
+}
+
+// A link made between questions where the next picture goes, under its
+// hidden name or its own, is never followed: the files the links point at
+// stay as they were, and the picture is a file of its own, whole.
+TEST_F(SessionTest, ALinkMadeAtTheNextPicturesNameIsNotFollowed) {
+  const std::filesystem::path screens = dir_ / "screens";
+  WriteAll(dir_ / "outside" / "hidden.txt", "hidden");
+  WriteAll(dir_ / "outside" / "named.txt", "named");
+  std::istringstream in("");
+  Session s(in, out_, err_, dir_);
+  const int status = platform::RunProgram(s, [&](Session& session) {
+    auto& f = session.Form("F", "F", 0, 0, 1500, 1500);
+    f.Show();
+    for (int k = 1; k <= 3; ++k) {
+      f.Line(0, 0, k, k, 1);
+      (void)session.InputBox("SORU", " ", "0");
+      if (k == 1) {
+        std::filesystem::create_symlink(dir_ / "outside" / "hidden.txt", screens / ".0002-F.svg.tmp");
+        std::filesystem::create_symlink(dir_ / "outside" / "named.txt", screens / "0002-F.svg");
+        std::filesystem::create_symlink("../outside/hidden.txt", screens / ".0003-F.svg.tmp");
+      }
+    }
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(err_.str().empty()) << err_.str();
+  EXPECT_EQ(ReadAll(dir_ / "outside" / "hidden.txt"), "hidden");
+  EXPECT_EQ(ReadAll(dir_ / "outside" / "named.txt"), "named");
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(screens)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"0001-F.svg", "0002-F.svg", "0003-F.svg"}));
+  for (int k = 1; k <= 3; ++k) {
+    const std::filesystem::path picture = screens / ("000" + std::to_string(k) + "-F.svg");
+    EXPECT_EQ(std::filesystem::symlink_status(picture).type(), std::filesystem::file_type::regular);
+    EXPECT_EQ(testsupport::ReadPicture(ReadAll(picture)).AllSegments(), k);
+  }
+}
+
+// A program started with standard descriptors closed (`Kormelant 0<&- 1>&-`)
+// would give their numbers to its files: the questions would land in the
+// report.  They are opened on /dev/null first; every file then holds only
+// what the run wrote into it.
+TEST_F(SessionTest, ClosedStandardDescriptorsNeverReceiveTheDialogue) {
+  const std::vector<std::vector<int>> closings = {{0, 1}, {1}, {0}, {2}, {1, 2}, {0, 1, 2}};
+  for (const std::vector<int>& closed : closings) {
+    std::string shown;
+    for (int fd : closed) shown += std::to_string(fd) + " ";
+    SCOPED_TRACE("closed: " + shown);
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    WriteAll(dir_ / "GOREV.TSK", "task\r\nline 2\r\n");
+    const testsupport::ChildRun r = testsupport::RunInChild([&](std::string&) {
+      if (::chdir(dir_.c_str()) != 0) return 77;
+      for (int fd : closed) ::close(fd);
+      return platform::RunInCurrentDirectory([](Session& session) {
+        // The task file read and closed, as the programs do, then the
+        // outputs opened one by one between the questions.
+        const std::string first = session.OpenInput("GOREV.TSK").ReadLine();
+        std::vector<platform::OutputFile*> files;
+        for (const char* name : {"RAPOR.SON", "BONJEAN.SON", "ZAZURI.DAT"}) {
+          files.push_back(&session.CreateOutput(name));
+          files.back()->Line(name);
+          if (session.InputBox("SORU ?", "BASLIK", "0") != "0") platform::StopForDataError("an answer came");
+          session.MessageBox("MESAJ", "UYARI");
+        }
+        for (platform::OutputFile* file : files) file->Line(first);
+      });
+    });
+    EXPECT_EQ(r.status, 0);
+    for (const char* name : {"RAPOR.SON", "BONJEAN.SON", "ZAZURI.DAT"}) {
+      EXPECT_EQ(ReadAll(dir_ / name), std::string(name) + "\r\ntask\r\n") << name;
+    }
+    EXPECT_EQ(ReadAll(dir_ / "GOREV.TSK"), "task\r\nline 2\r\n");
+  }
+}
+
 TEST_F(SessionTest, RunProgramClosesEveryFileAndReturnsTheStatus) {
   struct Case {
     const char* name;
@@ -499,13 +638,20 @@ TEST_F(SessionTest, OutputInAMissingDirectoryStopsAsDataError) {
   EXPECT_NE(err_.str().find("\"NOWHERE/R.TXT\" dosyasi olusturulamadi"), std::string::npos) << err_.str();
 }
 
+// A file that could not be written whole (every write fails here, as on a
+// full disk) makes the run's end a data error, not a complete run.
 TEST_F(SessionTest, AFileThatCannotBeWrittenIsNotAComplete) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-  std::istringstream in("");
-  Session s(in, out_, err_, dir_);
-  const int status = platform::RunProgram(s, [](Session& session) { session.CreateOutput("/dev/full").Line("x"); });
-  EXPECT_EQ(status, 1);
-  EXPECT_NE(err_.str().find("\"/dev/full\" dosyasi tam olarak yazilamadi"), std::string::npos) << err_.str();
+  const testsupport::ChildRun r = testsupport::RunInChild([&](std::string& text) {
+    if (!testsupport::LimitFileSize(0)) return 77;
+    std::istringstream in("");
+    Session s(in, out_, err_, dir_);
+    const int status = platform::RunProgram(s, [](Session& session) { session.CreateOutput("R.SON").Line("x"); });
+    text = err_.str();
+    return status;
+  });
+  ASSERT_NE(r.status, 77) << "no file-size limit here";
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.text.find("\"R.SON\" dosyasi tam olarak yazilamadi"), std::string::npos) << r.text;
 }
 
 TEST_F(SessionTest, FileCreatedAgainReplacesTheEarlierOne) {
