@@ -302,16 +302,18 @@ OutputFile::OutputFile(const std::filesystem::path& path, std::string displayNam
     refuse("bu ad girdi dosyasi \"" + ShownPath(input.name) +
            "\" ile diskte ayni dosya (bir baglanti); program bu dosyanin uzerine yazamaz.");
   }
-  // The stream opens the very file checked, through the descriptor's own
-  // name: a name changed in between cannot send the text elsewhere.
-  out_.open("/proc/self/fd/" + std::to_string(fd), std::ios::out | std::ios::binary | std::ios::trunc);
-  ::close(fd);
-  if (!out_.is_open()) {
+  // Emptied only now that it is known to be the run's own plain file; the
+  // text goes to this very descriptor, whatever the name holds later.
+  if (::ftruncate(fd, 0) != 0) {
+    ::close(fd);
     StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
                      "program calismaz.");
   }
-  pending_.reserve(kPiece + 1024);
+  fd_ = fd;
+  pending_.reserve(kPiece);
 }
+
+OutputFile::~OutputFile() { CloseQuietly(); }
 
 void OutputFile::Line(std::string_view text) {
   Put(text);
@@ -321,28 +323,31 @@ void OutputFile::Line(std::string_view text) {
 void OutputFile::Write(std::string_view text) { Put(text); }
 
 void OutputFile::Put(std::string_view text) {
-  // Gathered here and handed to the file in large pieces.
-  if (!out_.is_open()) return;
+  if (fd_ < 0) return;
   pending_.append(text);
-  if (pending_.size() >= kPiece) WritePending();
+  if (pending_.size() >= kPiece && !WritePending()) StopOnFailedWrite();
 }
 
-void OutputFile::WritePending() {
-  if (pending_.empty()) return;
-  out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+bool OutputFile::WritePending() noexcept {
+  const char* at = pending_.data();
+  std::size_t left = pending_.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd_, at, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      failed_ = true;
+      break;
+    }
+    at += n;
+    left -= static_cast<std::size_t>(n);
+  }
   pending_.clear();
-  CheckWritten();
-}
-
-void OutputFile::CheckWritten() {
-  if (out_.fail()) StopOnFailedWrite();
+  return !failed_;
 }
 
 void OutputFile::Flush() {
-  if (!out_.is_open()) return;
-  WritePending();
-  out_.flush();
-  CheckWritten();
+  if (fd_ < 0) return;
+  if (!WritePending()) StopOnFailedWrite();
 }
 
 void OutputFile::Close() {
@@ -351,15 +356,10 @@ void OutputFile::Close() {
 }
 
 void OutputFile::CloseQuietly() noexcept {
-  if (!out_.is_open()) return;
-  if (!pending_.empty()) {
-    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-    pending_.clear();
-  }
-  out_.flush();
-  if (out_.fail()) failed_ = true;
-  out_.close();
-  if (out_.fail()) failed_ = true;
+  if (fd_ < 0) return;
+  (void)WritePending();
+  if (::close(fd_) != 0 && errno != EINTR) failed_ = true;
+  fd_ = -1;
 }
 
 void OutputFile::StopOnFailedWrite() {

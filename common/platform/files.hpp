@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -129,6 +128,7 @@ class OutputFile {
  public:
   OutputFile(const std::filesystem::path& path, std::string displayName,
              const std::vector<ClaimedInput>& inputs = {});
+  ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
@@ -142,9 +142,9 @@ class OutputFile {
   void Flush();
   // Writes what is buffered and closes; a failed write stops the run.
   void Close();
-  bool IsOpen() const { return out_.is_open(); }
+  bool IsOpen() const { return fd_ >= 0; }
   // True when some text could not be written (a full disk, a lost device).
-  bool WriteFailed() const { return failed_ || (out_.is_open() && out_.fail()); }
+  bool WriteFailed() const { return failed_; }
   // Closes the file without stopping the run when that fails (the end of a
   // run, which reports an incomplete file itself).
   void CloseQuietly() noexcept;
@@ -159,14 +159,16 @@ class OutputFile {
   const std::filesystem::path& Path() const { return path_; }
 
  private:
-  void CheckWritten();
   void Put(std::string_view text);
-  void WritePending();
+  // Hands the buffered text to the file; false when the system took less.
+  bool WritePending() noexcept;
 
+  // The text is gathered here and written in pieces of this size, straight
+  // to the descriptor checked at the opening.
   static constexpr std::size_t kPiece = std::size_t{1} << 16;
-  std::string pending_;  // written text not yet handed to the file
+  std::string pending_;
 
-  std::ofstream out_;
+  int fd_ = -1;
   std::filesystem::path path_;
   std::string name_;
   bool failed_ = false;
