@@ -1,8 +1,10 @@
 // The cross-curves drawing on the form and in its script.
 #include "cross_curves_drawing.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "common/drawing/dialect.hpp"
@@ -141,6 +143,30 @@ void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, Cros
   }
 }
 
+// Why the curves give the drawing no scale, or nothing when they give one.
+std::string NoScaleReason(const CrossCurveData& data, const std::optional<AxisRanges>& extremes) {
+  if (data.NA == 0) return "Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0)";
+  if (!extremes) return "Hicbir meyil acisinda tekneye degen bir egik su hatti yok (butun deplasmanlar 0)";
+  const AxisRanges& e = *extremes;
+  if (!(e.AxisMaxX > e.AxisMinX) || !(e.AxisMaxY > e.AxisMinY)) {
+    return "Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece meyil acisi)";
+  }
+  return "";
+}
+
+// The heel angles none of whose waterlines reaches the heeled hull have no
+// point, so no curve: a message names them.
+void SayCurvesWithoutPoints(platform::Session& session, const CrossCurveData& data) {
+  std::string angles;
+  for (int i = 1; i <= data.NA; ++i) {
+    if (data.PointCounts(i) > 0) continue;
+    angles += (angles.empty() ? "" : ", ") + ShownNumber(data.HeelAngles(i), 2);
+  }
+  if (angles.empty()) return;
+  session.MessageBox("Meyil acisi " + angles + " derece: hicbir egik su hatti tekneye degmiyor (deplasman yok); "
+                     "bu acilarin capraz egrileri cizilmedi.", "Bilgi");
+}
+
 }  // namespace
 
 int CurveLayerColour(int L) {
@@ -148,16 +174,16 @@ int CurveLayerColour(int L) {
   return n <= 255 ? n : (n - 1) % 255 + 1;
 }
 
-AxisRanges DataExtremes(const CrossCurveData& data) {
-  AxisRanges a;
-  a.AxisMinX = a.AxisMaxX = data.Displacement(1, 1);
-  a.AxisMinY = a.AxisMaxY = data.KN(1, 1);
+std::optional<AxisRanges> DataExtremes(const CrossCurveData& data) {
+  std::optional<AxisRanges> a;
   for (int i = 1; i <= data.NA; ++i) {
     for (int j = 1; j <= data.PointCounts(i); ++j) {
-      a.AxisMinX = std::min(a.AxisMinX, data.Displacement(i, j));
-      a.AxisMinY = std::min(a.AxisMinY, data.KN(i, j));
-      a.AxisMaxX = std::max(a.AxisMaxX, data.Displacement(i, j));
-      a.AxisMaxY = std::max(a.AxisMaxY, data.KN(i, j));
+      const double d = data.Displacement(i, j), k = data.KN(i, j);
+      if (!a) a = AxisRanges{d, d, k, k};
+      a->AxisMinX = std::min(a->AxisMinX, d);
+      a->AxisMinY = std::min(a->AxisMinY, k);
+      a->AxisMaxX = std::max(a->AxisMaxX, d);
+      a->AxisMaxY = std::max(a->AxisMaxY, k);
     }
   }
   return a;
@@ -220,29 +246,36 @@ void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveDa
     ++L;
     w.NewLayer(std::to_string(L), drawing::kLayerItemPerLine);
     w.Colour(CurveLayerColour(L));
-    w.Command("pline");
-    for (int j = 1; j <= n - 1; ++j) {
-      w.Point(X(data.Displacement(i, j)), Y(data.KN(i, j)));
-      w.Point(X(data.Displacement(i, j + 1)), Y(data.KN(i, j + 1)));
+    // A curve of fewer than two points has no line; one without a point
+    // (no waterline reaches the heeled hull) keeps its layers, empty, so
+    // that every curve's layers keep their numbers.
+    if (n >= 2) {
+      w.Command("pline");
+      for (int j = 1; j <= n - 1; ++j) {
+        w.Point(X(data.Displacement(i, j)), Y(data.KN(i, j)));
+        w.Point(X(data.Displacement(i, j + 1)), Y(data.KN(i, j + 1)));
+      }
+      w.EndPolyline(drawing::kPlainPolylineEnd);
     }
-    w.EndPolyline(drawing::kPlainPolylineEnd);
 
     // The label at the middle of the curve's last segment, along it (a
     // vertical segment gives 90 degrees).  Lines above the whole hull repeat
     // the last point: a segment without length is passed over.  A curve
     // without a segment has its label at its last point, level.
-    double lx = n >= 1 ? X(data.Displacement(i, n)) : XL, ly = n >= 1 ? Y(data.KN(i, n)) : YB, angle = 0;
-    for (int j = n; j >= 2; --j) {
-      const double xa = X(data.Displacement(i, j - 1)), ya = Y(data.KN(i, j - 1));
-      const double xb = X(data.Displacement(i, j)), yb = Y(data.KN(i, j));
-      const double dx = xb - xa, dy = yb - ya;
-      if (std::hypot(dx, dy) <= kNoLength) continue;
-      angle = std::fabs(dx) > kNoLength ? std::atan(dy / dx) * 180 / PiValue : 90.0;
-      lx = (xa + xb) / 2;
-      ly = (ya + yb) / 2;
-      break;
+    if (n >= 1) {
+      double lx = X(data.Displacement(i, n)), ly = Y(data.KN(i, n)), angle = 0;
+      for (int j = n; j >= 2; --j) {
+        const double xa = X(data.Displacement(i, j - 1)), ya = Y(data.KN(i, j - 1));
+        const double xb = X(data.Displacement(i, j)), yb = Y(data.KN(i, j));
+        const double dx = xb - xa, dy = yb - ya;
+        if (std::hypot(dx, dy) <= kNoLength) continue;
+        angle = std::fabs(dx) > kNoLength ? std::atan(dy / dx) * 180 / PiValue : 90.0;
+        lx = (xa + xb) / 2;
+        ly = (ya + yb) / 2;
+        break;
+      }
+      w.TextAt("text c", lx, ly, angle, FormatNumber(data.HeelAngles(i), 3, 3) + " derece");
     }
-    w.TextAt("text c", lx, ly, angle, FormatNumber(data.HeelAngles(i), 3, 3) + " derece");
 
     if (i <= kMarkedCurves) {
       w.LayerOff(std::to_string(L), drawing::kLayerItemPerLine);
@@ -259,23 +292,23 @@ void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveDa
 void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, CrossRun& run) {
   CrossCurveData data = ReadCrossCurveDataFile(session, run.task.OUTDIR);
   TakeCrossCurveData(data, run);
-  // Curves whose displacements or KN all coincide have no scale.
-  const AxisRanges extremes = data.NA > 0 ? DataExtremes(data) : AxisRanges{};
-  if (data.NA == 0 || !(extremes.AxisMaxX > extremes.AxisMinX) || !(extremes.AxisMaxY > extremes.AxisMinY)) {
-    session.MessageBox("Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece "
-                       "meyil acisi): olcek kurulamadigi icin capraz egriler cizilmedi ve " +
+  const std::optional<AxisRanges> extremes = DataExtremes(data);
+  const std::string why = NoScaleReason(data, extremes);
+  if (!why.empty()) {
+    session.MessageBox(why + ": olcek kurulamadigi icin capraz egriler cizilmedi ve " +
                            std::string(kCrossCurvesScript) + " yazilmadi." +
                            RemoveEarlierScript(session, run.task.OUTDIR, kCrossCurvesScript), "Bilgi");
     return;
   }
+  SayCurvesWithoutPoints(session, data);
   platform::OutputFile& script = WriteCrossCurvesScriptHead(session, run.task.OUTDIR);
-  AxisRanges axes = extremes;
+  AxisRanges axes = *extremes;
   PlotCrossCurvesOnForm(form, run, data, axes, true);
   SetCurveLabel(form, "Label3", 9, " EN KUCUK DEPLASMAN  = " + Masked(axes.AxisMinX, "000000.00") + " (ton)");
   SetCurveLabel(form, "Label4", 9, " EN BUYUK DEPLASMAN  = " + Masked(axes.AxisMaxX, "000000.00") + " (ton)");
   SetCurveLabel(form, "Label5", 9, " EN KUCUK MOMENT KOLU = " + Masked(axes.AxisMinY, "   000.00") + "  (m)");
   SetCurveLabel(form, "Label6", 9, " EN BUYUK MOMENT KOLU = " + Masked(axes.AxisMaxY, "   000.00") + "  (m)");
-  AskAxisRanges(session, form, run, data, extremes, axes);
+  AskAxisRanges(session, form, run, data, *extremes, axes);
   form.Label("Label2").caption = "";
   form.Label("Label1").caption = "";
   WriteCrossCurvesScriptCurves(script, data, axes);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "crosscurves/cross_data_file.hpp"
 #include "heeled_hulls.hpp"
 #include "tests/support/example_runs.hpp"
 #include "tests/support/scratch.hpp"
@@ -50,6 +51,30 @@ TEST(BundledExample, RunsToItsEndWithTenHeelBlocks) {
   ASSERT_NE(gz, std::string::npos);
   EXPECT_LT(deck, gz);
   EXPECT_NEAR(std::stod(report.substr(gz + 4, 10)), 0.82 * std::sin(5 * M_PI / 180), 0.005);
+  // From 20 to 60 degrees the first inclined waterline passes below the
+  // heeled hull: its row of zeros stands in the report, and in "STASCR.DAT"
+  // each curve holds the rows that carry the hull, its count theirs.
+  CrossCurveData data;
+  testsupport::RunStep(dir, "", [&](platform::Session& s) { data = ReadCrossCurveDataFile(s, ""); });
+  ASSERT_EQ(data.NA, 10);
+  int bare = 0;
+  int i = 0;
+  for (const auto& [phi, rows] : blocks) {
+    ++i;
+    SCOPED_TRACE(phi);
+    EXPECT_EQ(data.HeelAngles(i), phi);
+    std::vector<double> floating;
+    for (const auto& row : rows) {
+      if (row[0] > 0) floating.push_back(row[0]);
+    }
+    bare += floating.size() < rows.size();
+    ASSERT_EQ(data.PointCounts(i), static_cast<int>(floating.size()));
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      EXPECT_NEAR(data.Displacement(i, j), floating[static_cast<std::size_t>(j - 1)], 0.0005);
+    }
+  }
+  EXPECT_EQ(bare, 5);
+
   // The three drawing scripts, each read back without a fault.
   for (const char* name : {"Enkesitler.SCR", "Pendrovix_KZ_DEP.SCR", "Pendrovix_GZ_PHI.SCR"}) {
     const scripttest::ParsedScript script =
