@@ -10,6 +10,7 @@
 #include "common/drawing/dialect.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "axis_scale.hpp"
 #include "forms.hpp"
 #include "graph_script.hpp"
 #include "range_questions.hpp"
@@ -22,6 +23,8 @@ namespace {
 constexpr double XL = kGraphLeft, YB = kGraphBottom, XR = kGraphRight, YT = kGraphTop;
 constexpr int NX = 20, NY = 10;
 constexpr double DX = (XR - XL) / NX, DY = (YT - YB) / NY;
+// Steps of the displacement numbers under the form's plot box.
+constexpr int kScreenNumberSteps = 4;
 // Curves with markers; the markers' size and circle radius.
 constexpr int kMarkedCurves = 14;
 constexpr double kMarkerSize = 2.5;
@@ -95,16 +98,44 @@ double ScreenAxisStart(double axisMin, double axisMax) { return axisMax > 0 ? 0.
 
 std::string Masked(double v, const char* mask) { return platform::FormatWithMask(v, mask); }
 
+// One axis of the drawing as the script lays it over the graph box and the
+// form over its plot box (whose axes start at 0 below a maximum above 0).
+struct AxisLayouts {
+  AxisLayout script, screen;
+};
+
+AxisLayouts DisplacementAxis(const CrossRun& run) {
+  const CurveWindow w = CurveWindowOf(run.run.MaxTopHalfBreadth, run.run.HeightExtent);
+  return {{XR - XL, NX}, {w.x1 - w.x0, kScreenNumberSteps}};
+}
+
+AxisLayouts KnAxis(const CrossRun& run) {
+  const CurveWindow w = CurveWindowOf(run.run.MaxTopHalfBreadth, run.run.HeightExtent);
+  return {{YT - YB, NY}, {w.y1 - w.y0, 1}};
+}
+
+// Whether both the script and the form can draw the data from dataMin to
+// dataMax on an axis from axisMin to axisMax.
+bool AxisDraws(const AxisLayouts& axis, double axisMin, double axisMax, double dataMin, double dataMax) {
+  return AxisScales(axis.script, axisMin, axisMax, dataMin, dataMax) &&
+         AxisScales(axis.screen, ScreenAxisStart(axisMin, axisMax), axisMax, dataMin, dataMax);
+}
+
 // Asks the two ends of one axis, pre-filled with the data's rounded outward
-// at the report's decimals, until both are numbers and the maximum lies above
-// the minimum.
-void AskAxis(platform::Session& session, const char* minPrompt, const char* maxPrompt, double dataMin,
-             double dataMax, double& axisMin, double& axisMax) {
+// at the report's decimals, until both are numbers, the maximum lies above
+// the minimum and the drawing can scale the curves over them.
+void AskAxis(platform::Session& session, const AxisLayouts& axis, const char* minPrompt, const char* maxPrompt,
+             double dataMin, double dataMax, double& axisMin, double& axisMax) {
   const ShownRange shown = OutwardRange(dataMin, dataMax);
   const std::vector<double> ends = AskNumbers(
       session, {{minPrompt, shown.low.text}, {maxPrompt, shown.high.text}},
-      [](const std::vector<double>& v) {
-        return v[1] > v[0] ? std::string() : std::string("En buyuk deger en kucukten buyuk olmalidir.");
+      [&](const std::vector<double>& v) {
+        if (!(v[1] > v[0])) return std::string("En buyuk deger en kucukten buyuk olmalidir.");
+        if (!AxisDraws(axis, v[0], v[1], dataMin, dataMax)) {
+          return std::string("Bu aralik cizilemez: genisligi sonlu olmali ve egrilerin her noktasi sayfada ve "
+                             "ekranda sonlu bir yere dusecek kadar genis olmalidir.");
+        }
+        return std::string();
       },
       {"Girilen degerlerden biri sayi degil.",
        "Verilerin araligi " + shown.low.text + " ile " + shown.high.text + "; lutfen tekrar girin.", "Eksen araligi"});
@@ -123,12 +154,13 @@ void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, Cros
     SetCurveLabel(form, "Label1", 7,
              Masked(extremes.AxisMinX, "000000.00") + " < DEP_X < " + Masked(extremes.AxisMaxX, "000000.00") +
                  "(NX=20 ARALIK)");
-    AskAxis(session, "X EKSENI MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", "X EKSENI MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN",
-            extremes.AxisMinX, extremes.AxisMaxX, axes.AxisMinX, axes.AxisMaxX);
+    AskAxis(session, DisplacementAxis(run), "X EKSENI MINIMUM DEPLASMAN (ton) DEGERINI GIRIN",
+            "X EKSENI MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN", extremes.AxisMinX, extremes.AxisMaxX, axes.AxisMinX,
+            axes.AxisMaxX);
     SetCurveLabel(form, "Label2", 7,
              Masked(extremes.AxisMinY, "000.000") + " < KZ_Y < " + Masked(extremes.AxisMaxY, "000.000") +
                  "(NY=10 ARALIK)");
-    AskAxis(session, "Y EKSENI MINIMUM KZ (m) DEGERINI GIRIN", "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN",
+    AskAxis(session, KnAxis(run), "Y EKSENI MINIMUM KZ (m) DEGERINI GIRIN", "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN",
             extremes.AxisMinY, extremes.AxisMaxY, axes.AxisMinY, axes.AxisMaxY);
     for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
     SetCurveLabel(form, "Label1", 7,
@@ -144,12 +176,16 @@ void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, Cros
 }
 
 // Why the curves give the drawing no scale, or nothing when they give one.
-std::string NoScaleReason(const CrossCurveData& data, const std::optional<AxisRanges>& extremes) {
+std::string NoScaleReason(const CrossRun& run, const CrossCurveData& data, const std::optional<AxisRanges>& extremes) {
   if (data.NA == 0) return "Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0)";
   if (!extremes) return "Hicbir meyil acisinda tekneye degen bir egik su hatti yok (butun deplasmanlar 0)";
   const AxisRanges& e = *extremes;
   if (!(e.AxisMaxX > e.AxisMinX) || !(e.AxisMaxY > e.AxisMinY)) {
     return "Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece meyil acisi)";
+  }
+  if (!AxisDraws(DisplacementAxis(run), e.AxisMinX, e.AxisMaxX, e.AxisMinX, e.AxisMaxX) ||
+      !AxisDraws(KnAxis(run), e.AxisMinY, e.AxisMaxY, e.AxisMinY, e.AxisMaxY)) {
+    return "Capraz egrilerin deplasman ya da KN araligi cizimde olceklenemeyecek kadar dar";
   }
   return "";
 }
@@ -206,7 +242,7 @@ void PlotCrossCurvesOnForm(platform::ConsoleForm& form, const CrossRun& run, con
     }
     PlotWindowCurve(form, w, xs, ys, n, CurveColour(i), HeelAngleLabel(data.HeelAngles(i)));
   }
-  PrintAxisNumbers(form, w, fromX, (axes.AxisMaxX - fromX) / 4, 5);
+  PrintAxisNumbers(form, w, fromX, (axes.AxisMaxX - fromX) / kScreenNumberSteps, kScreenNumberSteps + 1);
 }
 
 platform::OutputFile& WriteCrossCurvesScriptHead(platform::Session& session, const std::string& OUTDIR) {
@@ -293,7 +329,7 @@ void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, Cr
   CrossCurveData data = ReadCrossCurveDataFile(session, run.task.OUTDIR);
   TakeCrossCurveData(data, run);
   const std::optional<AxisRanges> extremes = DataExtremes(data);
-  const std::string why = NoScaleReason(data, extremes);
+  const std::string why = NoScaleReason(run, data, extremes);
   if (!why.empty()) {
     session.MessageBox(why + ": olcek kurulamadigi icin capraz egriler cizilmedi ve " +
                            std::string(kCrossCurvesScript) + " yazilmadi." +

@@ -24,11 +24,12 @@ struct AxisRanges {
 std::optional<AxisRanges> DataExtremes(const CrossCurveData& data);
 
 // Reads the data file, shows the curves, lets the user change the axis
-// ranges and writes the script.  A heel angle whose curve has no point is
-// named in a message and has no curve.  Curves that give no scale (no point
-// at all, displacements or KN that all coincide) skip the drawing with a
-// message, and a script of that name an earlier run left in OUTDIR is
-// removed.
+// ranges (asked again until the drawing can scale the curves over them) and
+// writes the script.  A heel angle whose curve has no point is named in a
+// message and has no curve.  Curves that give no scale (no point at all,
+// displacements or KN that all coincide or lie too close to be scaled) skip
+// the drawing with a message, and a script of that name an earlier run left
+// in OUTDIR is removed.
 void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, CrossRun& run);
 
 // The curves on the form against axes from 0 to the axis maxima (the minima
