@@ -10,10 +10,10 @@
 #include "common/drawing/dialect.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
-#include "axis_scale.hpp"
 #include "forms.hpp"
 #include "graph_script.hpp"
 #include "range_questions.hpp"
+#include "axis_scale.hpp"
 
 namespace cross {
 
