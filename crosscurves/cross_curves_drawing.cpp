@@ -1,8 +1,10 @@
 // The cross-curves drawing on the form and in its script.
 #include "cross_curves_drawing.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "common/drawing/dialect.hpp"
@@ -12,6 +14,7 @@
 #include "forms.hpp"
 #include "graph_script.hpp"
 #include "range_questions.hpp"
+#include "axis_scale.hpp"
 
 namespace cross {
 
@@ -21,6 +24,8 @@ namespace {
 constexpr double XL = kGraphLeft, YB = kGraphBottom, XR = kGraphRight, YT = kGraphTop;
 constexpr int NX = 20, NY = 10;
 constexpr double DX = (XR - XL) / NX, DY = (YT - YB) / NY;
+// Steps of the displacement numbers under the form's plot box.
+constexpr int kScreenNumberSteps = 4;
 // Curves with markers; the markers' size and circle radius.
 constexpr int kMarkedCurves = 14;
 constexpr double kMarkerSize = 2.5;
@@ -94,16 +99,44 @@ double ScreenAxisStart(double axisMin, double axisMax) { return axisMax > 0 ? 0.
 
 std::string Masked(double v, const char* mask) { return platform::FormatWithMask(v, mask); }
 
+// One axis of the drawing as the script lays it over the graph box and the
+// form over its plot box (whose axes start at 0 below a maximum above 0).
+struct AxisLayouts {
+  AxisLayout script, screen;
+};
+
+AxisLayouts DisplacementAxis(const CrossRun& run) {
+  const CurveWindow w = CurveWindowOf(run.run.MaxTopHalfBreadth, run.run.HeightExtent);
+  return {{XR - XL, NX}, {w.x1 - w.x0, kScreenNumberSteps}};
+}
+
+AxisLayouts KnAxis(const CrossRun& run) {
+  const CurveWindow w = CurveWindowOf(run.run.MaxTopHalfBreadth, run.run.HeightExtent);
+  return {{YT - YB, NY}, {w.y1 - w.y0, 1}};
+}
+
+// Whether both the script and the form can draw the data from dataMin to
+// dataMax on an axis from axisMin to axisMax.
+bool AxisDraws(const AxisLayouts& axis, double axisMin, double axisMax, double dataMin, double dataMax) {
+  return AxisScales(axis.script, axisMin, axisMax, dataMin, dataMax) &&
+         AxisScales(axis.screen, ScreenAxisStart(axisMin, axisMax), axisMax, dataMin, dataMax);
+}
+
 // Asks the two ends of one axis, pre-filled with the data's rounded outward
-// at the report's decimals, until both are numbers and the maximum lies above
-// the minimum.
-void AskAxis(platform::Session& session, const char* minPrompt, const char* maxPrompt, double dataMin,
-             double dataMax, double& axisMin, double& axisMax) {
+// at the report's decimals, until both are numbers, the maximum lies above
+// the minimum and the drawing can scale the curves over them.
+void AskAxis(platform::Session& session, const AxisLayouts& axis, const char* minPrompt, const char* maxPrompt,
+             double dataMin, double dataMax, double& axisMin, double& axisMax) {
   const ShownRange shown = OutwardRange(dataMin, dataMax);
   const std::vector<double> ends = AskNumbers(
       session, {{minPrompt, shown.low.text}, {maxPrompt, shown.high.text}},
-      [](const std::vector<double>& v) {
-        return v[1] > v[0] ? std::string() : std::string("En buyuk deger en kucukten buyuk olmalidir.");
+      [&](const std::vector<double>& v) {
+        if (!(v[1] > v[0])) return std::string("En buyuk deger en kucukten buyuk olmalidir.");
+        if (!AxisDraws(axis, v[0], v[1], dataMin, dataMax)) {
+          return std::string("Bu aralik cizilemez: genisligi sonlu olmali ve egrilerin her noktasi sayfada ve "
+                             "ekranda sonlu bir yere dusecek kadar genis olmalidir.");
+        }
+        return std::string();
       },
       {"Girilen degerlerden biri sayi degil.",
        "Verilerin araligi " + shown.low.text + " ile " + shown.high.text + "; lutfen tekrar girin.", "Eksen araligi"});
@@ -122,12 +155,13 @@ void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, Cros
     SetCurveLabel(form, "Label1", 7,
              Masked(extremes.AxisMinX, "000000.00") + " < DEP_X < " + Masked(extremes.AxisMaxX, "000000.00") +
                  "(NX=20 ARALIK)");
-    AskAxis(session, "X EKSENI MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", "X EKSENI MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN",
-            extremes.AxisMinX, extremes.AxisMaxX, axes.AxisMinX, axes.AxisMaxX);
+    AskAxis(session, DisplacementAxis(run), "X EKSENI MINIMUM DEPLASMAN (ton) DEGERINI GIRIN",
+            "X EKSENI MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN", extremes.AxisMinX, extremes.AxisMaxX, axes.AxisMinX,
+            axes.AxisMaxX);
     SetCurveLabel(form, "Label2", 7,
              Masked(extremes.AxisMinY, "000.000") + " < KZ_Y < " + Masked(extremes.AxisMaxY, "000.000") +
                  "(NY=10 ARALIK)");
-    AskAxis(session, "Y EKSENI MINIMUM KZ (m) DEGERINI GIRIN", "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN",
+    AskAxis(session, KnAxis(run), "Y EKSENI MINIMUM KZ (m) DEGERINI GIRIN", "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN",
             extremes.AxisMinY, extremes.AxisMaxY, axes.AxisMinY, axes.AxisMaxY);
     for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
     SetCurveLabel(form, "Label1", 7,
@@ -142,6 +176,34 @@ void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, Cros
   }
 }
 
+// Why the curves give the drawing no scale, or nothing when they give one.
+std::string NoScaleReason(const CrossRun& run, const CrossCurveData& data, const std::optional<AxisRanges>& extremes) {
+  if (data.NA == 0) return "Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0)";
+  if (!extremes) return "Hicbir meyil acisinda tekneye degen bir egik su hatti yok (butun deplasmanlar 0)";
+  const AxisRanges& e = *extremes;
+  if (!(e.AxisMaxX > e.AxisMinX) || !(e.AxisMaxY > e.AxisMinY)) {
+    return "Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece meyil acisi)";
+  }
+  if (!AxisDraws(DisplacementAxis(run), e.AxisMinX, e.AxisMaxX, e.AxisMinX, e.AxisMaxX) ||
+      !AxisDraws(KnAxis(run), e.AxisMinY, e.AxisMaxY, e.AxisMinY, e.AxisMaxY)) {
+    return "Capraz egrilerin deplasman ya da KN araligi cizimde olceklenemeyecek kadar dar";
+  }
+  return "";
+}
+
+// The heel angles none of whose waterlines reaches the heeled hull have no
+// point, so no curve: a message names them.
+void SayCurvesWithoutPoints(platform::Session& session, const CrossCurveData& data) {
+  std::string angles;
+  for (int i = 1; i <= data.NA; ++i) {
+    if (data.PointCounts(i) > 0) continue;
+    angles += (angles.empty() ? "" : ", ") + ShownNumber(data.HeelAngles(i), 2);
+  }
+  if (angles.empty()) return;
+  session.MessageBox("Meyil acisi " + angles + " derece: hicbir egik su hatti tekneye degmiyor (deplasman yok); "
+                     "bu acilarin capraz egrileri cizilmedi.", "Bilgi");
+}
+
 }  // namespace
 
 int CurveLayerColour(int L) {
@@ -149,16 +211,16 @@ int CurveLayerColour(int L) {
   return n <= 255 ? n : (n - 1) % 255 + 1;
 }
 
-AxisRanges DataExtremes(const CrossCurveData& data) {
-  AxisRanges a;
-  a.AxisMinX = a.AxisMaxX = data.Displacement(1, 1);
-  a.AxisMinY = a.AxisMaxY = data.KN(1, 1);
+std::optional<AxisRanges> DataExtremes(const CrossCurveData& data) {
+  std::optional<AxisRanges> a;
   for (int i = 1; i <= data.NA; ++i) {
     for (int j = 1; j <= data.PointCounts(i); ++j) {
-      a.AxisMinX = std::min(a.AxisMinX, data.Displacement(i, j));
-      a.AxisMinY = std::min(a.AxisMinY, data.KN(i, j));
-      a.AxisMaxX = std::max(a.AxisMaxX, data.Displacement(i, j));
-      a.AxisMaxY = std::max(a.AxisMaxY, data.KN(i, j));
+      const double d = data.Displacement(i, j), k = data.KN(i, j);
+      if (!a) a = AxisRanges{d, d, k, k};
+      a->AxisMinX = std::min(a->AxisMinX, d);
+      a->AxisMinY = std::min(a->AxisMinY, k);
+      a->AxisMaxX = std::max(a->AxisMaxX, d);
+      a->AxisMaxY = std::max(a->AxisMaxY, k);
     }
   }
   return a;
@@ -181,7 +243,7 @@ void PlotCrossCurvesOnForm(platform::ConsoleForm& form, const CrossRun& run, con
     }
     PlotWindowCurve(form, w, xs, ys, n, CurveColour(i), HeelAngleLabel(data.HeelAngles(i)));
   }
-  PrintAxisNumbers(form, w, fromX, (axes.AxisMaxX - fromX) / 4, 5);
+  PrintAxisNumbers(form, w, fromX, (axes.AxisMaxX - fromX) / kScreenNumberSteps, kScreenNumberSteps + 1);
 }
 
 platform::OutputFile& WriteCrossCurvesScriptHead(platform::Session& session, const std::string& OUTDIR) {
@@ -221,29 +283,36 @@ void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveDa
     ++L;
     w.NewLayer(std::to_string(L), drawing::kLayerItemPerLine);
     w.Colour(CurveLayerColour(L));
-    w.Command("pline");
-    for (int j = 1; j <= n - 1; ++j) {
-      w.Point(X(data.Displacement(i, j)), Y(data.KN(i, j)));
-      w.Point(X(data.Displacement(i, j + 1)), Y(data.KN(i, j + 1)));
+    // A curve of fewer than two points has no line; one without a point
+    // (no waterline reaches the heeled hull) keeps its layers, empty, so
+    // that every curve's layers keep their numbers.
+    if (n >= 2) {
+      w.Command("pline");
+      for (int j = 1; j <= n - 1; ++j) {
+        w.Point(X(data.Displacement(i, j)), Y(data.KN(i, j)));
+        w.Point(X(data.Displacement(i, j + 1)), Y(data.KN(i, j + 1)));
+      }
+      w.EndPolyline(drawing::kPlainPolylineEnd);
     }
-    w.EndPolyline(drawing::kPlainPolylineEnd);
 
     // The label at the middle of the curve's last segment, along it (a
     // vertical segment gives 90 degrees).  Lines above the whole hull repeat
     // the last point: a segment without length is passed over.  A curve
     // without a segment has its label at its last point, level.
-    double lx = n >= 1 ? X(data.Displacement(i, n)) : XL, ly = n >= 1 ? Y(data.KN(i, n)) : YB, angle = 0;
-    for (int j = n; j >= 2; --j) {
-      const double xa = X(data.Displacement(i, j - 1)), ya = Y(data.KN(i, j - 1));
-      const double xb = X(data.Displacement(i, j)), yb = Y(data.KN(i, j));
-      const double dx = xb - xa, dy = yb - ya;
-      if (std::hypot(dx, dy) <= kNoLength) continue;
-      angle = std::fabs(dx) > kNoLength ? std::atan(dy / dx) * 180 / PiValue : 90.0;
-      lx = (xa + xb) / 2;
-      ly = (ya + yb) / 2;
-      break;
+    if (n >= 1) {
+      double lx = X(data.Displacement(i, n)), ly = Y(data.KN(i, n)), angle = 0;
+      for (int j = n; j >= 2; --j) {
+        const double xa = X(data.Displacement(i, j - 1)), ya = Y(data.KN(i, j - 1));
+        const double xb = X(data.Displacement(i, j)), yb = Y(data.KN(i, j));
+        const double dx = xb - xa, dy = yb - ya;
+        if (std::hypot(dx, dy) <= kNoLength) continue;
+        angle = std::fabs(dx) > kNoLength ? std::atan(dy / dx) * 180 / PiValue : 90.0;
+        lx = (xa + xb) / 2;
+        ly = (ya + yb) / 2;
+        break;
+      }
+      w.TextAt("text c", lx, ly, angle, FormatNumber(data.HeelAngles(i), 3, 3) + " derece");
     }
-    w.TextAt("text c", lx, ly, angle, FormatNumber(data.HeelAngles(i), 3, 3) + " derece");
 
     if (i <= kMarkedCurves) {
       w.LayerOff(std::to_string(L), drawing::kLayerItemPerLine);
@@ -260,23 +329,23 @@ void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveDa
 void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, CrossRun& run) {
   CrossCurveData data = ReadCrossCurveDataFile(session, run.task.OUTDIR);
   TakeCrossCurveData(data, run);
-  // Curves whose displacements or KN all coincide have no scale.
-  const AxisRanges extremes = data.NA > 0 ? DataExtremes(data) : AxisRanges{};
-  if (data.NA == 0 || !(extremes.AxisMaxX > extremes.AxisMinX) || !(extremes.AxisMaxY > extremes.AxisMinY)) {
-    session.MessageBox("Capraz egrilerin deplasmanlari ya da KN degerleri birbirine esit (ornegin yalniz 0 derece "
-                       "meyil acisi): olcek kurulamadigi icin capraz egriler cizilmedi ve " +
+  const std::optional<AxisRanges> extremes = DataExtremes(data);
+  const std::string why = NoScaleReason(run, data, extremes);
+  if (!why.empty()) {
+    session.MessageBox(why + ": olcek kurulamadigi icin capraz egriler cizilmedi ve " +
                            std::string(kCrossCurvesScript) + " yazilmadi." +
                            platform::RemoveEarlierScript(session, run.task.OUTDIR, kCrossCurvesScript), "Bilgi");
     return;
   }
+  SayCurvesWithoutPoints(session, data);
   platform::OutputFile& script = WriteCrossCurvesScriptHead(session, run.task.OUTDIR);
-  AxisRanges axes = extremes;
+  AxisRanges axes = *extremes;
   PlotCrossCurvesOnForm(form, run, data, axes, true);
   SetCurveLabel(form, "Label3", 9, " EN KUCUK DEPLASMAN  = " + Masked(axes.AxisMinX, "000000.00") + " (ton)");
   SetCurveLabel(form, "Label4", 9, " EN BUYUK DEPLASMAN  = " + Masked(axes.AxisMaxX, "000000.00") + " (ton)");
   SetCurveLabel(form, "Label5", 9, " EN KUCUK MOMENT KOLU = " + Masked(axes.AxisMinY, "   000.00") + "  (m)");
   SetCurveLabel(form, "Label6", 9, " EN BUYUK MOMENT KOLU = " + Masked(axes.AxisMaxY, "   000.00") + "  (m)");
-  AskAxisRanges(session, form, run, data, extremes, axes);
+  AskAxisRanges(session, form, run, data, *extremes, axes);
   form.Label("Label2").caption = "";
   form.Label("Label1").caption = "";
   WriteCrossCurvesScriptCurves(script, data, axes);

@@ -3,6 +3,7 @@
 // the form with the data extremes, and written as the drawing script
 // "Pendrovix_KZ_DEP.SCR" over axis ranges the user may change.
 
+#include <optional>
 #include <string>
 
 #include "common/platform/session.hpp"
@@ -18,14 +19,17 @@ struct AxisRanges {
   double AxisMinY = 0, AxisMaxY = 0;
 };
 
-// The extremes of the curves' displacements and KN (at least one curve of one
-// point), the first point seeding them.
-AxisRanges DataExtremes(const CrossCurveData& data);
+// The extremes of the curves' displacements and KN, the first point seeding
+// them; nothing when no curve has a point.
+std::optional<AxisRanges> DataExtremes(const CrossCurveData& data);
 
 // Reads the data file, shows the curves, lets the user change the axis
-// ranges and writes the script.  Curves whose displacements or KN all
-// coincide give no scale: the drawing is skipped with a message, and a script
-// of that name an earlier run left in OUTDIR is removed.
+// ranges (asked again until the drawing can scale the curves over them) and
+// writes the script.  A heel angle whose curve has no point is named in a
+// message and has no curve.  Curves that give no scale (no point at all,
+// displacements or KN that all coincide or lie too close to be scaled) skip
+// the drawing with a message, and a script of that name an earlier run left
+// in OUTDIR is removed.
 void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, CrossRun& run);
 
 // The curves on the form against axes from 0 to the axis maxima (the minima
@@ -40,7 +44,8 @@ platform::OutputFile& WriteCrossCurvesScriptHead(platform::Session& session, con
 
 // The axis numbers, each curve on a layer of its own with its colour and
 // label, its markers on a second layer (curves 1 to 14), all layers on at the
-// end; closes the file.
+// end; closes the file.  A curve of one point has no line, one without a
+// point its layers alone.
 void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveData& data, const AxisRanges& axes);
 
 // The colour of layer L: 10 L, brought into the colour index 1-255 (unchanged

@@ -28,11 +28,15 @@ CrossCurveData CrossCurvesOfRun(const CrossRun& run) {
   data.NA = run.run.NA;
   for (int i = 1; i <= data.NA; ++i) {
     data.HeelAngles(i) = run.task.HeelAngles(i);
-    data.PointCounts(i) = run.run.NWL;
+    int m = 0;
     for (int j = 1; j <= run.run.NWL; ++j) {
-      data.Displacement(i, j) = run.results.CrossCurveDisplacement(i, j);
-      data.KN(i, j) = run.results.CrossCurveKN(i, j);
+      const double d = run.results.CrossCurveDisplacement(i, j);
+      if (!CarriesHull(d)) continue;
+      ++m;
+      data.Displacement(i, m) = d;
+      data.KN(i, m) = run.results.CrossCurveKN(i, j);
     }
+    data.PointCounts(i) = m;
   }
   return data;
 }
@@ -40,19 +44,19 @@ CrossCurveData CrossCurvesOfRun(const CrossRun& run) {
 void WriteCrossCurveDataFile(platform::Session& session, const CrossRun& run) {
   using platform::RoundTripNumber;
   const std::string path = run.task.OUTDIR + kCrossCurveDataFile;
-  for (int i = 1; i <= run.run.NA; ++i) {
-    for (int j = 1; j <= run.run.NWL; ++j) {
-      RequireFiniteValues(path, {run.results.CrossCurveDisplacement(i, j), run.results.CrossCurveKN(i, j)},
+  const CrossCurveData data = CrossCurvesOfRun(run);
+  for (int i = 1; i <= data.NA; ++i) {
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      RequireFiniteValues(path, {data.Displacement(i, j), data.KN(i, j)},
                           [&] { return "capraz egri noktasi, egri " + std::to_string(i) + ", nokta " + std::to_string(j); });
     }
   }
   platform::OutputFile& file = session.CreateOutput(path);
-  file.Line(RoundTripNumber(run.run.NA));
-  for (int i = 1; i <= run.run.NA; ++i) {
-    file.Line(RoundTripNumber(run.run.NWL) + "," + RoundTripNumber(run.task.HeelAngles(i)));
-    for (int j = 1; j <= run.run.NWL; ++j) {
-      file.Line(RoundTripNumber(run.results.CrossCurveDisplacement(i, j)) + "," +
-                RoundTripNumber(run.results.CrossCurveKN(i, j)));
+  file.Line(RoundTripNumber(data.NA));
+  for (int i = 1; i <= data.NA; ++i) {
+    file.Line(RoundTripNumber(data.PointCounts(i)) + "," + RoundTripNumber(data.HeelAngles(i)));
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      file.Line(RoundTripNumber(data.Displacement(i, j)) + "," + RoundTripNumber(data.KN(i, j)));
     }
   }
   file.Close();
@@ -82,6 +86,10 @@ void TakeCrossCurveData(const CrossCurveData& data, CrossRun& run) {
     for (int j = 1; j <= data.PointCounts(i); ++j) {
       run.results.CrossCurveDisplacement(i, j) = data.Displacement(i, j);
       run.results.CrossCurveKN(i, j) = data.KN(i, j);
+    }
+    for (int j = data.PointCounts(i) + 1; j <= run.run.NWL; ++j) {
+      run.results.CrossCurveDisplacement(i, j) = 0;
+      run.results.CrossCurveKN(i, j) = 0;
     }
   }
 }

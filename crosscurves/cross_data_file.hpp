@@ -1,8 +1,12 @@
 #pragma once
 // "STASCR.DAT", the cross curves of the run as the result drawings read them:
 // the heel-angle count; per heel angle its point count and angle; per point
-// its displacement (t) and KN (m).  One record per line, fields separated by
-// commas, every number in a text that reads back as the same value.
+// its displacement (t) and KN (m).  The points of a curve are the rows of its
+// heel angle whose waterline carries the hull, in the order of the
+// waterlines: a row of no displacement is no point of the curve, so a curve
+// has as many points as it has such rows (none at all where no line reaches
+// the heeled hull).  One record per line, fields separated by commas, every
+// number in a text that reads back as the same value.
 
 #include <string>
 
@@ -20,10 +24,11 @@ struct CrossCurveData {
   Table2<double> KN{kMaxHeelAngles, kMaxWaterlines};
 };
 
-// The run's cross curves, every heel angle with its NWL points.
+// The run's cross curves: every heel angle with the rows of its NWL
+// waterlines that carry the hull.
 CrossCurveData CrossCurvesOfRun(const CrossRun& run);
 
-// Writes OUTDIR followed by "STASCR.DAT" from the run's tables.
+// Writes OUTDIR followed by "STASCR.DAT": the run's cross curves.
 void WriteCrossCurveDataFile(platform::Session& session, const CrossRun& run);
 
 // Reads OUTDIR followed by "STASCR.DAT".  A missing or short file, a count
@@ -31,7 +36,9 @@ void WriteCrossCurveDataFile(platform::Session& session, const CrossRun& run);
 // on a curve stop the run with a message naming the file (data error).
 CrossCurveData ReadCrossCurveDataFile(platform::Session& session, const std::string& OUTDIR);
 
-// The run's heel angles and cross-curve tables take the values read.
+// The run's heel angles and cross-curve tables take the values read: each
+// curve's points from column 1 on, the columns after them up to NWL rows of
+// no displacement.
 void TakeCrossCurveData(const CrossCurveData& data, CrossRun& run);
 
 }  // namespace cross

@@ -74,7 +74,7 @@ int FloatingPoints(const Table2<double>& displacement, int i, int count, const T
   int m = 0;
   for (int j = 1; j <= count; ++j) {
     const double d = displacement(i, j);
-    if (!(d > 0) || (m > 0 && !(d > X(m)))) continue;
+    if (!CarriesHull(d) || (m > 0 && !(d > X(m)))) continue;
     ++m;
     X(m) = d;
     Y(m) = values(i, j);

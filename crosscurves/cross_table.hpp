@@ -36,10 +36,15 @@ void RequireFiniteValues(const std::string& file, std::initializer_list<double> 
   }
 }
 
-// The rows 1..count of heel angle i whose waterline carries the hull:
-// positive displacement, each above the one before (a line above the whole
-// hull repeats the last).  X receives their displacements and Y their
-// entries of `values`; returns their number.
+// A row of a cross curve is a point of the curve only where its waterline
+// carries the hull: a line that passes below the heeled hull has no
+// displacement, and its row of zeros stands in the report alone.
+inline bool CarriesHull(double displacement) { return displacement > 0; }
+
+// The rows 1..count of heel angle i whose waterline carries the hull, each
+// above the one before (a line above the whole hull repeats the last): the
+// points an interpolation along the curve may use.  X receives their
+// displacements and Y their entries of `values`; returns their number.
 int FloatingPoints(const Table2<double>& displacement, int i, int count, const Table2<double>& values, Vec& X,
                    Vec& Y);
 

@@ -6,6 +6,8 @@
 
 namespace cross {
 
+CurveWindow CurveWindowOf(double Y, double Z) { return {Y, Z, -1.75 * Y, 0.75 * Y, 0, Z}; }
+
 CurveWindow PrepareCurveWindow(platform::ConsoleForm& form, double Y, double Z, bool show) {
   if (show) form.Show();
   form.Clear();
@@ -18,7 +20,7 @@ CurveWindow PrepareCurveWindow(platform::ConsoleForm& form, double Y, double Z, 
   hullform::DrawLine(form, 1.75 * Y, -1.2 * Z, 1.75 * Y, 1.2 * Z, 9);
   hullform::DrawLine(form, 1.75 * Y, 1.2 * Z, -2.75 * Y, 1.2 * Z, 9);
   hullform::DrawLine(form, -2.75 * Y, 1.2 * Z, -2.75 * Y, -1.2 * Z, 9);
-  CurveWindow w{Y, Z, -1.75 * Y, 0.75 * Y, 0, Z};
+  const CurveWindow w = CurveWindowOf(Y, Z);
   hullform::DrawLine(form, w.x0, 0, w.x1, 0, 9);
   hullform::DrawLine(form, w.x0, 0, w.x0, Z, 9);
   form.DrawWidth(1);

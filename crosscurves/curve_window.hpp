@@ -19,6 +19,9 @@ struct CurveWindow {
   double Yc(double fy) const { return y0 + (y1 - y0) * fy; }
 };
 
+// The window of a run of MaxTopHalfBreadth Y and HeightExtent Z.
+CurveWindow CurveWindowOf(double Y, double Z);
+
 // Clears the form (showing it first when `show`), sets Arial 8, draw width 2,
 // light blue, the scale (-3Y, 1.25Z)-(2Y, -1.25Z), draws the frame and the
 // two axes in palette colour 9, then draw width 1.

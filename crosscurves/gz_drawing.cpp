@@ -1,12 +1,14 @@
 // The righting-lever curve on the form and in its script.
 #include "gz_drawing.hpp"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "common/drawing/dialect.hpp"
 #include "common/platform/numtext.hpp"
 #include "common/platform/prompts.hpp"
+#include "axis_scale.hpp"
 #include "curve_window.hpp"
 #include "forms.hpp"
 #include "graph_script.hpp"
@@ -28,6 +30,19 @@ constexpr double kRadianDegrees = 57.3;
 std::string AxisCaption(double top) { return " 0.000<GZ<" + platform::FormatWithMask(top, "000.000") + " (m)"; }
 
 }  // namespace
+
+bool GzAxisScales(const CrossRun& run, const RightingLeverCurve& gz, double top) {
+  // The GM line ends at one radian, a hair below GM0 in the script and at
+  // GM0 itself on the form.
+  const double gmEnd = gz.GM0 * (180 / PiValue) / kRadianDegrees;
+  double lo = std::min(gz.GM0, gmEnd), hi = std::max(gz.GM0, gmEnd);
+  for (int i = 1; i <= gz.n; ++i) {
+    lo = std::min(lo, gz.Y(i));
+    hi = std::max(hi, gz.Y(i));
+  }
+  const CurveWindow w = CurveWindowOf(run.run.MaxTopHalfBreadth, run.run.HeightExtent);
+  return AxisScales({YT - YB, NY - 1}, 0, top, lo, hi) && AxisScales({w.y1 - w.y0, 1}, 0, top, lo, hi);
+}
 
 platform::OutputFile& WriteGzScriptHead(platform::Session& session, const CrossRun& run) {
   GraphSheet sheet{"DOGRULTMA MOMENTI KOLU - MEYIL ACISI EGRISI", "MEYIL ACISI (derece)", "GZ-MOMENT KOLU (m)",
@@ -79,8 +94,13 @@ void AskGzAxisTop(platform::Session& session, platform::ConsoleForm& form, const
     // curve stays below it.
     gz.GzAxisTop = AskNumbers(
         session, {{"Y EKSENI ICIN GZ_MAX'I GIRIN", ShownTowards(gz.GzAxisTop, true).text}},
-        [](const std::vector<double>& v) {
-          return v[0] > 0 ? std::string() : std::string("GZ ekseninin ust degeri sifirdan buyuk olmalidir.");
+        [&](const std::vector<double>& v) {
+          if (!(v[0] > 0)) return std::string("GZ ekseninin ust degeri sifirdan buyuk olmalidir.");
+          if (!GzAxisScales(run, gz, v[0])) {
+            return std::string("Bu ust deger cizilemez: GZ egrisinin ve GM cizgisinin her noktasi sayfada ve "
+                               "ekranda sonlu bir yere dusecek kadar buyuk olmalidir.");
+          }
+          return std::string();
         },
         {"GZ ekseninin ust degeri bir sayi olmalidir.",
          "En buyuk GZ " + ShownNumber(gz.LargestGz) + " m. Lutfen tekrar girin.", "GZ ekseni"})[0];

@@ -19,10 +19,15 @@ platform::OutputFile& WriteGzScriptHead(platform::Session& session, const CrossR
 // captions of Label3 to Label6.
 void PlotGzCurveOnScreen(platform::ConsoleForm& form, const CrossRun& run, const RightingLeverCurve& gz, bool first);
 
+// Whether the script and the form can draw the curve and its GM line on a
+// GZ axis from 0 to `top` (AxisScales).
+bool GzAxisScales(const CrossRun& run, const RightingLeverCurve& gz, double top);
+
 // Asks whether to change the top of the GZ axis of the script; asks the top,
 // pre-filled with the current one rounded upward at the report's decimals
-// (again, with a message, until it is a number above 0), and redraws the form
-// until the user finds no fault.
+// (again, with a message, until it is a number above 0 over which the
+// drawing can scale the curve), and redraws the form until the user finds
+// no fault.
 void AskGzAxisTop(platform::Session& session, platform::ConsoleForm& form, const CrossRun& run,
                   RightingLeverCurve& gz);
 

@@ -27,9 +27,11 @@ constexpr const char* kRule = " ================================================
 // A fraction of a data range; a range of no width counts as 1.
 double Fraction(double v, double lo, double hi) { return (v - lo) / (hi > lo ? hi - lo : 1.0); }
 
-// The displacements every heel angle's floating rows cover.
+// The displacements every heel angle's floating rows cover; a heel angle
+// without such a row leaves none (`bare` is then its number).
 struct Range {
   double lo, hi;
+  int bare = 0;
   bool Empty() const { return !(hi >= lo); }
 };
 Range CommonRange(const CrossRun& run) {
@@ -37,11 +39,30 @@ Range CommonRange(const CrossRun& run) {
   Vec X(kMaxWaterlines), Y(kMaxWaterlines);
   for (int i = 1; i <= run.run.NA; ++i) {
     const int m = FloatingPoints(run.results.CrossCurveDisplacement, i, run.run.NWL, run.results.CrossCurveKN, X, Y);
-    if (m == 0) return {1, 0};
+    if (m == 0) return {1, 0, i};
     r.lo = std::max(r.lo, X(1));
     r.hi = std::min(r.hi, X(m));
   }
   return r;
+}
+
+// Why no range can be asked: the message, or nothing when one can.
+std::string NoRangeReason(const CrossRun& run, const Range& admissible, bool shown) {
+  if (admissible.bare > 0) {
+    return ShownNumber(run.task.HeelAngles(admissible.bare), 2) +
+           " derece meyil acisinda hicbir egik su hatti tekneye degmiyor (deplasman yok); capraz stabilite "
+           "degerleri interpole edilemez.";
+  }
+  if (admissible.Empty()) {
+    return "Butun meyil acilarinin yuzen su hatlarinin ortak bir deplasman araligi yok; capraz stabilite degerleri "
+           "interpole edilemez.";
+  }
+  if (!shown) {
+    return "Butun meyil acilarinin yuzen su hatlarinin ortak deplasman araligi (" + ShownNumber(admissible.lo) +
+           " - " + ShownNumber(admissible.hi) +
+           " ton) secilecek bir genislikte degil; capraz stabilite degerleri interpole edilmedi.";
+  }
+  return "";
 }
 
 }  // namespace
@@ -57,20 +78,21 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
     return;
   }
 
-  // The data range of every computed row.
-  const AxisRanges extremes = DataExtremes(CrossCurvesOfRun(run));
+  // The computed curves, their rows of no displacement left out, placed over
+  // their data range (0 to 0 when no curve has a point).
+  const CrossCurveData curves = CrossCurvesOfRun(run);
+  const AxisRanges extremes = DataExtremes(curves).value_or(AxisRanges{});
   const double DMIN = extremes.AxisMinX, DMAX = extremes.AxisMaxX;
   const double KNMIN = extremes.AxisMinY, KNMAX = extremes.AxisMaxY;
-
-  // The computed curves, placed over the data range.
   const CurveWindow w = PrepareCurveWindow(form, run.run.MaxTopHalfBreadth, run.run.HeightExtent, true);
   Vec xs(NWL), ys(NWL);
   for (int i = 1; i <= NA; ++i) {
-    for (int j = 1; j <= NWL; ++j) {
-      xs(j) = w.X(Fraction(t.CrossCurveDisplacement(i, j), DMIN, DMAX));
-      ys(j) = w.Yc(Fraction(t.CrossCurveKN(i, j), KNMIN, KNMAX));
+    const int n = curves.PointCounts(i);
+    for (int j = 1; j <= n; ++j) {
+      xs(j) = w.X(Fraction(curves.Displacement(i, j), DMIN, DMAX));
+      ys(j) = w.Yc(Fraction(curves.KN(i, j), KNMIN, KNMAX));
     }
-    PlotWindowCurve(form, w, xs, ys, NWL, CurveColour(i), HeelAngleLabel(run.task.HeelAngles(i)));
+    PlotWindowCurve(form, w, xs, ys, n, CurveColour(i), HeelAngleLabel(curves.HeelAngles(i)));
   }
   PrintAxisNumbers(form, w, DMIN, (DMAX - DMIN) / 4, 5);
   SetCurveLabel(form, "Label1", 8, " EN KUCUK DEPLASMAN = " + platform::FormatWithMask(DMIN, "000000.00") + " (ton)");
@@ -88,14 +110,9 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
   const Range admissible = CommonRange(run);
   const std::optional<ShownRange> shown =
       admissible.Empty() ? std::nullopt : InwardRange(admissible.lo, admissible.hi);
-  if (!shown) {
-    session.MessageBox(admissible.Empty()
-                           ? "Butun meyil acilarinin yuzen su hatlarinin ortak bir deplasman araligi yok; capraz "
-                             "stabilite degerleri interpole edilemez."
-                           : "Butun meyil acilarinin yuzen su hatlarinin ortak deplasman araligi (" +
-                                 ShownNumber(admissible.lo) + " - " + ShownNumber(admissible.hi) +
-                                 " ton) secilecek bir genislikte degil; capraz stabilite degerleri interpole "
-                                 "edilmedi.", "Bilgi");
+  const std::string why = NoRangeReason(run, admissible, shown.has_value());
+  if (!why.empty()) {
+    session.MessageBox(why, "Bilgi");
     return;
   }
   const Refusals refusals{"Girilen deplasmanlardan biri sayi degil.",

@@ -8,12 +8,15 @@
 
 namespace cross {
 
-// Shows the cross curves and asks whether to give the displacement range.
+// Shows the cross curves (their rows of no displacement left out, the
+// curves placed over the extremes of the rest) and asks whether to give the
+// displacement range.
 // On "E"/"e" asks the smallest and largest displacement, pre-filled with the
 // ends of the displacements every heel angle's floating rows cover, rounded
 // inward at the report's decimals (again, with that range, until both are
 // numbers, the largest above the smallest, and the floating rows cover them;
-// a range of no width is said and not asked), replaces the five result
+// a range of no width, or a heel angle without a floating row, is said and
+// not asked), replaces the five result
 // tables by their values at NWL evenly spaced displacements (on the straight
 // line between the two computed rows around each) and prints the blocks and
 // the legend.  Any other answer returns at once.  A run without heel angles

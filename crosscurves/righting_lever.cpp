@@ -87,9 +87,10 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
   gz.Amax = gz.X(gz.n);
   gz.GzAxisTop = gz.LargestGz;
   // The drawings need a heel above 0 for the scale of their heel axis and a
-  // largest lever above 0 for that of their GZ axis.
+  // largest lever above 0, over which they can scale the curve, for that of
+  // their GZ axis.
   const bool heeled = gz.n >= 2;
-  const bool drawn = heeled && gz.LargestGz > 0;
+  const bool drawn = heeled && gz.LargestGz > 0 && GzAxisScales(run, gz, gz.LargestGz);
   platform::OutputFile* script = drawn ? &WriteGzScriptHead(session, run) : nullptr;
 
   for (int k = 0; k < 4; ++k) report.Line();
@@ -116,7 +117,10 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
     const std::string why =
         data.NA == 0 ? std::string("Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0)")
         : !heeled    ? std::string("Gorev dosyasinda 0 dereceden buyuk meyil acisi yok")
-                     : "En buyuk GZ (" + ShownNumber(gz.LargestGz) + " m) sifirdan buyuk degil";
+        : !(gz.LargestGz > 0)
+            ? "En buyuk GZ (" + ShownNumber(gz.LargestGz) + " m) sifirdan buyuk degil"
+            : "En buyuk GZ (" + platform::MessageNumber(gz.LargestGz) +
+                  " m) egriyi ve GM cizgisini olceklemeye yetmiyor";
     session.MessageBox(why + ": GZ ekseninin olcegi kurulamadigi icin GZ egrisi cizilmedi ve " +
                            std::string(kGzScript) + " yazilmadi." +
                            platform::RemoveEarlierScript(session, t.OUTDIR, kGzScript), "Bilgi");

@@ -51,8 +51,14 @@ void ReadTaskFile(platform::Session& session, CrossRun& run) {
   t.HeelAngleCount = in.ReadNumber();  // 21
   lines.HeelAngleCount = in.LineNumber();
   const int NA = HeelAngleCountOf(session, t.HeelAngleCount, lines.HeelAngleCount);
+  // A count larger than the angles given runs into the label line after
+  // them: the message says which angle of which count was due there.
   std::vector<int> angleLines;
-  const std::vector<double> angles = in.ReadNumberList(NA, &angleLines);
+  const std::vector<double> angles = in.ReadNumberList(NA, &angleLines, [&](int k) {
+    return "satir " + std::to_string(lines.HeelAngleCount) + " 'deki HeelAngleCount " + std::to_string(NA) +
+           " meyil acisi istiyor, " + std::to_string(k - 1) + " aci okundu: burada " + std::to_string(k) +
+           ". meyil acisi bekleniyordu (aci sayisi verilen acilardan fazla olabilir).";
+  });
   for (int k = 1; k <= NA; ++k) {
     t.HeelAngles(k) = angles[static_cast<std::size_t>(k - 1)];
     lines.HeelAngles(k) = angleLines[static_cast<std::size_t>(k - 1)];

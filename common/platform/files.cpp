@@ -225,14 +225,17 @@ std::vector<double> InputFile::ReadNumbers(int count) {
   return values;
 }
 
-std::vector<double> InputFile::ReadNumberList(int count, std::vector<int>* lines) {
+std::vector<double> InputFile::ReadNumberList(int count, std::vector<int>* lines,
+                                              const std::function<std::string(int k)>& expected) {
   std::vector<double> list;
   if (lines) lines->clear();
   while (static_cast<int>(list.size()) < count) {
+    const auto due = [&] { return expected ? "; " + expected(static_cast<int>(list.size()) + 1) : std::string(); };
+    if (expected && AtEnd()) Fail("dosya beklenmeden bitti" + due());
     const std::string line = ReadLine();
     std::vector<double> values;
     std::string problem;
-    if (!ParseNumberItems(line, values, problem)) Fail(problem);
+    if (!ParseNumberItems(line, values, problem)) Fail(problem + due());
     if (static_cast<int>(list.size() + values.size()) > count) {
       Fail(std::to_string(count) + " sayilik listenin " + std::to_string(list.size() + 1) + ". sayisindan baslayan "
            "satirda " + std::to_string(values.size()) + " sayi var; listede " +

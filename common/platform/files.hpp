@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,8 +78,12 @@ class InputFile {
   // A list of `count` numbers written over one or more whole lines (items
   // separated by commas and/or blanks); a line that would carry the list
   // beyond `count` numbers stops the run.  Reads nothing for count 0.  When
-  // `lines` is given it receives the line number of each value.
-  std::vector<double> ReadNumberList(int count, std::vector<int>* lines = nullptr);
+  // `lines` is given it receives the line number of each value.  When
+  // `expected` is given, a line that holds no number list (or the file's
+  // end) where value k of the list was due is said with expected(k) after
+  // its fault: what the list needed there and why.
+  std::vector<double> ReadNumberList(int count, std::vector<int>* lines = nullptr,
+                                     const std::function<std::string(int k)>& expected = {});
   // True when no further line can be read.
   bool AtEnd();
   // Number of the line read last (1 for the first line).

@@ -141,6 +141,69 @@ TEST(Drawings, CrossCurvesScriptPlacesEveryPointOverTheDataRanges) {
   EXPECT_NE(s.FindText(FormatNumber(kMax, 3, 3)), nullptr);
 }
 
+// The V prism heeled 16 to 48 degrees over 16 lines: the first lines of the
+// larger heels pass below its keel, and their rows of zeros stand in the
+// report.  Each curve of the script runs through the report's rows of that
+// heel angle that carry the hull, placed over their extremes, and through
+// nothing else: no curve runs to the origin of its axes.
+TEST(Drawings, CrossCurvesRunThroughTheRowsThatCarryTheHull) {
+  ProgramRun run;
+  TaskText t = BoxDrawingTask("5", {"16, 24, 32, 40, 48"}, "16");
+  t.GzCurveAnswer = "H";
+  run.WriteTask(t);
+  run.WriteHull(kVPrism);
+  ASSERT_EQ(run.Run(), 0) << run.Errors();
+  const PrintedBlocks blocks = ReadBlocks(run.Report());
+  ASSERT_EQ(blocks.size(), 5u);
+  std::vector<std::vector<std::vector<double>>> floating;
+  double dMin = 1e300, dMax = -1e300, kMin = 1e300, kMax = -1e300;
+  int zeroRows = 0;
+  for (const auto& [phi, rows] : blocks) {
+    ASSERT_EQ(rows.size(), 16u) << phi;
+    floating.emplace_back();
+    for (const std::vector<double>& row : rows) {
+      if (row[0] == 0) {
+        ++zeroRows;
+        EXPECT_TRUE(floating.back().empty()) << phi;  // the lines below the keel come first
+        continue;
+      }
+      floating.back().push_back(row);
+      dMin = std::min(dMin, row[0]), dMax = std::max(dMax, row[0]);
+      kMin = std::min(kMin, row[1]), kMax = std::max(kMax, row[1]);
+    }
+  }
+  ASSERT_GE(zeroRows, 3);
+  const ParsedScript s = scripttest::ReadScript(run.Dir() / "Pendrovix_KZ_DEP.SCR", {.redrawAtEnd = false});
+  ASSERT_EQ(scripttest::Faults(s), "");
+  // The report's three decimals, on a value and on the extremes.
+  const double tolerance = std::max(200 * 0.001 / (dMax - dMin), 120 * 0.001 / (kMax - kMin));
+  ASSERT_LT(tolerance, 0.05);
+  for (std::size_t i = 0; i < 5; ++i) {
+    SCOPED_TRACE("curve " + std::to_string(i + 1));
+    const auto curves = s.PolylinesOn(std::to_string(2 * i + 1), "pline");
+    ASSERT_EQ(curves.size(), 1u);
+    const std::vector<std::vector<double>>& rows = floating[i];
+    ASSERT_EQ(curves[0]->points.size(), 2 * (rows.size() - 1));
+    for (std::size_t j = 0; j < rows.size(); ++j) {
+      const double x = 50 + 200 * (rows[j][0] - dMin) / (dMax - dMin);
+      const double y = 50 + 120 * (rows[j][1] - kMin) / (kMax - kMin);
+      if (j > 0) ExpectPoint(curves[0]->points[2 * j - 1], x, y, tolerance);
+      if (j + 1 < rows.size()) ExpectPoint(curves[0]->points[2 * j], x, y, tolerance);
+    }
+    for (const scripttest::ScriptPoint& p : curves[0]->points) {
+      EXPECT_GT(p.x, 50 - tolerance);
+      EXPECT_GT(p.y, 50 - tolerance);
+    }
+    // Its markers at those rows: triangle, square, circle, cross, star.
+    const std::size_t linesPerPoint[] = {1, 1, 0, 2, 4};
+    const std::string markers = std::to_string(2 * i + 2);
+    std::size_t circles = 0;
+    for (const auto& c : s.circles) circles += c.layer == markers;
+    EXPECT_EQ(s.PolylinesOn(markers, "line").size(), rows.size() * linesPerPoint[i]);
+    EXPECT_EQ(circles, i == 2 ? rows.size() : 0u);
+  }
+}
+
 TEST(Drawings, FifteenCurvesTheLastWithoutMarkersAndEveryColourInTheIndex) {
   DrawnRun r;
   RunBox(r, BoxDrawingTask("15", {"5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75"}, "5"));

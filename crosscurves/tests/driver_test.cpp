@@ -83,6 +83,23 @@ TEST(CrossCurvesRun, UnworkableTaskValuesAreRefused) {
        "Pendrovix.TSK satir 21: HeelAngleCount (meyil acisi sayisi) 0 ile 100 arasinda bir tam sayi olmalidir; okunan "
        "deger 101."},
       {"count not whole", [](TaskText& t) { t.HeelAngleCount = "10.5"; }, "okunan deger 10.5."},
+      // A count above the angles given: the list runs into the label line
+      // after them, which is said as the place where the next angle was due.
+      {"count of 9 over eight angles",
+       [](TaskText& t) {
+         t.HeelAngleCount = "9";
+         t.HeelAngleLines = {"8, 16, 24, 32, 40, 48, 56, 64"};
+       },
+       "Pendrovix.TSK\" dosyasi, satir 23: 1. deger \"label\" bir sayi degil; satir 21 'deki HeelAngleCount 9 meyil "
+       "acisi istiyor, 8 aci okundu: burada 9. meyil acisi bekleniyordu (aci sayisi verilen acilardan fazla "
+       "olabilir)."},
+      {"count of 12 over two lines of eleven angles",
+       [](TaskText& t) {
+         t.HeelAngleCount = "12";
+         t.HeelAngleLines = {"0, 8, 16, 24", "32, 40, 48, 56, 64, 72, 80"};
+       },
+       "satir 24: 1. deger \"label\" bir sayi degil; satir 21 'deki HeelAngleCount 12 meyil acisi istiyor, 11 aci "
+       "okundu: burada 12. meyil acisi bekleniyordu"},
       {"count negative", [](TaskText& t) { t.HeelAngleCount = "-1"; }, "okunan deger -1."},
       {"100 angles with the GZ curve",
        [](TaskText& t) {

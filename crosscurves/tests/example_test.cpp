@@ -6,10 +6,13 @@
 
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "crosscurves/cross_data_file.hpp"
 #include "heeled_hulls.hpp"
+#include "run_fixture.hpp"
 #include "tests/support/example_runs.hpp"
 #include "tests/support/scratch.hpp"
 #include "tests/support/script_reader.hpp"
@@ -50,6 +53,30 @@ TEST(BundledExample, RunsToItsEndWithTenHeelBlocks) {
   ASSERT_NE(gz, std::string::npos);
   EXPECT_LT(deck, gz);
   EXPECT_NEAR(std::stod(report.substr(gz + 4, 10)), 0.82 * std::sin(5 * M_PI / 180), 0.005);
+  // From 20 to 60 degrees the first inclined waterline passes below the
+  // heeled hull: its row of zeros stands in the report, and in "STASCR.DAT"
+  // each curve holds the rows that carry the hull, its count theirs.
+  CrossCurveData data;
+  testsupport::RunStep(dir, "", [&](platform::Session& s) { data = ReadCrossCurveDataFile(s, ""); });
+  ASSERT_EQ(data.NA, 10);
+  int bare = 0;
+  int i = 0;
+  for (const auto& [phi, rows] : blocks) {
+    ++i;
+    SCOPED_TRACE(phi);
+    EXPECT_EQ(data.HeelAngles(i), phi);
+    std::vector<double> floating;
+    for (const auto& row : rows) {
+      if (row[0] > 0) floating.push_back(row[0]);
+    }
+    bare += floating.size() < rows.size();
+    ASSERT_EQ(data.PointCounts(i), static_cast<int>(floating.size()));
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      EXPECT_NEAR(data.Displacement(i, j), floating[static_cast<std::size_t>(j - 1)], 0.0005);
+    }
+  }
+  EXPECT_EQ(bare, 5);
+
   // The three drawing scripts, each read back without a fault.
   for (const char* name : {"Enkesitler.SCR", "Pendrovix_KZ_DEP.SCR", "Pendrovix_GZ_PHI.SCR"}) {
     const scripttest::ParsedScript script =
@@ -61,6 +88,52 @@ TEST(BundledExample, RunsToItsEndWithTenHeelBlocks) {
   const std::string last = "30-40 DER. ARASINDA EGRI ALTINDA KALAN ALAN = ";
   ASSERT_NE(report.rfind(last), std::string::npos);
   EXPECT_EQ(report.find("\r\n", report.rfind(last)), report.size() - 2);
+}
+
+// The whole-run inputs kept for the fuzzer (the bundled example's task file
+// and offset table, then the answers, joined by NUL bytes), replayed in the
+// plain suite: each run ends as a run may (0, 1 or 2), never on a number
+// that is not finite.  The axis ranges the drawings cannot scale are refused
+// with their message and asked again, and the boxes' own texts that follow
+// finish the drawing.
+TEST(BundledExample, FuzzRegressionsOfWholeRuns) {
+  const std::filesystem::path folder = testsupport::ExamplesDirectory().parent_path() / "tests" / "fuzz" /
+                                       "regressions" / "pendrovix_run";
+  const std::map<std::string, std::string> refused = {
+      {"gz-axis-top-1e-308-asked-again", "Bu ust deger cizilemez"},
+      {"gz-axis-top-4.9e-324-asked-again", "Bu ust deger cizilemez"},
+      {"cross-curve-kn-axis-maximum-1e-310-asked-again", "Bu aralik cizilemez"},
+      {"cross-curve-kn-axis-plus-minus-1e308-asked-again", "Bu aralik cizilemez"},
+  };
+  int replayed = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    SCOPED_TRACE(name);
+    const std::string input = testsupport::ReadFile(entry.path());
+    const std::size_t first = input.find('\0'), second = input.find('\0', first + 1);
+    ASSERT_NE(second, std::string::npos);
+    ProgramRun run;
+    run.Write("Pendrovix.TSK", input.substr(0, first));
+    run.Write("ORNEK.DAT", input.substr(first + 1, second - first - 1));
+    const int status = run.Run(input.substr(second + 1));
+    EXPECT_TRUE(status == 0 || status == 1 || status == 2) << status << run.Errors();
+    // The writers stop on a number that is not finite rather than write it.
+    EXPECT_EQ(run.Errors().find("sonlu bir sayi degil:"), std::string::npos) << run.Errors();
+    EXPECT_EQ(run.Errors().find("sonlu olmayan bir sayi"), std::string::npos) << run.Errors();
+    const auto found = refused.find(name);
+    if (found != refused.end()) {
+      EXPECT_EQ(status, 0) << run.Errors();
+      EXPECT_NE(run.Errors().find(found->second), std::string::npos) << run.Errors();
+      EXPECT_NE(run.Errors().find("tekrar girin"), std::string::npos);
+      const scripttest::ParsedScript script = scripttest::ReadScript(
+          run.Dir() / (name.rfind("gz", 0) == 0 ? "Pendrovix_GZ_PHI.SCR" : "Pendrovix_KZ_DEP.SCR"),
+          {.redrawAtEnd = false});
+      EXPECT_EQ(scripttest::Faults(script), "");
+      EXPECT_FALSE(script.polylines.empty());
+    }
+    ++replayed;
+  }
+  EXPECT_GE(replayed, 11);
 }
 
 }  // namespace

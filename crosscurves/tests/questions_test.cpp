@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -309,6 +311,93 @@ TEST(RangeQuestions, GzAxisTopAsShownIsTaken) {
     ASSERT_NE(number, nullptr);
     EXPECT_NEAR(number->at.y, 170, 1e-9);
   }
+}
+
+// Axis ranges the drawings cannot scale, typed after "E": each is refused
+// with a message that says so and asked again, and the boxes' own texts that
+// follow are taken; the script then stands over them, every number finite.
+TEST(RangeQuestions, AxesTheDrawingCannotScaleAreAskedAgain) {
+  struct Case {
+    const char* name;
+    bool crossCurves;      // the cross-curves drawing's axes, else the GZ axis top
+    const char* answers;   // after the station review and the interpolation question
+    const char* prompt;    // the box asked again
+  };
+  const Case cases[] = {
+      {"GZ top 1e-308", false, "E\n1e-308\n\n\n", "Y EKSENI ICIN GZ_MAX'I GIRIN"},
+      {"GZ top 4.9e-324", false, "E\n4.9e-324\n\n\n", "Y EKSENI ICIN GZ_MAX'I GIRIN"},
+      {"KN maximum 1e-310", true, "E\n\n\n0\n1e-310\n\n\n\n", "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN"},
+      {"KN -1e308 to 1e308", true, "E\n\n\n-1e308\n1e308\n\n\n\n", "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN"},
+      // The script's axis is 1 m wide, the form's runs from 0 to 1e-308.
+      {"KN -1 to 1e-308", true, "E\n\n\n-1\n1e-308\n\n\n\n", "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN"},
+      {"displacement -1e308 to 1e308", true, "E\n-1e308\n1e308\n\n\n\n\n\n",
+       "X EKSENI MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Answered a;
+    RunBox(a, BoxTask(c.crossCurves ? "E" : "H", c.crossCurves ? "H" : "E"), std::string("\n\n") + c.answers);
+    ASSERT_EQ(a.status, 0) << a.run.Errors();
+    EXPECT_NE(a.run.Errors().find(c.crossCurves
+                                      ? "Bu aralik cizilemez: genisligi sonlu olmali ve egrilerin her noktasi sayfada "
+                                        "ve ekranda sonlu bir yere dusecek kadar genis olmalidir. Verilerin araligi "
+                                      : "Bu ust deger cizilemez: GZ egrisinin ve GM cizgisinin her noktasi sayfada ve "
+                                        "ekranda sonlu bir yere dusecek kadar buyuk olmalidir. En buyuk GZ 1.268 m."),
+              std::string::npos)
+        << a.run.Errors();
+    EXPECT_EQ(testsupport::CountOf(a.run.Terminal(), c.prompt), 2);
+    const std::string shown = Prefilled(a.run.Terminal(), c.prompt);
+    const std::string script = c.crossCurves ? "Pendrovix_KZ_DEP.SCR" : "Pendrovix_GZ_PHI.SCR";
+    const scripttest::ParsedScript s = scripttest::ReadScript(a.run.Dir() / script, {.redrawAtEnd = false});
+    EXPECT_EQ(scripttest::Faults(s), "");
+    // The axis ends at the shown maximum, the top edge of the graph box for
+    // KN and GZ, the right one (no number) for the displacements.
+    if (c.crossCurves && c.prompt[0] == 'X') continue;
+    const scripttest::ScriptText* top =
+        s.FindText(c.crossCurves ? FormatNumber(Number(shown), 3, 3) : FormatNumber(Number(shown), 2, 3));
+    ASSERT_NE(top, nullptr) << shown;
+    EXPECT_NEAR(top->at.y, 170, 1e-9);
+  }
+}
+
+// Data whose KN differ by one representable step give axis numbers that all
+// read alike: no scale, the drawing is left out with a message.
+TEST(RangeQuestions, DataTooCloseToScaleSkipTheDrawing) {
+  testsupport::ScratchDirectory dir("crosscurves-questions");
+  testsupport::WriteFile(dir / "STASCR.DAT",
+                         "2\r\n2,10\r\n100,1\r\n200,1\r\n2,20\r\n100,1.0000000000000002\r\n"
+                         "200,1.0000000000000002\r\n");
+  auto run = std::make_unique<CrossRun>();
+  run->run.MaxTopHalfBreadth = 7;
+  run->run.HeightExtent = 11.25;
+  const testsupport::StepOutcome r = testsupport::RunStep(
+      dir, "", [&](platform::Session& s) { DrawCrossCurves(s, PendrovixForm(s), *run); });
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("Capraz egrilerin deplasman ya da KN araligi cizimde olceklenemeyecek kadar dar: olcek "
+                       "kurulamadigi icin capraz egriler cizilmedi"),
+            std::string::npos)
+      << r.err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "Pendrovix_KZ_DEP.SCR"));
+}
+
+// A KN range whose maximum is the box's own and whose minimum lies one
+// representable step below it has numbers that cannot be told apart:
+// refused, and once the input has ended the run stops there (status 1).
+TEST(RangeQuestions, KnAxisOfNoDrawableWidthAtTheEndOfTheInput) {
+  Answered shown;
+  RunBox(shown, BoxTask("E", "H"), "\n\nE\n");
+  ASSERT_EQ(shown.status, 0) << shown.run.Errors();
+  const double top = Number(Prefilled(shown.run.Terminal(), "Y EKSENI MAXIMUM KZ (m) DEGERINI GIRIN"));
+  const std::string below = platform::RoundTripNumber(std::nextafter(top, 0.0));
+  Answered a;
+  RunBox(a, BoxTask("E", "H"), "\n\nE\n\n\n" + below + "\n");
+  EXPECT_EQ(a.status, 1) << a.run.Errors();
+  EXPECT_NE(a.run.Errors().find("Bu aralik cizilemez"), std::string::npos) << a.run.Errors();
+  EXPECT_NE(a.run.Errors().find("Girdinin sonuna gelindi"), std::string::npos);
+  // The script keeps the head it had; no curve was placed over the range.
+  EXPECT_TRUE(scripttest::ReadScript(a.run.Dir() / "Pendrovix_KZ_DEP.SCR", {.redrawAtEnd = false})
+                  .PolylinesOn("1")
+                  .empty());
 }
 
 }  // namespace

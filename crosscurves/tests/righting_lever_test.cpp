@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,37 @@ TEST(RightingLever, DisplacementOffACrossCurveStopsTheStep) {
             std::string::npos)
       << r.errors;
   EXPECT_EQ(r.report, "");
+}
+
+// Levers above 0 but far too small to scale the GZ axis (1e-310 m, KN of that
+// at every point, KG 0): the drawing is left out with a message; the report
+// stands as without a drawing.
+TEST(RightingLever, LeverTooSmallToScaleSkipsTheDrawing) {
+  auto run = PrismRun(kBox, {10, 20}, 3);
+  run->task.RequestedDisplacement = 2000;
+  run->task.KG = 0;
+  run->task.KM = 1;
+  CrossCurveData data;
+  data.NA = 2;
+  for (int i = 1; i <= 2; ++i) {
+    data.HeelAngles(i) = 10.0 * i;
+    data.PointCounts(i) = 3;
+    for (int j = 1; j <= 3; ++j) {
+      data.Displacement(i, j) = 1000.0 * j;
+      data.KN(i, j) = 1e-310;
+    }
+  }
+  testsupport::ScratchDirectory dir("crosscurves-gz");
+  const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
+    DrawRightingLeverCurve(s, PendrovixForm(s), s.CreateOutput("report.txt"), *run, data);
+  });
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("En buyuk GZ (1e-310 m) egriyi ve GM cizgisini olceklemeye yetmiyor: GZ ekseninin olcegi "
+                       "kurulamadigi icin GZ egrisi cizilmedi ve Pendrovix_GZ_PHI.SCR yazilmadi."),
+            std::string::npos)
+      << r.err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "Pendrovix_GZ_PHI.SCR"));
+  EXPECT_NE(testsupport::ReadFile(dir / "report.txt").find("BASLANGIC GM0 =   1.000 m."), std::string::npos);
 }
 
 }  // namespace

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "common/platform/numtext.hpp"
 #include "crosscurves/cross_data_file.hpp"
 #include "crosscurves/forms.hpp"
 #include "run_fixture.hpp"
@@ -161,6 +163,68 @@ TEST(Screens, EveryHeelAngleHasAPictureOfItsWaterlines) {
       }
     }
     EXPECT_GE(cutting, 12);
+  }
+}
+
+// The V prism heeled 16 to 48 degrees over 16 lines: the first lines of the
+// larger heels pass below its keel (their rows of zeros stand in the
+// report).  On the interpolated table's picture and on the cross-curves
+// drawing's, each curve is drawn through its floating rows alone: three
+// circles at each, a line between each two, none at the origin of the
+// cross-curves plot box (pixel 198, 286.5 of the 792 x 573 form, where the
+// axes start at 0), and the extremes in the labels those of the floating
+// rows.
+TEST(Screens, CrossCurvesRunThroughTheirFloatingRowsOnly) {
+  ProgramRun run;
+  TaskText t = BoxTask();
+  t.HeelAngleCount = "5";
+  t.HeelAngleLines = {"16, 24, 32, 40, 48"};
+  t.GzCurveAnswer = "H";
+  run.WriteTask(t);
+  run.WriteHull(kVPrism);
+  ASSERT_EQ(run.Run(), 0) << run.Errors();
+  CrossCurveData data;
+  testsupport::RunStep(run.Dir(), "", [&](platform::Session& s) { data = ReadCrossCurveDataFile(s, ""); });
+  ASSERT_EQ(data.NA, 5);
+  const PrintedBlocks blocks = ReadBlocks(run.Report());
+  ASSERT_EQ(blocks.at(48).size(), 16u);
+  EXPECT_EQ(blocks.at(48).front(), (std::vector<double>{0, 0, 0, 0, 0}));
+  ASSERT_LT(data.PointCounts(5), 16);
+  double dMin = 1e300, kMin = 1e300;
+  for (int i = 1; i <= 5; ++i) {
+    for (int j = 1; j <= data.PointCounts(i); ++j) {
+      dMin = std::min(dMin, data.Displacement(i, j));
+      kMin = std::min(kMin, data.KN(i, j));
+    }
+  }
+  ASSERT_GT(dMin, 0);
+
+  const testsupport::Picture* table = nullptr;
+  const testsupport::Picture* drawing = nullptr;
+  const auto pictures = Pictures(run);
+  for (const auto& [name, picture] : pictures) {
+    if (!LabelCaption(picture, " EN KUCUK DEPLASMAN = ").empty()) table = &picture;
+    if (!LabelCaption(picture, " EN KUCUK DEPLASMAN  = ").empty() && !drawing) drawing = &picture;
+  }
+  ASSERT_TRUE(table && drawing);
+  EXPECT_EQ(LabelCaption(*table, " EN KUCUK DEPLASMAN = "),
+            " EN KUCUK DEPLASMAN = " + platform::FormatWithMask(dMin, "000000.00") + " (ton)");
+  EXPECT_EQ(LabelCaption(*drawing, " EN KUCUK DEPLASMAN  = "),
+            " EN KUCUK DEPLASMAN  = " + platform::FormatWithMask(dMin, "000000.00") + " (ton)");
+  EXPECT_EQ(LabelCaption(*drawing, " EN KUCUK MOMENT KOLU = "),
+            " EN KUCUK MOMENT KOLU = " + platform::FormatWithMask(kMin, "   000.00") + "  (m)");
+  for (const testsupport::Picture* p : {table, drawing}) {
+    for (int i = 1; i <= 5; ++i) {
+      SCOPED_TRACE("curve " + std::to_string(i));
+      const std::string colour = ColourText(2500u * static_cast<unsigned>(i));
+      EXPECT_EQ(p->Circles(colour), 3 * data.PointCounts(i));
+      EXPECT_EQ(p->Segments(colour), data.PointCounts(i) - 1);
+    }
+  }
+  for (const testsupport::PictureLayer& layer : drawing->layers) {
+    for (const testsupport::PictureCircle& c : layer.circles) {
+      EXPECT_FALSE(std::fabs(c.cx - 198) < 0.5 && std::fabs(c.cy - 286.5) < 0.5) << layer.colour;
+    }
   }
 }
 
