@@ -4,7 +4,11 @@
 // standard descriptors, write under a file-size limit, or wait for ever.
 // The step hands back a text (through a pipe, which no file-size limit
 // touches) and its result as the child's exit status; a child still running
-// at its deadline is killed with SIGKILL, as `kill -9` would.
+// at its deadline is killed with SIGKILL, as `kill -9` would.  The deadline
+// runs from the start, or, when `clockStarts` is given, from the moment it
+// first holds (looked at every millisecond, for at most 20 s): a kill
+// meant for the middle of some work then does not depend on how long the
+// child takes to start it (a sanitizer build on a busy machine).
 
 #include <poll.h>
 #include <signal.h>
@@ -28,7 +32,8 @@ struct ChildRun {
 };
 
 inline ChildRun RunInChild(const std::function<int(std::string& text)>& step,
-                           std::chrono::milliseconds deadline = std::chrono::seconds(20)) {
+                           std::chrono::milliseconds deadline = std::chrono::seconds(20),
+                           const std::function<bool()>& clockStarts = {}) {
   ChildRun run;
   int pipe[2];
   if (::pipe(pipe) != 0) return run;
@@ -55,7 +60,12 @@ inline ChildRun RunInChild(const std::function<int(std::string& text)>& step,
     ::_exit(result);
   }
   ::close(pipe[1]);
-  const auto end = std::chrono::steady_clock::now() + deadline;
+  auto end = std::chrono::steady_clock::now() + deadline;
+  if (clockStarts) {
+    const auto latest = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!clockStarts() && std::chrono::steady_clock::now() < latest) ::usleep(1000);
+    end = std::chrono::steady_clock::now() + deadline;
+  }
   for (;;) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
     if (left.count() <= 0) {

@@ -478,11 +478,18 @@ TEST_F(SessionTest, NoPictureIsCutByAKill) {
   std::mt19937 random(12345);
   int pictures = 0, hidden = 0;
   for (int run = 0; run < 30; ++run) {
-    const auto moment = std::chrono::milliseconds(2 + static_cast<int>(random() % 60));
-    const testsupport::ChildRun r = testsupport::RunInChild(picturing, moment);
+    // The kill falls at a random moment of the pictures after the first one.
+    std::error_code gone;
+    std::filesystem::remove_all(dir_ / "screens", gone);
+    const auto moment = std::chrono::milliseconds(static_cast<int>(random() % 60));
+    const auto firstPicture = [&] {
+      std::error_code none;
+      return std::filesystem::exists(dir_ / "screens" / "0001-F.svg", none);
+    };
+    const testsupport::ChildRun r = testsupport::RunInChild(picturing, moment, firstPicture);
     ASSERT_TRUE(r.killed);
     std::vector<std::string> names;
-    std::error_code none;  // a run killed before its first picture has no folder yet
+    std::error_code none;
     for (const auto& e : std::filesystem::directory_iterator(dir_ / "screens", none)) {
       names.push_back(e.path().filename());
     }
