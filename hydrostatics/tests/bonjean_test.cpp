@@ -46,10 +46,10 @@ std::vector<Drawn> DrawnItems(const platform::ConsoleForm& form) {
 // Integrates the hull as the run does, with all answers defaulted.
 // `trace` receives what the section window shows at the end: the last
 // station with its integration trace.
-std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vector<std::string>* reportLines = nullptr,
+HydroRun Integrate(const Hull& hull, const Setting& s, std::vector<std::string>* reportLines = nullptr,
                                     std::vector<Drawn>* trace = nullptr) {
-  auto run = std::make_unique<HydroRun>();
-  TaskValues& t = run->task;
+  HydroRun run;
+  TaskValues& t = run.task;
   t.Lbp = 100;
   t.HalfBreadth = s.halfBreadth;
   t.Depth = 12;
@@ -60,17 +60,17 @@ std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vec
   t.WaterlineStep = s.step;
   t.ReportLanguage = s.language;
   t.StationLabelScale = 20;
-  SetHull(run->hull, hull);
+  SetHull(run.hull, hull);
   if (s.appendages) {
     t.AppendageFlag = 1;
-    s.appendages(*run);
+    s.appendages(run);
   }
   QuietSession qs;
-  CheckDrafts(qs.session, *run);
-  FindMidshipSection(qs.session, *run);
-  SetUpComputation(*run);
+  CheckDrafts(qs.session, run);
+  FindMidshipSection(qs.session, run);
+  SetUpComputation(run);
   platform::OutputFile& report = qs.session.CreateOutput("REPORT.TXT");
-  ComputeBonjeanCurves(qs.session, report, *run);
+  ComputeBonjeanCurves(qs.session, report, run);
   report.Close();
   if (trace) *trace = DrawnItems(hullform::SectionForm(qs.session));
   if (reportLines) {
@@ -129,15 +129,15 @@ TEST(Bonjean, EvenKeelSectionsMatchTheirClosedForms) {
     Setting s;
     s.first = c.first;
     const auto run = Integrate(PrismaticHull(c.section, 11, 100, -1, 12), s);
-    ASSERT_GT(run->run.WaterlineCount, 3);
-    for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-      const double T = run->run.WaterlineDraft(j);
+    ASSERT_GT(run.run.WaterlineCount, 3);
+    for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+      const double T = run.run.WaterlineDraft(j);
       SCOPED_TRACE("T = " + std::to_string(T));
       for (int i = 1; i <= 11; i += 5) {
-        ExpectClose(run->sections.BonjeanArea(i, j), c.area(T), "area");
-        ExpectClose(run->sections.BonjeanMoment(i, j), c.moment(T), "moment");
-        ExpectClose(run->sections.WaterlineHalfBreadth(i, j), c.halfBreadth(T), "half-breadth");
-        EXPECT_DOUBLE_EQ(run->sections.LocalDraft(i, j), T);
+        ExpectClose(run.sections.BonjeanArea(i, j), c.area(T), "area");
+        ExpectClose(run.sections.BonjeanMoment(i, j), c.moment(T), "moment");
+        ExpectClose(run.sections.WaterlineHalfBreadth(i, j), c.halfBreadth(T), "half-breadth");
+        EXPECT_DOUBLE_EQ(run.sections.LocalDraft(i, j), T);
       }
     }
   }
@@ -149,26 +149,26 @@ TEST(Bonjean, BaseSliceIsCountedOnce) {
   Setting s;
   s.first = 4;
   const auto run = Integrate(PrismaticHull(BoxSection(10)), s);
-  const int j = run->run.DesignWaterlineIndex;
-  ASSERT_DOUBLE_EQ(run->run.WaterlineDraft(j), 6);
+  const int j = run.run.DesignWaterlineIndex;
+  ASSERT_DOUBLE_EQ(run.run.WaterlineDraft(j), 6);
   double volume = 0;
   for (int i = 1; i < 11; ++i)
-    volume += (run->sections.BonjeanArea(i, j) + run->sections.BonjeanArea(i + 1, j)) / 2 * 10;
+    volume += (run.sections.BonjeanArea(i, j) + run.sections.BonjeanArea(i + 1, j)) / 2 * 10;
   EXPECT_NEAR(volume, 12000, 12000 * 1e-9);  // measured 4e-10; the base slice twice would add 8000
 
   // A mean draft below FirstWaterline is sorted in as waterline 1: the base
   // slice then ends at that waterline.
   s.fore = s.aft = 3;
   const auto low = Integrate(PrismaticHull(BoxSection(10)), s);
-  ASSERT_DOUBLE_EQ(low->run.WaterlineDraft(1), 3);
-  for (int j = 1; j <= low->run.WaterlineCount; ++j)
-    ExpectClose(low->sections.BonjeanArea(6, j), 20 * low->run.WaterlineDraft(j), "area");
+  ASSERT_DOUBLE_EQ(low.run.WaterlineDraft(1), 3);
+  for (int j = 1; j <= low.run.WaterlineCount; ++j)
+    ExpectClose(low.sections.BonjeanArea(6, j), 20 * low.run.WaterlineDraft(j), "area");
 }
 
 TEST(Bonjean, MidshipCoefficientOfABoxIsOne) {
   const auto run = Integrate(PrismaticHull(BoxSection(10)), Setting{});
-  EXPECT_EQ(run->run.MidshipIndex, 6.0f);
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) ExpectClose(run->sections.Cm(j), 1, "Cm");
+  EXPECT_EQ(run.run.MidshipIndex, 6.0f);
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) ExpectClose(run.sections.Cm(j), 1, "Cm");
 }
 
 // A flat bottom written as two knuckles at one height is the same section as
@@ -180,10 +180,10 @@ TEST(Bonjean, FlatBottomOfTwoKnucklesEqualsTheBox) {
     s.last = 12;
     const auto box = Integrate(PrismaticHull(BoxSection(10, 1, 10)), s);
     const auto knuckled = Integrate(PrismaticHull(KnuckledBoxSection(10, 1, 10)), s);
-    for (int j = 1; j <= box->run.WaterlineCount; ++j) {
-      EXPECT_NEAR(knuckled->sections.BonjeanArea(3, j), box->sections.BonjeanArea(3, j), 1e-9);
-      EXPECT_NEAR(knuckled->sections.BonjeanMoment(3, j), box->sections.BonjeanMoment(3, j), 1e-9);
-      EXPECT_NEAR(knuckled->sections.WaterlineHalfBreadth(3, j), box->sections.WaterlineHalfBreadth(3, j), 1e-9);
+    for (int j = 1; j <= box.run.WaterlineCount; ++j) {
+      EXPECT_NEAR(knuckled.sections.BonjeanArea(3, j), box.sections.BonjeanArea(3, j), 1e-9);
+      EXPECT_NEAR(knuckled.sections.BonjeanMoment(3, j), box.sections.BonjeanMoment(3, j), 1e-9);
+      EXPECT_NEAR(knuckled.sections.WaterlineHalfBreadth(3, j), box.sections.WaterlineHalfBreadth(3, j), 1e-9);
     }
   }
   StationSection section;
@@ -254,21 +254,21 @@ TEST(Bonjean, TrimmedRunIntegratesUpToTheLocalWaterline) {
     s.aft = 5;
     s.first = c.first;
     const auto run = Integrate(PrismaticHull(c.section, 11, 100, -1, 12), s);
-    ASSERT_EQ(run->run.WaterlineCount, 1);
-    EXPECT_DOUBLE_EQ(run->run.WaterlineDraft(1), 6);
+    ASSERT_EQ(run.run.WaterlineCount, 1);
+    EXPECT_DOUBLE_EQ(run.run.WaterlineDraft(1), 6);
     const double bottom = c.section.front().z, top = c.section.back().z;
     for (int i = 1; i <= 11; ++i) {
-      const double x = run->hull.StationPos(i);
+      const double x = run.hull.StationPos(i);
       const double h = 5 + 2 * x / 100;
       const double u = std::min(h, top);
       SCOPED_TRACE("x = " + std::to_string(x));
-      EXPECT_NEAR(run->sections.LocalDraft(i, 1), h, 1e-12);
-      ExpectClose(run->sections.BonjeanArea(i, 1), 20 * (u - bottom), "area");
-      ExpectClose(run->sections.BonjeanMoment(i, 1), 10 * (u * u - bottom * bottom), "moment");
-      const double local = run->sections.LocalDraft(i, 1);
-      ExpectClose(run->sections.WaterlineHalfBreadth(i, 1), local > top ? 0 : 10, "half-breadth");
+      EXPECT_NEAR(run.sections.LocalDraft(i, 1), h, 1e-12);
+      ExpectClose(run.sections.BonjeanArea(i, 1), 20 * (u - bottom), "area");
+      ExpectClose(run.sections.BonjeanMoment(i, 1), 10 * (u * u - bottom * bottom), "moment");
+      const double local = run.sections.LocalDraft(i, 1);
+      ExpectClose(run.sections.WaterlineHalfBreadth(i, 1), local > top ? 0 : 10, "half-breadth");
     }
-    ExpectClose(run->sections.Cm(1), 20 * (std::min(6.0, top) - bottom) / (6 * 20), "Cm at the mean draft");
+    ExpectClose(run.sections.Cm(1), 20 * (std::min(6.0, top) - bottom) / (6 * 20), "Cm at the mean draft");
   }
 }
 
@@ -291,18 +291,18 @@ TEST(Bonjean, AppendageStripsAddTheirAreaAndMoment) {
   Setting s;
   s.appendages = AddStrips;
   const auto run = Integrate(PrismaticHull(BoxSection(10)), s);
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-    const double T = run->run.WaterlineDraft(j);
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    const double T = run.run.WaterlineDraft(j);
     SCOPED_TRACE("T = " + std::to_string(T));
     const double hullArea = 20 * T, hullMoment = 10 * T * T;
     const double u = std::clamp(T, 1.0, 3.0);
     // The strips' integration over height and the hull's: measured 4.3e-5 m2
     // and 8.3e-5 m3 at most.
     constexpr double kArea = 1e-4, kMoment = 2e-4;
-    EXPECT_NEAR(run->sections.BonjeanArea(3, j) - hullArea, 2 * 0.3 * (u - 1), kArea);
-    EXPECT_NEAR(run->sections.BonjeanMoment(3, j) - hullMoment, 0.3 * (u * u - 1), kMoment);
-    EXPECT_NEAR(run->sections.BonjeanArea(4, j) - hullArea, 0.3, kArea);
-    EXPECT_NEAR(run->sections.BonjeanMoment(4, j) - hullMoment, -0.075, kMoment);
+    EXPECT_NEAR(run.sections.BonjeanArea(3, j) - hullArea, 2 * 0.3 * (u - 1), kArea);
+    EXPECT_NEAR(run.sections.BonjeanMoment(3, j) - hullMoment, 0.3 * (u * u - 1), kMoment);
+    EXPECT_NEAR(run.sections.BonjeanArea(4, j) - hullArea, 0.3, kArea);
+    EXPECT_NEAR(run.sections.BonjeanMoment(4, j) - hullMoment, -0.075, kMoment);
   }
 }
 
@@ -328,11 +328,11 @@ TEST(Bonjean, AppendageWaterlineBreadthsAreTheStripsOuterAndInnerBreadths) {
     a.AppendageY2(5, 1) = a.AppendageY2(5, 2) = 0.6;
   };
   auto run = Integrate(PrismaticHull(BoxSection(10)), s);
-  SetAppendageWaterlineBreadths(*run);
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-    const double T = run->run.WaterlineDraft(j);
+  SetAppendageWaterlineBreadths(run);
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    const double T = run.run.WaterlineDraft(j);
     SCOPED_TRACE("T = " + std::to_string(T));
-    const SectionResults& r = run->sections;
+    const SectionResults& r = run.sections;
     if (T >= 1 && T <= 7) {
       EXPECT_NEAR(r.WaterlineHalfBreadth(2, j), 0.2 * T + 1, 1e-6);
       EXPECT_NEAR(r.DeductedHalfBreadth(2, j), 0.1 * T, 1e-6);
@@ -358,16 +358,16 @@ TEST(Bonjean, WaterlineLengthsFromTheEndContours) {
   hull.stem = {{0, 100, 1}, {6, 106, 1}, {12, 112, 1}};  // x = 100 + z
   auto run = Integrate(hull, Setting{});
   QuietSession qs;
-  ComputeWaterlineLengths(qs.session, *run);
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-    const double T = run->run.WaterlineDraft(j);
+  ComputeWaterlineLengths(qs.session, run);
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    const double T = run.run.WaterlineDraft(j);
     SCOPED_TRACE("T = " + std::to_string(T));
     const double stern = -std::min(T, 6.0) / 2;
     // Straight contours, splined with their guards: measured 4.6e-6 m.
-    EXPECT_NEAR(run->sections.SternProfileX(j), stern, 1e-5);
-    EXPECT_NEAR(run->sections.StemProfileX(j), 100 + T, 1e-5);
-    EXPECT_NEAR(run->sections.Lwl(j), 100 + T - stern, 1e-5);
-    EXPECT_NEAR(run->sections.MaxHalfBreadth(j), 10, 1e-6);
+    EXPECT_NEAR(run.sections.SternProfileX(j), stern, 1e-5);
+    EXPECT_NEAR(run.sections.StemProfileX(j), 100 + T, 1e-5);
+    EXPECT_NEAR(run.sections.Lwl(j), 100 + T - stern, 1e-5);
+    EXPECT_NEAR(run.sections.MaxHalfBreadth(j), 10, 1e-6);
   }
   EXPECT_NE(qs.out.str().find("KIC BODOSLAMA"), std::string::npos);
 }
@@ -450,7 +450,7 @@ TEST(Bonjean, StationTraceMarksGaussPointsWaterlinesAndCentroids) {
     std::vector<Drawn> items;
     const auto run = Integrate(PrismaticHull(BoxSection(10)), s, nullptr, &items);
     EXPECT_EQ(CountItems(items, platform::FormItem::kLine, platform::PaletteColour(9)), 11 + c.gaussLines);
-    for (int j = 1; j <= run->run.WaterlineCount; ++j) {
+    for (int j = 1; j <= run.run.WaterlineCount; ++j) {
       SCOPED_TRACE("j = " + std::to_string(j));
       const auto colour = static_cast<platform::RgbColour>(2000 * j);
       EXPECT_EQ(CountItems(items, platform::FormItem::kLine, colour), c.waterlineLines);
