@@ -27,7 +27,8 @@ void RunHydrostaticsProgram(platform::Session& session) {
   platform::OutputFile& report = OpenReportAndReview(session, run);
   SetUpComputation(run);
 
-  ComputeBonjeanCurves(session, report, run);
+  PrintBonjeanHeading(report, run);
+  ComputeBonjeanCurves(session, run);
   PlotSectionalCurves(session, run);
   if (run.task.AppendageFlag == 1) SetAppendageWaterlineBreadths(run);
   WriteBonjeanFile(session, run);

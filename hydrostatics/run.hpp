@@ -60,6 +60,9 @@ struct RunValues {
 struct SectionResults {
   Table2<double> BonjeanArea{kMaxRunStations, kMaxRunWaterlines};
   Table2<double> BonjeanMoment{kMaxRunStations, kMaxRunWaterlines};
+  // ZG: height of the centroid of the sectional area above the base line (0
+  // where the station has no area).
+  Table2<double> CentroidHeight{kMaxRunStations, kMaxRunWaterlines};
   Table2<double> LocalDraft{kMaxRunStations, kMaxRunWaterlines};
   Table2<double> WaterlineHalfBreadth{kMaxRunStations, kMaxRunWaterlines};
   Table2<double> DeductedHalfBreadth{kMaxRunStations, kMaxRunWaterlines};

@@ -146,11 +146,10 @@ double ModelMT1(const HydroRun& run, int j) {
 // Bonjean table
 
 std::string BonjeanRow(const HydroRun& run, int i, int j) {
-  const double area = run.sections.BonjeanArea(i, j);
-  const double moment = run.sections.BonjeanMoment(i, j);
-  const double zg = area > 0 ? moment / area : 0.0;
-  return FormatInteger(j, 3) + "  " + FormatNumber(run.sections.LocalDraft(i, j), 3, 2) + "  " +
-         FormatNumber(area, 4, 2) + " " + FormatNumber(moment, 5, 2) + "   " + FormatNumber(zg, 3, 2);
+  const SectionResults& s = run.sections;
+  return FormatInteger(j, 3) + "  " + FormatNumber(s.LocalDraft(i, j), 3, 2) + "  " +
+         FormatNumber(s.BonjeanArea(i, j), 4, 2) + " " + FormatNumber(s.BonjeanMoment(i, j), 5, 2) + "   " +
+         FormatNumber(s.CentroidHeight(i, j), 3, 2);
 }
 
 void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run, bool withMoments) {
@@ -170,6 +169,7 @@ void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run
       if (!withMoments) continue;
       require("yerel draft", s.LocalDraft(i, j), i, j);
       require("Bonjean momenti", s.BonjeanMoment(i, j), i, j);
+      require("kesit alani merkezi yuksekligi", s.CentroidHeight(i, j), i, j);
     }
   }
 }

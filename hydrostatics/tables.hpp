@@ -45,8 +45,9 @@ void ComputeHydrostaticTableI(HydroRun& run);
 void ComputeHydrostaticTableII(HydroRun& run);
 
 // Refuses (a data error naming the file and the quantity) a station
-// position, draft or Bonjean area (and, withMoments, local draft and Bonjean
-// moment) that is not finite, before any of them is written into `fileName`.
+// position, draft or Bonjean area (and, withMoments, local draft, Bonjean
+// moment and centroid height) that is not finite, before any of them is
+// written into `fileName`.
 void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run, bool withMoments);
 
 // Report blocks.

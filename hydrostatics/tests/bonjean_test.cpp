@@ -25,19 +25,26 @@ struct Setting {
   std::function<void(HydroRun&)> appendages;
 };
 
-// A drawn item of the section window with its colour and width.
+// A drawn item of the section window with its colour and width, and the
+// height of its first point in the window's user coordinates.
 struct Drawn {
   platform::FormItem::Kind kind;
   platform::RgbColour colour;
   double width;
-  double x2;
+  double height, x2;
   std::string text;
 };
 
-std::vector<Drawn> DrawnItems(const platform::ConsoleForm& form) {
+std::vector<Drawn> DrawnItems(platform::ConsoleForm& form) {
+  // A ruler from height 0 to height 1, drawn after everything else and read
+  // back, gives the window's vertical scale.
+  form.Line(0, 0, 0, 1, 0);
+  const platform::FormItems& drawn = form.Items();
+  const double base = drawn.back().y1, perUnit = drawn.back().y2 - base;
   std::vector<Drawn> items;
-  for (const auto& it : form.Items()) {
-    items.push_back(Drawn{it.kind, form.Colour(it), form.Width(it), it.x2,
+  for (std::size_t k = 0; k + 1 < drawn.size(); ++k) {
+    const platform::FormItem& it = drawn[k];
+    items.push_back(Drawn{it.kind, form.Colour(it), form.Width(it), (it.y1 - base) / perUnit, it.x2,
                           it.kind == platform::FormItem::kText ? form.Text(it) : std::string()});
   }
   return items;
@@ -70,7 +77,8 @@ HydroRun Integrate(const Hull& hull, const Setting& s, std::vector<std::string>*
   FindMidshipSection(qs.session, run);
   SetUpComputation(run);
   platform::OutputFile& report = qs.session.CreateOutput("REPORT.TXT");
-  ComputeBonjeanCurves(qs.session, report, run);
+  PrintBonjeanHeading(report, run);
+  ComputeBonjeanCurves(qs.session, run);
   report.Close();
   if (trace) *trace = DrawnItems(hullform::SectionForm(qs.session));
   if (reportLines) {
@@ -137,6 +145,9 @@ TEST(Bonjean, EvenKeelSectionsMatchTheirClosedForms) {
         ExpectClose(run.sections.BonjeanArea(i, j), c.area(T), "area");
         ExpectClose(run.sections.BonjeanMoment(i, j), c.moment(T), "moment");
         ExpectClose(run.sections.WaterlineHalfBreadth(i, j), c.halfBreadth(T), "half-breadth");
+        // ZG, and 0 where the waterline does not reach the section.
+        const double area = c.area(T);
+        ExpectClose(run.sections.CentroidHeight(i, j), area > 0 ? c.moment(T) / area : 0, "ZG");
         EXPECT_DOUBLE_EQ(run.sections.LocalDraft(i, j), T);
       }
     }
@@ -369,7 +380,18 @@ TEST(Bonjean, WaterlineLengthsFromTheEndContours) {
     EXPECT_NEAR(run.sections.Lwl(j), 100 + T - stern, 1e-5);
     EXPECT_NEAR(run.sections.MaxHalfBreadth(j), 10, 1e-6);
   }
-  EXPECT_NE(qs.out.str().find("KIC BODOSLAMA"), std::string::npos);
+  // The stern contour ends at 6 m: waterlines 7 to 10 m take its top point,
+  // and the terminal says so once for each of them, after the computation.
+  const ContoursCarriedOn carried = ComputeEndContours(run);
+  EXPECT_EQ(carried.stern, (std::vector<int>{7, 8, 9, 10}));
+  EXPECT_TRUE(carried.stem.empty());
+  const std::string notes = qs.out.str();
+  EXPECT_NE(notes.find("Not: KIC BODOSLAMA su hatti  10.000 m yuksekliginde tanimli degil; en yakin uc noktasi "
+                       "(x =  -3.000 m) alindi.\n"),
+            std::string::npos)
+      << notes;
+  EXPECT_EQ(std::count(notes.begin(), notes.end(), '\n'), 4);
+  EXPECT_EQ(notes.find("BAS BODOSLAMA"), std::string::npos);
 }
 
 TEST(Bonjean, ReportOpensWithTheHeadingInItsLanguage) {
@@ -431,16 +453,19 @@ TEST(StationDrawing, CaptionContourAndFrame) {
 // The integration trace over the last station (a box from 0 to 10 m): a
 // line at every Gauss point of the base slice and of the trimmed
 // sub-slices, the waterline of each even-keel slice and three circles about
-// the centroid of each area, in the colour value 2000 j of waterline j.
+// the centroid of each area, in the colour value 2000 j of waterline j.  The
+// first waterline's centroid is marked before the base slice is added: that
+// of the area between the base slice and the waterline.
 TEST(Bonjean, StationTraceMarksGaussPointsWaterlinesAndCentroids) {
   struct Case {
     const char* name;
     double fore, aft, first;
     std::size_t gaussLines, waterlineLines;
+    double firstCentroid;
   };
-  const Case cases[] = {{"even keel", 6, 6, 0, 0, 1},
-                        {"even keel, base slice to 4 m", 6, 6, 4, 10, 1},
-                        {"trimmed", 7, 5, 0, 50, 0}};
+  const Case cases[] = {{"even keel", 6, 6, 0, 0, 1, 0.5},
+                        {"even keel, base slice to 4 m", 6, 6, 4, 10, 1, 4.5},
+                        {"trimmed", 7, 5, 0, 50, 0, 3.5}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Setting s;
@@ -455,14 +480,57 @@ TEST(Bonjean, StationTraceMarksGaussPointsWaterlinesAndCentroids) {
       const auto colour = static_cast<platform::RgbColour>(2000 * j);
       EXPECT_EQ(CountItems(items, platform::FormItem::kLine, colour), c.waterlineLines);
       std::vector<double> radii;
-      for (const auto& it : items)
-        if (it.kind == platform::FormItem::kCircle && it.colour == colour) radii.push_back(it.x2);
+      for (const auto& it : items) {
+        if (it.kind != platform::FormItem::kCircle || it.colour != colour) continue;
+        radii.push_back(it.x2);
+        ExpectClose(it.height, j == 1 ? c.firstCentroid : run.run.WaterlineDraft(j) / 2, "centroid mark");
+      }
       ASSERT_EQ(radii.size(), 3u);
       // HalfBreadth/150, /75 and /300.
       EXPECT_NEAR(radii[1] / radii[0], 2, 1e-9);
       EXPECT_NEAR(radii[2] / radii[0], 0.5, 1e-9);
     }
   }
+}
+
+// The integration keeps, for the drawing, every height at which it sampled
+// the section: the ten Gauss heights of the base slice, in pairs about its
+// middle with the upper height first, and the fifty of a trimmed run's five
+// equal sub-slices up to the local waterline, each with the box's
+// half-breadth.
+TEST(Bonjean, IntegrationKeepsTheGaussHeightsItSampled) {
+  const auto expectSlices = [](const std::vector<SectionSample>& samples, double a, double b, int slices) {
+    ASSERT_EQ(samples.size(), static_cast<std::size_t>(10 * slices));
+    const double step = (b - a) / slices;
+    for (std::size_t k = 0; k < samples.size(); k += 2) {
+      const double lower = a + step * static_cast<double>(k / 10), upper = lower + step;
+      SCOPED_TRACE("sample " + std::to_string(k));
+      EXPECT_GT(samples[k].z, samples[k + 1].z);
+      EXPECT_NEAR(samples[k].z + samples[k + 1].z, lower + upper, 1e-12);
+      EXPECT_GT(samples[k + 1].z, lower);
+      EXPECT_LT(samples[k].z, upper);
+      EXPECT_DOUBLE_EQ(samples[k].halfBreadth, 10);
+      EXPECT_DOUBLE_EQ(samples[k + 1].halfBreadth, 10);
+    }
+  };
+  Setting base;
+  base.first = 4;
+  auto even = Integrate(PrismaticHull(BoxSection(10)), base);
+  BonjeanTrace trace;
+  IntegrateStation(even, 11, trace);
+  expectSlices(trace.baseSlice, 0, 4, 1);
+  EXPECT_TRUE(trace.trimmedSlices.empty());
+  ASSERT_TRUE(trace.firstWaterlineCentroid.has_value());
+  ExpectClose(*trace.firstWaterlineCentroid, 4.5, "centroid above the base slice");
+  ExpectClose(even.sections.CentroidHeight(11, 1), 2.5, "ZG with the base slice");
+
+  Setting trimmed;
+  trimmed.fore = 7;
+  trimmed.aft = 5;
+  auto run = Integrate(PrismaticHull(BoxSection(10)), trimmed);
+  IntegrateStation(run, 6, trace);  // at 50 m: the waterline at 6 m
+  EXPECT_TRUE(trace.baseSlice.empty());
+  expectSlices(trace.trimmedSlices, 0, 6, 5);
 }
 
 }  // namespace

@@ -67,6 +67,7 @@ inline HydroRun BoxBarge(const std::vector<double>& drafts, int designIndex,
     for (int i = 1; i <= stations; ++i) {
       s.BonjeanArea(i, j) = B * T;
       s.BonjeanMoment(i, j) = B * T * T / 2;
+      s.CentroidHeight(i, j) = T / 2;
       s.LocalDraft(i, j) = T;
       s.WaterlineHalfBreadth(i, j) = B / 2;
       s.WaterlineGirth(i, j) = B / 2 + T;
@@ -93,6 +94,7 @@ inline HydroRun WigleyHull(double L, double B, double Td, const std::vector<doub
       const double f = 1 - xi * xi;
       s.BonjeanArea(i, j) = B * f * (t * t / Td - t * t * t / (3 * Td * Td));
       s.BonjeanMoment(i, j) = B * f * (2 * t * t * t / (3 * Td) - t * t * t * t / (4 * Td * Td));
+      s.CentroidHeight(i, j) = s.BonjeanArea(i, j) > 0 ? s.BonjeanMoment(i, j) / s.BonjeanArea(i, j) : 0.0;
       s.LocalDraft(i, j) = t;
       s.WaterlineHalfBreadth(i, j) = B / 2 * f * (2 * t / Td - t * t / (Td * Td));
     }

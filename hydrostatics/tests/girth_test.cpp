@@ -34,8 +34,7 @@ HydroRun MeasureGirths(const Hull& hull, double halfBreadth = 5) {
   FindMidshipSection(qs.session, run);
   SetUpComputation(run);
   for (int i = 1; i <= run.hull.StationCount; ++i) run.sections.StationLoadWaterlineHeight(i) = 4;
-  platform::OutputFile& report = qs.session.CreateOutput("REPORT.TXT");
-  ComputeBonjeanCurves(qs.session, report, run);
+  ComputeBonjeanCurves(qs.session, run);
   ComputeWaterlineLengths(qs.session, run);
   ComputeGirthLengths(qs.session, run);
   ComputeWettedSurface(run);
@@ -99,6 +98,29 @@ TEST(Girth, WaterlinesOutsideAStationTakeNothingOrTheWholeGirth) {
   // the arc-length rule at this sample spacing (measured 10.049).
   EXPECT_NEAR(r.StationGirth(3, 100), 10, 0.06);
   for (double T : {6.0, 8.0, 10.0}) EXPECT_EQ(r.WaterlineGirth(3, WaterlineAt(run, T)), r.StationGirth(3, 100));
+}
+
+// The trace over a station's drawing shows its girth samples as measured: a
+// circle of a 150th of the half-breadth at each sample on both sides
+// (colour 12) and the contour between them (colour 13), nothing else.
+TEST(Girth, TraceShowsTheSamplesOnBothSides) {
+  const auto run = MeasureGirths(PrismaticHull(BoxSection(5)));
+  QuietSession qs;
+  platform::ConsoleForm& form = qs.session.Form("Trace", "", 0, 0, 1000, 1000);
+  form.UserScale(-10, 10, 10, -10);
+  DrawGirthTrace(form, run, 2);
+  std::size_t circles = 0, lines = 0;
+  for (const platform::FormItem& it : form.Items()) {
+    if (it.kind == platform::FormItem::kCircle) {
+      ++circles;
+      EXPECT_EQ(form.Colour(it), platform::PaletteColour(12));
+    } else {
+      ++lines;
+      EXPECT_EQ(form.Colour(it), platform::PaletteColour(13));
+    }
+  }
+  EXPECT_EQ(circles, 200u);
+  EXPECT_EQ(lines, 198u);
 }
 
 TEST(Girth, RuleBInterpolatesBetweenSamples) {

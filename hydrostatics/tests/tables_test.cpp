@@ -281,6 +281,7 @@ TEST(HydrostaticTables, UndefinedQuotientsNeverReachTheReport) {
   for (int i = 1; i <= run.hull.StationCount; ++i) {
     run.sections.BonjeanArea(i, 1) = 0;
     run.sections.BonjeanMoment(i, 1) = 0;
+    run.sections.CentroidHeight(i, 1) = 0;
   }
   run.sections.Cm(1) = 0;  // as the Bonjean step leaves it at a draft of 0
   run.sections.WettedSurface(1) = 2000;
