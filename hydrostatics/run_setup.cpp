@@ -191,11 +191,11 @@ void SetUpComputation(HydroRun& run) {
   if (r.ReportLanguage == "t") r.ReportLanguage = "T";
   r.TrimAngle = std::atan((t.ForeDraft - t.AftDraft) / t.Lbp);
 
-  r.WaterlineDraft.Resize(kMaxRunWaterlines);
   if (r.TrimmedFlag == 1) {
     r.WaterlineCount = 1;
     r.DesignWaterlineIndex = 1;
     r.WaterlineDraft(1) = r.MeanDraft;
+    run.sections.Size(run.hull.StationCount, r.WaterlineCount);
     return;
   }
   WaterlineSeries s = EvenKeelWaterlineSeries(t.FirstWaterline, t.LastWaterline, t.WaterlineStep, r.MeanDraft);
@@ -205,6 +205,7 @@ void SetUpComputation(HydroRun& run) {
   r.WaterlineCount = s.count;
   r.DesignWaterlineIndex = s.designIndex;
   for (int k = 1; k <= s.count; ++k) r.WaterlineDraft(k) = s.drafts(k);
+  run.sections.Size(run.hull.StationCount, r.WaterlineCount);
 }
 
 double LocalWaterlineHeight(const HydroRun& run, int j, double x) {

@@ -53,6 +53,7 @@ inline HydroRun BaseRun(double Lbp, double B, int stations, const std::vector<do
   run.hull.StationCount = stations;
   for (int i = 1; i <= stations; ++i) run.hull.StationPos(i) = Lbp * (i - 1) / (stations - 1);
   rv.MidshipIndex = static_cast<float>((stations + 1) / 2);
+  run.sections.Size(stations, rv.WaterlineCount);
   return run;
 }
 

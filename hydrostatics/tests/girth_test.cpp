@@ -125,6 +125,7 @@ TEST(Girth, TraceShowsTheSamplesOnBothSides) {
 
 TEST(Girth, RuleBInterpolatesBetweenSamples) {
   SectionResults r;
+  r.Size(1, 1);
   r.GirthSampleCount(1) = 3;
   const double z[] = {1, 2, 4}, g[] = {3, 5, 6};
   for (int k = 1; k <= 3; ++k) {
