@@ -37,7 +37,7 @@ double EvaluateSectionAt(const StationSection& section, double z) {
   const Vec& t = section.spline.knots;
   const numerics::SplineTable& c = section.spline.table;
   if (z < t(1)) return 0;
-  if (z > t(m)) return section.halfBreadths(m);
+  if (z > t(m)) return section.topHalfBreadth;
   // The first piece of some height with t(k) <= z <= t(k+1).  The heights of
   // a section do not decrease, so it is found by bisection: below the first
   // height at or above z, or, where z is the lowest height, after the last
@@ -55,7 +55,7 @@ double EvaluateSectionAt(const StationSection& section, double z) {
   }
   // Only a section of no height at all (every point at one height) gets
   // here: its half-breadth is that of its last point.
-  return section.halfBreadths(m);
+  return section.topHalfBreadth;
 }
 
 SliceIntegral IntegrateSectionSlice(const StationSection& section, const RunValues& values, double a, double b,

@@ -108,11 +108,12 @@ struct HydrostaticResults {
   Vec T1{kMaxRunWaterlines}, MT1{kMaxRunWaterlines}, W1{kMaxRunWaterlines};
 };
 
-// A station's section: its spline broken at the knuckles and a copy of its
-// offset half-breadths (SectionHalfBreadths of the station).
+// A station's section: its spline broken at the knuckles, and the
+// half-breadth of its highest offset point (the section's half-breadth above
+// its top).
 struct StationSection {
   hullform::SectionSpline spline;
-  Vec halfBreadths{hullform::kPointColumns};
+  double topHalfBreadth = 0;
 };
 
 struct HydroRun {

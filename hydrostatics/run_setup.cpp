@@ -178,10 +178,8 @@ void SetUpComputation(HydroRun& run) {
 
   // Every station splined once for the integrations of the run.
   run.stations.clear();
-  run.stations.resize(static_cast<std::size_t>(std::max(run.hull.StationCount, 0)));
-  for (int i = 1; i <= run.hull.StationCount; ++i) {
-    BuildStationSection(run.hull, i, run.stations[static_cast<std::size_t>(i - 1)]);
-  }
+  run.stations.reserve(static_cast<std::size_t>(std::max(run.hull.StationCount, 0)));
+  for (int i = 1; i <= run.hull.StationCount; ++i) run.stations.push_back(BuildStationSection(run.hull, i));
 
   r.MeanDraft = (t.ForeDraft + t.AftDraft) / 2;
   r.ShellThickness = t.ShellThickness / 1000;

@@ -197,10 +197,9 @@ TEST(Bonjean, FlatBottomOfTwoKnucklesEqualsTheBox) {
       EXPECT_NEAR(knuckled.sections.WaterlineHalfBreadth(3, j), box.sections.WaterlineHalfBreadth(3, j), 1e-9);
     }
   }
-  StationSection section;
   hullform::HullModel hull;
   SetHull(hull, PrismaticHull(KnuckledBoxSection(10, 1, 10)));
-  BuildStationSection(hull, 2, section);
+  const StationSection section = BuildStationSection(hull, 2);
   EXPECT_DOUBLE_EQ(EvaluateSectionAt(section, 1), 10);  // on the bottom: its outer end
   EXPECT_EQ(EvaluateSectionAt(section, 0.999), 0);       // below the section
   EXPECT_EQ(EvaluateSectionAt(section, 10.5), 10);       // above: the top point's half-breadth
@@ -219,13 +218,12 @@ TEST(Bonjean, SectionPieceByBisectionIsThePieceOfTheScan) {
   for (const auto& points : sections) {
     hullform::HullModel hull;
     SetHull(hull, PrismaticHull(points));
-    StationSection section;
-    BuildStationSection(hull, 2, section);
+    const StationSection section = BuildStationSection(hull, 2);
     const int m = section.spline.m;
     const Vec& t = section.spline.knots;
     const auto scan = [&](double z) {
       if (z < t(1)) return 0.0;
-      if (z > t(m)) return section.halfBreadths(m);
+      if (z > t(m)) return section.topHalfBreadth;
       for (int k = 1; k <= m - 1; ++k) {
         if (t(k + 1) > t(k) && t(k) <= z && z <= t(k + 1)) {
           const auto& c = section.spline.table;
@@ -233,7 +231,7 @@ TEST(Bonjean, SectionPieceByBisectionIsThePieceOfTheScan) {
           return c(1, k) + d * (c(2, k) + d * (c(3, k) + d * c(4, k) / 3) / 2);
         }
       }
-      return section.halfBreadths(m);
+      return section.topHalfBreadth;
     };
     std::vector<double> heights;
     for (int k = 1; k <= m; ++k) {
@@ -431,8 +429,7 @@ TEST(StationDrawing, CaptionContourAndFrame) {
                                                {12, "POSTA NO : 12 - ( 11.450 /  57.250 m. AP `den.)"}};
   for (const auto& [i, caption] : cases) {
     SCOPED_TRACE(caption);
-    StationSection section;
-    BuildStationSection(run.hull, i, section);
+    const StationSection section = BuildStationSection(run.hull, i);
     DrawStationSection(qs.session, run, i, section);
     const auto items = DrawnItems(hullform::SectionForm(qs.session));
     std::vector<std::string> texts;
