@@ -179,9 +179,9 @@ void DrawBonjeanTrace(platform::ConsoleForm& form, const HydroRun& run, int i, c
       const double b = res.WaterlineHalfBreadth(i, j);
       form.LineRgb(-b, h, b, h, WaterlineColour(j));
     }
-    // A trimmed run has its one waterline only.
-    if (j == 1) gaussLines(trace.trimmedSlices);
     if (j == 1) {
+      // The sub-slices of a trimmed run lie under its one waterline.
+      gaussLines(trace.trimmedSlices);
       if (trace.firstWaterlineCentroid) centroidMark(*trace.firstWaterlineCentroid, j);
     } else if (res.BonjeanArea(i, j) > 0) {
       centroidMark(res.CentroidHeight(i, j), j);
