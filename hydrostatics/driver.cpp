@@ -1,8 +1,6 @@
 // The run sequence of Kormelant.
 #include "driver.hpp"
 
-#include <memory>
-
 #include "bonjean.hpp"
 #include "common/hullform/offset_table.hpp"
 #include "forms.hpp"
@@ -15,8 +13,9 @@
 namespace hydro {
 
 void RunHydrostaticsProgram(platform::Session& session) {
-  auto owned = std::make_unique<HydroRun>();
-  HydroRun& run = *owned;
+  // The run's values and its tables' handles (1.7 kB): the tables themselves
+  // live on the heap in their vectors.
+  HydroRun run;
 
   ReadTaskFile(session, run);
   CheckDrafts(session, run);
@@ -28,7 +27,8 @@ void RunHydrostaticsProgram(platform::Session& session) {
   platform::OutputFile& report = OpenReportAndReview(session, run);
   SetUpComputation(run);
 
-  ComputeBonjeanCurves(session, report, run);
+  PrintBonjeanHeading(report, run);
+  ComputeBonjeanCurves(session, run);
   PlotSectionalCurves(session, run);
   if (run.task.AppendageFlag == 1) SetAppendageWaterlineBreadths(run);
   WriteBonjeanFile(session, run);

@@ -31,74 +31,82 @@ double GirthAtHeight(const SectionResults& res, int i, double H) {
   return res.StationGirth(i, n);
 }
 
+void MeasureStationGirth(HydroRun& run, int i) {
+  const hullform::HullModel& hull = run.hull;
+  SectionResults& res = run.sections;
+  const int N = kGirthSamples;
+  const hullform::SectionSpline& s = run.stations.at(static_cast<std::size_t>(i - 1)).spline;
+  const double bottom = hull.StationBottom(i);
+  const double top = hull.StationTop(i);
+
+  // A flat bottom may be written as a run of knuckles at the lowest height,
+  // from the centre line outward.  The girth starts with the whole run, and
+  // at the lowest height the contour stands at the run's outer end: a flat
+  // bottom so measures the same however it is written.
+  int runEnd = 1;
+  while (runEnd < s.m && hull.PointZ(i, runEnd + 1) == hull.PointZ(i, 1)) ++runEnd;
+  double G = hull.PointY(i, 1);
+  for (int k = 1; k < runEnd; ++k) G += std::fabs(hull.PointY(i, k + 1) - hull.PointY(i, k));
+  auto contourY = [&](double z) {
+    if (z == s.knots(1)) return hull.PointY(i, runEnd);
+    double y = 0;
+    numerics::EvaluateSpline(s.m, z, y, s.knots, s.table, kHydrostaticsForms.splineEvaluation);
+    return y;
+  };
+
+  const double delta = (top - bottom) / (N - 1);
+  for (int k = 1; k <= N; ++k) {
+    res.GirthSampleZ(i, k) = k == N ? top : bottom + (k - 1) * delta;
+    res.GirthSampleY(i, k) = contourY(res.GirthSampleZ(i, k));
+  }
+  res.StationGirth(i, 1) = G;
+  Vec zt(kSubdivision), yt(kSubdivision), slope(kSubdivision), f(kSubdivision);
+  for (int k = 2; k <= N; ++k) {
+    const double zA = res.GirthSampleZ(i, k - 1), zB = res.GirthSampleZ(i, k);
+    double dG = 0;
+    // An interval ending on the centre line adds nothing, nor does one of
+    // no height (a station whose points all lie at one height).
+    if (res.GirthSampleY(i, k) != 0 && zB > zA) {
+      for (int b = 1; b <= kSubdivision; ++b) {
+        zt(b) = b == kSubdivision ? zB : zA + (b - 1) * (zB - zA) / (kSubdivision - 1);
+        yt(b) = contourY(zt(b));
+      }
+      numerics::EstimateNodeSlopes(kSubdivision, zt, yt, slope);
+      for (int b = 1; b <= kSubdivision; ++b) f(b) = std::sqrt(slope(b) * slope(b) + 1);
+      numerics::IntegrateUnequalSimpson(kSubdivision, zt, f, dG, kHydrostaticsForms.simpsonGuard);
+    }
+    G += dG;
+    res.StationGirth(i, k) = G;
+  }
+  res.GirthSampleCount(i) = N;
+}
+
+void DrawGirthTrace(platform::ConsoleForm& form, const HydroRun& run, int i) {
+  const SectionResults& res = run.sections;
+  const double radius = run.task.HalfBreadth / 150;
+  const int N = res.GirthSampleCount(i);
+  for (int k = 1; k <= N; ++k) {
+    form.Circle(res.GirthSampleY(i, k), res.GirthSampleZ(i, k), radius, 12);
+    form.Circle(-res.GirthSampleY(i, k), res.GirthSampleZ(i, k), radius, 12);
+  }
+  for (int k = 1; k <= N - 1; ++k) {
+    form.Line(res.GirthSampleY(i, k), res.GirthSampleZ(i, k), res.GirthSampleY(i, k + 1), res.GirthSampleZ(i, k + 1),
+              13);
+    form.Line(-res.GirthSampleY(i, k), res.GirthSampleZ(i, k), -res.GirthSampleY(i, k + 1),
+              res.GirthSampleZ(i, k + 1), 13);
+  }
+}
+
 void ComputeGirthLengths(platform::Session& session, HydroRun& run) {
   const TaskValues& t = run.task;
   const hullform::HullModel& hull = run.hull;
   SectionResults& res = run.sections;
   platform::ConsoleForm& form = hullform::SectionForm(session);
-  const double radius = t.HalfBreadth / 150;
-  const int N = kGirthSamples;
-
-  Vec zt(kSubdivision), yt(kSubdivision), slope(kSubdivision), f(kSubdivision);
 
   for (int i = 1; i <= hull.StationCount; ++i) {
-    const StationSection& section = run.stations.at(static_cast<std::size_t>(i - 1));
-    DrawStationSection(session, run, i, section);
-    const hullform::SectionSpline& s = section.spline;
-    const double bottom = hull.StationBottom(i);
-    const double top = hull.StationTop(i);
-
-    // A flat bottom may be written as a run of knuckles at the lowest height,
-    // from the centre line outward.  The girth starts with the whole run, and
-    // at the lowest height the contour stands at the run's outer end: a flat
-    // bottom so measures the same however it is written.
-    int runEnd = 1;
-    while (runEnd < s.m && hull.PointZ(i, runEnd + 1) == hull.PointZ(i, 1)) ++runEnd;
-    double G = hull.PointY(i, 1);
-    for (int k = 1; k < runEnd; ++k) G += std::fabs(hull.PointY(i, k + 1) - hull.PointY(i, k));
-    auto contourY = [&](double z) {
-      if (z == s.knots(1)) return hull.PointY(i, runEnd);
-      double y = 0;
-      numerics::EvaluateSpline(s.m, z, y, s.knots, s.table, kHydrostaticsForms.splineEvaluation);
-      return y;
-    };
-
-    const double delta = (top - bottom) / (N - 1);
-    for (int k = 1; k <= N; ++k) {
-      res.GirthSampleZ(i, k) = k == N ? top : bottom + (k - 1) * delta;
-      res.GirthSampleY(i, k) = contourY(res.GirthSampleZ(i, k));
-    }
-    res.StationGirth(i, 1) = G;
-    for (int k = 2; k <= N; ++k) {
-      const double zA = res.GirthSampleZ(i, k - 1), zB = res.GirthSampleZ(i, k);
-      double dG = 0;
-      // An interval ending on the centre line adds nothing, nor does one of
-      // no height (a station whose points all lie at one height).
-      if (res.GirthSampleY(i, k) != 0 && zB > zA) {
-        for (int b = 1; b <= kSubdivision; ++b) {
-          zt(b) = b == kSubdivision ? zB : zA + (b - 1) * (zB - zA) / (kSubdivision - 1);
-          yt(b) = contourY(zt(b));
-        }
-        numerics::EstimateNodeSlopes(kSubdivision, zt, yt, slope);
-        for (int b = 1; b <= kSubdivision; ++b) f(b) = std::sqrt(slope(b) * slope(b) + 1);
-        numerics::IntegrateUnequalSimpson(kSubdivision, zt, f, dG, kHydrostaticsForms.simpsonGuard);
-      }
-      G += dG;
-      res.StationGirth(i, k) = G;
-    }
-    res.GirthSampleCount(i) = N;
-
-    // Trace of the sampled contour.
-    for (int k = 1; k <= N; ++k) {
-      form.Circle(res.GirthSampleY(i, k), res.GirthSampleZ(i, k), radius, 12);
-      form.Circle(-res.GirthSampleY(i, k), res.GirthSampleZ(i, k), radius, 12);
-    }
-    for (int k = 1; k <= N - 1; ++k) {
-      form.Line(res.GirthSampleY(i, k), res.GirthSampleZ(i, k), res.GirthSampleY(i, k + 1),
-                res.GirthSampleZ(i, k + 1), 13);
-      form.Line(-res.GirthSampleY(i, k), res.GirthSampleZ(i, k), -res.GirthSampleY(i, k + 1),
-                res.GirthSampleZ(i, k + 1), 13);
-    }
+    MeasureStationGirth(run, i);
+    DrawStationSection(session, run, i, run.stations.at(static_cast<std::size_t>(i - 1)));
+    DrawGirthTrace(form, run, i);
     platform::PauseForEnter(session);
   }
 

@@ -12,6 +12,15 @@ namespace hydro {
 // samples: 0 at or below the lowest sample, the whole girth above the top.
 double GirthAtHeight(const SectionResults& res, int i, double H);
 
+// Samples the girth of station i at 100 heights from its lowest to its
+// highest point: its rows of GirthSampleZ, GirthSampleY and StationGirth.
+// Neither draws nor asks.
+void MeasureStationGirth(HydroRun& run, int i);
+
+// Over the drawing of station i: a small circle at every girth sample on
+// both sides (palette colour 12) and the lines between them (colour 13).
+void DrawGirthTrace(platform::ConsoleForm& form, const HydroRun& run, int i);
+
 // Samples every station's girth (with its drawing, trace and a pause per
 // station), shows the girths at the load waterline for review, and takes the
 // girth of every station at every waterline.

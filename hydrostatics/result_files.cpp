@@ -3,8 +3,6 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "common/numerics/format.hpp"
 #include "common/platform/numtext.hpp"
@@ -46,90 +44,87 @@ void WriteBonjeanFile(platform::Session& session, HydroRun& run) {
 
 namespace {
 
-// The comma-separated records of a data file, each number checked, under its
-// name, before the file is created.
-class Records {
- public:
-  struct Item {
-    const char* quantity;
-    double value;
-  };
-
-  explicit Records(std::string fileName) : fileName_(std::move(fileName)) {}
-
-  // One record of plain decimal numbers; `station` and `waterline` (when not
-  // 0) say where its numbers belong.
-  void Add(std::initializer_list<Item> items, int station = 0, int waterline = 0) {
-    std::string text;
-    char number[platform::kItemNumberRoom];
-    for (const Item& item : items) {
-      if (!std::isfinite(item.value)) {
-        std::string quantity = item.quantity;
-        if (station > 0) quantity += ", posta " + std::to_string(station);
-        if (waterline > 0) quantity += ", su hatti " + std::to_string(waterline);
-        platform::RequireFiniteOutput(fileName_, quantity, item.value);
-      }
-      if (!text.empty()) text += ',';
-      text.append(number, platform::WriteItemNumberTo(number, item.value));
-    }
-    lines_.push_back(std::move(text));
-  }
-
-  void WriteTo(platform::OutputFile& file) const {
-    for (const std::string& line : lines_) file.Line(line);
-  }
-
- private:
-  std::string fileName_;
-  std::vector<std::string> lines_;
+// A number of a record of "ZAZURI.DAT" and what it is (for the message that
+// refuses one that is not finite).
+struct Item {
+  const char* quantity;
+  double value;
 };
+
+// The records of "ZAZURI.DAT" in their order, each handed to
+// record(items, station, waterline) with the station and the waterline its
+// numbers belong to (0 where none): the counts, the stations, the drafts,
+// the Bonjean areas and moments, and the two records of each waterline.
+template <class Record>
+void ForEachCurvesDataRecord(const HydroRun& run, Record&& record) {
+  const int stations = run.hull.StationCount;
+  const int waterlines = run.run.WaterlineCount;
+  const SectionResults& s = run.sections;
+  const HydrostaticResults& t = run.tables;
+  record({{"posta sayisi", static_cast<double>(stations)},
+          {"su hatti sayisi", static_cast<double>(waterlines)},
+          {"Lbp", run.task.Lbp},
+          {"orta kesit indisi", static_cast<double>(run.run.MidshipIndex)}},
+         0, 0);
+  for (int i = 1; i <= stations; ++i) record({{"posta yeri", run.hull.StationPos(i)}}, i, 0);
+  for (int j = 1; j <= waterlines; ++j) record({{"draft", run.run.WaterlineDraft(j)}}, 0, j);
+  for (int i = 1; i <= stations; ++i) {
+    for (int j = 1; j <= waterlines; ++j) {
+      record({{"Bonjean alani", s.BonjeanArea(i, j)}, {"Bonjean momenti", s.BonjeanMoment(i, j)}}, i, j);
+    }
+  }
+  for (int j = 1; j <= waterlines; ++j) {
+    record({{"hacim", t.Volume(j)},
+            {"deplasman", t.Displacement(j)},
+            {"Cb", t.Cb(j)},
+            {"Cm", s.Cm(j)},
+            {"Cp", t.Cp(j)},
+            {"KB", t.KB(j)},
+            {"LCB", t.LCB(j)},
+            {"islak yuzey alani", s.WettedSurface(j)}},
+           0, j);
+  }
+  for (int j = 1; j <= waterlines; ++j) {
+    record({{"su hatti alani", t.WaterplaneArea(j)},
+            {"LCF", t.LCF(j)},
+            {"Cwp", t.Cwp(j)},
+            {"BM", t.BM(j)},
+            {"KM", t.KM(j)},
+            {"BML", t.BML(j)},
+            {"KML", t.KML(j)},
+            {"T1", t.T1(j)},
+            {"MT1", t.MT1(j)}},
+           0, j);
+  }
+}
 
 }  // namespace
 
 void WriteHydrostaticCurvesData(platform::Session& session, HydroRun& run) {
   if (run.run.TrimmedFlag == 1 || run.task.CurveScriptFlag != 1) return;
-  const int stations = run.hull.StationCount;
-  const int waterlines = run.run.WaterlineCount;
-  const SectionResults& s = run.sections;
-  const HydrostaticResults& t = run.tables;
   const std::string name = run.task.OUTDIR + "ZAZURI.DAT";
-  Records r(name);
-  r.Add({{"posta sayisi", static_cast<double>(stations)},
-         {"su hatti sayisi", static_cast<double>(waterlines)},
-         {"Lbp", run.task.Lbp},
-         {"orta kesit indisi", static_cast<double>(run.run.MidshipIndex)}});
-  for (int i = 1; i <= stations; ++i) r.Add({{"posta yeri", run.hull.StationPos(i)}}, i);
-  for (int j = 1; j <= waterlines; ++j) r.Add({{"draft", run.run.WaterlineDraft(j)}}, 0, j);
-  for (int i = 1; i <= stations; ++i) {
-    for (int j = 1; j <= waterlines; ++j) {
-      r.Add({{"Bonjean alani", s.BonjeanArea(i, j)}, {"Bonjean momenti", s.BonjeanMoment(i, j)}}, i, j);
+  // Every number checked, under its name, before the file is created.
+  ForEachCurvesDataRecord(run, [&](std::initializer_list<Item> items, int station, int waterline) {
+    for (const Item& item : items) {
+      if (std::isfinite(item.value)) continue;
+      std::string quantity = item.quantity;
+      if (station > 0) quantity += ", posta " + std::to_string(station);
+      if (waterline > 0) quantity += ", su hatti " + std::to_string(waterline);
+      platform::RequireFiniteOutput(name, quantity, item.value);
     }
-  }
-  for (int j = 1; j <= waterlines; ++j) {
-    r.Add({{"hacim", t.Volume(j)},
-           {"deplasman", t.Displacement(j)},
-           {"Cb", t.Cb(j)},
-           {"Cm", s.Cm(j)},
-           {"Cp", t.Cp(j)},
-           {"KB", t.KB(j)},
-           {"LCB", t.LCB(j)},
-           {"islak yuzey alani", s.WettedSurface(j)}},
-          0, j);
-  }
-  for (int j = 1; j <= waterlines; ++j) {
-    r.Add({{"su hatti alani", t.WaterplaneArea(j)},
-           {"LCF", t.LCF(j)},
-           {"Cwp", t.Cwp(j)},
-           {"BM", t.BM(j)},
-           {"KM", t.KM(j)},
-           {"BML", t.BML(j)},
-           {"KML", t.KML(j)},
-           {"T1", t.T1(j)},
-           {"MT1", t.MT1(j)}},
-          0, j);
-  }
+  });
   platform::OutputFile& file = session.CreateOutput(name);
-  r.WriteTo(file);
+  // One record a line, plain decimal numbers separated by commas.
+  std::string line;
+  char number[platform::kItemNumberRoom];
+  ForEachCurvesDataRecord(run, [&](std::initializer_list<Item> items, int, int) {
+    line.clear();
+    for (const Item& item : items) {
+      if (!line.empty()) line += ',';
+      line.append(number, platform::WriteItemNumberTo(number, item.value));
+    }
+    file.Line(line);
+  });
   // Closed before the script writer reads it back.
   file.Close();
   WriteHydrostaticCurvesScripts(session, run.run.TaskDirectory, run.task.StationLabelScale, run.run.ReportLanguage,

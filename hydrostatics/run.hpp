@@ -56,14 +56,23 @@ struct RunValues {
 };
 
 // Tables per station (rows) and waterline (columns) of the Bonjean integration
-// and the girths, and the per-waterline values derived from them.
+// and the girths, and the per-waterline values derived from them.  The
+// station-by-waterline and girth-sample tables are made by Size, once the
+// run knows its stations and waterlines.
 struct SectionResults {
-  Table2<double> BonjeanArea{kMaxRunStations, kMaxRunWaterlines};
-  Table2<double> BonjeanMoment{kMaxRunStations, kMaxRunWaterlines};
-  Table2<double> LocalDraft{kMaxRunStations, kMaxRunWaterlines};
-  Table2<double> WaterlineHalfBreadth{kMaxRunStations, kMaxRunWaterlines};
-  Table2<double> DeductedHalfBreadth{kMaxRunStations, kMaxRunWaterlines};
-  Table2<double> WaterlineGirth{kMaxRunStations, kMaxRunWaterlines};
+  // Makes the tables of `stations` stations and `waterlines` waterlines
+  // (every value 0).
+  void Size(int stations, int waterlines);
+
+  Table2<double> BonjeanArea;
+  Table2<double> BonjeanMoment;
+  // ZG: height of the centroid of the sectional area above the base line (0
+  // where the station has no area).
+  Table2<double> CentroidHeight;
+  Table2<double> LocalDraft;
+  Table2<double> WaterlineHalfBreadth;
+  Table2<double> DeductedHalfBreadth;
+  Table2<double> WaterlineGirth;
   Vec Cm{kMaxRunWaterlines};
   Vec SternProfileX{kMaxRunWaterlines};
   Vec StemProfileX{kMaxRunWaterlines};
@@ -71,13 +80,21 @@ struct SectionResults {
   Vec MaxHalfBreadth{kMaxRunWaterlines};
   Vec WettedSurface{kMaxRunWaterlines};
   // Girth samples per station.
-  Table2<double> StationGirth{kMaxRunStations, kGirthSamples};
-  Table2<double> GirthSampleZ{kMaxRunStations, kGirthSamples};
-  Table2<double> GirthSampleY{kMaxRunStations, kGirthSamples};
+  Table2<double> StationGirth;
+  Table2<double> GirthSampleZ;
+  Table2<double> GirthSampleY;
   Table<int> GirthSampleCount{kMaxRunStations};
   Vec StationLoadWaterlineHeight{kMaxRunStations};
   Vec LoadWaterlineGirth{kMaxRunStations};
 };
+
+inline void SectionResults::Size(int stations, int waterlines) {
+  for (Table2<double>* t : {&BonjeanArea, &BonjeanMoment, &CentroidHeight, &LocalDraft, &WaterlineHalfBreadth,
+                            &DeductedHalfBreadth, &WaterlineGirth}) {
+    t->Resize(stations, waterlines);
+  }
+  for (Table2<double>* t : {&StationGirth, &GirthSampleZ, &GirthSampleY}) t->Resize(stations, kGirthSamples);
+}
 
 // Per-waterline results of the hydrostatic tables (ship values).
 struct HydrostaticResults {
@@ -91,11 +108,12 @@ struct HydrostaticResults {
   Vec T1{kMaxRunWaterlines}, MT1{kMaxRunWaterlines}, W1{kMaxRunWaterlines};
 };
 
-// A station's section: its spline broken at the knuckles and a copy of its
-// offset half-breadths (SectionHalfBreadths of the station).
+// A station's section: its spline broken at the knuckles, and the
+// half-breadth of its highest offset point (the section's half-breadth above
+// its top).
 struct StationSection {
   hullform::SectionSpline spline;
-  Vec halfBreadths{hullform::kPointColumns};
+  double topHalfBreadth = 0;
 };
 
 struct HydroRun {

@@ -178,10 +178,8 @@ void SetUpComputation(HydroRun& run) {
 
   // Every station splined once for the integrations of the run.
   run.stations.clear();
-  run.stations.resize(static_cast<std::size_t>(std::max(run.hull.StationCount, 0)));
-  for (int i = 1; i <= run.hull.StationCount; ++i) {
-    BuildStationSection(run.hull, i, run.stations[static_cast<std::size_t>(i - 1)]);
-  }
+  run.stations.reserve(static_cast<std::size_t>(std::max(run.hull.StationCount, 0)));
+  for (int i = 1; i <= run.hull.StationCount; ++i) run.stations.push_back(BuildStationSection(run.hull, i));
 
   r.MeanDraft = (t.ForeDraft + t.AftDraft) / 2;
   r.ShellThickness = t.ShellThickness / 1000;
@@ -191,11 +189,11 @@ void SetUpComputation(HydroRun& run) {
   if (r.ReportLanguage == "t") r.ReportLanguage = "T";
   r.TrimAngle = std::atan((t.ForeDraft - t.AftDraft) / t.Lbp);
 
-  r.WaterlineDraft.Resize(kMaxRunWaterlines);
   if (r.TrimmedFlag == 1) {
     r.WaterlineCount = 1;
     r.DesignWaterlineIndex = 1;
     r.WaterlineDraft(1) = r.MeanDraft;
+    run.sections.Size(run.hull.StationCount, r.WaterlineCount);
     return;
   }
   WaterlineSeries s = EvenKeelWaterlineSeries(t.FirstWaterline, t.LastWaterline, t.WaterlineStep, r.MeanDraft);
@@ -205,6 +203,7 @@ void SetUpComputation(HydroRun& run) {
   r.WaterlineCount = s.count;
   r.DesignWaterlineIndex = s.designIndex;
   for (int k = 1; k <= s.count; ++k) r.WaterlineDraft(k) = s.drafts(k);
+  run.sections.Size(run.hull.StationCount, r.WaterlineCount);
 }
 
 double LocalWaterlineHeight(const HydroRun& run, int j, double x) {

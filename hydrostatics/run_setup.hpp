@@ -34,7 +34,7 @@ void SetUpComputation(HydroRun& run);
 // 0.001 m of it.  When the series would hold more than `limit` entries,
 // `exceedsLimit` is set and the series is left incomplete.
 struct WaterlineSeries {
-  Vec drafts{kMaxRunWaterlines};
+  Vec drafts;  // made for `limit` entries
   int count = 0;
   int designIndex = 0;
   bool exceedsLimit = false;

@@ -1,15 +1,20 @@
 // Station drawing of the hydrostatics run.
 #include "station_drawing.hpp"
 
+#include <algorithm>
+
 #include "common/hullform/section_window.hpp"
 #include "common/numerics/format.hpp"
 #include "forms.hpp"
 
 namespace hydro {
 
-void BuildStationSection(const hullform::HullModel& hull, int i, StationSection& section) {
+StationSection BuildStationSection(const hullform::HullModel& hull, int i) {
+  const int points = std::max(hull.PointCount(i), 1);
+  StationSection section{.spline = {.m = 0, .knots = Vec(points), .table = numerics::MakeSplineTable(points)}};
   hullform::SplineSectionWithKnuckles(i, hull, section.spline, kHydrostaticsForms.sectionSpline);
-  for (int k = 1; k <= section.spline.m; ++k) section.halfBreadths(k) = hull.PointY(i, k);
+  section.topHalfBreadth = hull.PointY(i, points);
+  return section;
 }
 
 void DrawStationSection(platform::Session& session, const HydroRun& run, int i, const StationSection& section) {
@@ -35,7 +40,7 @@ void DrawStationSection(platform::Session& session, const HydroRun& run, int i, 
     form.Line(c(1, k - 1), z(k - 1), c(1, k), z(k), 13);
     form.Line(-c(1, k - 1), z(k - 1), -c(1, k), z(k), 13);
   }
-  const double t = section.halfBreadths(m);
+  const double t = section.topHalfBreadth;
   form.Line(t, z(m), -t, z(m), 9);
 }
 

@@ -8,8 +8,8 @@
 
 namespace hydro {
 
-// Splines station i and copies its half-breadths.
-void BuildStationSection(const hullform::HullModel& hull, int i, StationSection& section);
+// Station i splined, in tables of its own points.
+StationSection BuildStationSection(const hullform::HullModel& hull, int i);
 
 // Clears the section window and draws station i: frame, base line, section
 // box, centre line, caption, the section contour on both sides and the deck

@@ -67,10 +67,14 @@ CurveAlongLength SampleAlongLength(const HydroRun& run, const std::function<doub
   return c;
 }
 
-double IntegrateAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate) {
-  const CurveAlongLength c = SampleAlongLength(run, ordinate);
+LengthIntegrator::LengthIntegrator(const HydroRun& run)
+    : n_(run.hull.StationCount), x_(run.hull.StationCount), y_(run.hull.StationCount) {
+  for (int i = 1; i <= n_; ++i) x_(i) = run.hull.StationPos(i);
+}
+
+double LengthIntegrator::Integrate() const {
   double total = 0;
-  numerics::IntegrateUnequalSimpson(run.hull.StationCount, c.x, c.y, total, kHydrostaticsForms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(n_, x_, y_, total, kHydrostaticsForms.simpsonGuard);
   return total;
 }
 
@@ -81,18 +85,18 @@ void ComputeHydrostaticTableI(HydroRun& run) {
   const double B = 2.0 * run.task.HalfBreadth;
   const double Lbp = run.task.Lbp;
   const double xmid = MidshipPosition(run);
+  LengthIntegrator integral(run);
   for (int j = 1; j <= run.run.WaterlineCount; ++j) {
     const double T = run.run.WaterlineDraft(j);
-    const double V0 = IntegrateAlongLength(run, [&](int i) { return s.BonjeanArea(i, j); });
+    const double V0 = integral([&](int i) { return s.BonjeanArea(i, j); });
     // The shell plating is a layer of the mean thickness over the wetted surface.
     t.Volume(j) = V0 + run.run.ShellThickness * s.WettedSurface(j);
     t.Displacement(j) = t.Volume(j) * rho;
-    const double Mz = IntegrateAlongLength(run, [&](int i) { return s.BonjeanMoment(i, j); });
+    const double Mz = integral([&](int i) { return s.BonjeanMoment(i, j); });
     t.Cb(j) = t.Volume(j) / (T * Lbp * B + kDivisorGuard);
     t.Cp(j) = t.Cb(j) / (MidshipCoefficient(run, j) + kDivisorGuard);
     t.KB(j) = Mz / (t.Volume(j) + kDivisorGuard);
-    const double Mx =
-        IntegrateAlongLength(run, [&](int i) { return (run.hull.StationPos(i) - xmid) * s.BonjeanArea(i, j); });
+    const double Mx = integral([&](int i) { return (run.hull.StationPos(i) - xmid) * s.BonjeanArea(i, j); });
     const double A0 = V0;
     t.LCB(j) = A0 <= 0 ? 0.0 : xmid + Mx / A0;
   }
@@ -104,19 +108,19 @@ void ComputeHydrostaticTableII(HydroRun& run) {
   const double rho = run.task.SeaWaterDensity;
   const double B = 2.0 * run.task.HalfBreadth;
   const double Lbp = run.task.Lbp;
+  LengthIntegrator integral(run);
   for (int j = 1; j <= run.run.WaterlineCount; ++j) {
     auto w = [&](int i) { return s.WaterlineHalfBreadth(i, j) - s.DeductedHalfBreadth(i, j); };
     auto x = [&](int i) { return run.hull.StationPos(i); };
-    t.WaterplaneArea(j) = 2.0 * IntegrateAlongLength(run, w);
-    const double waterplaneMoment = 2.0 * IntegrateAlongLength(run, [&](int i) { return w(i) * x(i); });
+    t.WaterplaneArea(j) = 2.0 * integral(w);
+    const double waterplaneMoment = 2.0 * integral([&](int i) { return w(i) * x(i); });
     // Transverse second moment about the centre line of the strip between the
     // deducted and the outer half-breadth on each side (the whole half-breadth
     // where nothing is deducted).
-    t.IT(j) = 2.0 *
-              IntegrateAlongLength(
-                  run, [&](int i) { return Cube(s.WaterlineHalfBreadth(i, j)) - Cube(s.DeductedHalfBreadth(i, j)); }) /
-              3.0;
-    const double Iap = 2.0 * IntegrateAlongLength(run, [&](int i) { return w(i) * x(i) * x(i); });
+    t.IT(j) =
+        2.0 * integral([&](int i) { return Cube(s.WaterlineHalfBreadth(i, j)) - Cube(s.DeductedHalfBreadth(i, j)); }) /
+        3.0;
+    const double Iap = 2.0 * integral([&](int i) { return w(i) * x(i) * x(i); });
     t.LCF(j) = waterplaneMoment / (t.WaterplaneArea(j) + kDivisorGuard);
     t.T1(j) = t.WaterplaneArea(j) * rho / 100.0;
     t.Cwp(j) = t.WaterplaneArea(j) / (Lbp * B + kDivisorGuard);
@@ -146,11 +150,10 @@ double ModelMT1(const HydroRun& run, int j) {
 // Bonjean table
 
 std::string BonjeanRow(const HydroRun& run, int i, int j) {
-  const double area = run.sections.BonjeanArea(i, j);
-  const double moment = run.sections.BonjeanMoment(i, j);
-  const double zg = area > 0 ? moment / area : 0.0;
-  return FormatInteger(j, 3) + "  " + FormatNumber(run.sections.LocalDraft(i, j), 3, 2) + "  " +
-         FormatNumber(area, 4, 2) + " " + FormatNumber(moment, 5, 2) + "   " + FormatNumber(zg, 3, 2);
+  const SectionResults& s = run.sections;
+  return FormatInteger(j, 3) + "  " + FormatNumber(s.LocalDraft(i, j), 3, 2) + "  " +
+         FormatNumber(s.BonjeanArea(i, j), 4, 2) + " " + FormatNumber(s.BonjeanMoment(i, j), 5, 2) + "   " +
+         FormatNumber(s.CentroidHeight(i, j), 3, 2);
 }
 
 void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run, bool withMoments) {
@@ -170,6 +173,7 @@ void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run
       if (!withMoments) continue;
       require("yerel draft", s.LocalDraft(i, j), i, j);
       require("Bonjean momenti", s.BonjeanMoment(i, j), i, j);
+      require("kesit alani merkezi yuksekligi", s.CentroidHeight(i, j), i, j);
     }
   }
 }

@@ -35,8 +35,24 @@ struct CurveAlongLength {
 };
 CurveAlongLength SampleAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate);
 
-// Integral over the stations x(1 .. StationCount) of the ordinates f(i).
-double IntegrateAlongLength(const HydroRun& run, const std::function<double(int)>& ordinate);
+// Integrals along the length over the stations x(1 .. StationCount): the
+// positions taken once, the ordinates of each integral written into one
+// work column kept from integral to integral.
+class LengthIntegrator {
+ public:
+  explicit LengthIntegrator(const HydroRun& run);
+  // Integral from x(1) to x(StationCount) of the ordinates f(i).
+  template <class Ordinate>
+  double operator()(const Ordinate& f) {
+    for (int i = 1; i <= n_; ++i) y_(i) = f(i);
+    return Integrate();
+  }
+
+ private:
+  double Integrate() const;
+  int n_;
+  Vec x_, y_;
+};
 
 // Volume, displacement, Cb, Cp, KB and LCB of every waterline.
 void ComputeHydrostaticTableI(HydroRun& run);
@@ -45,8 +61,9 @@ void ComputeHydrostaticTableI(HydroRun& run);
 void ComputeHydrostaticTableII(HydroRun& run);
 
 // Refuses (a data error naming the file and the quantity) a station
-// position, draft or Bonjean area (and, withMoments, local draft and Bonjean
-// moment) that is not finite, before any of them is written into `fileName`.
+// position, draft or Bonjean area (and, withMoments, local draft, Bonjean
+// moment and centroid height) that is not finite, before any of them is
+// written into `fileName`.
 void RequireFiniteBonjeanValues(const std::string& fileName, const HydroRun& run, bool withMoments);
 
 // Report blocks.

@@ -260,9 +260,36 @@ void WriteStationCurves(drawing::ScriptWriter& w, const Placement& p, const Tabl
   }
 }
 
+// The scales of the Bonjean curves, each proposed from the midship curve at
+// the top waterline spanning the distance from half to 0.65 of the length,
+// and asked for, the areas' first.
+struct BonjeanScales {
+  double area = 0;
+  double moment = 0;
+};
+
+BonjeanScales AskBonjeanScales(platform::Session& session, const CurveData& d, const CurveSheet& k) {
+  const double L = d.L;
+  const double sx = (k.x1 - k.x0) / L;
+  const double span = ((k.x0 + 0.6 * L * sx) + (k.x0 + 0.7 * L * sx)) / 2 - (k.x0 + 0.5 * L * sx);
+  BonjeanScales scales;
+  const double largestArea = MaxMagnitude(d.A, d.NST, d.NW);
+  const double proposedArea = ProposedScale(d.A(d.m, d.NW), span, largestArea);
+  const std::string areaShown = FormatNumber(proposedArea, 3, 2);
+  scales.area = AskScale(session, "KESIT ALANLARI OLCEGI 1(mm) = " + areaShown + " (m2)", areaShown, " OLDU. ",
+                         " YERINE ", "KESIT ALANLARI", proposedArea, largestArea);
+  const double largestMoment = MaxMagnitude(d.M, d.NST, d.NW);
+  const double proposedMoment = ProposedScale(d.M(d.m, d.NW), span, largestMoment);
+  const std::string momentShown = FormatNumber(proposedMoment, 3, 2);
+  scales.moment = AskScale(session, "KESIT MOMENTLERI OLCEGI 1(mm) =" + momentShown + " (m3)", momentShown,
+                           " OLDU. ", " YERINE ", "KESIT MOMENTLERI", proposedMoment, largestMoment);
+  return scales;
+}
+
 void WriteBonjeanScript(platform::Session& session, const CurveData& d, const CurveSheet& k,
                         double StationLabelScale, bool turkish, const std::string& OUTDIR) {
   platform::OutputFile& file = session.CreateOutput(OUTDIR + "ZAZURI1.SCR");
+  const BonjeanScales scales = AskBonjeanScales(session, d, k);
   drawing::ScriptWriter w(file, drawing::KormelantCurvesDialect());
   const double L = d.L;
   const int NW = d.NW;
@@ -279,16 +306,7 @@ void WriteBonjeanScript(platform::Session& session, const CurveData& d, const Cu
   w.NewLayer("kesit_alan");
   w.Colour(1);
 
-  // The midship curve at the top waterline spans the distance from half to
-  // 0.65 of the length.
-  const double span = ((k.x0 + 0.6 * L * sx) + (k.x0 + 0.7 * L * sx)) / 2 - (k.x0 + 0.5 * L * sx);
-  const double largestArea = MaxMagnitude(d.A, d.NST, NW);
-  double AreaScale = ProposedScale(d.A(m, NW), span, largestArea);
-  const std::string areaShown = FormatNumber(AreaScale, 3, 2);
-  std::string areaText = "KESIT ALANLARI OLCEGI 1(mm) = " + areaShown + " (m2)";
-  AreaScale =
-      AskScale(session, areaText, areaShown, " OLDU. ", " YERINE ", "KESIT ALANLARI", AreaScale, largestArea);
-
+  const double AreaScale = scales.area;
   w.TextStyle(k.labelHeight);
   {
     double x = k.x0 + 0.5 * L * sx + d.A(m, NW - 2) / AreaScale;
@@ -304,12 +322,7 @@ void WriteBonjeanScript(platform::Session& session, const CurveData& d, const Cu
   w.LayerOff("kesit_alan");
   w.NewLayer("kesit_moment");
   w.Colour(2);
-  const double largestMoment = MaxMagnitude(d.M, d.NST, NW);
-  double MomentScale = ProposedScale(d.M(m, NW), span, largestMoment);
-  const std::string momentShown = FormatNumber(MomentScale, 3, 2);
-  std::string momentText = "KESIT MOMENTLERI OLCEGI 1(mm) =" + momentShown + " (m3)";
-  MomentScale = AskScale(session, momentText, momentShown, " OLDU. ", " YERINE ", "KESIT MOMENTLERI", MomentScale,
-                         largestMoment);
+  const double MomentScale = scales.moment;
   {
     // Placed on the curve of the station after the midship station.
     double x = k.x0 + 0.6 * L * sx + d.M(afterMidship, NW - 2) / MomentScale;
@@ -434,14 +447,44 @@ const std::array<CurveRow, 15>& CurveRows() {
   return rows;
 }
 
-void WriteHydrostaticCurvesScript(platform::Session& session, const CurveData& d, const CurveSheet& k,
-                                  double StationLabelScale, bool turkish, const std::string& OUTDIR) {
-  platform::OutputFile& file = session.CreateOutput(OUTDIR + "ZAZURI2.SCR");
-  drawing::ScriptWriter w(file, drawing::KormelantCurvesDialect());
+// The final scale of every curve row, in row order: a row of its own scale
+// proposes it and asks for it, a row that takes another's scale takes that
+// row's final one.
+std::array<double, 15> AskCurveScales(platform::Session& session, const CurveData& d, const CurveSheet& k) {
   const double L = d.L;
   const int NW = d.NW;
   const double Tmax = d.WL(NW);
   const double MeanStationSpacing = L / d.NST;
+  const double sx = (k.x1 - k.x0) / L;
+  const std::array<CurveRow, 15>& rows = CurveRows();
+  std::array<double, 15> finalScale{};
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const CurveRow& row = rows[r];
+    if (row.source == ScaleSource::kFromRow) {
+      finalScale[r] = finalScale[static_cast<std::size_t>(row.fromRow - 1)] / row.divisor;
+      continue;
+    }
+    const Vec& v = d.columns[row.column];
+    const double largest = MaxMagnitude(v, NW);
+    double span = row.volumeMarks ? ((k.x0 + sx * L) + (k.x0 + sx * (L - MeanStationSpacing))) / 2 - k.x0
+                                  : sx * L * (row.a + row.b) / 2;
+    double reference = row.source == ScaleSource::kOwnAtThreeTenths ? ValueAtDraught(d, v, 0.3 * Tmax) : v(NW);
+    double proposed = ProposedScale(reference, span, largest);
+    const std::string shown = FormatNumber(proposed, row.promptInt, row.promptDec);
+    std::string t = row.scaleText + shown + row.unit;
+    finalScale[r] = AskScale(session, t, shown, row.firstJoint, row.secondJoint, row.title, proposed, largest);
+  }
+  return finalScale;
+}
+
+void WriteHydrostaticCurvesScript(platform::Session& session, const CurveData& d, const CurveSheet& k,
+                                  double StationLabelScale, bool turkish, const std::string& OUTDIR) {
+  platform::OutputFile& file = session.CreateOutput(OUTDIR + "ZAZURI2.SCR");
+  const std::array<double, 15> finalScale = AskCurveScales(session, d, k);
+  drawing::ScriptWriter w(file, drawing::KormelantCurvesDialect());
+  const double L = d.L;
+  const int NW = d.NW;
+  const double Tmax = d.WL(NW);
   const double sx = (k.x1 - k.x0) / L;
   const double sy = (k.y1 - k.y0) / Tmax;
   Placement p{k, sx, sy, d};
@@ -451,27 +494,13 @@ void WriteHydrostaticCurvesScript(platform::Session& session, const CurveData& d
   w.LayerOff("0");
 
   const std::array<CurveRow, 15>& rows = CurveRows();
-  std::array<double, 15> finalScale{};
   for (std::size_t r = 0; r < rows.size(); ++r) {
     const CurveRow& row = rows[r];
     const Vec& v = d.columns[row.column];
-    const double largest = MaxMagnitude(v, NW);
     w.NewLayer(row.layer);
     w.Colour(row.colour);
 
-    double s = 0;
-    if (row.source == ScaleSource::kFromRow) {
-      s = finalScale[static_cast<std::size_t>(row.fromRow - 1)] / row.divisor;
-    } else {
-      double span = row.volumeMarks ? ((k.x0 + sx * L) + (k.x0 + sx * (L - MeanStationSpacing))) / 2 - k.x0
-                                    : sx * L * (row.a + row.b) / 2;
-      double reference = row.source == ScaleSource::kOwnAtThreeTenths ? ValueAtDraught(d, v, 0.3 * Tmax) : v(NW);
-      double proposed = ProposedScale(reference, span, largest);
-      const std::string shown = FormatNumber(proposed, row.promptInt, row.promptDec);
-      std::string t = row.scaleText + shown + row.unit;
-      s = AskScale(session, t, shown, row.firstJoint, row.secondJoint, row.title, proposed, largest);
-    }
-    finalScale[r] = s;
+    const double s = finalScale[r];
     const double guarded = s + 1e-7;
     const double labelDivisor = row.guardLabelX ? guarded : s;
     const double runDivisor = row.guardDx ? guarded : s;

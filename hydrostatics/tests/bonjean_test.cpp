@@ -25,19 +25,26 @@ struct Setting {
   std::function<void(HydroRun&)> appendages;
 };
 
-// A drawn item of the section window with its colour and width.
+// A drawn item of the section window with its colour and width, and the
+// height of its first point in the window's user coordinates.
 struct Drawn {
   platform::FormItem::Kind kind;
   platform::RgbColour colour;
   double width;
-  double x2;
+  double height, x2;
   std::string text;
 };
 
-std::vector<Drawn> DrawnItems(const platform::ConsoleForm& form) {
+std::vector<Drawn> DrawnItems(platform::ConsoleForm& form) {
+  // A ruler from height 0 to height 1, drawn after everything else and read
+  // back, gives the window's vertical scale.
+  form.Line(0, 0, 0, 1, 0);
+  const platform::FormItems& drawn = form.Items();
+  const double base = drawn.back().y1, perUnit = drawn.back().y2 - base;
   std::vector<Drawn> items;
-  for (const auto& it : form.Items()) {
-    items.push_back(Drawn{it.kind, form.Colour(it), form.Width(it), it.x2,
+  for (std::size_t k = 0; k + 1 < drawn.size(); ++k) {
+    const platform::FormItem& it = drawn[k];
+    items.push_back(Drawn{it.kind, form.Colour(it), form.Width(it), (it.y1 - base) / perUnit, it.x2,
                           it.kind == platform::FormItem::kText ? form.Text(it) : std::string()});
   }
   return items;
@@ -46,10 +53,10 @@ std::vector<Drawn> DrawnItems(const platform::ConsoleForm& form) {
 // Integrates the hull as the run does, with all answers defaulted.
 // `trace` receives what the section window shows at the end: the last
 // station with its integration trace.
-std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vector<std::string>* reportLines = nullptr,
+HydroRun Integrate(const Hull& hull, const Setting& s, std::vector<std::string>* reportLines = nullptr,
                                     std::vector<Drawn>* trace = nullptr) {
-  auto run = std::make_unique<HydroRun>();
-  TaskValues& t = run->task;
+  HydroRun run;
+  TaskValues& t = run.task;
   t.Lbp = 100;
   t.HalfBreadth = s.halfBreadth;
   t.Depth = 12;
@@ -60,17 +67,18 @@ std::unique_ptr<HydroRun> Integrate(const Hull& hull, const Setting& s, std::vec
   t.WaterlineStep = s.step;
   t.ReportLanguage = s.language;
   t.StationLabelScale = 20;
-  SetHull(run->hull, hull);
+  SetHull(run.hull, hull);
   if (s.appendages) {
     t.AppendageFlag = 1;
-    s.appendages(*run);
+    s.appendages(run);
   }
   QuietSession qs;
-  CheckDrafts(qs.session, *run);
-  FindMidshipSection(qs.session, *run);
-  SetUpComputation(*run);
+  CheckDrafts(qs.session, run);
+  FindMidshipSection(qs.session, run);
+  SetUpComputation(run);
   platform::OutputFile& report = qs.session.CreateOutput("REPORT.TXT");
-  ComputeBonjeanCurves(qs.session, report, *run);
+  PrintBonjeanHeading(report, run);
+  ComputeBonjeanCurves(qs.session, run);
   report.Close();
   if (trace) *trace = DrawnItems(hullform::SectionForm(qs.session));
   if (reportLines) {
@@ -129,15 +137,18 @@ TEST(Bonjean, EvenKeelSectionsMatchTheirClosedForms) {
     Setting s;
     s.first = c.first;
     const auto run = Integrate(PrismaticHull(c.section, 11, 100, -1, 12), s);
-    ASSERT_GT(run->run.WaterlineCount, 3);
-    for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-      const double T = run->run.WaterlineDraft(j);
+    ASSERT_GT(run.run.WaterlineCount, 3);
+    for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+      const double T = run.run.WaterlineDraft(j);
       SCOPED_TRACE("T = " + std::to_string(T));
       for (int i = 1; i <= 11; i += 5) {
-        ExpectClose(run->sections.BonjeanArea(i, j), c.area(T), "area");
-        ExpectClose(run->sections.BonjeanMoment(i, j), c.moment(T), "moment");
-        ExpectClose(run->sections.WaterlineHalfBreadth(i, j), c.halfBreadth(T), "half-breadth");
-        EXPECT_DOUBLE_EQ(run->sections.LocalDraft(i, j), T);
+        ExpectClose(run.sections.BonjeanArea(i, j), c.area(T), "area");
+        ExpectClose(run.sections.BonjeanMoment(i, j), c.moment(T), "moment");
+        ExpectClose(run.sections.WaterlineHalfBreadth(i, j), c.halfBreadth(T), "half-breadth");
+        // ZG, and 0 where the waterline does not reach the section.
+        const double area = c.area(T);
+        ExpectClose(run.sections.CentroidHeight(i, j), area > 0 ? c.moment(T) / area : 0, "ZG");
+        EXPECT_DOUBLE_EQ(run.sections.LocalDraft(i, j), T);
       }
     }
   }
@@ -149,26 +160,26 @@ TEST(Bonjean, BaseSliceIsCountedOnce) {
   Setting s;
   s.first = 4;
   const auto run = Integrate(PrismaticHull(BoxSection(10)), s);
-  const int j = run->run.DesignWaterlineIndex;
-  ASSERT_DOUBLE_EQ(run->run.WaterlineDraft(j), 6);
+  const int j = run.run.DesignWaterlineIndex;
+  ASSERT_DOUBLE_EQ(run.run.WaterlineDraft(j), 6);
   double volume = 0;
   for (int i = 1; i < 11; ++i)
-    volume += (run->sections.BonjeanArea(i, j) + run->sections.BonjeanArea(i + 1, j)) / 2 * 10;
+    volume += (run.sections.BonjeanArea(i, j) + run.sections.BonjeanArea(i + 1, j)) / 2 * 10;
   EXPECT_NEAR(volume, 12000, 12000 * 1e-9);  // measured 4e-10; the base slice twice would add 8000
 
   // A mean draft below FirstWaterline is sorted in as waterline 1: the base
   // slice then ends at that waterline.
   s.fore = s.aft = 3;
   const auto low = Integrate(PrismaticHull(BoxSection(10)), s);
-  ASSERT_DOUBLE_EQ(low->run.WaterlineDraft(1), 3);
-  for (int j = 1; j <= low->run.WaterlineCount; ++j)
-    ExpectClose(low->sections.BonjeanArea(6, j), 20 * low->run.WaterlineDraft(j), "area");
+  ASSERT_DOUBLE_EQ(low.run.WaterlineDraft(1), 3);
+  for (int j = 1; j <= low.run.WaterlineCount; ++j)
+    ExpectClose(low.sections.BonjeanArea(6, j), 20 * low.run.WaterlineDraft(j), "area");
 }
 
 TEST(Bonjean, MidshipCoefficientOfABoxIsOne) {
   const auto run = Integrate(PrismaticHull(BoxSection(10)), Setting{});
-  EXPECT_EQ(run->run.MidshipIndex, 6.0f);
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) ExpectClose(run->sections.Cm(j), 1, "Cm");
+  EXPECT_EQ(run.run.MidshipIndex, 6.0f);
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) ExpectClose(run.sections.Cm(j), 1, "Cm");
 }
 
 // A flat bottom written as two knuckles at one height is the same section as
@@ -180,16 +191,15 @@ TEST(Bonjean, FlatBottomOfTwoKnucklesEqualsTheBox) {
     s.last = 12;
     const auto box = Integrate(PrismaticHull(BoxSection(10, 1, 10)), s);
     const auto knuckled = Integrate(PrismaticHull(KnuckledBoxSection(10, 1, 10)), s);
-    for (int j = 1; j <= box->run.WaterlineCount; ++j) {
-      EXPECT_NEAR(knuckled->sections.BonjeanArea(3, j), box->sections.BonjeanArea(3, j), 1e-9);
-      EXPECT_NEAR(knuckled->sections.BonjeanMoment(3, j), box->sections.BonjeanMoment(3, j), 1e-9);
-      EXPECT_NEAR(knuckled->sections.WaterlineHalfBreadth(3, j), box->sections.WaterlineHalfBreadth(3, j), 1e-9);
+    for (int j = 1; j <= box.run.WaterlineCount; ++j) {
+      EXPECT_NEAR(knuckled.sections.BonjeanArea(3, j), box.sections.BonjeanArea(3, j), 1e-9);
+      EXPECT_NEAR(knuckled.sections.BonjeanMoment(3, j), box.sections.BonjeanMoment(3, j), 1e-9);
+      EXPECT_NEAR(knuckled.sections.WaterlineHalfBreadth(3, j), box.sections.WaterlineHalfBreadth(3, j), 1e-9);
     }
   }
-  StationSection section;
   hullform::HullModel hull;
   SetHull(hull, PrismaticHull(KnuckledBoxSection(10, 1, 10)));
-  BuildStationSection(hull, 2, section);
+  const StationSection section = BuildStationSection(hull, 2);
   EXPECT_DOUBLE_EQ(EvaluateSectionAt(section, 1), 10);  // on the bottom: its outer end
   EXPECT_EQ(EvaluateSectionAt(section, 0.999), 0);       // below the section
   EXPECT_EQ(EvaluateSectionAt(section, 10.5), 10);       // above: the top point's half-breadth
@@ -208,13 +218,12 @@ TEST(Bonjean, SectionPieceByBisectionIsThePieceOfTheScan) {
   for (const auto& points : sections) {
     hullform::HullModel hull;
     SetHull(hull, PrismaticHull(points));
-    StationSection section;
-    BuildStationSection(hull, 2, section);
+    const StationSection section = BuildStationSection(hull, 2);
     const int m = section.spline.m;
     const Vec& t = section.spline.knots;
     const auto scan = [&](double z) {
       if (z < t(1)) return 0.0;
-      if (z > t(m)) return section.halfBreadths(m);
+      if (z > t(m)) return section.topHalfBreadth;
       for (int k = 1; k <= m - 1; ++k) {
         if (t(k + 1) > t(k) && t(k) <= z && z <= t(k + 1)) {
           const auto& c = section.spline.table;
@@ -222,7 +231,7 @@ TEST(Bonjean, SectionPieceByBisectionIsThePieceOfTheScan) {
           return c(1, k) + d * (c(2, k) + d * (c(3, k) + d * c(4, k) / 3) / 2);
         }
       }
-      return section.halfBreadths(m);
+      return section.topHalfBreadth;
     };
     std::vector<double> heights;
     for (int k = 1; k <= m; ++k) {
@@ -254,21 +263,21 @@ TEST(Bonjean, TrimmedRunIntegratesUpToTheLocalWaterline) {
     s.aft = 5;
     s.first = c.first;
     const auto run = Integrate(PrismaticHull(c.section, 11, 100, -1, 12), s);
-    ASSERT_EQ(run->run.WaterlineCount, 1);
-    EXPECT_DOUBLE_EQ(run->run.WaterlineDraft(1), 6);
+    ASSERT_EQ(run.run.WaterlineCount, 1);
+    EXPECT_DOUBLE_EQ(run.run.WaterlineDraft(1), 6);
     const double bottom = c.section.front().z, top = c.section.back().z;
     for (int i = 1; i <= 11; ++i) {
-      const double x = run->hull.StationPos(i);
+      const double x = run.hull.StationPos(i);
       const double h = 5 + 2 * x / 100;
       const double u = std::min(h, top);
       SCOPED_TRACE("x = " + std::to_string(x));
-      EXPECT_NEAR(run->sections.LocalDraft(i, 1), h, 1e-12);
-      ExpectClose(run->sections.BonjeanArea(i, 1), 20 * (u - bottom), "area");
-      ExpectClose(run->sections.BonjeanMoment(i, 1), 10 * (u * u - bottom * bottom), "moment");
-      const double local = run->sections.LocalDraft(i, 1);
-      ExpectClose(run->sections.WaterlineHalfBreadth(i, 1), local > top ? 0 : 10, "half-breadth");
+      EXPECT_NEAR(run.sections.LocalDraft(i, 1), h, 1e-12);
+      ExpectClose(run.sections.BonjeanArea(i, 1), 20 * (u - bottom), "area");
+      ExpectClose(run.sections.BonjeanMoment(i, 1), 10 * (u * u - bottom * bottom), "moment");
+      const double local = run.sections.LocalDraft(i, 1);
+      ExpectClose(run.sections.WaterlineHalfBreadth(i, 1), local > top ? 0 : 10, "half-breadth");
     }
-    ExpectClose(run->sections.Cm(1), 20 * (std::min(6.0, top) - bottom) / (6 * 20), "Cm at the mean draft");
+    ExpectClose(run.sections.Cm(1), 20 * (std::min(6.0, top) - bottom) / (6 * 20), "Cm at the mean draft");
   }
 }
 
@@ -291,18 +300,18 @@ TEST(Bonjean, AppendageStripsAddTheirAreaAndMoment) {
   Setting s;
   s.appendages = AddStrips;
   const auto run = Integrate(PrismaticHull(BoxSection(10)), s);
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-    const double T = run->run.WaterlineDraft(j);
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    const double T = run.run.WaterlineDraft(j);
     SCOPED_TRACE("T = " + std::to_string(T));
     const double hullArea = 20 * T, hullMoment = 10 * T * T;
     const double u = std::clamp(T, 1.0, 3.0);
     // The strips' integration over height and the hull's: measured 4.3e-5 m2
     // and 8.3e-5 m3 at most.
     constexpr double kArea = 1e-4, kMoment = 2e-4;
-    EXPECT_NEAR(run->sections.BonjeanArea(3, j) - hullArea, 2 * 0.3 * (u - 1), kArea);
-    EXPECT_NEAR(run->sections.BonjeanMoment(3, j) - hullMoment, 0.3 * (u * u - 1), kMoment);
-    EXPECT_NEAR(run->sections.BonjeanArea(4, j) - hullArea, 0.3, kArea);
-    EXPECT_NEAR(run->sections.BonjeanMoment(4, j) - hullMoment, -0.075, kMoment);
+    EXPECT_NEAR(run.sections.BonjeanArea(3, j) - hullArea, 2 * 0.3 * (u - 1), kArea);
+    EXPECT_NEAR(run.sections.BonjeanMoment(3, j) - hullMoment, 0.3 * (u * u - 1), kMoment);
+    EXPECT_NEAR(run.sections.BonjeanArea(4, j) - hullArea, 0.3, kArea);
+    EXPECT_NEAR(run.sections.BonjeanMoment(4, j) - hullMoment, -0.075, kMoment);
   }
 }
 
@@ -328,11 +337,11 @@ TEST(Bonjean, AppendageWaterlineBreadthsAreTheStripsOuterAndInnerBreadths) {
     a.AppendageY2(5, 1) = a.AppendageY2(5, 2) = 0.6;
   };
   auto run = Integrate(PrismaticHull(BoxSection(10)), s);
-  SetAppendageWaterlineBreadths(*run);
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-    const double T = run->run.WaterlineDraft(j);
+  SetAppendageWaterlineBreadths(run);
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    const double T = run.run.WaterlineDraft(j);
     SCOPED_TRACE("T = " + std::to_string(T));
-    const SectionResults& r = run->sections;
+    const SectionResults& r = run.sections;
     if (T >= 1 && T <= 7) {
       EXPECT_NEAR(r.WaterlineHalfBreadth(2, j), 0.2 * T + 1, 1e-6);
       EXPECT_NEAR(r.DeductedHalfBreadth(2, j), 0.1 * T, 1e-6);
@@ -358,18 +367,29 @@ TEST(Bonjean, WaterlineLengthsFromTheEndContours) {
   hull.stem = {{0, 100, 1}, {6, 106, 1}, {12, 112, 1}};  // x = 100 + z
   auto run = Integrate(hull, Setting{});
   QuietSession qs;
-  ComputeWaterlineLengths(qs.session, *run);
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-    const double T = run->run.WaterlineDraft(j);
+  ComputeWaterlineLengths(qs.session, run);
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    const double T = run.run.WaterlineDraft(j);
     SCOPED_TRACE("T = " + std::to_string(T));
     const double stern = -std::min(T, 6.0) / 2;
     // Straight contours, splined with their guards: measured 4.6e-6 m.
-    EXPECT_NEAR(run->sections.SternProfileX(j), stern, 1e-5);
-    EXPECT_NEAR(run->sections.StemProfileX(j), 100 + T, 1e-5);
-    EXPECT_NEAR(run->sections.Lwl(j), 100 + T - stern, 1e-5);
-    EXPECT_NEAR(run->sections.MaxHalfBreadth(j), 10, 1e-6);
+    EXPECT_NEAR(run.sections.SternProfileX(j), stern, 1e-5);
+    EXPECT_NEAR(run.sections.StemProfileX(j), 100 + T, 1e-5);
+    EXPECT_NEAR(run.sections.Lwl(j), 100 + T - stern, 1e-5);
+    EXPECT_NEAR(run.sections.MaxHalfBreadth(j), 10, 1e-6);
   }
-  EXPECT_NE(qs.out.str().find("KIC BODOSLAMA"), std::string::npos);
+  // The stern contour ends at 6 m: waterlines 7 to 10 m take its top point,
+  // and the terminal says so once for each of them, after the computation.
+  const ContoursCarriedOn carried = ComputeEndContours(run);
+  EXPECT_EQ(carried.stern, (std::vector<int>{7, 8, 9, 10}));
+  EXPECT_TRUE(carried.stem.empty());
+  const std::string notes = qs.out.str();
+  EXPECT_NE(notes.find("Not: KIC BODOSLAMA su hatti  10.000 m yuksekliginde tanimli degil; en yakin uc noktasi "
+                       "(x =  -3.000 m) alindi.\n"),
+            std::string::npos)
+      << notes;
+  EXPECT_EQ(std::count(notes.begin(), notes.end(), '\n'), 4);
+  EXPECT_EQ(notes.find("BAS BODOSLAMA"), std::string::npos);
 }
 
 TEST(Bonjean, ReportOpensWithTheHeadingInItsLanguage) {
@@ -409,8 +429,7 @@ TEST(StationDrawing, CaptionContourAndFrame) {
                                                {12, "POSTA NO : 12 - ( 11.450 /  57.250 m. AP `den.)"}};
   for (const auto& [i, caption] : cases) {
     SCOPED_TRACE(caption);
-    StationSection section;
-    BuildStationSection(run.hull, i, section);
+    const StationSection section = BuildStationSection(run.hull, i);
     DrawStationSection(qs.session, run, i, section);
     const auto items = DrawnItems(hullform::SectionForm(qs.session));
     std::vector<std::string> texts;
@@ -431,16 +450,19 @@ TEST(StationDrawing, CaptionContourAndFrame) {
 // The integration trace over the last station (a box from 0 to 10 m): a
 // line at every Gauss point of the base slice and of the trimmed
 // sub-slices, the waterline of each even-keel slice and three circles about
-// the centroid of each area, in the colour value 2000 j of waterline j.
+// the centroid of each area, in the colour value 2000 j of waterline j.  The
+// first waterline's centroid is marked before the base slice is added: that
+// of the area between the base slice and the waterline.
 TEST(Bonjean, StationTraceMarksGaussPointsWaterlinesAndCentroids) {
   struct Case {
     const char* name;
     double fore, aft, first;
     std::size_t gaussLines, waterlineLines;
+    double firstCentroid;
   };
-  const Case cases[] = {{"even keel", 6, 6, 0, 0, 1},
-                        {"even keel, base slice to 4 m", 6, 6, 4, 10, 1},
-                        {"trimmed", 7, 5, 0, 50, 0}};
+  const Case cases[] = {{"even keel", 6, 6, 0, 0, 1, 0.5},
+                        {"even keel, base slice to 4 m", 6, 6, 4, 10, 1, 4.5},
+                        {"trimmed", 7, 5, 0, 50, 0, 3.5}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Setting s;
@@ -450,19 +472,62 @@ TEST(Bonjean, StationTraceMarksGaussPointsWaterlinesAndCentroids) {
     std::vector<Drawn> items;
     const auto run = Integrate(PrismaticHull(BoxSection(10)), s, nullptr, &items);
     EXPECT_EQ(CountItems(items, platform::FormItem::kLine, platform::PaletteColour(9)), 11 + c.gaussLines);
-    for (int j = 1; j <= run->run.WaterlineCount; ++j) {
+    for (int j = 1; j <= run.run.WaterlineCount; ++j) {
       SCOPED_TRACE("j = " + std::to_string(j));
       const auto colour = static_cast<platform::RgbColour>(2000 * j);
       EXPECT_EQ(CountItems(items, platform::FormItem::kLine, colour), c.waterlineLines);
       std::vector<double> radii;
-      for (const auto& it : items)
-        if (it.kind == platform::FormItem::kCircle && it.colour == colour) radii.push_back(it.x2);
+      for (const auto& it : items) {
+        if (it.kind != platform::FormItem::kCircle || it.colour != colour) continue;
+        radii.push_back(it.x2);
+        ExpectClose(it.height, j == 1 ? c.firstCentroid : run.run.WaterlineDraft(j) / 2, "centroid mark");
+      }
       ASSERT_EQ(radii.size(), 3u);
       // HalfBreadth/150, /75 and /300.
       EXPECT_NEAR(radii[1] / radii[0], 2, 1e-9);
       EXPECT_NEAR(radii[2] / radii[0], 0.5, 1e-9);
     }
   }
+}
+
+// The integration keeps, for the drawing, every height at which it sampled
+// the section: the ten Gauss heights of the base slice, in pairs about its
+// middle with the upper height first, and the fifty of a trimmed run's five
+// equal sub-slices up to the local waterline, each with the box's
+// half-breadth.
+TEST(Bonjean, IntegrationKeepsTheGaussHeightsItSampled) {
+  const auto expectSlices = [](const std::vector<SectionSample>& samples, double a, double b, int slices) {
+    ASSERT_EQ(samples.size(), static_cast<std::size_t>(10 * slices));
+    const double step = (b - a) / slices;
+    for (std::size_t k = 0; k < samples.size(); k += 2) {
+      const double lower = a + step * static_cast<double>(k / 10), upper = lower + step;
+      SCOPED_TRACE("sample " + std::to_string(k));
+      EXPECT_GT(samples[k].z, samples[k + 1].z);
+      EXPECT_NEAR(samples[k].z + samples[k + 1].z, lower + upper, 1e-12);
+      EXPECT_GT(samples[k + 1].z, lower);
+      EXPECT_LT(samples[k].z, upper);
+      EXPECT_DOUBLE_EQ(samples[k].halfBreadth, 10);
+      EXPECT_DOUBLE_EQ(samples[k + 1].halfBreadth, 10);
+    }
+  };
+  Setting base;
+  base.first = 4;
+  auto even = Integrate(PrismaticHull(BoxSection(10)), base);
+  BonjeanTrace trace;
+  IntegrateStation(even, 11, trace);
+  expectSlices(trace.baseSlice, 0, 4, 1);
+  EXPECT_TRUE(trace.trimmedSlices.empty());
+  ASSERT_TRUE(trace.firstWaterlineCentroid.has_value());
+  ExpectClose(*trace.firstWaterlineCentroid, 4.5, "centroid above the base slice");
+  ExpectClose(even.sections.CentroidHeight(11, 1), 2.5, "ZG with the base slice");
+
+  Setting trimmed;
+  trimmed.fore = 7;
+  trimmed.aft = 5;
+  auto run = Integrate(PrismaticHull(BoxSection(10)), trimmed);
+  IntegrateStation(run, 6, trace);  // at 50 m: the waterline at 6 m
+  EXPECT_TRUE(trace.baseSlice.empty());
+  expectSlices(trace.trimmedSlices, 0, 6, 5);
 }
 
 }  // namespace

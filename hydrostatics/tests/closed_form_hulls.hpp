@@ -25,10 +25,10 @@ namespace hydro::testing {
 using testsupport::ScratchDirectory;
 
 // The common task values of the test runs; drafts given separately.
-inline std::unique_ptr<HydroRun> BaseRun(double Lbp, double B, int stations, const std::vector<double>& drafts,
+inline HydroRun BaseRun(double Lbp, double B, int stations, const std::vector<double>& drafts,
                                          int designIndex, double modelDenominator, const std::string& language) {
-  auto run = std::make_unique<HydroRun>();
-  TaskValues& task = run->task;
+  HydroRun run;
+  TaskValues& task = run.task;
   task.Lbp = Lbp;
   task.HalfBreadth = B / 2;
   task.Depth = 12;
@@ -40,7 +40,7 @@ inline std::unique_ptr<HydroRun> BaseRun(double Lbp, double B, int stations, con
   task.StationLabelScale = 10;
   task.CurveScriptFlag = 1;
   task.OUTDIR = "";
-  RunValues& rv = run->run;
+  RunValues& rv = run.run;
   // What the set-up makes of them.
   rv.ShellThickness = 0;
   rv.ModelScale = modelDenominator == 0 ? 0 : 1.0 / modelDenominator;
@@ -50,23 +50,25 @@ inline std::unique_ptr<HydroRun> BaseRun(double Lbp, double B, int stations, con
   rv.WaterlineCount = static_cast<int>(drafts.size());
   for (int j = 1; j <= rv.WaterlineCount; ++j) rv.WaterlineDraft(j) = drafts[static_cast<std::size_t>(j - 1)];
   rv.DesignWaterlineIndex = designIndex;
-  run->hull.StationCount = stations;
-  for (int i = 1; i <= stations; ++i) run->hull.StationPos(i) = Lbp * (i - 1) / (stations - 1);
+  run.hull.StationCount = stations;
+  for (int i = 1; i <= stations; ++i) run.hull.StationPos(i) = Lbp * (i - 1) / (stations - 1);
   rv.MidshipIndex = static_cast<float>((stations + 1) / 2);
+  run.sections.Size(stations, rv.WaterlineCount);
   return run;
 }
 
 // Box barge L x B, the girth of a station at draft T being B/2 + T exactly.
-inline std::unique_ptr<HydroRun> BoxBarge(const std::vector<double>& drafts, int designIndex,
+inline HydroRun BoxBarge(const std::vector<double>& drafts, int designIndex,
                                           double modelDenominator = 0, const std::string& language = "I",
                                           double L = 100, double B = 20, int stations = 11) {
   auto run = BaseRun(L, B, stations, drafts, designIndex, modelDenominator, language);
-  SectionResults& s = run->sections;
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-    const double T = run->run.WaterlineDraft(j);
+  SectionResults& s = run.sections;
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    const double T = run.run.WaterlineDraft(j);
     for (int i = 1; i <= stations; ++i) {
       s.BonjeanArea(i, j) = B * T;
       s.BonjeanMoment(i, j) = B * T * T / 2;
+      s.CentroidHeight(i, j) = T / 2;
       s.LocalDraft(i, j) = T;
       s.WaterlineHalfBreadth(i, j) = B / 2;
       s.WaterlineGirth(i, j) = B / 2 + T;
@@ -82,17 +84,18 @@ inline std::unique_ptr<HydroRun> BoxBarge(const std::vector<double>& drafts, int
 
 // Wigley-type hull of design draft Td: y = B/2 (1 - xi^2)(1 - (1 - z/Td)^2),
 // xi = 2x/L - 1, z from the keel; Cwp = 2/3, Cm = 2/3 and Cb = 4/9 at Td.
-inline std::unique_ptr<HydroRun> WigleyHull(double L, double B, double Td, const std::vector<double>& drafts,
+inline HydroRun WigleyHull(double L, double B, double Td, const std::vector<double>& drafts,
                                             int designIndex, int stations = 21) {
   auto run = BaseRun(L, B, stations, drafts, designIndex, 0, "I");
-  SectionResults& s = run->sections;
-  for (int j = 1; j <= run->run.WaterlineCount; ++j) {
-    const double t = run->run.WaterlineDraft(j);
+  SectionResults& s = run.sections;
+  for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+    const double t = run.run.WaterlineDraft(j);
     for (int i = 1; i <= stations; ++i) {
-      const double xi = 2 * run->hull.StationPos(i) / L - 1;
+      const double xi = 2 * run.hull.StationPos(i) / L - 1;
       const double f = 1 - xi * xi;
       s.BonjeanArea(i, j) = B * f * (t * t / Td - t * t * t / (3 * Td * Td));
       s.BonjeanMoment(i, j) = B * f * (2 * t * t * t / (3 * Td) - t * t * t * t / (4 * Td * Td));
+      s.CentroidHeight(i, j) = s.BonjeanArea(i, j) > 0 ? s.BonjeanMoment(i, j) / s.BonjeanArea(i, j) : 0.0;
       s.LocalDraft(i, j) = t;
       s.WaterlineHalfBreadth(i, j) = B / 2 * f * (2 * t / Td - t * t / (Td * Td));
     }

@@ -50,7 +50,7 @@ TEST(DesignWaterlineParticulars, ShipAndModelOfABoxBargeFollowTheClosedForms) {
   const double L = 100, B = 20, T = 5, rho = 1.025, M = 1.0 / 20;
   for (const std::string language : {"T", "I"}) {
     auto run = BoxBarge({2, 5, 8}, 2, 20, language);
-    const auto block = ParticularsReport(*run);
+    const auto block = ParticularsReport(run);
     const double V = L * B * T, BM = B * B / (12 * T), BML = L * L / (12 * T);
     const double IT = L * B * B * B / 12, IL = B * L * L * L / 12;
     const double T1 = L * B * rho / 100, MT1 = rho * V * BML / (100 * L), W1 = (L / 2) * 100 * T1 / L;
@@ -110,9 +110,9 @@ TEST(DesignWaterlineParticulars, LongitudinalCentresFromMidshipInMetresOrPerCent
   // Lbp 120, the centre of buoyancy 1.8 m aft of the midship section.
   for (const double denominator : {0.0, 40.0}) {
     auto run = BoxBarge({4}, 1, denominator, "T", 120, 20, 13);
-    run->tables.LCB(1) = 60 - 1.8;
-    run->tables.LCF(1) = 60 + 3.0;
-    const auto lines = DesignWaterlineParticularLines(*run);
+    run.tables.LCB(1) = 60 - 1.8;
+    run.tables.LCF(1) = 60 + 3.0;
+    const auto lines = DesignWaterlineParticularLines(run);
     const std::string lcb = denominator == 0 ? "-1.800" : "-1.500  -1.500";
     const std::string lcf = denominator == 0 ? " 3.000" : " 2.500    2.500";
     bool foundLcb = false, foundLcf = false;
@@ -134,8 +134,8 @@ TEST(DesignWaterlineParticulars, EveryVariantHasItsLineWidths) {
   for (const double denominator : {0.0, 40.0}) {
     for (const std::string language : {"T", "I"}) {
       auto run = BoxBarge({2, 4}, 2, denominator, language);
-      ComputeHydrostaticTables(*run);
-      const auto lines = DesignWaterlineParticularLines(*run);
+      ComputeHydrostaticTables(run);
+      const auto lines = DesignWaterlineParticularLines(run);
       const bool model = denominator != 0;
       const std::size_t width = model ? 75 : 67;
       const bool tr = language == "T";
@@ -162,12 +162,12 @@ TEST(DesignWaterlineParticulars, EveryVariantHasItsLineWidths) {
 
 TEST(DesignWaterlineParticulars, TrimmedRunShowsBothDraftsAndTheirMean) {
   auto run = BoxBarge({2.5}, 1, 0, "I");
-  run->run.TrimmedFlag = 1;
-  run->task.AftDraft = 3.0;
-  run->task.ForeDraft = 2.0;
-  run->run.MeanDraft = 2.5;
-  ComputeHydrostaticTables(*run);
-  const auto lines = DesignWaterlineParticularLines(*run);
+  run.run.TrimmedFlag = 1;
+  run.task.AftDraft = 3.0;
+  run.task.ForeDraft = 2.0;
+  run.run.MeanDraft = 2.5;
+  ComputeHydrostaticTables(run);
+  const auto lines = DesignWaterlineParticularLines(run);
   EXPECT_EQ(lines[9], "DRAFT AT STERN(AP)                     -  Tk     -   [m] :    3.000");
   EXPECT_EQ(lines[10], "DRAFT AT STEM(FP)                      -  Tb     -   [m] :    2.000");
   EXPECT_EQ(lines[11], "MEAN DRAFT                             -  T      -   [m] :    2.500");
@@ -175,9 +175,9 @@ TEST(DesignWaterlineParticulars, TrimmedRunShowsBothDraftsAndTheirMean) {
 
 TEST(DesignWaterlineParticulars, WideNumbersShiftTheModelColumn) {
   auto run = BoxBarge({4}, 1, 8, "I");
-  ComputeHydrostaticTables(*run);
-  run->tables.IT(1) = 123456.9;
-  const auto lines = DesignWaterlineParticularLines(*run);
+  ComputeHydrostaticTables(run);
+  run.tables.IT(1) = 123456.9;
+  const auto lines = DesignWaterlineParticularLines(run);
   // Model Lbp 12.5 m overflows its one integer column.
   EXPECT_EQ(lines[5], "LENGTH BETWEEN PERPENDICULAR           -  Lbp    -   [m] :  100.000   12.500%");
   const std::string it = "TRANS. MOMENT OF INERTIA               -  IT        [m4] :   123456  ";
@@ -186,9 +186,9 @@ TEST(DesignWaterlineParticulars, WideNumbersShiftTheModelColumn) {
 
 TEST(DesignWaterlineParticulars, ZeroLengthPrintsNoUndefinedNumbers) {
   auto run = BoxBarge({2, 4}, 2, 40, "I");
-  run->task.Lbp = 0;
-  run->sections.Cm(2) = 0;  // as the Bonjean step leaves it at a draft of 0
-  const auto block = ParticularsReport(*run);
+  run.task.Lbp = 0;
+  run.sections.Cm(2) = 0;  // as the Bonjean step leaves it at a draft of 0
+  const auto block = ParticularsReport(run);
   for (const auto& line : block) {
     EXPECT_EQ(line.find("nan"), std::string::npos) << line;
     EXPECT_EQ(line.find("inf"), std::string::npos) << line;
@@ -202,7 +202,7 @@ TEST(DesignWaterlineParticulars, ZeroLengthPrintsNoUndefinedNumbers) {
   // down the scale itself: the run stops rather than print them.
   for (const double denominator : {1e-100, 1e-320}) {
     run = BoxBarge({2, 4}, 2, denominator, "T");
-    EXPECT_THROW(ParticularsReport(*run), platform::NonFiniteNumber) << denominator;
+    EXPECT_THROW(ParticularsReport(run), platform::NonFiniteNumber) << denominator;
   }
 }
 

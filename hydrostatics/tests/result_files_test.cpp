@@ -36,11 +36,11 @@ TEST(BonjeanFile, CountsDraftsAndAreasStandInTheirColumns) {
   std::vector<double> drafts;
   for (int j = 1; j <= 12; ++j) drafts.push_back(0.5 * j);
   auto run = BoxBarge(drafts, 4, 0, "T", 100, 20, 21);
-  run->hull.StationPos(2) = 7.5;
-  run->sections.BonjeanArea(2, 1) = 12.3456;
-  run->sections.BonjeanArea(3, 1) = 1234.5;
+  run.hull.StationPos(2) = 7.5;
+  run.sections.BonjeanArea(2, 1) = 12.3456;
+  run.sections.BonjeanArea(3, 1) = 1234.5;
   Room room;
-  WriteBonjeanFile(room.session, *run);
+  WriteBonjeanFile(room.session, run);
   const auto lines = ReadLines(room.dir / "BONJEAN.SON");
   ASSERT_EQ(lines.size(), 2u + 21u);
   EXPECT_EQ(lines[0], " 21            12 ");
@@ -59,11 +59,11 @@ TEST(BonjeanFile, CountsDraftsAndAreasStandInTheirColumns) {
 
 TEST(BonjeanFile, TrimmedRunWritesOneColumnAndNoCurveData) {
   auto run = BoxBarge({3}, 1);
-  run->run.TrimmedFlag = 1;
-  run->task.CurveScriptFlag = 1;
+  run.run.TrimmedFlag = 1;
+  run.task.CurveScriptFlag = 1;
   Room room;
-  WriteBonjeanFile(room.session, *run);
-  WriteHydrostaticCurvesData(room.session, *run);
+  WriteBonjeanFile(room.session, run);
+  WriteHydrostaticCurvesData(room.session, run);
   const auto lines = ReadLines(room.dir / "BONJEAN.SON");
   ASSERT_EQ(lines.size(), 13u);
   EXPECT_EQ(lines[0], " 11" + std::string(12, ' ') + "1 ");
@@ -76,13 +76,13 @@ TEST(BonjeanFile, TrimmedRunWritesOneColumnAndNoCurveData) {
 
 TEST(CurveData, WithoutCurvesAnEarlierFileStaysAsItWas) {
   auto run = BoxBarge({2, 4}, 2);
-  run->task.CurveScriptFlag = 0;
+  run.task.CurveScriptFlag = 0;
   Room room;
   {
     std::ofstream old(room.dir / "ZAZURI.DAT", std::ios::binary);
     old << "earlier run\r\n";
   }
-  WriteHydrostaticCurvesData(room.session, *run);
+  WriteHydrostaticCurvesData(room.session, run);
   EXPECT_EQ(ReadLines(room.dir / "ZAZURI.DAT"), std::vector<std::string>{"earlier run"});
   EXPECT_FALSE(std::filesystem::exists(room.dir / "ZAZURI1.SCR"));
 }
@@ -90,10 +90,10 @@ TEST(CurveData, WithoutCurvesAnEarlierFileStaysAsItWas) {
 TEST(CurveData, BoxBargeRecordsCarryTheClosedFormsAndFeedTheScripts) {
   const double L = 100, B = 20, rho = 1.025;
   auto run = BoxBarge({1, 2, 3, 4, 5, 6, 7, 8}, 5);
-  ComputeHydrostaticTables(*run);
+  ComputeHydrostaticTables(run);
   Room room;
-  run->run.TaskDirectory = room.session.TaskDirectory();
-  WriteHydrostaticCurvesData(room.session, *run);
+  run.run.TaskDirectory = room.session.TaskDirectory();
+  WriteHydrostaticCurvesData(room.session, run);
   const auto lines = ReadLines(room.dir / "ZAZURI.DAT");
   const int N = 11, W = 8;
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(1 + N + W + N * W + W + W));
@@ -161,12 +161,12 @@ TEST(ResultFiles, NumbersThatAreNotFiniteStopEachWriterNamingFileAndQuantity) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto run = BoxBarge({2, 4}, 2);
-    run->task.CurveScriptFlag = 1;
-    ComputeHydrostaticTables(*run);
-    c.spoil(*run);
+    run.task.CurveScriptFlag = 1;
+    ComputeHydrostaticTables(run);
+    c.spoil(run);
     Room room;
-    run->run.TaskDirectory = room.session.TaskDirectory();
-    const int status = platform::RunProgram(room.session, [&](platform::Session& s) { c.write(s, *run); });
+    run.run.TaskDirectory = room.session.TaskDirectory();
+    const int status = platform::RunProgram(room.session, [&](platform::Session& s) { c.write(s, run); });
     EXPECT_EQ(status, 1);
     EXPECT_NE(room.err.str().find(c.message), std::string::npos) << room.err.str();
     if (c.file != nullptr) {

@@ -119,22 +119,22 @@ const std::vector<Check> kBoxBargeChecks{
 TEST(HydrostaticTables, BoxBargeShipTablesFollowTheClosedForms) {
   const double L = 100, B = 20, rho = 1.025;
   auto run = BoxBarge({1, 2, 3, 4, 5, 6, 7, 8}, 5);
-  ComputeHydrostaticTables(*run);
+  ComputeHydrostaticTables(run);
   for (int j = 1; j <= 8; ++j) {
     const double T = j;
-    ExpectValues(Computed(*run, j), BoxBargeValues(L, B, T, rho, B * T + 2 * L * (B / 2 + T)), kBoxBargeChecks,
+    ExpectValues(Computed(run, j), BoxBargeValues(L, B, T, rho, B * T + 2 * L * (B / 2 + T)), kBoxBargeChecks,
                  "waterline " + std::to_string(j));
   }
 }
 
 TEST(HydrostaticTables, ShellPlatingAddsALayerOverTheWettedSurface) {
   auto run = BoxBarge({2, 4}, 2);
-  run->run.ShellThickness = 0.012;  // 12 mm in the task file
-  const auto lines = TablesReport(*run);
+  run.run.ShellThickness = 0.012;  // 12 mm in the task file
+  const auto lines = TablesReport(run);
   const double S = 20 * 4 + 2 * 100 * (10 + 4);
   const double moulded = 100 * 20 * 4;
   const double V = moulded + 0.012 * S;
-  const Values v = Computed(*run, 2);
+  const Values v = Computed(run, 2);
   EXPECT_NEAR(v.V, V, kBoxBias * moulded);
   EXPECT_NEAR(v.D, 1.025 * V, kBoxBias * 1.025 * moulded);
   EXPECT_NEAR(v.Cb, V / (4 * 100 * 20), kBoxBias);
@@ -153,11 +153,11 @@ TEST(HydrostaticTables, ShellPlatingAddsALayerOverTheWettedSurface) {
 TEST(HydrostaticTables, DeductedHalfBreadthsLeaveTheStripsOfTheWaterplane) {
   const double L = 100, inner = 4, outer = 10;
   auto run = BoxBarge({2, 4}, 2);
-  for (int i = 1; i <= run->hull.StationCount; ++i) {
-    for (int j = 1; j <= 2; ++j) run->sections.DeductedHalfBreadth(i, j) = inner;
+  for (int i = 1; i <= run.hull.StationCount; ++i) {
+    for (int j = 1; j <= 2; ++j) run.sections.DeductedHalfBreadth(i, j) = inner;
   }
-  ComputeHydrostaticTables(*run);
-  const Values v = Computed(*run, 2);
+  ComputeHydrostaticTables(run);
+  const Values v = Computed(run, 2);
   const double A = 2 * L * (outer - inner);
   const double IT = 2.0 / 3.0 * L * (outer * outer * outer - inner * inner * inner);
   const double V = L * 20 * 4;
@@ -188,8 +188,8 @@ const std::vector<Check> kWigleyChecks{
 TEST(HydrostaticTables, WigleyHullGivesItsFormCoefficientsAndRadii) {
   const double L = 100, B = 10, Td = 6;
   auto run = WigleyHull(L, B, Td, {3, 6}, 2);
-  ComputeHydrostaticTables(*run);
-  ExpectValues(Computed(*run, 2), WigleyValues(L, B, Td, 1.025), kWigleyChecks, "Wigley");
+  ComputeHydrostaticTables(run);
+  ExpectValues(Computed(run, 2), WigleyValues(L, B, Td, 1.025), kWigleyChecks, "Wigley");
 }
 
 // One printed column: its value, the value it must show and its decimals.
@@ -213,7 +213,7 @@ TEST(HydrostaticTables, ModelTablesFollowTheShipByPowersOfTheScale) {
   const double rho = 1.025, M = 1.0 / 20;
   const double M2 = M * M, M3 = M2 * M;
   auto run = BoxBarge({2, 4, 6}, 2, 20);
-  const auto lines = TablesReport(*run);
+  const auto lines = TablesReport(run);
   const auto shipI = TableRows(lines, kShipTableI);
   const auto modelI = TableRows(lines, kModelTableI);
   const auto modelII = TableRows(lines, kModelTableII);
@@ -224,7 +224,7 @@ TEST(HydrostaticTables, ModelTablesFollowTheShipByPowersOfTheScale) {
   for (int j = 1; j <= 3; ++j) {
     const std::size_t k = static_cast<std::size_t>(j - 1);
     const double T = 2.0 * j;
-    const Values v = Computed(*run, j);
+    const Values v = Computed(run, j);
     const std::string where = "model waterline " + std::to_string(j);
     const auto a = Numbers(modelI[k]);
     ASSERT_EQ(a.size(), 12u) << modelI[k];
@@ -237,8 +237,8 @@ TEST(HydrostaticTables, ModelTablesFollowTheShipByPowersOfTheScale) {
                    {"KB", a[7], M * v.KB, 3},
                    {"LCB", a[8], M * v.LCB, 3},
                    {"S", a[9], M2 * v.S, 4},
-                   {"Lwl", a[10], M * run->sections.Lwl(j), 3},
-                   {"Bwl", a[11], M * 2 * run->sections.MaxHalfBreadth(j), 3}},
+                   {"Lwl", a[10], M * run.sections.Lwl(j), 3},
+                   {"Bwl", a[11], M * 2 * run.sections.MaxHalfBreadth(j), 3}},
                   where);
     const auto b = Numbers(modelII[k]);
     ASSERT_EQ(b.size(), 12u) << modelII[k];
@@ -266,7 +266,7 @@ TEST(HydrostaticTables, ModelTablesFollowTheShipByPowersOfTheScale) {
 
 TEST(HydrostaticTables, WithoutModelScaleTheModelTablesAreAbsent) {
   auto run = BoxBarge({2, 4}, 2);
-  const auto lines = TablesReport(*run);
+  const auto lines = TablesReport(run);
   for (const auto& line : lines) {
     EXPECT_EQ(line.find("MODEL"), std::string::npos) << line;
     EXPECT_EQ(line.find("FRESH"), std::string::npos) << line;
@@ -278,12 +278,13 @@ TEST(HydrostaticTables, WithoutModelScaleTheModelTablesAreAbsent) {
 // quotient either has its guard or prints 0, never inf or nan.
 TEST(HydrostaticTables, UndefinedQuotientsNeverReachTheReport) {
   auto run = BoxBarge({0, 2}, 2, 20);
-  for (int i = 1; i <= run->hull.StationCount; ++i) {
-    run->sections.BonjeanArea(i, 1) = 0;
-    run->sections.BonjeanMoment(i, 1) = 0;
+  for (int i = 1; i <= run.hull.StationCount; ++i) {
+    run.sections.BonjeanArea(i, 1) = 0;
+    run.sections.BonjeanMoment(i, 1) = 0;
+    run.sections.CentroidHeight(i, 1) = 0;
   }
-  run->sections.Cm(1) = 0;  // as the Bonjean step leaves it at a draft of 0
-  run->sections.WettedSurface(1) = 2000;
+  run.sections.Cm(1) = 0;  // as the Bonjean step leaves it at a draft of 0
+  run.sections.WettedSurface(1) = 2000;
   auto check = [](const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
       for (const char* bad : {"nan", "inf", "NaN", "INF", "NAN", "Inf"}) {
@@ -291,7 +292,7 @@ TEST(HydrostaticTables, UndefinedQuotientsNeverReachTheReport) {
       }
     }
   };
-  auto lines = TablesReport(*run);
+  auto lines = TablesReport(run);
   check(lines);
   auto rowsI = TableRows(lines, kShipTableI);
   ASSERT_EQ(rowsI.size(), 2u);
@@ -317,8 +318,8 @@ TEST(HydrostaticTables, UndefinedQuotientsNeverReachTheReport) {
   EXPECT_EQ(modelRows[0].size(), 80u) << modelRows[0];
 
   run = BoxBarge({2, 4}, 1, 20);
-  run->task.Lbp = 0;
-  lines = TablesReport(*run);
+  run.task.Lbp = 0;
+  lines = TablesReport(run);
   check(lines);
   const auto rowsII = TableRows(lines, kShipTableII);
   ASSERT_EQ(rowsII.size(), 2u);
@@ -331,11 +332,11 @@ TEST(HydrostaticTables, UndefinedQuotientsNeverReachTheReport) {
   // makes the scale itself infinite, and a number that is not finite stops
   // the run rather than reaching the report as 0 or "inf".
   run = BoxBarge({2, 4}, 2, 1e-100);
-  lines = TablesReport(*run);
+  lines = TablesReport(run);
   check(lines);
   EXPECT_EQ(TableRows(lines, kModelTableII).size(), 2u);
   run = BoxBarge({2, 4}, 2, 1e-320);
-  EXPECT_THROW(TablesReport(*run), platform::NonFiniteNumber);
+  EXPECT_THROW(TablesReport(run), platform::NonFiniteNumber);
 }
 
 // ---------------------------------------------------------------------------

@@ -64,15 +64,15 @@ void WholeRun(const std::vector<std::string>& parts, const std::vector<std::stri
 void KormelantOffsetTable(const std::vector<std::string>& parts) {
   const auto& folder = FreshFolder();
   Write(folder / "ORNEK.DAT", Part(parts, 0));
-  auto run = std::make_unique<hydro::HydroRun>();
-  run->task.Lbp = 100;
-  run->task.HalfBreadth = 8;
-  run->task.Depth = 10;
-  run->task.ForeDraft = run->task.AftDraft = 6.5;
+  hydro::HydroRun run;
+  run.task.Lbp = 100;
+  run.task.HalfBreadth = 8;
+  run.task.Depth = 10;
+  run.task.ForeDraft = run.task.AftDraft = 6.5;
   RunStep(folder, "", [&](platform::Session& s) {
-    hullform::ReadOffsetTable(s, "ORNEK.DAT", run->hull, hydro::kHydrostaticsForms,
+    hullform::ReadOffsetTable(s, "ORNEK.DAT", run.hull, hydro::kHydrostaticsForms,
                               hullform::ShipHullLimits(100, 8, 10));
-    hydro::ValidateStationPositions(s, *run);
+    hydro::ValidateStationPositions(s, run);
   });
 }
 
