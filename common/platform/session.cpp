@@ -187,10 +187,9 @@ void Session::WriteScreens() {
     char number[16];
     std::snprintf(number, sizeof number, "%04d", screenCounter_ + 1);
     const std::string name = std::string(number) + "-" + FileNamePart(form->Name()) + ".svg";
-    head_.clear();
-    body_.clear();
-    form->RenderSvg(head_, body_);
-    if (!screens_.Write(name, head_, body_)) {
+    std::string head, body;
+    form->RenderSvg(head, body);
+    if (!screens_.Write(name, head, body)) {
       FailPictures();
       return;
     }
