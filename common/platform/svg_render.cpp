@@ -148,9 +148,9 @@ class SvgStream {
 
  private:
   // Room for n more characters at the end of what is written: the string is
-  // lengthened a page at a time (its storage grows by doubling, and is kept
-  // from picture to picture), so that no more of it is filled than the
-  // picture takes.
+  // lengthened a page at a time (its storage grows by doubling), so that no
+  // more of it is filled than the picture takes, and the characters are
+  // written in place.
   char* Room(std::size_t n) {
     if (used_ + n > buffer_.size()) buffer_.resize(used_ + n + 4096);
     return buffer_.data() + used_;
