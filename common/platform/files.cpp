@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <system_error>
 #include <utility>
@@ -71,9 +70,11 @@ std::string VisibleName(std::string_view text) {
       shown += "<NUL>";
       continue;
     }
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "<0x%02X>", code);
-    shown += hex;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    shown += "<0x";
+    shown += kHex[code >> 4];
+    shown += kHex[code & 0xF];
+    shown += '>';
   }
   return shown;
 }
