@@ -438,6 +438,10 @@ void RenderSvgPicture(const std::string& caption, double widthTwips, double heig
   // style, and texts.  Items with runaway coordinates are not drawn.  The
   // point marks are defined as they are met and written before the drawing.
   MarkDefinitions definitions(styles, colours);
+  // Room for the drawing reserved from its item count (an item takes fewer
+  // than 24 characters of the picture as a rule): storage taken up only as
+  // it is written, and the text is not copied onto fresh pages as it grows.
+  body.reserve(body.size() + 24 * items.size() + 4096);
   {
     SvgStream svg(body);
     StyleRun run;
