@@ -364,8 +364,6 @@ void OutputFile::CloseQuietly() noexcept {
   (void)WritePending();
   if (::close(fd_) != 0 && errno != EINTR) failed_ = true;
   fd_ = -1;
-  // The buffer goes back to the heap, where the next file opened takes it.
-  std::string().swap(pending_);
 }
 
 void OutputFile::StopOnFailedWrite() {
