@@ -43,23 +43,27 @@ inline bool WriteProcFile(const char* name, const char* text) {
   return ::close(fd) == 0 && written;
 }
 
+// What the child came to have: a mount namespace of its own, none, or a user
+// namespace in which its user or group could not be mapped.
+enum class Namespace { kOwn, kNone, kUnmapped };
+
 // In the child: a user namespace and a mount namespace of its own, the user
 // and group mapped onto themselves; or a mount namespace alone where the
 // process may have one (privileged) and the kernel gives no user namespace.
-inline bool OwnMountNamespace() {
+inline Namespace OwnMountNamespace() {
   const uid_t uid = ::getuid();
   const gid_t gid = ::getgid();
   if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0) {
     char map[64];
     std::snprintf(map, sizeof map, "%u %u 1\n", static_cast<unsigned>(uid), static_cast<unsigned>(uid));
-    if (!WriteProcFile("/proc/self/uid_map", map)) return false;
+    if (!WriteProcFile("/proc/self/uid_map", map)) return Namespace::kUnmapped;
     // A process without privilege maps its group only once it has given up
     // setgroups in the namespace.
-    if (!WriteProcFile("/proc/self/setgroups", "deny\n")) return false;
+    if (!WriteProcFile("/proc/self/setgroups", "deny\n")) return Namespace::kUnmapped;
     std::snprintf(map, sizeof map, "%u %u 1\n", static_cast<unsigned>(gid), static_cast<unsigned>(gid));
-    return WriteProcFile("/proc/self/gid_map", map);
+    return WriteProcFile("/proc/self/gid_map", map) ? Namespace::kOwn : Namespace::kUnmapped;
   }
-  return ::unshare(CLONE_NEWNS) == 0;
+  return ::unshare(CLONE_NEWNS) == 0 ? Namespace::kOwn : Namespace::kNone;
 }
 
 }  // namespace detail
@@ -71,10 +75,15 @@ inline bool OwnMountNamespace() {
 inline MountedRun RunWithOwnMounts(const std::function<bool()>& mountFolder, const std::function<int()>& step) {
   constexpr int kNoNamespace = 77;
   constexpr int kNoMount = 78;
+  constexpr int kUnmapped = 79;
   const pid_t child = ::fork();
   if (child < 0) return {-1, {}};
   if (child == 0) {
-    if (!detail::OwnMountNamespace()) ::_exit(kNoNamespace);
+    switch (detail::OwnMountNamespace()) {
+      case detail::Namespace::kOwn: break;
+      case detail::Namespace::kNone: ::_exit(kNoNamespace);
+      case detail::Namespace::kUnmapped: ::_exit(kUnmapped);
+    }
     // Nothing mounted here reaches the test's own namespace.
     if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 || !mountFolder()) ::_exit(kNoMount);
     ::_exit(step());
@@ -86,6 +95,8 @@ inline MountedRun RunWithOwnMounts(const std::function<bool()>& mountFolder, con
       return {std::nullopt,
               "the kernel gives this process no user namespace (user.max_user_namespaces is 0, or a sandbox "
               "forbids unshare) and it has no privilege for a mount namespace of its own"};
+    case kUnmapped:
+      return {std::nullopt, "a user namespace was had, but its user or group could not be mapped onto itself"};
     case kNoMount:
       return {std::nullopt, "a mount namespace of its own was had, but the folder could not be mounted in it"};
     default:
