@@ -122,7 +122,7 @@ TEST(NumText, WriteItemFormOfAwkwardValues) {
 // library's own conversion rounds to 15 significant digits ("%.14e"), read
 // back as the same double, with 15 significant digits at most and no
 // exponent.
-TEST(NumText, WriteItemFormIsTheNumberRoundedToFifteenDigits) {
+TEST(NumText, WriteItemFormIsTheNumberTheCLibraryRoundsTo15Digits) {
   std::uint64_t state = 88172645463325252u;
   for (int k = 0; k < 200000; ++k) {
     state ^= state << 13;
