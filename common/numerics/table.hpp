@@ -19,7 +19,9 @@ namespace numerics {
 [[noreturn, gnu::cold, gnu::noinline]] void ThrowTable2Index(int i, int j, int rows, int columns);
 
 // A table's values live in a std::vector, zero-filled when the table is made
-// or resized.
+// or resized.  A work table that a routine sizes anew at every call and whose
+// every value the routine then writes is sized with ResizeForOverwrite
+// instead: its storage is kept from call to call and nothing is filled twice.
 template <class T>
 class Table {
   static_assert(std::is_arithmetic_v<T> && !std::is_same_v<T, bool>, "tables hold numbers");
@@ -32,6 +34,15 @@ class Table {
   int Upper() const { return static_cast<int>(values_.size()) - 1; }
   // Valid indices 0..upper from now on, every value zero.
   void Resize(int upper) { values_.assign(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1, T{}); }
+  // Valid indices 0..upper from now on, for a caller that writes every value
+  // 1..upper before it reads one: index 0 is zero, the values below the
+  // earlier upper index stay as they stand, those beyond it are zero.  The
+  // storage is kept, so a table sized again to no more than its largest
+  // size allocates nothing and fills no more than index 0.
+  void ResizeForOverwrite(int upper) {
+    values_.resize(static_cast<std::size_t>(upper < 0 ? 0 : upper) + 1);
+    values_[0] = T{};
+  }
   void Fill(const T& v) { std::fill(values_.begin(), values_.end(), v); }
 
   T& operator()(int i) { return values_[Check(i)]; }
@@ -63,6 +74,19 @@ class Table2 {
     rows_ = rows < 0 ? 0 : rows;
     columns_ = columns < 0 ? 0 : columns;
     values_.assign(static_cast<std::size_t>(rows_ + 1) * static_cast<std::size_t>(columns_ + 1), T{});
+  }
+  // Valid indices 0..rows by 0..columns from now on, for a caller that writes
+  // every value (1..rows, 1..columns) before it reads one: row 0 and column 0
+  // are zero, every other value is left as the storage holds it (values of
+  // the earlier shape, or zero where the storage grows).  The storage is
+  // kept, as for Table::ResizeForOverwrite.
+  void ResizeForOverwrite(int rows, int columns) {
+    rows_ = rows < 0 ? 0 : rows;
+    columns_ = columns < 0 ? 0 : columns;
+    const std::size_t stride = static_cast<std::size_t>(columns_) + 1;
+    values_.resize((static_cast<std::size_t>(rows_) + 1) * stride);
+    std::fill_n(values_.begin(), stride, T{});
+    for (std::size_t at = stride; at < values_.size(); at += stride) values_[at] = T{};
   }
   void Fill(const T& v) { std::fill(values_.begin(), values_.end(), v); }
 

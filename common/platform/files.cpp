@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <system_error>
 #include <utility>
@@ -71,9 +70,11 @@ std::string VisibleName(std::string_view text) {
       shown += "<NUL>";
       continue;
     }
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "<0x%02X>", code);
-    shown += hex;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    shown += "<0x";
+    shown += kHex[code >> 4];
+    shown += kHex[code & 0xF];
+    shown += '>';
   }
   return shown;
 }
@@ -202,7 +203,7 @@ const std::string& InputFile::NextLine() {
 
 std::string InputFile::ReadLine() { return NextLine(); }
 
-std::string InputFile::ReadText() { return TrimBlanks(ReadLine()); }
+std::string InputFile::ReadText() { return TrimBlanks(NextLine()); }
 
 std::string InputFile::ReadName(const std::string& field) {
   std::string name = ReadText();
@@ -218,7 +219,7 @@ std::string InputFile::ReadName(const std::string& field) {
 }
 
 std::vector<double> InputFile::ReadNumbers(int count) {
-  const std::string line = ReadLine();
+  const std::string& line = NextLine();
   std::vector<double> values;
   std::string problem;
   if (!ParseNumberLine(line, count, values, problem)) Fail(problem);
@@ -232,7 +233,7 @@ std::vector<double> InputFile::ReadNumberList(int count, std::vector<int>* lines
   while (static_cast<int>(list.size()) < count) {
     const auto due = [&] { return expected ? "; " + expected(static_cast<int>(list.size()) + 1) : std::string(); };
     if (expected && AtEnd()) Fail("dosya beklenmeden bitti" + due());
-    const std::string line = ReadLine();
+    const std::string& line = NextLine();
     std::vector<double> values;
     std::string problem;
     if (!ParseNumberItems(line, values, problem)) Fail(problem + due());

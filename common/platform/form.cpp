@@ -32,7 +32,14 @@ ConsoleForm::ConsoleForm(Session& session, std::string name, std::string caption
       widthTwips_(widthTwips),
       heightTwips_(heightTwips),
       scaleWidth_(widthTwips),
-      scaleHeight_(heightTwips) {}
+      scaleHeight_(heightTwips) {
+  // Room for the largest drawing of a run, the body plan of a hull of 100
+  // stations of 250 points (some 120,000 items), reserved at once: it is
+  // address space only, taken up page by page as items are drawn, so a small
+  // drawing costs no more; a large one grown by doubling would copy every
+  // item drawn before onto fresh pages at each step.
+  items_.reserve(kReservedItems);
+}
 
 void ConsoleForm::Show() {
   if (!visible_) Changed();

@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <list>
 #include <string>
 #include <vector>
@@ -59,9 +58,10 @@ struct FormStyle {
   double fontSize = 0;   // texts only, points
 };
 
-// The items of a form in the order they were drawn, held in blocks: drawing
-// more never moves (nor copies) the items drawn before.
-using FormItems = std::deque<FormItem>;
+// The items of a form in the order they were drawn.  A form keeps the
+// storage of its items over its clearings: the next drawing of the same
+// screen reuses it.
+using FormItems = std::vector<FormItem>;
 
 // A label of a form with the form's scale of the moment it was created.
 struct PlacedLabel {
@@ -143,6 +143,8 @@ class ConsoleForm {
   void Changed() { ++revision_; }
   std::uint16_t StyleIndex(RgbColour colour, double width, const std::string& fontName, double fontSize);
   void Add(FormItem::Kind kind, std::uint16_t style, double x1, double y1, double x2, double y2);
+
+  static constexpr std::size_t kReservedItems = std::size_t{1} << 17;
 
   Session& session_;
   std::string name_, caption_;

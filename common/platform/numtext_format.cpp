@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <stdexcept>
 #include <system_error>
 
@@ -22,56 +21,54 @@ struct DecimalText {
   std::string fraction;
 };
 
-// Splits a scientific text "d.ddde+XX" (as std::to_chars writes it) into its
-// integer and fraction digits without any further rounding.
-DecimalText FromScientific(const char* first, const char* last) {
-  DecimalText d;
-  const char* p = first;
-  if (p != last && *p == '-') {
-    d.negative = true;
-    ++p;
-  }
-  std::string digits;
-  while (p != last && *p != 'e') {
-    if (*p != '.') digits += *p;
-    ++p;
-  }
+// The significant digits of a finite, non-negative x and the decimal
+// exponent of the first, as std::to_chars writes them in scientific form:
+// the shortest digits that read back as x (precision < 0), or x rounded to
+// precision + 1 significant digits (an exact half to the even digit).
+struct Significand {
+  char digits[17];  // the shortest form of a double has 17 digits at most
+  int count = 0;
   int exponent = 0;
-  if (p != last) {
-    ++p;  // 'e'
-    bool negExp = false;
-    if (p != last && (*p == '+' || *p == '-')) {
-      negExp = (*p == '-');
-      ++p;
-    }
-    while (p != last) exponent = exponent * 10 + (*p++ - '0');
-    if (negExp) exponent = -exponent;
+};
+
+Significand SignificantDigits(double x, int precision) {
+  char text[40];
+  const auto r = precision < 0
+                     ? std::to_chars(text, text + sizeof text, x, std::chars_format::scientific)
+                     : std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, precision);
+  Significand s;
+  const char* p = text;
+  for (; p != r.ptr && *p != 'e'; ++p) {
+    if (*p != '.') s.digits[s.count++] = *p;
   }
+  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, s.exponent);
+  return s;
+}
+
+// Shortest decimal text that reads back as x (x finite), without any further
+// rounding.
+DecimalText ShortestDecimal(double x) {
+  DecimalText d;
+  d.negative = std::signbit(x);
+  const Significand s = SignificantDigits(std::fabs(x), -1);
+  const std::string digits(s.digits, static_cast<std::size_t>(s.count));
   // value = digits[0].digits[1..] * 10^exponent
-  if (exponent >= 0) {
-    const std::size_t intCount = static_cast<std::size_t>(exponent) + 1;
+  if (s.exponent >= 0) {
+    const std::size_t intCount = static_cast<std::size_t>(s.exponent) + 1;
     if (digits.size() <= intCount) {
       d.integer = digits + std::string(intCount - digits.size(), '0');
-      d.fraction.clear();
     } else {
       d.integer = digits.substr(0, intCount);
       d.fraction = digits.substr(intCount);
     }
   } else {
     // The integer part stays "0".
-    d.fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    d.fraction = std::string(static_cast<std::size_t>(-s.exponent - 1), '0') + digits;
   }
   // Strip leading zeros of the integer part (a zero value gives "0").
   const std::size_t nz = d.integer.find_first_not_of('0');
   d.integer = (nz == std::string::npos) ? "0" : d.integer.substr(nz);
   return d;
-}
-
-// Shortest decimal text that reads back as x (x finite).
-DecimalText ShortestDecimal(double x) {
-  char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
-  return FromScientific(buf, r.ptr);
 }
 
 bool IsZero(const DecimalText& d) {
@@ -108,92 +105,18 @@ void RoundDecimals(DecimalText& d, int nDec) {
   d.integer.insert(d.integer.begin(), '1');
 }
 
-// Powers of ten that a double holds exactly.
-constexpr double kExactPowersOfTen[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                          1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// The significant digits (at most 15, no trailing zeros) and the decimal
-// exponent of a finite, non-zero |x| rounded to 15 significant digits: the
-// exact binary value rounded, an exact half to the even digit, as
-// std::to_chars rounds it.  Returns the digit count.
-int FifteenDigits(double x, char (&digits)[17], int& exponent) {
-  const double ax = std::fabs(x);
-  if (ax >= 1e-8 && ax < 1e15) {
-    // |x| 10^k with 10^k exact (k = 14 - e from 0 to 22) lies in [1e14, 1e15)
-    // for the decimal exponent e of x.  Its rounding to a whole number is the
-    // 15 digits, decided on the exact product: fma gives the error of the
-    // rounded one, which is below half the spacing of doubles there.
-    int binary = 0;
-    std::frexp(ax, &binary);
-    int e = static_cast<int>(std::floor((binary - 1) * 0.30102999566398120));
-    for (int tries = 0; tries < 4; ++tries) {
-      const int k = 14 - e;
-      if (k < 0 || k > 22) break;
-      const double p = ax * kExactPowersOfTen[k];
-      if (p >= 1e15) {
-        ++e;
-        continue;
-      }
-      if (p < 1e14) {
-        --e;
-        continue;
-      }
-      const double error = std::fma(ax, kExactPowersOfTen[k], -p);  // exact product = p + error
-      auto n = static_cast<std::int64_t>(p);                        // p < 2^53: its whole part is exact
-      const double fraction = p - static_cast<double>(n);
-      if (fraction > 0.5 || (fraction == 0.5 && (error > 0 || (error == 0 && n % 2 == 1)))) ++n;
-      if (n == 1000000000000000) {
-        n = 100000000000000;
-        ++e;
-      }
-      // Two digits at a time, in 32-bit halves: n = high 10^8 + low.
-      static constexpr char kPairs[] =
-          "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-          "8081828384858687888990919293949596979899";
-      auto low = static_cast<std::uint32_t>(n % 100000000);
-      auto high = static_cast<std::uint32_t>(n / 100000000);  // seven digits
-      for (int d = 13; d >= 7; d -= 2) {
-        const std::uint32_t pair = low % 100;
-        low /= 100;
-        digits[d] = kPairs[2 * pair];
-        digits[d + 1] = kPairs[2 * pair + 1];
-      }
-      for (int d = 5; d >= 0; d -= 2) {
-        const std::uint32_t pair = high % 100;
-        high /= 100;
-        digits[d] = kPairs[2 * pair];
-        digits[d + 1] = kPairs[2 * pair + 1];
-      }
-      digits[0] = static_cast<char>('0' + high);
-      exponent = e;
-      int count = 15;
-      while (count > 1 && digits[count - 1] == '0') --count;
-      return count;
-    }
-  }
-  char text[40];
-  const auto r = std::to_chars(text, text + sizeof text, ax, std::chars_format::scientific, 14);
-  int count = 0;
-  const char* p = text;
-  for (; p != r.ptr && *p != 'e'; ++p) {
-    if (*p != '.') digits[count++] = *p;
-  }
-  exponent = 0;
-  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, exponent);
-  while (count > 1 && digits[count - 1] == '0') --count;
-  return count;
-}
-
 // The write-item text of a finite, non-zero x, written at `out`: x rounded to
 // 15 significant digits, its digits placed around the point without an
 // exponent, trailing zeros of the fraction dropped.  Returns the end of the
 // text.  `out` has room for kItemNumberRoom characters ("-0." + 323 zeros +
 // 15 digits, or "-" + 309 digits).
 char* WriteItemText(char* out, double x) {
-  char digits[17];
-  int exponent = 0;
-  const int count = FifteenDigits(x, digits, exponent);
+  // |x| rounded to 15 significant digits, trailing zeros dropped.
+  const Significand s = SignificantDigits(std::fabs(x), 14);
+  const char* const digits = s.digits;
+  const int exponent = s.exponent;
+  int count = s.count;
+  while (count > 1 && digits[count - 1] == '0') --count;
   if (x < 0) *out++ = '-';
   if (exponent >= 0) {
     // Integer digits, filled with zeros beyond the significant ones.
@@ -224,16 +147,10 @@ std::string FormatWithDigitMask(double x, int nInt, int nDec) {
   // The shortest decimal text of x, its digits placed around the point, then
   // rounded to nDec decimals (halves away from zero), all in one buffer:
   // digits[0] is kept free for a carry out of the integer part.
-  char scientific[40];
-  const auto r = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(x), std::chars_format::scientific);
-  char significant[20];
-  int count = 0;
-  const char* p = scientific;
-  for (; p != r.ptr && *p != 'e'; ++p) {
-    if (*p != '.') significant[count++] = *p;
-  }
-  int exponent = 0;
-  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, exponent);
+  const Significand s = SignificantDigits(std::fabs(x), -1);
+  const char* const significant = s.digits;
+  const int count = s.count;
+  const int exponent = s.exponent;
 
   const int decimals = nDec < 0 ? 0 : nDec;
   // Integer digits: exponent + 1 of them (at least one, "0").

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <istream>
@@ -184,13 +183,13 @@ void Session::WriteScreens() {
     // The pictures of an earlier run would mix with this run's numbering.
     if (!picturesStarted_ && screens_.Open(ScreensDirectory(), true)) screens_.RemoveEarlierPictures();
     picturesStarted_ = true;
-    char number[16];
-    std::snprintf(number, sizeof number, "%04d", screenCounter_ + 1);
-    const std::string name = std::string(number) + "-" + FileNamePart(form->Name()) + ".svg";
-    head_.clear();
-    body_.clear();
-    form->RenderSvg(head_, body_);
-    if (!screens_.Write(name, head_, body_)) {
+    // "0001-Form1.svg": the picture's number in four digits at least.
+    std::string name = std::to_string(screenCounter_ + 1);
+    if (name.size() < 4) name.insert(0, 4 - name.size(), '0');
+    name += "-" + FileNamePart(form->Name()) + ".svg";
+    std::string head, body;
+    form->RenderSvg(head, body);
+    if (!screens_.Write(name, head, body)) {
       FailPictures();
       return;
     }

@@ -138,10 +138,8 @@ class Session {
   bool picturesStarted_ = false;
   bool inputEnded_ = false;
   bool picturesFailed_ = false;
-  // The pictures folder, opened at the first picture, and the text of the
-  // picture being written (its storage kept from picture to picture).
+  // The pictures folder, opened at the first picture.
   PictureFolder screens_;
-  std::string head_, body_;
   // Folders locked by this run: the open descriptor that holds each lock.
   std::vector<int> folderLocks_;
   // Says once that the pictures cannot be written; none is written after.

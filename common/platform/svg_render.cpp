@@ -148,9 +148,9 @@ class SvgStream {
 
  private:
   // Room for n more characters at the end of what is written: the string is
-  // lengthened a page at a time (its storage grows by doubling, and is kept
-  // from picture to picture), so that no more of it is filled than the
-  // picture takes.
+  // lengthened a page at a time (its storage grows by doubling), so that no
+  // more of it is filled than the picture takes, and the characters are
+  // written in place.
   char* Room(std::size_t n) {
     if (used_ + n > buffer_.size()) buffer_.resize(used_ + n + 4096);
     return buffer_.data() + used_;
@@ -438,6 +438,10 @@ void RenderSvgPicture(const std::string& caption, double widthTwips, double heig
   // style, and texts.  Items with runaway coordinates are not drawn.  The
   // point marks are defined as they are met and written before the drawing.
   MarkDefinitions definitions(styles, colours);
+  // Room for the drawing reserved from its item count (an item takes fewer
+  // than 24 characters of the picture as a rule): storage taken up only as
+  // it is written, and the text is not copied onto fresh pages as it grows.
+  body.reserve(body.size() + 24 * items.size() + 4096);
   {
     SvgStream svg(body);
     StyleRun run;

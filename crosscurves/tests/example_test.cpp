@@ -90,51 +90,5 @@ TEST(BundledExample, RunsToItsEndWithTenHeelBlocks) {
   EXPECT_EQ(report.find("\r\n", report.rfind(last)), report.size() - 2);
 }
 
-// The whole-run inputs kept for the fuzzer (the bundled example's task file
-// and offset table, then the answers, joined by NUL bytes), replayed in the
-// plain suite: each run ends as a run may (0, 1 or 2), never on a number
-// that is not finite.  The axis ranges the drawings cannot scale are refused
-// with their message and asked again, and the boxes' own texts that follow
-// finish the drawing.
-TEST(BundledExample, FuzzRegressionsOfWholeRuns) {
-  const std::filesystem::path folder = testsupport::ExamplesDirectory().parent_path() / "tests" / "fuzz" /
-                                       "regressions" / "pendrovix_run";
-  const std::map<std::string, std::string> refused = {
-      {"gz-axis-top-1e-308-asked-again", "Bu ust deger cizilemez"},
-      {"gz-axis-top-4.9e-324-asked-again", "Bu ust deger cizilemez"},
-      {"cross-curve-kn-axis-maximum-1e-310-asked-again", "Bu aralik cizilemez"},
-      {"cross-curve-kn-axis-plus-minus-1e308-asked-again", "Bu aralik cizilemez"},
-  };
-  int replayed = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    SCOPED_TRACE(name);
-    const std::string input = testsupport::ReadFile(entry.path());
-    const std::size_t first = input.find('\0'), second = input.find('\0', first + 1);
-    ASSERT_NE(second, std::string::npos);
-    ProgramRun run;
-    run.Write("Pendrovix.TSK", input.substr(0, first));
-    run.Write("ORNEK.DAT", input.substr(first + 1, second - first - 1));
-    const int status = run.Run(input.substr(second + 1));
-    EXPECT_TRUE(status == 0 || status == 1 || status == 2) << status << run.Errors();
-    // The writers stop on a number that is not finite rather than write it.
-    EXPECT_EQ(run.Errors().find("sonlu bir sayi degil:"), std::string::npos) << run.Errors();
-    EXPECT_EQ(run.Errors().find("sonlu olmayan bir sayi"), std::string::npos) << run.Errors();
-    const auto found = refused.find(name);
-    if (found != refused.end()) {
-      EXPECT_EQ(status, 0) << run.Errors();
-      EXPECT_NE(run.Errors().find(found->second), std::string::npos) << run.Errors();
-      EXPECT_NE(run.Errors().find("tekrar girin"), std::string::npos);
-      const scripttest::ParsedScript script = scripttest::ReadScript(
-          run.Dir() / (name.rfind("gz", 0) == 0 ? "Pendrovix_GZ_PHI.SCR" : "Pendrovix_KZ_DEP.SCR"),
-          {.redrawAtEnd = false});
-      EXPECT_EQ(scripttest::Faults(script), "");
-      EXPECT_FALSE(script.polylines.empty());
-    }
-    ++replayed;
-  }
-  EXPECT_GE(replayed, 11);
-}
-
 }  // namespace
 }  // namespace cross::testing

@@ -65,16 +65,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // The parts of an input: the files of the target, then the answers, split
-  // at NUL bytes.
-  std::vector<std::string> parts(1);
-  for (std::size_t k = 0; k < size; ++k) {
-    if (data[k] == 0) {
-      parts.emplace_back();
-    } else {
-      parts.back() += static_cast<char>(data[k]);
-    }
+  const fuzz::Outcome outcome = chosen->run(fuzz::SplitParts(std::string(data, data + size)));
+  if (!outcome.finding.empty()) {
+    std::fprintf(stderr, "FUZZ FINDING: %s\n", outcome.finding.c_str());
+    std::abort();
   }
-  chosen->run(parts);
   return 0;
 }

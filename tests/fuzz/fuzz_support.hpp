@@ -5,27 +5,33 @@
 #include <unistd.h>
 
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "common/platform/session.hpp"
+#include "fuzz_targets.hpp"
+#include "tests/support/session_runs.hpp"
 
 namespace fuzz {
 
-// This process's working folder, emptied for every input.
-inline const std::filesystem::path& FreshFolder() {
+// This process's working folder for the inputs.
+inline const std::filesystem::path& WorkFolder() {
   static const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("suite-fuzz-" + std::to_string(::getpid()));
-  std::error_code ec;
-  std::filesystem::remove_all(folder, ec);
-  std::filesystem::create_directories(folder);
   return folder;
+}
+
+// The working folder, emptied for an input.
+inline const std::filesystem::path& FreshFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(WorkFolder(), ec);
+  std::filesystem::create_directories(WorkFolder());
+  return WorkFolder();
 }
 
 inline const std::string& Part(const std::vector<std::string>& parts, std::size_t k) {
@@ -39,21 +45,16 @@ inline void Write(const std::filesystem::path& p, const std::string& text) {
 
 // Runs a step of a program in a session on `folder`, answering from
 // `answers`.  A fault of the program (status 3) is a finding.
-inline int RunStep(const std::filesystem::path& folder, const std::string& answers,
-                   const std::function<void(platform::Session&)>& step) {
-  std::istringstream in(answers);
-  std::ostringstream out, err;
-  int status = 0;
-  {
-    platform::Session session(in, out, err, folder);
-    status = platform::RunProgram(session, step);
+inline Outcome RunStep(const std::filesystem::path& folder, const std::string& answers,
+                       const std::function<void(platform::Session&)>& step) {
+  const testsupport::StepOutcome run = testsupport::RunStep(folder, answers, step);
+  Outcome outcome;
+  outcome.status = run.status;
+  outcome.errors = run.err;
+  if (run.status == static_cast<int>(platform::ExitStatus::kInternalFault)) {
+    outcome.finding = "the run ended as a fault of the program (status 3):\n" + run.err;
   }
-  if (status == static_cast<int>(platform::ExitStatus::kInternalFault)) {
-    std::fprintf(stderr, "FUZZ FINDING: the run ended as a fault of the program (status 3):\n%s\n",
-                 err.str().c_str());
-    std::abort();
-  }
-  return status;
+  return outcome;
 }
 
 // True when the text holds "inf" or "nan" (any case) as a word of its own:
@@ -73,8 +74,9 @@ inline bool HoldsNonFiniteText(const std::string& text, std::string& where) {
 }
 
 // Every file the run wrote under `folder` (the given inputs excepted) must be
-// free of numbers that are not finite.
-inline void RequireFiniteOutputs(const std::filesystem::path& folder, const std::vector<std::string>& inputs) {
+// free of numbers that are not finite: the finding of the first that is not,
+// empty when none.
+inline std::string NonFiniteOutput(const std::filesystem::path& folder, const std::vector<std::string>& inputs) {
   std::error_code ec;
   for (const auto& e : std::filesystem::recursive_directory_iterator(folder, ec)) {
     if (!e.is_regular_file()) continue;
@@ -85,12 +87,9 @@ inline void RequireFiniteOutputs(const std::filesystem::path& folder, const std:
     std::ifstream f(e.path(), std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     std::string where;
-    if (HoldsNonFiniteText(text, where)) {
-      std::fprintf(stderr, "FUZZ FINDING: a number that is not finite in \"%s\": ...%s...\n", name.c_str(),
-                   where.c_str());
-      std::abort();
-    }
+    if (HoldsNonFiniteText(text, where)) return "a number that is not finite in \"" + name + "\": ..." + where + "...";
   }
+  return {};
 }
 
 // The task file's name lines (12, 14, 16 and 18 in Kormelant's and

@@ -1,5 +1,6 @@
 // The one-based tables: zero-filled when made or resized, index 0 there and
-// zero, every index beyond the declared bounds refused.
+// zero (also when sized for overwriting), every index beyond the declared
+// bounds refused.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -39,6 +40,44 @@ TEST(Table, MadeAndResizedZeroFilledFromIndexZero) {
   m.Resize(2, 2);
   for (int i = 0; i <= 2; ++i)
     for (int j = 0; j <= 2; ++j) EXPECT_EQ(m(i, j), 0.0) << i << "," << j;
+}
+
+// A work table sized for overwriting: index 0 (row 0 and column 0) zero
+// whatever was written there, the new bounds checked, the values a table
+// grows by zero, and its storage kept when it is sized again within its
+// largest size.
+TEST(Table, ResizedForOverwriteKeepsIndexZeroTheBoundsAndItsStorage) {
+  Table<double> t(6);
+  for (int i = 0; i <= 6; ++i) t(i) = 10 + i;
+  const double* storage = &t(0);
+  t.ResizeForOverwrite(4);
+  EXPECT_EQ(t.Upper(), 4);
+  EXPECT_EQ(t(0), 0.0);
+  EXPECT_EQ(t(4), 14.0);  // left for the caller to write
+  EXPECT_THROW((void)t(5), std::out_of_range);
+  t.ResizeForOverwrite(6);
+  EXPECT_EQ(&t(0), storage);
+  EXPECT_EQ(t(5), 0.0);
+  EXPECT_EQ(t(6), 0.0);
+  Table<int> none;
+  none.ResizeForOverwrite(-2);
+  EXPECT_EQ(none.Upper(), 0);
+  EXPECT_EQ(none(0), 0);
+
+  Table2<double> m(3, 4);
+  m.Fill(7);
+  const double* cells = &m(0, 0);
+  m.ResizeForOverwrite(4, 2);
+  EXPECT_EQ(m.Rows(), 4);
+  EXPECT_EQ(m.Columns(), 2);
+  for (int j = 0; j <= 2; ++j) EXPECT_EQ(m(0, j), 0.0) << j;
+  for (int i = 0; i <= 4; ++i) EXPECT_EQ(m(i, 0), 0.0) << i;
+  EXPECT_THROW((void)m(5, 0), std::out_of_range);
+  EXPECT_THROW((void)m(1, 3), std::out_of_range);
+  m.ResizeForOverwrite(3, 4);
+  EXPECT_EQ(&m(0, 0), cells);
+  for (int i = 0; i <= 3; ++i) EXPECT_EQ(m(i, 0), 0.0) << i;
+  for (int j = 0; j <= 4; ++j) EXPECT_EQ(m(0, j), 0.0) << j;
 }
 
 TEST(Table, IndicesBeyondTheBoundsAreRefusedNamingThem) {

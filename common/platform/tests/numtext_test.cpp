@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <stdexcept>
@@ -81,6 +85,69 @@ TEST(NumText, WriteItemFormIsPlainDecimal) {
             "-0." + std::string(323, '0') + "494065645841247");
   EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::quiet_NaN()), platform::NonFiniteNumber);
   EXPECT_THROW(platform::WriteItemNumber(std::numeric_limits<double>::infinity()), platform::NonFiniteNumber);
+}
+
+// Awkward values of the rounding to 15 significant digits: exact halves and
+// the doubles half an ulp either side of them, powers of ten that a double
+// holds exactly and ones it does not, the smallest normal and the largest
+// and smallest denormal doubles.
+TEST(NumText, WriteItemFormOfAwkwardValues) {
+  const double half = 1000000000000005.0;  // 1e15 + 5: the spacing of doubles is 0.125 there
+  const struct {
+    double x;
+    std::string text;
+  } cases[] = {
+      {half, "1000000000000000"},
+      {std::nextafter(half, 2e15), "1000000000000010"},
+      {std::nextafter(half, 0.0), "1000000000000000"},
+      {std::nextafter(1000000000000015.0, 0.0), "1000000000000010"},
+      {0.5, "0.5"},
+      {std::nextafter(0.5, 1.0), "0.5"},
+      {std::nextafter(0.5, 0.0), "0.5"},
+      {1e-8, "0.00000001"},
+      {1e-5, "0.00001"},
+      {1e14, "100000000000000"},
+      {1e22, "10000000000000000000000"},
+      {1e23, "100000000000000000000000"},  // the double is 99999999999999991611392
+      {-1e-300, "-0." + std::string(299, '0') + "1"},
+      {1e300, "1" + std::string(300, '0')},
+      {std::numeric_limits<double>::min(), "0." + std::string(307, '0') + "22250738585072"},
+      {std::nextafter(std::numeric_limits<double>::min(), 0.0), "0." + std::string(307, '0') + "22250738585072"},
+      {3 * std::numeric_limits<double>::denorm_min(), "0." + std::string(322, '0') + "148219693752374"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(platform::WriteItemNumber(c.x), c.text) << c.x;
+}
+
+// On many values of every magnitude the write-item text is the number the C
+// library's own conversion rounds to 15 significant digits ("%.14e"), read
+// back as the same double, with 15 significant digits at most and no
+// exponent.
+TEST(NumText, WriteItemFormIsTheNumberTheCLibraryRoundsTo15Digits) {
+  std::uint64_t state = 88172645463325252u;
+  for (int k = 0; k < 200000; ++k) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    // Mantissa bits at random, an exponent from 1e-12 to 1e18 or so, and
+    // every tenth value over the whole range of doubles.
+    std::uint64_t bits = state;
+    if (k % 10 != 0) bits = (bits & 0x800FFFFFFFFFFFFFu) | (std::uint64_t{983 + (state >> 52) % 100} << 52);
+    const double x = std::bit_cast<double>(bits);
+    if (!std::isfinite(x)) continue;
+    const std::string text = platform::WriteItemNumber(x);
+    char reference[40];
+    std::snprintf(reference, sizeof reference, "%.14e", x);
+    ASSERT_EQ(std::strtod(text.c_str(), nullptr), std::strtod(reference, nullptr)) << text << " " << reference;
+    ASSERT_EQ(text.find_first_of("eE"), std::string::npos) << text;
+    // The significant digits: from the first digit that is not zero to the
+    // last.
+    const std::size_t first = text.find_first_of("123456789");
+    std::size_t digits = 0;
+    if (first != std::string::npos) {
+      for (std::size_t i = first; i <= text.find_last_of("123456789"); ++i) digits += text[i] != '.';
+    }
+    ASSERT_LE(digits, 15u) << text;
+  }
 }
 
 // Every value reads back as the same double from a text without exponent.

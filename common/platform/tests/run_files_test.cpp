@@ -338,8 +338,9 @@ TEST_F(RunFilesTest, OutputFolderThatCannotBeWrittenIsRefusedInTheClaim) {
     status = step();
     fs::permissions(folder, fs::perms::owner_all);
   } else {
-    status = testsupport::RunWithReadOnlyFolder(folder, step);
-    if (!status) GTEST_SKIP() << "no private mount namespace here";
+    const testsupport::MountedRun mounted = testsupport::RunWithReadOnlyFolder(folder, step);
+    if (!mounted.status) GTEST_SKIP() << "no read-only folder can be mounted here: " << mounted.unavailable;
+    status = mounted.status;
   }
   EXPECT_EQ(*status, 1);
   const std::string err = ReadAll(dir_ / "err.txt");
@@ -495,9 +496,9 @@ TEST_F(RunFilesTest, PictureCutOffByAFullDiskIsRemoved) {
     WriteAll(dir_ / "out.txt", out_.str());
     return status;
   };
-  const std::optional<int> status = testsupport::RunWithSmallFileSystem(screens, "8k", run);
-  if (!status) GTEST_SKIP() << "no private mount namespace or tmpfs here";
-  EXPECT_EQ(*status, 0);
+  const testsupport::MountedRun mounted = testsupport::RunWithSmallFileSystem(screens, "8k", run);
+  if (!mounted.status) GTEST_SKIP() << "no small file system can be mounted here: " << mounted.unavailable;
+  EXPECT_EQ(*mounted.status, 0);
   EXPECT_EQ(ReadAll(dir_ / "held.txt"), "0001-F.svg whole\n");
   const std::string err = ReadAll(dir_ / "err.txt");
   EXPECT_EQ(testsupport::CountOf(err, "Ekran resimleri"), 1) << err;
