@@ -29,15 +29,31 @@ struct HullModel {
   int StationCount = 0;
   Table<double> StationPos{kMaxRows};       // station position x from AP, stations 1..StationCount
   Table<int> PointCount{kMaxRows + 1};      // rows 1..StationCount + 2
-  Table2<double> PointZ{kMaxRows, kPointColumns};     // height of the point above the base line
-  Table2<double> PointY{kMaxRows, kPointColumns};     // half-breadth; on the contour rows x from AP
-  Table2<double> PointCode{kMaxRows, kPointColumns};  // 0 knuckle, any other value smooth
+  // The point tables hold the rows read so far (SizePointRows): a model of
+  // 20 stations takes 22 rows, not the 150 rows of its capacity.
+  Table2<double> PointZ;     // height of the point above the base line
+  Table2<double> PointY;     // half-breadth; on the contour rows x from AP
+  Table2<double> PointCode;  // 0 knuckle, any other value smooth
   Table<double> StationBottom{kMaxRows};    // PointZ(i, 1)
   Table<double> StationTop{kMaxRows};       // PointZ(i, PointCount(i))
 
   int SternRow() const { return StationCount + 1; }  // aft end contour, "KIC BODOSLAMA"
   int StemRow() const { return StationCount + 2; }   // fore end contour, "BAS BODOSLAMA"
 };
+
+// The point tables of the model sized to rows 0..rows by points 0..points:
+// with the points a row holds unchanged, the rows that remain keep their
+// values and the rows added are zero; with another number of points every
+// value is zero.
+inline void SizePointRows(HullModel& hull, int rows, int points) {
+  for (Table2<double>* table : {&hull.PointZ, &hull.PointY, &hull.PointCode}) {
+    if (table->Columns() == points) {
+      table->ResizeRows(rows);
+    } else {
+      table->Resize(rows, points);
+    }
+  }
+}
 
 // The names by which messages and reports point at a row of the hull model:
 // "Posta Kesiti No: 3 (  20.000 metre AP 'den)" for station i at x, "KIC

@@ -160,14 +160,17 @@ void ReadContour(HullFile& file, HullModel& hull, int r, bool stern, const Offse
                      "bir bodoslama en fazla " + std::to_string(format.maxProfileLines - 1) + " nokta tutar.");
 }
 
-// Every value of a model back to zero, in the storage it has.
-void ClearHullModel(HullModel& hull) {
+// The points a row of the model may hold in this program's form of the
+// table: as many as the lines of a station or contour, markers included.
+int RowPoints(const OffsetTableFormat& format) { return std::max(format.maxStationLines, format.maxProfileLines); }
+
+// Every value of a model back to zero and no point rows: the rows are made
+// as the stations come.
+void ClearHullModel(HullModel& hull, const OffsetTableFormat& format) {
   hull.StationCount = 0;
   hull.StationPos.Fill(0);
   hull.PointCount.Fill(0);
-  hull.PointZ.Fill(0);
-  hull.PointY.Fill(0);
-  hull.PointCode.Fill(0);
+  SizePointRows(hull, 0, RowPoints(format));
   hull.StationBottom.Fill(0);
   hull.StationTop.Fill(0);
 }
@@ -188,6 +191,7 @@ void ReadHullRows(platform::Session& session, HullFile& file, HullModel& hull, c
                     " posta kesiti icinde posta listesinin sonu (kodu 9999 olan satir) yok; bir offset tablosu en "
                     "fazla " + std::to_string(format.maxStations) + " posta kesiti tutar.");
     }
+    SizePointRows(hull, i, RowPoints(format));
     const auto positionLine = [&] { return "Posta Kesiti No:" + FormatInteger(i, 2) + ", posta yeri"; };
     hull.StationPos(i) = file.Numbers(1, positionLine)[0];
     RequireWithin(file, positionLine, "posta yeri X", hull.StationPos(i), limits.position, limits.positionReason);
@@ -236,6 +240,8 @@ void ReadHullRows(platform::Session& session, HullFile& file, HullModel& hull, c
                                            std::to_string(format.minStations) + " posta kesiti gerekir.");
   }
 
+  // The two contour rows follow the stations, read or not.
+  SizePointRows(hull, hull.StationCount + 2, RowPoints(format));
   for (int s = 1; s <= hull.StationCount; ++s) {
     hull.StationBottom(s) = hull.PointZ(s, 1);
     hull.StationTop(s) = hull.PointZ(s, hull.PointCount(s));
@@ -256,7 +262,7 @@ void ReadOffsetTable(platform::Session& session, const std::string& path, HullMo
   // Read into the run's model in place, from zeros (a model built aside and
   // moved in would make the run's largest tables twice).  A table that fails
   // stops the run and leaves a model of no stations.
-  ClearHullModel(result);
+  ClearHullModel(result, forms.offsetTable);
   try {
     ReadHullRows(session, file, result, forms, limits);
   } catch (...) {

@@ -8,6 +8,9 @@ void SplineSectionWithKnuckles(int r, const HullModel& hull, int& m, Vec& t, Spl
                                const SectionSplineOptions& options) {
   m = hull.PointCount(r);
   if (m <= 0) return;
+  // Tables too small for the row are made as large as it.
+  if (t.Upper() < m) t.Resize(m);
+  if (c.Rows() < 4 || c.Columns() < m) c.Resize(4, m);
 
   // The row's ordinates (half-breadths, or positions from AP on a contour).
   Vec y(m);

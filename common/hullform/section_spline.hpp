@@ -16,8 +16,9 @@ using numerics::Vec;
 // Work tables large enough for any row of the hull model.
 struct SectionSpline {
   int m = 0;
-  Vec knots{kPointColumns};
-  SplineTable table = numerics::MakeSplineTable(kPointColumns);
+  // Sized by SplineSectionWithKnuckles to the row it fits, grown only.
+  Vec knots;
+  SplineTable table = numerics::MakeSplineTable(0);
 };
 
 // Turns row r of the hull model (a station, SternRow() or StemRow()) into one

@@ -88,6 +88,13 @@ class Table2 {
     std::fill_n(values_.begin(), stride, T{});
     for (std::size_t at = stride; at < values_.size(); at += stride) values_[at] = T{};
   }
+  // Valid rows 0..rows from now on, the columns kept: the rows that remain
+  // keep their values, rows added are zero.  A table filled row by row as
+  // its rows come (the stations of an offset table) grows with them.
+  void ResizeRows(int rows) {
+    rows_ = rows < 0 ? 0 : rows;
+    values_.resize(static_cast<std::size_t>(rows_ + 1) * static_cast<std::size_t>(columns_ + 1));
+  }
   void Fill(const T& v) { std::fill(values_.begin(), values_.end(), v); }
 
   T& operator()(int i, int j) { return values_[Check(i, j)]; }

@@ -5,6 +5,7 @@
 // straight into a hull model; and the sections whose areas, moments and
 // righting levers have closed forms.
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -50,8 +51,12 @@ inline std::string OffsetTableText(const Hull& h) {
 }
 inline void WriteOffsetTable(const std::filesystem::path& path, const Hull& h) { WriteFile(path, OffsetTableText(h)); }
 
-// Row r of the hull model holds the points in order from 1.
+// Row r of the hull model holds the points in order from 1 (the point
+// tables grown to row r when they are smaller).
 inline void SetRow(hullform::HullModel& m, int r, const std::vector<Point>& points) {
+  if (m.PointZ.Columns() != hullform::kPointColumns || m.PointZ.Rows() < r) {
+    hullform::SizePointRows(m, std::max(r, m.PointZ.Rows()), hullform::kPointColumns);
+  }
   m.PointCount(r) = static_cast<int>(points.size());
   for (std::size_t k = 0; k < points.size(); ++k) {
     const int c = static_cast<int>(k) + 1;
@@ -66,6 +71,7 @@ inline void SetRow(hullform::HullModel& m, int r, const std::vector<Point>& poin
 inline void SetHull(hullform::HullModel& m, const Hull& h) {
   const int n = static_cast<int>(h.stations.size());
   m.StationCount = n;
+  hullform::SizePointRows(m, n + 2, hullform::kPointColumns);
   for (int i = 1; i <= n; ++i) {
     const Station& s = h.stations[static_cast<std::size_t>(i - 1)];
     m.StationPos(i) = s.x;

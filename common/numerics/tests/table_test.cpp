@@ -80,6 +80,25 @@ TEST(Table, ResizedForOverwriteKeepsIndexZeroTheBoundsAndItsStorage) {
   for (int j = 0; j <= 4; ++j) EXPECT_EQ(m(0, j), 0.0) << j;
 }
 
+// Rows added as they come keep the rows before them (an offset table's
+// stations); fewer rows drop the last ones, and an index beyond them is
+// refused.
+TEST(Table, RowsResizedKeepTheirValuesAndAddZeroRows) {
+  Table2<double> t(1, 3);
+  t(1, 3) = 7;
+  t.ResizeRows(4);
+  EXPECT_EQ(t.Rows(), 4);
+  EXPECT_EQ(t.Columns(), 3);
+  EXPECT_EQ(t(1, 3), 7.0);
+  for (int i = 2; i <= 4; ++i) {
+    for (int j = 0; j <= 3; ++j) EXPECT_EQ(t(i, j), 0.0) << i << ", " << j;
+  }
+  t(4, 1) = 5;
+  t.ResizeRows(2);
+  EXPECT_EQ(t(1, 3), 7.0);
+  EXPECT_THROW(t(3, 1), std::out_of_range);
+}
+
 TEST(Table, IndicesBeyondTheBoundsAreRefusedNamingThem) {
   Table<double> t(3);
   const Table2<int> m(2, 5);
