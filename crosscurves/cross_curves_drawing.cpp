@@ -7,14 +7,17 @@
 #include <optional>
 #include <vector>
 
+#include "axis_scale.hpp"
 #include "common/drawing/dialect.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/prompts.hpp"
 #include "common/platform/run_files.hpp"
+#include "common/platform/session.hpp"
 #include "forms.hpp"
 #include "graph_script.hpp"
 #include "range_questions.hpp"
-#include "axis_scale.hpp"
 
 namespace cross {
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "cross_data_file.hpp"
 #include "curve_window.hpp"

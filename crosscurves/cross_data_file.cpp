@@ -4,7 +4,11 @@
 #include <optional>
 #include <vector>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/input_file.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/number_parse.hpp"
+#include "common/platform/output_file.hpp"
+#include "common/platform/session.hpp"
 #include "cross_table.hpp"
 
 namespace cross {

@@ -6,7 +6,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "common/platform/files.hpp"
+#include "common/platform/finite_output.hpp"
+#include "common/platform/output_file.hpp"
 #include "run.hpp"
 
 namespace cross {

@@ -2,7 +2,8 @@
 #include "curve_window.hpp"
 
 #include "common/hullform/form_drawing.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/number_format.hpp"
 
 namespace cross {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "common/platform/files.hpp"
+#include "common/platform/output_file.hpp"
 #include "run.hpp"
 
 namespace cross {

@@ -2,6 +2,7 @@
 // The cross-curves program's driver: one run from the task file to the end of
 // its last step.
 
+#include "common/platform/form.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 
 namespace cross {

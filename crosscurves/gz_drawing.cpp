@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "common/drawing/dialect.hpp"
-#include "common/platform/numtext.hpp"
-#include "common/platform/prompts.hpp"
 #include "axis_scale.hpp"
+#include "common/drawing/dialect.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/output_file.hpp"
+#include "common/platform/prompts.hpp"
+#include "common/platform/session.hpp"
 #include "curve_window.hpp"
 #include "forms.hpp"
 #include "graph_script.hpp"

@@ -3,6 +3,8 @@
 // "Pendrovix_GZ_PHI.SCR", the curve on the form and the question about the
 // top of its GZ axis.  The GZ step calls them at their points.
 
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "righting_lever.hpp"
 #include "run.hpp"

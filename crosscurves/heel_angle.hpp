@@ -3,6 +3,8 @@
 // station fitted, cut and measured, drawn in station order, and the angle's
 // table.
 
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

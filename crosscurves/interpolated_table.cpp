@@ -9,13 +9,16 @@
 
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
-#include "forms.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/session.hpp"
 #include "cross_curves_drawing.hpp"
 #include "cross_data_file.hpp"
 #include "cross_table.hpp"
 #include "curve_window.hpp"
+#include "forms.hpp"
 #include "range_questions.hpp"
 
 namespace cross {

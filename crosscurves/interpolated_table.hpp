@@ -3,6 +3,8 @@
 // the form, and on request re-tabulated at evenly spaced displacements over
 // a range the user gives, printed per heel angle with a legend.
 
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

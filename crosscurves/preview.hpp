@@ -4,6 +4,7 @@
 
 #include "common/hullform/hull_model.hpp"
 #include "common/hullform/section_spline.hpp"
+#include "common/platform/form.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

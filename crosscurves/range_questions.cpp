@@ -3,8 +3,10 @@
 
 #include <cmath>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/number_parse.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/session.hpp"
 
 namespace cross {
 

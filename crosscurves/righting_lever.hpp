@@ -4,7 +4,8 @@
 // KG sin(phi), the initial metacentric height, the largest GZ and the areas
 // under the curve to 30 and 40 degrees and between them.
 
-#include "common/platform/files.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "cross_data_file.hpp"
 #include "run.hpp"

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "common/hullform/hull_model.hpp"
-#include "common/platform/files.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/numerics/table.hpp"
+#include "common/platform/task_file_names.hpp"
 
 namespace cross {
 

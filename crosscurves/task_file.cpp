@@ -7,8 +7,13 @@
 
 #include "common/hullform/limits.hpp"
 #include "common/hullform/report_path.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/input_file.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/number_parse.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/run_stop.hpp"
+#include "common/platform/session.hpp"
+#include "common/platform/task_file_names.hpp"
 
 namespace cross {
 

@@ -2,6 +2,7 @@
 // The floodable-length program's driver: one run from the task file to the
 // drawing script.
 
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

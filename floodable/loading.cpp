@@ -12,8 +12,10 @@
 #include "common/numerics/curves.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/numerics/slice.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/number_format.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/session.hpp"
 #include "forms.hpp"
 #include "report.hpp"
 

@@ -4,7 +4,10 @@
 #include <cmath>
 #include <string>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/finite_output.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/output_file.hpp"
+#include "common/platform/session.hpp"
 #include "forms.hpp"
 
 namespace flood {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

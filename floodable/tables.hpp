@@ -2,7 +2,7 @@
 // The floodable-length curve of each permeability and the report's closing
 // tables.
 
-#include "common/platform/session.hpp"
+#include "common/platform/output_file.hpp"
 #include "run.hpp"
 
 namespace flood {

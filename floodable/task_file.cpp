@@ -9,8 +9,12 @@
 #include "common/hullform/limits.hpp"
 #include "common/hullform/report_path.hpp"
 #include "common/numerics/format.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/input_file.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/number_parse.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/session.hpp"
+#include "common/platform/shown_path.hpp"
 
 namespace flood {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/numerics/table.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/platform/session.hpp"
+#include "common/platform/output_file.hpp"
 #include "trials.hpp"
 
 namespace flood {

@@ -6,8 +6,13 @@
 
 #include "common/hullform/form_drawing.hpp"
 #include "common/numerics/curves.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/blanks.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/run_stop.hpp"
+#include "common/platform/session.hpp"
 #include "forms.hpp"
 #include "graphs.hpp"
 

@@ -3,6 +3,8 @@
 // buoyancy under each, and the volume and centre of the water that sinks the
 // ship from the load waterline to each.
 
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 #include "station_drawing.hpp"

@@ -6,7 +6,7 @@
 
 #include "common/hullform/program_forms.hpp"
 #include "common/numerics/format.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/blanks.hpp"
 
 namespace hydro {
 

@@ -3,6 +3,7 @@
 // centre line at the keel up to a height, one side) and the wetted surface of
 // every waterline.
 
+#include "common/platform/form.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/files.hpp"
 #include "run.hpp"
 
 namespace hydro {

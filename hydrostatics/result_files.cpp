@@ -5,11 +5,15 @@
 #include <string>
 
 #include "common/numerics/format.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/finite_output.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/output_file.hpp"
+#include "common/platform/print_zone_line.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/session.hpp"
+#include "forms.hpp"
 #include "hydrostatics/script/scripts.hpp"
 #include "result_steps.hpp"
-#include "forms.hpp"
 #include "tables.hpp"
 
 namespace hydro {

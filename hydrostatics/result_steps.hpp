@@ -3,6 +3,8 @@
 // design-waterline particulars, the screen plots along the length and the
 // result files.
 
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

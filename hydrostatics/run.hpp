@@ -8,9 +8,9 @@
 
 #include "common/hullform/hull_model.hpp"
 #include "common/hullform/section_spline.hpp"
-#include "common/platform/files.hpp"
 #include "common/numerics/gauss.hpp"
 #include "common/numerics/table.hpp"
+#include "common/platform/task_file_names.hpp"
 
 namespace hydro {
 

@@ -3,6 +3,7 @@
 // computation: the draft check, the station checks, the midship station, the
 // report and the review sequence, and the computation set-up.
 
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "run.hpp"
 

@@ -7,6 +7,7 @@
 
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
+#include "common/platform/finite_output.hpp"
 #include "forms.hpp"
 #include "result_steps.hpp"
 

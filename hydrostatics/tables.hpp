@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "common/platform/files.hpp"
+#include "common/platform/output_file.hpp"
 #include "run.hpp"
 
 namespace hydro {

@@ -6,8 +6,11 @@
 
 #include "common/hullform/limits.hpp"
 #include "common/hullform/report_path.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/input_file.hpp"
+#include "common/platform/number_format.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/session.hpp"
+#include "common/platform/task_file_names.hpp"
 #include "forms.hpp"
 #include "run_setup.hpp"
 

@@ -6,7 +6,10 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/blanks.hpp"
+#include "common/platform/finite_output.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/output_file.hpp"
 
 namespace drawing {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/files.hpp"
+#include "common/platform/output_file.hpp"
 
 namespace drawing {
 

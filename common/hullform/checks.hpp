@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "hull_model.hpp"
 #include "program_forms.hpp"

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "common/platform/numtext.hpp"
-#include "common/platform/session.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/run_stop.hpp"
 
 namespace hullform {
 

@@ -1,6 +1,6 @@
 #include "common/hullform/limits.hpp"
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
 
 namespace hullform {
 

@@ -11,8 +11,14 @@
 #include <vector>
 
 #include "common/numerics/format.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/exit_status.hpp"
+#include "common/platform/input_file.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/number_parse.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/run_stop.hpp"
+#include "common/platform/session.hpp"
+#include "common/platform/shown_path.hpp"
 
 namespace hullform {
 namespace {

@@ -1,6 +1,7 @@
 #include "common/hullform/report_path.hpp"
 
 #include "common/platform/prompts.hpp"
+#include "common/platform/shown_path.hpp"
 
 namespace hullform {
 

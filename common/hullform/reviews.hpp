@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/numerics/table.hpp"
+#include "common/platform/form.hpp"
 #include "common/platform/session.hpp"
 #include "hull_model.hpp"
 #include "program_forms.hpp"

@@ -3,6 +3,7 @@
 // sections and end contours at the ship's scale, and the drawings of fitted
 // rows on it.
 
+#include "common/platform/form.hpp"
 #include "common/platform/session.hpp"
 #include "hull_model.hpp"
 #include "program_forms.hpp"

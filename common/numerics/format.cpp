@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
 
 namespace numerics {
 

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/run_stop.hpp"
+#include "common/platform/session.hpp"
 
 namespace platform {
 

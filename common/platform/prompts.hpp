@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "session.hpp"
+#include "common/platform/session.hpp"
 
 namespace platform {
 

@@ -10,8 +10,11 @@
 #include <optional>
 #include <system_error>
 
-#include "common/platform/files.hpp"
+#include "common/platform/file_identity.hpp"
 #include "common/platform/picture_folder.hpp"
+#include "common/platform/run_stop.hpp"
+#include "common/platform/session.hpp"
+#include "common/platform/shown_path.hpp"
 
 namespace platform {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "session.hpp"
+#include "common/platform/session.hpp"
 
 namespace platform {
 

@@ -13,18 +13,12 @@
 #include <ostream>
 #include <system_error>
 
+#include "common/platform/blanks.hpp"
 #include "common/platform/errors.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/shown_path.hpp"
 
 namespace platform {
 
-void StopForDataError(const std::string& message) { throw RunStop(ExitStatus::kDataError, message); }
-
-void StopForShownDataError(const std::string& message) {
-  throw RunStop(ExitStatus::kDataError, message, true);
-}
-
-void StopByUser(const std::string& message) { throw RunStop(ExitStatus::kUserStop, message); }
 
 namespace {
 
@@ -41,25 +35,6 @@ std::string FileNamePart(const std::string& name) {
 
 bool AllBlanks(const std::string& s) { return TrimBlanks(s).empty(); }
 
-// A program started with a standard descriptor closed would give that
-// number to the first file it opens: the terminal's text (questions,
-// messages) would then land in a task file read or an output written.  Each
-// closed one is opened on /dev/null before anything else; false when that
-// cannot be done.
-bool OpenClosedStandardDescriptors() {
-  for (int fd = 0; fd <= 2; ++fd) {
-    if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-    // The lowest free number: this one, the ones below it being open.
-    const int opened = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
-    if (opened < 0) return false;
-    if (opened != fd) {
-      const bool moved = ::dup2(opened, fd) == fd;
-      ::close(opened);
-      if (!moved) return false;
-    }
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -237,50 +212,6 @@ bool Session::OutputFailed() const {
     if (f->WriteFailed()) return true;
   }
   return false;
-}
-
-int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
-  ExitStatus status = ExitStatus::kComplete;
-  std::string message;
-  bool shown = false;
-  try {
-    session.LockFolder(session.WorkingDirectory());
-    driver(session);
-  } catch (const RunStop& stop) {
-    status = stop.Status();
-    message = stop.what();
-    shown = stop.AlreadyShown();
-  } catch (const DataError& e) {
-    status = ExitStatus::kDataError;
-    message = e.what();
-  } catch (const std::exception& e) {
-    status = ExitStatus::kInternalFault;
-    message = std::string("Program hatasi: ") + e.what();
-  } catch (...) {
-    status = ExitStatus::kInternalFault;
-    message = "Program hatasi: bilinmeyen hata";
-  }
-  if (!message.empty() && !shown) session.Err() << "\n" << message << "\n";
-  session.Finish();
-  // A run whose files are incomplete on disk has not gone to its end.
-  if (status == ExitStatus::kComplete && session.OutputFailed()) status = ExitStatus::kDataError;
-  return static_cast<int>(status);
-}
-
-int RunInCurrentDirectory(const std::function<void(Session&)>& driver) {
-  if (!OpenClosedStandardDescriptors()) {
-    // Standard error may be among the closed ones: said where it can be.
-    std::cerr << "Standart girdi, cikti ve hata kanallari acilamadi (/dev/null). Bu durumda program calismaz.\n";
-    return static_cast<int>(ExitStatus::kDataError);
-  }
-  std::error_code error;
-  const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
-  if (error) {
-    std::cerr << "Calisma dizini okunamadi (" << error.message() << "). Bu durumda program calismaz.\n";
-    return static_cast<int>(ExitStatus::kDataError);
-  }
-  Session session(std::cin, std::cout, std::cerr, workingDirectory);
-  return RunProgram(session, driver);
 }
 
 }  // namespace platform

@@ -14,40 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "files.hpp"
-#include "form.hpp"
-#include "picture_folder.hpp"
+#include "common/platform/file_identity.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/input_file.hpp"
+#include "common/platform/output_file.hpp"
+#include "common/platform/picture_folder.hpp"
+#include "common/platform/run_stop.hpp"
 
 namespace platform {
-
-// Exit statuses of the programs.
-enum class ExitStatus : int {
-  kComplete = 0,       // the run went to its end
-  kDataError = 1,      // a check of the data or bad input stopped it
-  kUserStop = 2,       // the user's answer stopped it
-  kInternalFault = 3,  // a fault of the program itself
-};
-
-// Thrown to end a run at once; caught by RunProgram, which closes every file
-// and says the message, unless the user has been shown it already (a
-// message box said it just before).
-class RunStop : public std::runtime_error {
- public:
-  RunStop(ExitStatus status, const std::string& message, bool alreadyShown = false)
-      : std::runtime_error(message), status_(status), alreadyShown_(alreadyShown) {}
-  ExitStatus Status() const { return status_; }
-  bool AlreadyShown() const { return alreadyShown_; }
-
- private:
-  ExitStatus status_;
-  bool alreadyShown_;
-};
-
-[[noreturn]] void StopForDataError(const std::string& message);
-// The same for a message the user has just been shown in a message box: the
-// run's end does not say it a second time.
-[[noreturn]] void StopForShownDataError(const std::string& message);
-[[noreturn]] void StopByUser(const std::string& message = std::string());
 
 class Session {
  public:
@@ -146,20 +120,5 @@ class Session {
   void FailPictures();
   void ReleaseFolders() noexcept;
 };
-
-// Runs a program's driver: returns 0 when it ends normally, or the status of
-// the RunStop (1 for a DataError, 3 for any other fault) after the
-// session has closed every file.  The message of an early end goes to err.
-// The working directory (where the pictures go) is locked before the driver
-// starts: a second run in it is refused at once.
-int RunProgram(Session& session, const std::function<void(Session&)>& driver);
-
-// The whole of a program's main: the driver run in a session on the current
-// directory, the terminal's input, output and error streams; its exit
-// status.  A standard descriptor (0, 1, 2) the program was started without
-// is first opened on /dev/null, so that no file of the run can take its
-// number and receive the terminal's text.  A current directory that cannot
-// be read ends with status 1.
-int RunInCurrentDirectory(const std::function<void(Session&)>& driver);
 
 }  // namespace platform

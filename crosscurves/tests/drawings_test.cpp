@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/session.hpp"
 #include "crosscurves/cross_curves_drawing.hpp"
 #include "crosscurves/forms.hpp"
 #include "run_fixture.hpp"

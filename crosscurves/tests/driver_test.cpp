@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
 #include "crosscurves/forms.hpp"
 #include "run_fixture.hpp"
 

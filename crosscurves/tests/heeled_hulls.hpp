@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "crosscurves/heel_angle.hpp"
 #include "crosscurves/run.hpp"

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/output_file.hpp"
+#include "common/platform/session.hpp"
 #include "crosscurves/interpolated_table.hpp"
 #include "heeled_hulls.hpp"
 

@@ -13,7 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/number_parse.hpp"
+#include "common/platform/session.hpp"
 #include "crosscurves/cross_curves_drawing.hpp"
 #include "crosscurves/forms.hpp"
 #include "crosscurves/interpolated_table.hpp"

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/session.hpp"
 #include "crosscurves/driver.hpp"
 #include "heeled_hulls.hpp"
 #include "tests/support/hulls.hpp"

@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/session.hpp"
 #include "crosscurves/cross_data_file.hpp"
 #include "crosscurves/forms.hpp"
 #include "run_fixture.hpp"

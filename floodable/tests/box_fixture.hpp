@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "floodable/run.hpp"
 #include "floodable/task_file.hpp"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "box_fixture.hpp"
+#include "common/platform/run_program.hpp"
 #include "floodable/compartments.hpp"
 #include "floodable/driver.hpp"
 #include "floodable/graphs.hpp"

@@ -6,12 +6,18 @@
 #include <optional>
 #include <string>
 
+#include "common/drawing/dialect.hpp"
 #include "common/numerics/curves.hpp"
 #include "common/numerics/format.hpp"
 #include "common/numerics/table.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/blanks.hpp"
+#include "common/platform/input_file.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/number_parse.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/prompts.hpp"
-#include "common/drawing/dialect.hpp"
+#include "common/platform/run_stop.hpp"
+#include "common/platform/session.hpp"
 #include "hydrostatics/forms.hpp"
 #include "scripts.hpp"
 

@@ -9,9 +9,11 @@
 #include "common/drawing/hull_drawings.hpp"
 #include "common/hullform/section_spline.hpp"
 #include "common/numerics/format.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/prompts.hpp"
 #include "common/platform/run_files.hpp"
+#include "common/platform/session.hpp"
 #include "scripts.hpp"
 
 namespace hydro {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/files.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_parse.hpp"
+#include "common/platform/output_file.hpp"
 #include "hydrostatics/run.hpp"
 #include "tests/support/scratch.hpp"
 

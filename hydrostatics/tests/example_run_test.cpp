@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "closed_form_hulls.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_parse.hpp"
 #include "tests/support/example_runs.hpp"
 #include "tests/support/scratch.hpp"
 #include "tests/support/script_reader.hpp"

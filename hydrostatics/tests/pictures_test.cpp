@@ -11,6 +11,8 @@
 #include <streambuf>
 #include <string>
 
+#include "common/platform/form.hpp"
+#include "common/platform/run_program.hpp"
 #include "common/platform/session.hpp"
 #include "hydrostatics/driver.hpp"
 #include "tests/support/example_runs.hpp"

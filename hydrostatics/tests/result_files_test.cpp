@@ -11,6 +11,7 @@
 
 #include "closed_form_hulls.hpp"
 #include "common/numerics/format.hpp"
+#include "common/platform/run_program.hpp"
 #include "hydrostatics/forms.hpp"
 #include "hydrostatics/result_steps.hpp"
 #include "hydrostatics/tables.hpp"

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/numtext.hpp"
 #include "common/platform/session.hpp"
 #include "hydrostatics/driver.hpp"
 #include "hydrostatics/run.hpp"

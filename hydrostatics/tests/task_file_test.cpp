@@ -7,6 +7,7 @@
 
 #include "common/numerics/slice.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/run_program.hpp"
 #include "hydrostatics/run_setup.hpp"
 #include "hydrostatics/task_file.hpp"
 #include "run_fixture.hpp"

@@ -13,6 +13,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/platform/exit_status.hpp"
 #include "common/platform/session.hpp"
 #include "fuzz_targets.hpp"
 #include "tests/support/session_runs.hpp"

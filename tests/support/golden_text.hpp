@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_parse.hpp"
 #include "tests/support/scratch.hpp"
 
 namespace testsupport {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/hullform/hull_model.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
 #include "tests/support/scratch.hpp"
 
 namespace testsupport {

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/platform/run_program.hpp"
 #include "common/platform/session.hpp"
 
 namespace testsupport {

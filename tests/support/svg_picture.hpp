@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "common/platform/form.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
 
 namespace testsupport {
 

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/session.hpp"
+#include "common/platform/exit_status.hpp"
+#include "common/platform/output_file.hpp"
+#include "common/platform/run_stop.hpp"
 #include "tests/support/scratch.hpp"
 #include "tests/support/script_reader.hpp"
 #include "tests/support/sheet_set_ups.hpp"

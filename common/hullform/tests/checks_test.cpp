@@ -7,6 +7,7 @@
 
 #include "common/hullform/checks.hpp"
 #include "common/hullform/section_window.hpp"
+#include "common/platform/exit_status.hpp"
 #include "hull_fixture.hpp"
 
 namespace {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/hullform/hull_model.hpp"
+#include "common/platform/form.hpp"
 #include "common/platform/session.hpp"
 #include "tests/support/hulls.hpp"
 #include "tests/support/program_forms.hpp"

@@ -9,8 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/files.hpp"
+#include "common/platform/exit_status.hpp"
+#include "common/platform/input_file.hpp"
+#include "common/platform/run_program.hpp"
+#include "common/platform/run_stop.hpp"
 #include "common/platform/session.hpp"
+#include "common/platform/task_file_names.hpp"
 #include "fixture.hpp"
 #include "tests/support/task_files.hpp"
 

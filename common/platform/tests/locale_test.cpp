@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "common/platform/files.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/input_file.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/number_parse.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
 #include "tests/support/locales.hpp"

@@ -11,7 +11,9 @@
 #include <string>
 
 #include "common/platform/errors.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/number_parse.hpp"
+#include "common/platform/print_zone_line.hpp"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/platform/form.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
 #include "tests/support/svg_picture.hpp"

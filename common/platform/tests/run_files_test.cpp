@@ -17,9 +17,11 @@
 #include <sstream>
 #include <string>
 
-#include "common/platform/files.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/prompts.hpp"
 #include "common/platform/run_files.hpp"
+#include "common/platform/run_program.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
 #include "tests/support/child_runs.hpp"

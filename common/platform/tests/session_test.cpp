@@ -17,8 +17,13 @@
 #include <vector>
 
 #include "common/platform/errors.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/exit_status.hpp"
+#include "common/platform/form.hpp"
+#include "common/platform/number_parse.hpp"
+#include "common/platform/output_file.hpp"
 #include "common/platform/prompts.hpp"
+#include "common/platform/run_program.hpp"
+#include "common/platform/run_stop.hpp"
 #include "common/platform/session.hpp"
 #include "fixture.hpp"
 #include "tests/support/child_runs.hpp"

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "common/numerics/format.hpp"
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_format.hpp"
+#include "common/platform/run_program.hpp"
+#include "common/platform/session.hpp"
 #include "fixtures.hpp"
 #include "hydrostatics/forms.hpp"
 #include "hydrostatics/script/scripts.hpp"

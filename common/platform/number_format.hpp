@@ -1,12 +1,11 @@
 #pragma once
-// Locale-independent number texts: the services a report writer needs to turn
-// numbers into characters.  "." is always the decimal point; no routine here
-// depends on the C or C++ locale, and none ever writes an exponent.
+// Locale-independent number texts written: the report masks, the write-item
+// and round-trip forms and the numbers of messages.  "." is always the
+// decimal point; no routine here depends on the C or C++ locale, and none
+// writes an exponent into an output.
 
 #include <cstddef>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace platform {
 
@@ -52,42 +51,6 @@ std::string RoundTripNumber(double x);
 // Print form of a number in a print-zone line: a blank (sign position) or "-",
 // the number as in WriteItemNumber without its sign, and one trailing blank.
 std::string PrintItemNumber(double x);
-
-// Builds a line of print zones of 14 columns: each item starts at the next
-// free zone boundary (column 1, 15, 29, ...).
-class PrintZoneLine {
- public:
-  void Item(const std::string& text);   // text placed at the next zone
-  void Number(double x) { Item(PrintItemNumber(x)); }
-  const std::string& Text() const { return text_; }
-
- private:
-  std::string text_;
-};
-
-// The text without its leading and trailing blanks and tabs.
-std::string TrimBlanks(const std::string& s);
-
-// Parses one number item the way the task files and offset tables write them
-// ("12", "-0.5", ".25", "1e3", "+4"); returns false when the text is not a
-// number.  Locale-independent.
-bool ParseNumber(const std::string& text, double& value);
-
-// Splits a number line of the task files and offset tables: exactly `count`
-// numbers separated by one comma and/or blanks, nothing else.  Returns false
-// with `problem` saying what is wrong (in the programs' language) when the
-// line does not hold that.
-bool ParseNumberLine(const std::string& line, int count, std::vector<double>& values, std::string& problem);
-
-// The numbers of a line of a number list, however many (at least one), with
-// the item rules of ParseNumberLine.
-bool ParseNumberItems(const std::string& line, std::vector<double>& values, std::string& problem);
-
-// A count read from a file or typed into a box: the whole number it is when
-// it is a whole number from `lowest` to `highest`, nothing otherwise.  The
-// check comes before any conversion, so that no value read (NaN, 1e300,
-// -3e9) is ever converted to an int it does not fit.
-std::optional<int> WholeNumberWithin(double value, int lowest, int highest);
 
 // A number as a message shows the value read: the write-item form, or for a
 // magnitude of 1e15 and more or below 1e-6 the shortest form with an exponent

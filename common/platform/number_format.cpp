@@ -1,6 +1,6 @@
 // Number texts written: the report masks, the write-item and round-trip
-// forms, print zones and the numbers of messages.
-#include "common/platform/numtext.hpp"
+// forms and the numbers of messages.
+#include "common/platform/number_format.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -278,15 +278,6 @@ std::string PrintItemNumber(double x) {
   const std::string item = WriteItemNumber(x);
   if (item[0] == '-') return item + " ";
   return " " + item + " ";
-}
-
-void PrintZoneLine::Item(const std::string& text) {
-  constexpr std::size_t kZone = 14;
-  if (!text_.empty()) {
-    const std::size_t next = (text_.size() + kZone - 1) / kZone * kZone;
-    text_.append(next - text_.size(), ' ');
-  }
-  text_ += text;
 }
 
 std::string MessageNumber(double x) {

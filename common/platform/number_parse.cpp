@@ -1,6 +1,6 @@
 // Number texts read: the items of the task files' and offset tables' number
 // lines, and the counts among them.
-#include "common/platform/numtext.hpp"
+#include "common/platform/number_parse.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -10,13 +10,6 @@
 #include <system_error>
 
 namespace platform {
-
-std::string TrimBlanks(const std::string& s) {
-  const std::size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return std::string();
-  const std::size_t e = s.find_last_not_of(" \t");
-  return s.substr(b, e - b + 1);
-}
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/platform/files.hpp"
+#include "common/platform/input_file.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,26 +6,18 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
-#include <cstdint>
 #include <cstring>
 #include <system_error>
 #include <utility>
 
-#include "common/platform/numtext.hpp"
-#include "common/platform/session.hpp"
+#include "common/platform/blanks.hpp"
+#include "common/platform/number_parse.hpp"
+#include "common/platform/run_stop.hpp"
+#include "common/platform/shown_path.hpp"
 
 namespace platform {
 
 namespace {
-
-std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
-
-// The bytes below a blank and DEL: no name of a file holds one.
-bool IsControlCharacter(char c) {
-  const auto code = static_cast<unsigned char>(c);
-  return code < 0x20 || code == 0x7F;
-}
 
 // Lines ended by a carriage return alone (an old Macintosh text file) read
 // as one long line.
@@ -35,57 +27,6 @@ constexpr const char* kLoneCarriageReturns =
 constexpr const char* kLongLine = "satir 65536 karakterden (64 KiB) uzun; bu bir metin dosyasi degil ya da bozuk";
 
 }  // namespace
-
-void RequireFiniteOutput(const std::string& fileName, const std::string& quantity, double value) {
-  if (std::isfinite(value)) return;
-  const char* what = std::isnan(value) ? "tanimsiz (NaN)" : (value > 0 ? "sonsuz (+Inf)" : "sonsuz (-Inf)");
-  StopForDataError(Quoted(ShownPath(fileName)) + " dosyasina yazilacak " + quantity + " sonlu bir sayi degil: " +
-                   what + ". Bu deger dosyaya yazilamaz; girdi degerlerini kontrol edin.");
-}
-
-std::optional<FileIdentity> IdentityOf(const std::filesystem::path& p) {
-  struct stat st {};
-  if (::stat(p.c_str(), &st) != 0) return std::nullopt;
-  return FileIdentity{st.st_dev, st.st_ino};
-}
-
-std::string EntryKind(mode_t mode) {
-  if (S_ISDIR(mode)) return "bir klasor";
-  if (S_ISFIFO(mode)) return "bir FIFO (adli boru)";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "bir aygit";
-  if (S_ISSOCK(mode)) return "bir soket";
-  if (S_ISLNK(mode)) return "bir baglanti";
-  return "duz bir dosya olmayan bir girdi";
-}
-
-std::string VisibleName(std::string_view text) {
-  std::string shown;
-  for (const char c : text) {
-    if (!IsControlCharacter(c)) {
-      shown += c;
-      continue;
-    }
-    const auto code = static_cast<unsigned char>(c);
-    if (code == 0) {
-      shown += "<NUL>";
-      continue;
-    }
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    shown += "<0x";
-    shown += kHex[code >> 4];
-    shown += kHex[code & 0xF];
-    shown += '>';
-  }
-  return shown;
-}
-
-std::string ShownPath(const std::string& programPath) {
-  std::string s = programPath;
-  std::replace(s.begin(), s.end(), '\\', '/');
-  return VisibleName(s);
-}
-
-// ---------------------------------------------------------------- InputFile
 
 InputFile::InputFile(const std::filesystem::path& path, std::string displayName) : name_(ShownPath(displayName)) {
   // Callers may put the kind of file before the name ("Data dosyasi"): each
@@ -248,17 +189,6 @@ std::vector<double> InputFile::ReadNumberList(int count, std::vector<int>* lines
   return list;
 }
 
-void ReadTaskFileNames(InputFile& in, TaskFileNames& names) {
-  in.SkipLines(11);                                                    // heading block, lines 1-11
-  names.DATAFILE = in.ReadName("offset tablosunun adi (DATAFILE)");    // 12
-  in.SkipLine();
-  names.DATADIR = in.ReadName("veri dizini (DATADIR)");                // 14
-  in.SkipLine();
-  names.REPORTFILE = in.ReadName("rapor dosyasinin adi (REPORTFILE)"); // 16
-  in.SkipLine();
-  names.OUTDIR = in.ReadName("cikti dizini (OUTDIR)");                 // 18
-}
-
 bool InputFile::AtEnd() { return at_ == buffer_.size() && !Fill(); }
 
 void InputFile::Fail(const std::string& what) const {
@@ -266,116 +196,5 @@ void InputFile::Fail(const std::string& what) const {
 }
 
 // --------------------------------------------------------------- OutputFile
-
-OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName,
-                       const std::vector<ClaimedInput>& inputs)
-    : path_(path), name_(ShownPath(displayName)) {
-  const auto refuse = [&](const std::string& why) {
-    StopForDataError(Quoted(name_) + " dosyasi yazilmadi: " + why + " Bu durumda program calismaz.");
-  };
-  const auto refuseKind = [&](mode_t mode) {
-    refuse("bu ad " + EntryKind(mode) + ", duz bir dosya degil; program ciktilarini yalniz duz dosyalara yazar.");
-  };
-  // A symbolic link left where an output goes is replaced by the file: the
-  // file it points at may be anything, an input of the run included.
-  std::error_code ec;
-  if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) std::filesystem::remove(path, ec);
-  // Opened without following a link and without waiting (a FIFO with no
-  // reader is refused at once), and not yet emptied: what the name holds now
-  // is checked first, since the questions of the run came after its claim.
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    const int error = errno;
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-      refuse("bu adda yeni bir baglanti var; program bir baglantinin gosterdigi dosyaya yazmaz.");
-    }
-    if (error != ENOENT && ::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) refuseKind(st.st_mode);
-    StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
-                     "program calismaz.");
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    const mode_t mode = st.st_mode;
-    ::close(fd);
-    refuseKind(mode);
-  }
-  for (const ClaimedInput& input : inputs) {
-    if (input.identity != FileIdentity{st.st_dev, st.st_ino}) continue;
-    ::close(fd);
-    refuse("bu ad girdi dosyasi \"" + ShownPath(input.name) +
-           "\" ile diskte ayni dosya (bir baglanti); program bu dosyanin uzerine yazamaz.");
-  }
-  // Emptied only now that it is known to be the run's own plain file; the
-  // text goes to this very descriptor, whatever the name holds later.
-  if (::ftruncate(fd, 0) != 0) {
-    ::close(fd);
-    StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
-                     "program calismaz.");
-  }
-  fd_ = fd;
-  pending_.reserve(kPiece);
-}
-
-OutputFile::~OutputFile() { CloseQuietly(); }
-
-void OutputFile::Line(std::string_view text) {
-  Put(text);
-  Put("\r\n");
-}
-
-void OutputFile::Write(std::string_view text) { Put(text); }
-
-void OutputFile::Put(std::string_view text) {
-  if (fd_ < 0) return;
-  pending_.append(text);
-  if (pending_.size() >= kPiece && !WritePending()) StopOnFailedWrite();
-}
-
-bool OutputFile::WritePending() noexcept {
-  const char* at = pending_.data();
-  std::size_t left = pending_.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd_, at, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      failed_ = true;
-      break;
-    }
-    at += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  pending_.clear();
-  return !failed_;
-}
-
-void OutputFile::Flush() {
-  if (fd_ < 0) return;
-  if (!WritePending()) StopOnFailedWrite();
-}
-
-void OutputFile::Close() {
-  CloseQuietly();
-  if (failed_) StopOnFailedWrite();
-}
-
-void OutputFile::CloseQuietly() noexcept {
-  if (fd_ < 0) return;
-  (void)WritePending();
-  if (::close(fd_) != 0 && errno != EINTR) failed_ = true;
-  fd_ = -1;
-}
-
-void OutputFile::StopOnFailedWrite() {
-  failed_ = true;
-  CloseQuietly();
-  reported_ = true;
-  StopForDataError(FailedWriteMessage());
-}
-
-std::string OutputFile::FailedWriteMessage() const {
-  return Quoted(name_) + " dosyasi tam olarak yazilamadi (disk dolu ya da yazilamiyor). Bu durumda program "
-                         "calismaz.";
-}
 
 }  // namespace platform
