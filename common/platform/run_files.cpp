@@ -38,23 +38,45 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 namespace {
 
-// True when `p` is the folder `folder` or lies in it (both resolved).
-bool InFolder(const std::filesystem::path& p, const std::filesystem::path& folder) {
-  const std::string f = PathKey(folder);
-  const std::string k = PathKey(p);
+// True when the path of resolved name `k` is the folder of resolved name `f`
+// or lies in it.
+bool InFolder(const std::string& k, const std::string& f) {
   return k == f || (k.size() > f.size() && k.compare(0, f.size(), f) == 0 && k[f.size()] == '/');
+}
+
+// A file of the run as the claim finds it on disk, each looked at once: the
+// file its name holds (links followed), whether the name is a symbolic link,
+// and its resolved name, made only where a comparison needs it.
+struct Place {
+  std::filesystem::path path;
+  std::optional<FileIdentity> identity;
+  bool link = false;
+  mutable std::optional<std::string> key;
+
+  explicit Place(std::filesystem::path p) : path(std::move(p)), identity(IdentityOf(path)) {
+    struct stat st {};
+    link = ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+  }
+  const std::string& Key() const {
+    if (!key) key = PathKey(path);
+    return *key;
+  }
+};
+
+// SameFile of two places: the same file on disk where both are there, the
+// same resolved name otherwise.
+bool Same(const Place& a, const Place& b) {
+  if (a.identity && b.identity) return *a.identity == *b.identity;
+  return a.Key() == b.Key();
 }
 
 // Two outputs are one file when writing one would change the other: a
 // symbolic link where an output goes is replaced, so it stands for its own
 // name only.
-bool SameOutput(const std::filesystem::path& a, const std::filesystem::path& b) {
-  std::error_code ec;
-  const bool linked = std::filesystem::is_symlink(std::filesystem::symlink_status(a, ec)) ||
-                      std::filesystem::is_symlink(std::filesystem::symlink_status(b, ec));
-  if (!linked) return SameFile(a, b);
-  return PathKey(a.parent_path()) == PathKey(b.parent_path()) &&
-         PathKey(a.filename()) == PathKey(b.filename());
+bool SameOutput(const Place& a, const Place& b) {
+  if (!a.link && !b.link) return Same(a, b);
+  return PathKey(a.path.parent_path()) == PathKey(b.path.parent_path()) &&
+         PathKey(a.path.filename()) == PathKey(b.path.filename());
 }
 
 // The pictures of an earlier run go when this run writes its first one: one
@@ -63,8 +85,8 @@ bool SameOutput(const std::filesystem::path& a, const std::filesystem::path& b) 
 // removed.  Removing it would not touch the file, but the folder is then not
 // what the user takes it for.  (A file named in the pictures folder itself
 // is refused with the folder.)
-void RefuseEarlierPictureClashes(Session& session, const RunFiles& files,
-                                 const std::vector<std::filesystem::path>& outputs) {
+void RefuseEarlierPictureClashes(Session& session, const RunFiles& files, const std::vector<Place>& inputs,
+                                 const std::vector<Place>& outputs) {
   PictureFolder folder;
   if (!folder.Open(session.ScreensDirectory(), false)) return;
   const std::vector<std::string> pictures = folder.EarlierPictures();
@@ -75,11 +97,11 @@ void RefuseEarlierPictureClashes(Session& session, const RunFiles& files,
     const char* what;
   };
   std::vector<Named> runFiles;
-  for (const std::string& input : files.inputs) {
-    if (const auto id = IdentityOf(session.ResolvePath(input))) runFiles.push_back(Named{*id, &input, "girdi dosyasi"});
+  for (std::size_t k = 0; k < inputs.size(); ++k) {
+    if (inputs[k].identity) runFiles.push_back(Named{*inputs[k].identity, &files.inputs[k], "girdi dosyasi"});
   }
   for (std::size_t k = 0; k < outputs.size(); ++k) {
-    if (const auto id = IdentityOf(outputs[k])) runFiles.push_back(Named{*id, &files.outputs[k], "cikti dosyasi"});
+    if (outputs[k].identity) runFiles.push_back(Named{*outputs[k].identity, &files.outputs[k], "cikti dosyasi"});
   }
   for (const std::string& name : pictures) {
     const std::filesystem::path picture = session.ScreensDirectory() / name;
@@ -132,37 +154,39 @@ void RefuseFolderThatCannotBeWritten(const std::string& output, const std::files
 }  // namespace
 
 void ClaimRunFiles(Session& session, const RunFiles& files) {
-  std::vector<std::filesystem::path> outputs;
-  for (const std::string& o : files.outputs) outputs.push_back(session.ResolvePath(o));
+  std::vector<Place> inputs, outputs;
+  for (const std::string& i : files.inputs) inputs.emplace_back(session.ResolvePath(i));
+  for (const std::string& o : files.outputs) outputs.emplace_back(session.ResolvePath(o));
 
   for (std::size_t k = 0; k < outputs.size(); ++k) {
-    for (const std::string& input : files.inputs) {
-      if (SameFile(outputs[k], session.ResolvePath(input))) RefuseClash(files.outputs[k], input, "girdi dosyasi");
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+      if (Same(outputs[k], inputs[i])) RefuseClash(files.outputs[k], files.inputs[i], "girdi dosyasi");
     }
     for (std::size_t m = 0; m < k; ++m) {
       if (SameOutput(outputs[k], outputs[m])) RefuseClash(files.outputs[k], files.outputs[m], "cikti dosyasi");
     }
   }
-  RefuseEarlierPictureClashes(session, files, outputs);
+  RefuseEarlierPictureClashes(session, files, inputs, outputs);
   // The pictures folder belongs to the run: it removes the pictures of the
   // run before, and writes its own.
-  const auto refuseInPictures = [&](const std::string& path, const char* what) {
-    if (!InFolder(session.ResolvePath(path), session.ScreensDirectory())) return;
+  const std::string screens = PathKey(session.ScreensDirectory());
+  const auto refuseInPictures = [&](const Place& place, const std::string& path, const char* what) {
+    if (!InFolder(place.Key(), screens)) return;
     StopForDataError(std::string(what) + " \"" + ShownPath(path) + "\" ekran resimleri klasorunde (\"" +
                      session.ScreensDirectory().generic_string() +
                      "\") duruyor; her calisma bu klasordeki resimleri yenisiyle degistirir. Dosyayi baska bir "
                      "klasore tasiyin. Hicbir dosya yazilmadi.");
   };
-  for (const std::string& input : files.inputs) refuseInPictures(input, "Girdi dosyasi");
-  for (const std::string& output : files.outputs) refuseInPictures(output, "Cikti dosyasi");
+  for (std::size_t i = 0; i < inputs.size(); ++i) refuseInPictures(inputs[i], files.inputs[i], "Girdi dosyasi");
+  for (std::size_t k = 0; k < outputs.size(); ++k) refuseInPictures(outputs[k], files.outputs[k], "Cikti dosyasi");
 
   // Every output place is there and can be written before the run asks its
   // first question: a folder found missing or read-only, or a name held by
   // something a file cannot replace, only when the file is made would stop a
   // run the user has already answered questions of.
   for (std::size_t k = 0; k < outputs.size(); ++k) {
-    RefuseWhatIsNotAPlainFile(files.outputs[k], outputs[k]);
-    RefuseFolderThatCannotBeWritten(files.outputs[k], outputs[k].parent_path());
+    RefuseWhatIsNotAPlainFile(files.outputs[k], outputs[k].path);
+    RefuseFolderThatCannotBeWritten(files.outputs[k], outputs[k].path.parent_path());
   }
 
   // What each input is on disk now: the output files are checked against it
@@ -173,7 +197,7 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
   }
   session.NoteClaimedInputs(std::move(claimed));
 
-  for (const auto& o : outputs) session.LockFolder(o.parent_path());
+  for (const Place& o : outputs) session.LockFolder(o.path.parent_path());
 }
 
 std::string RemoveEarlierScript(Session& session, const std::string& OUTDIR, const std::string& name) {
