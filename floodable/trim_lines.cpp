@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "common/hullform/form_drawing.hpp"
 #include "common/numerics/curves.hpp"
@@ -47,21 +48,18 @@ void WriteErrorClose(platform::OutputFile& report) {
 }
 
 // The flooded-water centres of every trim line with the ones outside the
-// stations marked, after the error banner.
-void WriteCentreErrorBlock(platform::OutputFile& report, const FloodRun& run) {
-  const int NST = run.hull.hull.StationCount;
-  const double x1 = run.hull.hull.StationPos(1);
-  const double xN = run.hull.hull.StationPos(NST);
+// stations x1..xN marked, after the error banner.
+void WriteCentreErrorBlock(platform::OutputFile& report, const std::vector<FloodedWater>& water, double x1, double xN) {
   WriteErrorBanner(report, kCentreOutsideMessage);
   report.Line("YARALI SU LCG DEGERLERI");
   report.Line(kRule37);
   report.Line("NO     LCG-w             DURUM       ");
   report.Line("        (m) ");
   report.Line(kRule37);
-  for (int b = 1; b <= run.task.TrimLineCount; ++b) {
-    const double xw = run.trim.FloodedWaterLcg(b);
+  for (std::size_t b = 1; b <= water.size(); ++b) {
+    const double xw = water[b - 1].centre;
     const bool outside = xw < x1 || xw > xN;
-    report.Line(FormatInteger(b, 2) + "   " + FormatNumber(xw, 4, 3) + "  " +
+    report.Line(FormatInteger(static_cast<int>(b), 2) + "   " + FormatNumber(xw, 4, 3) + "  " +
                 (outside ? "** LCG GEMI DISINDA ** " : " "));
   }
   report.Line(kRule37);
@@ -215,60 +213,103 @@ FloodedWater FloodedWaterOf(double V, double lcb, double V0, double lcb0) {
 
 int TrimLineTaskLine(int TrimLineCount, int m) { return m <= TrimLineCount ? 26 + m : 28 + TrimLineCount; }
 
+std::vector<TrimmedLine> CutTrimLines(const FloodRun& run) {
+  const int NST = run.hull.hull.StationCount;
+  const int n = run.task.TrimLineCount;
+  std::vector<TrimmedLine> lines;
+  lines.reserve(static_cast<std::size_t>(n) + 1);
+  WaterlineCut cut;
+  double lcb = 0.0;  // a line without volume keeps the centre of the line before
+  for (int m = 1; m <= n + 1; ++m) {
+    TrimmedLine& line = lines.emplace_back();
+    line.aftDraft = run.task.TrimDrafts(m, 1);
+    line.foreDraft = run.task.TrimDrafts(m, 2);
+    CutAtWaterline(run.hull, line.aftDraft, line.foreDraft, cut);
+    if (cut.hasVolume) lcb = cut.lcb;
+    line.draft.ResizeForOverwrite(NST);
+    line.area.ResizeForOverwrite(NST);
+    for (int i = 1; i <= NST; ++i) {
+      line.draft(i) = cut.draft(i);
+      line.area(i) = cut.area(i);
+    }
+    line.volume = cut.volume;
+    line.hasVolume = cut.hasVolume;
+    line.lcb = lcb;
+  }
+  return lines;
+}
+
+namespace {
+
+// The block of one trim line m: its drafts, the local drafts and areas at the
+// stations, the volume and its centre.
+void WriteTrimmedLine(platform::OutputFile& report, const hullform::HullModel& h, int m, const TrimmedLine& line) {
+  report.Line();
+  report.Line();
+  report.Line("  TRIM HATTI NO:" + FormatInteger(m, 2) + " ICIN HESAP");
+  report.Line();
+  report.Line();
+  report.Line("   BAS DRAFT = " + FormatNumber(line.foreDraft, 3, 2) + " m");
+  report.Line("   KIC DRAFT = " + FormatNumber(line.aftDraft, 3, 2) + " m");
+  report.Line();
+  report.Line();
+  report.Line("SU HATTININ POSTALAR ILE KESIM NOKTALARI ");
+  report.Line(std::string(29, '='));
+  report.Line("NO      X      DRAFT    ALAN ");
+  report.Line("       (m)      (m)     (m2) ");
+  report.Line(std::string(29, '='));
+  for (int i = 1; i <= h.StationCount; ++i) {
+    report.Line(FormatInteger(i, 2) + "  " + FormatNumber(h.StationPos(i), 3, 3) + "  " +
+                FormatNumber(line.draft(i), 3, 3) + "  " + FormatNumber(line.area(i), 3, 3));
+  }
+  report.Line(std::string(28, '='));
+  report.Line("HESAPLANAN DEPLASMAN = " + FormatNumber(line.volume, 5, 2) + " m3");
+  report.Line("HESAPLANAN LCB = " + FormatNumber(line.lcb, 3, 2) + " m (AP den)");
+}
+
+}  // namespace
+
 void TrimmedDisplacements(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
   const hullform::HullModel& h = run.hull.hull;
   const int NST = h.StationCount;
   const int n = run.task.TrimLineCount;
-  WaterlineCut cut;
+  const std::vector<TrimmedLine> lines = CutTrimLines(run);
 
-  double lcb = 0.0;  // a line without volume keeps the centre of the line before
+  // A waterline below the whole hull holds no water to sink to or from,
+  // and every centre and length that follows would divide by its volume:
+  // refused before any line is reported.
   for (int m = 1; m <= n + 1; ++m) {
-    const double Ta = run.task.TrimDrafts(m, 1);
-    const double Tf = run.task.TrimDrafts(m, 2);
-    CutAtWaterline(run.hull, Ta, Tf, cut);
-    const double V = cut.volume;
-    if (cut.hasVolume) lcb = cut.lcb;
-    for (int i = 1; i <= NST; ++i) run.trim.StationDraft(i) = cut.draft(i);
-
-    report.Line();
-    report.Line();
-    report.Line("  TRIM HATTI NO:" + FormatInteger(m, 2) + " ICIN HESAP");
-    report.Line();
-    report.Line();
-    report.Line("   BAS DRAFT = " + FormatNumber(Tf, 3, 2) + " m");
-    report.Line("   KIC DRAFT = " + FormatNumber(Ta, 3, 2) + " m");
-    report.Line();
-    report.Line();
-    report.Line("SU HATTININ POSTALAR ILE KESIM NOKTALARI ");
-    report.Line(std::string(29, '='));
-    report.Line("NO      X      DRAFT    ALAN ");
-    report.Line("       (m)      (m)     (m2) ");
-    report.Line(std::string(29, '='));
-    for (int i = 1; i <= NST; ++i) {
-      report.Line(FormatInteger(i, 2) + "  " + FormatNumber(h.StationPos(i), 3, 3) + "  " +
-                  FormatNumber(run.trim.StationDraft(i), 3, 3) + "  " + FormatNumber(cut.area(i), 3, 3));
-    }
-    report.Line(std::string(28, '='));
-    report.Line("HESAPLANAN DEPLASMAN = " + FormatNumber(V, 5, 2) + " m3");
-    report.Line("HESAPLANAN LCB = " + FormatNumber(lcb, 3, 2) + " m (AP den)");
-
-    run.trim.TrimmedVolume(m) = V;
-    run.trim.TrimmedLcb(m) = lcb;
-    for (int i = 1; i <= NST; ++i) run.trim.TrimSectionArea(m, i) = cut.area(i);
-
-    // A waterline below the whole hull holds no water to sink to or from,
-    // and every centre and length that follows would divide by its volume.
-    if (!cut.hasVolume) {
-      const std::string line =
-          m <= n ? "trim hatti " + std::to_string(m) + " (" + platform::TrimBlanks(run.trim.TrimLineNames(m)) + ")"
-                 : std::string("yuk su hatti");
-      platform::RefuseTaskValue(session, kTaskFileName, TrimLineTaskLine(n, m),
-                                line + ", kic drafti " + Shown(Ta) + " m, bas drafti " + Shown(Tf) +
-                                    " m, tekne icinde hic hacim kapsamiyor (hacim " +
-                                    platform::TrimBlanks(FormatNumber(V, 5, 2)) +
-                                    " m3): su hatti teknenin tabanindan yukarida olmalidir.");
-    }
+    const TrimmedLine& line = lines[static_cast<std::size_t>(m - 1)];
+    if (line.hasVolume) continue;
+    const std::string name =
+        m <= n ? "trim hatti " + std::to_string(m) + " (" + platform::TrimBlanks(run.trim.TrimLineNames(m)) + ")"
+               : std::string("yuk su hatti");
+    platform::RefuseTaskValue(session, kTaskFileName, TrimLineTaskLine(n, m),
+                              name + ", kic drafti " + Shown(line.aftDraft) + " m, bas drafti " +
+                                  Shown(line.foreDraft) + " m, tekne icinde hic hacim kapsamiyor (hacim " +
+                                  platform::TrimBlanks(FormatNumber(line.volume, 5, 2)) +
+                                  " m3): su hatti teknenin tabanindan yukarida olmalidir.");
   }
+
+  for (int m = 1; m <= n + 1; ++m) {
+    const TrimmedLine& line = lines[static_cast<std::size_t>(m - 1)];
+    WriteTrimmedLine(report, h, m, line);
+    for (int i = 1; i <= NST; ++i) {
+      run.trim.StationDraft(i) = line.draft(i);
+      run.trim.TrimSectionArea(m, i) = line.area(i);
+    }
+    run.trim.TrimmedVolume(m) = line.volume;
+    run.trim.TrimmedLcb(m) = line.lcb;
+  }
+}
+
+std::vector<FloodedWater> FloodedWaterOfTrimLines(const TrimResults& t, int TrimLineCount) {
+  const double V0 = t.TrimmedVolume(TrimLineCount + 1);
+  const double lcb0 = t.TrimmedLcb(TrimLineCount + 1);
+  std::vector<FloodedWater> water;
+  water.reserve(static_cast<std::size_t>(TrimLineCount));
+  for (int m = 1; m <= TrimLineCount; ++m) water.push_back(FloodedWaterOf(t.TrimmedVolume(m), t.TrimmedLcb(m), V0, lcb0));
+  return water;
 }
 
 void ComputeFloodedWater(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
@@ -291,23 +332,23 @@ void ComputeFloodedWater(platform::Session& session, platform::OutputFile& repor
     }
   }
 
-  for (int m = 1; m <= n; ++m) {
-    const FloodedWater w = FloodedWaterOf(t.TrimmedVolume(m), t.TrimmedLcb(m), V0, lcb0);
-    t.FloodedWaterVolume(m) = w.volume;
-    t.LcbShift(m) = t.TrimmedLcb(m) - lcb0;
-    t.FloodedWaterLcg(m) = w.centre;
-  }
-
+  const std::vector<FloodedWater> water = FloodedWaterOfTrimLines(t, n);
   const hullform::HullModel& h = run.hull.hull;
   const double x1 = h.StationPos(1);
   const double xN = h.StationPos(h.StationCount);
-  for (int m = 1; m <= n; ++m) {
-    const double xw = t.FloodedWaterLcg(m);
-    if (xw < x1 || xw > xN) {
+  for (const FloodedWater& w : water) {
+    if (w.centre < x1 || w.centre > xN) {
       session.MessageBox(kCentreOutsideMessage, "MsgBox - Hata gösterimi");
-      WriteCentreErrorBlock(report, run);
+      WriteCentreErrorBlock(report, water, x1, xN);
       platform::StopForShownDataError(kCentreOutsideMessage);
     }
+  }
+
+  for (int m = 1; m <= n; ++m) {
+    const FloodedWater& w = water[static_cast<std::size_t>(m - 1)];
+    t.FloodedWaterVolume(m) = w.volume;
+    t.LcbShift(m) = t.TrimmedLcb(m) - lcb0;
+    t.FloodedWaterLcg(m) = w.centre;
   }
 }
 

@@ -3,6 +3,8 @@
 // buoyancy under each, and the volume and centre of the water that sinks the
 // ship from the load waterline to each.
 
+#include <vector>
+
 #include "common/platform/session.hpp"
 #include "run.hpp"
 
@@ -59,18 +61,38 @@ FloodedWater FloodedWaterOf(double V, double lcb, double V0, double lcb0);
 // The task-file line of trim line m (m = nTrim + 1: the load waterline).
 int TrimLineTaskLine(int TrimLineCount, int m);
 
+// The hull under trim line m (m = nTrim + 1: the load waterline): its drafts,
+// per station the local draft and the sectional area up to it, the volume
+// and its centre (a line without volume keeps the centre of the line before,
+// 0 for the first).
+struct TrimmedLine {
+  double aftDraft = 0;
+  double foreDraft = 0;
+  Vec draft;  // 1..NST
+  Vec area;   // 1..NST
+  double volume = 0;
+  bool hasVolume = false;
+  double lcb = 0;  // m from AP
+};
+// Every trim line and the load waterline cut, line m at m - 1.
+std::vector<TrimmedLine> CutTrimLines(const FloodRun& run);
+
 // For each trim line and the load waterline (row nTrim + 1): the local drafts
 // and sectional areas at the stations, the volume and its centre, and one
-// report block.  A line that encloses no volume is refused after its block,
-// naming its line of the task file and its drafts (data error).
+// report block.  A line that encloses no volume is refused before any block
+// is written, naming its line of the task file and its drafts (data error).
 void TrimmedDisplacements(platform::Session& session, platform::OutputFile& report, FloodRun& run);
+
+// The flooded water of trim lines 1..nTrim from their volumes and centres
+// and those of the load waterline (row nTrim + 1), line m at m - 1.
+std::vector<FloodedWater> FloodedWaterOfTrimLines(const TrimResults& trim, int TrimLineCount);
 
 // The flooded water of each trim line: v2 = V(m) - V(load waterline) and its
 // centre xw from the moment balance V(m) LCB(m) = V(SLL) LCB(SLL) + v2 xw.
 // A trim line that does not hold more than the load waterline, or a centre
 // outside the stations, ends the run (data error), each after its error
 // block in the report: the trim lines with their flooded volumes, or with
-// their centres.
+// their centres; the run's tables take the flooded water once it passes.
 void ComputeFloodedWater(platform::Session& session, platform::OutputFile& report, FloodRun& run);
 
 }  // namespace flood
