@@ -7,7 +7,6 @@
 
 #include "common/numerics/curves.hpp"
 #include "forms.hpp"
-#include "trials_report.hpp"
 #include "trim_lines.hpp"
 
 namespace flood {
@@ -30,16 +29,6 @@ constexpr int kFirstAcceptedTrial = 3;
 constexpr double kEndShortFactor = 0.9;
 constexpr double kEndLongFactor = 1.1;
 constexpr int kRootSteps = 100;
-
-std::string Permeability(double mu) {
-  const std::string text = FormatNumber(mu, 3, 1);
-  return "%" + text.substr(text.find_first_not_of(' '));
-}
-
-void ReportNotFound(platform::Session& session, const std::string& what, double mu) {
-  session.MessageBox(what + ", permeabilite " + Permeability(mu) +
-                         ": YAKINSAMA OLMAMISTIR. Bulunan deger raporun tablolarinda * ile isaretlidir.", "Yarali bolme boyu");
-}
 
 // The end points: the secant stops when the compartment's flooded volume
 // and the flooded water agree to this fraction of the load displacement, a
@@ -195,21 +184,33 @@ EndPoint FindEndPoint(const FloodRun& run, bool aft, double mu) {
 
 }  // namespace
 
-TrimLineAreas::TrimLineAreas(const FloodRun& run, int m) : TrimLineAreas(run.hull.hull, AreasOf(run, m)) {}
-
-Vec TrimLineAreas::AreasOf(const FloodRun& run, int m) {
-  Vec area(run.hull.hull.StationCount);
-  for (int i = 1; i <= run.hull.hull.StationCount; ++i) area(i) = run.trim.TrimSectionArea(m, i);
-  return area;
+TrimLineAreas::TrimLineAreas(const FloodRun& run, int m)
+    : n_(run.hull.hull.StationCount), knots_(n_), areas_(n_), table_(numerics::MakeSplineTable(n_)) {
+  for (int i = 1; i <= n_; ++i) {
+    knots_(i) = run.hull.hull.StationPos(i);
+    areas_(i) = run.trim.TrimSectionArea(m, i);
+  }
+  Fit();
 }
 
 TrimLineAreas::TrimLineAreas(const hullform::HullModel& hull, const Vec& area)
-    : n_(hull.StationCount), knots_(n_), table_(numerics::MakeSplineTable(n_)) {
+    : n_(hull.StationCount), knots_(n_), areas_(n_), table_(numerics::MakeSplineTable(n_)) {
   for (int i = 1; i <= n_; ++i) {
     knots_(i) = hull.StationPos(i);
-    table_(1, i) = area(i);
+    areas_(i) = area(i);
   }
+  Fit();
+}
+
+void TrimLineAreas::Fit() {
+  for (int i = 1; i <= n_; ++i) table_(1, i) = areas_(i);
   numerics::FitCubicSpline(n_, knots_, table_, 0, 0, kFloodableForms.splineGuards);
+}
+
+double TrimLineAreas::Volume() const {
+  double V = 0.0;
+  numerics::IntegrateUnequalSimpson(n_, knots_, areas_, V, kFloodableForms.simpsonGuard);
+  return V;
 }
 
 double TrimLineAreas::At(double x) const {
@@ -244,17 +245,11 @@ PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
   PermeabilityTrials result;
   result.permeability = mu;
 
-  Vec x(NST), area(NST);
-  for (int i = 1; i <= NST; ++i) x(i) = h.StationPos(i);
-
   for (int m = 1; m <= run.task.TrimLineCount; ++m) {
     const TrimLineAreas A(run, m);
-    for (int i = 1; i <= NST; ++i) area(i) = run.trim.TrimSectionArea(m, i);
     LineTrials& lt = result.lines.emplace_back();
     lt.line = m;
-    double Vt = 0.0;
-    numerics::IntegrateUnequalSimpson(NST, x, area, Vt, kFloodableForms.simpsonGuard);
-    lt.meanArea = Vt / (xN - x1);
+    lt.meanArea = A.Volume() / (xN - x1);
     lt.meanDraft = (run.task.TrimDrafts(m, 1) + run.task.TrimDrafts(m, 2)) / 2;
     lt.floodedVolume = run.trim.FloodedWaterVolume(m);
     lt.floodedCentre = run.trim.FloodedWaterLcg(m);
@@ -369,34 +364,6 @@ EndPoints ComputeEndPoints(const FloodRun& run, int p) {
   e.aft = FindEndPoint(run, true, e.permeability);
   e.fore = FindEndPoint(run, false, e.permeability);
   return e;
-}
-
-void FloodableLengthsOfPermeability(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p) {
-  const PermeabilityTrials trials = FloodableLengthTrials(run, p);
-  WriteFloodableLengthTrials(report, trials);
-  PermeabilityResults& r = run.perm;
-  for (const LineTrials& lt : trials.lines) {
-    const int m = lt.line;
-    r.CompartmentVolume(m) = lt.compartmentVolume;
-    r.FloodableLength(m) = lt.length;
-    r.CompartmentCentre(m) = lt.centre;
-    r.LengthNotFound(m) = lt.converged ? 0 : 1;
-    if (!lt.converged)
-      ReportNotFound(session, "Trim hatti " + std::to_string(m) + " (" + run.trim.TrimLineNames(m) + ")",
-                     trials.permeability);
-  }
-
-  const EndPoints ends = ComputeEndPoints(run, p);
-  WriteEndPoints(report, ends);
-  for (const EndPoint* e : {&ends.aft, &ends.fore}) {
-    const int end = e->aft ? 1 : 2;
-    r.EndPoints(end, 1) = e->centre();
-    r.EndPoints(end, 2) = e->length();
-    r.EndNotFound(end) = e->found ? 0 : 1;
-    if (!e->found)
-      ReportNotFound(session, e->aft ? "Kic taraftaki bitim noktasi" : "Bas taraftaki bitim noktasi",
-                     ends.permeability);
-  }
 }
 
 }  // namespace flood

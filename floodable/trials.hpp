@@ -22,11 +22,15 @@ class TrimLineAreas {
   // Any waterline: the areas of the hull's stations under it, area(1..NST).
   TrimLineAreas(const hullform::HullModel& hull, const Vec& area);
   double At(double x) const;
+  // The volume under the waterline: the stations' areas integrated along the
+  // stations by the unequal Simpson rule.
+  double Volume() const;
 
  private:
-  static Vec AreasOf(const FloodRun& run, int m);
+  void Fit();
   int n_ = 0;
-  Vec knots_;
+  Vec knots_;  // the stations' positions
+  Vec areas_;  // their sectional areas
   numerics::SplineTable table_;
 };
 

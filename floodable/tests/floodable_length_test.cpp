@@ -69,6 +69,8 @@ TEST(TrimLinesTest, VolumesCentresAndFloodedWaterOfTheBox) {
     EXPECT_NEAR(run->trim.TrimmedLcb(m), expected[m - 1][1], 0.001) << m;
     EXPECT_NEAR(run->trim.FloodedWaterVolume(m), expected[m - 1][2], 0.001) << m;
     EXPECT_NEAR(run->trim.FloodedWaterLcg(m), expected[m - 1][3], 0.001) << m;
+    // The trials' area curve of the line holds the line's volume.
+    EXPECT_NEAR(TrimLineAreas(*run, m).Volume(), expected[m - 1][0], 0.001) << m;
   }
 }
 
