@@ -73,8 +73,8 @@ class EndFamily {
     // the load displacement: 0 where the flooded water's centre is on it.
     const auto unbalance = [&](double d) {
       const CompartmentUnder c = Cut(d, start, l);
-      const double v2 = cut_.volume - V0_;
-      return (v2 * c.centroid - (cut_.volume * cut_.lcb - V0_ * lcb0_)) / V0_;
+      const double v2 = c.waterlineVolume - V0_;
+      return (v2 * c.centroid - (c.waterlineVolume * c.waterlineLcb - V0_ * lcb0_)) / V0_;
     };
     double d = freeDraftLow_;
     e.balanced = loadWaterlineFound_ &&
@@ -84,7 +84,7 @@ class EndFamily {
     e.volume = c.integral.volume;
     e.flooded = mu_ * c.integral.volume / 100;
     e.centroid = c.centroid;
-    e.floodedWater = cut_.volume - V0_;
+    e.floodedWater = c.waterlineVolume - V0_;
     // A waterline that holds no more than the load waterline floods nothing.
     e.balanced = e.balanced && e.floodedWater > 0 && c.integral.volume > 0;
     return e;
@@ -100,29 +100,37 @@ class EndFamily {
   }
 
  private:
-  // The compartment [start, start + l] under the family's waterline of free
-  // draft d; cut_ holds that waterline.
+  // The family's waterline of free draft d, its volume and centre, and the
+  // compartment [start, start + l] under it.
   struct CompartmentUnder {
+    double waterlineVolume = 0;
+    double waterlineLcb = 0;
     CompartmentIntegral integral;
     double centroid = 0;
   };
   CompartmentUnder Cut(double freeDraft, double start, double l) {
-    CutAtWaterline(run_.hull, aft_ ? pivot_ : freeDraft, aft_ ? freeDraft : pivot_, cut_);
-    const TrimLineAreas areas(run_.hull.hull, cut_.area);
+    const WaterlineCut& cut = CutAt(freeDraft);
+    const TrimLineAreas areas(run_.hull.hull, cut.area);
     CompartmentUnder c;
+    c.waterlineVolume = cut.volume;
+    c.waterlineLcb = cut.lcb;
     c.integral = IntegrateCompartment(areas, start, l);
     c.centroid = c.integral.volume > 0 ? c.integral.moment / c.integral.volume : start + l / 2;
     return c;
+  }
+
+  // The family's waterline of free draft d, cut in the family's work tables:
+  // valid until the next cut.
+  const WaterlineCut& CutAt(double freeDraft) {
+    CutAtWaterline(run_.hull, aft_ ? pivot_ : freeDraft, aft_ ? freeDraft : pivot_, work_);
+    return work_;
   }
 
   // The free draft at which the family's waterline holds the load
   // displacement: below it the family floods nothing.  Searched from the
   // top of the hull down, the lower end moved away until it holds less.
   void FindLoadWaterline() {
-    const auto surplus = [&](double d) {
-      CutAtWaterline(run_.hull, aft_ ? pivot_ : d, aft_ ? d : pivot_, cut_);
-      return cut_.volume - V0_;
-    };
+    const auto surplus = [&](double d) { return CutAt(d).volume - V0_; };
     double low = -top_;
     for (int k = 0; k < kEndStepHalvings && surplus(low) > 0; ++k) low -= top_ - low;
     loadWaterlineFound_ = FindRootFalsePosition(surplus, low, top_, kLoadVolumeTolerance * V0_, freeDraftLow_);
@@ -137,7 +145,7 @@ class EndFamily {
   double top_;  // the highest free draft: the hull's highest point, or the pivot's draft
   double freeDraftLow_ = 0;
   bool loadWaterlineFound_ = false;
-  WaterlineCut cut_;
+  WaterlineCut work_;  // the tables of the last cut, read only by the call that made it
 };
 
 // The residual of the secant: what the compartment holds more than the
