@@ -8,11 +8,11 @@
 #include "compartments.hpp"
 #include "graphs.hpp"
 #include "loading.hpp"
+#include "permeability_step.hpp"
 #include "report.hpp"
 #include "script.hpp"
 #include "tables.hpp"
 #include "task_file.hpp"
-#include "trials.hpp"
 #include "trim_lines.hpp"
 
 namespace flood {

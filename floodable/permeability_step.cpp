@@ -1,7 +1,10 @@
 // The floodable lengths of one permeability: the trials and the end points
 // computed, reported and kept in the run's tables.
+#include "permeability_step.hpp"
+
 #include <string>
 
+#include "end_points.hpp"
 #include "forms.hpp"
 #include "trials.hpp"
 #include "trials_report.hpp"

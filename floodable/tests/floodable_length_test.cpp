@@ -11,8 +11,12 @@
 
 #include "box_fixture.hpp"
 #include "floodable/driver.hpp"
+#include "floodable/end_points.hpp"
+#include "floodable/permeability_step.hpp"
+#include "floodable/root_finder.hpp"
 #include "floodable/tables.hpp"
 #include "floodable/trials.hpp"
+#include "floodable/trim_line_areas.hpp"
 #include "floodable/trim_lines.hpp"
 #include "wigley_fixture.hpp"
 
