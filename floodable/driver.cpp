@@ -1,8 +1,6 @@
 // The run sequence of Dolvenika_Tez.
 #include "driver.hpp"
 
-#include <memory>
-
 #include "common/platform/prompts.hpp"
 #include "common/platform/run_files.hpp"
 #include "compartments.hpp"
@@ -18,8 +16,7 @@
 namespace flood {
 
 void RunFloodableLengthProgram(platform::Session& session) {
-  auto owned = std::make_unique<FloodRun>();
-  FloodRun& run = *owned;
+  FloodRun run;
 
   ReadTaskFile(session, run.task);
   // Nothing is written over the task file or the hull, and no second run
