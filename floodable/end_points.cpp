@@ -41,7 +41,8 @@ class EndFamily {
         lcb0_(run.trim.TrimmedLcb(run.task.TrimLineCount + 1)),
         x1_(run.hull.hull.StationPos(1)),
         xN_(run.hull.hull.StationPos(run.hull.hull.StationCount)),
-        top_(std::max(run.hull.MaxHeight, pivot_)) {
+        top_(std::max(run.hull.MaxHeight, pivot_)),
+        cutter_(run.hull) {
     FindLoadWaterline();
   }
 
@@ -109,7 +110,7 @@ class EndFamily {
   // The family's waterline of free draft d, cut in the family's work tables:
   // valid until the next cut.
   const WaterlineCut& CutAt(double freeDraft) {
-    CutAtWaterline(run_.hull, aft_ ? pivot_ : freeDraft, aft_ ? freeDraft : pivot_, work_);
+    cutter_.Cut(aft_ ? pivot_ : freeDraft, aft_ ? freeDraft : pivot_, work_);
     return work_;
   }
 
@@ -132,6 +133,7 @@ class EndFamily {
   double top_;  // the highest free draft: the hull's highest point, or the pivot's draft
   double freeDraftLow_ = 0;
   bool loadWaterlineFound_ = false;
+  WaterlineCutter cutter_;
   WaterlineCut work_;  // the tables of the last cut, read only by the call that made it
 };
 

@@ -165,41 +165,47 @@ double SectionAreaAtHeight(const HullData& hull, int i, double h, LevelCurveWork
   if (n < 1) return 0.0;
   // A draft above the station's top: the whole section.
   if (h > hull.LevelHeight(i, n)) return hull.CumulativeSectionArea(i, n);
-  for (int k = 1; k <= n; ++k) {
-    work.heights(k) = hull.LevelHeight(i, k);
-    work.areas(k) = hull.CumulativeSectionArea(i, k);
-  }
   double area = 0.0;
-  numerics::InterpolateCurve(n, work.heights, work.areas, work.knots, work.coefficients, h, area,
-                             numerics::kParabolaMethod, kFloodableForms.interpolationRule);
+  numerics::InterpolateCurve(n, hull.LevelHeight.Station(i), hull.CumulativeSectionArea.Station(i), work.knots,
+                             work.coefficients, h, area, numerics::kParabolaMethod, kFloodableForms.interpolationRule);
   return area;
 }
 
-void CutAtWaterline(const HullData& hull, double aftDraft, double foreDraft, WaterlineCut& cut) {
-  const hullform::HullModel& h = hull.hull;
-  const int NST = h.StationCount;
-  const double x1 = h.StationPos(1);
-  const double xN = h.StationPos(NST);
+WaterlineCutter::WaterlineCutter(const HullData& hull) : hull_(hull) {
+  const int NST = hull.hull.StationCount;
+  x_.ResizeForOverwrite(NST);
+  moment_.ResizeForOverwrite(NST);
+  Vec top;
+  top.ResizeForOverwrite(NST);
   for (int i = 1; i <= NST; ++i) {
-    cut.x(i) = h.StationPos(i);
+    x_(i) = hull.hull.StationPos(i);
+    top(i) = hull.CumulativeSectionArea(i, hull.LevelCount(i));
+  }
+  numerics::IntegrateUnequalSimpson(NST, x_, top, whole_, kFloodableForms.simpsonGuard);
+}
+
+void WaterlineCutter::Cut(double aftDraft, double foreDraft, WaterlineCut& cut) {
+  const int NST = hull_.hull.StationCount;
+  const double x1 = x_(1);
+  const double xN = x_(NST);
+  cut.draft.ResizeForOverwrite(NST);
+  cut.area.ResizeForOverwrite(NST);
+  for (int i = 1; i <= NST; ++i) {
     double draft = 0.0;
-    numerics::InterpolateLinear(x1, xN, aftDraft, foreDraft, cut.x(i), draft);
+    numerics::InterpolateLinear(x1, xN, aftDraft, foreDraft, x_(i), draft);
     if (draft < 0) draft = 0;
     cut.draft(i) = draft;
-    cut.area(i) = SectionAreaAtHeight(hull, i, draft, cut.levels);
-    cut.moment(i) = cut.area(i) * cut.x(i);
-    cut.top(i) = hull.CumulativeSectionArea(i, hull.LevelCount(i));
+    cut.area(i) = SectionAreaAtHeight(hull_, i, draft, levels_);
+    moment_(i) = cut.area(i) * x_(i);
   }
-  numerics::IntegrateUnequalSimpson(NST, cut.x, cut.area, cut.volume, kFloodableForms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(NST, x_, cut.area, cut.volume, kFloodableForms.simpsonGuard);
   // A waterline at or below the keel leaves the rounding of the level
   // interpolation: within a billionth of the whole hull's volume there is
   // no volume, and no centre.
-  double whole = 0.0;
-  numerics::IntegrateUnequalSimpson(NST, cut.x, cut.top, whole, kFloodableForms.simpsonGuard);
-  cut.hasVolume = cut.volume > kNoVolumeFraction * whole;
+  cut.hasVolume = cut.volume > kNoVolumeFraction * whole_;
   if (cut.hasVolume) {
     double moment = 0.0;
-    numerics::IntegrateUnequalSimpson(NST, cut.x, cut.moment, moment, kFloodableForms.simpsonGuard);
+    numerics::IntegrateUnequalSimpson(NST, x_, moment_, moment, kFloodableForms.simpsonGuard);
     cut.lcb = moment / cut.volume;
   }
 }
@@ -214,26 +220,16 @@ FloodedWater FloodedWaterOf(double V, double lcb, double V0, double lcb0) {
 int TrimLineTaskLine(int TrimLineCount, int m) { return m <= TrimLineCount ? 26 + m : 28 + TrimLineCount; }
 
 std::vector<TrimmedLine> CutTrimLines(const FloodRun& run) {
-  const int NST = run.hull.hull.StationCount;
   const int n = run.task.TrimLineCount;
-  std::vector<TrimmedLine> lines;
-  lines.reserve(static_cast<std::size_t>(n) + 1);
-  WaterlineCut cut;
+  std::vector<TrimmedLine> lines(static_cast<std::size_t>(n) + 1);
+  WaterlineCutter cutter(run.hull);
   double lcb = 0.0;  // a line without volume keeps the centre of the line before
   for (int m = 1; m <= n + 1; ++m) {
-    TrimmedLine& line = lines.emplace_back();
+    TrimmedLine& line = lines[static_cast<std::size_t>(m - 1)];
     line.aftDraft = run.task.TrimDrafts(m, 1);
     line.foreDraft = run.task.TrimDrafts(m, 2);
-    CutAtWaterline(run.hull, line.aftDraft, line.foreDraft, cut);
-    if (cut.hasVolume) lcb = cut.lcb;
-    line.draft.ResizeForOverwrite(NST);
-    line.area.ResizeForOverwrite(NST);
-    for (int i = 1; i <= NST; ++i) {
-      line.draft(i) = cut.draft(i);
-      line.area(i) = cut.area(i);
-    }
-    line.volume = cut.volume;
-    line.hasVolume = cut.hasVolume;
+    cutter.Cut(line.aftDraft, line.foreDraft, line.cut);
+    if (line.cut.hasVolume) lcb = line.cut.lcb;
     line.lcb = lcb;
   }
   return lines;
@@ -260,10 +256,10 @@ void WriteTrimmedLine(platform::OutputFile& report, const hullform::HullModel& h
   report.Line(std::string(29, '='));
   for (int i = 1; i <= h.StationCount; ++i) {
     report.Line(FormatInteger(i, 2) + "  " + FormatNumber(h.StationPos(i), 3, 3) + "  " +
-                FormatNumber(line.draft(i), 3, 3) + "  " + FormatNumber(line.area(i), 3, 3));
+                FormatNumber(line.cut.draft(i), 3, 3) + "  " + FormatNumber(line.cut.area(i), 3, 3));
   }
   report.Line(std::string(28, '='));
-  report.Line("HESAPLANAN DEPLASMAN = " + FormatNumber(line.volume, 5, 2) + " m3");
+  report.Line("HESAPLANAN DEPLASMAN = " + FormatNumber(line.cut.volume, 5, 2) + " m3");
   report.Line("HESAPLANAN LCB = " + FormatNumber(line.lcb, 3, 2) + " m (AP den)");
 }
 
@@ -280,14 +276,14 @@ void TrimmedDisplacements(platform::Session& session, platform::OutputFile& repo
   // refused before any line is reported.
   for (int m = 1; m <= n + 1; ++m) {
     const TrimmedLine& line = lines[static_cast<std::size_t>(m - 1)];
-    if (line.hasVolume) continue;
+    if (line.cut.hasVolume) continue;
     const std::string name =
         m <= n ? "trim hatti " + std::to_string(m) + " (" + platform::TrimBlanks(run.trim.TrimLineNames(m)) + ")"
                : std::string("yuk su hatti");
     platform::RefuseTaskValue(session, kTaskFileName, TrimLineTaskLine(n, m),
                               name + ", kic drafti " + Shown(line.aftDraft) + " m, bas drafti " +
                                   Shown(line.foreDraft) + " m, tekne icinde hic hacim kapsamiyor (hacim " +
-                                  platform::TrimBlanks(FormatNumber(line.volume, 5, 2)) +
+                                  platform::TrimBlanks(FormatNumber(line.cut.volume, 5, 2)) +
                                   " m3): su hatti teknenin tabanindan yukarida olmalidir.");
   }
 
@@ -295,10 +291,10 @@ void TrimmedDisplacements(platform::Session& session, platform::OutputFile& repo
     const TrimmedLine& line = lines[static_cast<std::size_t>(m - 1)];
     WriteTrimmedLine(report, h, m, line);
     for (int i = 1; i <= NST; ++i) {
-      run.trim.StationDraft(i) = line.draft(i);
-      run.trim.TrimSectionArea(m, i) = line.area(i);
+      run.trim.StationDraft(i) = line.cut.draft(i);
+      run.trim.TrimSectionArea(m, i) = line.cut.area(i);
     }
-    run.trim.TrimmedVolume(m) = line.volume;
+    run.trim.TrimmedVolume(m) = line.cut.volume;
     run.trim.TrimmedLcb(m) = line.lcb;
   }
 }
