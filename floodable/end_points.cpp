@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "root_finder.hpp"
 #include "trim_line_areas.hpp"
@@ -42,7 +43,8 @@ class EndFamily {
         x1_(run.hull.hull.StationPos(1)),
         xN_(run.hull.hull.StationPos(run.hull.hull.StationCount)),
         top_(std::max(run.hull.MaxHeight, pivot_)),
-        cutter_(run.hull) {
+        cutter_(run.hull),
+        areas_(run.hull.hull) {
     FindLoadWaterline();
   }
 
@@ -59,15 +61,20 @@ class EndFamily {
     const double start = aft_ ? x1_ : xN_ - l;
     // The moment of the flooded water about the compartment's centroid, over
     // the load displacement: 0 where the flooded water's centre is on it.
+    CompartmentUnder last;
+    double lastDraft = std::numeric_limits<double>::quiet_NaN();
     const auto unbalance = [&](double d) {
-      const CompartmentUnder c = Cut(d, start, l);
-      const double v2 = c.waterlineVolume - V0_;
-      return (v2 * c.centroid - (c.waterlineVolume * c.waterlineLcb - V0_ * lcb0_)) / V0_;
+      last = Cut(d, start, l);
+      lastDraft = d;
+      const double v2 = last.waterlineVolume - V0_;
+      return (v2 * last.centroid - (last.waterlineVolume * last.waterlineLcb - V0_ * lcb0_)) / V0_;
     };
     double d = freeDraftLow_;
     e.balanced = loadWaterlineFound_ &&
                  FindRootFalsePosition(unbalance, freeDraftLow_, top_, kEndMomentTolerance * run_.task.ShipLength, d);
-    const CompartmentUnder c = Cut(d, start, l);
+    // The root's waterline is the last one cut, unless the search ended on
+    // an end of its bracket or never began.
+    const CompartmentUnder c = d == lastDraft ? last : Cut(d, start, l);
     e.freeDraft = d;
     e.volume = c.integral.volume;
     e.flooded = mu_ * c.integral.volume / 100;
@@ -98,11 +105,11 @@ class EndFamily {
   };
   CompartmentUnder Cut(double freeDraft, double start, double l) {
     const WaterlineCut& cut = CutAt(freeDraft);
-    const TrimLineAreas areas(run_.hull.hull, cut.area);
+    areas_.Refit(cut.area);
     CompartmentUnder c;
     c.waterlineVolume = cut.volume;
     c.waterlineLcb = cut.lcb;
-    c.integral = IntegrateCompartment(areas, start, l);
+    c.integral = IntegrateCompartment(areas_, start, l);
     c.centroid = c.integral.volume > 0 ? c.integral.moment / c.integral.volume : start + l / 2;
     return c;
   }
@@ -134,7 +141,10 @@ class EndFamily {
   double freeDraftLow_ = 0;
   bool loadWaterlineFound_ = false;
   WaterlineCutter cutter_;
-  WaterlineCut work_;  // the tables of the last cut, read only by the call that made it
+  // The tables of the last cut and its area curve, read only by the call
+  // that made them.
+  WaterlineCut work_;
+  TrimLineAreas areas_;
 };
 
 // The residual of the secant: what the compartment holds more than the

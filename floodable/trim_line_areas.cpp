@@ -15,12 +15,15 @@ TrimLineAreas::TrimLineAreas(const FloodRun& run, int m)
   Fit();
 }
 
-TrimLineAreas::TrimLineAreas(const hullform::HullModel& hull, const Vec& area)
+TrimLineAreas::TrimLineAreas(const hullform::HullModel& hull, const Vec& area) : TrimLineAreas(hull) { Refit(area); }
+
+TrimLineAreas::TrimLineAreas(const hullform::HullModel& hull)
     : n_(hull.StationCount), knots_(n_), areas_(n_), table_(numerics::MakeSplineTable(n_)) {
-  for (int i = 1; i <= n_; ++i) {
-    knots_(i) = hull.StationPos(i);
-    areas_(i) = area(i);
-  }
+  for (int i = 1; i <= n_; ++i) knots_(i) = hull.StationPos(i);
+}
+
+void TrimLineAreas::Refit(const Vec& area) {
+  for (int i = 1; i <= n_; ++i) areas_(i) = area(i);
   Fit();
 }
 

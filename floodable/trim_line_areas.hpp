@@ -16,6 +16,11 @@ class TrimLineAreas {
   TrimLineAreas(const FloodRun& run, int m);
   // Any waterline: the areas of the hull's stations under it, area(1..NST).
   TrimLineAreas(const hullform::HullModel& hull, const Vec& area);
+  // The hull's stations, every area 0 until the curve is refitted.
+  explicit TrimLineAreas(const hullform::HullModel& hull);
+  // The curve of another waterline of the same hull, fitted in the same
+  // tables.
+  void Refit(const Vec& area);
   double At(double x) const;
   // The volume under the waterline: the stations' areas integrated along the
   // stations by the unequal Simpson rule.
