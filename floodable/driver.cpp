@@ -40,8 +40,9 @@ void RunFloodableLengthProgram(platform::Session& session) {
 }
 
 void RunPermeabilities(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
+  const EndLoadWaterlines load = FindEndLoadWaterlines(run);
   for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
-    FloodableLengthsOfPermeability(session, report, run, p);
+    FloodableLengthsOfPermeability(session, report, run, p, load);
     FormCurvePoints(run, p);
     ShowPermeabilityGraphs(session, run, p);
     SummaryTables(report, run, p);

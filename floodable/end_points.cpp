@@ -33,7 +33,10 @@ constexpr int kEndStepHalvings = 30;
 // the draft at the other end free.
 class EndFamily {
  public:
-  EndFamily(const FloodRun& run, bool aft, double mu)
+  // The family at permeability mu, its load waterline found beforehand (a
+  // family that only searches for it takes any mu and a load waterline not
+  // found).
+  EndFamily(const FloodRun& run, bool aft, double mu, const EndLoadWaterline& load)
       : run_(run),
         aft_(aft),
         mu_(mu),
@@ -43,14 +46,26 @@ class EndFamily {
         x1_(run.hull.hull.StationPos(1)),
         xN_(run.hull.hull.StationPos(run.hull.hull.StationCount)),
         top_(std::max(run.hull.MaxHeight, pivot_)),
+        freeDraftLow_(load.freeDraft),
+        loadWaterlineFound_(load.found),
         cutter_(run.hull),
-        areas_(run.hull.hull) {
-    FindLoadWaterline();
-  }
+        areas_(run.hull.hull) {}
 
   double pivot() const { return pivot_; }
   double span() const { return xN_ - x1_; }
   double V0() const { return V0_; }
+
+  // The free draft at which the family's waterline holds the load
+  // displacement: below it the family floods nothing.  Searched from the
+  // top of the hull down, the lower end moved away until it holds less.
+  EndLoadWaterline FindLoadWaterline() {
+    const auto surplus = [&](double d) { return CutAt(d).volume - V0_; };
+    double low = -top_;
+    for (int k = 0; k < kEndStepHalvings && surplus(low) > 0; ++k) low -= top_ - low;
+    EndLoadWaterline load;
+    load.found = FindRootFalsePosition(surplus, low, top_, kLoadVolumeTolerance * V0_, load.freeDraft);
+    return load;
+  }
 
   // The compartment of length l at this end with the waterline that
   // balances it.
@@ -121,16 +136,6 @@ class EndFamily {
     return work_;
   }
 
-  // The free draft at which the family's waterline holds the load
-  // displacement: below it the family floods nothing.  Searched from the
-  // top of the hull down, the lower end moved away until it holds less.
-  void FindLoadWaterline() {
-    const auto surplus = [&](double d) { return CutAt(d).volume - V0_; };
-    double low = -top_;
-    for (int k = 0; k < kEndStepHalvings && surplus(low) > 0; ++k) low -= top_ - low;
-    loadWaterlineFound_ = FindRootFalsePosition(surplus, low, top_, kLoadVolumeTolerance * V0_, freeDraftLow_);
-  }
-
   const FloodRun& run_;
   bool aft_;
   double mu_;
@@ -138,8 +143,8 @@ class EndFamily {
   double V0_, lcb0_;
   double x1_, xN_;
   double top_;  // the highest free draft: the hull's highest point, or the pivot's draft
-  double freeDraftLow_ = 0;
-  bool loadWaterlineFound_ = false;
+  double freeDraftLow_;
+  bool loadWaterlineFound_;
   WaterlineCutter cutter_;
   // The tables of the last cut and its area curve, read only by the call
   // that made them.
@@ -151,8 +156,8 @@ class EndFamily {
 // flooded water.
 double Surplus(const EndCompartment& e) { return e.flooded - e.floodedWater; }
 
-EndPoint FindEndPoint(const FloodRun& run, bool aft, double mu) {
-  EndFamily family(run, aft, mu);
+EndPoint FindEndPoint(const FloodRun& run, bool aft, double mu, const EndLoadWaterline& load) {
+  EndFamily family(run, aft, mu, load);
   const int m = aft ? 1 : run.task.TrimLineCount;
   const double S = family.span();
   EndPoint e;
@@ -191,11 +196,18 @@ EndPoint FindEndPoint(const FloodRun& run, bool aft, double mu) {
 
 }  // namespace
 
-EndPoints ComputeEndPoints(const FloodRun& run, int p) {
+EndLoadWaterlines FindEndLoadWaterlines(const FloodRun& run) {
+  EndLoadWaterlines load;
+  load.aft = EndFamily(run, true, 0, EndLoadWaterline{}).FindLoadWaterline();
+  load.fore = EndFamily(run, false, 0, EndLoadWaterline{}).FindLoadWaterline();
+  return load;
+}
+
+EndPoints ComputeEndPoints(const FloodRun& run, int p, const EndLoadWaterlines& load) {
   EndPoints e;
   e.permeability = run.task.ZonePermeability(p);
-  e.aft = FindEndPoint(run, true, e.permeability);
-  e.fore = FindEndPoint(run, false, e.permeability);
+  e.aft = FindEndPoint(run, true, e.permeability, load.aft);
+  e.fore = FindEndPoint(run, false, e.permeability, load.fore);
   return e;
 }
 

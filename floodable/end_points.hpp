@@ -50,12 +50,26 @@ struct EndPoints {
   EndPoint aft, fore;
 };
 
+// The waterline of an end's family that holds the load displacement: its
+// free draft, when found.  Below it the family floods nothing.
+struct EndLoadWaterline {
+  bool found = false;
+  double freeDraft = 0;
+};
+struct EndLoadWaterlines {
+  EndLoadWaterline aft, fore;
+};
+// The load waterlines of both families: they depend on the end trim lines
+// and the load waterline alone, so they are found once for a run and serve
+// every permeability.
+EndLoadWaterlines FindEndLoadWaterlines(const FloodRun& run);
+
 // For permeability p: the two end points, by the secant on the compartment's
 // length (its flooded volume against the flooded water) from compartments A
 // and B, each compartment's waterline by false position on its free draft.
 // An end point is not found when no compartment within the ship (l up to
 // x(NST) - x(1)) holds its flooded water, no waterline of the family
 // balances the compartment, or the secant does not converge in 100 steps.
-EndPoints ComputeEndPoints(const FloodRun& run, int p);
+EndPoints ComputeEndPoints(const FloodRun& run, int p, const EndLoadWaterlines& load);
 
 }  // namespace flood

@@ -25,7 +25,8 @@ void ReportNotFound(platform::Session& session, const std::string& what, double 
 
 }  // namespace
 
-void FloodableLengthsOfPermeability(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p) {
+void FloodableLengthsOfPermeability(platform::Session& session, platform::OutputFile& report, FloodRun& run, int p,
+                                    const EndLoadWaterlines& load) {
   const PermeabilityTrials trials = FloodableLengthTrials(run, p);
   WriteFloodableLengthTrials(report, trials);
   PermeabilityResults& r = run.perm;
@@ -40,7 +41,7 @@ void FloodableLengthsOfPermeability(platform::Session& session, platform::Output
                      trials.permeability);
   }
 
-  const EndPoints ends = ComputeEndPoints(run, p);
+  const EndPoints ends = ComputeEndPoints(run, p, load);
   WriteEndPoints(report, ends);
   for (const EndPoint* e : {&ends.aft, &ends.fore}) {
     const int end = e->aft ? 1 : 2;

@@ -209,9 +209,10 @@ TEST(EndPointsTest, TheBoxsEndsInClosedForm) {
   const StepsResult r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
     TrimmedDisplacements(s, report, run);
     ComputeFloodedWater(s, report, run);
+    const EndLoadWaterlines load = FindEndLoadWaterlines(run);
     for (int p = 1; p <= 2; ++p) {
-      FloodableLengthsOfPermeability(s, report, run, p);
-      ends.push_back(ComputeEndPoints(run, p));
+      FloodableLengthsOfPermeability(s, report, run, p, load);
+      ends.push_back(ComputeEndPoints(run, p, load));
       FormCurvePoints(run, p);
     }
   });
@@ -264,9 +265,10 @@ std::vector<EndPoints> EndPointsOf(FloodRun& run, StepsResult& r) {
   r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
     TrimmedDisplacements(s, report, run);
     ComputeFloodedWater(s, report, run);
+    const EndLoadWaterlines load = FindEndLoadWaterlines(run);
     for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
-      FloodableLengthsOfPermeability(s, report, run, p);
-      ends.push_back(ComputeEndPoints(run, p));
+      FloodableLengthsOfPermeability(s, report, run, p, load);
+      ends.push_back(ComputeEndPoints(run, p, load));
     }
   });
   return ends;
