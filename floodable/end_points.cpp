@@ -124,7 +124,7 @@ class EndFamily {
     CompartmentUnder c;
     c.waterlineVolume = cut.volume;
     c.waterlineLcb = cut.lcb;
-    c.integral = IntegrateCompartment(areas_, start, l);
+    c.integral = IntegrateCompartment(areas_, start, l, points_);
     c.centroid = c.integral.volume > 0 ? c.integral.moment / c.integral.volume : start + l / 2;
     return c;
   }
@@ -150,6 +150,7 @@ class EndFamily {
   // that made them.
   WaterlineCut work_;
   TrimLineAreas areas_;
+  CompartmentPoints points_;
 };
 
 // The residual of the secant: what the compartment holds more than the

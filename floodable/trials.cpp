@@ -32,6 +32,7 @@ PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
   const double mu = run.task.ZonePermeability(p);
   PermeabilityTrials result;
   result.permeability = mu;
+  CompartmentPoints points;
 
   for (int m = 1; m <= run.task.TrimLineCount; ++m) {
     const TrimLineAreas A(run, m);
@@ -50,7 +51,7 @@ PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
     for (int t = 1;; ++t) {
       Trial& trial = lt.trials.emplace_back();
       // First evaluation: the compartment of the trial.
-      const CompartmentIntegral e1 = IntegrateCompartment(A, c - l / 2, l);
+      const CompartmentIntegral e1 = IntegrateCompartment(A, c - l / 2, l, points);
       const double vol = e1.volume;
       const bool empty = !(vol > 0);
       const double xm = empty ? c : e1.moment / vol;
@@ -74,7 +75,7 @@ PermeabilityTrials FloodableLengthTrials(const FloodRun& run, int p) {
       }
 
       // Second evaluation: the compartment of the first estimate.
-      const CompartmentIntegral e2 = IntegrateCompartment(A, c1 - l1 / 2, l1);
+      const CompartmentIntegral e2 = IntegrateCompartment(A, c1 - l1 / 2, l1, points);
       const double vol2 = e2.volume;
       const double xm2 = e2.moment / (vol2 + kCentroidGuard * L * L * L);
       const bool empty2 = !(vol2 > 0);

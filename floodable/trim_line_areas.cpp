@@ -46,17 +46,17 @@ double TrimLineAreas::At(double x) const {
   return a;
 }
 
-CompartmentIntegral IntegrateCompartment(const TrimLineAreas& areas, double start, double length) {
-  Vec x(5), a(5), ax(5);
+CompartmentIntegral IntegrateCompartment(const TrimLineAreas& areas, double start, double length,
+                                         CompartmentPoints& points) {
   const double h = length / 4;
   for (int b = 1; b <= 5; ++b) {
-    x(b) = start + (b - 1) * h;
-    a(b) = areas.At(x(b));
-    ax(b) = a(b) * x(b);
+    points.x(b) = start + (b - 1) * h;
+    points.area(b) = areas.At(points.x(b));
+    points.moment(b) = points.area(b) * points.x(b);
   }
   CompartmentIntegral r;
-  numerics::IntegrateUnequalSimpson(5, x, a, r.volume, kFloodableForms.simpsonGuard);
-  numerics::IntegrateUnequalSimpson(5, x, ax, r.moment, kFloodableForms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(5, points.x, points.area, r.volume, kFloodableForms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(5, points.x, points.moment, r.moment, kFloodableForms.simpsonGuard);
   return r;
 }
 

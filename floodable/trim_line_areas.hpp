@@ -40,6 +40,12 @@ struct CompartmentIntegral {
   double volume = 0;
   double moment = 0;
 };
-CompartmentIntegral IntegrateCompartment(const TrimLineAreas& areas, double start, double length);
+// The compartment's five points with their areas and moments, a work table
+// kept from compartment to compartment.
+struct CompartmentPoints {
+  Vec x{5}, area{5}, moment{5};
+};
+CompartmentIntegral IntegrateCompartment(const TrimLineAreas& areas, double start, double length,
+                                         CompartmentPoints& points);
 
 }  // namespace flood
