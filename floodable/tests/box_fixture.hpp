@@ -79,8 +79,8 @@ inline void SetTaskLines(TaskValues& t, double length, const std::vector<Drafts>
 // trim lines and the load waterline, and the zones; stations (9 unless
 // given) from x0 to x0 + 80 m.
 inline FloodRun BoxRun(const std::vector<Drafts>& lines = BoxTrimLines(),
-                                        const std::vector<Zone>& zones = {{0, kLength, 60}}, double x0 = 0,
-                                        Drafts load = {kLoadDraft, kLoadDraft}, int stations = 9) {
+                       const std::vector<Zone>& zones = {{0, kLength, 60}}, double x0 = 0,
+                       Drafts load = {kLoadDraft, kLoadDraft}, int stations = 9) {
   FloodRun run;
   SetTaskLines(run.task, kLength, lines, zones, load);
 

@@ -65,8 +65,7 @@ inline testsupport::Hull WigleyHull() {
 }
 
 inline FloodRun WigleyRun(const std::vector<Drafts>& lines = WigleyTrimLines(),
-                                           const std::vector<Zone>& zones = {{0, kLength, 60}},
-                                           Drafts load = {kLoadDraft, kLoadDraft}) {
+                          const std::vector<Zone>& zones = {{0, kLength, 60}}, Drafts load = {kLoadDraft, kLoadDraft}) {
   FloodRun run;
   boxtest::SetTaskLines(run.task, kLength, lines, zones, load);
   HullData& h = run.hull;
