@@ -1,6 +1,9 @@
 // The run sequence of Dolvenika_Tez.
 #include "driver.hpp"
 
+#include <string>
+#include <vector>
+
 #include "common/platform/prompts.hpp"
 #include "common/platform/run_files.hpp"
 #include "compartments.hpp"
@@ -41,11 +44,12 @@ void RunFloodableLengthProgram(platform::Session& session) {
 
 void RunPermeabilities(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
   const EndLoadWaterlines load = FindEndLoadWaterlines(run);
+  const std::vector<std::string> trimLines = TrimLineSummaryLines(run);
   for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
     FloodableLengthsOfPermeability(session, report, run, p, load);
     FormCurvePoints(run, p);
     ShowPermeabilityGraphs(session, run, p);
-    SummaryTables(report, run, p);
+    SummaryTables(report, run, trimLines);
   }
   PermeabilityTables(report, run);
   ShowCombinedGraph(session, run);
