@@ -49,7 +49,18 @@ class EndFamily {
         freeDraftLow_(load.freeDraft),
         loadWaterlineFound_(load.found),
         cutter_(run.hull),
-        areas_(run.hull.hull) {}
+        last_(run.hull.hull),
+        loadWaterline_(run.hull.hull),
+        topWaterline_(run.hull.hull) {
+    // Every compartment's waterline is searched between the same two
+    // waterlines, the load waterline and the top: each cut once for the
+    // family.  The load waterline is kept only when it holds a volume, so
+    // that the centre it carries is its own.
+    if (loadWaterlineFound_) {
+      loadKept_ = CutInto(freeDraftLow_, loadWaterline_);
+      topKept_ = CutInto(top_, topWaterline_);
+    }
+  }
 
   double pivot() const { return pivot_; }
   double span() const { return xN_ - x1_; }
@@ -119,14 +130,39 @@ class EndFamily {
     double centroid = 0;
   };
   CompartmentUnder Cut(double freeDraft, double start, double l) {
-    const WaterlineCut& cut = CutAt(freeDraft);
-    areas_.Refit(cut.area);
+    const Waterline& w = WaterlineAt(freeDraft);
     CompartmentUnder c;
-    c.waterlineVolume = cut.volume;
-    c.waterlineLcb = cut.lcb;
-    c.integral = IntegrateCompartment(areas_, start, l, points_);
+    c.waterlineVolume = w.volume;
+    c.waterlineLcb = w.lcb;
+    c.integral = IntegrateCompartment(w.areas, start, l, points_);
     c.centroid = c.integral.volume > 0 ? c.integral.moment / c.integral.volume : start + l / 2;
     return c;
+  }
+
+  // A waterline of the family: its volume and centre, and the curve of its
+  // sectional areas along the ship.
+  struct Waterline {
+    explicit Waterline(const hullform::HullModel& hull) : areas(hull) {}
+    double volume = 0;
+    double lcb = 0;
+    TrimLineAreas areas;
+  };
+
+  // The waterline of free draft d: one of the two kept, or cut anew.
+  const Waterline& WaterlineAt(double freeDraft) {
+    if (loadKept_ && freeDraft == freeDraftLow_) return loadWaterline_;
+    if (topKept_ && freeDraft == top_) return topWaterline_;
+    CutInto(freeDraft, last_);
+    return last_;
+  }
+
+  // Cuts the waterline of free draft d into w; true when it holds a volume.
+  bool CutInto(double freeDraft, Waterline& w) {
+    const WaterlineCut& cut = CutAt(freeDraft);
+    w.volume = cut.volume;
+    w.lcb = cut.lcb;
+    w.areas.Refit(cut.area);
+    return cut.hasVolume;
   }
 
   // The family's waterline of free draft d, cut in the family's work tables:
@@ -146,10 +182,15 @@ class EndFamily {
   double freeDraftLow_;
   bool loadWaterlineFound_;
   WaterlineCutter cutter_;
-  // The tables of the last cut and its area curve, read only by the call
-  // that made them.
+  // The tables of the last cut and its waterline, read only by the call that
+  // made them.
   WaterlineCut work_;
-  TrimLineAreas areas_;
+  Waterline last_;
+  // The two waterlines between which every compartment's is searched.
+  Waterline loadWaterline_;
+  Waterline topWaterline_;
+  bool loadKept_ = false;
+  bool topKept_ = false;
   CompartmentPoints points_;
 };
 
