@@ -199,6 +199,25 @@ TEST(TrialsTest, AModelIsTriedAsItsShip) {
   }
 }
 
+// The waterlines through the margin points at the box's ends that hold the
+// load displacement: the box's volume is B L (Ta + Tf) / 2, so the free draft
+// is 2 T0 less the margin.
+TEST(EndPointsTest, TheBoxsLoadWaterlinesOfTheEnds) {
+  auto run = BoxRun();
+  EndLoadWaterlines load;
+  const StepsResult r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
+    TrimmedDisplacements(s, report, run);
+    ComputeFloodedWater(s, report, run);
+    load = FindEndLoadWaterlines(run);
+  });
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const EndLoadWaterline& end : {load.aft, load.fore}) {
+    EXPECT_TRUE(end.found);
+    // Found to a ten-millionth of the load displacement: 1e-6 m of draft.
+    EXPECT_NEAR(end.freeDraft, 2 * kLoadDraft - kMargin, 2e-6);
+  }
+}
+
 // The end points of the box: the aft end from the margin point over the
 // first station, the fore end mirrored, at each permeability of the ship.
 TEST(EndPointsTest, TheBoxsEndsInClosedForm) {
