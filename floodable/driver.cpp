@@ -1,25 +1,25 @@
 // The run sequence of Dolvenika_Tez.
 #include "driver.hpp"
 
-#include <memory>
+#include <string>
+#include <vector>
 
 #include "common/platform/prompts.hpp"
 #include "common/platform/run_files.hpp"
 #include "compartments.hpp"
 #include "graphs.hpp"
 #include "loading.hpp"
+#include "permeability_step.hpp"
 #include "report.hpp"
 #include "script.hpp"
 #include "tables.hpp"
 #include "task_file.hpp"
-#include "trials.hpp"
 #include "trim_lines.hpp"
 
 namespace flood {
 
 void RunFloodableLengthProgram(platform::Session& session) {
-  auto owned = std::make_unique<FloodRun>();
-  FloodRun& run = *owned;
+  FloodRun run;
 
   ReadTaskFile(session, run.task);
   // Nothing is written over the task file or the hull, and no second run
@@ -43,11 +43,13 @@ void RunFloodableLengthProgram(platform::Session& session) {
 }
 
 void RunPermeabilities(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
+  const EndLoadWaterlines load = FindEndLoadWaterlines(run);
+  const std::vector<std::string> trimLines = TrimLineSummaryLines(run);
   for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
-    FloodableLengthsOfPermeability(session, report, run, p);
+    FloodableLengthsOfPermeability(session, report, run, p, load);
     FormCurvePoints(run, p);
     ShowPermeabilityGraphs(session, run, p);
-    SummaryTables(report, run, p);
+    SummaryTables(report, run, trimLines);
   }
   PermeabilityTables(report, run);
   ShowCombinedGraph(session, run);

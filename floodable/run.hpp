@@ -70,13 +70,28 @@ struct TaskValues {
   Vec BulkheadPositions{kLineTableSize};                // m from AP
 };
 
+// A value per station and level, (i, k), held as one table of levels per
+// station: the level curve of station i is a table of its own, which the
+// interpolation at a waterline reads as it stands.
+class StationLevels {
+ public:
+  StationLevels(int stations, int levels) : rows_(static_cast<std::size_t>(stations) + 1, Vec(levels)) {}
+  double& operator()(int i, int k) { return rows_.at(static_cast<std::size_t>(i))(k); }
+  double operator()(int i, int k) const { return rows_.at(static_cast<std::size_t>(i))(k); }
+  // Levels 0..kMaxLevels of station i.
+  const Vec& Station(int i) const { return rows_.at(static_cast<std::size_t>(i)); }
+
+ private:
+  std::vector<Vec> rows_;
+};
+
 // The hull and its Bonjean level table: per station the cumulative sectional
 // area (both sides) from its lowest point up to each level height.
 struct HullData {
   hullform::HullModel hull;
   Table<int> LevelCount{kMaxRunStations};
-  Table2<double> LevelHeight{kMaxRunStations, kMaxLevels};
-  Table2<double> CumulativeSectionArea{kMaxRunStations, kMaxLevels};
+  StationLevels LevelHeight{kMaxRunStations, kMaxLevels};
+  StationLevels CumulativeSectionArea{kMaxRunStations, kMaxLevels};
   double MaxHalfBreadth = 0;
   double MaxHeight = 0;
   double AftOverhang = 0;   // never positive: how far the stern contour's top reaches aft of the first station

@@ -2,6 +2,8 @@
 #include "tables.hpp"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "forms.hpp"
 
@@ -46,57 +48,67 @@ void FormCurvePoints(FloodRun& run, int p) {
     run.task.ZoneEnd(p) = cp.CurvePointX(n + 2, p);
 }
 
-void SummaryTables(platform::OutputFile& report, const FloodRun& run, int /*p*/) {
+std::vector<std::string> TrimLineSummaryLines(const FloodRun& run) {
   const int n = run.task.TrimLineCount;
   const int NST = run.hull.hull.StationCount;
   const TrimResults& t = run.trim;
   const std::string R = Rule(n);
+  std::vector<std::string> lines;
+  const auto line = [&lines](std::string text) { lines.push_back(std::move(text)); };
 
-  for (int k = 0; k < 3; ++k) report.Line();
-  report.Line("      TRIMLI DEPLASMANLAR VE MERKEZLERI");
-  report.Line(R);
-  report.Line();
+  for (int k = 0; k < 3; ++k) line("");
+  line("      TRIMLI DEPLASMANLAR VE MERKEZLERI");
+  line(R);
+  line("");
 
   // Sectional areas per station, the load waterline first.
-  report.Line(" KESIT                  KESIT ALANLARI =====>");
-  report.Line(" AP 'den (m)                 (m2)    ");
-  report.Line(R);
+  line(" KESIT                  KESIT ALANLARI =====>");
+  line(" AP 'den (m)                 (m2)    ");
+  line(R);
   std::string heading = "            " + t.TrimLineNames(n + 1) + "   ";
   for (int m = 1; m <= n; ++m) heading += t.TrimLineNames(m) + "   ";
-  report.Line(heading);
-  report.Line(R);
+  line(heading);
+  line(R);
   for (int i = 1; i <= NST; ++i) {
     std::string row = FormatNumber(run.hull.hull.StationPos(i), 3, 2) + " : " + FormatNumber(t.TrimSectionArea(n + 1, i), 4, 2);
     for (int m = 1; m <= n; ++m) row += FormatNumber(t.TrimSectionArea(m, i), 4, 2);
-    report.Line(row);
+    line(row);
   }
-  report.Line(R);
+  line(R);
 
   // Drafts, volumes and centres of every line.
-  report.Line();
-  report.Line(R);
-  report.Line("SU HATTI   BAS DRAFT   KIC DRAFT   DEPLASMAN   LCB(AP den)");
-  report.Line("   NO         (m)          (m)        (m3)        (m)     ");
-  report.Line(R);
+  line("");
+  line(R);
+  line("SU HATTI   BAS DRAFT   KIC DRAFT   DEPLASMAN   LCB(AP den)");
+  line("   NO         (m)          (m)        (m3)        (m)     ");
+  line(R);
   for (int m = 1; m <= n + 1; ++m) {
-    report.Line("   " + FormatInteger(m, 2) + "      " + FormatNumber(run.task.TrimDrafts(m, 2), 3, 3) + "     " +
-                FormatNumber(run.task.TrimDrafts(m, 1), 3, 3) + "     " + FormatNumber(t.TrimmedVolume(m), 6, 2) +
-                "    " + FormatNumber(t.TrimmedLcb(m), 3, 3));
+    line("   " + FormatInteger(m, 2) + "      " + FormatNumber(run.task.TrimDrafts(m, 2), 3, 3) + "     " +
+         FormatNumber(run.task.TrimDrafts(m, 1), 3, 3) + "     " + FormatNumber(t.TrimmedVolume(m), 6, 2) + "    " +
+         FormatNumber(t.TrimmedLcb(m), 3, 3));
   }
-  report.Line(R);
+  line(R);
 
   // The flooded water.
-  report.Line();
-  report.Line(R);
-  report.Line("   NO    TRIM HATTI   YS. HACMI   LCB KAYMASI    YS. LCB DEG. ");
-  report.Line("            ISMI       (v2 - m3)       (m)         (xw - m)   ");
-  report.Line(R);
+  line("");
+  line(R);
+  line("   NO    TRIM HATTI   YS. HACMI   LCB KAYMASI    YS. LCB DEG. ");
+  line("            ISMI       (v2 - m3)       (m)         (xw - m)   ");
+  line(R);
   for (int m = 1; m <= n; ++m) {
-    report.Line("   " + FormatInteger(m, 2) + "       " + t.TrimLineNames(m) + "     " +
-                FormatNumber(t.FloodedWaterVolume(m), 6, 2) + "   " + FormatNumber(t.LcbShift(m), 6, 2) + "       " +
-                FormatNumber(t.FloodedWaterLcg(m), 6, 2));
+    line("   " + FormatInteger(m, 2) + "       " + t.TrimLineNames(m) + "     " +
+         FormatNumber(t.FloodedWaterVolume(m), 6, 2) + "   " + FormatNumber(t.LcbShift(m), 6, 2) + "       " +
+         FormatNumber(t.FloodedWaterLcg(m), 6, 2));
   }
-  report.Line(R);
+  line(R);
+  return lines;
+}
+
+void SummaryTables(platform::OutputFile& report, const FloodRun& run, const std::vector<std::string>& trimLines) {
+  const int n = run.task.TrimLineCount;
+  const TrimResults& t = run.trim;
+  const std::string R = Rule(n);
+  for (const std::string& text : trimLines) report.Line(text);
 
   // The floodable lengths of this permeability.
   report.Line();

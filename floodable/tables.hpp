@@ -2,6 +2,9 @@
 // The floodable-length curve of each permeability and the report's closing
 // tables.
 
+#include <string>
+#include <vector>
+
 #include "common/platform/output_file.hpp"
 #include "run.hpp"
 
@@ -13,10 +16,14 @@ namespace flood {
 // limit is kept as the task file gives it when that end point was not found).
 void FormCurvePoints(FloodRun& run, int p);
 
-// Per permeability: the sectional areas of the trim lines, their volumes and
-// centres, the flooded water and the floodable lengths (points not found are
-// marked with "*").
-void SummaryTables(platform::OutputFile& report, const FloodRun& run, int p);
+// The summary lines that are the same for every permeability: the sectional
+// areas of the trim lines, their volumes and centres and the flooded water,
+// formatted once for the run.
+std::vector<std::string> TrimLineSummaryLines(const FloodRun& run);
+
+// Per permeability: the trim lines' summary, then the floodable lengths of
+// the permeability (points not found are marked with "*").
+void SummaryTables(platform::OutputFile& report, const FloodRun& run, const std::vector<std::string>& trimLines);
 
 // After the last permeability: the curve points of every permeability.
 void PermeabilityTables(platform::OutputFile& report, const FloodRun& run);

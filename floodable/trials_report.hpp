@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/platform/output_file.hpp"
+#include "end_points.hpp"
 #include "trials.hpp"
 
 namespace flood {

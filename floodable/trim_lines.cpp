@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "common/hullform/form_drawing.hpp"
 #include "common/numerics/curves.hpp"
@@ -52,21 +53,18 @@ void WriteErrorClose(platform::OutputFile& report) {
 }
 
 // The flooded-water centres of every trim line with the ones outside the
-// stations marked, after the error banner.
-void WriteCentreErrorBlock(platform::OutputFile& report, const FloodRun& run) {
-  const int NST = run.hull.hull.StationCount;
-  const double x1 = run.hull.hull.StationPos(1);
-  const double xN = run.hull.hull.StationPos(NST);
+// stations x1..xN marked, after the error banner.
+void WriteCentreErrorBlock(platform::OutputFile& report, const std::vector<FloodedWater>& water, double x1, double xN) {
   WriteErrorBanner(report, kCentreOutsideMessage);
   report.Line("YARALI SU LCG DEGERLERI");
   report.Line(kRule37);
   report.Line("NO     LCG-w             DURUM       ");
   report.Line("        (m) ");
   report.Line(kRule37);
-  for (int b = 1; b <= run.task.TrimLineCount; ++b) {
-    const double xw = run.trim.FloodedWaterLcg(b);
+  for (std::size_t b = 1; b <= water.size(); ++b) {
+    const double xw = water[b - 1].centre;
     const bool outside = xw < x1 || xw > xN;
-    report.Line(FormatInteger(b, 2) + "   " + FormatNumber(xw, 4, 3) + "  " +
+    report.Line(FormatInteger(static_cast<int>(b), 2) + "   " + FormatNumber(xw, 4, 3) + "  " +
                 (outside ? "** LCG GEMI DISINDA ** " : " "));
   }
   report.Line(kRule37);
@@ -172,41 +170,47 @@ double SectionAreaAtHeight(const HullData& hull, int i, double h, LevelCurveWork
   if (n < 1) return 0.0;
   // A draft above the station's top: the whole section.
   if (h > hull.LevelHeight(i, n)) return hull.CumulativeSectionArea(i, n);
-  for (int k = 1; k <= n; ++k) {
-    work.heights(k) = hull.LevelHeight(i, k);
-    work.areas(k) = hull.CumulativeSectionArea(i, k);
-  }
   double area = 0.0;
-  numerics::InterpolateCurve(n, work.heights, work.areas, work.knots, work.coefficients, h, area,
-                             numerics::kParabolaMethod, kFloodableForms.interpolationRule);
+  numerics::InterpolateCurve(n, hull.LevelHeight.Station(i), hull.CumulativeSectionArea.Station(i), work.knots,
+                             work.coefficients, h, area, numerics::kParabolaMethod, kFloodableForms.interpolationRule);
   return area;
 }
 
-void CutAtWaterline(const HullData& hull, double aftDraft, double foreDraft, WaterlineCut& cut) {
-  const hullform::HullModel& h = hull.hull;
-  const int NST = h.StationCount;
-  const double x1 = h.StationPos(1);
-  const double xN = h.StationPos(NST);
+WaterlineCutter::WaterlineCutter(const HullData& hull) : hull_(hull) {
+  const int NST = hull.hull.StationCount;
+  x_.ResizeForOverwrite(NST);
+  moment_.ResizeForOverwrite(NST);
+  Vec top;
+  top.ResizeForOverwrite(NST);
   for (int i = 1; i <= NST; ++i) {
-    cut.x(i) = h.StationPos(i);
+    x_(i) = hull.hull.StationPos(i);
+    top(i) = hull.CumulativeSectionArea(i, hull.LevelCount(i));
+  }
+  numerics::IntegrateUnequalSimpson(NST, x_, top, whole_, kFloodableForms.simpsonGuard);
+}
+
+void WaterlineCutter::Cut(double aftDraft, double foreDraft, WaterlineCut& cut) {
+  const int NST = hull_.hull.StationCount;
+  const double x1 = x_(1);
+  const double xN = x_(NST);
+  cut.draft.ResizeForOverwrite(NST);
+  cut.area.ResizeForOverwrite(NST);
+  for (int i = 1; i <= NST; ++i) {
     double draft = 0.0;
-    numerics::InterpolateLinear(x1, xN, aftDraft, foreDraft, cut.x(i), draft);
+    numerics::InterpolateLinear(x1, xN, aftDraft, foreDraft, x_(i), draft);
     if (draft < 0) draft = 0;
     cut.draft(i) = draft;
-    cut.area(i) = SectionAreaAtHeight(hull, i, draft, cut.levels);
-    cut.moment(i) = cut.area(i) * cut.x(i);
-    cut.top(i) = hull.CumulativeSectionArea(i, hull.LevelCount(i));
+    cut.area(i) = SectionAreaAtHeight(hull_, i, draft, levels_);
+    moment_(i) = cut.area(i) * x_(i);
   }
-  numerics::IntegrateUnequalSimpson(NST, cut.x, cut.area, cut.volume, kFloodableForms.simpsonGuard);
+  numerics::IntegrateUnequalSimpson(NST, x_, cut.area, cut.volume, kFloodableForms.simpsonGuard);
   // A waterline at or below the keel leaves the rounding of the level
   // interpolation: within a billionth of the whole hull's volume there is
   // no volume, and no centre.
-  double whole = 0.0;
-  numerics::IntegrateUnequalSimpson(NST, cut.x, cut.top, whole, kFloodableForms.simpsonGuard);
-  cut.hasVolume = cut.volume > kNoVolumeFraction * whole;
+  cut.hasVolume = cut.volume > kNoVolumeFraction * whole_;
   if (cut.hasVolume) {
     double moment = 0.0;
-    numerics::IntegrateUnequalSimpson(NST, cut.x, cut.moment, moment, kFloodableForms.simpsonGuard);
+    numerics::IntegrateUnequalSimpson(NST, x_, moment_, moment, kFloodableForms.simpsonGuard);
     cut.lcb = moment / cut.volume;
   }
 }
@@ -220,60 +224,93 @@ FloodedWater FloodedWaterOf(double V, double lcb, double V0, double lcb0) {
 
 int TrimLineTaskLine(int TrimLineCount, int m) { return m <= TrimLineCount ? 26 + m : 28 + TrimLineCount; }
 
+std::vector<TrimmedLine> CutTrimLines(const FloodRun& run) {
+  const int n = run.task.TrimLineCount;
+  std::vector<TrimmedLine> lines(static_cast<std::size_t>(n) + 1);
+  WaterlineCutter cutter(run.hull);
+  double lcb = 0.0;  // a line without volume keeps the centre of the line before
+  for (int m = 1; m <= n + 1; ++m) {
+    TrimmedLine& line = lines[static_cast<std::size_t>(m - 1)];
+    line.aftDraft = run.task.TrimDrafts(m, 1);
+    line.foreDraft = run.task.TrimDrafts(m, 2);
+    cutter.Cut(line.aftDraft, line.foreDraft, line.cut);
+    if (line.cut.hasVolume) lcb = line.cut.lcb;
+    line.lcb = lcb;
+  }
+  return lines;
+}
+
+namespace {
+
+// The block of one trim line m: its drafts, the local drafts and areas at the
+// stations, the volume and its centre.
+void WriteTrimmedLine(platform::OutputFile& report, const hullform::HullModel& h, int m, const TrimmedLine& line) {
+  report.Line();
+  report.Line();
+  report.Line("  TRIM HATTI NO:" + FormatInteger(m, 2) + " ICIN HESAP");
+  report.Line();
+  report.Line();
+  report.Line("   BAS DRAFT = " + FormatNumber(line.foreDraft, 3, 2) + " m");
+  report.Line("   KIC DRAFT = " + FormatNumber(line.aftDraft, 3, 2) + " m");
+  report.Line();
+  report.Line();
+  report.Line("SU HATTININ POSTALAR ILE KESIM NOKTALARI ");
+  report.Line(std::string(29, '='));
+  report.Line("NO      X      DRAFT    ALAN ");
+  report.Line("       (m)      (m)     (m2) ");
+  report.Line(std::string(29, '='));
+  for (int i = 1; i <= h.StationCount; ++i) {
+    report.Line(FormatInteger(i, 2) + "  " + FormatNumber(h.StationPos(i), 3, 3) + "  " +
+                FormatNumber(line.cut.draft(i), 3, 3) + "  " + FormatNumber(line.cut.area(i), 3, 3));
+  }
+  report.Line(std::string(28, '='));
+  report.Line("HESAPLANAN DEPLASMAN = " + FormatNumber(line.cut.volume, 5, 2) + " m3");
+  report.Line("HESAPLANAN LCB = " + FormatNumber(line.lcb, 3, 2) + " m (AP den)");
+}
+
+}  // namespace
+
 void TrimmedDisplacements(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
   const hullform::HullModel& h = run.hull.hull;
   const int NST = h.StationCount;
   const int n = run.task.TrimLineCount;
-  WaterlineCut cut;
+  const std::vector<TrimmedLine> lines = CutTrimLines(run);
 
-  double lcb = 0.0;  // a line without volume keeps the centre of the line before
+  // A waterline below the whole hull holds no water to sink to or from,
+  // and every centre and length that follows would divide by its volume:
+  // refused before any line is reported.
   for (int m = 1; m <= n + 1; ++m) {
-    const double Ta = run.task.TrimDrafts(m, 1);
-    const double Tf = run.task.TrimDrafts(m, 2);
-    CutAtWaterline(run.hull, Ta, Tf, cut);
-    const double V = cut.volume;
-    if (cut.hasVolume) lcb = cut.lcb;
-    for (int i = 1; i <= NST; ++i) run.trim.StationDraft(i) = cut.draft(i);
-
-    report.Line();
-    report.Line();
-    report.Line("  TRIM HATTI NO:" + FormatInteger(m, 2) + " ICIN HESAP");
-    report.Line();
-    report.Line();
-    report.Line("   BAS DRAFT = " + FormatNumber(Tf, 3, 2) + " m");
-    report.Line("   KIC DRAFT = " + FormatNumber(Ta, 3, 2) + " m");
-    report.Line();
-    report.Line();
-    report.Line("SU HATTININ POSTALAR ILE KESIM NOKTALARI ");
-    report.Line(std::string(29, '='));
-    report.Line("NO      X      DRAFT    ALAN ");
-    report.Line("       (m)      (m)     (m2) ");
-    report.Line(std::string(29, '='));
-    for (int i = 1; i <= NST; ++i) {
-      report.Line(FormatInteger(i, 2) + "  " + FormatNumber(h.StationPos(i), 3, 3) + "  " +
-                  FormatNumber(run.trim.StationDraft(i), 3, 3) + "  " + FormatNumber(cut.area(i), 3, 3));
-    }
-    report.Line(std::string(28, '='));
-    report.Line("HESAPLANAN DEPLASMAN = " + FormatNumber(V, 5, 2) + " m3");
-    report.Line("HESAPLANAN LCB = " + FormatNumber(lcb, 3, 2) + " m (AP den)");
-
-    run.trim.TrimmedVolume(m) = V;
-    run.trim.TrimmedLcb(m) = lcb;
-    for (int i = 1; i <= NST; ++i) run.trim.TrimSectionArea(m, i) = cut.area(i);
-
-    // A waterline below the whole hull holds no water to sink to or from,
-    // and every centre and length that follows would divide by its volume.
-    if (!cut.hasVolume) {
-      const std::string line =
-          m <= n ? "trim hatti " + std::to_string(m) + " (" + platform::TrimBlanks(run.trim.TrimLineNames(m)) + ")"
-                 : std::string("yuk su hatti");
-      platform::RefuseTaskValue(session, kTaskFileName, TrimLineTaskLine(n, m),
-                                line + ", kic drafti " + Shown(Ta) + " m, bas drafti " + Shown(Tf) +
-                                    " m, tekne icinde hic hacim kapsamiyor (hacim " +
-                                    platform::TrimBlanks(FormatNumber(V, 5, 2)) +
-                                    " m3): su hatti teknenin tabanindan yukarida olmalidir.");
-    }
+    const TrimmedLine& line = lines[static_cast<std::size_t>(m - 1)];
+    if (line.cut.hasVolume) continue;
+    const std::string name =
+        m <= n ? "trim hatti " + std::to_string(m) + " (" + platform::TrimBlanks(run.trim.TrimLineNames(m)) + ")"
+               : std::string("yuk su hatti");
+    platform::RefuseTaskValue(session, kTaskFileName, TrimLineTaskLine(n, m),
+                              name + ", kic drafti " + Shown(line.aftDraft) + " m, bas drafti " +
+                                  Shown(line.foreDraft) + " m, tekne icinde hic hacim kapsamiyor (hacim " +
+                                  platform::TrimBlanks(FormatNumber(line.cut.volume, 5, 2)) +
+                                  " m3): su hatti teknenin tabanindan yukarida olmalidir.");
   }
+
+  for (int m = 1; m <= n + 1; ++m) {
+    const TrimmedLine& line = lines[static_cast<std::size_t>(m - 1)];
+    WriteTrimmedLine(report, h, m, line);
+    for (int i = 1; i <= NST; ++i) {
+      run.trim.StationDraft(i) = line.cut.draft(i);
+      run.trim.TrimSectionArea(m, i) = line.cut.area(i);
+    }
+    run.trim.TrimmedVolume(m) = line.cut.volume;
+    run.trim.TrimmedLcb(m) = line.lcb;
+  }
+}
+
+std::vector<FloodedWater> FloodedWaterOfTrimLines(const TrimResults& t, int TrimLineCount) {
+  const double V0 = t.TrimmedVolume(TrimLineCount + 1);
+  const double lcb0 = t.TrimmedLcb(TrimLineCount + 1);
+  std::vector<FloodedWater> water;
+  water.reserve(static_cast<std::size_t>(TrimLineCount));
+  for (int m = 1; m <= TrimLineCount; ++m) water.push_back(FloodedWaterOf(t.TrimmedVolume(m), t.TrimmedLcb(m), V0, lcb0));
+  return water;
 }
 
 void ComputeFloodedWater(platform::Session& session, platform::OutputFile& report, FloodRun& run) {
@@ -296,23 +333,23 @@ void ComputeFloodedWater(platform::Session& session, platform::OutputFile& repor
     }
   }
 
-  for (int m = 1; m <= n; ++m) {
-    const FloodedWater w = FloodedWaterOf(t.TrimmedVolume(m), t.TrimmedLcb(m), V0, lcb0);
-    t.FloodedWaterVolume(m) = w.volume;
-    t.LcbShift(m) = t.TrimmedLcb(m) - lcb0;
-    t.FloodedWaterLcg(m) = w.centre;
-  }
-
+  const std::vector<FloodedWater> water = FloodedWaterOfTrimLines(t, n);
   const hullform::HullModel& h = run.hull.hull;
   const double x1 = h.StationPos(1);
   const double xN = h.StationPos(h.StationCount);
-  for (int m = 1; m <= n; ++m) {
-    const double xw = t.FloodedWaterLcg(m);
-    if (xw < x1 || xw > xN) {
+  for (const FloodedWater& w : water) {
+    if (w.centre < x1 || w.centre > xN) {
       session.MessageBox(kCentreOutsideMessage, "MsgBox - Hata gösterimi");
-      WriteCentreErrorBlock(report, run);
+      WriteCentreErrorBlock(report, water, x1, xN);
       platform::StopForShownDataError(kCentreOutsideMessage);
     }
+  }
+
+  for (int m = 1; m <= n; ++m) {
+    const FloodedWater& w = water[static_cast<std::size_t>(m - 1)];
+    t.FloodedWaterVolume(m) = w.volume;
+    t.LcbShift(m) = t.TrimmedLcb(m) - lcb0;
+    t.FloodedWaterLcg(m) = w.centre;
   }
 }
 

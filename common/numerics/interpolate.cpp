@@ -30,9 +30,9 @@ void InterpolateCurve(int n, const Vec& X, const Vec& Y, Vec& knotWork, SplineTa
     return;
   }
 
-  // Bracketing interval: the last one that holds x0.
+  // Bracketing interval: the last one that holds x0, searched from the end.
   int k = 0;
-  for (int i = 1; i <= n - 1; ++i) {
+  for (int i = n - 1; i >= 1 && k == 0; --i) {
     const bool holds = rule.leftOpenIntervals ? (X(i) < x0 && x0 <= X(i + 1)) : (X(i) <= x0 && x0 <= X(i + 1));
     if (holds) k = i;
   }

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -80,13 +79,13 @@ inline void SetTaskLines(TaskValues& t, double length, const std::vector<Drafts>
 // A run over the box with its level table (30 levels up to the deck), the
 // trim lines and the load waterline, and the zones; stations (9 unless
 // given) from x0 to x0 + 80 m.
-inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTrimLines(),
-                                        const std::vector<Zone>& zones = {{0, kLength, 60}}, double x0 = 0,
-                                        Drafts load = {kLoadDraft, kLoadDraft}, int stations = 9) {
-  auto run = std::make_unique<FloodRun>();
-  SetTaskLines(run->task, kLength, lines, zones, load);
+inline FloodRun BoxRun(const std::vector<Drafts>& lines = BoxTrimLines(),
+                       const std::vector<Zone>& zones = {{0, kLength, 60}}, double x0 = 0,
+                       Drafts load = {kLoadDraft, kLoadDraft}, int stations = 9) {
+  FloodRun run;
+  SetTaskLines(run.task, kLength, lines, zones, load);
 
-  HullData& h = run->hull;
+  HullData& h = run.hull;
   testsupport::SetHull(h.hull, BoxHull(x0, 0, kDepth, stations));
   for (int i = 1; i <= h.hull.StationCount; ++i) {
     h.LevelCount(i) = 30;
@@ -98,7 +97,7 @@ inline std::unique_ptr<FloodRun> BoxRun(const std::vector<Drafts>& lines = BoxTr
   h.MaxHalfBreadth = kHalfBreadth;
   h.MaxHeight = kDepth;
   h.StationSpan = kLength;
-  NameTrimLines(run->task.TrimLineCount, run->trim.TrimLineNames);
+  NameTrimLines(run.task.TrimLineCount, run.trim.TrimLineNames);
   return run;
 }
 

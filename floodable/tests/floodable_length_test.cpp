@@ -11,8 +11,12 @@
 
 #include "box_fixture.hpp"
 #include "floodable/driver.hpp"
+#include "floodable/end_points.hpp"
+#include "floodable/permeability_step.hpp"
+#include "floodable/root_finder.hpp"
 #include "floodable/tables.hpp"
 #include "floodable/trials.hpp"
+#include "floodable/trim_line_areas.hpp"
 #include "floodable/trim_lines.hpp"
 #include "wigley_fixture.hpp"
 
@@ -37,7 +41,7 @@ void ExpectPrinted(double printed, double exact, double unit, const std::string&
 
 TEST(TrimLinesTest, VolumesCentresAndFloodedWaterOfTheBox) {
   auto run = BoxRun();
-  const StepsResult r = RunBox(*run);
+  const StepsResult r = RunBox(run);
   ASSERT_EQ(r.status, 0) << r.err;
 
   const std::vector<Drafts> lines = BoxTrimLines();
@@ -65,10 +69,12 @@ TEST(TrimLinesTest, VolumesCentresAndFloodedWaterOfTheBox) {
                                  {7031.040, 41.092, 2231.040, 43.442},
                                  {6455.040, 42.380, 1655.040, 49.281}};
   for (int m = 1; m <= 5; ++m) {
-    EXPECT_NEAR(run->trim.TrimmedVolume(m), expected[m - 1][0], 0.001) << m;
-    EXPECT_NEAR(run->trim.TrimmedLcb(m), expected[m - 1][1], 0.001) << m;
-    EXPECT_NEAR(run->trim.FloodedWaterVolume(m), expected[m - 1][2], 0.001) << m;
-    EXPECT_NEAR(run->trim.FloodedWaterLcg(m), expected[m - 1][3], 0.001) << m;
+    EXPECT_NEAR(run.trim.TrimmedVolume(m), expected[m - 1][0], 0.001) << m;
+    EXPECT_NEAR(run.trim.TrimmedLcb(m), expected[m - 1][1], 0.001) << m;
+    EXPECT_NEAR(run.trim.FloodedWaterVolume(m), expected[m - 1][2], 0.001) << m;
+    EXPECT_NEAR(run.trim.FloodedWaterLcg(m), expected[m - 1][3], 0.001) << m;
+    // The trials' area curve of the line holds the line's volume.
+    EXPECT_NEAR(TrimLineAreas(run, m).Volume(), expected[m - 1][0], 0.001) << m;
   }
 }
 
@@ -77,14 +83,14 @@ TEST(TrimLinesTest, VolumesCentresAndFloodedWaterOfTheBox) {
 TEST(TrimLinesTest, LocalDraftsAboveTheTopAndBelowTheBase) {
   auto run = BoxRun({{8.4, 6.0}, {9.0, -1.0}, {kMargin, kMargin}}, {{0, 80, 60}}, 0, {2.0, 2.0});
   const StepsResult r =
-      RunSteps([&](platform::Session& s, platform::OutputFile& report) { TrimmedDisplacements(s, report, *run); });
+      RunSteps([&](platform::Session& s, platform::OutputFile& report) { TrimmedDisplacements(s, report, run); });
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_DOUBLE_EQ(run->trim.TrimSectionArea(1, 1), 96.0);
-  EXPECT_DOUBLE_EQ(run->trim.TrimSectionArea(1, 2), 96.0);
-  EXPECT_NEAR(run->trim.TrimSectionArea(1, 3), 12 * (8.4 - 0.6), 1e-9);
+  EXPECT_DOUBLE_EQ(run.trim.TrimSectionArea(1, 1), 96.0);
+  EXPECT_DOUBLE_EQ(run.trim.TrimSectionArea(1, 2), 96.0);
+  EXPECT_NEAR(run.trim.TrimSectionArea(1, 3), 12 * (8.4 - 0.6), 1e-9);
   // 9 - 10 x / 80 is below 0 forward of 72 m.
-  EXPECT_DOUBLE_EQ(run->trim.TrimSectionArea(2, 9), 0.0);
-  EXPECT_NEAR(run->trim.TrimSectionArea(2, 8), 12 * 0.25, 1e-9);
+  EXPECT_DOUBLE_EQ(run.trim.TrimSectionArea(2, 9), 0.0);
+  EXPECT_NEAR(run.trim.TrimSectionArea(2, 8), 12 * 0.25, 1e-9);
   EXPECT_NE(r.report.find(" 9   80.000    0.000    0.000"), std::string::npos);
   EXPECT_NE(r.report.find(" 1    0.000    8.400   96.000"), std::string::npos);
   EXPECT_NE(r.report.find(" 2   10.000    8.100   96.000"), std::string::npos);
@@ -129,9 +135,9 @@ TEST_P(FloodableLengthTest, CompartmentsLoseTheFloodedWatersBuoyancy) {
   const struct { double x0, scale; } boxes[] = {{0, 1}, {10, 1}, {0, 0.05}};
   for (const auto& b : boxes) {
     auto run = BoxRun(lines, {{b.x0, b.x0 + kLength, c.mu}}, b.x0);
-    ScaleRun(*run, b.scale);
+    ScaleRun(run, b.scale);
     StepsResult r;
-    const PermeabilityTrials trials = TrialsOf(*run, r);
+    const PermeabilityTrials trials = TrialsOf(run, r);
     ASSERT_EQ(r.status, 0) << r.err;
     for (int m = 1; m <= 5; ++m) {
       const Compartment exact = LostBuoyancy(lines[static_cast<std::size_t>(m - 1)], c.mu);
@@ -172,12 +178,12 @@ INSTANTIATE_TEST_SUITE_P(Box, FloodableLengthTest,
 TEST(TrialsTest, AModelIsTriedAsItsShip) {
   auto ship = wigleytest::WigleyRun();
   StepsResult r;
-  const PermeabilityTrials full = TrialsOf(*ship, r);
+  const PermeabilityTrials full = TrialsOf(ship, r);
   ASSERT_EQ(r.status, 0) << r.err;
   for (const double scale : {0.1, 0.05}) {
     auto model = wigleytest::WigleyRun();
-    ScaleRun(*model, scale);
-    const PermeabilityTrials trials = TrialsOf(*model, r);
+    ScaleRun(model, scale);
+    const PermeabilityTrials trials = TrialsOf(model, r);
     ASSERT_EQ(r.status, 0) << r.err;
     for (int m = 1; m <= 7; ++m) {
       const LineTrials& a = full.Line(m);
@@ -193,6 +199,25 @@ TEST(TrialsTest, AModelIsTriedAsItsShip) {
   }
 }
 
+// The waterlines through the margin points at the box's ends that hold the
+// load displacement: the box's volume is B L (Ta + Tf) / 2, so the free draft
+// is 2 T0 less the margin.
+TEST(EndPointsTest, TheBoxsLoadWaterlinesOfTheEnds) {
+  auto run = BoxRun();
+  EndLoadWaterlines load;
+  const StepsResult r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
+    TrimmedDisplacements(s, report, run);
+    ComputeFloodedWater(s, report, run);
+    load = FindEndLoadWaterlines(run);
+  });
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const EndLoadWaterline& end : {load.aft, load.fore}) {
+    EXPECT_TRUE(end.found);
+    // Found to a ten-millionth of the load displacement: 1e-6 m of draft.
+    EXPECT_NEAR(end.freeDraft, 2 * kLoadDraft - kMargin, 2e-6);
+  }
+}
+
 // The end points of the box: the aft end from the margin point over the
 // first station, the fore end mirrored, at each permeability of the ship.
 TEST(EndPointsTest, TheBoxsEndsInClosedForm) {
@@ -201,12 +226,13 @@ TEST(EndPointsTest, TheBoxsEndsInClosedForm) {
   auto run = BoxRun(lines, {{0, 40, 60}, {40, 80, 95}}, 0, {kLoadDraft, kLoadDraft}, 21);
   std::vector<EndPoints> ends;
   const StepsResult r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
-    TrimmedDisplacements(s, report, *run);
-    ComputeFloodedWater(s, report, *run);
+    TrimmedDisplacements(s, report, run);
+    ComputeFloodedWater(s, report, run);
+    const EndLoadWaterlines load = FindEndLoadWaterlines(run);
     for (int p = 1; p <= 2; ++p) {
-      FloodableLengthsOfPermeability(s, report, *run, p);
-      ends.push_back(ComputeEndPoints(*run, p));
-      FormCurvePoints(*run, p);
+      FloodableLengthsOfPermeability(s, report, run, p, load);
+      ends.push_back(ComputeEndPoints(run, p, load));
+      FormCurvePoints(run, p);
     }
   });
   ASSERT_EQ(r.status, 0) << r.err;
@@ -238,18 +264,18 @@ TEST(EndPointsTest, TheBoxsEndsInClosedForm) {
     }
     // The curve runs from the aft end point over the trim lines to the fore
     // end point.
-    EXPECT_NEAR(run->curves.CurvePointX(1, p), exact.length / 2, 2e-5);
-    EXPECT_NEAR(run->curves.CurvePointLength(1, p), exact.length, 2e-5);
-    EXPECT_NEAR(run->curves.CurvePointX(9, p), kLength - exact.length / 2, 2e-5);
-    EXPECT_NEAR(run->curves.CurvePointLength(9, p), exact.length, 2e-5);
-    EXPECT_EQ(run->curves.CurvePointNotFound(1, p), 0);
-    EXPECT_EQ(run->curves.CurvePointNotFound(9, p), 0);
+    EXPECT_NEAR(run.curves.CurvePointX(1, p), exact.length / 2, 2e-5);
+    EXPECT_NEAR(run.curves.CurvePointLength(1, p), exact.length, 2e-5);
+    EXPECT_NEAR(run.curves.CurvePointX(9, p), kLength - exact.length / 2, 2e-5);
+    EXPECT_NEAR(run.curves.CurvePointLength(9, p), exact.length, 2e-5);
+    EXPECT_EQ(run.curves.CurvePointNotFound(1, p), 0);
+    EXPECT_EQ(run.curves.CurvePointNotFound(9, p), 0);
   }
   // The outer zone limits become the end points.
-  EXPECT_NEAR(run->task.ZoneStart(1), BoxAftEnd(kMargin, 60).length / 2, 2e-5);
-  EXPECT_NEAR(run->task.ZoneEnd(2), kLength - BoxAftEnd(kMargin, 95).length / 2, 2e-5);
-  EXPECT_EQ(run->task.ZoneEnd(1), 40);
-  EXPECT_EQ(run->task.ZoneStart(2), 40);
+  EXPECT_NEAR(run.task.ZoneStart(1), BoxAftEnd(kMargin, 60).length / 2, 2e-5);
+  EXPECT_NEAR(run.task.ZoneEnd(2), kLength - BoxAftEnd(kMargin, 95).length / 2, 2e-5);
+  EXPECT_EQ(run.task.ZoneEnd(1), 40);
+  EXPECT_EQ(run.task.ZoneStart(2), 40);
 }
 
 // The end points of each permeability, as the run finds them.
@@ -258,9 +284,10 @@ std::vector<EndPoints> EndPointsOf(FloodRun& run, StepsResult& r) {
   r = RunSteps([&](platform::Session& s, platform::OutputFile& report) {
     TrimmedDisplacements(s, report, run);
     ComputeFloodedWater(s, report, run);
+    const EndLoadWaterlines load = FindEndLoadWaterlines(run);
     for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
-      FloodableLengthsOfPermeability(s, report, run, p);
-      ends.push_back(ComputeEndPoints(run, p));
+      FloodableLengthsOfPermeability(s, report, run, p, load);
+      ends.push_back(ComputeEndPoints(run, p, load));
     }
   });
   return ends;
@@ -279,7 +306,7 @@ TEST(EndPointsTest, TheWigleyHullsEndsAgainstAnIndependentSolution) {
   for (const std::vector<Drafts>& lines : {w::WigleyTrimLines(), otherExtremes}) {
     auto run = w::WigleyRun(lines, {{0, 50, 60}, {50, 100, 95}});
     StepsResult r;
-    const std::vector<EndPoints> ends = EndPointsOf(*run, r);
+    const std::vector<EndPoints> ends = EndPointsOf(run, r);
     ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_EQ(ends.size(), 2u);
     for (std::size_t p = 0; p < 2; ++p) {
@@ -323,9 +350,9 @@ TEST(EndPointsTest, TheWigleyHullsEndsAgainstAnIndependentSolution) {
 // point says so in the tables.
 TEST(EndPointsTest, CompartmentsLongerThanTheShipAreMarkedNotFound) {
   auto run = BoxRun(BoxTrimLines(), {{0, 80, 20}});
-  const StepsResult r = RunBox(*run);
+  const StepsResult r = RunBox(run);
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NEAR(run->perm.CompartmentVolume(3), 14035.2, 1e-6);
+  EXPECT_NEAR(run.perm.CompartmentVolume(3), 14035.2, 1e-6);
   const std::vector<CurveRow> rows = PermeabilityTable(r.report, 1);
   ASSERT_EQ(rows.size(), 7u);
   for (const CurveRow& row : rows) EXPECT_TRUE(row.marked);
@@ -341,8 +368,8 @@ TEST(EndPointsTest, CompartmentsLongerThanTheShipAreMarkedNotFound) {
   EXPECT_NE(r.err.find("Kic taraftaki bitim noktasi"), std::string::npos);
   EXPECT_NE(r.err.find("Bas taraftaki bitim noktasi"), std::string::npos);
   // The task file's zone limits stay where no end point was found.
-  EXPECT_EQ(run->task.ZoneStart(1), 0);
-  EXPECT_EQ(run->task.ZoneEnd(1), 80);
+  EXPECT_EQ(run.task.ZoneStart(1), 0);
+  EXPECT_EQ(run.task.ZoneEnd(1), 80);
 }
 
 TEST(RootTest, FalsePosition) {

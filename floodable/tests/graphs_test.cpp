@@ -6,6 +6,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "box_fixture.hpp"
@@ -91,13 +92,13 @@ bool HasLine(const std::vector<Item>& items, int colour, double x1, double y1, d
 
 // The box run to its combined graph, the form's items kept at every pause.
 struct GraphRun {
-  std::unique_ptr<FloodRun> run;
+  FloodRun run;
   std::vector<std::vector<Drawn>> pauses;
   std::vector<std::string> pictures;
   std::string out;
   int status = 0;
 };
-GraphRun RunGraphs(std::unique_ptr<FloodRun> run) {
+GraphRun RunGraphs(FloodRun run) {
   GraphRun g;
   testsupport::ScratchDirectory dir("floodable-graphs");
   Watcher watcher;
@@ -108,9 +109,9 @@ GraphRun RunGraphs(std::unique_ptr<FloodRun> run) {
     watcher.beforeAnswer = [&] { g.pauses.push_back(Snapshot(GraphForm(session))); };
     g.status = platform::RunProgram(session, [&](platform::Session& s) {
       platform::OutputFile& report = s.CreateOutput("REPORT.SON");
-      TrimmedDisplacements(s, report, *run);
-      ComputeFloodedWater(s, report, *run);
-      RunPermeabilities(s, report, *run);
+      TrimmedDisplacements(s, report, run);
+      ComputeFloodedWater(s, report, run);
+      RunPermeabilities(s, report, run);
     });
     for (const auto& p : session.ScreenFiles()) g.pictures.push_back(p.filename().string());
   }
@@ -121,11 +122,11 @@ GraphRun RunGraphs(std::unique_ptr<FloodRun> run) {
 
 TEST(GraphsTest, FiveGraphsPerPermeabilityAndTheCombinedGraph) {
   auto run = BoxRun(BoxTrimLines(), {{0, 40, 60}, {40, 80, 95}});
-  run->task.BulkheadCount = 3;
-  run->task.BulkheadPositions(1) = 10;
-  run->task.BulkheadPositions(2) = 30;
-  run->task.BulkheadPositions(3) = 55;
-  BuildCompartmentTriangles(run->task.BulkheadPositions, run->CompartmentTriangles, 3);
+  run.task.BulkheadCount = 3;
+  run.task.BulkheadPositions(1) = 10;
+  run.task.BulkheadPositions(2) = 30;
+  run.task.BulkheadPositions(3) = 55;
+  BuildCompartmentTriangles(run.task.BulkheadPositions, run.CompartmentTriangles, 3);
   const GraphRun g = RunGraphs(std::move(run));
   ASSERT_EQ(g.status, 0);
   ASSERT_EQ(g.pauses.size(), 11u);
@@ -146,7 +147,7 @@ TEST(GraphsTest, FiveGraphsPerPermeabilityAndTheCombinedGraph) {
   EXPECT_TRUE(HasLine(graph1, 13, 1, v2[0], 2, v2[1], 1e-3));
 
   // Graph 5 of 60 %: the curve passes through every curve point to its chord.
-  const FloodRun& r = *g.run;
+  const FloodRun& r = g.run;
   double lmax = 0;
   for (int m = 1; m <= 5; ++m) lmax = std::max(lmax, r.curves.CurvePointLength(m + 1, 1));
   const std::vector<Item> graph5 = InGraph(g.pauses[4], {-24, 1.25 * lmax, 104, -0.1 * lmax});
@@ -190,9 +191,9 @@ TEST(GraphsTest, FiveGraphsPerPermeabilityAndTheCombinedGraph) {
 // not in order along the ship is not drawn, and the terminal says so.
 TEST(GraphsTest, MarkedPointsAndPointsOutOfOrderDrawNoCurve) {
   auto run = BoxRun(BoxTrimLines(), {{0, 80, 60}});
-  const GraphRun g = RunGraphs(std::move(run));
+  GraphRun g = RunGraphs(std::move(run));
   ASSERT_EQ(g.status, 0);
-  FloodRun& r = *g.run;
+  FloodRun& r = g.run;
 
   r.curves.CurvePointNotFound(4, 1) = 1;  // PAR.
   const FoundCurve found = FoundCurvePoints(r, 1);

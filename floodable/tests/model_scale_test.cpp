@@ -5,7 +5,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -90,11 +89,11 @@ std::string ScaledTaskFile(const std::string& text, double k) {
 // The example scaled by k, run from its task file to the combined graph.
 struct ScaledRun {
   StepsResult result;
-  std::unique_ptr<FloodRun> run = std::make_unique<FloodRun>();
+  FloodRun run;
 };
 ScaledRun RunScaledExample(double k) {
   ScaledRun s;
-  FloodRun& run = *s.run;
+  FloodRun& run = s.run;
   s.result = RunSteps(
       [&](platform::Session& session, platform::OutputFile& report) {
         ReadTaskFile(session, run.task);
@@ -148,7 +147,7 @@ TEST(ModelScaleTest, TheScaledTextsHoldTheShipsNumbersTimesK) {
 TEST(ModelScaleTest, AModelOfTheExampleGivesTheShipsFloodableLengthsTimesK) {
   const ScaledRun ship = RunScaledExample(1);
   ASSERT_EQ(ship.result.status, 0) << ship.result.err;
-  const double L = ship.run->task.ShipLength;
+  const double L = ship.run.task.ShipLength;
   ASSERT_EQ(TrialOutcomes(ship.result.report).size(), 15u);
   const struct {
     double k, tolerance;
@@ -160,10 +159,10 @@ TEST(ModelScaleTest, AModelOfTheExampleGivesTheShipsFloodableLengthsTimesK) {
     EXPECT_EQ(model.result.report.find("YAKINSAMA OLMAMISTIR"), std::string::npos) << k;
     EXPECT_EQ(TrialOutcomes(model.result.report), TrialOutcomes(ship.result.report)) << k;
     EXPECT_EQ(model.result.err.find("YAKINSAMA OLMAMISTIR"), std::string::npos) << k << model.result.err;
-    const CurvePoints& a = ship.run->curves;
-    const CurvePoints& b = model.run->curves;
+    const CurvePoints& a = ship.run.curves;
+    const CurvePoints& b = model.run.curves;
     ASSERT_EQ(b.CurvePointCount, a.CurvePointCount);
-    for (int p = 1; p <= ship.run->task.PermeabilityCount; ++p) {
+    for (int p = 1; p <= ship.run.task.PermeabilityCount; ++p) {
       for (int n = 1; n <= a.CurvePointCount; ++n) {
         const std::string where = "k " + testsupport::Num(k) + ", permeability " + std::to_string(p) + ", point " +
                                   std::to_string(n);

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "box_fixture.hpp"
@@ -65,12 +64,11 @@ inline testsupport::Hull WigleyHull() {
   return h;
 }
 
-inline std::unique_ptr<FloodRun> WigleyRun(const std::vector<Drafts>& lines = WigleyTrimLines(),
-                                           const std::vector<Zone>& zones = {{0, kLength, 60}},
-                                           Drafts load = {kLoadDraft, kLoadDraft}) {
-  auto run = std::make_unique<FloodRun>();
-  boxtest::SetTaskLines(run->task, kLength, lines, zones, load);
-  HullData& h = run->hull;
+inline FloodRun WigleyRun(const std::vector<Drafts>& lines = WigleyTrimLines(),
+                          const std::vector<Zone>& zones = {{0, kLength, 60}}, Drafts load = {kLoadDraft, kLoadDraft}) {
+  FloodRun run;
+  boxtest::SetTaskLines(run.task, kLength, lines, zones, load);
+  HullData& h = run.hull;
   testsupport::SetHull(h.hull, WigleyHull());
   for (int i = 1; i <= h.hull.StationCount; ++i) {
     h.LevelCount(i) = 30;
@@ -82,7 +80,7 @@ inline std::unique_ptr<FloodRun> WigleyRun(const std::vector<Drafts>& lines = Wi
   h.MaxHalfBreadth = kBreadth / 2;
   h.MaxHeight = kDepth;
   h.StationSpan = kLength;
-  NameTrimLines(run->task.TrimLineCount, run->trim.TrimLineNames);
+  NameTrimLines(run.task.TrimLineCount, run.trim.TrimLineNames);
   return run;
 }
 
