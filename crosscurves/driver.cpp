@@ -111,20 +111,20 @@ void RunCrossCurvesProgram(platform::Session& session) {
 
   form.Label("Label1").caption = "";
   form.Label("Label2").caption = "";
-  WriteInterpolatedCrossStabilityTable(session, form, report, run);
+  const CrossCurveTables tables = WriteInterpolatedCrossStabilityTable(session, form, report, run);
   {
     auto deckEdge = std::make_unique<DeckEdgeTable>();
     ComputeDeckEdgeImmersionAngles(run, *deckEdge);
     PrintDeckEdgeTable(report, *deckEdge, t.RequestedDisplacement);
   }
 
-  // The result drawings and the GZ step work on this run's cross curves;
-  // when the data file is written they take them from it, read back equal.
-  CrossCurveData curves = CrossCurvesOfRun(run);
+  // The result drawings and the GZ step work on the cross curves of the
+  // interpolated table's step; when the data file is written they take them
+  // from it, read back equal.
+  CrossCurveData curves = CrossCurvesOfRun(run, tables);
   if (TaskAnswerIsYes(t.CrossCurveDrawingAnswer)) {
-    WriteCrossCurveDataFile(session, run);
+    WriteCrossCurveDataFile(session, t.OUTDIR, curves);
     curves = ReadCrossCurveDataFile(session, t.OUTDIR);
-    TakeCrossCurveData(curves, run);
     DrawCrossCurves(session, form, run);
   }
   if (TaskAnswerIsYes(t.GzCurveAnswer)) DrawRightingLeverCurve(session, form, report, run, curves);

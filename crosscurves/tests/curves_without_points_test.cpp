@@ -47,7 +47,7 @@ TEST(CurvesWithoutPoints, DataFileAndDrawingOfAHeelAngleWithoutOne) {
   auto run = TableRun({2});
   testsupport::ScratchDirectory dir("crosscurves-bare");
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
-    WriteCrossCurveDataFile(s, *run);
+    WriteCrossCurveDataFile(s, run->task.OUTDIR, CrossCurvesOfRun(*run));
     DrawCrossCurves(s, PendrovixForm(s), *run);
   });
   ASSERT_EQ(r.status, 0) << r.err;
@@ -113,7 +113,7 @@ TEST(CurvesWithoutPoints, NoCurveWithAPointSkipsTheDrawing) {
   testsupport::ScratchDirectory dir("crosscurves-bare");
   testsupport::WriteFile(dir / "Pendrovix_KZ_DEP.SCR", "line\r\n0,0\r\n1,1\r\n\r\n");
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
-    WriteCrossCurveDataFile(s, *run);
+    WriteCrossCurveDataFile(s, run->task.OUTDIR, CrossCurvesOfRun(*run));
     DrawCrossCurves(s, PendrovixForm(s), *run);
   });
   ASSERT_EQ(r.status, 0) << r.err;

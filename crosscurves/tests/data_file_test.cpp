@@ -27,7 +27,7 @@ TEST(CrossCurveDataFile, RecordsReadBackEqual) {
   testsupport::ScratchDirectory dir("crosscurves-data");
   CrossCurveData back;
   const testsupport::StepOutcome r = RunStep(dir, "", [&](platform::Session& s) {
-    WriteCrossCurveDataFile(s, *run);
+    WriteCrossCurveDataFile(s, "", CrossCurvesOfRun(*run));
     back = ReadCrossCurveDataFile(s, "");
   });
   ASSERT_EQ(r.status, 0) << r.err;
@@ -53,7 +53,10 @@ TEST(CrossCurveDataFile, RecordsReadBackEqual) {
   // No heel angle: the single record 0.
   auto none = PrismRun(kBox, {}, 5);
   testsupport::ScratchDirectory empty("crosscurves-data");
-  ASSERT_EQ(RunStep(empty, "", [&](platform::Session& s) { WriteCrossCurveDataFile(s, *none); }).status, 0);
+  ASSERT_EQ(RunStep(empty, "",
+                    [&](platform::Session& s) { WriteCrossCurveDataFile(s, "", CrossCurvesOfRun(*none)); })
+                .status,
+            0);
   EXPECT_EQ(testsupport::ReadFile(empty.Path() / "STASCR.DAT"), "0\r\n");
 }
 
