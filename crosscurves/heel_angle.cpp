@@ -139,10 +139,12 @@ void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFil
     const StationCut& s = cuts[static_cast<std::size_t>(i - 1)];
     SetRunCaption(form, "Label1", "POSTA NO    : " + numerics::FormatInteger(i, 2));
     DrawStationSpline(form, run.hull, i, s.section, rv.MaxTopHalfBreadth);
+    StoreHeeledSection(i, rv.NWL, s.low, s.high, run.sections);
     DrawHeeledSection(form, rv.MaxTopHalfBreadth, i, s.cut, rv.NWL, s.low, s.high, run.sections, s.section, PHI);
   }
-  TabulateCrossCurvesForAngle(report, run.sections, NST, run.hull.StationPos, run.task.HeelAngles, run.results,
-                              run.task.WaterDensity, k, rv.NWL);
+  TabulateCrossCurvesForAngle(run.sections, NST, run.hull.StationPos, PHI, run.task.WaterDensity, rv.NWL, k,
+                              run.results);
+  PrintCrossCurvesForAngle(report, run.results, PHI, rv.NWL, k);
 }
 
 }  // namespace cross

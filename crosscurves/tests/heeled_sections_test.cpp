@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "common/numerics/table.hpp"
+#include "crosscurves/cross_table.hpp"
+#include "crosscurves/heeled_section.hpp"
 #include "crosscurves/waterlines.hpp"
 #include "heeled_hulls.hpp"
 
@@ -197,6 +199,39 @@ TEST(CrossCurveBlocks, FlatEndStationGivesZeroRows) {
     }
   }
   EXPECT_GT(run->results.CrossCurveDisplacement(2, 12), 0);
+}
+
+// The length integration alone, on sections stored from their two sides
+// without a form or a report: seven stations over 60 m, each the same section
+// below line 2 (area 70 m2 with its centre 1.2 m out and 2.5 m up), nothing
+// below line 1.  The prism's displacement, its centre over every section's,
+// KN = VCB sin 30 - TCB cos 30; the dry line stays 0 throughout.
+TEST(CrossCurveBlocks, StationsStoredThenIntegratedAlongTheLength) {
+  SectionTables sections;
+  SideProperties low, high;
+  low.area(2) = 50;
+  high.area(2) = 20;
+  low.transverse(2) = 70 * 1.2 + 10;
+  high.transverse(2) = -10;
+  low.vertical(2) = 100;
+  high.vertical(2) = 70 * 2.5 - 100;
+  Vec X(7);
+  for (int i = 1; i <= 7; ++i) {
+    X(i) = 10.0 * (i - 1);
+    StoreHeeledSection(i, 2, low, high, sections);
+  }
+  EXPECT_EQ(sections.HeeledArea(4, 2), 70);
+  EXPECT_EQ(sections.HeeledArea(4, 1), 0);
+  CrossCurveTables results;
+  TabulateCrossCurvesForAngle(sections, 7, X, 30, 1.025, 2, 3, results);
+  EXPECT_EQ(results.CrossCurveDisplacement(3, 1), 0);
+  EXPECT_EQ(results.CrossCurveKN(3, 1), 0);
+  EXPECT_EQ(results.CrossCurveVCB(3, 1), 0);
+  EXPECT_NEAR(results.CrossCurveDisplacement(3, 2), 70 * 60 * 1.025, 1e-6);
+  EXPECT_NEAR(results.CrossCurveVCB(3, 2), 2.5, 1e-9);
+  EXPECT_NEAR(results.CrossCurveTCB(3, 2), 1.2, 1e-9);
+  EXPECT_NEAR(results.CrossCurveLCB(3, 2), 30, 1e-9);
+  EXPECT_NEAR(results.CrossCurveKN(3, 2), 2.5 * 0.5 - 1.2 * std::sqrt(3.0) / 2, 1e-9);
 }
 
 }  // namespace
