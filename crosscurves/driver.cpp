@@ -17,6 +17,7 @@
 #include "forms.hpp"
 #include "heel_angle.hpp"
 #include "interpolated_table.hpp"
+#include "pendrovix_form.hpp"
 #include "preview.hpp"
 #include "righting_lever.hpp"
 #include "task_file.hpp"

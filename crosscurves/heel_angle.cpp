@@ -1,8 +1,6 @@
 // The heel-angle loop's steps for one angle.
 #include "heel_angle.hpp"
 
-#include <sched.h>
-
 #include <algorithm>
 #include <atomic>
 #include <exception>
@@ -16,6 +14,7 @@
 #include "forms.hpp"
 #include "heeled_section.hpp"
 #include "preview.hpp"
+#include "run_caption.hpp"
 #include "waterlines.hpp"
 
 namespace cross {
@@ -72,54 +71,7 @@ void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double 
   if (failure) std::rethrow_exception(failure);
 }
 
-// The places of the form's labels in twips from the top-left corner of its
-// drawing area, all 3855 x 375, below the plot box and its axis numbers:
-// Label1 and Label2 (the station and the heel angle, the ranges of the
-// drawings) at the left, Label3 to Label6 (the smallest and largest
-// displacement and KN of the cross curves) in a column of their own at the
-// right.
-struct LabelPlace {
-  const char* name;
-  double left, top;
-};
-constexpr LabelPlace kLabelPlaces[] = {{"Label1", 1200, 4920}, {"Label2", 1200, 5520}, {"Label3", 6300, 4920},
-                                       {"Label4", 6300, 5520}, {"Label5", 6300, 6120}, {"Label6", 6300, 6720}};
-constexpr double kLabelWidth = 3855, kLabelHeight = 375;
-
 }  // namespace
-
-platform::ConsoleForm& PendrovixForm(platform::Session& session) {
-  platform::ConsoleForm& form = session.Form("Pendrovix", "Pendrovix", 240, 525, 11880, 8595);
-  // The labels are placed while the form has its first scale, twips: they
-  // keep their places whatever scale the drawings set later.
-  for (const LabelPlace& place : kLabelPlaces) {
-    platform::FormLabel& l = form.Label(place.name);
-    l.left = place.left;
-    l.top = place.top;
-    l.width = kLabelWidth;
-    l.height = kLabelHeight;
-  }
-  return form;
-}
-
-void SetRunCaption(platform::ConsoleForm& form, const std::string& label, const std::string& caption) {
-  platform::FormLabel& l = form.Label(label);
-  l.fontName = "Arial";
-  l.fontSize = 15;
-  l.colour = platform::PaletteColour(9);
-  l.border = true;
-  l.alignment = 2;
-  l.caption = caption;
-}
-
-int CuttingThreads() {
-  // The processors this process may run on, which a container or a taskset
-  // may hold below the machine's cores.
-  cpu_set_t cpus;
-  CPU_ZERO(&cpus);
-  const int usable = sched_getaffinity(0, sizeof cpus, &cpus) == 0 ? CPU_COUNT(&cpus) : 1;
-  return std::clamp(usable, 1, kMostCuttingThreads);
-}
 
 void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
                                 int threads) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "crosscurves/cutting_threads.hpp"
 #include "heeled_hulls.hpp"
 #include "tests/support/example_runs.hpp"
 #include "tests/support/scratch.hpp"

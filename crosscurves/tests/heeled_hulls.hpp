@@ -15,6 +15,7 @@
 
 #include "common/platform/session.hpp"
 #include "crosscurves/heel_angle.hpp"
+#include "crosscurves/pendrovix_form.hpp"
 #include "crosscurves/run.hpp"
 #include "tests/support/hulls.hpp"
 #include "tests/support/scratch.hpp"
