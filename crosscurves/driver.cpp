@@ -1,8 +1,6 @@
 // The run sequence of Pendrovix.
 #include "driver.hpp"
 
-#include <memory>
-
 #include "common/drawing/hull_drawings.hpp"
 #include "common/hullform/checks.hpp"
 #include "common/hullform/limits.hpp"
@@ -80,8 +78,7 @@ void WriteBodyPlanScript(platform::Session& session, platform::ConsoleForm& form
 }
 
 void RunCrossCurvesProgram(platform::Session& session) {
-  auto owned = std::make_unique<CrossRun>();
-  CrossRun& run = *owned;
+  CrossRun run;
   const TaskValues& t = run.task;
 
   ReadTaskFile(session, run);
@@ -114,9 +111,9 @@ void RunCrossCurvesProgram(platform::Session& session) {
   form.Label("Label2").caption = "";
   const CrossCurveTables tables = WriteInterpolatedCrossStabilityTable(session, form, report, run);
   {
-    auto deckEdge = std::make_unique<DeckEdgeTable>();
-    ComputeDeckEdgeImmersionAngles(run, *deckEdge);
-    PrintDeckEdgeTable(report, *deckEdge, t.RequestedDisplacement);
+    DeckEdgeTable deckEdge;
+    ComputeDeckEdgeImmersionAngles(run, deckEdge);
+    PrintDeckEdgeTable(report, deckEdge, t.RequestedDisplacement);
   }
 
   // The result drawings and the GZ step work on the cross curves of the

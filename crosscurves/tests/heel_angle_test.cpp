@@ -23,11 +23,11 @@ namespace {
 
 // A Wigley-type hull of 21 stations with a knuckle at the bilge of the
 // midbody stations, heeled from 0 to 85 degrees.
-std::unique_ptr<CrossRun> WigleyRun() {
+CrossRun WigleyRun() {
   std::vector<double> heels;
   for (int a = 0; a <= 85; a += 5) heels.push_back(a);
   auto run = PrismRun(kBox, heels, 40, 1.025, 21);
-  hullform::HullModel& hull = run->hull;
+  hullform::HullModel& hull = run.hull;
   for (int i = 1; i <= 21; ++i) {
     const double xi = 2.0 * (i - 1) / 20 - 1;
     hull.PointCount(i) = 12;
@@ -38,7 +38,7 @@ std::unique_ptr<CrossRun> WigleyRun() {
       hull.PointCode(i, j) = (j == 3 && std::fabs(xi) < 0.5) ? 0 : 1;
     }
   }
-  run->run.MaxTopHalfBreadth = 7.05;
+  run.run.MaxTopHalfBreadth = 7.05;
   return run;
 }
 
@@ -46,22 +46,22 @@ TEST(HeelAngleLoop, ThreadsChangeNothing) {
   auto one = WigleyRun();
   auto many = WigleyRun();
   std::vector<std::string> picturesOne, picturesMany;
-  const std::string reportOne = ComputeAllAngles(*one, 1, &picturesOne);
-  const std::string reportMany = ComputeAllAngles(*many, 4, &picturesMany);
+  const std::string reportOne = ComputeAllAngles(one, 1, &picturesOne);
+  const std::string reportMany = ComputeAllAngles(many, 4, &picturesMany);
   EXPECT_EQ(reportOne, reportMany);
   ASSERT_EQ(picturesOne.size(), picturesMany.size());
   for (std::size_t k = 0; k < picturesOne.size(); ++k) EXPECT_TRUE(picturesOne[k] == picturesMany[k]) << "angle " << k;
-  for (int k = 1; k <= one->run.NA; ++k) {
-    for (int c = 1; c <= one->run.NWL; ++c) {
-      EXPECT_EQ(one->results.CrossCurveDisplacement(k, c), many->results.CrossCurveDisplacement(k, c));
-      EXPECT_EQ(one->results.CrossCurveKN(k, c), many->results.CrossCurveKN(k, c));
-      EXPECT_EQ(one->results.CrossCurveVCB(k, c), many->results.CrossCurveVCB(k, c));
-      EXPECT_EQ(one->results.CrossCurveTCB(k, c), many->results.CrossCurveTCB(k, c));
-      EXPECT_EQ(one->results.CrossCurveLCB(k, c), many->results.CrossCurveLCB(k, c));
+  for (int k = 1; k <= one.run.NA; ++k) {
+    for (int c = 1; c <= one.run.NWL; ++c) {
+      EXPECT_EQ(one.results.CrossCurveDisplacement(k, c), many.results.CrossCurveDisplacement(k, c));
+      EXPECT_EQ(one.results.CrossCurveKN(k, c), many.results.CrossCurveKN(k, c));
+      EXPECT_EQ(one.results.CrossCurveVCB(k, c), many.results.CrossCurveVCB(k, c));
+      EXPECT_EQ(one.results.CrossCurveTCB(k, c), many.results.CrossCurveTCB(k, c));
+      EXPECT_EQ(one.results.CrossCurveLCB(k, c), many.results.CrossCurveLCB(k, c));
     }
   }
   // The hull floats: the last line of every angle carries it.
-  EXPECT_GT(one->results.CrossCurveDisplacement(one->run.NA, one->run.NWL), 0);
+  EXPECT_GT(one.results.CrossCurveDisplacement(one.run.NA, one.run.NWL), 0);
 }
 
 // The bundled example run by the program, with the thread starts that

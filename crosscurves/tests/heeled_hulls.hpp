@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -86,19 +85,19 @@ inline double ExactKN(const ImmersedSection& s, double phiDegrees) {
 // A run over a prism of stations 0, 10, ..., 60 m, all of one section, with
 // the heel angles, waterline count and density given; the task values and
 // extents set as the driver sets them.
-inline std::unique_ptr<CrossRun> PrismRun(const Section& half, const std::vector<double>& heels, int NWL,
-                                          double density = 1.025, int stations = 7) {
-  auto run = std::make_unique<CrossRun>();
-  testsupport::SetHull(run->hull, testsupport::PrismaticHull(half, stations, 60));
-  run->task.HeelAngleCount = static_cast<double>(heels.size());
-  for (std::size_t k = 0; k < heels.size(); ++k) run->task.HeelAngles(static_cast<int>(k) + 1) = heels[k];
-  run->task.WaterDensity = density;
-  run->task.InclinedWaterlineCount = NWL;
-  run->run.NA = static_cast<int>(heels.size());
-  run->run.NWL = NWL;
-  run->run.MaxTopHalfBreadth = half.back().y;
-  run->run.HeightExtent = 1.25 * half.back().z;
-  numerics::SetGaussLegendre10(run->run.gauss);
+inline CrossRun PrismRun(const Section& half, const std::vector<double>& heels, int NWL,
+                        double density = 1.025, int stations = 7) {
+  CrossRun run;
+  testsupport::SetHull(run.hull, testsupport::PrismaticHull(half, stations, 60));
+  run.task.HeelAngleCount = static_cast<double>(heels.size());
+  for (std::size_t k = 0; k < heels.size(); ++k) run.task.HeelAngles(static_cast<int>(k) + 1) = heels[k];
+  run.task.WaterDensity = density;
+  run.task.InclinedWaterlineCount = NWL;
+  run.run.NA = static_cast<int>(heels.size());
+  run.run.NWL = NWL;
+  run.run.MaxTopHalfBreadth = half.back().y;
+  run.run.HeightExtent = 1.25 * half.back().z;
+  numerics::SetGaussLegendre10(run.run.gauss);
   return run;
 }
 

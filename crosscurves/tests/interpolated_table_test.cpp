@@ -27,7 +27,7 @@ double ExactBoxKN(double phi, double D) {
 }
 
 struct TableRun {
-  std::unique_ptr<CrossRun> run;
+  CrossRun run;
   CrossCurveTables computed;
   CrossCurveTables tabulated;  // what the step hands on
   int status = 0;
@@ -38,13 +38,13 @@ struct TableRun {
 TableRun Interpolate(const std::vector<double>& heels, int NWL, const std::string& answers) {
   TableRun r;
   r.run = PrismRun(kBox, heels, NWL);
-  ComputeAllAngles(*r.run);
-  r.computed = r.run->results;
+  ComputeAllAngles(r.run);
+  r.computed = r.run.results;
   testsupport::ScratchDirectory dir("crosscurves-interpolated");
   const testsupport::StepOutcome outcome = testsupport::RunStep(dir, answers, [&](platform::Session& s) {
     platform::OutputFile& report = s.CreateOutput("report.txt");
     platform::ConsoleForm& form = PendrovixForm(s);
-    r.tabulated = WriteInterpolatedCrossStabilityTable(s, form, report, *r.run);
+    r.tabulated = WriteInterpolatedCrossStabilityTable(s, form, report, r.run);
     for (const platform::FormItem& item : form.Items()) r.items.push_back(item);
   });
   r.status = outcome.status;
@@ -82,8 +82,8 @@ TEST(InterpolatedTable, RowsAtEvenDisplacementsOnTheLinesBetweenComputedRows) {
                   (1 - s) * r.computed.CrossCurveVCB(i, k) + s * r.computed.CrossCurveVCB(i, k + 1), 1e-9);
       EXPECT_NEAR(t.CrossCurveLCB(i, j), 30, 1e-6);
       // The run's own tables keep the computed rows.
-      EXPECT_EQ(r.run->results.CrossCurveDisplacement(i, j), r.computed.CrossCurveDisplacement(i, j));
-      EXPECT_EQ(r.run->results.CrossCurveKN(i, j), r.computed.CrossCurveKN(i, j));
+      EXPECT_EQ(r.run.results.CrossCurveDisplacement(i, j), r.computed.CrossCurveDisplacement(i, j));
+      EXPECT_EQ(r.run.results.CrossCurveKN(i, j), r.computed.CrossCurveKN(i, j));
     }
   }
   // Blocks for every heel angle, then the legend.

@@ -46,9 +46,9 @@ TEST_P(WaterlineCuts, PointsLieWhereTheLineMeetsTheContour) {
   const CutCase& cc = GetParam();
   auto run = PrismRun(*cc.half, {cc.phi}, cc.NWL);
   hullform::SectionSpline section;
-  hullform::SplineSectionWithKnuckles(1, run->hull, section, kCrossCurvesForms.sectionSpline);
+  hullform::SplineSectionWithKnuckles(1, run.hull, section, kCrossCurvesForms.sectionSpline);
   double start = 0, end = 0;
-  SetUpInclinedWaterlines(cc.phi, run->run.MaxTopHalfBreadth, run->run.HeightExtent, start, end);
+  SetUpInclinedWaterlines(cc.phi, run.run.MaxTopHalfBreadth, run.run.HeightExtent, start, end);
   WaterlineCut cut;
   IntersectInclinedWaterlines(cc.phi, start, end, cc.NWL, section, cut);
 
