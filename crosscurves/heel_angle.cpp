@@ -6,6 +6,7 @@
 #include <exception>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "common/hullform/section_window.hpp"
@@ -39,7 +40,7 @@ void CutStation(const CrossRun& run, int i, double PHI, double WaterlineStart, d
 // Cuts stations 1..NST on up to `threads` threads; the first failure of any
 // station is passed on.
 void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double WaterlineEnd, int threads,
-                 std::vector<StationCut>& cuts) {
+                 const SectionThreadStarter& start, std::vector<StationCut>& cuts) {
   const int NST = run.hull.StationCount;
   std::atomic<int> next{1};
   std::exception_ptr failure;
@@ -61,7 +62,7 @@ void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double 
   // cut by the one thread that took it.
   for (int t = 0; t < helpers; ++t) {
     try {
-      pool.emplace_back(worker);
+      pool.push_back(start(worker));
     } catch (const std::system_error&) {
       break;
     }
@@ -73,8 +74,10 @@ void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double 
 
 }  // namespace
 
+std::thread StartSectionThread(std::function<void()> work) { return std::thread(std::move(work)); }
+
 void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
-                                int threads) {
+                                int threads, const SectionThreadStarter& start) {
   const RunValues& rv = run.run;
   const double PHI = run.task.HeelAngles(k);
   double WaterlineStart = 0, WaterlineEnd = 0;
@@ -86,7 +89,7 @@ void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFil
 
   const int NST = run.hull.StationCount;
   std::vector<StationCut> cuts(static_cast<std::size_t>(NST));
-  CutStations(run, PHI, WaterlineStart, WaterlineEnd, threads, cuts);
+  CutStations(run, PHI, WaterlineStart, WaterlineEnd, threads, start, cuts);
   for (int i = 1; i <= NST; ++i) {
     const StationCut& s = cuts[static_cast<std::size_t>(i - 1)];
     SetRunCaption(form, "Label1", "POSTA NO    : " + numerics::FormatInteger(i, 2));

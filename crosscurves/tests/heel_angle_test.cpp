@@ -5,18 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <sched.h>
-#include <sys/wait.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
+#include <functional>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "crosscurves/cutting_threads.hpp"
 #include "heeled_hulls.hpp"
-#include "tests/support/example_runs.hpp"
-#include "tests/support/scratch.hpp"
 
 namespace cross::testing {
 namespace {
@@ -42,6 +41,24 @@ CrossRun WigleyRun() {
   return run;
 }
 
+// The heel-angle loop of two runs gives the same tables.
+void ExpectSameTables(const CrossRun& a, const CrossRun& b) {
+  for (int k = 1; k <= a.run.NA; ++k) {
+    for (int c = 1; c <= a.run.NWL; ++c) {
+      EXPECT_EQ(a.results.CrossCurveDisplacement(k, c), b.results.CrossCurveDisplacement(k, c));
+      EXPECT_EQ(a.results.CrossCurveKN(k, c), b.results.CrossCurveKN(k, c));
+      EXPECT_EQ(a.results.CrossCurveVCB(k, c), b.results.CrossCurveVCB(k, c));
+      EXPECT_EQ(a.results.CrossCurveTCB(k, c), b.results.CrossCurveTCB(k, c));
+      EXPECT_EQ(a.results.CrossCurveLCB(k, c), b.results.CrossCurveLCB(k, c));
+    }
+  }
+}
+
+void ExpectSamePictures(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t k = 0; k < a.size(); ++k) EXPECT_TRUE(a[k] == b[k]) << "angle " << k;
+}
+
 TEST(HeelAngleLoop, ThreadsChangeNothing) {
   auto one = WigleyRun();
   auto many = WigleyRun();
@@ -49,80 +66,45 @@ TEST(HeelAngleLoop, ThreadsChangeNothing) {
   const std::string reportOne = ComputeAllAngles(one, 1, &picturesOne);
   const std::string reportMany = ComputeAllAngles(many, 4, &picturesMany);
   EXPECT_EQ(reportOne, reportMany);
-  ASSERT_EQ(picturesOne.size(), picturesMany.size());
-  for (std::size_t k = 0; k < picturesOne.size(); ++k) EXPECT_TRUE(picturesOne[k] == picturesMany[k]) << "angle " << k;
-  for (int k = 1; k <= one.run.NA; ++k) {
-    for (int c = 1; c <= one.run.NWL; ++c) {
-      EXPECT_EQ(one.results.CrossCurveDisplacement(k, c), many.results.CrossCurveDisplacement(k, c));
-      EXPECT_EQ(one.results.CrossCurveKN(k, c), many.results.CrossCurveKN(k, c));
-      EXPECT_EQ(one.results.CrossCurveVCB(k, c), many.results.CrossCurveVCB(k, c));
-      EXPECT_EQ(one.results.CrossCurveTCB(k, c), many.results.CrossCurveTCB(k, c));
-      EXPECT_EQ(one.results.CrossCurveLCB(k, c), many.results.CrossCurveLCB(k, c));
-    }
-  }
+  ExpectSamePictures(picturesOne, picturesMany);
+  ExpectSameTables(one, many);
   // The hull floats: the last line of every angle carries it.
   EXPECT_GT(one.results.CrossCurveDisplacement(one.run.NA, one.run.NWL), 0);
 }
 
-// The bundled example run by the program, with the thread starts that
-// `failing` names made to fail by the preload library (nothing preloaded
-// when empty); the status, the outputs and the failed starts.
-struct ThreadedRun {
-  int status = -1;
-  std::vector<std::string> outputs;
-  std::string terminal, failedStarts;
-};
-
-ThreadedRun RunExampleWithFailingStarts(const std::string& failing) {
-  testsupport::ScratchDirectory dir("crosscurves-threads");
-  std::filesystem::copy(testsupport::ExamplesDirectory(), dir.Path(), std::filesystem::copy_options::recursive);
-  std::string environment;
-  if (!failing.empty()) {
-    environment = "LD_PRELOAD='" + std::string(FAIL_THREAD_START_PATH) + "' SUITE_FAIL_THREAD_START=" + failing +
-                  " SUITE_FAIL_THREAD_RECORD=failed.txt ";
-  }
-  const std::string command = "cd '" + dir.Path().string() + "' && " + environment + "'" +
-                              std::string(PENDROVIX_PATH) + "' </dev/null >terminal.txt 2>&1";
-  const int rc = std::system(command.c_str());
-  ThreadedRun r;
-  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  for (const char* name :
-       {"Pendrovix.SON", "STASCR.DAT", "Enkesitler.SCR", "Pendrovix_KZ_DEP.SCR", "Pendrovix_GZ_PHI.SCR"}) {
-    r.outputs.push_back(std::filesystem::exists(dir / name) ? testsupport::ReadFile(dir / name) : "(none)");
-  }
-  r.terminal = testsupport::ReadFile(dir / "terminal.txt");
-  if (std::filesystem::exists(dir / "failed.txt")) r.failedStarts = testsupport::ReadFile(dir / "failed.txt");
-  return r;
-}
-
-// The sanitizers' builds preload nothing of their own.
-#ifdef SUITE_SANITIZED
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-
-// A thread the system cannot start (the 2nd or 3rd start of the run, or every
-// start from the 2nd on) leaves its stations to the threads that did start:
-// the run goes to its end with the outputs of a run without failures.
+// A section thread the system cannot start (the 2nd or the 3rd start of the
+// run, every start from the 2nd on, or every start) leaves its stations to
+// the threads that did start, down to the calling thread alone: report,
+// pictures and tables are those of a run whose threads all started.  Four
+// threads are asked for whatever the processors, so the loop starts three
+// section threads per heel angle on any machine.
 TEST(HeelAngleLoop, ThreadsThatCannotStartChangeNothing) {
-  if (kSanitized) GTEST_SKIP() << "the sanitizers' runtimes must come first in the preload list";
-  cpu_set_t cpus;
-  CPU_ZERO(&cpus);
-  ASSERT_EQ(sched_getaffinity(0, sizeof cpus, &cpus), 0);
-  // The pictures' writer thread and one section thread for each heel angle
-  // at least: three starts.
-  if (CPU_COUNT(&cpus) < 3) GTEST_SKIP() << "fewer than three processors: the run starts too few threads";
-  const ThreadedRun plain = RunExampleWithFailingStarts("");
-  ASSERT_EQ(plain.status, 0) << plain.terminal.substr(0, 2000);
-  for (const char* failing : {"2", "3", "2-"}) {
-    SCOPED_TRACE(std::string("failing starts ") + failing);
-    const ThreadedRun r = RunExampleWithFailingStarts(failing);
-    EXPECT_EQ(r.status, 0) << r.terminal.substr(r.terminal.size() > 2000 ? r.terminal.size() - 2000 : 0);
-    ASSERT_NE(r.failedStarts, "") << "no thread start failed: the preload library did not take";
-    EXPECT_EQ(r.failedStarts.rfind(std::string("failed ") + (failing[0] == '2' ? "2" : "3") + "\n", 0), 0u)
-        << r.failedStarts;
-    EXPECT_TRUE(r.outputs == plain.outputs);
+  auto plain = WigleyRun();
+  std::vector<std::string> plainPictures;
+  const std::string plainReport = ComputeAllAngles(plain, 4, &plainPictures);
+  struct Rule {
+    const char* name;
+    int from, to;  // the starts that fail, counted from 1
+  };
+  for (const Rule& rule : {Rule{"2nd", 2, 2}, Rule{"3rd", 3, 3}, Rule{"2nd on", 2, 1 << 30}, Rule{"all", 1, 1 << 30}}) {
+    SCOPED_TRACE(rule.name);
+    int starts = 0, failed = 0;
+    const SectionThreadStarter failing = [&](std::function<void()> work) {
+      ++starts;
+      if (starts >= rule.from && starts <= rule.to) {
+        ++failed;
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+      }
+      return std::thread(std::move(work));
+    };
+    auto r = WigleyRun();
+    std::vector<std::string> pictures;
+    EXPECT_EQ(ComputeAllAngles(r, 4, &pictures, failing), plainReport);
+    ExpectSamePictures(pictures, plainPictures);
+    ExpectSameTables(r, plain);
+    // A failed start ends the starts of its heel angle, the next angle
+    // tries again: one failure each where every later start fails.
+    EXPECT_EQ(failed, rule.from == rule.to ? 1 : plain.run.NA);
   }
 }
 

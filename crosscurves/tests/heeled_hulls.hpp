@@ -105,13 +105,14 @@ inline CrossRun PrismRun(const Section& half, const std::vector<double>& heels, 
 // writing the blocks into "report.txt" there; returns the report's text.
 // Each angle's picture of the form is appended to `pictures` when given.
 inline std::string ComputeAllAngles(CrossRun& run, int threads = CuttingThreads(),
-                                    std::vector<std::string>* pictures = nullptr) {
+                                    std::vector<std::string>* pictures = nullptr,
+                                    const SectionThreadStarter& start = StartSectionThread) {
   testsupport::ScratchDirectory dir("crosscurves-angles");
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
     platform::OutputFile& report = s.CreateOutput("report.txt");
     platform::ConsoleForm& form = PendrovixForm(s);
     for (int k = 1; k <= run.run.NA; ++k) {
-      ComputeCrossCurvesForAngle(form, report, run, k, threads);
+      ComputeCrossCurvesForAngle(form, report, run, k, threads, start);
       if (pictures) pictures->push_back(form.ToSvg());
     }
   });
