@@ -102,8 +102,9 @@ void RunCrossCurvesProgram(platform::Session& session) {
 
   // A picture of every heel angle's sections with their inclined waterlines,
   // so that the cutting can be checked.
+  StationCuts cuts = MakeStationCuts(run);
   for (int k = 1; k <= run.run.NA; ++k) {
-    ComputeCrossCurvesForAngle(form, report, run, k);
+    ComputeCrossCurvesForAngle(form, report, run, k, cuts);
     session.WriteScreens();
   }
 

@@ -22,16 +22,12 @@ namespace cross {
 
 namespace {
 
-// What one station's cut leaves for its drawing and its row of the tables.
-struct StationCut {
-  hullform::SectionSpline section;
-  WaterlineCut cut;
-  SideProperties low, high;
-};
-
 void CutStation(const CrossRun& run, int i, double PHI, double WaterlineStart, double WaterlineEnd, StationCut& s) {
   const int NWL = run.run.NWL;
-  hullform::SplineSectionWithKnuckles(i, run.hull, s.section, kCrossCurvesForms.sectionSpline);
+  if (!s.fitted) {
+    hullform::SplineSectionWithKnuckles(i, run.hull, s.section, kCrossCurvesForms.sectionSpline);
+    s.fitted = true;
+  }
   IntersectInclinedWaterlines(PHI, WaterlineStart, WaterlineEnd, NWL, s.section, s.cut);
   MirrorSectionContour(PHI, NWL, s.cut);
   ComputeHeeledSectionProperties(PHI, s.section, s.cut, NWL, run.run.gauss, s.low, s.high);
@@ -74,10 +70,14 @@ void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double 
 
 }  // namespace
 
+StationCuts MakeStationCuts(const CrossRun& run) {
+  return StationCuts(static_cast<std::size_t>(std::max(0, run.hull.StationCount)));
+}
+
 std::thread StartSectionThread(std::function<void()> work) { return std::thread(std::move(work)); }
 
 void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
-                                int threads, const SectionThreadStarter& start) {
+                                StationCuts& cuts, int threads, const SectionThreadStarter& start) {
   const RunValues& rv = run.run;
   const double PHI = run.task.HeelAngles(k);
   double WaterlineStart = 0, WaterlineEnd = 0;
@@ -88,7 +88,6 @@ void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFil
   SetRunCaption(form, "Label2", "MEYIL ACISI : " + FormatNumber(PHI, 2, 2) + " derece");
 
   const int NST = run.hull.StationCount;
-  std::vector<StationCut> cuts(static_cast<std::size_t>(NST));
   CutStations(run, PHI, WaterlineStart, WaterlineEnd, threads, start, cuts);
   for (int i = 1; i <= NST; ++i) {
     const StationCut& s = cuts[static_cast<std::size_t>(i - 1)];

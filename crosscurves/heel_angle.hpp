@@ -5,13 +5,33 @@
 
 #include <functional>
 #include <thread>
+#include <vector>
 
+#include "common/hullform/section_spline.hpp"
 #include "common/platform/form.hpp"
 #include "common/platform/files.hpp"
 #include "cutting_threads.hpp"
+#include "heeled_section.hpp"
 #include "run.hpp"
+#include "waterlines.hpp"
 
 namespace cross {
+
+// One station's work in the heel-angle loop: its spline, fitted at the first
+// heel angle and kept for the others (the hull stays upright, only the
+// waterlines turn), and the tables its cut fills anew at every angle for its
+// drawing and its row of the section tables.
+struct StationCut {
+  bool fitted = false;
+  hullform::SectionSpline section;
+  WaterlineCut cut;
+  SideProperties low, high;
+};
+
+// The stations' work of a run, made once for it and handed to every heel
+// angle: one StationCut per station.
+using StationCuts = std::vector<StationCut>;
+StationCuts MakeStationCuts(const CrossRun& run);
 
 // Starts one section thread running `work`, or throws std::system_error when
 // the system cannot start it, as a std::thread does.
@@ -21,14 +41,15 @@ using SectionThreadStarter = std::function<std::thread(std::function<void()> wor
 std::thread StartSectionThread(std::function<void()> work);
 
 // Heel angle k of the run: clears the form and prepares the section window,
-// shows the angle in Label2, cuts and measures every station (on the calling
+// shows the angle in Label2, cuts and measures every station in its entry of
+// `cuts` (made for the run by MakeStationCuts) (on the calling
 // thread and up to `threads` - 1 section threads that `start` starts), then in station order stores its row of the section tables,
 // shows the station in Label1 and draws it, and tabulates the angle into row
 // k of the result tables and prints its block of the report.  The outputs do
 // not depend on the number of threads, nor on how many of them the system
 // could start.
 void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
-                                int threads = CuttingThreads(),
+                                StationCuts& cuts, int threads = CuttingThreads(),
                                 const SectionThreadStarter& start = StartSectionThread);
 
 }  // namespace cross

@@ -111,8 +111,9 @@ inline std::string ComputeAllAngles(CrossRun& run, int threads = CuttingThreads(
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
     platform::OutputFile& report = s.CreateOutput("report.txt");
     platform::ConsoleForm& form = PendrovixForm(s);
+    StationCuts cuts = MakeStationCuts(run);
     for (int k = 1; k <= run.run.NA; ++k) {
-      ComputeCrossCurvesForAngle(form, report, run, k, threads, start);
+      ComputeCrossCurvesForAngle(form, report, run, k, cuts, threads, start);
       if (pictures) pictures->push_back(form.ToSvg());
     }
   });
