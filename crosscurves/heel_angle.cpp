@@ -28,7 +28,7 @@ void CutStation(const CrossRun& run, int i, double PHI, double WaterlineStart, d
     hullform::SplineSectionWithKnuckles(i, run.hull, s.section, kCrossCurvesForms.sectionSpline);
     s.fitted = true;
   }
-  IntersectInclinedWaterlines(PHI, WaterlineStart, WaterlineEnd, NWL, s.section, s.cut);
+  IntersectInclinedWaterlines(PHI, WaterlineStart, WaterlineEnd, NWL, s.section, s.steps, s.cut);
   MirrorSectionContour(PHI, NWL, s.cut);
   ComputeHeeledSectionProperties(PHI, s.section, s.cut, NWL, run.run.gauss, s.low, s.high);
 }

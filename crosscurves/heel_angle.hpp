@@ -24,6 +24,7 @@ namespace cross {
 struct StationCut {
   bool fitted = false;
   hullform::SectionSpline section;
+  DeckDownwardSteps steps;  // of the fitted section, kept with it
   WaterlineCut cut;
   SideProperties low, high;
 };
