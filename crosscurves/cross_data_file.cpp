@@ -24,7 +24,7 @@ int ReadCount(platform::InputFile& in, double value, int most, const std::string
 }  // namespace
 
 CrossCurveData CrossCurvesOfRun(const CrossRun& run, const CrossCurveTables& tables) {
-  CrossCurveData data;
+  CrossCurveData data(run.run.NA, run.run.NWL);
   data.NA = run.run.NA;
   for (int i = 1; i <= data.NA; ++i) {
     data.HeelAngles(i) = run.task.HeelAngles(i);
@@ -63,8 +63,9 @@ void WriteCrossCurveDataFile(platform::Session& session, const std::string& OUTD
 
 CrossCurveData ReadCrossCurveDataFile(platform::Session& session, const std::string& OUTDIR) {
   platform::InputFile in = session.OpenInput(OUTDIR + kCrossCurveDataFile);
-  CrossCurveData data;
-  data.NA = ReadCount(in, in.ReadNumber(), kMaxHeelAngles, "egri sayisi");
+  const int NA = ReadCount(in, in.ReadNumber(), kMaxHeelAngles, "egri sayisi");
+  CrossCurveData data(NA, kMaxWaterlines);
+  data.NA = NA;
   for (int i = 1; i <= data.NA; ++i) {
     const std::vector<double> head = in.ReadNumbers(2);
     data.PointCounts(i) = ReadCount(in, head[0], kMaxWaterlines, std::to_string(i) + ". egrinin nokta sayisi");

@@ -16,12 +16,15 @@
 namespace cross {
 
 // The cross curves as the data file carries them.
+// Room for `curves` curves of `points` points each.
 struct CrossCurveData {
+  explicit CrossCurveData(int curves = kMaxHeelAngles, int points = kMaxWaterlines)
+      : Displacement(curves, points), KN(curves, points) {}
   int NA = 0;
   Vec HeelAngles{kMaxHeelAngles};
   Table<int> PointCounts{kMaxHeelAngles};
-  Table2<double> Displacement{kMaxHeelAngles, kMaxWaterlines};
-  Table2<double> KN{kMaxHeelAngles, kMaxWaterlines};
+  Table2<double> Displacement;
+  Table2<double> KN;
 };
 
 // The cross curves of the tables: every heel angle of the run with the rows

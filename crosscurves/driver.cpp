@@ -88,6 +88,7 @@ void RunCrossCurvesProgram(platform::Session& session) {
   hullform::CheckStationPositions(session, run.hull, kCrossCurvesForms);
   hullform::RefuseClosePoints(session, run.hull, kCrossCurvesForms);
   ComputeExtents(session, run);
+  SizeRunTables(run);
 
   platform::ConsoleForm& form = PendrovixForm(session);
   PreviewStationSections(session, form, run);

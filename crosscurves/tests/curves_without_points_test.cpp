@@ -31,6 +31,7 @@ CrossRun TableRun(const std::vector<int>& bare) {
   run.task.RequestedDisplacement = 2500;
   run.task.KG = 1;
   run.task.KM = 3;
+  SizeRunTables(run);
   for (int i = 1; i <= 3; ++i) {
     run.task.HeelAngles(i) = 10.0 + 10 * i;
     const bool none = std::find(bare.begin(), bare.end(), i) != bare.end();

@@ -98,6 +98,7 @@ inline CrossRun PrismRun(const Section& half, const std::vector<double>& heels, 
   run.run.MaxTopHalfBreadth = half.back().y;
   run.run.HeightExtent = 1.25 * half.back().z;
   numerics::SetGaussLegendre10(run.run.gauss);
+  SizeRunTables(run);
   return run;
 }
 

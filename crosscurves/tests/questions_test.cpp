@@ -196,6 +196,7 @@ TEST(RangeQuestions, RangeOfNoWidthIsSaidNotAsked) {
   run.run.NWL = 5;
   run.run.MaxTopHalfBreadth = 7;
   run.run.HeightExtent = 11.25;
+  SizeRunTables(run);
   // The first heel angle floats from 100 to 500 t, the second from 500 t on.
   for (int j = 1; j <= 5; ++j) {
     run.results.CrossCurveDisplacement(1, j) = 100 * j;
