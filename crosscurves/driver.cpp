@@ -104,8 +104,9 @@ void RunCrossCurvesProgram(platform::Session& session) {
   // A picture of every heel angle's sections with their inclined waterlines,
   // so that the cutting can be checked.
   StationCuts cuts = MakeStationCuts(run);
+  SectionThreads threads;
   for (int k = 1; k <= run.run.NA; ++k) {
-    ComputeCrossCurvesForAngle(form, report, run, k, cuts);
+    ComputeCrossCurvesForAngle(form, report, run, k, cuts, threads);
     session.WriteScreens();
   }
 

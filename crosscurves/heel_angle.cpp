@@ -2,11 +2,6 @@
 #include "heel_angle.hpp"
 
 #include <algorithm>
-#include <atomic>
-#include <exception>
-#include <system_error>
-#include <thread>
-#include <utility>
 #include <vector>
 
 #include "common/hullform/section_window.hpp"
@@ -33,51 +28,14 @@ void CutStation(const CrossRun& run, int i, double PHI, double WaterlineStart, d
   ComputeHeeledSectionProperties(PHI, s.section, s.cut, NWL, run.run.gauss, s.low, s.high);
 }
 
-// Cuts stations 1..NST on up to `threads` threads; the first failure of any
-// station is passed on.
-void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double WaterlineEnd, int threads,
-                 const SectionThreadStarter& start, std::vector<StationCut>& cuts) {
-  const int NST = run.hull.StationCount;
-  std::atomic<int> next{1};
-  std::exception_ptr failure;
-  std::atomic<bool> failed{false};
-  const auto worker = [&] {
-    for (int i = next++; i <= NST && !failed; i = next++) {
-      try {
-        CutStation(run, i, PHI, WaterlineStart, WaterlineEnd, cuts[static_cast<std::size_t>(i - 1)]);
-      } catch (...) {
-        if (!failed.exchange(true)) failure = std::current_exception();
-      }
-    }
-  };
-  const int helpers = std::clamp(threads, 1, std::max(1, NST)) - 1;
-  std::vector<std::thread> pool;
-  pool.reserve(static_cast<std::size_t>(helpers));
-  // A thread the system cannot start leaves its stations to the others: the
-  // calling thread works through every station not taken, each station is
-  // cut by the one thread that took it.
-  for (int t = 0; t < helpers; ++t) {
-    try {
-      pool.push_back(start(worker));
-    } catch (const std::system_error&) {
-      break;
-    }
-  }
-  worker();
-  for (std::thread& t : pool) t.join();
-  if (failure) std::rethrow_exception(failure);
-}
-
 }  // namespace
 
 StationCuts MakeStationCuts(const CrossRun& run) {
   return StationCuts(static_cast<std::size_t>(std::max(0, run.hull.StationCount)));
 }
 
-std::thread StartSectionThread(std::function<void()> work) { return std::thread(std::move(work)); }
-
 void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
-                                StationCuts& cuts, int threads, const SectionThreadStarter& start) {
+                                StationCuts& cuts, SectionThreads& threads) {
   const RunValues& rv = run.run;
   const double PHI = run.task.HeelAngles(k);
   double WaterlineStart = 0, WaterlineEnd = 0;
@@ -88,7 +46,10 @@ void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFil
   SetRunCaption(form, "Label2", "MEYIL ACISI : " + FormatNumber(PHI, 2, 2) + " derece");
 
   const int NST = run.hull.StationCount;
-  CutStations(run, PHI, WaterlineStart, WaterlineEnd, threads, start, cuts);
+  // Every station cut by the one thread that took it.
+  threads.Run(NST, [&](int i) {
+    CutStation(run, i, PHI, WaterlineStart, WaterlineEnd, cuts[static_cast<std::size_t>(i - 1)]);
+  });
   for (int i = 1; i <= NST; ++i) {
     const StationCut& s = cuts[static_cast<std::size_t>(i - 1)];
     SetRunCaption(form, "Label1", "POSTA NO    : " + numerics::FormatInteger(i, 2));

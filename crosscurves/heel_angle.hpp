@@ -3,16 +3,14 @@
 // station fitted, cut and measured, drawn in station order, and the angle's
 // table.
 
-#include <functional>
-#include <thread>
 #include <vector>
 
 #include "common/hullform/section_spline.hpp"
 #include "common/platform/form.hpp"
 #include "common/platform/files.hpp"
-#include "cutting_threads.hpp"
 #include "heeled_section.hpp"
 #include "run.hpp"
+#include "section_threads.hpp"
 #include "waterlines.hpp"
 
 namespace cross {
@@ -34,23 +32,15 @@ struct StationCut {
 using StationCuts = std::vector<StationCut>;
 StationCuts MakeStationCuts(const CrossRun& run);
 
-// Starts one section thread running `work`, or throws std::system_error when
-// the system cannot start it, as a std::thread does.
-using SectionThreadStarter = std::function<std::thread(std::function<void()> work)>;
-
-// The program's starter: a std::thread.
-std::thread StartSectionThread(std::function<void()> work);
-
 // Heel angle k of the run: clears the form and prepares the section window,
 // shows the angle in Label2, cuts and measures every station in its entry of
-// `cuts` (made for the run by MakeStationCuts) (on the calling
-// thread and up to `threads` - 1 section threads that `start` starts), then in station order stores its row of the section tables,
+// `cuts` (made for the run by MakeStationCuts) on the run's section threads
+// and the calling thread, then in station order stores its row of the section tables,
 // shows the station in Label1 and draws it, and tabulates the angle into row
 // k of the result tables and prints its block of the report.  The outputs do
 // not depend on the number of threads, nor on how many of them the system
 // could start.
 void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
-                                StationCuts& cuts, int threads = CuttingThreads(),
-                                const SectionThreadStarter& start = StartSectionThread);
+                                StationCuts& cuts, SectionThreads& threads);
 
 }  // namespace cross

@@ -6,7 +6,9 @@
 
 #include <sched.h>
 
+#include <atomic>
 #include <cmath>
+#include <stdexcept>
 #include <functional>
 #include <string>
 #include <system_error>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "crosscurves/cutting_threads.hpp"
+#include "crosscurves/section_threads.hpp"
 #include "heeled_hulls.hpp"
 
 namespace cross::testing {
@@ -76,8 +79,8 @@ TEST(HeelAngleLoop, ThreadsChangeNothing) {
 // run, every start from the 2nd on, or every start) leaves its stations to
 // the threads that did start, down to the calling thread alone: report,
 // pictures and tables are those of a run whose threads all started.  Four
-// threads are asked for whatever the processors, so the loop starts three
-// section threads per heel angle on any machine.
+// threads are asked for whatever the processors, so the run starts three
+// section threads on any machine.
 TEST(HeelAngleLoop, ThreadsThatCannotStartChangeNothing) {
   auto plain = WigleyRun();
   std::vector<std::string> plainPictures;
@@ -102,10 +105,31 @@ TEST(HeelAngleLoop, ThreadsThatCannotStartChangeNothing) {
     EXPECT_EQ(ComputeAllAngles(r, 4, &pictures, failing), plainReport);
     ExpectSamePictures(pictures, plainPictures);
     ExpectSameTables(r, plain);
-    // A failed start ends the starts of its heel angle, the next angle
-    // tries again: one failure each where every later start fails.
-    EXPECT_EQ(failed, rule.from == rule.to ? 1 : plain.run.NA);
+    // The threads are started once for the run; a failed start ends the
+    // starts.
+    EXPECT_EQ(failed, 1);
+    EXPECT_EQ(starts, rule.from);
   }
+}
+
+// Every job of every round runs once, on the helpers or the calling thread;
+// a failing job's failure is thrown by its round, and the next round runs in
+// full.
+TEST(SectionThreads, EachJobOnceEveryRoundFirstFailurePassedOn) {
+  SectionThreads crew(4);
+  EXPECT_EQ(crew.Helpers(), 3);
+  for (int round = 1; round <= 3; ++round) {
+    std::vector<int> runs(51, 0);
+    crew.Run(50, [&](int i) { ++runs[static_cast<std::size_t>(i)]; });
+    for (int i = 1; i <= 50; ++i) EXPECT_EQ(runs[static_cast<std::size_t>(i)], 1) << round << " " << i;
+  }
+  EXPECT_THROW(crew.Run(50, [](int i) {
+    if (i == 7) throw std::runtime_error("station 7");
+  }),
+               std::runtime_error);
+  std::atomic<int> after{0};
+  crew.Run(20, [&](int) { ++after; });
+  EXPECT_EQ(after, 20);
 }
 
 // The run's thread count: the processors it may run on, at most 8.

@@ -113,8 +113,9 @@ inline std::string ComputeAllAngles(CrossRun& run, int threads = CuttingThreads(
     platform::OutputFile& report = s.CreateOutput("report.txt");
     platform::ConsoleForm& form = PendrovixForm(s);
     StationCuts cuts = MakeStationCuts(run);
+    SectionThreads crew(threads, start);
     for (int k = 1; k <= run.run.NA; ++k) {
-      ComputeCrossCurvesForAngle(form, report, run, k, cuts, threads, start);
+      ComputeCrossCurvesForAngle(form, report, run, k, cuts, crew);
       if (pictures) pictures->push_back(form.ToSvg());
     }
   });
