@@ -147,7 +147,7 @@ void AskAxis(platform::Session& session, const AxisLayouts& axis, const char* mi
   axisMax = ends[1];
 }
 
-void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, CrossRun& run, CrossCurveData& data,
+void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, const CrossRun& run, CrossCurveData& data,
                    const AxisRanges& extremes, AxisRanges& axes) {
   if (!platform::YesNoPrompt(session,
                              "AUTOCAD ORTAMINDA KN-DEPLASMAN EGRILERININ CIZIMI ICIN OLUSTURULACAK SCRIPT DOSYADA "
@@ -175,7 +175,6 @@ void AskAxisRanges(platform::Session& session, platform::ConsoleForm& form, Cros
     PlotCrossCurvesOnForm(form, run, data, axes, false);
     if (!platform::YesNoPrompt(session, "YANLISLIK VAR MI E/H <H>")) return;
     data = ReadCrossCurveDataFile(session, run.task.OUTDIR);
-    TakeCrossCurveData(data, run);
   }
 }
 
@@ -329,9 +328,8 @@ void WriteCrossCurvesScriptCurves(platform::OutputFile& file, const CrossCurveDa
   file.Close();
 }
 
-void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, CrossRun& run) {
+void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, const CrossRun& run) {
   CrossCurveData data = ReadCrossCurveDataFile(session, run.task.OUTDIR);
-  TakeCrossCurveData(data, run);
   const std::optional<AxisRanges> extremes = DataExtremes(data);
   const std::string why = NoScaleReason(run, data, extremes);
   if (!why.empty()) {

@@ -32,7 +32,7 @@ std::optional<AxisRanges> DataExtremes(const CrossCurveData& data);
 // displacements or KN that all coincide or lie too close to be scaled) skip
 // the drawing with a message, and a script of that name an earlier run left
 // in OUTDIR is removed.
-void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, CrossRun& run);
+void DrawCrossCurves(platform::Session& session, platform::ConsoleForm& form, const CrossRun& run);
 
 // The curves on the form against axes from 0 to the axis maxima (the minima
 // only appear in the captions); an axis whose maximum is not above 0 runs

@@ -27,28 +27,27 @@ int ReadCount(platform::InputFile& in, double value, int most, const std::string
 
 }  // namespace
 
-CrossCurveData CrossCurvesOfRun(const CrossRun& run) {
-  CrossCurveData data;
+CrossCurveData CrossCurvesOfRun(const CrossRun& run, const CrossCurveTables& tables) {
+  CrossCurveData data(run.run.NA, run.run.NWL);
   data.NA = run.run.NA;
   for (int i = 1; i <= data.NA; ++i) {
     data.HeelAngles(i) = run.task.HeelAngles(i);
     int m = 0;
     for (int j = 1; j <= run.run.NWL; ++j) {
-      const double d = run.results.CrossCurveDisplacement(i, j);
+      const double d = tables.CrossCurveDisplacement(i, j);
       if (!CarriesHull(d)) continue;
       ++m;
       data.Displacement(i, m) = d;
-      data.KN(i, m) = run.results.CrossCurveKN(i, j);
+      data.KN(i, m) = tables.CrossCurveKN(i, j);
     }
     data.PointCounts(i) = m;
   }
   return data;
 }
 
-void WriteCrossCurveDataFile(platform::Session& session, const CrossRun& run) {
+void WriteCrossCurveDataFile(platform::Session& session, const std::string& OUTDIR, const CrossCurveData& data) {
   using platform::RoundTripNumber;
-  const std::string path = run.task.OUTDIR + kCrossCurveDataFile;
-  const CrossCurveData data = CrossCurvesOfRun(run);
+  const std::string path = OUTDIR + kCrossCurveDataFile;
   for (int i = 1; i <= data.NA; ++i) {
     for (int j = 1; j <= data.PointCounts(i); ++j) {
       RequireFiniteValues(path, {data.Displacement(i, j), data.KN(i, j)},
@@ -68,8 +67,9 @@ void WriteCrossCurveDataFile(platform::Session& session, const CrossRun& run) {
 
 CrossCurveData ReadCrossCurveDataFile(platform::Session& session, const std::string& OUTDIR) {
   platform::InputFile in = session.OpenInput(OUTDIR + kCrossCurveDataFile);
-  CrossCurveData data;
-  data.NA = ReadCount(in, in.ReadNumber(), kMaxHeelAngles, "egri sayisi");
+  const int NA = ReadCount(in, in.ReadNumber(), kMaxHeelAngles, "egri sayisi");
+  CrossCurveData data(NA, kMaxWaterlines);
+  data.NA = NA;
   for (int i = 1; i <= data.NA; ++i) {
     const std::vector<double> head = in.ReadNumbers(2);
     data.PointCounts(i) = ReadCount(in, head[0], kMaxWaterlines, std::to_string(i) + ". egrinin nokta sayisi");
@@ -81,21 +81,6 @@ CrossCurveData ReadCrossCurveDataFile(platform::Session& session, const std::str
     }
   }
   return data;
-}
-
-void TakeCrossCurveData(const CrossCurveData& data, CrossRun& run) {
-  run.run.NA = data.NA;
-  for (int i = 1; i <= data.NA; ++i) {
-    run.task.HeelAngles(i) = data.HeelAngles(i);
-    for (int j = 1; j <= data.PointCounts(i); ++j) {
-      run.results.CrossCurveDisplacement(i, j) = data.Displacement(i, j);
-      run.results.CrossCurveKN(i, j) = data.KN(i, j);
-    }
-    for (int j = data.PointCounts(i) + 1; j <= run.run.NWL; ++j) {
-      run.results.CrossCurveDisplacement(i, j) = 0;
-      run.results.CrossCurveKN(i, j) = 0;
-    }
-  }
 }
 
 }  // namespace cross

@@ -16,29 +16,30 @@
 namespace cross {
 
 // The cross curves as the data file carries them.
+// Room for `curves` curves of `points` points each.
 struct CrossCurveData {
+  explicit CrossCurveData(int curves = kMaxHeelAngles, int points = kMaxWaterlines)
+      : Displacement(curves, points), KN(curves, points) {}
   int NA = 0;
   Vec HeelAngles{kMaxHeelAngles};
   Table<int> PointCounts{kMaxHeelAngles};
-  Table2<double> Displacement{kMaxHeelAngles, kMaxWaterlines};
-  Table2<double> KN{kMaxHeelAngles, kMaxWaterlines};
+  Table2<double> Displacement;
+  Table2<double> KN;
 };
 
-// The run's cross curves: every heel angle with the rows of its NWL
-// waterlines that carry the hull.
-CrossCurveData CrossCurvesOfRun(const CrossRun& run);
+// The cross curves of the tables: every heel angle of the run with the rows
+// of its NWL waterlines that carry the hull.
+CrossCurveData CrossCurvesOfRun(const CrossRun& run, const CrossCurveTables& tables);
 
-// Writes OUTDIR followed by "STASCR.DAT": the run's cross curves.
-void WriteCrossCurveDataFile(platform::Session& session, const CrossRun& run);
+// The run's computed cross curves.
+inline CrossCurveData CrossCurvesOfRun(const CrossRun& run) { return CrossCurvesOfRun(run, run.results); }
+
+// Writes OUTDIR followed by "STASCR.DAT": the cross curves given.
+void WriteCrossCurveDataFile(platform::Session& session, const std::string& OUTDIR, const CrossCurveData& data);
 
 // Reads OUTDIR followed by "STASCR.DAT".  A missing or short file, a count
 // that is not a whole number, more than 100 curves or more than 100 points
 // on a curve stop the run with a message naming the file (data error).
 CrossCurveData ReadCrossCurveDataFile(platform::Session& session, const std::string& OUTDIR);
-
-// The run's heel angles and cross-curve tables take the values read: each
-// curve's points from column 1 on, the columns after them up to NWL rows of
-// no displacement.
-void TakeCrossCurveData(const CrossCurveData& data, CrossRun& run);
 
 }  // namespace cross

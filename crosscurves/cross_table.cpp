@@ -9,21 +9,8 @@
 
 namespace cross {
 
-void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTables& sections, int NST, const Vec& X,
-                                 const Vec& HeelAngles, CrossCurveTables& results, double WaterDensity, int k,
-                                 int NWL) {
-  const double PHI = HeelAngles(k);
-  const bool printed = PHI > kUprightPrintLimit;
-
-  report.Line();
-  report.Line();
-  if (printed) {
-    report.Line("MEYIL ACISI : " + FormatNumber(PHI, 2, 2) + " derece");
-    report.Line(" DEPLASMAN        KN          VCB         TCB         LCB    ");
-    report.Line("   (ton)        (metre)     (metre)     (metre)     (metre)  ");
-    report.Line(kCrossTableRule);
-  }
-
+void TabulateCrossCurvesForAngle(const SectionTables& sections, int NST, const Vec& X, double PHI,
+                                 double WaterDensity, int NWL, int k, CrossCurveTables& results) {
   const double phi = PHI * kDegreeToRadian;
   Vec area(NST), transverse(NST), vertical(NST), longitudinal(NST);
   for (int j = 1; j <= NWL; ++j) {
@@ -57,16 +44,29 @@ void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTabl
     results.CrossCurveVCB(k, j) = VCB;
     results.CrossCurveTCB(k, j) = TCB;
     results.CrossCurveLCB(k, j) = LCB;
-    if (printed) {
-      RequireFiniteValues(report.DisplayName(), {results.CrossCurveDisplacement(k, j), KN, VCB, TCB, LCB}, [&] {
-        return "capraz egri degeri, meyil " + FormatNumber(PHI, 2, 2) + ", su hatti " + std::to_string(j);
-      });
-      report.Line(" " + FormatNumber(results.CrossCurveDisplacement(k, j), 5, 3) + "     " + FormatNumber(KN, 3, 3) +
-                  "     " + FormatNumber(VCB, 3, 3) + "     " + FormatNumber(TCB, 3, 3) + "     " +
-                  FormatNumber(LCB, 3, 3));
-    }
   }
-  if (printed) report.Line(kCrossTableRule);
+}
+
+void PrintCrossCurvesForAngle(platform::OutputFile& report, const CrossCurveTables& results, double PHI, int NWL,
+                              int k) {
+  report.Line();
+  report.Line();
+  if (!(PHI > kUprightPrintLimit)) return;
+  report.Line("MEYIL ACISI : " + FormatNumber(PHI, 2, 2) + " derece");
+  report.Line(" DEPLASMAN        KN          VCB         TCB         LCB    ");
+  report.Line("   (ton)        (metre)     (metre)     (metre)     (metre)  ");
+  report.Line(kCrossTableRule);
+  for (int j = 1; j <= NWL; ++j) {
+    const double D = results.CrossCurveDisplacement(k, j), KN = results.CrossCurveKN(k, j);
+    const double VCB = results.CrossCurveVCB(k, j), TCB = results.CrossCurveTCB(k, j);
+    const double LCB = results.CrossCurveLCB(k, j);
+    RequireFiniteValues(report.DisplayName(), {D, KN, VCB, TCB, LCB}, [&] {
+      return "capraz egri degeri, meyil " + FormatNumber(PHI, 2, 2) + ", su hatti " + std::to_string(j);
+    });
+    report.Line(" " + FormatNumber(D, 5, 3) + "     " + FormatNumber(KN, 3, 3) + "     " + FormatNumber(VCB, 3, 3) +
+                "     " + FormatNumber(TCB, 3, 3) + "     " + FormatNumber(LCB, 3, 3));
+  }
+  report.Line(kCrossTableRule);
 }
 
 int FloatingPoints(const Table2<double>& displacement, int i, int count, const Table2<double>& values, Vec& X,

@@ -19,13 +19,18 @@ inline constexpr double kUprightPrintLimit = 0.1;
 // The report's rule of 59 "=" between two blanks.
 inline constexpr const char* kCrossTableRule = " =========================================================== ";
 
-// Fills row k of the result tables from the section tables of stations
-// 1..NST (positions X) and prints the block of heel angle HeelAngles(k).  KN
-// is VCB sin PHI - TCB cos PHI, the righting lever about the keel point on
-// the base line; a waterline without immersed volume gets 0 throughout.
-void TabulateCrossCurvesForAngle(platform::OutputFile& report, const SectionTables& sections, int NST, const Vec& X,
-                                 const Vec& HeelAngles, CrossCurveTables& results, double WaterDensity, int k,
-                                 int NWL);
+// Fills row k (heel angle PHI) of the result tables from the section tables
+// of stations 1..NST (positions X), integrated along the length.  KN is
+// VCB sin PHI - TCB cos PHI, the righting lever about the keel point on the
+// base line; a waterline without immersed volume gets 0 throughout.
+void TabulateCrossCurvesForAngle(const SectionTables& sections, int NST, const Vec& X, double PHI,
+                                 double WaterDensity, int NWL, int k, CrossCurveTables& results);
+
+// Prints the block of heel angle PHI from row k of the result tables: two
+// blank lines, and for an angle above the upright limit the heading, a row
+// per waterline and the closing rule.
+void PrintCrossCurvesForAngle(platform::OutputFile& report, const CrossCurveTables& results, double PHI, int NWL,
+                              int k);
 
 // Stops the run (a data error naming the file) when one of the numbers about
 // to be written into `file` is not finite; where() names them (built only

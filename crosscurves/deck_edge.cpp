@@ -71,7 +71,7 @@ void ComputeDeckEdgeImmersionAngles(const CrossRun& run, DeckEdgeTable& table) {
   // Upright displacements: each station's area grown slab by slab from draft
   // to draft, integrated along the length.
   Vec area(NST);
-  for (int i = 1; i <= NST; ++i) table.DeckEdgeSectionArea(i, 1) = 0;
+  table.DeckEdgeSectionArea.Resize(NST, NDK);
   for (int m = 2; m <= NDK; ++m) {
     for (int i = 1; i <= NST; ++i) {
       const hullform::SectionSpline& s = station(i);

@@ -16,7 +16,7 @@ struct DeckEdgeTable {
   Vec DeckEdgeDraft{kMaxWaterlines};        // m above the base line
   Vec DeckEdgeAngle{kMaxWaterlines};        // degrees
   Vec DeckEdgeDisplacement{kMaxWaterlines}; // t, drafts 2..NDK
-  Table2<double> DeckEdgeSectionArea{kMaxStations, kMaxWaterlines};  // both sides, m2
+  Table2<double> DeckEdgeSectionArea;       // stations by drafts, both sides, m2; sized to the run
   std::string DeckEdgeImmersionText;        // the angle at the requested displacement, or " *****"
 };
 

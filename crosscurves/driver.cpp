@@ -1,8 +1,6 @@
 // The run sequence of Pendrovix.
 #include "driver.hpp"
 
-#include <memory>
-
 #include "common/drawing/hull_drawings.hpp"
 #include "common/hullform/checks.hpp"
 #include "common/hullform/limits.hpp"
@@ -20,6 +18,7 @@
 #include "forms.hpp"
 #include "heel_angle.hpp"
 #include "interpolated_table.hpp"
+#include "pendrovix_form.hpp"
 #include "preview.hpp"
 #include "righting_lever.hpp"
 #include "task_file.hpp"
@@ -82,8 +81,7 @@ void WriteBodyPlanScript(platform::Session& session, platform::ConsoleForm& form
 }
 
 void RunCrossCurvesProgram(platform::Session& session) {
-  auto owned = std::make_unique<CrossRun>();
-  CrossRun& run = *owned;
+  CrossRun run;
   const TaskValues& t = run.task;
 
   ReadTaskFile(session, run);
@@ -93,6 +91,7 @@ void RunCrossCurvesProgram(platform::Session& session) {
   hullform::CheckStationPositions(session, run.hull, kCrossCurvesForms);
   hullform::RefuseClosePoints(session, run.hull, kCrossCurvesForms);
   ComputeExtents(session, run);
+  SizeRunTables(run);
 
   platform::ConsoleForm& form = PendrovixForm(session);
   PreviewStationSections(session, form, run);
@@ -107,27 +106,29 @@ void RunCrossCurvesProgram(platform::Session& session) {
 
   // A picture of every heel angle's sections with their inclined waterlines,
   // so that the cutting can be checked.
+  StationCuts cuts = MakeStationCuts(run);
+  SectionThreads threads;
   for (int k = 1; k <= run.run.NA; ++k) {
-    ComputeCrossCurvesForAngle(form, report, run, k);
+    ComputeCrossCurvesForAngle(form, report, run, k, cuts, threads);
     session.WriteScreens();
   }
 
   form.Label("Label1").caption = "";
   form.Label("Label2").caption = "";
-  WriteInterpolatedCrossStabilityTable(session, form, report, run);
+  const CrossCurveTables tables = WriteInterpolatedCrossStabilityTable(session, form, report, run);
   {
-    auto deckEdge = std::make_unique<DeckEdgeTable>();
-    ComputeDeckEdgeImmersionAngles(run, *deckEdge);
-    PrintDeckEdgeTable(report, *deckEdge, t.RequestedDisplacement);
+    DeckEdgeTable deckEdge;
+    ComputeDeckEdgeImmersionAngles(run, deckEdge);
+    PrintDeckEdgeTable(report, deckEdge, t.RequestedDisplacement);
   }
 
-  // The result drawings and the GZ step work on this run's cross curves;
-  // when the data file is written they take them from it, read back equal.
-  CrossCurveData curves = CrossCurvesOfRun(run);
+  // The result drawings and the GZ step work on the cross curves of the
+  // interpolated table's step; when the data file is written they take them
+  // from it, read back equal.
+  CrossCurveData curves = CrossCurvesOfRun(run, tables);
   if (TaskAnswerIsYes(t.CrossCurveDrawingAnswer)) {
-    WriteCrossCurveDataFile(session, run);
+    WriteCrossCurveDataFile(session, t.OUTDIR, curves);
     curves = ReadCrossCurveDataFile(session, t.OUTDIR);
-    TakeCrossCurveData(curves, run);
     DrawCrossCurves(session, form, run);
   }
   if (TaskAnswerIsYes(t.GzCurveAnswer)) DrawRightingLeverCurve(session, form, report, run, curves);

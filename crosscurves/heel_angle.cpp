@@ -1,13 +1,7 @@
 // The heel-angle loop's steps for one angle.
 #include "heel_angle.hpp"
 
-#include <sched.h>
-
 #include <algorithm>
-#include <atomic>
-#include <exception>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "common/hullform/section_window.hpp"
@@ -16,113 +10,32 @@
 #include "forms.hpp"
 #include "heeled_section.hpp"
 #include "preview.hpp"
+#include "run_caption.hpp"
 #include "waterlines.hpp"
 
 namespace cross {
 
 namespace {
 
-// What one station's cut leaves for its drawing and its row of the tables.
-struct StationCut {
-  hullform::SectionSpline section;
-  WaterlineCut cut;
-  SideProperties low, high;
-};
-
 void CutStation(const CrossRun& run, int i, double PHI, double WaterlineStart, double WaterlineEnd, StationCut& s) {
   const int NWL = run.run.NWL;
-  hullform::SplineSectionWithKnuckles(i, run.hull, s.section, kCrossCurvesForms.sectionSpline);
-  IntersectInclinedWaterlines(PHI, WaterlineStart, WaterlineEnd, NWL, s.section, s.cut);
+  if (!s.fitted) {
+    hullform::SplineSectionWithKnuckles(i, run.hull, s.section, kCrossCurvesForms.sectionSpline);
+    s.fitted = true;
+  }
+  IntersectInclinedWaterlines(PHI, WaterlineStart, WaterlineEnd, NWL, s.section, s.steps, s.cut);
   MirrorSectionContour(PHI, NWL, s.cut);
   ComputeHeeledSectionProperties(PHI, s.section, s.cut, NWL, run.run.gauss, s.low, s.high);
 }
 
-// Cuts stations 1..NST on up to `threads` threads; the first failure of any
-// station is passed on.
-void CutStations(const CrossRun& run, double PHI, double WaterlineStart, double WaterlineEnd, int threads,
-                 std::vector<StationCut>& cuts) {
-  const int NST = run.hull.StationCount;
-  std::atomic<int> next{1};
-  std::exception_ptr failure;
-  std::atomic<bool> failed{false};
-  const auto worker = [&] {
-    for (int i = next++; i <= NST && !failed; i = next++) {
-      try {
-        CutStation(run, i, PHI, WaterlineStart, WaterlineEnd, cuts[static_cast<std::size_t>(i - 1)]);
-      } catch (...) {
-        if (!failed.exchange(true)) failure = std::current_exception();
-      }
-    }
-  };
-  const int helpers = std::clamp(threads, 1, std::max(1, NST)) - 1;
-  std::vector<std::thread> pool;
-  pool.reserve(static_cast<std::size_t>(helpers));
-  // A thread the system cannot start leaves its stations to the others: the
-  // calling thread works through every station not taken, each station is
-  // cut by the one thread that took it.
-  for (int t = 0; t < helpers; ++t) {
-    try {
-      pool.emplace_back(worker);
-    } catch (const std::system_error&) {
-      break;
-    }
-  }
-  worker();
-  for (std::thread& t : pool) t.join();
-  if (failure) std::rethrow_exception(failure);
-}
-
-// The places of the form's labels in twips from the top-left corner of its
-// drawing area, all 3855 x 375, below the plot box and its axis numbers:
-// Label1 and Label2 (the station and the heel angle, the ranges of the
-// drawings) at the left, Label3 to Label6 (the smallest and largest
-// displacement and KN of the cross curves) in a column of their own at the
-// right.
-struct LabelPlace {
-  const char* name;
-  double left, top;
-};
-constexpr LabelPlace kLabelPlaces[] = {{"Label1", 1200, 4920}, {"Label2", 1200, 5520}, {"Label3", 6300, 4920},
-                                       {"Label4", 6300, 5520}, {"Label5", 6300, 6120}, {"Label6", 6300, 6720}};
-constexpr double kLabelWidth = 3855, kLabelHeight = 375;
-
 }  // namespace
 
-platform::ConsoleForm& PendrovixForm(platform::Session& session) {
-  platform::ConsoleForm& form = session.Form("Pendrovix", "Pendrovix", 240, 525, 11880, 8595);
-  // The labels are placed while the form has its first scale, twips: they
-  // keep their places whatever scale the drawings set later.
-  for (const LabelPlace& place : kLabelPlaces) {
-    platform::FormLabel& l = form.Label(place.name);
-    l.left = place.left;
-    l.top = place.top;
-    l.width = kLabelWidth;
-    l.height = kLabelHeight;
-  }
-  return form;
-}
-
-void SetRunCaption(platform::ConsoleForm& form, const std::string& label, const std::string& caption) {
-  platform::FormLabel& l = form.Label(label);
-  l.fontName = "Arial";
-  l.fontSize = 15;
-  l.colour = platform::PaletteColour(9);
-  l.border = true;
-  l.alignment = 2;
-  l.caption = caption;
-}
-
-int CuttingThreads() {
-  // The processors this process may run on, which a container or a taskset
-  // may hold below the machine's cores.
-  cpu_set_t cpus;
-  CPU_ZERO(&cpus);
-  const int usable = sched_getaffinity(0, sizeof cpus, &cpus) == 0 ? CPU_COUNT(&cpus) : 1;
-  return std::clamp(usable, 1, kMostCuttingThreads);
+StationCuts MakeStationCuts(const CrossRun& run) {
+  return StationCuts(static_cast<std::size_t>(std::max(0, run.hull.StationCount)));
 }
 
 void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFile& report, CrossRun& run, int k,
-                                int threads) {
+                                StationCuts& cuts, SectionThreads& threads) {
   const RunValues& rv = run.run;
   const double PHI = run.task.HeelAngles(k);
   double WaterlineStart = 0, WaterlineEnd = 0;
@@ -133,16 +46,20 @@ void ComputeCrossCurvesForAngle(platform::ConsoleForm& form, platform::OutputFil
   SetRunCaption(form, "Label2", "MEYIL ACISI : " + FormatNumber(PHI, 2, 2) + " derece");
 
   const int NST = run.hull.StationCount;
-  std::vector<StationCut> cuts(static_cast<std::size_t>(NST));
-  CutStations(run, PHI, WaterlineStart, WaterlineEnd, threads, cuts);
+  // Every station cut by the one thread that took it.
+  threads.Run(NST, [&](int i) {
+    CutStation(run, i, PHI, WaterlineStart, WaterlineEnd, cuts[static_cast<std::size_t>(i - 1)]);
+  });
   for (int i = 1; i <= NST; ++i) {
     const StationCut& s = cuts[static_cast<std::size_t>(i - 1)];
     SetRunCaption(form, "Label1", "POSTA NO    : " + numerics::FormatInteger(i, 2));
     DrawStationSpline(form, run.hull, i, s.section, rv.MaxTopHalfBreadth);
+    StoreHeeledSection(i, rv.NWL, s.low, s.high, run.sections);
     DrawHeeledSection(form, rv.MaxTopHalfBreadth, i, s.cut, rv.NWL, s.low, s.high, run.sections, s.section, PHI);
   }
-  TabulateCrossCurvesForAngle(report, run.sections, NST, run.hull.StationPos, run.task.HeelAngles, run.results,
-                              run.task.WaterDensity, k, rv.NWL);
+  TabulateCrossCurvesForAngle(run.sections, NST, run.hull.StationPos, PHI, run.task.WaterDensity, rv.NWL, k,
+                              run.results);
+  PrintCrossCurvesForAngle(report, run.results, PHI, rv.NWL, k);
 }
 
 }  // namespace cross

@@ -182,8 +182,17 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
   }
 }
 
+void StoreHeeledSection(int i, int NWL, const SideProperties& low, const SideProperties& high,
+                        SectionTables& tables) {
+  for (int j = 1; j <= NWL; ++j) {
+    tables.HeeledArea(i, j) = low.area(j) + high.area(j);
+    tables.HeeledTransverseMoment(i, j) = low.transverse(j) + high.transverse(j);
+    tables.HeeledVerticalMoment(i, j) = low.vertical(j) + high.vertical(j);
+  }
+}
+
 void DrawHeeledSection(platform::ConsoleForm& form, double MaxTopHalfBreadth, int i, const WaterlineCut& cut,
-                       int NWL, const SideProperties& low, const SideProperties& high, SectionTables& tables,
+                       int NWL, const SideProperties& low, const SideProperties& high, const SectionTables& tables,
                        const hullform::SectionSpline& section, double PHI) {
   const double s = MaxTopHalfBreadth / 100;
   if (section.m >= 1) {
@@ -225,9 +234,6 @@ void DrawHeeledSection(platform::ConsoleForm& form, double MaxTopHalfBreadth, in
       const double yH = cut.HighSideCrossing.y(j), zH = cut.HighSideCrossing.z(j);
       if (!(zH >= zn && zB >= zn)) form.LineRgb(yB, zB, -yH, zH, colour);
     }
-    tables.HeeledArea(i, j) = low.area(j) + high.area(j);
-    tables.HeeledTransverseMoment(i, j) = low.transverse(j) + high.transverse(j);
-    tables.HeeledVerticalMoment(i, j) = low.vertical(j) + high.vertical(j);
     const double A = tables.HeeledArea(i, j);
     if (A > 0) {
       const double yc = tables.HeeledTransverseMoment(i, j) / A;

@@ -34,11 +34,16 @@ void ComputeHeeledSectionProperties(double PHI, const hullform::SectionSpline& s
                                     const numerics::GaussLegendre10& gauss, SideProperties& low,
                                     SideProperties& high);
 
-// Draws the station's contour, its waterlines and the centre of each immersed
-// section on the form, and stores the sums of both sides into row i of the
-// section tables.
+// Stores the sums of both sides of station i into row i of the section
+// tables: the immersed area and its two moments below every line.
+void StoreHeeledSection(int i, int NWL, const SideProperties& low, const SideProperties& high,
+                        SectionTables& tables);
+
+// Draws the station's contour, its waterlines (each side's where it has
+// area) and the centre of each immersed section, from row i of the section
+// tables as stored, on the form.
 void DrawHeeledSection(platform::ConsoleForm& form, double MaxTopHalfBreadth, int i, const WaterlineCut& cut,
-                       int NWL, const SideProperties& low, const SideProperties& high, SectionTables& tables,
+                       int NWL, const SideProperties& low, const SideProperties& high, const SectionTables& tables,
                        const hullform::SectionSpline& section, double PHI);
 
 }  // namespace cross

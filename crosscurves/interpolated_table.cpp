@@ -70,15 +70,39 @@ std::string NoRangeReason(const CrossRun& run, const Range& admissible, bool sho
 
 }  // namespace
 
-void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::ConsoleForm& form,
-                                          platform::OutputFile& report, CrossRun& run) {
+CrossCurveTables RetabulateAtDisplacements(const CrossRun& run, double lo, double hi) {
   const int NA = run.run.NA;
   const int NWL = run.run.NWL;
-  CrossCurveTables& t = run.results;
+  const CrossCurveTables& computed = run.results;
+  CrossCurveTables t = computed;
+  Vec d(NWL);
+  for (int j = 1; j <= NWL; ++j) d(j) = j == NWL ? hi : lo + (j - 1) * (hi - lo) / (NWL - 1);
+  Table2<double> CrossCurveTables::*const quantities[] = {
+      &CrossCurveTables::CrossCurveKN, &CrossCurveTables::CrossCurveVCB, &CrossCurveTables::CrossCurveTCB,
+      &CrossCurveTables::CrossCurveLCB};
+  Vec X(NWL), Y(NWL);
+  for (int i = 1; i <= NA; ++i) {
+    for (const auto q : quantities) {
+      const int m = FloatingPoints(computed.CrossCurveDisplacement, i, NWL, computed.*q, X, Y);
+      for (int j = 1; j <= NWL; ++j) {
+        double v = Y(1);
+        numerics::InterpolateInTable(m, std::clamp(d(j), X(1), X(m)), v, X, Y);
+        (t.*q)(i, j) = v;
+      }
+    }
+    for (int j = 1; j <= NWL; ++j) t.CrossCurveDisplacement(i, j) = d(j);
+  }
+  return t;
+}
+
+CrossCurveTables WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::ConsoleForm& form,
+                                                      platform::OutputFile& report, const CrossRun& run) {
+  const int NA = run.run.NA;
+  const int NWL = run.run.NWL;
   if (NA == 0) {
     session.MessageBox("Gorev dosyasinda meyil acisi yok (HeelAngleCount = 0): interpole edilmis capraz stabilite "
                        "tablosu yazilmadi.", "Bilgi");
-    return;
+    return run.results;
   }
 
   // The computed curves, their rows of no displacement left out, placed over
@@ -104,7 +128,7 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
   if (!platform::YesNoPrompt(session,
                              "CAPRAZ STABILITE DEGERLERININ INTERPOLASYONU ICIN DEPLASMAN BASLANGIC VE BITIS DEGERLERINI "
                              "DEGISTIRMEK ISTER MISIN E/H <H>")) {
-    return;
+    return run.results;
   }
 
   // The range: numbers, the largest above the smallest, within the floating
@@ -116,7 +140,7 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
   const std::string why = NoRangeReason(run, admissible, shown.has_value());
   if (!why.empty()) {
     session.MessageBox(why, "Bilgi");
-    return;
+    return run.results;
   }
   const Refusals refusals{"Girilen deplasmanlardan biri sayi degil.",
                           "Deplasmanlar (" + shown->low.text + " ile " + shown->high.text +
@@ -136,23 +160,8 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
   const double lo = range[0], hi = range[1];
   for (const char* label : {"Label3", "Label4", "Label5", "Label6"}) form.Label(label).caption = " ";
 
-  // Every heel angle at the same evenly spaced displacements, each value on
-  // the straight line between the two computed rows around it.
-  Vec d(NWL);
-  for (int j = 1; j <= NWL; ++j) d(j) = j == NWL ? hi : lo + (j - 1) * (hi - lo) / (NWL - 1);
-  Table2<double>* const quantities[] = {&t.CrossCurveKN, &t.CrossCurveVCB, &t.CrossCurveTCB, &t.CrossCurveLCB};
-  Vec X(NWL), Y(NWL);
-  for (int i = 1; i <= NA; ++i) {
-    for (Table2<double>* q : quantities) {
-      const int m = FloatingPoints(t.CrossCurveDisplacement, i, NWL, *q, X, Y);
-      for (int j = 1; j <= NWL; ++j) {
-        double v = Y(1);
-        numerics::InterpolateInTable(m, std::clamp(d(j), X(1), X(m)), v, X, Y);
-        (*q)(i, j) = v;
-      }
-    }
-    for (int j = 1; j <= NWL; ++j) t.CrossCurveDisplacement(i, j) = d(j);
-  }
+  // Every heel angle at the same evenly spaced displacements.
+  const CrossCurveTables t = RetabulateAtDisplacements(run, lo, hi);
 
   for (int i = 1; i <= NA; ++i) {
     for (int k = 0; k < 3; ++k) report.Line();
@@ -183,6 +192,7 @@ void WriteInterpolatedCrossStabilityTable(platform::Session& session, platform::
   report.Line(" TCB : SEPHIYE MERKEZININ YATAY YERI");
   report.Line(" LCB : SEPHIYE MERKEZININ BOYUNA YERI (AP'DEN)");
   report.Line(kRule);
+  return t;
 }
 
 }  // namespace cross

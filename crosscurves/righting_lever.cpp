@@ -31,7 +31,7 @@ double StabilityArea(const RightingLeverCurve& gz, int n, double from, double to
   for (int k = 1; k <= n; ++k) {
     const double phi = k == n ? to : from + (k - 1) * (to - from) / (n - 1);
     xs(k) = phi * PiValue / 180;
-    numerics::InterpolateCurve(gz.n, gz.X, gz.Y, xs(k), ys(k), numerics::kParabolaMethod,
+    numerics::InterpolateCurve(gz.n, gz.XRadians, gz.Y, xs(k), ys(k), numerics::kParabolaMethod,
                                kCrossCurvesForms.interpolationRule);
   }
   double area = 0;
@@ -43,10 +43,7 @@ std::string AreaText(bool reached, double area) { return reached ? FormatNumber(
 
 }  // namespace
 
-RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::ConsoleForm& form,
-                                          platform::OutputFile& report, const CrossRun& run,
-                                          const CrossCurveData& data) {
-  const TaskValues& t = run.task;
+RightingLeverCurve ComputeRightingLeverCurve(const TaskValues& t, const CrossCurveData& data) {
   RightingLeverCurve gz;
   gz.NA = data.NA;
 
@@ -56,15 +53,11 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
   for (int i = 1; i <= data.NA; ++i) {
     const int m = FloatingPoints(data.Displacement, i, data.PointCounts(i), data.KN, XD, YK);
     if (m == 0 || t.RequestedDisplacement < XD(1) || t.RequestedDisplacement > XD(m)) {
-      const std::string range = m == 0 ? std::string("yuzen bir su hatti yok")
-                                       : "deplasmanlar " + ShownTowards(XD(1), true).text + " ile " +
-                                             ShownTowards(XD(m), false).text + " ton arasinda";
-      platform::StopWithDataMessage(
-          session,
-          "GZ egrisi hesaplanamadi: istenen deplasman (" + platform::WriteItemNumber(t.RequestedDisplacement) +
-              " ton) " + FormatNumber(data.HeelAngles(i), 2, 2) + " derece meyil acisinin capraz egrisinin disinda (" +
-              range + "). RequestedDisplacement ya da su hatlari (InclinedWaterlineCount) degistirilmelidir.",
-          "Data giris hatasi");
+      gz.OffCurveAngle = i;
+      gz.OffCurveFloatingPoints = m;
+      gz.OffCurveLowest = m == 0 ? 0 : XD(1);
+      gz.OffCurveHighest = m == 0 ? 0 : XD(m);
+      return gz;
     }
     double KN = 0;
     numerics::InterpolateCurve(m, XD, YK, t.RequestedDisplacement, KN, numerics::kParabolaMethod,
@@ -87,8 +80,54 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
     gz.X(gz.n) = data.HeelAngles(i);
     gz.Y(gz.n) = gz.GzValues(i);
   }
+  for (int i = 1; i <= gz.n; ++i) gz.XRadians(i) = gz.X(i) * PiValue / 180;
   gz.Amax = gz.X(gz.n);
   gz.GzAxisTop = gz.LargestGz;
+
+  // The largest lever on the curve, from the first heel angle in quarter
+  // degrees; of equal values the smaller angle.
+  const double end = data.NA >= 1 ? data.HeelAngles(data.NA) - 0.25 : -1.0;
+  for (double phi = data.HeelAngles(1); phi <= end; phi += 0.25) {
+    const double x = phi * PiValue / 180;
+    if (x > gz.XRadians(1) && x < gz.XRadians(gz.n)) {
+      double y = 0;
+      numerics::InterpolateCurve(gz.n, gz.XRadians, gz.Y, x, y, numerics::kParabolaMethod,
+                                 kCrossCurvesForms.interpolationRule);
+      if (y > gz.MaximumGz) {
+        gz.MaximumGz = y;
+        gz.MaximumGzAngle = phi;
+      }
+    }
+  }
+
+  // Areas the curve reaches.
+  gz.Reaches30 = gz.Amax >= 30;
+  gz.Reaches40 = gz.Amax >= 40;
+  if (gz.Reaches30) gz.Area30 = StabilityArea(gz, 11, 0, 30);
+  if (gz.Reaches40) gz.Area40 = StabilityArea(gz, 15, 0, 40);
+  if (gz.Reaches40) gz.Area30To40 = StabilityArea(gz, 11, 30, 40);
+  return gz;
+}
+
+RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::ConsoleForm& form,
+                                          platform::OutputFile& report, const CrossRun& run,
+                                          const CrossCurveData& data) {
+  const TaskValues& t = run.task;
+  RightingLeverCurve gz = ComputeRightingLeverCurve(t, data);
+  if (gz.OffCurveAngle != 0) {
+    const int m = gz.OffCurveFloatingPoints;
+    const std::string range = m == 0 ? std::string("yuzen bir su hatti yok")
+                                     : "deplasmanlar " + ShownTowards(gz.OffCurveLowest, true).text + " ile " +
+                                           ShownTowards(gz.OffCurveHighest, false).text + " ton arasinda";
+    platform::StopWithDataMessage(
+        session,
+        "GZ egrisi hesaplanamadi: istenen deplasman (" + platform::WriteItemNumber(t.RequestedDisplacement) +
+            " ton) " + FormatNumber(data.HeelAngles(gz.OffCurveAngle), 2, 2) +
+            " derece meyil acisinin capraz egrisinin disinda (" + range +
+            "). RequestedDisplacement ya da su hatlari (InclinedWaterlineCount) degistirilmelidir.",
+        "Data giris hatasi");
+  }
+
   // The drawings need a heel above 0 for the scale of their heel axis and a
   // largest lever above 0, over which they can scale the curve, for that of
   // their GZ axis.
@@ -130,33 +169,8 @@ RightingLeverCurve DrawRightingLeverCurve(platform::Session& session, platform::
   }
 
   report.Line("BASLANGIC GM0 = " + FormatNumber(gz.GM0, 3, 3) + " m. (serbest yuzey duzeltmesi yapilmadi)");
-  const double lastAngle = gz.Amax;
-  for (int i = 1; i <= gz.n; ++i) gz.X(i) = gz.X(i) * PiValue / 180;
-
-  // The largest lever on the curve, from the first heel angle in quarter
-  // degrees; of equal values the smaller angle.
-  const double end = data.NA >= 1 ? data.HeelAngles(data.NA) - 0.25 : -1.0;
-  for (double phi = data.HeelAngles(1); phi <= end; phi += 0.25) {
-    const double x = phi * PiValue / 180;
-    if (x > gz.X(1) && x < gz.X(gz.n)) {
-      double y = 0;
-      numerics::InterpolateCurve(gz.n, gz.X, gz.Y, x, y, numerics::kParabolaMethod,
-                                 kCrossCurvesForms.interpolationRule);
-      if (y > gz.MaximumGz) {
-        gz.MaximumGz = y;
-        gz.MaximumGzAngle = phi;
-      }
-    }
-  }
   report.Line("MAXIMUM GZ = " + FormatNumber(gz.MaximumGz, 2, 3) + " (m) MEYIL ACISI = " +
               FormatNumber(gz.MaximumGzAngle, 3, 2) + " derece");
-
-  // Areas the curve reaches.
-  gz.Reaches30 = lastAngle >= 30;
-  gz.Reaches40 = lastAngle >= 40;
-  if (gz.Reaches30) gz.Area30 = StabilityArea(gz, 11, 0, 30);
-  if (gz.Reaches40) gz.Area40 = StabilityArea(gz, 15, 0, 40);
-  if (gz.Reaches40) gz.Area30To40 = StabilityArea(gz, 11, 30, 40);
   report.Line("30 DER. MEYILDE EGRI ALTINDA KALAN ALAN = " + AreaText(gz.Reaches30, gz.Area30) +
               " (m*rad) (min 0.055 m*rad)");
   report.Line("40 DER. MEYILDE EGRI ALTINDA KALAN ALAN = " + AreaText(gz.Reaches40, gz.Area40) +

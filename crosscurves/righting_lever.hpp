@@ -12,17 +12,20 @@
 
 namespace cross {
 
-// What the GZ step works out and prints.
+// The righting-lever curve of the loading condition, worked out before
+// anything of it is printed or drawn.
 struct RightingLeverCurve {
   int NA = 0;
   Vec GzValues{kMaxHeelAngles};
   double GM0 = 0;
   double LargestGz = 0;
-  // The curve with the origin in front: X in degrees (radians once the GM0
-  // line is printed), Y the levers; the upright angle is left out, the origin
-  // stands for it.
+  // The curve with the origin in front: X the heel in degrees, Y the levers;
+  // the upright angle is left out, the origin stands for it.  XRadians holds
+  // the same heels in radians, the abscissa of the stability areas and of the
+  // search for the largest lever.
   int n = 0;
   Vec X{kMaxHeelAngles + 1};
+  Vec XRadians{kMaxHeelAngles + 1};
   Vec Y{kMaxHeelAngles + 1};
   // The drawings' ranges: heel 0 to the last angle of the curve (degrees),
   // GZ 0 to GzAxisTop (the largest GZ unless the user types another top).
@@ -32,7 +35,20 @@ struct RightingLeverCurve {
   double MaximumGzAngle = 0;
   double Area30 = 0, Area40 = 0, Area30To40 = 0;
   bool Reaches30 = false, Reaches40 = false;
+  // The first heel angle whose cross curve does not reach the requested
+  // displacement among its floating points (0 when every one does), the
+  // number of those points and the lowest and highest displacement of them.
+  // The curve is not worked out past such an angle.
+  int OffCurveAngle = 0;
+  int OffCurveFloatingPoints = 0;
+  double OffCurveLowest = 0, OffCurveHighest = 0;
 };
+
+// Works out the curve of the task's loading condition from the cross curves
+// of the data file: KN at the requested displacement on every heel angle's
+// cross curve, GZ, GM0, the largest GZ and the three areas.  Neither prints,
+// draws nor asks.
+RightingLeverCurve ComputeRightingLeverCurve(const TaskValues& task, const CrossCurveData& data);
 
 // The GZ step.  It stops the run (data error, before it prints anything) when
 // the requested displacement lies outside a heel angle's floating points;

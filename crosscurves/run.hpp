@@ -60,26 +60,45 @@ struct RunValues {
 // Immersed area and its moments of every station (rows) below every inclined
 // waterline (columns) of the heel angle being computed.
 struct SectionTables {
-  Table2<double> HeeledArea{kMaxStations, kMaxWaterlines};
-  Table2<double> HeeledTransverseMoment{kMaxStations, kMaxWaterlines};
-  Table2<double> HeeledVerticalMoment{kMaxStations, kMaxWaterlines};
+  explicit SectionTables(int stations = kMaxStations, int waterlines = kMaxWaterlines)
+      : HeeledArea(stations, waterlines),
+        HeeledTransverseMoment(stations, waterlines),
+        HeeledVerticalMoment(stations, waterlines) {}
+  Table2<double> HeeledArea;
+  Table2<double> HeeledTransverseMoment;
+  Table2<double> HeeledVerticalMoment;
 };
 
 // The cross curves: heel angle (rows) by inclined waterline (columns).
 struct CrossCurveTables {
-  Table2<double> CrossCurveDisplacement{kMaxHeelAngles, kMaxWaterlines};
-  Table2<double> CrossCurveKN{kMaxHeelAngles, kMaxWaterlines};
-  Table2<double> CrossCurveVCB{kMaxHeelAngles, kMaxWaterlines};
-  Table2<double> CrossCurveTCB{kMaxHeelAngles, kMaxWaterlines};
-  Table2<double> CrossCurveLCB{kMaxHeelAngles, kMaxWaterlines};
+  explicit CrossCurveTables(int angles = kMaxHeelAngles, int waterlines = kMaxWaterlines)
+      : CrossCurveDisplacement(angles, waterlines),
+        CrossCurveKN(angles, waterlines),
+        CrossCurveVCB(angles, waterlines),
+        CrossCurveTCB(angles, waterlines),
+        CrossCurveLCB(angles, waterlines) {}
+  Table2<double> CrossCurveDisplacement;
+  Table2<double> CrossCurveKN;
+  Table2<double> CrossCurveVCB;
+  Table2<double> CrossCurveTCB;
+  Table2<double> CrossCurveLCB;
 };
 
 struct CrossRun {
   TaskValues task;
   RunValues run;
   hullform::HullModel hull;
-  SectionTables sections;
-  CrossCurveTables results;
+  // Sized to the run by SizeRunTables once its heel angles, waterlines and
+  // stations are known.
+  SectionTables sections{0, 0};
+  CrossCurveTables results{0, 0};
 };
+
+// The section tables sized to the run's stations by its waterlines, the
+// result tables to its heel angles by its waterlines, every value zero.
+inline void SizeRunTables(CrossRun& run) {
+  run.sections = SectionTables(run.hull.StationCount, run.run.NWL);
+  run.results = CrossCurveTables(run.run.NA, run.run.NWL);
+}
 
 }  // namespace cross

@@ -21,11 +21,21 @@ struct CutPoint {
 };
 
 // Deviation of the line y = (z - h) t (taken on the far side of the centre
-// line when `farSide`) from the contour at height z; B receives the contour's
-// half-breadth there.
+// line when `farSide`) from the contour of half-breadth B at height z.
+double LineDeviation(double z, double h, double t, bool farSide, double B) {
+  return (farSide ? -1.0 : 1.0) * (z - h) * t - B;
+}
+
+// The same at height z of the section; B receives the contour's half-breadth
+// there.
 double Deviation(const hullform::SectionSpline& section, double z, double h, double t, bool farSide, double& B) {
   B = SearchHalfBreadth(section, z);
-  return (farSide ? -1.0 : 1.0) * (z - h) * t - B;
+  return LineDeviation(z, h, t, farSide, B);
+}
+
+// The downward search's step from the deck: a thousandth of the height.
+double DeckDownwardStep(const hullform::SectionSpline& section) {
+  return (section.knots(section.m) - section.knots(1)) / 1000;
 }
 
 bool WithinTolerance(double d0, double d1) {
@@ -61,31 +71,63 @@ CutPoint UpwardCrossingSearch(const hullform::SectionSpline& section, double h, 
 
 // First crossing of line h met coming down from the deck in thousandths of
 // the section's height, down to the bottom height itself; (h, 0) when the
-// line reaches the bottom first.
-CutPoint DownwardCrossingSearch(const hullform::SectionSpline& section, double h, double t, bool negate) {
+// line reaches the bottom first.  Until the first halving the heights are the
+// station's steps from the deck, their half-breadths taken from `steps`.
+CutPoint DownwardCrossingSearch(const hullform::SectionSpline& section, DeckDownwardSteps& steps, double h,
+                                double t, bool negate) {
   const double Z1 = section.knots(1);
   const double ZM = section.knots(section.m);
-  double dz = (ZM - Z1) / 1000;
+  double dz = DeckDownwardStep(section);
   double z0 = ZM;  // the height of d0
+  int k = 0;       // z0 is step k from the deck while the step is the first one
+  bool refining = false;
   double B = 0;
   double d0 = Deviation(section, z0, h, t, false, B);
   for (int step = 0; step < kMaxSearchSteps; ++step) {
     if (z0 <= Z1) return {h, 0};
-    const double z = std::max(z0 - dz, Z1);
-    const double d1 = Deviation(section, z, h, t, false, B);
+    double z = 0;
+    if (refining) {
+      z = std::max(z0 - dz, Z1);
+      B = SearchHalfBreadth(section, z);
+    } else {
+      steps.Reach(section, k + 1);
+      z = steps.z(k + 1);
+      B = steps.B(k + 1);
+    }
+    const double d1 = LineDeviation(z, h, t, false, B);
     if (WithinTolerance(d0, d1)) return {z, negate ? -B : B};
     if (d0 * d1 <= 0) {
       dz = (z0 - z) / 2;  // back to the height of d0 with half the step
+      refining = true;
       if (dz > kSearchTolerance) continue;
       return {z0, negate ? -B : B};
     }
     z0 = z;
     d0 = d1;
+    ++k;
   }
   return {h, 0};
 }
 
 }  // namespace
+
+void DeckDownwardSteps::Reach(const hullform::SectionSpline& section, int k) {
+  if (k <= count_) return;
+  if (k > z_.Upper()) {
+    // Room for a whole walk from the deck to the bottom at once.
+    const int room = std::max(k, 1001);
+    z_.ResizeForOverwrite(room);
+    B_.ResizeForOverwrite(room);
+  }
+  const double Z1 = section.knots(1);
+  const double dz = DeckDownwardStep(section);
+  for (; count_ < k; ++count_) {
+    const double above = count_ == 0 ? section.knots(section.m) : z_(count_);
+    const double z = std::max(above - dz, Z1);
+    z_(count_ + 1) = z;
+    B_(count_ + 1) = SearchHalfBreadth(section, z);
+  }
+}
 
 double CuttingHeelAngle(double PHI) {
   return std::tan((90 - PHI) * kDegreeToRadian) > 0 ? PHI : 0.0;
@@ -119,7 +161,8 @@ bool SectionRises(const hullform::SectionSpline& section) {
 }
 
 void IntersectInclinedWaterlines(double PHI, double WaterlineStart, double WaterlineEnd, int NWL,
-                                 const hullform::SectionSpline& section, WaterlineCut& cut) {
+                                 const hullform::SectionSpline& section, DeckDownwardSteps& steps,
+                                 WaterlineCut& cut) {
   PHI = CuttingHeelAngle(PHI);
   const double step = (WaterlineEnd - WaterlineStart) / NWL;
   cut.H(0) = WaterlineStart;
@@ -184,7 +227,7 @@ void IntersectInclinedWaterlines(double PHI, double WaterlineStart, double Water
       if (PHI > 0 && h > ZM && L.z(c) >= ZM && L.y(c) > BM) L.Set(c, h - BM / t, BM);
       if (PHI > 0 && h > ZM && Hi.z(c) >= ZM && std::fabs(Hi.y(c)) > BM) Hi.Set(c, h - BM / t, -BM);
       if (theta > 90 && h <= Z1 && L.y(c) <= 0) {
-        const CutPoint s = DownwardCrossingSearch(section, h, t, true);
+        const CutPoint s = DownwardCrossingSearch(section, steps, h, t, true);
         cut.HighSideBottom.Set(c, L.z(c), L.y(c));
         Hi.Set(c, s.z, -s.y);
         L.Set(c, Z1, 0);
@@ -205,7 +248,7 @@ void IntersectInclinedWaterlines(double PHI, double WaterlineStart, double Water
       if (!((ZM - h) * t <= BM && h <= Z1)) continue;
       cut.HighSideCrossing.Set(c, ZM, (ZM - h) * t);
       if ((Z1 - h) * t >= B1) {
-        const CutPoint s = DownwardCrossingSearch(section, h, t, false);
+        const CutPoint s = DownwardCrossingSearch(section, steps, h, t, false);
         cut.HighSideBottom.Set(c, s.z, -s.y);
       } else {
         cut.HighSideBottom.Set(c, Z1, -(Z1 - h) * t);

@@ -30,6 +30,25 @@ struct WaterlineCut {
   SectionPointList HighSideBottom;    // lower end of the high side's integration
 };
 
+// The contour's half-breadths at the heights the downward crossing search
+// steps through from the deck, a thousandth of the section's height a step,
+// until it refines a crossing.  Those heights are the same for every line of
+// every heel angle, so one station's table serves all its searches: step k
+// (1, 2, ...) at height z(k), half-breadth B(k), worked out as far down as a
+// search has gone.  The table belongs to the one fitted section it was
+// worked out on.
+class DeckDownwardSteps {
+ public:
+  // Steps 1..k worked out on `section` (those not yet worked out).
+  void Reach(const hullform::SectionSpline& section, int k);
+  double z(int k) const { return z_(k); }
+  double B(int k) const { return B_(k); }
+
+ private:
+  int count_ = 0;
+  Vec z_, B_;
+};
+
 // Heel angle as the cutting takes it: an angle so small that the stored
 // degree factor puts the high side's line beyond the vertical is the upright
 // position (0).
@@ -52,9 +71,11 @@ double SearchHalfBreadth(const hullform::SectionSpline& section, double z);
 bool SectionRises(const hullform::SectionSpline& section);
 
 // Fills the heights H and the four points of every line c = 1..NWL for the
-// fitted station `section` (knots = heights, value column = half-breadths).
+// fitted station `section` (knots = heights, value column = half-breadths);
+// `steps` is the station's table of the downward searches' steps.
 void IntersectInclinedWaterlines(double PHI, double WaterlineStart, double WaterlineEnd, int NWL,
-                                 const hullform::SectionSpline& section, WaterlineCut& cut);
+                                 const hullform::SectionSpline& section, DeckDownwardSteps& steps,
+                                 WaterlineCut& cut);
 
 // For a negative heel angle the two sides change roles; for PHI >= 0 nothing
 // changes.

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,21 +22,22 @@ namespace {
 
 // Heel 20, 30 and 40 degrees over five waterlines; the rows of the heel
 // angles in `bare` are zeros, the others rise by 1000 t and 0.5 m a line.
-std::unique_ptr<CrossRun> TableRun(const std::vector<int>& bare) {
-  auto run = std::make_unique<CrossRun>();
-  run->run.NA = 3;
-  run->run.NWL = 5;
-  run->run.MaxTopHalfBreadth = 7;
-  run->run.HeightExtent = 11.25;
-  run->task.RequestedDisplacement = 2500;
-  run->task.KG = 1;
-  run->task.KM = 3;
+CrossRun TableRun(const std::vector<int>& bare) {
+  CrossRun run;
+  run.run.NA = 3;
+  run.run.NWL = 5;
+  run.run.MaxTopHalfBreadth = 7;
+  run.run.HeightExtent = 11.25;
+  run.task.RequestedDisplacement = 2500;
+  run.task.KG = 1;
+  run.task.KM = 3;
+  SizeRunTables(run);
   for (int i = 1; i <= 3; ++i) {
-    run->task.HeelAngles(i) = 10.0 + 10 * i;
+    run.task.HeelAngles(i) = 10.0 + 10 * i;
     const bool none = std::find(bare.begin(), bare.end(), i) != bare.end();
     for (int j = 1; j <= 5; ++j) {
-      run->results.CrossCurveDisplacement(i, j) = none ? 0 : 1000.0 * j;
-      run->results.CrossCurveKN(i, j) = none ? 0 : 0.5 * j + i;
+      run.results.CrossCurveDisplacement(i, j) = none ? 0 : 1000.0 * j;
+      run.results.CrossCurveKN(i, j) = none ? 0 : 0.5 * j + i;
     }
   }
   return run;
@@ -47,8 +47,8 @@ TEST(CurvesWithoutPoints, DataFileAndDrawingOfAHeelAngleWithoutOne) {
   auto run = TableRun({2});
   testsupport::ScratchDirectory dir("crosscurves-bare");
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
-    WriteCrossCurveDataFile(s, *run);
-    DrawCrossCurves(s, PendrovixForm(s), *run);
+    WriteCrossCurveDataFile(s, run.task.OUTDIR, CrossCurvesOfRun(run));
+    DrawCrossCurves(s, PendrovixForm(s), run);
   });
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string text = testsupport::ReadFile(dir / "STASCR.DAT");
@@ -86,7 +86,7 @@ TEST(CurvesWithoutPoints, StepsAlongEveryCurveSayWhyNot) {
   auto run = TableRun({2});
   testsupport::ScratchDirectory dir("crosscurves-bare");
   const testsupport::StepOutcome table = testsupport::RunStep(dir, "E\n", [&](platform::Session& s) {
-    WriteInterpolatedCrossStabilityTable(s, PendrovixForm(s), s.CreateOutput("report.txt"), *run);
+    WriteInterpolatedCrossStabilityTable(s, PendrovixForm(s), s.CreateOutput("report.txt"), run);
   });
   ASSERT_EQ(table.status, 0) << table.err;
   EXPECT_NE(table.err.find("30.00 derece meyil acisinda hicbir egik su hatti tekneye degmiyor (deplasman yok); "
@@ -96,10 +96,10 @@ TEST(CurvesWithoutPoints, StepsAlongEveryCurveSayWhyNot) {
   EXPECT_EQ(table.out.find("MINIMUM DEPLASMAN"), std::string::npos);
   EXPECT_EQ(testsupport::ReadFile(dir / "report.txt"), "");
 
-  const CrossCurveData data = CrossCurvesOfRun(*run);
+  const CrossCurveData data = CrossCurvesOfRun(run);
   ASSERT_EQ(data.PointCounts(2), 0);
   const testsupport::StepOutcome gz = testsupport::RunStep(dir, "", [&](platform::Session& s) {
-    DrawRightingLeverCurve(s, PendrovixForm(s), s.CreateOutput("gz.txt"), *run, data);
+    DrawRightingLeverCurve(s, PendrovixForm(s), s.CreateOutput("gz.txt"), run, data);
   });
   EXPECT_EQ(gz.status, 1);
   EXPECT_NE(gz.err.find("30.00 derece meyil acisinin capraz egrisinin disinda (yuzen bir su hatti yok)"),
@@ -113,8 +113,8 @@ TEST(CurvesWithoutPoints, NoCurveWithAPointSkipsTheDrawing) {
   testsupport::ScratchDirectory dir("crosscurves-bare");
   testsupport::WriteFile(dir / "Pendrovix_KZ_DEP.SCR", "line\r\n0,0\r\n1,1\r\n\r\n");
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
-    WriteCrossCurveDataFile(s, *run);
-    DrawCrossCurves(s, PendrovixForm(s), *run);
+    WriteCrossCurveDataFile(s, run.task.OUTDIR, CrossCurvesOfRun(run));
+    DrawCrossCurves(s, PendrovixForm(s), run);
   });
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(testsupport::ReadFile(dir / "STASCR.DAT"), "3\r\n0,20\r\n0,30\r\n0,40\r\n");

@@ -20,14 +20,14 @@ using testsupport::RunStep;
 // point of the curve: the curve has four.
 TEST(CrossCurveDataFile, RecordsReadBackEqual) {
   auto run = PrismRun(kVPrism, {0, 16.5, 48}, 5);
-  ComputeAllAngles(*run);
+  ComputeAllAngles(run);
   const int points[] = {5, 5, 4};
-  ASSERT_EQ(run->results.CrossCurveDisplacement(3, 1), 0);
-  ASSERT_GT(run->results.CrossCurveDisplacement(3, 2), 0);
+  ASSERT_EQ(run.results.CrossCurveDisplacement(3, 1), 0);
+  ASSERT_GT(run.results.CrossCurveDisplacement(3, 2), 0);
   testsupport::ScratchDirectory dir("crosscurves-data");
   CrossCurveData back;
   const testsupport::StepOutcome r = RunStep(dir, "", [&](platform::Session& s) {
-    WriteCrossCurveDataFile(s, *run);
+    WriteCrossCurveDataFile(s, "", CrossCurvesOfRun(run));
     back = ReadCrossCurveDataFile(s, "");
   });
   ASSERT_EQ(r.status, 0) << r.err;
@@ -39,13 +39,13 @@ TEST(CrossCurveDataFile, RecordsReadBackEqual) {
   EXPECT_EQ(text.find("\r\n0,0\r\n"), std::string::npos) << text;
   ASSERT_EQ(back.NA, 3);
   for (int i = 1; i <= 3; ++i) {
-    EXPECT_EQ(back.HeelAngles(i), run->task.HeelAngles(i));
+    EXPECT_EQ(back.HeelAngles(i), run.task.HeelAngles(i));
     const int n = points[i - 1];
     ASSERT_EQ(back.PointCounts(i), n);
     // The points are the floating rows, in the order of the waterlines.
     for (int j = 1; j <= n; ++j) {
-      EXPECT_EQ(back.Displacement(i, j), run->results.CrossCurveDisplacement(i, j + 5 - n));
-      EXPECT_EQ(back.KN(i, j), run->results.CrossCurveKN(i, j + 5 - n));
+      EXPECT_EQ(back.Displacement(i, j), run.results.CrossCurveDisplacement(i, j + 5 - n));
+      EXPECT_EQ(back.KN(i, j), run.results.CrossCurveKN(i, j + 5 - n));
       EXPECT_GT(back.Displacement(i, j), 0);
     }
   }
@@ -53,7 +53,10 @@ TEST(CrossCurveDataFile, RecordsReadBackEqual) {
   // No heel angle: the single record 0.
   auto none = PrismRun(kBox, {}, 5);
   testsupport::ScratchDirectory empty("crosscurves-data");
-  ASSERT_EQ(RunStep(empty, "", [&](platform::Session& s) { WriteCrossCurveDataFile(s, *none); }).status, 0);
+  ASSERT_EQ(RunStep(empty, "",
+                    [&](platform::Session& s) { WriteCrossCurveDataFile(s, "", CrossCurvesOfRun(none)); })
+                .status,
+            0);
   EXPECT_EQ(testsupport::ReadFile(empty.Path() / "STASCR.DAT"), "0\r\n");
 }
 

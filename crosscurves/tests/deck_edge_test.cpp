@@ -29,7 +29,7 @@ std::string PrintedTable(const DeckEdgeTable& table, double requested) {
 TEST(DeckEdge, BoxDraftsDisplacementsAndAngles) {
   auto run = PrismRun(kBox, {}, 16);
   DeckEdgeTable table;
-  ComputeDeckEdgeImmersionAngles(*run, table);
+  ComputeDeckEdgeImmersionAngles(run, table);
   ASSERT_EQ(table.NDK, 16);
   for (int m = 1; m <= 16; ++m) {
     const double T = 0.6 * (m - 1);
@@ -43,8 +43,8 @@ TEST(DeckEdge, BoxDraftsDisplacementsAndAngles) {
 
   // The printed rows (no row for the keel draft) and the angle at 4305 t,
   // draft 5 m, where the deck edge enters at atan(4/7) = 29.745 degrees.
-  run->task.RequestedDisplacement = 4305;
-  ComputeDeckEdgeImmersionAngles(*run, table);
+  run.task.RequestedDisplacement = 4305;
+  ComputeDeckEdgeImmersionAngles(run, table);
   const std::string text = PrintedTable(table, 4305);
   for (const char* row : {"   1.200      1033.200       48.09", "   5.400      4649.400       27.22",
                           "   8.400      7232.400        4.90", "   9.000      7749.000        0.00"}) {
@@ -67,8 +67,8 @@ TEST(DeckEdge, BoxDraftsDisplacementsAndAngles) {
                         {7232.5, " *****"},
                         {7500, " *****"}};
   for (const Case& c : cases) {
-    run->task.RequestedDisplacement = c.requested;
-    ComputeDeckEdgeImmersionAngles(*run, table);
+    run.task.RequestedDisplacement = c.requested;
+    ComputeDeckEdgeImmersionAngles(run, table);
     EXPECT_EQ(table.DeckEdgeImmersionText, c.text) << c.requested;
   }
 }
@@ -79,7 +79,7 @@ TEST(DeckEdge, BoxDraftsDisplacementsAndAngles) {
 // keel to the lowest deck; each draft's angle is the smaller of the two.
 TEST(DeckEdge, SmallestAngleOverStationsFromLowestKeelToLowestDeck) {
   auto run = PrismRun(kBox, {}, 12);
-  hullform::HullModel& hull = run->hull;
+  hullform::HullModel& hull = run.hull;
   for (int i = 1; i <= hull.StationCount; ++i) {
     const bool deep = i % 2 == 1;
     hull.PointCount(i) = 2;
@@ -89,7 +89,7 @@ TEST(DeckEdge, SmallestAngleOverStationsFromLowestKeelToLowestDeck) {
     hull.PointY(i, 2) = deep ? 7 : 2;
   }
   DeckEdgeTable table;
-  ComputeDeckEdgeImmersionAngles(*run, table);
+  ComputeDeckEdgeImmersionAngles(run, table);
   for (int m = 1; m <= 12; ++m) {
     const double T = 8.5 * (m - 1) / 11;
     SCOPED_TRACE("draft " + std::to_string(m));

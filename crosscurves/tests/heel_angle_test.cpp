@@ -5,28 +5,31 @@
 #include <gtest/gtest.h>
 
 #include <sched.h>
-#include <sys/wait.h>
 
+#include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
+#include <stdexcept>
+#include <functional>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
 #include <vector>
 
+#include "crosscurves/cutting_threads.hpp"
+#include "crosscurves/section_threads.hpp"
 #include "heeled_hulls.hpp"
-#include "tests/support/example_runs.hpp"
-#include "tests/support/scratch.hpp"
 
 namespace cross::testing {
 namespace {
 
 // A Wigley-type hull of 21 stations with a knuckle at the bilge of the
 // midbody stations, heeled from 0 to 85 degrees.
-std::unique_ptr<CrossRun> WigleyRun() {
+CrossRun WigleyRun() {
   std::vector<double> heels;
   for (int a = 0; a <= 85; a += 5) heels.push_back(a);
   auto run = PrismRun(kBox, heels, 40, 1.025, 21);
-  hullform::HullModel& hull = run->hull;
+  hullform::HullModel& hull = run.hull;
   for (int i = 1; i <= 21; ++i) {
     const double xi = 2.0 * (i - 1) / 20 - 1;
     hull.PointCount(i) = 12;
@@ -37,92 +40,96 @@ std::unique_ptr<CrossRun> WigleyRun() {
       hull.PointCode(i, j) = (j == 3 && std::fabs(xi) < 0.5) ? 0 : 1;
     }
   }
-  run->run.MaxTopHalfBreadth = 7.05;
+  run.run.MaxTopHalfBreadth = 7.05;
   return run;
+}
+
+// The heel-angle loop of two runs gives the same tables.
+void ExpectSameTables(const CrossRun& a, const CrossRun& b) {
+  for (int k = 1; k <= a.run.NA; ++k) {
+    for (int c = 1; c <= a.run.NWL; ++c) {
+      EXPECT_EQ(a.results.CrossCurveDisplacement(k, c), b.results.CrossCurveDisplacement(k, c));
+      EXPECT_EQ(a.results.CrossCurveKN(k, c), b.results.CrossCurveKN(k, c));
+      EXPECT_EQ(a.results.CrossCurveVCB(k, c), b.results.CrossCurveVCB(k, c));
+      EXPECT_EQ(a.results.CrossCurveTCB(k, c), b.results.CrossCurveTCB(k, c));
+      EXPECT_EQ(a.results.CrossCurveLCB(k, c), b.results.CrossCurveLCB(k, c));
+    }
+  }
+}
+
+void ExpectSamePictures(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t k = 0; k < a.size(); ++k) EXPECT_TRUE(a[k] == b[k]) << "angle " << k;
 }
 
 TEST(HeelAngleLoop, ThreadsChangeNothing) {
   auto one = WigleyRun();
   auto many = WigleyRun();
   std::vector<std::string> picturesOne, picturesMany;
-  const std::string reportOne = ComputeAllAngles(*one, 1, &picturesOne);
-  const std::string reportMany = ComputeAllAngles(*many, 4, &picturesMany);
+  const std::string reportOne = ComputeAllAngles(one, 1, &picturesOne);
+  const std::string reportMany = ComputeAllAngles(many, 4, &picturesMany);
   EXPECT_EQ(reportOne, reportMany);
-  ASSERT_EQ(picturesOne.size(), picturesMany.size());
-  for (std::size_t k = 0; k < picturesOne.size(); ++k) EXPECT_TRUE(picturesOne[k] == picturesMany[k]) << "angle " << k;
-  for (int k = 1; k <= one->run.NA; ++k) {
-    for (int c = 1; c <= one->run.NWL; ++c) {
-      EXPECT_EQ(one->results.CrossCurveDisplacement(k, c), many->results.CrossCurveDisplacement(k, c));
-      EXPECT_EQ(one->results.CrossCurveKN(k, c), many->results.CrossCurveKN(k, c));
-      EXPECT_EQ(one->results.CrossCurveVCB(k, c), many->results.CrossCurveVCB(k, c));
-      EXPECT_EQ(one->results.CrossCurveTCB(k, c), many->results.CrossCurveTCB(k, c));
-      EXPECT_EQ(one->results.CrossCurveLCB(k, c), many->results.CrossCurveLCB(k, c));
-    }
-  }
+  ExpectSamePictures(picturesOne, picturesMany);
+  ExpectSameTables(one, many);
   // The hull floats: the last line of every angle carries it.
-  EXPECT_GT(one->results.CrossCurveDisplacement(one->run.NA, one->run.NWL), 0);
+  EXPECT_GT(one.results.CrossCurveDisplacement(one.run.NA, one.run.NWL), 0);
 }
 
-// The bundled example run by the program, with the thread starts that
-// `failing` names made to fail by the preload library (nothing preloaded
-// when empty); the status, the outputs and the failed starts.
-struct ThreadedRun {
-  int status = -1;
-  std::vector<std::string> outputs;
-  std::string terminal, failedStarts;
-};
-
-ThreadedRun RunExampleWithFailingStarts(const std::string& failing) {
-  testsupport::ScratchDirectory dir("crosscurves-threads");
-  std::filesystem::copy(testsupport::ExamplesDirectory(), dir.Path(), std::filesystem::copy_options::recursive);
-  std::string environment;
-  if (!failing.empty()) {
-    environment = "LD_PRELOAD='" + std::string(FAIL_THREAD_START_PATH) + "' SUITE_FAIL_THREAD_START=" + failing +
-                  " SUITE_FAIL_THREAD_RECORD=failed.txt ";
-  }
-  const std::string command = "cd '" + dir.Path().string() + "' && " + environment + "'" +
-                              std::string(PENDROVIX_PATH) + "' </dev/null >terminal.txt 2>&1";
-  const int rc = std::system(command.c_str());
-  ThreadedRun r;
-  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  for (const char* name :
-       {"Pendrovix.SON", "STASCR.DAT", "Enkesitler.SCR", "Pendrovix_KZ_DEP.SCR", "Pendrovix_GZ_PHI.SCR"}) {
-    r.outputs.push_back(std::filesystem::exists(dir / name) ? testsupport::ReadFile(dir / name) : "(none)");
-  }
-  r.terminal = testsupport::ReadFile(dir / "terminal.txt");
-  if (std::filesystem::exists(dir / "failed.txt")) r.failedStarts = testsupport::ReadFile(dir / "failed.txt");
-  return r;
-}
-
-// The sanitizers' builds preload nothing of their own.
-#ifdef SUITE_SANITIZED
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-
-// A thread the system cannot start (the 2nd or 3rd start of the run, or every
-// start from the 2nd on) leaves its stations to the threads that did start:
-// the run goes to its end with the outputs of a run without failures.
+// A section thread the system cannot start (the 2nd or the 3rd start of the
+// run, every start from the 2nd on, or every start) leaves its stations to
+// the threads that did start, down to the calling thread alone: report,
+// pictures and tables are those of a run whose threads all started.  Four
+// threads are asked for whatever the processors, so the run starts three
+// section threads on any machine.
 TEST(HeelAngleLoop, ThreadsThatCannotStartChangeNothing) {
-  if (kSanitized) GTEST_SKIP() << "the sanitizers' runtimes must come first in the preload list";
-  cpu_set_t cpus;
-  CPU_ZERO(&cpus);
-  ASSERT_EQ(sched_getaffinity(0, sizeof cpus, &cpus), 0);
-  // The pictures' writer thread and one section thread for each heel angle
-  // at least: three starts.
-  if (CPU_COUNT(&cpus) < 3) GTEST_SKIP() << "fewer than three processors: the run starts too few threads";
-  const ThreadedRun plain = RunExampleWithFailingStarts("");
-  ASSERT_EQ(plain.status, 0) << plain.terminal.substr(0, 2000);
-  for (const char* failing : {"2", "3", "2-"}) {
-    SCOPED_TRACE(std::string("failing starts ") + failing);
-    const ThreadedRun r = RunExampleWithFailingStarts(failing);
-    EXPECT_EQ(r.status, 0) << r.terminal.substr(r.terminal.size() > 2000 ? r.terminal.size() - 2000 : 0);
-    ASSERT_NE(r.failedStarts, "") << "no thread start failed: the preload library did not take";
-    EXPECT_EQ(r.failedStarts.rfind(std::string("failed ") + (failing[0] == '2' ? "2" : "3") + "\n", 0), 0u)
-        << r.failedStarts;
-    EXPECT_TRUE(r.outputs == plain.outputs);
+  auto plain = WigleyRun();
+  std::vector<std::string> plainPictures;
+  const std::string plainReport = ComputeAllAngles(plain, 4, &plainPictures);
+  struct Rule {
+    const char* name;
+    int from, to;  // the starts that fail, counted from 1
+  };
+  for (const Rule& rule : {Rule{"2nd", 2, 2}, Rule{"3rd", 3, 3}, Rule{"2nd on", 2, 1 << 30}, Rule{"all", 1, 1 << 30}}) {
+    SCOPED_TRACE(rule.name);
+    int starts = 0, failed = 0;
+    const SectionThreadStarter failing = [&](std::function<void()> work) {
+      ++starts;
+      if (starts >= rule.from && starts <= rule.to) {
+        ++failed;
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+      }
+      return std::thread(std::move(work));
+    };
+    auto r = WigleyRun();
+    std::vector<std::string> pictures;
+    EXPECT_EQ(ComputeAllAngles(r, 4, &pictures, failing), plainReport);
+    ExpectSamePictures(pictures, plainPictures);
+    ExpectSameTables(r, plain);
+    // The threads are started once for the run; a failed start ends the
+    // starts.
+    EXPECT_EQ(failed, 1);
+    EXPECT_EQ(starts, rule.from);
   }
+}
+
+// Every job of every round runs once, on the helpers or the calling thread;
+// a failing job's failure is thrown by its round, and the next round runs in
+// full.
+TEST(SectionThreads, EachJobOnceEveryRoundFirstFailurePassedOn) {
+  SectionThreads crew(4);
+  EXPECT_EQ(crew.Helpers(), 3);
+  for (int round = 1; round <= 3; ++round) {
+    std::vector<int> runs(51, 0);
+    crew.Run(50, [&](int i) { ++runs[static_cast<std::size_t>(i)]; });
+    for (int i = 1; i <= 50; ++i) EXPECT_EQ(runs[static_cast<std::size_t>(i)], 1) << round << " " << i;
+  }
+  EXPECT_THROW(crew.Run(50, [](int i) {
+    if (i == 7) throw std::runtime_error("station 7");
+  }),
+               std::runtime_error);
+  std::atomic<int> after{0};
+  crew.Run(20, [&](int) { ++after; });
+  EXPECT_EQ(after, 20);
 }
 
 // The run's thread count: the processors it may run on, at most 8.

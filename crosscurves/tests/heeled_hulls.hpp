@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -17,6 +16,7 @@
 #include "common/platform/output_file.hpp"
 #include "common/platform/session.hpp"
 #include "crosscurves/heel_angle.hpp"
+#include "crosscurves/pendrovix_form.hpp"
 #include "crosscurves/run.hpp"
 #include "tests/support/hulls.hpp"
 #include "tests/support/scratch.hpp"
@@ -87,19 +87,20 @@ inline double ExactKN(const ImmersedSection& s, double phiDegrees) {
 // A run over a prism of stations 0, 10, ..., 60 m, all of one section, with
 // the heel angles, waterline count and density given; the task values and
 // extents set as the driver sets them.
-inline std::unique_ptr<CrossRun> PrismRun(const Section& half, const std::vector<double>& heels, int NWL,
-                                          double density = 1.025, int stations = 7) {
-  auto run = std::make_unique<CrossRun>();
-  testsupport::SetHull(run->hull, testsupport::PrismaticHull(half, stations, 60));
-  run->task.HeelAngleCount = static_cast<double>(heels.size());
-  for (std::size_t k = 0; k < heels.size(); ++k) run->task.HeelAngles(static_cast<int>(k) + 1) = heels[k];
-  run->task.WaterDensity = density;
-  run->task.InclinedWaterlineCount = NWL;
-  run->run.NA = static_cast<int>(heels.size());
-  run->run.NWL = NWL;
-  run->run.MaxTopHalfBreadth = half.back().y;
-  run->run.HeightExtent = 1.25 * half.back().z;
-  numerics::SetGaussLegendre10(run->run.gauss);
+inline CrossRun PrismRun(const Section& half, const std::vector<double>& heels, int NWL,
+                        double density = 1.025, int stations = 7) {
+  CrossRun run;
+  testsupport::SetHull(run.hull, testsupport::PrismaticHull(half, stations, 60));
+  run.task.HeelAngleCount = static_cast<double>(heels.size());
+  for (std::size_t k = 0; k < heels.size(); ++k) run.task.HeelAngles(static_cast<int>(k) + 1) = heels[k];
+  run.task.WaterDensity = density;
+  run.task.InclinedWaterlineCount = NWL;
+  run.run.NA = static_cast<int>(heels.size());
+  run.run.NWL = NWL;
+  run.run.MaxTopHalfBreadth = half.back().y;
+  run.run.HeightExtent = 1.25 * half.back().z;
+  numerics::SetGaussLegendre10(run.run.gauss);
+  SizeRunTables(run);
   return run;
 }
 
@@ -107,13 +108,16 @@ inline std::unique_ptr<CrossRun> PrismRun(const Section& half, const std::vector
 // writing the blocks into "report.txt" there; returns the report's text.
 // Each angle's picture of the form is appended to `pictures` when given.
 inline std::string ComputeAllAngles(CrossRun& run, int threads = CuttingThreads(),
-                                    std::vector<std::string>* pictures = nullptr) {
+                                    std::vector<std::string>* pictures = nullptr,
+                                    const SectionThreadStarter& start = StartSectionThread) {
   testsupport::ScratchDirectory dir("crosscurves-angles");
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
     platform::OutputFile& report = s.CreateOutput("report.txt");
     platform::ConsoleForm& form = PendrovixForm(s);
+    StationCuts cuts = MakeStationCuts(run);
+    SectionThreads crew(threads, start);
     for (int k = 1; k <= run.run.NA; ++k) {
-      ComputeCrossCurvesForAngle(form, report, run, k, threads);
+      ComputeCrossCurvesForAngle(form, report, run, k, cuts, crew);
       if (pictures) pictures->push_back(form.ToSvg());
     }
   });

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "common/numerics/table.hpp"
+#include "crosscurves/cross_table.hpp"
+#include "crosscurves/heeled_section.hpp"
 #include "crosscurves/waterlines.hpp"
 #include "heeled_hulls.hpp"
 
@@ -46,17 +48,17 @@ TEST_P(PrismCrossCurves, EveryRowMatchesTheExactHeeledSection) {
   const HullCase& hc = GetParam();
   const std::vector<double> heels = EveryEightDegrees();
   auto run = PrismRun(*hc.half, heels, hc.NWL);
-  const PrintedBlocks printed = ReadBlocks(ComputeAllAngles(*run));
+  const PrintedBlocks printed = ReadBlocks(ComputeAllAngles(run));
   const auto polygon = SectionPolygon(*hc.half);
   const double deckHalfBreadth = hc.half->back().y;
   const double top = hc.half->back().z;
 
-  for (int k = 1; k <= run->run.NA; ++k) {
+  for (int k = 1; k <= run.run.NA; ++k) {
     const double phi = heels[static_cast<std::size_t>(k - 1)];
     // The lines run from the keel-side image of the deck edge to its mirror
     // above the deck.
     double start = 0, end = 0;
-    SetUpInclinedWaterlines(phi, run->run.MaxTopHalfBreadth, run->run.HeightExtent, start, end);
+    SetUpInclinedWaterlines(phi, run.run.MaxTopHalfBreadth, run.run.HeightExtent, start, end);
     const double tanPhi = std::tan(phi * M_PI / 180);
     ASSERT_NEAR(start, -deckHalfBreadth * tanPhi, 1e-3);
     ASSERT_NEAR(end, deckHalfBreadth * tanPhi + top, 1e-3);
@@ -66,19 +68,19 @@ TEST_P(PrismCrossCurves, EveryRowMatchesTheExactHeeledSection) {
       const ImmersedSection exact = ClipBelowWaterline(polygon, phi, h);
       const double displacement = exact.area * kLength * 1.025;
       SCOPED_TRACE(std::string(hc.name) + " heel " + std::to_string(phi) + " row " + std::to_string(c));
-      const double D = run->results.CrossCurveDisplacement(k, c);
+      const double D = run.results.CrossCurveDisplacement(k, c);
       EXPECT_NEAR(D, displacement, 1e-6 * 7750);
       if (exact.area == 0) {
-        EXPECT_EQ(run->results.CrossCurveKN(k, c), 0);
-        EXPECT_EQ(run->results.CrossCurveVCB(k, c), 0);
-        EXPECT_EQ(run->results.CrossCurveTCB(k, c), 0);
-        EXPECT_EQ(run->results.CrossCurveLCB(k, c), 0);
+        EXPECT_EQ(run.results.CrossCurveKN(k, c), 0);
+        EXPECT_EQ(run.results.CrossCurveVCB(k, c), 0);
+        EXPECT_EQ(run.results.CrossCurveTCB(k, c), 0);
+        EXPECT_EQ(run.results.CrossCurveLCB(k, c), 0);
         continue;
       }
-      EXPECT_NEAR(run->results.CrossCurveKN(k, c), ExactKN(exact, phi), kTolerance);
-      EXPECT_NEAR(run->results.CrossCurveVCB(k, c), exact.vcb, kTolerance);
-      EXPECT_NEAR(run->results.CrossCurveTCB(k, c), exact.tcb, kTolerance);
-      EXPECT_NEAR(run->results.CrossCurveLCB(k, c), 30, kTolerance);
+      EXPECT_NEAR(run.results.CrossCurveKN(k, c), ExactKN(exact, phi), kTolerance);
+      EXPECT_NEAR(run.results.CrossCurveVCB(k, c), exact.vcb, kTolerance);
+      EXPECT_NEAR(run.results.CrossCurveTCB(k, c), exact.tcb, kTolerance);
+      EXPECT_NEAR(run.results.CrossCurveLCB(k, c), 30, kTolerance);
       // The printed row, to its three decimals.
       if (phi > 0.1) {
         const auto& rows = printed.at(phi);
@@ -118,7 +120,7 @@ TEST(CrossCurveBlocks, BoxAt32DegreesPrintsTheExactRectangles) {
                       {12, 6780.180, 2.717}, {15, 7688.449, 2.410}};
   for (const auto* half : {&kBox, &kKnuckleBox}) {
     auto run = PrismRun(*half, {32}, 16);
-    const PrintedBlocks blocks = ReadBlocks(ComputeAllAngles(*run));
+    const PrintedBlocks blocks = ReadBlocks(ComputeAllAngles(run));
     const auto& printed = blocks.at(32);
     for (const Row& r : rows) {
       SCOPED_TRACE("row " + std::to_string(r.c));
@@ -134,7 +136,7 @@ TEST(CrossCurveBlocks, BoxAt32DegreesPrintsTheExactRectangles) {
 // (centre of buoyancy on the centre line) and the report only two blank lines.
 TEST(CrossCurveBlocks, UprightRowsAreStoredButNotPrinted) {
   auto run = PrismRun(kBox, {0, 0.1}, 16);
-  const std::string report = ComputeAllAngles(*run);
+  const std::string report = ComputeAllAngles(run);
   EXPECT_EQ(report, "\r\n\r\n\r\n\r\n");
   // The upright lines' centre-line heights: from (practically) the base line
   // up to the deck in sixteenths.
@@ -147,12 +149,12 @@ TEST(CrossCurveBlocks, UprightRowsAreStoredButNotPrinted) {
       const double h = std::min(start + c * (end - start) / 16, 9.0);  // a line above the deck covers the whole box
       SCOPED_TRACE("angle " + std::to_string(k) + " row " + std::to_string(c));
       if (k == 1) {
-        EXPECT_NEAR(run->results.CrossCurveDisplacement(k, c), 861 * h, 1e-4);
-        EXPECT_NEAR(run->results.CrossCurveVCB(k, c), h / 2, 1e-7);
-        EXPECT_EQ(run->results.CrossCurveTCB(k, c), 0);
-        EXPECT_EQ(run->results.CrossCurveKN(k, c), 0);
+        EXPECT_NEAR(run.results.CrossCurveDisplacement(k, c), 861 * h, 1e-4);
+        EXPECT_NEAR(run.results.CrossCurveVCB(k, c), h / 2, 1e-7);
+        EXPECT_EQ(run.results.CrossCurveTCB(k, c), 0);
+        EXPECT_EQ(run.results.CrossCurveKN(k, c), 0);
       }
-      EXPECT_NEAR(run->results.CrossCurveLCB(k, c), 30, 1e-9);
+      EXPECT_NEAR(run.results.CrossCurveLCB(k, c), 30, 1e-9);
     }
   }
 }
@@ -163,7 +165,7 @@ TEST(CrossCurveBlocks, UprightRowsAreStoredButNotPrinted) {
 TEST(CrossCurveBlocks, VPrismRowsAroundItsKeelAndDeck) {
   {
     auto run = PrismRun(kVPrism, {48}, 16);
-    const PrintedBlocks blocks = ReadBlocks(ComputeAllAngles(*run));
+    const PrintedBlocks blocks = ReadBlocks(ComputeAllAngles(run));
     const auto& printed = blocks.at(48);
     for (int c = 1; c <= 5; ++c) {
       EXPECT_EQ(printed[static_cast<std::size_t>(c - 1)], std::vector<double>(5, 0.0)) << "row " << c;
@@ -173,7 +175,7 @@ TEST(CrossCurveBlocks, VPrismRowsAroundItsKeelAndDeck) {
   }
   {
     auto run = PrismRun(kVPrism, {56}, 30);
-    const PrintedBlocks blocks = ReadBlocks(ComputeAllAngles(*run));
+    const PrintedBlocks blocks = ReadBlocks(ComputeAllAngles(run));
     const auto& printed = blocks.at(56);
     EXPECT_NEAR(printed[28][0], 3865.0, 0.05);
   }
@@ -184,19 +186,52 @@ TEST(CrossCurveBlocks, VPrismRowsAroundItsKeelAndDeck) {
 TEST(CrossCurveBlocks, FlatEndStationGivesZeroRows) {
   auto run = PrismRun(kBox, {0, 30}, 12);
   for (int i : {1, 7}) {
-    run->hull.PointCount(i) = 2;
-    run->hull.PointZ(i, 1) = run->hull.PointZ(i, 2) = 4;
-    run->hull.PointY(i, 1) = 0;
-    run->hull.PointY(i, 2) = 5;
+    run.hull.PointCount(i) = 2;
+    run.hull.PointZ(i, 1) = run.hull.PointZ(i, 2) = 4;
+    run.hull.PointY(i, 1) = 0;
+    run.hull.PointY(i, 2) = 5;
   }
-  ComputeAllAngles(*run);
+  ComputeAllAngles(run);
   for (int k = 1; k <= 2; ++k) {
     for (int c = 1; c <= 12; ++c) {
-      EXPECT_EQ(run->sections.HeeledArea(1, c), 0);
-      EXPECT_EQ(run->sections.HeeledArea(7, c), 0);
+      EXPECT_EQ(run.sections.HeeledArea(1, c), 0);
+      EXPECT_EQ(run.sections.HeeledArea(7, c), 0);
     }
   }
-  EXPECT_GT(run->results.CrossCurveDisplacement(2, 12), 0);
+  EXPECT_GT(run.results.CrossCurveDisplacement(2, 12), 0);
+}
+
+// The length integration alone, on sections stored from their two sides
+// without a form or a report: seven stations over 60 m, each the same section
+// below line 2 (area 70 m2 with its centre 1.2 m out and 2.5 m up), nothing
+// below line 1.  The prism's displacement, its centre over every section's,
+// KN = VCB sin 30 - TCB cos 30; the dry line stays 0 throughout.
+TEST(CrossCurveBlocks, StationsStoredThenIntegratedAlongTheLength) {
+  SectionTables sections;
+  SideProperties low, high;
+  low.area(2) = 50;
+  high.area(2) = 20;
+  low.transverse(2) = 70 * 1.2 + 10;
+  high.transverse(2) = -10;
+  low.vertical(2) = 100;
+  high.vertical(2) = 70 * 2.5 - 100;
+  Vec X(7);
+  for (int i = 1; i <= 7; ++i) {
+    X(i) = 10.0 * (i - 1);
+    StoreHeeledSection(i, 2, low, high, sections);
+  }
+  EXPECT_EQ(sections.HeeledArea(4, 2), 70);
+  EXPECT_EQ(sections.HeeledArea(4, 1), 0);
+  CrossCurveTables results;
+  TabulateCrossCurvesForAngle(sections, 7, X, 30, 1.025, 2, 3, results);
+  EXPECT_EQ(results.CrossCurveDisplacement(3, 1), 0);
+  EXPECT_EQ(results.CrossCurveKN(3, 1), 0);
+  EXPECT_EQ(results.CrossCurveVCB(3, 1), 0);
+  EXPECT_NEAR(results.CrossCurveDisplacement(3, 2), 70 * 60 * 1.025, 1e-6);
+  EXPECT_NEAR(results.CrossCurveVCB(3, 2), 2.5, 1e-9);
+  EXPECT_NEAR(results.CrossCurveTCB(3, 2), 1.2, 1e-9);
+  EXPECT_NEAR(results.CrossCurveLCB(3, 2), 30, 1e-9);
+  EXPECT_NEAR(results.CrossCurveKN(3, 2), 2.5 * 0.5 - 1.2 * std::sqrt(3.0) / 2, 1e-9);
 }
 
 }  // namespace

@@ -30,8 +30,9 @@ double ExactBoxKN(double phi, double D) {
 }
 
 struct TableRun {
-  std::unique_ptr<CrossRun> run;
+  CrossRun run;
   CrossCurveTables computed;
+  CrossCurveTables tabulated;  // what the step hands on
   int status = 0;
   std::string report, terminal, errors;
   std::vector<platform::FormItem> items;
@@ -40,13 +41,13 @@ struct TableRun {
 TableRun Interpolate(const std::vector<double>& heels, int NWL, const std::string& answers) {
   TableRun r;
   r.run = PrismRun(kBox, heels, NWL);
-  ComputeAllAngles(*r.run);
-  r.computed = r.run->results;
+  ComputeAllAngles(r.run);
+  r.computed = r.run.results;
   testsupport::ScratchDirectory dir("crosscurves-interpolated");
   const testsupport::StepOutcome outcome = testsupport::RunStep(dir, answers, [&](platform::Session& s) {
     platform::OutputFile& report = s.CreateOutput("report.txt");
     platform::ConsoleForm& form = PendrovixForm(s);
-    WriteInterpolatedCrossStabilityTable(s, form, report, *r.run);
+    r.tabulated = WriteInterpolatedCrossStabilityTable(s, form, report, r.run);
     for (const platform::FormItem& item : form.Items()) r.items.push_back(item);
   });
   r.status = outcome.status;
@@ -65,7 +66,7 @@ std::vector<double> EveryEightDegrees() {
 TEST(InterpolatedTable, RowsAtEvenDisplacementsOnTheLinesBetweenComputedRows) {
   const TableRun r = Interpolate(EveryEightDegrees(), 16, "E\n1000\n7000\n");
   ASSERT_EQ(r.status, 0) << r.errors;
-  const CrossCurveTables& t = r.run->results;
+  const CrossCurveTables& t = r.tabulated;
   for (int i = 1; i <= 10; ++i) {
     const double phi = 8.0 * i;
     for (int j = 1; j <= 16; ++j) {
@@ -83,6 +84,9 @@ TEST(InterpolatedTable, RowsAtEvenDisplacementsOnTheLinesBetweenComputedRows) {
       EXPECT_NEAR(t.CrossCurveVCB(i, j),
                   (1 - s) * r.computed.CrossCurveVCB(i, k) + s * r.computed.CrossCurveVCB(i, k + 1), 1e-9);
       EXPECT_NEAR(t.CrossCurveLCB(i, j), 30, 1e-6);
+      // The run's own tables keep the computed rows.
+      EXPECT_EQ(r.run.results.CrossCurveDisplacement(i, j), r.computed.CrossCurveDisplacement(i, j));
+      EXPECT_EQ(r.run.results.CrossCurveKN(i, j), r.computed.CrossCurveKN(i, j));
     }
   }
   // Blocks for every heel angle, then the legend.
@@ -105,12 +109,12 @@ TEST(InterpolatedTable, FinerRowsAndComputedRowsExactly) {
   const TableRun r = Interpolate({16}, 40, "E\n1000\n7000\n");
   ASSERT_EQ(r.status, 0) << r.errors;
   for (int j = 1; j <= 40; ++j) {
-    const double D = r.run->results.CrossCurveDisplacement(1, j);
-    EXPECT_NEAR(r.run->results.CrossCurveKN(1, j), ExactBoxKN(16, D), 0.018) << j;
+    const double D = r.tabulated.CrossCurveDisplacement(1, j);
+    EXPECT_NEAR(r.tabulated.CrossCurveKN(1, j), ExactBoxKN(16, D), 0.018) << j;
   }
   const double D = r.computed.CrossCurveDisplacement(1, 10);
   const TableRun at = Interpolate({16}, 40, "E\n" + platform::WriteItemNumber(D) + "\n7000\n");
-  EXPECT_NEAR(at.run->results.CrossCurveKN(1, 1), r.computed.CrossCurveKN(1, 10), 1e-12);
+  EXPECT_NEAR(at.tabulated.CrossCurveKN(1, 1), r.computed.CrossCurveKN(1, 10), 1e-12);
 }
 
 // Text, a maximum not above the minimum, and a range beyond a heel angle's
@@ -124,18 +128,19 @@ TEST(InterpolatedTable, UnusableRangesAreAskedAgain) {
   EXPECT_NE(r.errors.find("Deplasman araligi butun meyil acilarinin hesaplanan deplasmanlari icinde olmalidir."),
             std::string::npos);
   EXPECT_EQ(testsupport::CountOf(r.terminal, "MINIMUM DEPLASMAN (ton) DEGERINI GIRIN"), 4);
-  EXPECT_NEAR(r.run->results.CrossCurveDisplacement(1, 16), 7000, 1e-9);
+  EXPECT_NEAR(r.tabulated.CrossCurveDisplacement(1, 16), 7000, 1e-9);
 }
 
-// Any answer but "E" leaves the tables as computed and the report empty.
+// Any answer but "E" hands on the tables as computed and leaves the report
+// empty.
 TEST(InterpolatedTable, NoAnswerLeavesTheComputedTables) {
   for (const char* answer : {"", "H\n", "e \n"}) {
     const TableRun r = Interpolate({8, 40}, 16, answer);
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_EQ(r.report, "");
     for (int j = 1; j <= 16; ++j) {
-      EXPECT_EQ(r.run->results.CrossCurveKN(2, j), r.computed.CrossCurveKN(2, j));
-      EXPECT_EQ(r.run->results.CrossCurveDisplacement(2, j), r.computed.CrossCurveDisplacement(2, j));
+      EXPECT_EQ(r.tabulated.CrossCurveKN(2, j), r.computed.CrossCurveKN(2, j));
+      EXPECT_EQ(r.tabulated.CrossCurveDisplacement(2, j), r.computed.CrossCurveDisplacement(2, j));
     }
   }
 }

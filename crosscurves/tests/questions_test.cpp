@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -195,21 +194,22 @@ TEST(RangeQuestions, RefusedRangesAtTheEndOfTheInput) {
 // A common range of no width has nothing to choose: it is said, and no
 // displacement is asked.
 TEST(RangeQuestions, RangeOfNoWidthIsSaidNotAsked) {
-  auto run = std::make_unique<CrossRun>();
-  run->run.NA = 2;
-  run->run.NWL = 5;
-  run->run.MaxTopHalfBreadth = 7;
-  run->run.HeightExtent = 11.25;
+  CrossRun run;
+  run.run.NA = 2;
+  run.run.NWL = 5;
+  run.run.MaxTopHalfBreadth = 7;
+  run.run.HeightExtent = 11.25;
+  SizeRunTables(run);
   // The first heel angle floats from 100 to 500 t, the second from 500 t on.
   for (int j = 1; j <= 5; ++j) {
-    run->results.CrossCurveDisplacement(1, j) = 100 * j;
-    run->results.CrossCurveDisplacement(2, j) = 400 + 100 * j;
-    run->results.CrossCurveKN(1, j) = 0.1 * j;
-    run->results.CrossCurveKN(2, j) = 0.2 * j;
+    run.results.CrossCurveDisplacement(1, j) = 100 * j;
+    run.results.CrossCurveDisplacement(2, j) = 400 + 100 * j;
+    run.results.CrossCurveKN(1, j) = 0.1 * j;
+    run.results.CrossCurveKN(2, j) = 0.2 * j;
   }
   testsupport::ScratchDirectory dir("crosscurves-questions");
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "E\n", [&](platform::Session& s) {
-    WriteInterpolatedCrossStabilityTable(s, PendrovixForm(s), s.CreateOutput("report.txt"), *run);
+    WriteInterpolatedCrossStabilityTable(s, PendrovixForm(s), s.CreateOutput("report.txt"), run);
   });
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.err.find("ortak deplasman araligi (500.000 - 500.000 ton) secilecek bir genislikte degil"),
@@ -265,13 +265,13 @@ TEST(RangeQuestions, CrossCurvesBelowZeroKeepTheirAxis) {
   testsupport::ScratchDirectory dir("crosscurves-questions");
   testsupport::WriteFile(dir / "STASCR.DAT",
                          "2\r\n3,10\r\n100,-1.5\r\n200,-1.2\r\n300,-1\r\n3,20\r\n100,-2.5\r\n200,-2.2\r\n300,-2\r\n");
-  auto run = std::make_unique<CrossRun>();
-  run->run.MaxTopHalfBreadth = 7;
-  run->run.HeightExtent = 11.25;
+  CrossRun run;
+  run.run.MaxTopHalfBreadth = 7;
+  run.run.HeightExtent = 11.25;
   std::vector<platform::FormItem> circles;
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "E\n", [&](platform::Session& s) {
     platform::ConsoleForm& form = PendrovixForm(s);
-    DrawCrossCurves(s, form, *run);
+    DrawCrossCurves(s, form, run);
     for (const platform::FormItem& item : form.Items()) {
       if (item.kind == platform::FormItem::kCircle) circles.push_back(item);
     }
@@ -370,11 +370,11 @@ TEST(RangeQuestions, DataTooCloseToScaleSkipTheDrawing) {
   testsupport::WriteFile(dir / "STASCR.DAT",
                          "2\r\n2,10\r\n100,1\r\n200,1\r\n2,20\r\n100,1.0000000000000002\r\n"
                          "200,1.0000000000000002\r\n");
-  auto run = std::make_unique<CrossRun>();
-  run->run.MaxTopHalfBreadth = 7;
-  run->run.HeightExtent = 11.25;
+  CrossRun run;
+  run.run.MaxTopHalfBreadth = 7;
+  run.run.HeightExtent = 11.25;
   const testsupport::StepOutcome r = testsupport::RunStep(
-      dir, "", [&](platform::Session& s) { DrawCrossCurves(s, PendrovixForm(s), *run); });
+      dir, "", [&](platform::Session& s) { DrawCrossCurves(s, PendrovixForm(s), run); });
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.err.find("Capraz egrilerin deplasman ya da KN araligi cizimde olceklenemeyecek kadar dar: olcek "
                        "kurulamadigi icin capraz egriler cizilmedi"),

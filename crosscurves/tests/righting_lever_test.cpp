@@ -49,16 +49,16 @@ struct GzRun {
 
 GzRun RunGzStep(const Section& half, const std::vector<double>& heels, int NWL, double requested) {
   auto run = PrismRun(half, heels, NWL);
-  run->task.RequestedDisplacement = requested;
-  run->task.KG = kKG;
-  run->task.KM = kKM;
-  ComputeAllAngles(*run);
-  const CrossCurveData data = CrossCurvesOfRun(*run);
+  run.task.RequestedDisplacement = requested;
+  run.task.KG = kKG;
+  run.task.KM = kKM;
+  ComputeAllAngles(run);
+  const CrossCurveData data = CrossCurvesOfRun(run);
   GzRun r;
   testsupport::ScratchDirectory dir("crosscurves-gz");
   const testsupport::StepOutcome outcome = testsupport::RunStep(dir, "", [&](platform::Session& s) {
     platform::OutputFile& report = s.CreateOutput("report.txt");
-    r.gz = DrawRightingLeverCurve(s, PendrovixForm(s), report, *run, data);
+    r.gz = DrawRightingLeverCurve(s, PendrovixForm(s), report, run, data);
   });
   r.status = outcome.status;
   r.errors = outcome.err;
@@ -131,6 +131,40 @@ TEST(RightingLever, BoxLeversMaximumAndAreasAgainstTheExactBox) {
             std::string::npos);
 }
 
+// The curve is worked out without a session: the heels stay in degrees in X,
+// the radian abscissa beside them, and the step prints what it was given.
+TEST(RightingLever, CurveWorkedOutBeforeItIsPrintedKeepsItsDegrees) {
+  auto run = PrismRun(kBox, Heels(8, 8, 80), 40);
+  run.task.RequestedDisplacement = kDisplacement;
+  run.task.KG = kKG;
+  run.task.KM = kKM;
+  ComputeAllAngles(run);
+  const RightingLeverCurve gz = ComputeRightingLeverCurve(run.task, CrossCurvesOfRun(run));
+  ASSERT_EQ(gz.OffCurveAngle, 0);
+  ASSERT_EQ(gz.n, 11);
+  for (int k = 1; k <= gz.n; ++k) {
+    EXPECT_DOUBLE_EQ(gz.X(k), 8.0 * (k - 1)) << k;
+    EXPECT_NEAR(gz.XRadians(k), 8.0 * (k - 1) * M_PI / 180, 1e-6) << k;
+    EXPECT_EQ(gz.Y(k), k == 1 ? 0.0 : gz.GzValues(k - 1)) << k;
+  }
+  EXPECT_EQ(gz.Amax, 80);
+  EXPECT_NEAR(gz.GM0, kKM - kKG, 1e-12);
+
+  const GzRun printed = RunGzStep(kBox, Heels(8, 8, 80), 40, kDisplacement);
+  ASSERT_EQ(printed.status, 0) << printed.errors;
+  EXPECT_EQ(printed.gz.MaximumGz, gz.MaximumGz);
+  EXPECT_EQ(printed.gz.Area40, gz.Area40);
+  EXPECT_EQ(printed.gz.X(gz.n), 80);
+
+  // Off a cross curve: the angle and the floating range are handed back.
+  auto v = PrismRun(kVPrism, {16, 48}, 16);
+  v.task.RequestedDisplacement = 300;
+  ComputeAllAngles(v);
+  const RightingLeverCurve off = ComputeRightingLeverCurve(v.task, CrossCurvesOfRun(v));
+  EXPECT_EQ(off.OffCurveAngle, 2);
+  EXPECT_NEAR(off.OffCurveLowest, 377.5, 0.05);
+}
+
 // The upright angle in the list: its row stays in the table, the origin
 // stands for it in the curve, so maximum and areas do not change.
 TEST(RightingLever, UprightAngleLeavesMaximumAndAreasAlone) {
@@ -176,9 +210,9 @@ TEST(RightingLever, DisplacementOffACrossCurveStopsTheStep) {
 // stands as without a drawing.
 TEST(RightingLever, LeverTooSmallToScaleSkipsTheDrawing) {
   auto run = PrismRun(kBox, {10, 20}, 3);
-  run->task.RequestedDisplacement = 2000;
-  run->task.KG = 0;
-  run->task.KM = 1;
+  run.task.RequestedDisplacement = 2000;
+  run.task.KG = 0;
+  run.task.KM = 1;
   CrossCurveData data;
   data.NA = 2;
   for (int i = 1; i <= 2; ++i) {
@@ -191,7 +225,7 @@ TEST(RightingLever, LeverTooSmallToScaleSkipsTheDrawing) {
   }
   testsupport::ScratchDirectory dir("crosscurves-gz");
   const testsupport::StepOutcome r = testsupport::RunStep(dir, "", [&](platform::Session& s) {
-    DrawRightingLeverCurve(s, PendrovixForm(s), s.CreateOutput("report.txt"), *run, data);
+    DrawRightingLeverCurve(s, PendrovixForm(s), s.CreateOutput("report.txt"), run, data);
   });
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.err.find("En buyuk GZ (1e-310 m) egriyi ve GM cizgisini olceklemeye yetmiyor: GZ ekseninin olcegi "

@@ -46,11 +46,12 @@ TEST_P(WaterlineCuts, PointsLieWhereTheLineMeetsTheContour) {
   const CutCase& cc = GetParam();
   auto run = PrismRun(*cc.half, {cc.phi}, cc.NWL);
   hullform::SectionSpline section;
-  hullform::SplineSectionWithKnuckles(1, run->hull, section, kCrossCurvesForms.sectionSpline);
+  hullform::SplineSectionWithKnuckles(1, run.hull, section, kCrossCurvesForms.sectionSpline);
   double start = 0, end = 0;
-  SetUpInclinedWaterlines(cc.phi, run->run.MaxTopHalfBreadth, run->run.HeightExtent, start, end);
+  SetUpInclinedWaterlines(cc.phi, run.run.MaxTopHalfBreadth, run.run.HeightExtent, start, end);
   WaterlineCut cut;
-  IntersectInclinedWaterlines(cc.phi, start, end, cc.NWL, section, cut);
+  DeckDownwardSteps steps;
+  IntersectInclinedWaterlines(cc.phi, start, end, cc.NWL, section, steps, cut);
 
   const double h = cut.H(cc.c);
   EXPECT_NEAR(h, start + cc.c * (end - start) / cc.NWL, 1e-9);
@@ -112,6 +113,41 @@ INSTANTIATE_TEST_SUITE_P(
                   return Point{z, -(3 + 1.5 * z)};
                 }}),
     [](const ::testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
+
+// A station's table of the downward searches' steps, worked out by the lines
+// of earlier heel angles, gives every later cut exactly what a fresh table
+// gives; its steps lie a thousandth of the height apart from the deck down,
+// at the contour's half-breadths.
+TEST(DeckDownwardSteps, TableKeptFromAngleToAngleCutsAsAFreshOne) {
+  for (const Section* half : {&kBox, &kVPrism, &kChine}) {
+    auto run = PrismRun(*half, {}, 27);
+    hullform::SectionSpline section;
+    hullform::SplineSectionWithKnuckles(1, run.hull, section, kCrossCurvesForms.sectionSpline);
+    DeckDownwardSteps kept;
+    for (double phi : {16.0, 32.0, 56.0, 70.0, 85.0}) {
+      double start = 0, end = 0;
+      SetUpInclinedWaterlines(phi, run.run.MaxTopHalfBreadth, run.run.HeightExtent, start, end);
+      WaterlineCut withKept, withFresh;
+      DeckDownwardSteps fresh;
+      IntersectInclinedWaterlines(phi, start, end, 27, section, kept, withKept);
+      IntersectInclinedWaterlines(phi, start, end, 27, section, fresh, withFresh);
+      for (int c = 1; c <= 27; ++c) {
+        SCOPED_TRACE("heel " + std::to_string(phi) + " line " + std::to_string(c));
+        for (const auto list : {&WaterlineCut::LowSideCrossing, &WaterlineCut::HighSideCrossing,
+                                &WaterlineCut::LowSideTop, &WaterlineCut::HighSideBottom}) {
+          EXPECT_EQ((withKept.*list).z(c), (withFresh.*list).z(c));
+          EXPECT_EQ((withKept.*list).y(c), (withFresh.*list).y(c));
+        }
+      }
+    }
+    const double Z1 = section.knots(1), ZM = section.knots(section.m);
+    kept.Reach(section, 1000);
+    for (int k : {1, 500, 1000}) {
+      EXPECT_NEAR(kept.z(k), ZM - k * (ZM - Z1) / 1000, 1e-9) << k;
+      EXPECT_EQ(kept.B(k), SearchHalfBreadth(section, kept.z(k))) << k;
+    }
+  }
+}
 
 }  // namespace
 }  // namespace cross::testing
