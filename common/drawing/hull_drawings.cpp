@@ -1,7 +1,6 @@
 #include "common/drawing/hull_drawings.hpp"
 
 #include <algorithm>
-#include <vector>
 
 namespace drawing {
 
@@ -29,10 +28,10 @@ void WriteFittedRow(ScriptWriter& w, const hullform::SectionSpline& row, double 
   w.EndPolyline(kFittedPolylineEnd);
 }
 
-void WritePointMarks(ScriptWriter& w, const hullform::SectionSpline& row, const RowMapping& map, double r1,
+void WritePointMarks(ScriptWriter& w, const hullform::HullModel& hull, int r, const RowMapping& map, double r1,
                      double r2) {
-  for (int k = 1; k <= row.m; ++k) {
-    const SheetPoint P = map(row.knots(k), row.table(1, k));
+  for (int k = 1; k <= hull.PointCount(r); ++k) {
+    const SheetPoint P = map(hull.PointZ(r, k), hull.PointY(r, k));
     w.Circle(P.x, P.y, r1);
     w.Circle(P.x, P.y, r2);
   }
@@ -67,11 +66,11 @@ void WriteBodyPlan(platform::Session& session, const std::string& OUTDIR, const 
     const double side = i <= lastLeftStation ? -1.0 : 1.0;
     return [=](double z, double v) { return SheetPoint{c + side * s * v, base + s * z}; };
   };
-  // Each station splined once for its contour and its point marks.
+  // Each station splined for its contour in one spline's tables; the point
+  // marks stand on the offset points themselves.
   const double h = B / 40;
-  std::vector<hullform::SectionSpline> splines(static_cast<std::size_t>(std::max(hull.StationCount, 0)));
+  hullform::SectionSpline spline;
   for (int i = 1; i <= hull.StationCount; ++i) {
-    hullform::SectionSpline& spline = splines[static_cast<std::size_t>(i - 1)];
     hullform::SplineSectionWithKnuckles(i, hull, spline, sectionSpline);
     WriteFittedRow(w, spline, h, sectionSpline.evaluation, mapping(i));
   }
@@ -80,7 +79,7 @@ void WriteBodyPlan(platform::Session& session, const std::string& OUTDIR, const 
   w.NewLayer("Noktalar");
   w.Colour(4);
   for (int i = 1; i <= hull.StationCount; ++i) {
-    WritePointMarks(w, splines[static_cast<std::size_t>(i - 1)], mapping(i), B / 40, B / 80);
+    WritePointMarks(w, hull, i, mapping(i), B / 40, B / 80);
   }
 
   w.LayerOn("0");

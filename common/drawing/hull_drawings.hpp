@@ -29,8 +29,10 @@ using RowMapping = std::function<SheetPoint(double z, double v)>;
 void WriteFittedRow(ScriptWriter& w, const hullform::SectionSpline& row, double step,
                     const numerics::SplineEvaluation& evaluation, const RowMapping& map);
 
-// Two circles, of radii r1 and r2, about every offset point of a fitted row.
-void WritePointMarks(ScriptWriter& w, const hullform::SectionSpline& row, const RowMapping& map, double r1,
+// Two circles, of radii r1 and r2, about every offset point of row r of the
+// hull (a station, or a contour): the points the row's spline is fitted
+// through, read from the offset table itself.
+void WritePointMarks(ScriptWriter& w, const hullform::HullModel& hull, int r, const RowMapping& map, double r1,
                      double r2);
 
 // The body plan on the A4 sheet, OUTDIR followed by "Enkesitler.SCR": the

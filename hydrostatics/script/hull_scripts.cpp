@@ -104,10 +104,7 @@ void WriteProfile(platform::Session& session, const std::string& OUTDIR, double 
   w.LayerOff("KicBasBod");
   w.NewLayer("BodData");
   w.Colour(6);
-  for (int row : {hull.SternRow(), hull.StemRow()}) {
-    hullform::SplineSectionWithKnuckles(row, hull, spline, forms.sectionSpline);
-    drawing::WritePointMarks(w, spline, map, b / 10, b / 20);
-  }
+  for (int row : {hull.SternRow(), hull.StemRow()}) drawing::WritePointMarks(w, hull, row, map, b / 10, b / 20);
 
   w.LayerOn("0");
   w.LayerOn("Dis_Cerceve");
