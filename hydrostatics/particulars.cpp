@@ -101,7 +101,7 @@ struct ParticularRow {
   Field model;
 };
 
-std::array<ParticularRow, 28> ParticularRows(const HydroRun& run, bool withModel) {
+std::array<ParticularRow, 28> ParticularRows(const HydroRun& run) {
   const TaskValues& task = run.task;
   const HydrostaticResults& t = run.tables;
   const SectionResults& s = run.sections;
@@ -118,10 +118,11 @@ std::array<ParticularRow, 28> ParticularRows(const HydroRun& run, bool withModel
   const double Cm = s.Cm(d);
   const double S = s.WettedSurface(d);
   const double xmid = MidshipPosition(run);
-  // Centres of buoyancy and flotation forward of the midship section: in
-  // metres in the ship's list, in per cent of Lbp beside the model's.
-  const double lcb = withModel ? SafeQuotient(100.0 * (t.LCB(d) - xmid), task.Lbp) : t.LCB(d) - xmid;
-  const double lcf = withModel ? SafeQuotient(100.0 * (t.LCF(d) - xmid), task.Lbp) : t.LCF(d) - xmid;
+  // Centres of buoyancy and flotation forward of the midship section, in
+  // metres as their labels say, the model's M times the ship's like every
+  // other length of the list.
+  const double lcb = t.LCB(d) - xmid;
+  const double lcf = t.LCF(d) - xmid;
   const double Vm = M3 * t.Volume(d);  // the model floats in fresh water
   const double T1m = M2 * t.T1(d);
   const double MT1m = M3 * t.MT1(d);
@@ -145,8 +146,8 @@ std::array<ParticularRow, 28> ParticularRows(const HydroRun& run, bool withModel
       row(Cm, 1, 3, 4, 3, Cm, 1, 3),
       row(t.Cp(d), 1, 3, 4, 3, t.Cp(d), 1, 3),
       row(t.Cwp(d), 1, 3, 4, 3, t.Cwp(d), 1, 3),
-      row(lcb, 2, 3, 2, 2, lcb, 2, 3),
-      row(lcf, 2, 3, 3, 2, lcf, 2, 3),
+      row(lcb, 2, 3, 2, 2, M * lcb, 2, 3),
+      row(lcf, 2, 3, 3, 2, M * lcf, 2, 3),
       row(t.KB(d), 3, 3, 2, 2, M * t.KB(d), 2, 3),
       row(t.BM(d), 3, 3, 2, 2, M * t.BM(d), 2, 3),
       row(t.BML(d), 3, 3, 2, 2, M * t.BML(d), 2, 3),
@@ -192,7 +193,7 @@ std::vector<std::string> DesignWaterlineParticularLines(const HydroRun& run) {
                           : "FEATURES                               -  SYMBOL - UNIT  :     SHIP");
   }
 
-  const auto rows = ParticularRows(run, withModel);
+  const auto rows = ParticularRows(run);
   for (int k = 1; k <= 28; ++k) {
     const ParticularRow& r = rows[static_cast<std::size_t>(k - 1)];
     std::string line = tr ? kLabels[static_cast<std::size_t>(k - 1)].turkish

@@ -106,15 +106,17 @@ TEST(DesignWaterlineParticulars, ShipAndModelOfABoxBargeFollowTheClosedForms) {
   }
 }
 
-TEST(DesignWaterlineParticulars, LongitudinalCentresFromMidshipInMetresOrPerCent) {
-  // Lbp 120, the centre of buoyancy 1.8 m aft of the midship section.
+TEST(DesignWaterlineParticulars, LongitudinalCentresFromMidshipInMetresOfShipAndModel) {
+  // Lbp 120 (so that per cent of Lbp would not read as metres), the centre
+  // of buoyancy 1.8 m aft of the midship section and the centre of flotation
+  // 3 m forward of it: the ship's metres, and the 1/40 model's 1/40 of them.
   for (const double denominator : {0.0, 40.0}) {
     auto run = BoxBarge({4}, 1, denominator, "T", 120, 20, 13);
     run.tables.LCB(1) = 60 - 1.8;
     run.tables.LCF(1) = 60 + 3.0;
     const auto lines = DesignWaterlineParticularLines(run);
-    const std::string lcb = denominator == 0 ? "-1.800" : "-1.500  -1.500";
-    const std::string lcf = denominator == 0 ? " 3.000" : " 2.500    2.500";
+    const std::string lcb = denominator == 0 ? "-1.800" : "-1.800  -0.045";
+    const std::string lcf = denominator == 0 ? " 3.000" : " 3.000    0.075";
     bool foundLcb = false, foundLcf = false;
     for (const auto& line : lines) {
       if (line.rfind("HACIM MERKEZI BOYUNA YERI", 0) == 0) {
@@ -194,7 +196,7 @@ TEST(DesignWaterlineParticulars, ZeroLengthPrintsNoUndefinedNumbers) {
     EXPECT_EQ(line.find("inf"), std::string::npos) << line;
   }
   EXPECT_EQ(Values(block, 12), (std::vector<double>{0, 0}));  // Cm
-  EXPECT_EQ(Values(block, 15), (std::vector<double>{0, 0}));  // LCB in per cent of Lbp
+  EXPECT_EQ(Values(block, 15), (std::vector<double>{0, 0}));  // LCB from midship
   EXPECT_EQ(Values(block, 25), (std::vector<double>{0, 0}));  // MT1
 
   // A scale denominator far below 1 (the task file refuses it) overflows the
