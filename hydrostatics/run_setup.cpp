@@ -143,6 +143,10 @@ platform::OutputFile& OpenReportAndReview(platform::Session& session, HydroRun& 
   return report;
 }
 
+bool WithinWaterlineSeries(double T, double LastWaterline, double WaterlineStep) {
+  return T <= LastWaterline + 1e-6 * WaterlineStep;
+}
+
 WaterlineSeries EvenKeelWaterlineSeries(double FirstWaterline, double LastWaterline, double WaterlineStep,
                                         double MeanDraft, int limit) {
   WaterlineSeries s;
@@ -161,7 +165,8 @@ WaterlineSeries EvenKeelWaterlineSeries(double FirstWaterline, double LastWaterl
     s.drafts(++s.count) = T;
     return true;
   };
-  for (double T = FirstWaterline + WaterlineStep; T <= LastWaterline; T += WaterlineStep) {
+  for (double T = FirstWaterline + WaterlineStep; WithinWaterlineSeries(T, LastWaterline, WaterlineStep);
+       T += WaterlineStep) {
     if (!append(T)) return s;
     if (std::fabs(T - MeanDraft) < 0.001) s.designIndex = s.count;
   }

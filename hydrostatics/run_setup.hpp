@@ -30,8 +30,14 @@ platform::OutputFile& OpenReportAndReview(platform::Session& session, HydroRun& 
 // waterline series.
 void SetUpComputation(HydroRun& run);
 
+// True when a waterline T of the series, summed step by step, is still at or
+// below LastWaterline: a sum that passes it by rounding only (less than a
+// millionth of the step, as 0.7 added ten times passes 7) is the last
+// waterline asked for, not one beyond it.
+bool WithinWaterlineSeries(double T, double LastWaterline, double WaterlineStep);
+
 // The even-keel waterline series: FirstWaterline + k WaterlineStep up to
-// LastWaterline, with the mean draft sorted in when no entry lies within
+// LastWaterline (WithinWaterlineSeries), with the mean draft sorted in when no entry lies within
 // 0.001 m of it.  When the series would hold more than `limit` entries,
 // `exceedsLimit` is set and the series is left incomplete.
 struct WaterlineSeries {

@@ -137,7 +137,7 @@ void RefuseUnworkableTaskValues(platform::Session& session, const HydroRun& run)
     // midship coefficient divides by its draft); the mean draft appended to
     // it is positive whenever the drafts pass their own check.
     const double lowest = t.FirstWaterline + t.WaterlineStep;
-    if (lowest <= t.LastWaterline && !(lowest > 0))
+    if (WithinWaterlineSeries(lowest, t.LastWaterline, t.WaterlineStep) && !(lowest > 0))
       Refuse(session, 41,
              "en alttaki su hatti (" + MessageLength(lowest) +
                  " m) taban cizgisinin uzerinde olmalidir; FirstWaterline + WaterlineStep sifirdan buyuk olmalidir.");

@@ -356,6 +356,25 @@ TEST(SetUp, LanguageLetterNormalised) {
   }
 }
 
+// A step that is not a binary fraction sums to a little more than the last
+// waterline asked for (0.7 ten times is 7.000000000000001): that waterline
+// is still in the series, one short of it by more than rounding is not.
+TEST(SetUp, WaterlineSeriesKeepsALastWaterlinePassedByRoundingOnly) {
+  struct Case {
+    double first, last, step;
+    int count;
+  };
+  const Case cases[] = {{0, 7, 0.7, 10}, {0, 5.6, 0.7, 8}, {0, 0.6, 0.2, 3}, {0, 0.3, 0.1, 3},
+                        {0, 8, 0.5, 16}, {0, 6.9999, 0.7, 9}, {0, 7, 0.7000001, 9}};
+  for (const Case& c : cases) {
+    // The mean draft on the first waterline, so that nothing is sorted in.
+    const WaterlineSeries s = EvenKeelWaterlineSeries(c.first, c.last, c.step, c.first + c.step);
+    ASSERT_EQ(s.count, c.count) << c.first << ", " << c.last << ", " << c.step;
+    EXPECT_LE(s.drafts(s.count), c.last + 1e-6 * c.step) << c.last;
+    EXPECT_EQ(s.designIndex, 1);
+  }
+}
+
 TEST(SetUp, WaterlineSeriesStopsAtTheLimit) {
   EXPECT_FALSE(EvenKeelWaterlineSeries(0, 100, 1, 6).exceedsLimit);
   EXPECT_EQ(EvenKeelWaterlineSeries(0, 100, 1, 6).count, 100);
