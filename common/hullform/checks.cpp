@@ -1,6 +1,8 @@
 #include "common/hullform/checks.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <functional>
 #include <string>
 
@@ -17,6 +19,18 @@ using numerics::FormatInteger;
 // Smallest height difference of two neighbouring points unless both are
 // knuckles (the two edges of a flat bottom may share a height).
 constexpr double kClosePointLimit = 0.0001;
+
+// Smallest spacing of two neighbouring stations.
+constexpr double kStationSpacingLimit = 0.01;
+
+// True when two neighbouring stations are closer than kStationSpacingLimit.
+// The positions are decimal numbers held in binary, so their difference
+// carries their own rounding (0.03 - 0.02 is 0.00999...98): a spacing short
+// of the limit by no more than a few units of that rounding is the limit.
+bool StationsTooClose(double a, double b) {
+  const double rounding = 4 * std::numeric_limits<double>::epsilon() * std::max(std::fabs(a), std::fabs(b));
+  return std::fabs(b - a) < kStationSpacingLimit - rounding;
+}
 
 // The message box of a row group with close points.  Its last sentence says
 // where the faulty pairs are: in the hydrostatics program's report, or, in
@@ -95,7 +109,7 @@ void CheckStationPositions(platform::Session& session, const HullModel& hull, co
   const int n = hull.StationCount;
   const numerics::NumberFormat fn = forms.formatNumber;
   for (int i = 1; i <= n - 1; ++i) {
-    if (std::fabs(hull.StationPos(i + 1) - hull.StationPos(i)) < 0.01) {
+    if (StationsTooClose(hull.StationPos(i), hull.StationPos(i + 1))) {
       platform::StopWithDataMessage(session,
                                     "Istasyon Postasi = " + fn(hull.StationPos(i), 3, 2) + " m ile" +
                                         fn(hull.StationPos(i + 1), 3, 2) + " m birbirine cok yakin",

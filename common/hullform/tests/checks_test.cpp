@@ -364,7 +364,15 @@ TEST_F(ChecksTest, StationSpacingThenOrderMessagesNameTheTwoStations) {
                    "Istasyon Postasi =   5.00 m ile 10.00 m den kucuk\n"},
       {{0, 10, 5, 20, 20.005}, "*** Kesit postalari yeri giris hatasi ***\n"
                                "Istasyon Postasi =  20.00 m ile 20.01 m birbirine cok yakin\n"},
-      {{0, 0.01, 20}, nullptr},  // 0.01 m apart is enough
+      // 0.01 m apart is enough, also where the positions' binary rounding
+      // makes their difference a little less (0.03 - 0.02, 123.46 - 123.45).
+      {{0, 0.01, 20}, nullptr},
+      {{0.02, 0.03, 0.04, 20}, nullptr},
+      {{0, 50, 50.01, 123.45, 123.46, 200, 200.01}, nullptr},
+      {{0.02, 0.0299999, 20}, "*** Kesit postalari yeri giris hatasi ***\n"
+                              "Istasyon Postasi =   0.02 m ile  0.03 m birbirine cok yakin\n"},
+      {{0, 123.45, 123.4599999}, "*** Kesit postalari yeri giris hatasi ***\n"
+                                 "Istasyon Postasi = 123.45 m ile123.46 m birbirine cok yakin\n"},
   };
   for (const Case& c : cases) {
     testsupport::Hull h = testsupport::PrismaticHull(testsupport::BoxSection(10), static_cast<int>(c.x.size()), 10);
