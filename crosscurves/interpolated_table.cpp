@@ -20,6 +20,7 @@
 #include "curve_window.hpp"
 #include "forms.hpp"
 #include "range_questions.hpp"
+#include "task_file.hpp"
 
 namespace cross {
 
@@ -142,18 +143,33 @@ CrossCurveTables WriteInterpolatedCrossStabilityTable(platform::Session& session
     session.MessageBox(why, "Bilgi");
     return run.results;
   }
+  // The GZ curve that follows is read off the interpolated table at the
+  // task file's displacement: a range without it would lose the curve.  (A
+  // displacement outside every range that can be asked is the task file's
+  // own fault, said by the GZ step.)
+  const double D = run.task.RequestedDisplacement;
+  const bool keepsGz = TaskAnswerIsYes(run.task.GzCurveAnswer) && D >= admissible.lo && D <= admissible.hi;
+  ShownValue low = shown->low, high = shown->high;
+  // Pre-filled so that the boxes' own texts are taken: a displacement within
+  // the rounding of an end of the range is shown as it is.
+  if (keepsGz && D < low.value) low = {platform::RoundTripNumber(D), D};
+  if (keepsGz && D > high.value) high = {platform::RoundTripNumber(D), D};
+  const std::string gzDisplacement = "(" + ShownNumber(D) + " ton)";
   const Refusals refusals{"Girilen deplasmanlardan biri sayi degil.",
-                          "Deplasmanlar (" + shown->low.text + " ile " + shown->high.text +
-                              " ton arasinda) olmali; lutfen tekrar girin.",
+                          "Deplasmanlar (" + low.text + " ile " + high.text + " ton arasinda) olmali" +
+                              (keepsGz ? " ve aralik GZ egrisinin deplasmanini " + gzDisplacement + " icermeli" : std::string()) +
+                              "; lutfen tekrar girin.",
                           "Deplasman araligi"};
   const std::vector<double> range = AskNumbers(
       session,
-      {{"MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", shown->low.text},
-       {"MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN", shown->high.text}},
+      {{"MINIMUM DEPLASMAN (ton) DEGERINI GIRIN", low.text}, {"MAXIMUM DEPLASMAN (ton) DEGERINI GIRIN", high.text}},
       [&](const std::vector<double>& v) -> std::string {
         if (!(v[1] > v[0])) return "En buyuk deplasman en kucukten buyuk olmalidir.";
         if (v[0] < admissible.lo || v[1] > admissible.hi)
           return "Deplasman araligi butun meyil acilarinin hesaplanan deplasmanlari icinde olmalidir.";
+        if (keepsGz && (D < v[0] || D > v[1]))
+          return "GZ egrisi interpole edilmis tablodan istenen deplasmanda " + gzDisplacement +
+                 " okunur; bu deplasman girilen aralikta degil.";
         return "";
       },
       refusals);

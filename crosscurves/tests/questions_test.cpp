@@ -191,6 +191,70 @@ TEST(RangeQuestions, RefusedRangesAtTheEndOfTheInput) {
   }
 }
 
+// With the GZ curve asked (at 4305 t), a range without its displacement is
+// refused and asked again, saying why, instead of losing the curve after
+// the table; one that holds it is taken, and the curve follows.
+TEST(RangeQuestions, InterpolationRangeKeepsTheGzCurvesDisplacement) {
+  struct Case {
+    const char* answers;
+    int status;
+    int asked;
+  };
+  const Case cases[] = {
+      {"\nE\n1000\n4000\n", 0, 2},          // refused, then the boxes' own texts
+      {"\nE\n4400\n5000\n1000\n4305\n", 0, 2},  // refused, then a range ending on it
+      {"\nE\n4400\n", 1, 1},                 // refused at the end of the input
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answers);
+    Answered a;
+    RunBox(a, BoxTask("H", "E"), c.answers);
+    EXPECT_EQ(a.status, c.status) << a.run.Errors();
+    EXPECT_NE(a.run.Errors().find("GZ egrisi interpole edilmis tablodan istenen deplasmanda (4305.000 ton) okunur; "
+                                  "bu deplasman girilen aralikta degil. Deplasmanlar ("),
+              std::string::npos)
+        << a.run.Errors();
+    EXPECT_NE(a.run.Errors().find("olmali ve aralik GZ egrisinin deplasmanini (4305.000 ton) icermeli"),
+              std::string::npos);
+    EXPECT_EQ(testsupport::CountOf(a.run.Terminal(), kMinimum), c.asked);
+    const bool gz = a.run.Report().find("DEPLASMAN   4305.000 ton icin KG =") != std::string::npos;
+    EXPECT_EQ(gz, c.status == 0);
+    EXPECT_EQ(a.run.Exists("Pendrovix_GZ_PHI.SCR"), c.status == 0);
+  }
+  // Without the GZ curve the same range is taken at once.
+  Answered a;
+  RunBox(a, BoxTask("H", "H"), "\nE\n1000\n4000\n");
+  EXPECT_EQ(a.status, 0) << a.run.Errors();
+  EXPECT_EQ(testsupport::CountOf(a.run.Terminal(), kMinimum), 1);
+  EXPECT_EQ(InterpolatedDisplacements(a.run.Report()).back(), 4000);
+}
+
+// The GZ curve's displacement within the rounding of the range's lower end:
+// the box shows it as it is, and the box's own texts are taken.
+TEST(RangeQuestions, GzDisplacementAtTheEndOfTheRangeIsPrefilledAsItIs) {
+  CrossRun run;
+  run.run.NA = 1;
+  run.run.NWL = 5;
+  run.run.MaxTopHalfBreadth = 7;
+  run.run.HeightExtent = 11.25;
+  run.task.GzCurveAnswer = "E";
+  run.task.RequestedDisplacement = 100.0002;
+  SizeRunTables(run);
+  for (int j = 1; j <= 5; ++j) {
+    run.results.CrossCurveDisplacement(1, j) = 100.0001 + 100 * (j - 1);
+    run.results.CrossCurveKN(1, j) = 0.1 * j;
+  }
+  testsupport::ScratchDirectory dir("crosscurves-questions");
+  const testsupport::StepOutcome r = testsupport::RunStep(dir, "E\n", [&](platform::Session& s) {
+    const CrossCurveTables t =
+        WriteInterpolatedCrossStabilityTable(s, PendrovixForm(s), s.CreateOutput("report.txt"), run);
+    EXPECT_EQ(t.CrossCurveDisplacement(1, 1), 100.0002);
+  });
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(Prefilled(r.out, kMinimum), "100.0002");
+  EXPECT_EQ(Prefilled(r.out, kMaximum), "500.000");
+}
+
 // A common range of no width has nothing to choose: it is said, and no
 // displacement is asked.
 TEST(RangeQuestions, RangeOfNoWidthIsSaidNotAsked) {
