@@ -229,17 +229,23 @@ TEST(RangeQuestions, InterpolationRangeKeepsTheGzCurvesDisplacement) {
   EXPECT_EQ(InterpolatedDisplacements(a.run.Report()).back(), 4000);
 }
 
-// The GZ curve's displacement within the rounding of the range's lower end:
-// the box shows it as it is, and the box's own texts are taken.
-TEST(RangeQuestions, GzDisplacementAtTheEndOfTheRangeIsPrefilledAsItIs) {
+// A run of `NA` heel angles of five rows each, its tables to be filled in.
+CrossRun FiveRowRun(int NA) {
   CrossRun run;
-  run.run.NA = 1;
+  run.run.NA = NA;
   run.run.NWL = 5;
   run.run.MaxTopHalfBreadth = 7;
   run.run.HeightExtent = 11.25;
+  SizeRunTables(run);
+  return run;
+}
+
+// The GZ curve's displacement within the rounding of the range's lower end:
+// the box shows it as it is, and the box's own texts are taken.
+TEST(RangeQuestions, GzDisplacementAtTheEndOfTheRangeIsPrefilledAsItIs) {
+  CrossRun run = FiveRowRun(1);
   run.task.GzCurveAnswer = "E";
   run.task.RequestedDisplacement = 100.0002;
-  SizeRunTables(run);
   for (int j = 1; j <= 5; ++j) {
     run.results.CrossCurveDisplacement(1, j) = 100.0001 + 100 * (j - 1);
     run.results.CrossCurveKN(1, j) = 0.1 * j;
@@ -258,12 +264,7 @@ TEST(RangeQuestions, GzDisplacementAtTheEndOfTheRangeIsPrefilledAsItIs) {
 // A common range of no width has nothing to choose: it is said, and no
 // displacement is asked.
 TEST(RangeQuestions, RangeOfNoWidthIsSaidNotAsked) {
-  CrossRun run;
-  run.run.NA = 2;
-  run.run.NWL = 5;
-  run.run.MaxTopHalfBreadth = 7;
-  run.run.HeightExtent = 11.25;
-  SizeRunTables(run);
+  CrossRun run = FiveRowRun(2);
   // The first heel angle floats from 100 to 500 t, the second from 500 t on.
   for (int j = 1; j <= 5; ++j) {
     run.results.CrossCurveDisplacement(1, j) = 100 * j;
