@@ -1,6 +1,7 @@
 // The floodable-length curves as the drawing script, the graphs and the
 // combined graph draw them: a box barge whose curves fall steeply to their
-// end points, and the example's zones with an end point beyond its zone.
+// end points, the example, and the example's zones with an end point beyond
+// its zone at either end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -417,6 +418,72 @@ TEST(CurveDrawingTest, EveryZoneBoundaryIsDrawnWhateverTheCurves) {
     }
   }
   EXPECT_TRUE(onTerminal);
+}
+
+// The fore end mirrored: the example's zones at 0-15 m (80 %), 15-90 m
+// (60 %) and 90-100 m (95 %).  The 95 % end point (89.99 m) lies before its
+// zone's start: no 95 % curve and no 95 % label; the boundary at 90 m, which
+// no curve reaches, is as high as the fore terminal line there, in the
+// script and in the combined graph.  The 60 % curve ends exactly at its end
+// point (85.48 m), before its zone's end.
+TEST(CurveDrawingTest, EveryZoneBoundaryIsDrawnAtTheForeEndToo) {
+  const StepsResult r = RunExample("\r\n0, 15, 80\r\n15, 90, 60\r\n90, 100, 95\r\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const ParsedScript script = ScriptOf(r);
+  ASSERT_TRUE(script.faults.empty()) << scripttest::Faults(script);
+  const auto X = [](double x) { return 50 + 2 * x; };
+
+  const auto curves = script.PolylinesOn("YBB_Egrisi_Parabolic_Int");
+  ASSERT_EQ(curves.size(), 2u);  // 80 % and 60 %
+  EXPECT_EQ(curves[0]->colour, 2);
+  EXPECT_EQ(curves[1]->colour, 3);
+  const CurveThrough at60(script, 2, 2), at95(script, 3, 2);
+  ASSERT_EQ(at60.n(), 7);
+  ASSERT_EQ(at95.n(), 7);
+  EXPECT_NEAR(at60.X(7), 85.483, 0.001);
+  EXPECT_NEAR(at95.X(7), 89.991, 0.001);
+  EXPECT_NEAR(curves[1]->points.back().x, X(at60.X(7)), 1e-9);
+  EXPECT_NEAR(curves[1]->points.back().y, 70 + 2 * at60.l(7), 1e-9);
+
+  const auto boundaries = script.PolylinesOn("PERM_BOLGE_DOGRULARI", "Pline");
+  const auto fore = script.PolylinesOn("FORE_TERMINUS_Egrisi", "Pline");
+  ASSERT_EQ(boundaries.size(), 2u);
+  ASSERT_EQ(fore.size(), 1u);
+  const Polyline& at90 = *boundaries[1];
+  EXPECT_EQ(at90.colour, 3);
+  EXPECT_EQ(at90.points.at(0).x, X(90));
+  EXPECT_EQ(at90.points.at(0).y, 70);
+  EXPECT_EQ(at90.points.at(1).x, X(90));
+  // The fore terminal line from the stem's top (101.15 m) to the 95 % end
+  // point: 20.00 m over 90 m.
+  EXPECT_NEAR(at90.points.at(1).y, HeightOn(*fore[0], X(90)), 1e-9);
+  EXPECT_NEAR((at90.points.at(1).y - 70) / 2, 20.00, 0.01);
+
+  EXPECT_EQ(script.FindText("Perm=% 95.0"), nullptr);
+  EXPECT_NE(script.FindText("Perm=% 80.0"), nullptr);
+  EXPECT_NE(script.FindText("Perm=% 60.0"), nullptr);
+
+  // The combined graph's boundary at 90 m, from the base line to the same
+  // height, lmax the longest point of all curves.
+  const auto combined = PicturesWith(r, "PERMEABILITE'YE BAGLI YARALI BOLME BOYU DEGISIMI");
+  ASSERT_EQ(combined.size(), 1u);
+  double lmax = 0;
+  for (const CurveThrough* c : {&at60, &at95}) {
+    for (int b = 1; b <= c->n(); ++b) lmax = std::max(lmax, c->l(b));
+  }
+  int found = 0;
+  for (const testsupport::PictureLayer& layer : combined[0].layers) {
+    if (layer.colour != "#008080") continue;
+    for (const testsupport::PictureSegment& s : layer.segments) {
+      const double px = (90 + 30) * kPixelsAMetre;
+      if (std::fabs(s.x1 - px) > 0.002 || std::fabs(s.x2 - px) > 0.002) continue;
+      ++found;
+      EXPECT_NEAR(std::max(s.y1, s.y2), kBaseLinePixel, 0.001);
+      const double h = (kBaseLinePixel - std::min(s.y1, s.y2)) / kFormHeight * 1.35 * lmax;
+      EXPECT_NEAR(h, (at90.points.at(1).y - 70) / 2, 0.005);
+    }
+  }
+  EXPECT_EQ(found, 1);
 }
 
 }  // namespace
