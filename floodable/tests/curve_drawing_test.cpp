@@ -311,9 +311,6 @@ TEST(CurveDrawingTest, TheExamplesCurvesAreTheSplinesThroughTheirPoints) {
   }
 }
 
-// The example with its first two zones at 0-10 m (80 %) and 10-85 m (60 %).
-StepsResult RunExampleWithZones() { return RunExample("\r\n0, 10, 80\r\n10, 85, 60\r\n85, 100, 95\r\n"); }
-
 double HeightOn(const Polyline& line, double x) {
   const ScriptPoint& a = line.points.at(0);
   const ScriptPoint& b = line.points.at(1);
@@ -328,7 +325,8 @@ double HeightOn(const Polyline& line, double x) {
 // starts exactly at its end point (16.35 m), no longer at the first step past
 // it.
 TEST(CurveDrawingTest, EveryZoneBoundaryIsDrawnWhateverTheCurves) {
-  const StepsResult r = RunExampleWithZones();
+  // The example with its first two zones at 0-10 m (80 %) and 10-85 m (60 %).
+  const StepsResult r = RunExample("\r\n0, 10, 80\r\n10, 85, 60\r\n85, 100, 95\r\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const ParsedScript script = ScriptOf(r);
   ASSERT_TRUE(script.faults.empty()) << scripttest::Faults(script);
