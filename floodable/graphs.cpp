@@ -21,9 +21,9 @@ namespace {
 using hullform::DrawCircle;
 using hullform::DrawLine;
 
-constexpr int kCurveChords = 1000;          // graph 5
-constexpr int kCombinedCurveChords = 250;   // the combined graph
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+// The margin of PossibleLengths, a fraction of L.
+constexpr double kPossibleLengthTolerance = 1e-6;
 
 // Clears the form and sets it up for a graph over [left, right] and the
 // vertical extent given.
@@ -77,17 +77,20 @@ void GraphOverTrimLines(platform::Session& session, const FloodRun& run, const V
   EndGraph(session, form);
 }
 
-// Draws permeability p's curve from its first to its last point in `chords`
-// chords; says on the terminal when its points cannot carry one.
+// Draws permeability p's curve as drawn, chord by chord; says on the
+// terminal when its points cannot carry one.
 void DrawCurve(platform::Session& session, platform::ConsoleForm& form, const FloodRun& run, int p,
-               const LengthCurve& curve, int chords, int colour) {
-  if (!curve.Exists()) {
+               const DrawnCurve& curve, int colour) {
+  if (curve.points.empty()) {
     session.Out() << "PERMEABILITE " << FormatNumber(run.task.ZonePermeability(p), 4, 1)
                   << " % : bulunan noktalar AP 'den basa dogru sirali degil; egri cizilmedi, yalniz ordinatlar var.\n";
     return;
   }
-  ForEachChord(curve, curve.First(), curve.Last(), chords,
-               [&](double x1, double y1, double x2, double y2) { DrawLine(form, x1, y1, x2, y2, colour); });
+  for (std::size_t j = 1; j < curve.points.size(); ++j) {
+    const CurveSample& a = curve.points[j - 1];
+    const CurveSample& b = curve.points[j];
+    DrawLine(form, a.x, a.l, b.x, b.l, colour);
+  }
 }
 
 // The two ends of a terminal line: from the ship's aft end on the base line
@@ -145,19 +148,50 @@ FoundCurve FoundCurvePoints(const FloodRun& run, int p) {
   return c;
 }
 
-LengthCurve::LengthCurve(const FoundCurve& curve)
-    : n_(curve.Fittable() ? curve.n : 0), knots_(curve.n), table_(numerics::MakeSplineTable(curve.n)) {
-  for (int b = 1; b <= n_; ++b) {
-    knots_(b) = curve.X(b);
-    table_(1, b) = curve.length(b);
-  }
-  numerics::FitMonotoneCubic(n_, knots_, table_);
+bool PossibleLengths::Holds(double x, double l) const {
+  const double top = std::min(2 * (x - firstStation), 2 * (lastStation - x));
+  return l >= -tolerance && l <= top + tolerance;
 }
 
-double LengthCurve::At(double x, double outside) const {
-  double y = outside;
-  if (Exists()) numerics::EvaluateSpline(n_, x, y, knots_, table_, kFloodableForms.splineEvaluation);
+PossibleLengths PossibleLengthsOf(const FloodRun& run) {
+  const hullform::HullModel& h = run.hull.hull;
+  return {h.StationPos(1), h.StationPos(h.StationCount), kPossibleLengthTolerance * run.task.ShipLength};
+}
+
+LengthCurve::LengthCurve(const FoundCurve& curve, CurveForm form)
+    : n_(curve.Fittable() ? curve.n : 0),
+      form_(form),
+      points_(curve),
+      spline_(numerics::MakeSplineTable(curve.n)),
+      monotone_(numerics::MakeSplineTable(curve.n)) {
+  for (int b = 1; b <= n_; ++b) spline_(1, b) = monotone_(1, b) = curve.length(b);
+  if (form_ == CurveForm::kGraphSpline) numerics::FitCubicSpline(n_, points_.X, spline_, 0, 0, kFloodableForms.splineGuards);
+  numerics::FitMonotoneCubic(n_, points_.X, monotone_);
+}
+
+double LengthCurve::Drawn(double x, bool zoneEnd) const {
+  double y = kNoValue;
+  if (!Exists()) return y;
+  if (form_ == CurveForm::kGraphSpline) {
+    numerics::EvaluateSpline(n_, x, y, points_.X, spline_, kFloodableForms.splineEvaluation);
+  } else {
+    numerics::InterpolateCurve(n_, points_.X, points_.length, x, y,
+                               zoneEnd ? numerics::kParabolaMethod : numerics::kSplineMethod,
+                               kFloodableForms.interpolationRule);
+  }
   return y;
+}
+
+double LengthCurve::Monotone(double x) const {
+  double y = kNoValue;
+  if (Exists()) numerics::EvaluateSpline(n_, x, y, points_.X, monotone_, kFloodableForms.splineEvaluation);
+  return y;
+}
+
+int LengthCurve::IntervalOf(double x) const {
+  if (!Exists() || !(First() < x && x < Last())) return 0;
+  const int k = numerics::BisectKnots(points_.X, 1, n_, x);  // X(k) < x <= X(k + 1)
+  return x < points_.X(k + 1) ? k : 0;
 }
 
 void ForEachStep(double start, double end, int count, const std::function<void(double)>& step) {
@@ -166,28 +200,70 @@ void ForEachStep(double start, double end, int count, const std::function<void(d
   for (int j = 1; j <= count; ++j) step(j == count ? end : start + j * s);
 }
 
-void ForEachChord(const LengthCurve& curve, double from, double to, int count, const SegmentSink& chord) {
+void KeepWithinPossible(const LengthCurve& curve, const PossibleLengths& range, std::vector<CurveSample>& polyline,
+                        std::vector<CurveSample>& lengths) {
   if (!curve.Exists()) return;
-  const double a = std::max(from, curve.First());
-  const double b = std::min(to, curve.Last());
-  if (!(b > a)) return;
-  double xp = a, yp = curve.At(a);
-  ForEachStep(from, to, count, [&](double x) {
-    if (x <= a || xp == b) return;
-    const double xe = std::min(x, b);
-    const double y = curve.At(xe);
-    chord(xp, yp, xe, y);
-    xp = xe;
-    yp = y;
-  });
+  Table<int> leaves(kLineTableSize);  // by interval
+  for (const std::vector<CurveSample>* samples : {&polyline, &lengths}) {
+    for (const CurveSample& s : *samples) {
+      const int k = curve.IntervalOf(s.x);
+      if (k != 0 && std::isfinite(s.l) && !range.Holds(s.x, s.l)) leaves(k) = 1;
+    }
+  }
+  for (std::vector<CurveSample>* samples : {&polyline, &lengths}) {
+    for (CurveSample& s : *samples) {
+      const int k = curve.IntervalOf(s.x);
+      if (k != 0 && leaves(k) != 0 && std::isfinite(s.l)) s.l = curve.Monotone(s.x);
+    }
+  }
+  // A vertex at every point that a chord crosses where an interval either
+  // side of it has been replaced.
+  const FoundCurve& points = curve.Points();
+  std::vector<CurveSample> drawn;
+  for (const CurveSample& s : polyline) {
+    for (int k = 2; !drawn.empty() && k <= points.n - 1; ++k) {
+      if (drawn.back().x < points.X(k) && points.X(k) < s.x && (leaves(k - 1) != 0 || leaves(k) != 0))
+        drawn.push_back({points.X(k), points.length(k)});
+    }
+    drawn.push_back(s);
+  }
+  polyline = std::move(drawn);
 }
 
-ZoneCurves CurvesOfZones(const FloodRun& run) {
+DrawnCurve DrawCurveOver(const LengthCurve& curve, const PossibleLengths& range, double from, double to, int steps,
+                         double zoneStart, double zoneEnd) {
+  DrawnCurve drawn{{}, kNoValue, kNoValue};
+  if (!curve.Exists()) return drawn;
+  std::vector<CurveSample> ends{{zoneStart, curve.Drawn(zoneStart, true)}, {zoneEnd, curve.Drawn(zoneEnd, true)}};
+  const double a = std::max(from, curve.First());
+  const double b = std::min(to, curve.Last());
+  if (b > a) {
+    drawn.points.push_back({a, a == zoneStart ? ends[0].l : curve.Drawn(a, false)});
+    ForEachStep(from, to, steps, [&](double x) {
+      if (x <= a || drawn.points.back().x == b) return;
+      const double xe = std::min(x, b);
+      drawn.points.push_back({xe, curve.Drawn(xe, false)});
+    });
+  }
+  KeepWithinPossible(curve, range, drawn.points, ends);
+  drawn.lStart = ends[0].l;
+  drawn.lEnd = ends[1].l;
+  return drawn;
+}
+
+DrawnCurve CurveAsDrawn(const FloodRun& run, int p, const CurveDrawing& drawing) {
+  const LengthCurve curve(FoundCurvePoints(run, p), drawing.form);
+  const double zoneStart = run.task.ZoneStart(p), zoneEnd = run.task.ZoneEnd(p);
+  return DrawCurveOver(curve, PossibleLengthsOf(run), drawing.overZone ? zoneStart : curve.First(),
+                       drawing.overZone ? zoneEnd : curve.Last(), drawing.steps, zoneStart, zoneEnd);
+}
+
+ZoneCurves CurvesOfZones(const FloodRun& run, const CurveDrawing& drawing) {
   ZoneCurves z;
   for (int p = 1; p <= run.task.PermeabilityCount; ++p) {
-    const LengthCurve& curve = z.curves.emplace_back(FoundCurvePoints(run, p));
-    z.lStart(p) = curve.At(run.task.ZoneStart(p), kNoValue);
-    z.lEnd(p) = curve.At(run.task.ZoneEnd(p), kNoValue);
+    const DrawnCurve& c = z.curves.emplace_back(CurveAsDrawn(run, p, drawing));
+    z.lStart(p) = c.lStart;
+    z.lEnd(p) = c.lEnd;
   }
   return z;
 }
@@ -314,7 +390,7 @@ void ShowPermeabilityGraphs(platform::Session& session, const FloodRun& run, int
   PrintAt(form, S / 5, 1.2 * lmax, "YARALI BOLME BOYU DEGERLERI - l");
   PrintAt(form, S / 5 + S / 15, 1.125 * lmax,
           "PERMEABILITE = " + FormatNumber(run.task.ZonePermeability(p), 4, 1) + " %");
-  DrawCurve(session, form, run, p, LengthCurve(FoundCurvePoints(run, p)), kCurveChords, 1);
+  DrawCurve(session, form, run, p, CurveAsDrawn(run, p, kGraphCurve), 1);
   EndGraph(session, form);
 }
 
@@ -329,10 +405,10 @@ void ShowCombinedGraph(platform::Session& session, const FloodRun& run) {
   PrintAt(form, S / 10, lmax, "PERMEABILITE'YE BAGLI YARALI BOLME BOYU DEGISIMI");
 
   // Each curve over its whole span, and its values at its zone's ends.
-  const ZoneCurves zones = CurvesOfZones(run);
+  const ZoneCurves zones = CurvesOfZones(run, kCombinedGraphCurves);
   const Vec& lStart = zones.lStart;
   const Vec& lEnd = zones.lEnd;
-  for (int p = 1; p <= P; ++p) DrawCurve(session, form, run, p, zones.Curve(p), kCombinedCurveChords, p + 1);
+  for (int p = 1; p <= P; ++p) DrawCurve(session, form, run, p, zones.Curve(p), p + 1);
   ZoneBoundaryLines(run, lStart, lEnd, [&](int p, double x1, double y1, double x2, double y2) {
     DrawLine(form, x1, y1, x2, y2, p + 1);
   });

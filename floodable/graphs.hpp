@@ -34,43 +34,107 @@ void ForEachStep(double start, double end, int count, const std::function<void(d
 // A straight piece of the drawing, in metres along the ship and upward.
 using SegmentSink = std::function<void(double x1, double y1, double x2, double y2)>;
 
-// The floodable-length curve through a found curve's points, as the script,
-// the graphs and the combined graph draw it: the monotone piecewise cubic,
-// which between two points stays within their lengths (a spline through the
-// few points of a curve swings past them, below the base line where a curve
-// falls steeply to its end points).  No curve where the points cannot carry
-// one (FoundCurve::Fittable).
+// The range of floodable lengths a compartment centred at x can have: from
+// the base line up to the lower of the two terminal lines, on which the
+// compartment reaches the first station (l = 2 (x - x(1))) or the last
+// (l = 2 (x(NST) - x)); the end points of every curve lie on them.  A length
+// counts as outside only when it stands beyond the range by more than a
+// millionth of L, so that a curve drawn through an end point is not
+// taken for leaving at that point by a rounding.
+struct PossibleLengths {
+  double firstStation = 0, lastStation = 0;
+  double tolerance = 0;
+  bool Holds(double x, double l) const;
+};
+PossibleLengths PossibleLengthsOf(const FloodRun& run);
+
+// How a drawing draws the curve through a found curve's points: the graphs by
+// the not-a-knot spline through them, the script by the curve routine, its
+// spline at its steps and its three-point parabola at the zones' ends.
+enum class CurveForm { kGraphSpline, kScriptInterpolation };
+
+// The curves through a found curve's points: the drawing's own (CurveForm)
+// and the monotone piecewise cubic, which between two points stays within
+// their lengths.  None where the points cannot carry one
+// (FoundCurve::Fittable).
 class LengthCurve {
  public:
-  explicit LengthCurve(const FoundCurve& curve);
+  LengthCurve(const FoundCurve& curve, CurveForm form);
   bool Exists() const { return n_ >= 2; }
   // The positions of its first and last points.
-  double First() const { return knots_(1); }
-  double Last() const { return knots_(n_); }
-  // The curve's length at x, or `outside` when x lies beyond its points or
-  // there is no curve.
-  double At(double x, double outside = 0) const;
+  double First() const { return points_.X(1); }
+  double Last() const { return points_.X(n_); }
+  const FoundCurve& Points() const { return points_; }
+  // The drawing's curve at x: at a zone's end (`zoneEnd`) the script takes
+  // the parabola, elsewhere the spline; not a number beyond the points.
+  double Drawn(double x, bool zoneEnd) const;
+  // The monotone cubic at x; not a number beyond the points.
+  double Monotone(double x) const;
+  // The interval k between points k and k + 1 that holds x inside it; 0 at
+  // a point or beyond them.
+  int IntervalOf(double x) const;
 
  private:
   int n_ = 0;
-  Vec knots_;
-  numerics::SplineTable table_;
+  CurveForm form_;
+  FoundCurve points_;
+  numerics::SplineTable spline_;
+  numerics::SplineTable monotone_;
 };
 
-// The chords of a curve over [from, to] cut to its points, at the steps of
-// ForEachStep(from, to, count): the first chord from the cut start, the last
-// to the cut end, exactly; nothing when no part of the curve lies within.
-void ForEachChord(const LengthCurve& curve, double from, double to, int count, const SegmentSink& chord);
+// A length of a curve at a position, as a drawing samples it.
+struct CurveSample {
+  double x = 0, l = 0;
+};
 
-// The curve of every permeability with its lengths at the two ends of its
-// zone (lStart(p), lEnd(p); not a number where the curve has none there).
+// A drawing's samples of a curve kept within the possible lengths: the
+// points of its polyline, and its lengths at single positions (the ends of
+// its zone).  On every interval between two neighbouring points where one of
+// them lies outside the range, each of them takes the monotone cubic's length
+// instead, and the polyline gets a vertex at the points bounding that
+// interval, so that it passes through them where it changes from one curve to
+// the other; the other intervals keep the drawing's curve.  Samples at the
+// points themselves, and lengths that are not a number, are left as they are.
+void KeepWithinPossible(const LengthCurve& curve, const PossibleLengths& range, std::vector<CurveSample>& polyline,
+                        std::vector<CurveSample>& lengths);
+
+// How a drawing samples each curve: its form, its number of equal steps, and
+// whether over the curve's zone (the script) or from the curve's first to its
+// last point (the graphs).
+struct CurveDrawing {
+  CurveForm form;
+  int steps;
+  bool overZone;
+};
+inline constexpr CurveDrawing kGraphCurve{CurveForm::kGraphSpline, 1000, false};
+inline constexpr CurveDrawing kCombinedGraphCurves{CurveForm::kGraphSpline, 250, false};
+inline constexpr CurveDrawing kScriptCurves{CurveForm::kScriptInterpolation, 100, true};
+
+// One curve as drawn over [from, to] cut to its points: the cut start, the
+// steps of ForEachStep(from, to, steps) beyond it, the last cut to the cut
+// end exactly (none when no part of the curve lies within); a first point at
+// the zone's start is the curve's length there.  With the curve's lengths at
+// the two ends of its zone (not a number where the curve has none); all of
+// them kept within the possible lengths together.
+struct DrawnCurve {
+  std::vector<CurveSample> points;
+  double lStart = 0, lEnd = 0;
+};
+DrawnCurve DrawCurveOver(const LengthCurve& curve, const PossibleLengths& range, double from, double to, int steps,
+                         double zoneStart, double zoneEnd);
+
+// Permeability p's curve as a drawing draws it.
+DrawnCurve CurveAsDrawn(const FloodRun& run, int p, const CurveDrawing& drawing);
+
+// The curve of every permeability as a drawing draws it, with its lengths at
+// the two ends of its zone (lStart(p), lEnd(p)).
 struct ZoneCurves {
-  std::vector<LengthCurve> curves;  // permeability p at p - 1
+  std::vector<DrawnCurve> curves;  // permeability p at p - 1
   Vec lStart{kLineTableSize};
   Vec lEnd{kLineTableSize};
-  const LengthCurve& Curve(int p) const { return curves.at(static_cast<std::size_t>(p - 1)); }
+  const DrawnCurve& Curve(int p) const { return curves.at(static_cast<std::size_t>(p - 1)); }
 };
-ZoneCurves CurvesOfZones(const FloodRun& run);
+ZoneCurves CurvesOfZones(const FloodRun& run, const CurveDrawing& drawing);
 
 // The line at the end of each zone p but the last, as high as the larger of
 // the floodable lengths either side of it (lStart(p), lEnd(p) at zone p's

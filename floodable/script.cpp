@@ -13,12 +13,6 @@
 
 namespace flood {
 
-namespace {
-
-constexpr int kZoneSteps = 100;
-
-}  // namespace
-
 void WriteFloodableLengthScript(platform::Session& session, const FloodRun& run) {
   platform::OutputFile& file = session.CreateOutput(run.task.OutputDirectory + kScriptFileName);
   drawing::ScriptWriter w(file, drawing::DolvenikaDialect());
@@ -32,7 +26,7 @@ void WriteFloodableLengthScript(platform::Session& session, const FloodRun& run)
   std::vector<FoundCurve> found(static_cast<std::size_t>(P) + 1);
   for (int p = 1; p <= P; ++p) found[static_cast<std::size_t>(p)] = FoundCurvePoints(run, p);
   // The curves as drawn, and their lengths at their zones' ends.
-  const ZoneCurves zones = CurvesOfZones(run);
+  const ZoneCurves zones = CurvesOfZones(run, kScriptCurves);
   const Vec& lStart = zones.lStart;
   const Vec& lEnd = zones.lEnd;
 
@@ -69,21 +63,20 @@ void WriteFloodableLengthScript(platform::Session& session, const FloodRun& run)
 
   // Each curve over its own zone, from the zone's start (or the curve's
   // first point, where that lies within the zone) to its end (or the curve's
-  // last point).
+  // last point): the curve routine's spline, the monotone cubic on an
+  // interval where the spline leaves the possible lengths.
   w.NewLayer("YBB_Egrisi_Parabolic_Int");
   Table<int> drawn(kLineTableSize);
   for (int p = 1; p <= P; ++p) {
-    std::vector<std::pair<double, double>> points;
-    ForEachChord(zones.Curve(p), run.task.ZoneStart(p), run.task.ZoneEnd(p), kZoneSteps,
-                 [&](double x1, double l1, double x2, double l2) {
-                   points.emplace_back(x1, l1);
-                   points.emplace_back(x2, l2);
-                 });
+    const std::vector<CurveSample>& points = zones.Curve(p).points;
     colourBelow(p + 1);
-    if (points.empty()) continue;
+    if (points.size() < 2) continue;
     drawn(p) = 1;
     w.Command("Pline");
-    for (const auto& [x, l] : points) w.Point(X(x), Y(l));
+    for (std::size_t j = 1; j < points.size(); ++j) {
+      w.Point(X(points[j - 1].x), Y(points[j - 1].l));
+      w.Point(X(points[j].x), Y(points[j].l));
+    }
     w.EndPolyline(drawing::kFittedPolylineEnd);
   }
 

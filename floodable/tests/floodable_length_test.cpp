@@ -392,7 +392,8 @@ TEST(RootTest, FalsePosition) {
 
 // Curves on which plain false position keeps one end for ever: its other end
 // creeps (x^10 - 0.5 stood at 0.842 after 100 steps, its root 0.933; e^(20x)
-// - 2 at f = -1).  The Illinois step brings both within the tolerance.
+// - 2 at f = -1).  The Illinois step, at either end, brings them within the
+// tolerance.
 TEST(RootTest, FalsePositionDoesNotStagnateWhereTheCurveBends) {
   const struct {
     const char* name;
@@ -400,6 +401,9 @@ TEST(RootTest, FalsePositionDoesNotStagnateWhereTheCurveBends) {
     double a, b, root;
   } cases[] = {
       {"x^10 - 0.5", [](double x) { return std::pow(x, 10) - 0.5; }, 0, 1.5, std::pow(0.5, 0.1)},
+      // The same bend mirrored: falling towards the upper end, so that the
+      // upper end stays and the lower end's value is the one to halve.
+      {"0.5 - (1.5 - x)^10", [](double x) { return 0.5 - std::pow(1.5 - x, 10); }, 0, 1.5, 1.5 - std::pow(0.5, 0.1)},
       {"e^(20x) - 2", [](double x) { return std::exp(20 * x) - 2; }, 0, 1, std::log(2.0) / 20},
   };
   for (const auto& c : cases) {
