@@ -59,7 +59,7 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
     message = "Program hatasi: bilinmeyen hata";
   }
   if (!message.empty() && !shown) session.Err() << "\n" << message << "\n";
-  session.Finish();
+  session.Finish(status == ExitStatus::kComplete);
   // A run whose files are incomplete on disk has not gone to its end.
   if (status == ExitStatus::kComplete && session.OutputFailed()) status = ExitStatus::kDataError;
   return static_cast<int>(status);
