@@ -83,10 +83,15 @@ std::filesystem::path Session::ResolvePath(const std::string& programPath) const
                      "\" bir NUL karakteri tasiyor; sistem adi bu karakterde keser ve baska bir dosyaya yazar ya da "
                      "baska bir dosyayi okur. Bu durumda program calismaz.");
   }
-  std::string s = programPath;
+  // The working directory is a name of this machine, which may hold a "\"
+  // of its own: only what the task file adds behind TaskDirectory is taken
+  // with "\" separators.
+  const std::string task = TaskDirectory();
+  const bool inTaskDirectory = programPath.compare(0, task.size(), task) == 0;
+  std::string s = inTaskDirectory ? programPath.substr(task.size()) : programPath;
   std::replace(s.begin(), s.end(), '\\', '/');
   std::filesystem::path p(s);
-  if (p.is_relative()) p = workingDirectory_ / p;
+  if (inTaskDirectory || p.is_relative()) p = workingDirectory_ / p;
   return p.lexically_normal();
 }
 

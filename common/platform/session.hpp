@@ -40,8 +40,10 @@ class Session {
   // A path as the programs write it ("\" separators, directory prefixes such
   // as DATADIR or OUTDIR joined without a separator) made into a path of this
   // machine; a relative path is taken from the working directory.  A path
-  // holding a NUL stops the run as a data error: the system would take the
-  // part before it for the whole name, another file than the one checked.
+  // that begins with TaskDirectory keeps that part as the working directory
+  // is named, a "\" in its own name included.  A path holding a NUL stops
+  // the run as a data error: the system would take the part before it for
+  // the whole name, another file than the one checked.
   std::filesystem::path ResolvePath(const std::string& programPath) const;
 
   // The inputs of the run as its file claim found them on disk: no output

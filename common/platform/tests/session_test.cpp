@@ -208,6 +208,32 @@ TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
   EXPECT_EQ(ReadAll(dir_ / "CIKTI" / "BONJEAN.SON"), "1\r\n");
 }
 
+// A working directory whose own name holds a "\" (a\b, beside a folder a/b)
+// is used as the system names it: its task file is read, its outputs
+// written there, and only the names the task file adds take "\" as a
+// separator.  Nothing of a/b is read or changed.
+TEST_F(SessionTest, AWorkingDirectoryWithABackslashInItsNameIsTakenAsTheSystemNamesIt) {
+  const std::filesystem::path here = dir_ / "a\\b";
+  const std::filesystem::path beside = dir_ / "a" / "b";
+  WriteAll(here / "Dolvenika_Tez.TSK", "6.5, 6.5\r\n");
+  WriteAll(here / "VERI" / "ORNEK.DAT", "hull of a\\b\r\n");
+  WriteAll(beside / "Dolvenika_Tez.TSK", "6.0, 6.0\r\n");
+  WriteAll(beside / "VERI" / "ORNEK.DAT", "hull of a/b\r\n");
+  std::istringstream in("");
+  Session s(in, out_, err_, here);
+  EXPECT_EQ(s.TaskDirectory(), here.string() + "\\");
+  EXPECT_EQ(s.ResolvePath(s.TaskDirectory() + "Dolvenika_Tez.TSK"), here / "Dolvenika_Tez.TSK");
+  EXPECT_EQ(s.ResolvePath(s.TaskDirectory() + "VERI\\ORNEK.DAT"), here / "VERI" / "ORNEK.DAT");
+  EXPECT_EQ(s.ResolvePath("VERI\\ORNEK.DAT"), here / "VERI" / "ORNEK.DAT");
+  EXPECT_EQ(s.OpenInput(s.TaskDirectory() + "Dolvenika_Tez.TSK").ReadLine(), "6.5, 6.5");
+  EXPECT_EQ(s.OpenInput("VERI\\ORNEK.DAT").ReadLine(), "hull of a\\b");
+  s.CreateOutput(s.TaskDirectory() + "Dolvenika_Tez.SON").Line("report");
+  s.Finish();
+  EXPECT_EQ(ReadAll(here / "Dolvenika_Tez.SON"), "report\r\n");
+  EXPECT_FALSE(std::filesystem::exists(beside / "Dolvenika_Tez.SON"));
+  EXPECT_EQ(ReadAll(beside / "Dolvenika_Tez.TSK"), "6.0, 6.0\r\n");
+}
+
 // Once the input has ended the questions take their defaults at once; when
 // the run stops, every picture of it is complete on disk, each showing its
 // form as it was at its question, whether the form was drawn on further or
