@@ -22,8 +22,9 @@ namespace platform {
 // is emptied only when this run's first text for it goes to disk, or when
 // it is closed (Close, or CloseQuietly at the end of a complete run) with
 // nothing written: a run that stops before then leaves it as it was.  A
-// write that fails (a full disk, a lost device) stops the run at once as a
-// data error naming the file; so does a Close whose last writes fail.
+// write that fails (a full disk, a lost device, a file-size limit) stops the
+// run at once as a data error naming the file; so does a Close whose last
+// writes fail.
 class OutputFile {
  public:
   OutputFile(const std::filesystem::path& path, std::string displayName,

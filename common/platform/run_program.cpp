@@ -1,6 +1,7 @@
 #include "common/platform/run_program.hpp"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -66,6 +67,10 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
 }
 
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver) {
+  // A file-size limit (ulimit -f) would end the process at the write that
+  // passes it, without a word and with the files cut: ignored, the write
+  // fails instead, and the run stops as on a full disk, saying which file.
+  ::signal(SIGXFSZ, SIG_IGN);
   if (!OpenClosedStandardDescriptors()) {
     // Standard error may be among the closed ones: said where it can be.
     std::cerr << "Standart girdi, cikti ve hata kanallari acilamadi (/dev/null). Bu durumda program calismaz.\n";

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -594,6 +595,47 @@ TEST_F(RunFilesTest, OutputMadeOneFileWithAnotherDuringTheQuestionsIsRefused) {
             0)
       << err_.str();
   EXPECT_EQ(ReadAll(dir_ / "ZAZURI.DAT"), "again\r\n");
+}
+
+// A file-size limit (ulimit -f) is met as a full disk is: the picture that
+// passes it is removed, hidden name and all, the run goes on without
+// pictures, and the output write that passes it stops the run with its
+// message, status 1, not the signal that would end the process without a
+// word.
+TEST_F(RunFilesTest, FileSizeLimitStopsTheRunAsAFullDiskDoes) {
+  const testsupport::ChildRun r = testsupport::RunInChild([&](std::string& text) {
+    if (::chdir(dir_.c_str()) != 0) return 77;
+    ::signal(SIGXFSZ, SIG_DFL);  // as for a program started by a shell
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return 77;
+    limit.rlim_cur = 16384;
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 77;
+    // The messages go to a file of their own, far below the limit.
+    const int err = ::open((dir_ / "err.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (err < 0 || ::dup2(err, 2) != 2) return 77;
+    const int status = platform::RunInCurrentDirectory([](Session& s) {
+      platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 15000, 15000);
+      f.Show();
+      for (int j = 0; j < 3000; ++j) f.Line(j, 0, j + 0.5, 1, 1 + j % 2);  // a picture of some 40 KB
+      s.WriteScreens();
+      platform::OutputFile& report = s.CreateOutput("RAPOR.SON");
+      for (int k = 0; k < 1000; ++k) report.Line(std::string(100, 'x'));
+      (void)s.InputBox("SORU", " ", "0");
+    });
+    std::cerr.flush();
+    text = "exited";
+    return status;
+  });
+  ASSERT_NE(r.status, 77) << "no file-size limit here";
+  EXPECT_EQ(r.text, "exited");
+  EXPECT_EQ(r.status, 1);
+  const std::string err = ReadAll(dir_ / "err.txt");
+  EXPECT_NE(err.find("calisma ekran resimleri olmadan devam ediyor"), std::string::npos) << err;
+  EXPECT_NE(err.find("\"RAPOR.SON\" dosyasi tam olarak yazilamadi (disk dolu ya da yazilamiyor)."), std::string::npos)
+      << err;
+  std::vector<std::string> pictures;
+  for (const auto& e : fs::directory_iterator(dir_ / "screens")) pictures.push_back(e.path().filename());
+  EXPECT_EQ(pictures, std::vector<std::string>{}) << "a picture or its hidden name left";
 }
 
 // A name holding a NUL is refused wherever it comes from: the system would
