@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cctype>
+#include <climits>
 #include <optional>
 #include <system_error>
 
@@ -125,10 +126,18 @@ void RefuseEarlierPictureClashes(Session& session, const RunFiles& files, const 
 // An output goes into a plain file made anew where a plain file or a link
 // (which is replaced) stands; a folder, a FIFO (which would hold the run
 // until a reader came), a device (which would swallow the text) or a socket
-// at its name is refused, said as what it is.
+// at its name is refused, said as what it is; so is a name longer than the
+// system holds (a part of it, or the whole path), which no file can take.
 void RefuseWhatIsNotAPlainFile(const std::string& output, const std::filesystem::path& path) {
   struct stat st {};
-  if (::lstat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return;
+  if (::lstat(path.c_str(), &st) != 0) {
+    if (errno != ENAMETOOLONG) return;
+    StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" adi sistemin tutabileceginden uzun (bir dosya ya "
+                     "da dizin adi en fazla " + std::to_string(NAME_MAX) + " bayt, butun yol en fazla " +
+                     std::to_string(PATH_MAX - 1) + " bayt olabilir). Gorev dosyasinda adi ya da OUTDIR 'i "
+                     "kisaltin. Hicbir dosya yazilmadi.");
+  }
+  if (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return;
   StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" diskte " + EntryKind(st.st_mode) +
                    ", duz bir dosya degil; program ciktilarini yalniz duz dosyalara yazar. Bu adi bosaltin ya da "
                    "gorev dosyasinda OUTDIR 'i degistirin. Hicbir dosya yazilmadi.");

@@ -34,11 +34,12 @@ struct RunFiles {
 // input or an output, an input or output that lies in the pictures folder,
 // whose pictures each run replaces, an input that cannot be opened for
 // reading (missing, not a plain file, unreadable), an output whose name
-// holds anything but a plain file or a link (a folder, a FIFO, a device), an
-// output whose folder is not there or cannot be written into, and an output
-// file of an earlier run that this user may not write; then hands the
-// session what each input is on disk (its outputs are checked against them
-// when they are opened) and locks the folder of every output (LockFolder).
+// holds anything but a plain file or a link (a folder, a FIFO, a device) or
+// is longer than the system holds, an output whose folder is not there or
+// cannot be written into, and an output file of an earlier run that this
+// user may not write; then hands the session what each input is on disk
+// (its outputs are checked against them when they are opened) and locks the
+// folder of every output (LockFolder).
 void ClaimRunFiles(Session& session, const RunFiles& files);
 
 // A drawing script that a run skips leaves no script of an earlier run

@@ -120,6 +120,19 @@ TEST_F(RunFilesTest, ClashesAreRefusedBeforeAnythingIsWritten) {
        "Cikti dosyasi \"BONJEAN.SON\" diskte bir klasor, duz bir dosya degil"},
       {"device at an output name", [](const fs::path&) {}, {{"HULL.DAT"}, {"OUT.TXT", "/dev/null"}},
        "Cikti dosyasi \"/dev/null\" diskte bir aygit, duz bir dosya degil"},
+      // A name no file can have: OUTDIR without its closing "\" joined to the
+      // report's name into one name of 300 bytes, or a path of 4200 bytes.
+      {"joined name longer than a name of the system", [](const fs::path&) {},
+       {{"HULL.DAT"}, {"OUT.TXT", std::string(200, 'C') + std::string(100, 'R')}},
+       "RRRR\" adi sistemin tutabileceginden uzun"},
+      {"path longer than the system holds", [](const fs::path&) {},
+       {{"HULL.DAT"}, {"OUT.TXT", [] {
+          std::string deep;
+          for (int k = 0; k < 2100; ++k) deep += "x\\";
+          return deep + "R.SON";
+        }()}},
+       "R.SON\" adi sistemin tutabileceginden uzun (bir dosya ya da dizin adi en fazla 255 bayt, butun yol en "
+       "fazla 4095 bayt olabilir)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
