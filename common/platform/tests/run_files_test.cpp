@@ -182,6 +182,10 @@ TEST_F(RunFilesTest, EarlierPictureThatIsAnInputOrAnOutputIsRefused) {
       {"hard link to an output of an earlier run",
        [](const fs::path& d) { fs::create_hard_link(d / "RAPOR.SON", d / "screens" / "0004-old.svg"); },
        "/screens/0004-old.svg\" ile cikti dosyasi \"RAPOR.SON\" diskte ayni dosya"},
+      // The hidden picture a killed run was writing goes with its pictures.
+      {"hidden picture a hard link to the offset table",
+       [](const fs::path& d) { fs::create_hard_link(d / "HULL.DAT", d / "screens" / ".0005-old.svg.tmp"); },
+       "/screens/.0005-old.svg.tmp\" ile girdi dosyasi \"HULL.DAT\" diskte ayni dosya"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

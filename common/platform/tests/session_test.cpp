@@ -451,6 +451,12 @@ TEST_F(SessionTest, EarlierPicturesGoByNameAndNothingOutsideIsWritten) {
   std::filesystem::create_symlink("../outside/notes.txt", screens / "0002-G.svg");
   std::filesystem::create_symlink(outside / "target.txt", screens / "0001-F.svg");  // the name of the first picture
   std::filesystem::create_symlink(outside / "any.txt", screens / ".earlier-7");
+  // The hidden pictures a killed run was writing, a file and a link, go
+  // with its pictures; hidden names that are not pictures stay.
+  WriteAll(screens / ".0003-G.svg.tmp", "<svg");
+  std::filesystem::create_symlink(outside / "any.txt", screens / ".0004-G.svg.tmp");
+  WriteAll(screens / ".svg.tmp", "kept");
+  WriteAll(screens / ".notes.tmp", "kept");
   std::filesystem::create_directories(screens / "drawings.svg");
   ASSERT_EQ(::mkfifo((screens / "0009-G.svg").c_str(), 0600), 0);
   WriteAll(screens / "notes.txt", "kept");
@@ -469,8 +475,8 @@ TEST_F(SessionTest, EarlierPicturesGoByNameAndNothingOutsideIsWritten) {
   std::vector<std::string> names;
   for (const auto& e : std::filesystem::directory_iterator(screens)) names.push_back(e.path().filename());
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{".earlier-7", "0001-F.svg", "0002-F.svg", "0009-G.svg", "drawings.svg",
-                                             "notes.txt"}));
+  EXPECT_EQ(names, (std::vector<std::string>{".earlier-7", ".notes.tmp", ".svg.tmp", "0001-F.svg", "0002-F.svg",
+                                             "0009-G.svg", "drawings.svg", "notes.txt"}));
   for (int k = 1; k <= 2; ++k) {
     const std::filesystem::path picture = screens / ("000" + std::to_string(k) + "-F.svg");
     EXPECT_EQ(std::filesystem::symlink_status(picture).type(), std::filesystem::file_type::regular);
@@ -552,6 +558,45 @@ TEST_F(SessionTest, NoPictureIsCutByAKill) {
   std::vector<std::string> names;
   for (const auto& e : std::filesystem::directory_iterator(dir_ / "screens")) names.push_back(e.path().filename());
   EXPECT_EQ(names, std::vector<std::string>{"0001-F.svg"}) << hidden << " hidden pictures were left";
+}
+
+// What a picture's own name holds when the picture takes it is looked at
+// first: a FIFO or a folder there (which no earlier run's pictures are, and
+// which stay) is not replaced; the picture is not written, its hidden name
+// goes, and the run goes on without pictures, saying so once.
+TEST_F(SessionTest, AFifoOrAFolderAtAPicturesNameIsNotReplaced) {
+  const std::filesystem::path screens = dir_ / "screens";
+  for (const bool fifo : {true, false}) {
+    SCOPED_TRACE(fifo ? "FIFO" : "folder");
+    std::filesystem::remove_all(screens);
+    std::filesystem::create_directories(screens);
+    if (fifo) {
+      ASSERT_EQ(::mkfifo((screens / "0001-F.svg").c_str(), 0600), 0);
+    } else {
+      WriteAll(screens / "0001-F.svg" / "inside.txt", "kept");
+    }
+    std::istringstream in("");
+    std::ostringstream out, err;
+    Session s(in, out, err, dir_);
+    EXPECT_EQ(platform::RunProgram(s, [](Session& session) {
+                auto& f = session.Form("F", "F", 0, 0, 1500, 1500);
+                f.Show();
+                for (int k = 1; k <= 2; ++k) {
+                  f.Line(0, 0, k, k, 1);
+                  (void)session.InputBox("SORU", " ", "0");
+                }
+              }),
+              0);
+    EXPECT_EQ(Count(err.str(), "calisma ekran resimleri olmadan devam ediyor"), 1) << err.str();
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(screens)) names.push_back(e.path().filename());
+    EXPECT_EQ(names, std::vector<std::string>{"0001-F.svg"});
+    if (fifo) {
+      EXPECT_TRUE(std::filesystem::is_fifo(screens / "0001-F.svg"));
+    } else {
+      EXPECT_EQ(ReadAll(screens / "0001-F.svg" / "inside.txt"), "kept");
+    }
+  }
 }
 
 // A link made between questions where the next picture goes, under its
