@@ -3,22 +3,18 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <type_traits>
 #include <vector>
 
 #include "common/numerics/format.hpp"
-#include "common/platform/exit_status.hpp"
 #include "common/platform/input_file.hpp"
 #include "common/platform/number_format.hpp"
 #include "common/platform/number_parse.hpp"
 #include "common/platform/prompts.hpp"
 #include "common/platform/run_stop.hpp"
 #include "common/platform/session.hpp"
-#include "common/platform/shown_path.hpp"
 
 namespace hullform {
 namespace {
@@ -45,7 +41,7 @@ std::string Named(const Where& where) {
 class HullFile {
  public:
   HullFile(platform::Session& session, const std::string& path, std::string kind)
-      : in_(Open(session, path, kind)), kind_(std::move(kind)) {}
+      : in_(session.OpenInput(path, kind)), kind_(std::move(kind)) {}
 
   [[noreturn]] void Fail(const std::string& where, const std::string& what) const {
     platform::StopForDataError(kind_ + " \"" + in_.DisplayName() + "\", satir " + std::to_string(line_) + ", " +
@@ -75,21 +71,6 @@ class HullFile {
   }
 
  private:
-  // A file that is not there is said as such; one that is there but cannot
-  // be read as a hull file (a folder, a device, a FIFO, far too large) keeps
-  // the reader's reason.
-  static platform::InputFile Open(platform::Session& session, const std::string& path, const std::string& kind) {
-    try {
-      return session.OpenInput(path);
-    } catch (const platform::RunStop& stop) {
-      if (stop.Status() != platform::ExitStatus::kDataError) throw;
-      std::error_code ec;
-      if (std::filesystem::exists(session.ResolvePath(path), ec)) platform::StopForDataError(kind + " " + stop.what());
-      platform::StopForDataError(kind + " \"" + platform::ShownPath(path) +
-                                 "\" acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
-    }
-  }
-
   platform::InputFile in_;
   std::string kind_;
   int line_ = 0;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <system_error>
 #include <utility>
@@ -155,6 +156,16 @@ std::string InputFile::ReadName(const std::string& field) {
          ". karakterinde bir denetim karakteri (" + (code == 0 ? std::string("NUL, ") : std::string()) + "kod " +
          std::to_string(code) + ") tasiyor; dosya ve dizin adlarinda denetim karakteri olamaz. Satiri bir metin "
          "duzenleyicisinde duzeltin.");
+  }
+  // No file or folder of the system has a name longer than NAME_MAX bytes:
+  // a part of the name (between "\" or "/" separators) beyond that is no
+  // file the run could read or write.
+  for (std::size_t start = 0, end = 0; start <= name.size(); start = end + 1) {
+    end = std::min(name.find_first_of("\\/", start), name.size());
+    if (end - start <= NAME_MAX) continue;
+    Fail(field + " \"" + VisibleName(name) + "\" icindeki bir ad " + std::to_string(end - start) +
+         " bayt; sistem bir dosya ya da dizin adinda en fazla " + std::to_string(NAME_MAX) +
+         " bayt tutar. Adi kisaltin.");
   }
   return name;
 }

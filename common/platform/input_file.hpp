@@ -44,8 +44,9 @@ class InputFile {
   std::string ReadText();
   // The same for a line that holds a file or directory name: a control
   // character in it (a NUL above all, at which the system would cut the name
-  // short and send the file elsewhere) stops the run on its line, naming
-  // `field` and the character.
+  // short and send the file elsewhere), or a part of it (between "\" or "/")
+  // longer than the system holds in one name, stops the run on its line,
+  // naming `field` and what is wrong.
   std::string ReadName(const std::string& field);
   // Next line holding exactly `count` numbers separated by commas and/or
   // blanks; anything else stops the run.

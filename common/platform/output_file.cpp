@@ -15,7 +15,7 @@
 namespace platform {
 
 OutputFile::OutputFile(const std::filesystem::path& path, std::string displayName,
-                       const std::vector<ClaimedInput>& inputs)
+                       const std::vector<ClaimedInput>& inputs, const std::vector<ClaimedInput>& outputs)
     : path_(path), name_(ShownPath(displayName)) {
   const auto refuse = [&](const std::string& why) {
     StopForDataError(Quoted(name_) + " dosyasi yazilmadi: " + why + " Bu durumda program calismaz.");
@@ -28,16 +28,24 @@ OutputFile::OutputFile(const std::filesystem::path& path, std::string displayNam
   std::error_code ec;
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) std::filesystem::remove(path, ec);
   // Opened without following a link and without waiting (a FIFO with no
-  // reader is refused at once), and not yet emptied: what the name holds now
-  // is checked first, since the questions of the run came after its claim.
+  // reader is refused at once), and not emptied: what the name holds now is
+  // checked first, since the questions of the run came after its claim, and
+  // a file of an earlier run stays as it was until this run writes its text.
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd < 0) {
     const int error = errno;
     struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    const bool there = ::lstat(path.c_str(), &st) == 0;
+    if (there && S_ISLNK(st.st_mode)) {
       refuse("bu adda yeni bir baglanti var; program bir baglantinin gosterdigi dosyaya yazmaz.");
     }
-    if (error != ENOENT && ::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) refuseKind(st.st_mode);
+    if (error != ENOENT && there && !S_ISREG(st.st_mode)) refuseKind(st.st_mode);
+    if (error == EACCES || error == EPERM) {
+      refuse(there ? "dosya var ama bu kullanici ona yazamaz (yazma izni yok)."
+                   : "cikti dizinine yazma izni yok.");
+    }
+    if (error == EROFS) refuse("cikti dizini salt okunur bir dosya sisteminde.");
+    if (error == ENAMETOOLONG) refuse("ad sistemin tutabileceginden uzun.");
     StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
                      "program calismaz.");
   }
@@ -47,19 +55,18 @@ OutputFile::OutputFile(const std::filesystem::path& path, std::string displayNam
     ::close(fd);
     refuseKind(mode);
   }
-  for (const ClaimedInput& input : inputs) {
-    if (input.identity != FileIdentity{st.st_dev, st.st_ino}) continue;
-    ::close(fd);
-    refuse("bu ad girdi dosyasi \"" + ShownPath(input.name) +
-           "\" ile diskte ayni dosya (bir baglanti); program bu dosyanin uzerine yazamaz.");
-  }
-  // Emptied only now that it is known to be the run's own plain file; the
-  // text goes to this very descriptor, whatever the name holds later.
-  if (::ftruncate(fd, 0) != 0) {
-    ::close(fd);
-    StopForDataError(Quoted(name_) + " dosyasi olusturulamadi (cikti dizini yok ya da yazilamiyor). Bu durumda "
-                     "program calismaz.");
-  }
+  identity_ = FileIdentity{st.st_dev, st.st_ino};
+  const auto refuseSame = [&](const std::vector<ClaimedInput>& files, const char* what) {
+    for (const ClaimedInput& file : files) {
+      if (file.identity != identity_) continue;
+      ::close(fd);
+      refuse("bu ad " + std::string(what) + " \"" + ShownPath(file.name) +
+             "\" ile diskte ayni dosya (bir baglanti); program bu dosyanin uzerine yazamaz.");
+    }
+  };
+  refuseSame(inputs, "girdi dosyasi");
+  refuseSame(outputs, "bu calismanin cikti dosyasi");
+  // The text goes to this very descriptor, whatever the name holds later.
   fd_ = fd;
   pending_.reserve(kPiece);
 }
@@ -79,7 +86,19 @@ void OutputFile::Put(std::string_view text) {
   if (pending_.size() >= kPiece && !WritePending()) StopOnFailedWrite();
 }
 
+bool OutputFile::EmptyOnce() noexcept {
+  if (emptied_) return true;
+  emptied_ = true;
+  if (::ftruncate(fd_, 0) != 0) failed_ = true;
+  return !failed_;
+}
+
 bool OutputFile::WritePending() noexcept {
+  if (pending_.empty()) return !failed_;
+  if (!EmptyOnce()) {
+    pending_.clear();
+    return false;
+  }
   const char* at = pending_.data();
   std::size_t left = pending_.size();
   while (left > 0) {
@@ -102,13 +121,14 @@ void OutputFile::Flush() {
 }
 
 void OutputFile::Close() {
-  CloseQuietly();
+  CloseQuietly(true);
   if (failed_) StopOnFailedWrite();
 }
 
-void OutputFile::CloseQuietly() noexcept {
+void OutputFile::CloseQuietly(bool runComplete) noexcept {
   if (fd_ < 0) return;
   (void)WritePending();
+  if (runComplete) (void)EmptyOnce();
   if (::close(fd_) != 0 && errno != EINTR) failed_ = true;
   fd_ = -1;
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cctype>
+#include <climits>
 #include <optional>
 #include <system_error>
 
@@ -125,13 +126,33 @@ void RefuseEarlierPictureClashes(Session& session, const RunFiles& files, const 
 // An output goes into a plain file made anew where a plain file or a link
 // (which is replaced) stands; a folder, a FIFO (which would hold the run
 // until a reader came), a device (which would swallow the text) or a socket
-// at its name is refused, said as what it is.
+// at its name is refused, said as what it is; so is a name longer than the
+// system holds (a part of it, or the whole path), which no file can take.
 void RefuseWhatIsNotAPlainFile(const std::string& output, const std::filesystem::path& path) {
   struct stat st {};
-  if (::lstat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return;
+  if (::lstat(path.c_str(), &st) != 0) {
+    if (errno != ENAMETOOLONG) return;
+    StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" adi sistemin tutabileceginden uzun (bir dosya ya "
+                     "da dizin adi en fazla " + std::to_string(NAME_MAX) + " bayt, butun yol en fazla " +
+                     std::to_string(PATH_MAX - 1) + " bayt olabilir). Gorev dosyasinda adi ya da OUTDIR 'i "
+                     "kisaltin. Hicbir dosya yazilmadi.");
+  }
+  if (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return;
   StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" diskte " + EntryKind(st.st_mode) +
                    ", duz bir dosya degil; program ciktilarini yalniz duz dosyalara yazar. Bu adi bosaltin ya da "
                    "gorev dosyasinda OUTDIR 'i degistirin. Hicbir dosya yazilmadi.");
+}
+
+// An output is written into the file an earlier run left at its name (a
+// link there is replaced instead): that file must be one this user may
+// write (asked with the effective user and group, as the opening will be).
+void RefuseFileThatCannotBeWritten(const std::string& output, const std::filesystem::path& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) return;
+  StopForDataError("Cikti dosyasi \"" + ShownPath(output) + "\" diskte var ama bu kullanici ona yazamaz (dosyanin "
+                   "yazma izni yok); program onceki calismanin bu dosyasini yenisiyle degistiremez. Dosyanin "
+                   "izinlerini duzeltin ya da dosyayi kaldirin. Hicbir dosya yazilmadi.");
 }
 
 // The output folder is there, and this user may make files in it (asked of
@@ -180,13 +201,17 @@ void ClaimRunFiles(Session& session, const RunFiles& files) {
   for (std::size_t i = 0; i < inputs.size(); ++i) refuseInPictures(inputs[i], files.inputs[i], "Girdi dosyasi");
   for (std::size_t k = 0; k < outputs.size(); ++k) refuseInPictures(outputs[k], files.outputs[k], "Cikti dosyasi");
 
-  // Every output place is there and can be written before the run asks its
-  // first question: a folder found missing or read-only, or a name held by
-  // something a file cannot replace, only when the file is made would stop a
-  // run the user has already answered questions of.
+  // Every input can be read and every output place written before the run
+  // asks its first question: an input found missing (the appendage file,
+  // read after the reviews), a folder found missing or read-only, a file
+  // this user may not write, or a name held by something a file cannot
+  // replace, only when the file is opened would stop a run the user has
+  // already answered questions of, with the earlier outputs emptied.
+  for (const std::string& input : files.inputs) (void)session.OpenInput(input, "Girdi dosyasi");
   for (std::size_t k = 0; k < outputs.size(); ++k) {
     RefuseWhatIsNotAPlainFile(files.outputs[k], outputs[k].path);
     RefuseFolderThatCannotBeWritten(files.outputs[k], outputs[k].path.parent_path());
+    RefuseFileThatCannotBeWritten(files.outputs[k], outputs[k].path);
   }
 
   // What each input is on disk now: the output files are checked against it

@@ -32,11 +32,14 @@ struct RunFiles {
 // files) an output that is the same file as an input or as another output,
 // an earlier picture (which the run removes) that is the same file as an
 // input or an output, an input or output that lies in the pictures folder,
-// whose pictures each run replaces, an output whose name holds anything but
-// a plain file or a link (a folder, a FIFO, a device), and an output whose
-// folder is not there or cannot be written into; then hands the session
-// what each input is on disk (its outputs are checked against them when
-// they are opened) and locks the folder of every output (LockFolder).
+// whose pictures each run replaces, an input that cannot be opened for
+// reading (missing, not a plain file, unreadable), an output whose name
+// holds anything but a plain file or a link (a folder, a FIFO, a device) or
+// is longer than the system holds, an output whose folder is not there or
+// cannot be written into, and an output file of an earlier run that this
+// user may not write; then hands the session what each input is on disk
+// (its outputs are checked against them when they are opened) and locks the
+// folder of every output (LockFolder).
 void ClaimRunFiles(Session& session, const RunFiles& files);
 
 // A drawing script that a run skips leaves no script of an earlier run

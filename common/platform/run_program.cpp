@@ -1,6 +1,7 @@
 #include "common/platform/run_program.hpp"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -59,13 +60,17 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver) {
     message = "Program hatasi: bilinmeyen hata";
   }
   if (!message.empty() && !shown) session.Err() << "\n" << message << "\n";
-  session.Finish();
+  session.Finish(status == ExitStatus::kComplete);
   // A run whose files are incomplete on disk has not gone to its end.
   if (status == ExitStatus::kComplete && session.OutputFailed()) status = ExitStatus::kDataError;
   return static_cast<int>(status);
 }
 
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver) {
+  // A file-size limit (ulimit -f) would end the process at the write that
+  // passes it, without a word and with the files cut: ignored, the write
+  // fails instead, and the run stops as on a full disk, saying which file.
+  ::signal(SIGXFSZ, SIG_IGN);
   if (!OpenClosedStandardDescriptors()) {
     // Standard error may be among the closed ones: said where it can be.
     std::cerr << "Standart girdi, cikti ve hata kanallari acilamadi (/dev/null). Bu durumda program calismaz.\n";

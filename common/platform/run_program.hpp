@@ -18,8 +18,10 @@ int RunProgram(Session& session, const std::function<void(Session&)>& driver);
 // directory, the terminal's input, output and error streams; its exit
 // status.  A standard descriptor (0, 1, 2) the program was started without
 // is first opened on /dev/null, so that no file of the run can take its
-// number and receive the terminal's text.  A current directory that cannot
-// be read ends with status 1.
+// number and receive the terminal's text.  The signal of a file-size limit
+// (SIGXFSZ) is ignored: a write past the limit fails and stops the run as a
+// full disk does.  A current directory that cannot be read ends with
+// status 1.
 int RunInCurrentDirectory(const std::function<void(Session&)>& driver);
 
 }  // namespace platform

@@ -83,10 +83,15 @@ std::filesystem::path Session::ResolvePath(const std::string& programPath) const
                      "\" bir NUL karakteri tasiyor; sistem adi bu karakterde keser ve baska bir dosyaya yazar ya da "
                      "baska bir dosyayi okur. Bu durumda program calismaz.");
   }
-  std::string s = programPath;
+  // The working directory is a name of this machine, which may hold a "\"
+  // of its own: only what the task file adds behind TaskDirectory is taken
+  // with "\" separators.
+  const std::string task = TaskDirectory();
+  const bool inTaskDirectory = programPath.compare(0, task.size(), task) == 0;
+  std::string s = inTaskDirectory ? programPath.substr(task.size()) : programPath;
   std::replace(s.begin(), s.end(), '\\', '/');
   std::filesystem::path p(s);
-  if (p.is_relative()) p = workingDirectory_ / p;
+  if (inTaskDirectory || p.is_relative()) p = workingDirectory_ / p;
   return p.lexically_normal();
 }
 
@@ -136,15 +141,35 @@ OutputFile& Session::CreateOutput(const std::string& programPath) {
   const std::filesystem::path path = ResolvePath(programPath);
   // A file created again replaces the earlier one: close the earlier stream
   // first so that its buffer cannot overwrite the new content later.
+  // No output of the run is ever written into another one: a name made a
+  // hard link to an output opened before (while the run was asking its
+  // questions) is refused at its opening.  An earlier output counts while
+  // its own name still holds its file.
+  std::vector<ClaimedInput> opened;
   for (auto& f : outputs_) {
     if (f->IsOpen() && f->Path() == path) f->Close();
+    if (f->Path() != path && IdentityOf(f->Path()) == f->Identity()) {
+      opened.push_back(ClaimedInput{f->Identity(), f->DisplayName()});
+    }
   }
-  outputs_.push_back(std::make_unique<OutputFile>(path, programPath, claimedInputs_));
+  outputs_.push_back(std::make_unique<OutputFile>(path, programPath, claimedInputs_, opened));
   return *outputs_.back();
 }
 
 InputFile Session::OpenInput(const std::string& programPath) const {
   return InputFile(ResolvePath(programPath), programPath);
+}
+
+InputFile Session::OpenInput(const std::string& programPath, const std::string& kind) const {
+  try {
+    return OpenInput(programPath);
+  } catch (const RunStop& stop) {
+    if (stop.Status() != ExitStatus::kDataError) throw;
+    std::error_code ec;
+    if (std::filesystem::exists(ResolvePath(programPath), ec)) StopForDataError(kind + " " + stop.what());
+    StopForDataError(kind + " \"" + ShownPath(programPath) +
+                     "\" acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz.");
+  }
 }
 
 void Session::WriteScreens() {
@@ -190,9 +215,9 @@ void Session::FlushOutputs() {
   for (auto& f : outputs_) f->Flush();
 }
 
-void Session::Finish() {
+void Session::Finish(bool runComplete) {
   for (auto& f : outputs_) {
-    f->CloseQuietly();
+    f->CloseQuietly(runComplete);
     if (f->WriteFailed() && !f->FailureReported()) {
       f->MarkFailureReported();
       err_ << f->FailedWriteMessage() << "\n";

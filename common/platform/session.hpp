@@ -40,8 +40,10 @@ class Session {
   // A path as the programs write it ("\" separators, directory prefixes such
   // as DATADIR or OUTDIR joined without a separator) made into a path of this
   // machine; a relative path is taken from the working directory.  A path
-  // holding a NUL stops the run as a data error: the system would take the
-  // part before it for the whole name, another file than the one checked.
+  // that begins with TaskDirectory keeps that part as the working directory
+  // is named, a "\" in its own name included.  A path holding a NUL stops
+  // the run as a data error: the system would take the part before it for
+  // the whole name, another file than the one checked.
   std::filesystem::path ResolvePath(const std::string& programPath) const;
 
   // The inputs of the run as its file claim found them on disk: no output
@@ -75,6 +77,10 @@ class Session {
   OutputFile& CreateOutput(const std::string& programPath);
   // Input text file; a missing file stops the run as a data error.
   InputFile OpenInput(const std::string& programPath) const;
+  // The same, the messages of a file that cannot be opened naming what it
+  // is first (`kind`, e.g. "Data dosyasi"): one that is not there is said as
+  // such, one that is there but cannot be read keeps the reader's reason.
+  InputFile OpenInput(const std::string& programPath, const std::string& kind) const;
 
   // Writes a picture of every visible form changed since its last picture;
   // they are on disk when this returns.  A pictures folder that cannot be
@@ -84,8 +90,11 @@ class Session {
   // the run as a data error.
   void FlushOutputs();
   // Closes every output file and writes the last pictures; called at the end
-  // of every run, normal or early.
-  void Finish();
+  // of every run, normal or early.  `runComplete`: the run went to its end,
+  // so every output it opened holds its text, none for a file nothing was
+  // written into; after an early end such a file (one of an earlier run) is
+  // left as it was.
+  void Finish(bool runComplete = true);
   // True when an output file of the run could not be written completely;
   // RunProgram then reports the run as stopped by a data error.
   bool OutputFailed() const;

@@ -5,7 +5,10 @@
 // before the shared core was reorganised.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -193,6 +196,35 @@ TEST(BundledExampleRerun, SkippedCurvesScriptTakesTheEarlierOneWithIt) {
       << r.terminal;
   EXPECT_FALSE(fs::exists(fs::symlink_status(r.File("ZAZURI2.SCR"))));
   EXPECT_TRUE(fs::exists(r.File("ZAZURI1.SCR")));
+}
+
+// After a complete run of the example, a run that stops before it writes
+// anything (a yes at the first review; the appendage file missing, found
+// with the other inputs before the first question) leaves every output of
+// the first run byte for byte as it was.
+TEST(BundledExampleRerun, AnEarlyEndLeavesTheEarlierOutputsAsTheyWere) {
+  testsupport::ExampleRun r = testsupport::RunExample(KORMELANT_PATH);
+  ASSERT_EQ(r.status, 0) << r.terminal.substr(0, 2000);
+  const char* outputs[] = {"Kormelant.SON", "BONJEAN.SON", "ZAZURI.DAT", "ZAZURI1.SCR", "ZAZURI2.SCR",
+                           "Enkesitler.SCR", "ProfilResmi.SCR"};
+  std::map<std::string, std::string> earlier;
+  for (const char* name : outputs) earlier[name] = testsupport::ReadFile(r.File(name));
+  ASSERT_GT(earlier["Kormelant.SON"].size(), 20000u);
+
+  const std::string yes = "cd '" + r.dir->Path().string() + "' && printf 'E\\n' | '" + KORMELANT_PATH +
+                          "' >terminal.txt 2>&1";
+  const int rc = std::system(yes.c_str());
+  EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 2) << testsupport::ReadFile(r.File("terminal.txt"));
+  for (const char* name : outputs) EXPECT_EQ(testsupport::ReadFile(r.File(name)), earlier[name]) << name;
+
+  fs::rename(r.File("APPENDIX.DAT"), r.File("APPENDIX.OLD"));
+  testsupport::RunAgain(r, KORMELANT_PATH);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.terminal.find("Girdi dosyasi \"APPENDIX.DAT\" acilamadi (dosya yok ya da okunamiyor)."),
+            std::string::npos)
+      << r.terminal;
+  EXPECT_EQ(r.terminal.find("[default:"), std::string::npos) << "no question asked";
+  for (const char* name : outputs) EXPECT_EQ(testsupport::ReadFile(r.File(name)), earlier[name]) << name;
 }
 
 }  // namespace

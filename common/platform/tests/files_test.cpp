@@ -246,6 +246,38 @@ TEST_F(InputFileTest, TaskFileNamesRefuseAControlCharacterOnEachNameLine) {
   EXPECT_EQ(f.LineNumber(), 18);
 }
 
+// A name line whose name has a part (between "\" or "/") longer than the
+// system holds in one name (255 bytes) is refused on its line, before the
+// run asks anything: no such file can be read or written.  A part of 255
+// bytes is taken.
+TEST_F(InputFileTest, TaskFileNameLongerThanTheSystemHoldsIsRefusedOnItsLine) {
+  const std::string longest(255, 'R');
+  const std::map<int, std::string> names = {
+      {12, "ORNEK.DAT"}, {14, "VERI\\" + longest + "\\"}, {16, longest}, {18, "CIKTI/" + longest + "\\"}};
+  const std::map<int, std::string> tooLong = {
+      {12, longest + "R"}, {14, "VERI\\" + longest + "R\\"}, {16, longest + "R"}, {18, "CIKTI/" + longest + "R\\"}};
+  for (const auto& [line, name] : tooLong) {
+    SCOPED_TRACE(line);
+    testsupport::TaskLines lines(names.begin(), names.end());
+    lines[line] = name;
+    testsupport::WriteTaskFile(dir_ / "Pendrovix.TSK", 20, lines);
+    InputFile f(dir_ / "Pendrovix.TSK", "Pendrovix.TSK");
+    platform::TaskFileNames read;
+    const std::string message = StopMessage([&] { platform::ReadTaskFileNames(f, read); });
+    EXPECT_EQ(message.find("\"Pendrovix.TSK\" dosyasi, satir " + std::to_string(line) + ": "), 0u) << message;
+    EXPECT_NE(message.find(" \"" + name + "\" icindeki bir ad 256 bayt; sistem bir dosya ya da dizin adinda en "
+                           "fazla 255 bayt tutar."),
+              std::string::npos)
+        << message;
+  }
+  testsupport::WriteTaskFile(dir_ / "Pendrovix.TSK", 20, testsupport::TaskLines(names.begin(), names.end()));
+  InputFile f(dir_ / "Pendrovix.TSK", "Pendrovix.TSK");
+  platform::TaskFileNames read;
+  platform::ReadTaskFileNames(f, read);
+  EXPECT_EQ(read.REPORTFILE, longest);
+  EXPECT_EQ(read.OUTDIR, "CIKTI/" + longest + "\\");
+}
+
 TEST_F(InputFileTest, MissingFileStopsNamingIt) {
   std::istringstream in("");
   std::ostringstream out, err;

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +19,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "common/platform/form.hpp"
 #include "common/platform/output_file.hpp"
@@ -116,6 +120,19 @@ TEST_F(RunFilesTest, ClashesAreRefusedBeforeAnythingIsWritten) {
        "Cikti dosyasi \"BONJEAN.SON\" diskte bir klasor, duz bir dosya degil"},
       {"device at an output name", [](const fs::path&) {}, {{"HULL.DAT"}, {"OUT.TXT", "/dev/null"}},
        "Cikti dosyasi \"/dev/null\" diskte bir aygit, duz bir dosya degil"},
+      // A name no file can have: OUTDIR without its closing "\" joined to the
+      // report's name into one name of 300 bytes, or a path of 4200 bytes.
+      {"joined name longer than a name of the system", [](const fs::path&) {},
+       {{"HULL.DAT"}, {"OUT.TXT", std::string(200, 'C') + std::string(100, 'R')}},
+       "RRRR\" adi sistemin tutabileceginden uzun"},
+      {"path longer than the system holds", [](const fs::path&) {},
+       {{"HULL.DAT"}, {"OUT.TXT", [] {
+          std::string deep;
+          for (int k = 0; k < 2100; ++k) deep += "x\\";
+          return deep + "R.SON";
+        }()}},
+       "R.SON\" adi sistemin tutabileceginden uzun (bir dosya ya da dizin adi en fazla 255 bayt, butun yol en "
+       "fazla 4095 bayt olabilir)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -165,6 +182,10 @@ TEST_F(RunFilesTest, EarlierPictureThatIsAnInputOrAnOutputIsRefused) {
       {"hard link to an output of an earlier run",
        [](const fs::path& d) { fs::create_hard_link(d / "RAPOR.SON", d / "screens" / "0004-old.svg"); },
        "/screens/0004-old.svg\" ile cikti dosyasi \"RAPOR.SON\" diskte ayni dosya"},
+      // The hidden picture a killed run was writing goes with its pictures.
+      {"hidden picture a hard link to the offset table",
+       [](const fs::path& d) { fs::create_hard_link(d / "HULL.DAT", d / "screens" / ".0005-old.svg.tmp"); },
+       "/screens/.0005-old.svg.tmp\" ile girdi dosyasi \"HULL.DAT\" diskte ayni dosya"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -353,6 +374,285 @@ TEST_F(RunFilesTest, OutputFolderThatCannotBeWrittenIsRefusedInTheClaim) {
   EXPECT_NE(err.find("Hicbir dosya yazilmadi."), std::string::npos) << err;
   EXPECT_EQ(ReadAll(dir_ / "out.txt").find("SORU"), std::string::npos);
   EXPECT_FALSE(fs::exists(dir_ / "RAPOR.SON"));
+}
+
+// An input the run reads only after its first questions (the appendage
+// file, read after the reviews) is opened in the claim with the others: one
+// that is missing or cannot be read is refused there, naming it, before the
+// first question and with the earlier outputs as they were.
+TEST_F(RunFilesTest, InputThatCannotBeReadIsRefusedInTheClaim) {
+  struct Case {
+    const char* name;
+    void (*make)(const fs::path& file);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"missing", [](const fs::path&) {},
+       "Girdi dosyasi \"VERI/APPENDIX.DAT\" acilamadi (dosya yok ya da okunamiyor). Bu durumda program calismaz."},
+      {"a folder", [](const fs::path& f) { fs::create_directories(f); },
+       "Girdi dosyasi \"VERI/APPENDIX.DAT\" bir dosya degil (bir klasor, aygit ya da FIFO)"},
+      {"a FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
+       "Girdi dosyasi \"VERI/APPENDIX.DAT\" bir dosya degil (bir klasor, aygit ya da FIFO)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "VERI");
+    WriteAll(dir_ / "GOREV.TSK", "task\r\n");
+    WriteAll(dir_ / "VERI" / "HULL.DAT", "title\r\n");
+    WriteAll(dir_ / "RAPOR.SON", "earlier report\r\n");
+    c.make(dir_ / "VERI" / "APPENDIX.DAT");
+    const int status = Run([](Session& s) {
+      platform::ClaimRunFiles(s, {{"GOREV.TSK", "VERI\\HULL.DAT", "VERI\\APPENDIX.DAT"}, {"RAPOR.SON"}});
+      s.CreateOutput("RAPOR.SON");
+      (void)s.InputBox("SORU", " ", "0");
+      s.OpenInput("VERI\\APPENDIX.DAT");
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
+    EXPECT_EQ(out_.str().find("SORU"), std::string::npos) << out_.str();
+    EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "earlier report\r\n");
+  }
+}
+
+// `step` run as an ordinary user, whom permissions stop: the test's own
+// user when it is one; for root, a child process that gives the folder `dir`
+// (and what it holds) to user and group 65534 and takes them on.  No status,
+// with the reason, where no such user can be taken on here.
+struct UserRun {
+  std::optional<int> status;
+  std::string text;
+  std::string unavailable;
+};
+UserRun RunAsOrdinaryUser(const fs::path& dir, const std::function<int(std::string& text)>& step) {
+  if (::geteuid() != 0) {
+    UserRun run;
+    run.status = step(run.text);
+    return run;
+  }
+  constexpr int kNoUser = 77;
+  constexpr uid_t kNobody = 65534;
+  const testsupport::ChildRun r = testsupport::RunInChild([&](std::string& text) {
+    bool given = ::lchown(dir.c_str(), kNobody, kNobody) == 0;
+    for (const auto& e : fs::recursive_directory_iterator(dir)) {
+      given = given && ::lchown(e.path().c_str(), kNobody, kNobody) == 0;
+    }
+    if (!given || ::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) return kNoUser;
+    return step(text);
+  });
+  if (r.status == kNoUser) return {std::nullopt, {}, "root here cannot give a folder to user 65534 and become it"};
+  return {r.status, r.text, {}};
+}
+
+// A file an earlier run left at an output's name that this user may not
+// write is refused in the claim, naming it, before the first question: not
+// after the questions, with the outputs before it already replaced.  A link
+// at an output's name is replaced, so the file it points at may be
+// read-only.  A file made read-only during the questions is refused at its
+// opening, saying so.
+TEST_F(RunFilesTest, EarlierOutputThisUserCannotWriteIsRefusedInTheClaim) {
+  const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  WriteAll(dir_ / "HULL.DAT", "title\r\n");
+  WriteAll(dir_ / "RAPOR.SON", "earlier report\r\n");
+  WriteAll(dir_ / "ZAZURI2.SCR", "earlier script\r\n");
+  WriteAll(dir_ / "notes.txt", "the user's notes\r\n");
+  fs::permissions(dir_ / "ZAZURI2.SCR", readOnly);
+  fs::permissions(dir_ / "notes.txt", readOnly);
+  fs::create_symlink("notes.txt", dir_ / "ZAZURI1.SCR");
+  const auto run = [&](const std::function<void(Session&)>& between) {
+    return RunAsOrdinaryUser(dir_, [&](std::string& text) {
+      const int status = Run([&](Session& s) {
+        platform::ClaimRunFiles(s, {{"HULL.DAT"}, {"RAPOR.SON", "ZAZURI1.SCR", "ZAZURI2.SCR"}});
+        (void)s.InputBox("SORU", " ", "0");
+        between(s);
+        for (const char* name : {"RAPOR.SON", "ZAZURI1.SCR", "ZAZURI2.SCR"}) s.CreateOutput(name).Line("new");
+      });
+      text = out_.str() + "|" + err_.str();
+      return status;
+    });
+  };
+  UserRun r = run([](Session&) {});
+  if (!r.status) GTEST_SKIP() << r.unavailable;
+  EXPECT_EQ(*r.status, 1);
+  EXPECT_NE(r.text.find("Cikti dosyasi \"ZAZURI2.SCR\" diskte var ama bu kullanici ona yazamaz (dosyanin yazma "
+                        "izni yok); program onceki calismanin bu dosyasini yenisiyle degistiremez."),
+            std::string::npos)
+      << r.text;
+  EXPECT_NE(r.text.find("Hicbir dosya yazilmadi."), std::string::npos) << r.text;
+  EXPECT_EQ(r.text.find("SORU"), std::string::npos) << r.text;
+  EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "earlier report\r\n");
+  EXPECT_EQ(ReadAll(dir_ / "ZAZURI2.SCR"), "earlier script\r\n");
+  EXPECT_TRUE(fs::is_symlink(dir_ / "ZAZURI1.SCR"));
+
+  // Writable again, the run goes to its end; the link is replaced, what it
+  // points at left as it was.
+  fs::permissions(dir_ / "ZAZURI2.SCR", fs::perms::owner_write, fs::perm_options::add);
+  r = run([](Session&) {});
+  EXPECT_EQ(r.status, 0) << r.text;
+  for (const char* name : {"RAPOR.SON", "ZAZURI1.SCR", "ZAZURI2.SCR"}) EXPECT_EQ(ReadAll(dir_ / name), "new\r\n");
+  EXPECT_FALSE(fs::is_symlink(dir_ / "ZAZURI1.SCR"));
+  EXPECT_EQ(ReadAll(dir_ / "notes.txt"), "the user's notes\r\n");
+
+  r = run([&](Session&) { fs::permissions(dir_ / "ZAZURI2.SCR", readOnly); });
+  EXPECT_EQ(r.status, 1) << r.text;
+  EXPECT_NE(r.text.find("\"ZAZURI2.SCR\" dosyasi yazilmadi: dosya var ama bu kullanici ona yazamaz (yazma izni "
+                        "yok)."),
+            std::string::npos)
+      << r.text;
+  EXPECT_EQ(ReadAll(dir_ / "ZAZURI2.SCR"), "new\r\n");
+}
+
+// A file an earlier run left at an output's name is emptied only when this
+// run's first text for it goes to disk, or when the run closes it having
+// written nothing (its output is then empty): a run that stops before (a yes
+// at a review, a data error) leaves it as it was, and so does every question
+// asked while nothing is written into it.  What the run wrote is on disk in
+// full, however it ends.
+TEST_F(RunFilesTest, EarlierOutputStaysAsItWasUntilThisRunWritesIt) {
+  using End = std::function<void(platform::OutputFile& report, platform::OutputFile& script)>;
+  const struct Case {
+    const char* name;
+    End end;
+    int status;
+    const char* report;
+    const char* script;
+  } cases[] = {
+      {"a yes at the first review", [](platform::OutputFile&, platform::OutputFile&) { platform::StopByUser(); }, 2,
+       "earlier report\r\n", "earlier script\r\n"},
+      {"a data error before any text",
+       [](platform::OutputFile&, platform::OutputFile&) { platform::StopForDataError("bad hull"); }, 1,
+       "earlier report\r\n", "earlier script\r\n"},
+      {"a data error after the report's first lines",
+       [](platform::OutputFile& report, platform::OutputFile&) {
+         report.Line("error lines");
+         platform::StopForDataError("bad hull");
+       },
+       1, "error lines\r\n", "earlier script\r\n"},
+      {"the script closed empty, then a yes",
+       [](platform::OutputFile&, platform::OutputFile& script) {
+         script.Close();
+         platform::StopByUser();
+       },
+       2, "earlier report\r\n", ""},
+      {"to the end without a word", [](platform::OutputFile&, platform::OutputFile&) {}, 0, "", ""},
+      {"to the end", [](platform::OutputFile& report, platform::OutputFile&) { report.Line("report"); }, 0,
+       "report\r\n", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteAll(dir_ / "RAPOR.SON", "earlier report\r\n");
+    WriteAll(dir_ / "A.SCR", "earlier script\r\n");
+    std::vector<std::string> seen;
+    const int status = Run([&](Session& s) {
+      platform::OutputFile& report = s.CreateOutput("RAPOR.SON");
+      platform::OutputFile& script = s.CreateOutput("A.SCR");
+      for (int k = 0; k < 2; ++k) {
+        (void)s.InputBox("SORU", " ", "0");
+        seen.push_back(ReadAll(dir_ / "RAPOR.SON") + ReadAll(dir_ / "A.SCR"));
+      }
+      c.end(report, script);
+    });
+    EXPECT_EQ(status, c.status) << err_.str();
+    EXPECT_EQ(seen, std::vector<std::string>(2, "earlier report\r\nearlier script\r\n"));
+    EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), c.report);
+    EXPECT_EQ(ReadAll(dir_ / "A.SCR"), c.script);
+  }
+}
+
+// Ctrl-C at a question ends the process at once: the earlier file of an
+// output this run has written nothing into is left as it was, and what it
+// has written is on disk, put there before the question.
+TEST_F(RunFilesTest, InterruptAtAQuestionLeavesTheEarlierOutputAsItWas) {
+  WriteAll(dir_ / "RAPOR.SON", "earlier report\r\n");
+  WriteAll(dir_ / "BONJEAN.SON", "earlier areas\r\n");
+  const testsupport::ChildRun r = testsupport::RunInChild([&](std::string&) {
+    ::signal(SIGINT, SIG_DFL);  // as for a program started at a terminal
+    return Run([](Session& s) {
+      s.CreateOutput("RAPOR.SON");
+      s.CreateOutput("BONJEAN.SON").Line("this run's areas");
+      (void)s.InputBox("POSTA YERLERINDE YANLISLIK VAR MI E/H <H>", " ", "H");
+      ::raise(SIGINT);
+    });
+  });
+  EXPECT_FALSE(r.killed);
+  EXPECT_EQ(r.status, -1) << "the run must end by the signal";
+  EXPECT_EQ(ReadAll(dir_ / "RAPOR.SON"), "earlier report\r\n");
+  EXPECT_EQ(ReadAll(dir_ / "BONJEAN.SON"), "this run's areas\r\n");
+}
+
+// An output's name made a hard link to another output of the run while its
+// questions are asked (one written and closed, or one still open) is
+// refused at its opening: the other output keeps this run's text.  The same
+// name made again is the same output, written anew.
+TEST_F(RunFilesTest, OutputMadeOneFileWithAnotherDuringTheQuestionsIsRefused) {
+  for (const bool closed : {true, false}) {
+    SCOPED_TRACE(closed ? "closed" : "still open");
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    const int status = Run([&](Session& s) {
+      platform::ClaimRunFiles(s, {{}, {"Dolvenika_Tez.SON", "Dolvenika_Tez.SCR"}});
+      platform::OutputFile& report = s.CreateOutput("Dolvenika_Tez.SON");
+      report.Line("report");
+      if (closed) report.Close();
+      (void)s.InputBox("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN", " ", "0");
+      fs::create_hard_link(dir_ / "Dolvenika_Tez.SON", dir_ / "Dolvenika_Tez.SCR");
+      s.CreateOutput("Dolvenika_Tez.SCR").Line("script");
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err_.str().find("\"Dolvenika_Tez.SCR\" dosyasi yazilmadi: bu ad bu calismanin cikti dosyasi "
+                              "\"Dolvenika_Tez.SON\" ile diskte ayni dosya (bir baglanti)"),
+              std::string::npos)
+        << err_.str();
+    EXPECT_EQ(ReadAll(dir_ / "Dolvenika_Tez.SON"), "report\r\n");
+  }
+  EXPECT_EQ(Run([](Session& s) {
+              s.CreateOutput("ZAZURI.DAT").Line("first");
+              s.CreateOutput("ZAZURI.DAT").Line("again");
+            }),
+            0)
+      << err_.str();
+  EXPECT_EQ(ReadAll(dir_ / "ZAZURI.DAT"), "again\r\n");
+}
+
+// A file-size limit (ulimit -f) is met as a full disk is: the picture that
+// passes it is removed, hidden name and all, the run goes on without
+// pictures, and the output write that passes it stops the run with its
+// message, status 1, not the signal that would end the process without a
+// word.
+TEST_F(RunFilesTest, FileSizeLimitStopsTheRunAsAFullDiskDoes) {
+  const testsupport::ChildRun r = testsupport::RunInChild([&](std::string& text) {
+    if (::chdir(dir_.c_str()) != 0) return 77;
+    ::signal(SIGXFSZ, SIG_DFL);  // as for a program started by a shell
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return 77;
+    limit.rlim_cur = 16384;
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 77;
+    // The messages go to a file of their own, far below the limit.
+    const int err = ::open((dir_ / "err.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (err < 0 || ::dup2(err, 2) != 2) return 77;
+    const int status = platform::RunInCurrentDirectory([](Session& s) {
+      platform::ConsoleForm& f = s.Form("F", "F", 0, 0, 15000, 15000);
+      f.Show();
+      for (int j = 0; j < 3000; ++j) f.Line(j, 0, j + 0.5, 1, 1 + j % 2);  // a picture of some 40 KB
+      s.WriteScreens();
+      platform::OutputFile& report = s.CreateOutput("RAPOR.SON");
+      for (int k = 0; k < 1000; ++k) report.Line(std::string(100, 'x'));
+      (void)s.InputBox("SORU", " ", "0");
+    });
+    std::cerr.flush();
+    text = "exited";
+    return status;
+  });
+  ASSERT_NE(r.status, 77) << "no file-size limit here";
+  EXPECT_EQ(r.text, "exited");
+  EXPECT_EQ(r.status, 1);
+  const std::string err = ReadAll(dir_ / "err.txt");
+  EXPECT_NE(err.find("calisma ekran resimleri olmadan devam ediyor"), std::string::npos) << err;
+  EXPECT_NE(err.find("\"RAPOR.SON\" dosyasi tam olarak yazilamadi (disk dolu ya da yazilamiyor)."), std::string::npos)
+      << err;
+  std::vector<std::string> pictures;
+  for (const auto& e : fs::directory_iterator(dir_ / "screens")) pictures.push_back(e.path().filename());
+  EXPECT_EQ(pictures, std::vector<std::string>{}) << "a picture or its hidden name left";
 }
 
 // A name holding a NUL is refused wherever it comes from: the system would

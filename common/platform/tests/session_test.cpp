@@ -208,6 +208,32 @@ TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
   EXPECT_EQ(ReadAll(dir_ / "CIKTI" / "BONJEAN.SON"), "1\r\n");
 }
 
+// A working directory whose own name holds a "\" (a\b, beside a folder a/b)
+// is used as the system names it: its task file is read, its outputs
+// written there, and only the names the task file adds take "\" as a
+// separator.  Nothing of a/b is read or changed.
+TEST_F(SessionTest, AWorkingDirectoryWithABackslashInItsNameIsTakenAsTheSystemNamesIt) {
+  const std::filesystem::path here = dir_ / "a\\b";
+  const std::filesystem::path beside = dir_ / "a" / "b";
+  WriteAll(here / "Dolvenika_Tez.TSK", "6.5, 6.5\r\n");
+  WriteAll(here / "VERI" / "ORNEK.DAT", "hull of a\\b\r\n");
+  WriteAll(beside / "Dolvenika_Tez.TSK", "6.0, 6.0\r\n");
+  WriteAll(beside / "VERI" / "ORNEK.DAT", "hull of a/b\r\n");
+  std::istringstream in("");
+  Session s(in, out_, err_, here);
+  EXPECT_EQ(s.TaskDirectory(), here.string() + "\\");
+  EXPECT_EQ(s.ResolvePath(s.TaskDirectory() + "Dolvenika_Tez.TSK"), here / "Dolvenika_Tez.TSK");
+  EXPECT_EQ(s.ResolvePath(s.TaskDirectory() + "VERI\\ORNEK.DAT"), here / "VERI" / "ORNEK.DAT");
+  EXPECT_EQ(s.ResolvePath("VERI\\ORNEK.DAT"), here / "VERI" / "ORNEK.DAT");
+  EXPECT_EQ(s.OpenInput(s.TaskDirectory() + "Dolvenika_Tez.TSK").ReadLine(), "6.5, 6.5");
+  EXPECT_EQ(s.OpenInput("VERI\\ORNEK.DAT").ReadLine(), "hull of a\\b");
+  s.CreateOutput(s.TaskDirectory() + "Dolvenika_Tez.SON").Line("report");
+  s.Finish();
+  EXPECT_EQ(ReadAll(here / "Dolvenika_Tez.SON"), "report\r\n");
+  EXPECT_FALSE(std::filesystem::exists(beside / "Dolvenika_Tez.SON"));
+  EXPECT_EQ(ReadAll(beside / "Dolvenika_Tez.TSK"), "6.0, 6.0\r\n");
+}
+
 // Once the input has ended the questions take their defaults at once; when
 // the run stops, every picture of it is complete on disk, each showing its
 // form as it was at its question, whether the form was drawn on further or
@@ -425,6 +451,12 @@ TEST_F(SessionTest, EarlierPicturesGoByNameAndNothingOutsideIsWritten) {
   std::filesystem::create_symlink("../outside/notes.txt", screens / "0002-G.svg");
   std::filesystem::create_symlink(outside / "target.txt", screens / "0001-F.svg");  // the name of the first picture
   std::filesystem::create_symlink(outside / "any.txt", screens / ".earlier-7");
+  // The hidden pictures a killed run was writing, a file and a link, go
+  // with its pictures; hidden names that are not pictures stay.
+  WriteAll(screens / ".0003-G.svg.tmp", "<svg");
+  std::filesystem::create_symlink(outside / "any.txt", screens / ".0004-G.svg.tmp");
+  WriteAll(screens / ".svg.tmp", "kept");
+  WriteAll(screens / ".notes.tmp", "kept");
   std::filesystem::create_directories(screens / "drawings.svg");
   ASSERT_EQ(::mkfifo((screens / "0009-G.svg").c_str(), 0600), 0);
   WriteAll(screens / "notes.txt", "kept");
@@ -443,8 +475,8 @@ TEST_F(SessionTest, EarlierPicturesGoByNameAndNothingOutsideIsWritten) {
   std::vector<std::string> names;
   for (const auto& e : std::filesystem::directory_iterator(screens)) names.push_back(e.path().filename());
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{".earlier-7", "0001-F.svg", "0002-F.svg", "0009-G.svg", "drawings.svg",
-                                             "notes.txt"}));
+  EXPECT_EQ(names, (std::vector<std::string>{".earlier-7", ".notes.tmp", ".svg.tmp", "0001-F.svg", "0002-F.svg",
+                                             "0009-G.svg", "drawings.svg", "notes.txt"}));
   for (int k = 1; k <= 2; ++k) {
     const std::filesystem::path picture = screens / ("000" + std::to_string(k) + "-F.svg");
     EXPECT_EQ(std::filesystem::symlink_status(picture).type(), std::filesystem::file_type::regular);
@@ -526,6 +558,45 @@ TEST_F(SessionTest, NoPictureIsCutByAKill) {
   std::vector<std::string> names;
   for (const auto& e : std::filesystem::directory_iterator(dir_ / "screens")) names.push_back(e.path().filename());
   EXPECT_EQ(names, std::vector<std::string>{"0001-F.svg"}) << hidden << " hidden pictures were left";
+}
+
+// What a picture's own name holds when the picture takes it is looked at
+// first: a FIFO or a folder there (which no earlier run's pictures are, and
+// which stay) is not replaced; the picture is not written, its hidden name
+// goes, and the run goes on without pictures, saying so once.
+TEST_F(SessionTest, AFifoOrAFolderAtAPicturesNameIsNotReplaced) {
+  const std::filesystem::path screens = dir_ / "screens";
+  for (const bool fifo : {true, false}) {
+    SCOPED_TRACE(fifo ? "FIFO" : "folder");
+    std::filesystem::remove_all(screens);
+    std::filesystem::create_directories(screens);
+    if (fifo) {
+      ASSERT_EQ(::mkfifo((screens / "0001-F.svg").c_str(), 0600), 0);
+    } else {
+      WriteAll(screens / "0001-F.svg" / "inside.txt", "kept");
+    }
+    std::istringstream in("");
+    std::ostringstream out, err;
+    Session s(in, out, err, dir_);
+    EXPECT_EQ(platform::RunProgram(s, [](Session& session) {
+                auto& f = session.Form("F", "F", 0, 0, 1500, 1500);
+                f.Show();
+                for (int k = 1; k <= 2; ++k) {
+                  f.Line(0, 0, k, k, 1);
+                  (void)session.InputBox("SORU", " ", "0");
+                }
+              }),
+              0);
+    EXPECT_EQ(Count(err.str(), "calisma ekran resimleri olmadan devam ediyor"), 1) << err.str();
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(screens)) names.push_back(e.path().filename());
+    EXPECT_EQ(names, std::vector<std::string>{"0001-F.svg"});
+    if (fifo) {
+      EXPECT_TRUE(std::filesystem::is_fifo(screens / "0001-F.svg"));
+    } else {
+      EXPECT_EQ(ReadAll(screens / "0001-F.svg" / "inside.txt"), "kept");
+    }
+  }
 }
 
 // A link made between questions where the next picture goes, under its
