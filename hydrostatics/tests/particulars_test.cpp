@@ -132,6 +132,32 @@ TEST(DesignWaterlineParticulars, LongitudinalCentresFromMidshipInMetresOfShipAnd
   }
 }
 
+// A 24 m barge whose breadth grows linearly from nothing at AP (a wedge in
+// plan, rectangular sections): its centres of buoyancy and flotation lie at
+// 2L/3 = 16 m, 4 m forward of the midship section; the 1/10 model's 0.4 m.
+TEST(DesignWaterlineParticulars, WedgeInPlanCentresFromMidshipInMetres) {
+  const double L = 24, M = 0.1;
+  for (const std::string language : {"T", "I"}) {
+    auto run = BoxBarge({1, 2}, 2, 10, language, L, 6, 11);
+    SectionResults& s = run.sections;
+    for (int j = 1; j <= run.run.WaterlineCount; ++j) {
+      for (int i = 1; i <= 11; ++i) {
+        const double f = run.hull.StationPos(i) / L;
+        s.BonjeanArea(i, j) *= f;
+        s.BonjeanMoment(i, j) *= f;
+        s.WaterlineHalfBreadth(i, j) *= f;
+      }
+    }
+    const auto block = ParticularsReport(run);
+    for (const int row : {15, 16}) {
+      const auto v = Values(block, row);
+      ASSERT_EQ(v.size(), 2u) << language << " row " << row;
+      EXPECT_NEAR(v[0], 2 * L / 3 - L / 2, PrintTolerance(4.0, 3, 1e-5)) << language << " row " << row;
+      EXPECT_NEAR(v[1], M * (2 * L / 3 - L / 2), PrintTolerance(0.4, 3, 1e-5)) << language << " row " << row;
+    }
+  }
+}
+
 TEST(DesignWaterlineParticulars, EveryVariantHasItsLineWidths) {
   for (const double denominator : {0.0, 40.0}) {
     for (const std::string language : {"T", "I"}) {
