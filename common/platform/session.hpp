@@ -94,7 +94,7 @@ class Session {
   // so every output it opened holds its text, none for a file nothing was
   // written into; after an early end such a file (one of an earlier run) is
   // left as it was.
-  void Finish(bool runComplete = true);
+  void Finish(bool runComplete);
   // True when an output file of the run could not be written completely;
   // RunProgram then reports the run as stopped by a data error.
   bool OutputFailed() const;

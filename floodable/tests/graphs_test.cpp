@@ -232,7 +232,7 @@ TEST(GraphsTest, MarkedPointsAndPointsOutOfOrderDrawNoCurve) {
   EXPECT_EQ(chords, 1);     // the base line alone
   EXPECT_FALSE(HasLine(graph5, 5, r.curves.CurvePointX(6, 1), 0, r.curves.CurvePointX(6, 1),
                        r.curves.CurvePointLength(6, 1), 1e-3));
-  session.Finish();
+  session.Finish(true);
 }
 
 TEST(GraphsTest, StepsOfAZoneAndExtentsOfAGraph) {

@@ -30,7 +30,7 @@ struct Room {
   std::istringstream in;
   std::ostringstream out, err;
   platform::Session session{in, out, err, dir};
-  ~Room() { session.Finish(); }
+  ~Room() { session.Finish(true); }
 };
 
 TEST(BonjeanFile, CountsDraftsAndAreasStandInTheirColumns) {

@@ -174,7 +174,7 @@ TEST(RunFiles, SecondRunInTheSameFolderIsRefusedAtItsStart) {
     EXPECT_NE(second.err.find("klasorunde baska bir program calismasi suruyor"), std::string::npos) << second.err;
     EXPECT_EQ(FileText(dir / "screens" / "0001-Form1_KORMELAN.svg"), "<svg>first run</svg>");
     EXPECT_FALSE(fs::exists(dir / "RAPOR.TXT"));
-    first.Finish();
+    first.Finish(true);
   }
   EXPECT_EQ(RunProgramIn(dir).status, 0);
 }

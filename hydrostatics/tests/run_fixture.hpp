@@ -91,7 +91,7 @@ struct QuietSession {
   std::ostringstream out, err;
   platform::Session session{in, out, err, dir};
   explicit QuietSession(const std::string& answers = "") : in(answers) {}
-  ~QuietSession() { session.Finish(); }
+  ~QuietSession() { session.Finish(true); }
 };
 
 inline std::string FileText(const std::filesystem::path& p) { return testsupport::ReadFile(p); }

@@ -692,7 +692,7 @@ TEST_F(RunFilesTest, OneRunAtATimeInAFolder) {
               std::string::npos)
         << err_.str();
     EXPECT_TRUE(fs::exists(dir_ / "screens" / "0001-F.svg"));
-    first.Finish();
+    first.Finish(true);
   }
   // The output folder is claimed with the run's files.
   {

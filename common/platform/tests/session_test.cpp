@@ -204,7 +204,7 @@ TEST_F(SessionTest, PathsTakeBackslashesAndTheWorkingDirectory) {
   }
   std::filesystem::create_directories(dir_ / "CIKTI");
   s.CreateOutput("CIKTI\\" + std::string("BONJEAN.SON")).Line("1");
-  s.Finish();
+  s.Finish(true);
   EXPECT_EQ(ReadAll(dir_ / "CIKTI" / "BONJEAN.SON"), "1\r\n");
 }
 
@@ -228,7 +228,7 @@ TEST_F(SessionTest, AWorkingDirectoryWithABackslashInItsNameIsTakenAsTheSystemNa
   EXPECT_EQ(s.OpenInput(s.TaskDirectory() + "Dolvenika_Tez.TSK").ReadLine(), "6.5, 6.5");
   EXPECT_EQ(s.OpenInput("VERI\\ORNEK.DAT").ReadLine(), "hull of a\\b");
   s.CreateOutput(s.TaskDirectory() + "Dolvenika_Tez.SON").Line("report");
-  s.Finish();
+  s.Finish(true);
   EXPECT_EQ(ReadAll(here / "Dolvenika_Tez.SON"), "report\r\n");
   EXPECT_FALSE(std::filesystem::exists(beside / "Dolvenika_Tez.SON"));
   EXPECT_EQ(ReadAll(beside / "Dolvenika_Tez.TSK"), "6.0, 6.0\r\n");
@@ -309,7 +309,7 @@ TEST_F(SessionTest, PictureOfEveryVisibleChangedFormAtEachQuestion) {
   hidden.Hide();
   hidden.Clear();
   shown.Clear();
-  s.Finish();  // the last picture: the cleared section window only
+  s.Finish(true);  // the last picture: the cleared section window only
   ASSERT_EQ(s.ScreenFiles().size(), 4u);
   EXPECT_EQ(testsupport::ReadPicture(ReadAll(s.ScreenFiles()[3])).AllSegments(), 0);
 }
@@ -744,7 +744,7 @@ TEST_F(SessionTest, FileCreatedAgainReplacesTheEarlierOne) {
   first.Line("old");
   auto& second = s.CreateOutput("ZAZURI.DAT");
   second.Line("new");
-  s.Finish();
+  s.Finish(true);
   EXPECT_FALSE(first.IsOpen());
   EXPECT_EQ(ReadAll(dir_ / "ZAZURI.DAT"), "new\r\n");
 }

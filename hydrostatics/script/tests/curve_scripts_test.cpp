@@ -106,7 +106,7 @@ CurveRun RunCurves(const WorkingDirectory& dir, const BoxBarge& h, const std::st
   ScriptedSession s(dir.Path(), answers);
   hydro::WriteHydrostaticCurvesScripts(s.session, s.session.TaskDirectory(), StationLabelScale, language,
                                        scripttest::kOutDir);
-  s.session.Finish();
+  s.session.Finish(true);
   CurveRun r;
   r.bonjeanWritten = std::filesystem::exists(dir.Out("ZAZURI1.SCR"));
   r.curvesWritten = std::filesystem::exists(dir.Out("ZAZURI2.SCR"));
@@ -668,7 +668,7 @@ TEST(HydrostaticCurvesScript, ColumnsAreReadInFileOrder) {
   for (int own = 0; own < 11; ++own) answers += "E\n1\n";
   ScriptedSession session(dir.Path(), answers);
   hydro::WriteHydrostaticCurvesScripts(session.session, session.session.TaskDirectory(), 10, "T", scripttest::kOutDir);
-  session.session.Finish();
+  session.session.Finish(true);
   const ParsedScript s = ReadScript(dir.Out("ZAZURI2.SCR"));
   EXPECT_TRUE(s.faults.empty()) << scripttest::Faults(s);
 

@@ -51,7 +51,7 @@ HullRun RunHull(const WorkingDirectory& dir, const hullform::HullModel& hull, do
   ScriptedSession s(dir.Path(), "");
   hydro::WriteBodyPlanAndProfileScripts(s.session, scripttest::kOutDir, Lbp, b, D, hull, MidshipIndex, language,
                                         hydro::kHydrostaticsForms);
-  s.session.Finish();
+  s.session.Finish(true);
   HullRun r;
   r.bodyPlanWritten = std::filesystem::exists(dir.Out("Enkesitler.SCR"));
   r.profileWritten = std::filesystem::exists(dir.Out("ProfilResmi.SCR"));
